@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package Pressmark needs to build, test and benchmark.
+# Safe to run again: apt-get skips what is already installed.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake pkg-config
+  # core: Qt 6 with its image plugins, metadata, colour, codecs
+  qt6-base-dev qt6-image-formats-plugins libqt6svg6-dev
+  libexiv2-dev liblcms2-dev libjpeg62-turbo-dev libpng-dev libtiff-dev
+  libgif-dev libimagequant-dev
+  # fonts for text rendering and EPS rendering (later inputs)
+  fonts-dejavu-core ghostscript
+  # independent readers the tests use to check written files
+  exiv2 imagemagick libimage-exiftool-perl libjpeg-turbo-progs
+)
+
+if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then
+  # benchmark peers and real camera photographs
+  packages+=(libvips-tools time lomiri-wallpapers-20.04)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get -o DPkg::Lock::Timeout=600 update
+$SUDO apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ConversionJob.h"
+
+#include <QStringList>
+
+// What the command line asks for, or why it cannot be done.
+struct CliRequest {
+    enum class Action { Convert, ShowHelp, ShowVersion, UsageError };
+    Action action = Action::Convert;
+    QString error; // for UsageError
+    QString helpText;
+
+    ConversionJob job;
+    QStringList rawInputs; // as typed, before folders are expanded
+    bool quiet = false;
+};
+
+// Parses pressmark-cli's arguments (the program name first) into a job.
+CliRequest parseCommandLine(const QStringList &arguments);

@@ -1,0 +1,115 @@
+// pressmark-cli: the batch conversion, headless.
+#include "CliOptions.h"
+#include "ConversionRunner.h"
+#include "ProgressBar.h"
+
+#include <QDir>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <mutex>
+#include <optional>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<ConversionRunner *> g_runner {nullptr};
+
+extern "C" void onInterrupt(int)
+{
+    if (ConversionRunner *runner = g_runner.load())
+        runner->cancel();
+}
+
+void printLine(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fprintf(stream, "%s\n", bytes.constData());
+}
+
+void printError(const QString &input, const QString &message)
+{
+    printLine(stderr, QStringLiteral("pressmark-cli: %1: %2").arg(input, message));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pressmark-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PRESSMARK_VERSION));
+
+    const CliRequest request = parseCommandLine(QCoreApplication::arguments());
+    switch (request.action) {
+    case CliRequest::Action::ShowHelp:
+        printLine(stdout, request.helpText);
+        return 0;
+    case CliRequest::Action::ShowVersion:
+        printLine(stdout, QStringLiteral("pressmark-cli %1").arg(QStringLiteral(PRESSMARK_VERSION)));
+        return 0;
+    case CliRequest::Action::UsageError:
+        printLine(stderr, QStringLiteral("pressmark-cli: %1").arg(request.error));
+        printLine(stderr, QStringLiteral("Try 'pressmark-cli --help' for more information."));
+        return 2;
+    case CliRequest::Action::Convert:
+        break;
+    }
+
+    const ConversionJob &job = request.job;
+    if (!job.dryRun && !QDir().mkpath(job.outputFolder)) {
+        printLine(stderr, QStringLiteral("pressmark-cli: cannot create the output folder %1").arg(job.outputFolder));
+        return 2;
+    }
+    if (!job.dryRun && !QFileInfo(job.outputFolder).isDir()) {
+        printLine(stderr, QStringLiteral("pressmark-cli: %1 is not a folder").arg(job.outputFolder));
+        return 2;
+    }
+
+    ConversionRunner runner(job);
+    std::mutex printing;
+    std::optional<ProgressBar> bar;
+    if (!request.quiet && isatty(STDERR_FILENO))
+        bar.emplace(stderr, runner.total());
+    int finished = 0;
+
+    runner.setFileFinishedHandler([&](const FileResult &result) {
+        std::lock_guard<std::mutex> lock(printing);
+        ++finished;
+        if (bar)
+            bar->clear();
+        if (result.status == FileStatus::Written) {
+            if (!request.quiet)
+                printLine(stdout, QStringLiteral("%1 -> %2").arg(result.input, result.output));
+        } else {
+            printError(result.input, result.failureText());
+        }
+        if (!request.quiet)
+            for (const QString &note : result.notes)
+                printError(result.input, QStringLiteral("note: ") + note);
+        std::fflush(stdout);
+        if (bar)
+            bar->update(finished);
+    });
+
+    g_runner.store(&runner);
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+    const ConversionReport report = runner.run();
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+    g_runner.store(nullptr);
+    if (bar)
+        bar->clear();
+
+    if (!request.quiet) {
+        QString summary = QStringLiteral("%1 converted, %2 failed").arg(report.writtenCount()).arg(report.failedCount());
+        if (report.cancelled)
+            summary += QStringLiteral(", %1 not started (cancelled)").arg(report.notStartedCount());
+        printLine(stdout, summary);
+    }
+    return report.writtenCount() == runner.total() ? 0 : 1;
+}

@@ -1,0 +1,228 @@
+#include "ConversionRunner.h"
+
+#include "ImageEncoder.h"
+#include "ImageLimits.h"
+#include "ImagePipeline.h"
+#include "OutputNaming.h"
+#include "SafeFileWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QThread>
+
+#include <thread>
+#include <vector>
+
+QString FileResult::failureText() const
+{
+    const QString text = failureReasonText(reason);
+    return detail.isEmpty() ? text : text + QStringLiteral(": ") + detail;
+}
+
+int ConversionReport::writtenCount() const
+{
+    return int(std::count_if(files.begin(), files.end(),
+                             [](const FileResult &f) { return f.status == FileStatus::Written; }));
+}
+
+int ConversionReport::failedCount() const
+{
+    return int(std::count_if(files.begin(), files.end(),
+                             [](const FileResult &f) { return f.status == FileStatus::Failed; }));
+}
+
+int ConversionReport::notStartedCount() const
+{
+    return int(std::count_if(files.begin(), files.end(),
+                             [](const FileResult &f) { return f.status == FileStatus::NotStarted; }));
+}
+
+// A file that has been through the pipeline and waits for its turn to be named.
+struct ConversionRunner::Outcome {
+    FailureReason failure = FailureReason::None;
+    QString detail;
+    QStringList notes;
+    QString stem;
+    PendingFile file;
+};
+
+static ConversionJob normalized(ConversionJob job)
+{
+    job.outputFolder = QDir::cleanPath(job.outputFolder);
+    return job;
+}
+
+ConversionRunner::ConversionRunner(ConversionJob job) : m_job(normalized(std::move(job)))
+{
+    m_report.files.resize(m_job.inputs.size());
+    for (int i = 0; i < m_job.inputs.size(); ++i) {
+        m_report.files[i].index = i;
+        m_report.files[i].input = m_job.inputs.at(i);
+    }
+}
+
+ConversionRunner::~ConversionRunner() = default;
+
+void ConversionRunner::setFileStartedHandler(std::function<void(int, int)> handler)
+{
+    m_onStarted = std::move(handler);
+}
+
+void ConversionRunner::setFileFinishedHandler(std::function<void(const FileResult &)> handler)
+{
+    m_onFinished = std::move(handler);
+}
+
+void ConversionRunner::cancel()
+{
+    m_cancel.store(true);
+}
+
+ConversionReport ConversionRunner::run()
+{
+    initializeImageCore();
+    if (m_job.dryRun)
+        return runDry();
+    const int total = int(m_job.inputs.size());
+    int workers = m_job.workers > 0 ? m_job.workers : QThread::idealThreadCount();
+    workers = std::max(1, std::min(workers, total));
+    m_window = 2 * workers;
+    std::vector<std::thread> threads;
+    threads.reserve(size_t(workers));
+    for (int i = 0; i < workers; ++i)
+        threads.emplace_back([this] { workerLoop(); });
+    for (std::thread &t : threads)
+        t.join();
+    m_report.cancelled = m_cancel.load();
+    return m_report;
+}
+
+void ConversionRunner::workerLoop()
+{
+    const int total = int(m_job.inputs.size());
+    for (;;) {
+        int index;
+        int started;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_wake.wait(lock, [&] { return m_cancel.load() || m_next >= total || m_next < m_turn + m_window; });
+            if (m_cancel.load() || m_next >= total)
+                return;
+            index = m_next++;
+            started = ++m_started;
+        }
+        if (m_onStarted)
+            m_onStarted(index, started);
+        Outcome outcome = processFile(index);
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_waiting.emplace(index, std::move(outcome));
+        for (auto it = m_waiting.find(m_turn); it != m_waiting.end(); it = m_waiting.find(m_turn)) {
+            commit(m_turn, it->second);
+            m_waiting.erase(it);
+            ++m_turn;
+        }
+        m_wake.notify_all();
+    }
+}
+
+ConversionRunner::Outcome ConversionRunner::processFile(int index) const
+{
+    Outcome outcome;
+    const QString &path = m_job.inputs.at(index);
+    const ConversionOptions &options = m_job.options;
+    PipelineResult picture = convertFile(path, options);
+    outcome.notes = picture.notes;
+    if (!picture.ok()) {
+        outcome.failure = picture.failure;
+        outcome.detail = picture.detail;
+        return outcome;
+    }
+    EncodedOutput encoded = encodeOutput(picture.image, options.formatIndex, options.jpegQualityPercent(),
+                                         picture.imageDpi, picture.iccProfile, picture.metadata);
+    picture.image = QImage();
+    outcome.notes << encoded.notes;
+    if (encoded.bytes.isEmpty()) {
+        outcome.failure = FailureReason::CannotWrite;
+        outcome.detail = encoded.error;
+        return outcome;
+    }
+    QString error;
+    outcome.file = PendingFile::write(m_job.outputFolder, encoded.bytes, &error);
+    if (!outcome.file.isValid()) {
+        outcome.failure = FailureReason::CannotWrite;
+        outcome.detail = error;
+        return outcome;
+    }
+    outcome.stem = outputStem(path, index + 1, options);
+    return outcome;
+}
+
+void ConversionRunner::commit(int index, Outcome &outcome)
+{
+    FileResult &result = m_report.files[index];
+    result.notes = outcome.notes;
+    if (outcome.failure == FailureReason::None) {
+        const PublishResult published =
+            outcome.file.publish(candidateFileNames(outcome.stem, m_job.options.extension()));
+        switch (published.status) {
+        case PublishStatus::Published:
+            result.status = FileStatus::Written;
+            result.output = published.path;
+            break;
+        case PublishStatus::NoFreeName:
+            outcome.failure = FailureReason::NoFreeName;
+            break;
+        case PublishStatus::Failed:
+            outcome.failure = FailureReason::CannotWrite;
+            outcome.detail = published.error;
+            break;
+        }
+    }
+    if (outcome.failure != FailureReason::None) {
+        result.status = FileStatus::Failed;
+        result.reason = outcome.failure;
+        result.detail = outcome.detail;
+    }
+    finish(result);
+}
+
+void ConversionRunner::finish(const FileResult &result)
+{
+    if (m_onFinished)
+        m_onFinished(result);
+}
+
+ConversionReport ConversionRunner::runDry()
+{
+    // The names a real run would give, with every input assumed to decode.
+    QSet<QString> claimed;
+    for (int index = 0; index < m_job.inputs.size() && !m_cancel.load(); ++index) {
+        FileResult &result = m_report.files[index];
+        const int started = ++m_started;
+        if (m_onStarted)
+            m_onStarted(index, started);
+        if (!QFileInfo::exists(result.input)) {
+            result.status = FileStatus::Failed;
+            result.reason = FailureReason::Missing;
+            finish(result);
+            continue;
+        }
+        const QString stem = outputStem(result.input, index + 1, m_job.options);
+        result.status = FileStatus::Failed;
+        result.reason = FailureReason::NoFreeName;
+        for (const QString &name : candidateFileNames(stem, m_job.options.extension())) {
+            const QString path = QDir(m_job.outputFolder).filePath(name);
+            if (claimed.contains(path) || QFileInfo(path).exists() || QFileInfo(path).isSymLink())
+                continue;
+            claimed.insert(path);
+            result.status = FileStatus::Written;
+            result.reason = FailureReason::None;
+            result.output = path;
+            break;
+        }
+        finish(result);
+    }
+    m_report.cancelled = m_cancel.load();
+    return m_report;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "DecodedImage.h"
+
+#include <QFile>
+#include <memory>
+
+// The one decoding entry point: opens a file, picks the reader of its format by content,
+// checks its size against the limits before anything large is allocated, and decodes it.
+// One instance per file; safe to use on any thread.
+class ImageDecoder {
+public:
+    explicit ImageDecoder(const QString &path);
+    ~ImageDecoder();
+
+    // Opens the file and reads its header.
+    bool open();
+    // The stored pixel size, valid after open() when the header tells it.
+    QSize size() const;
+    // Decodes the picture; minimumSize as for FormatReader::read.
+    bool decode(QSize minimumSize, DecodedImage *out);
+
+    FailureReason failure() const { return m_failure; }
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(FailureReason reason, const QString &error);
+
+    QFile m_file;
+    QByteArray m_data;
+    std::unique_ptr<FormatReader> m_reader;
+    FailureReason m_failure = FailureReason::None;
+    QString m_error;
+};
+
+// Readers of each format family, chosen by the file's first bytes.
+std::unique_ptr<FormatReader> createJpegReader(const QByteArray &data);
+std::unique_ptr<FormatReader> createQtPluginReader(const QByteArray &data);

@@ -1,0 +1,68 @@
+#include "ImageEncoder.h"
+
+#include "ColorManagement.h"
+#include "Logging.h"
+#include "SourceMetadata.h"
+
+#include <QPainter>
+
+QImage flattenedOnWhite(const QImage &image)
+{
+    if (!image.hasAlphaChannel())
+        return image;
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter painter(&flat);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawImage(0, 0, image);
+    painter.end();
+    return flat;
+}
+
+bool isGrayFormat(const QImage &image)
+{
+    return image.format() == QImage::Format_Grayscale8 || image.format() == QImage::Format_Grayscale16;
+}
+
+EncodedOutput encodeOutput(const QImage &image, int formatIndex, int jpegQuality, double dpi,
+                           const QByteArray &iccProfile, const SourceMetadata &metadata)
+{
+    EncodedOutput out;
+    switch (formatIndex) {
+    case 0:
+        out.bytes = encodeJpeg(image, jpegQuality, dpi, &out.error);
+        break;
+    case 1:
+        out.bytes = encodePng(image, dpi, &out.error);
+        break;
+    case 2:
+        out.bytes = encodeGif(image, &out.error);
+        break;
+    default:
+        out.bytes = encodeTiff(image, dpi, &out.error);
+        break;
+    }
+    if (out.bytes.isEmpty())
+        return out;
+
+    if (formatIndex == 2) {
+        if (metadata.hasExifXmpOrIptc() || !iccProfile.isEmpty())
+            out.notes << QStringLiteral("GIF holds no metadata or colour profile; they were not kept");
+        return out;
+    }
+
+    if (formatIndex != 0 && formatIndex != 1)
+        qCInfo(lcConversion, "metref = %s", qPrintable(metadata.summary()));
+    QByteArray profile = iccProfile;
+    // Every encoder writes gray formats as gray and everything else as RGB.
+    if (!profile.isEmpty() && !profileMatchesImage(profile, image)) {
+        out.notes << QStringLiteral("the colour profile does not describe the output's colours; it was not kept");
+        profile.clear();
+    }
+    if (!metadata.hasExifXmpOrIptc() && profile.isEmpty())
+        return out;
+    QString error;
+    if (!metadata.writeInto(&out.bytes, image.size(), dpi, profile, &error))
+        out.notes << QStringLiteral("metadata could not be written: %1").arg(error);
+    return out;
+}

@@ -1,0 +1,125 @@
+#include "ImagePipeline.h"
+
+#include "ConversionOptions.h"
+#include "ImageDecoder.h"
+#include "ImageLimits.h"
+#include "Logging.h"
+#include "ResizeRule.h"
+#include "Upright.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+float usableDpi(double stated)
+{
+    return std::isfinite(stated) && stated > 0.0 && stated < 1.0e6 ? float(stated) : 72.0f;
+}
+
+// High-quality resampling to an exact size: area averaging when shrinking. Gray stays gray.
+QImage resampled(const QImage &image, QSize size)
+{
+    if (image.size() == size)
+        return image;
+    QImage scaled = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if ((image.format() == QImage::Format_Grayscale8 || image.format() == QImage::Format_Grayscale16)
+        && scaled.format() != image.format())
+        scaled = scaled.convertToFormat(image.format());
+    return scaled;
+}
+
+} // namespace
+
+QImage composeOverlayCanvas(const QImage &upright, QSize canvasSize, const ConversionOptions &options)
+{
+    QImage canvas(canvasSize, QImage::Format_ARGB32_Premultiplied);
+    if (canvas.isNull())
+        return canvas;
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(0, 0), canvasSize), upright);
+    // The copyright lines, the logo and the watermark are stamped here, in that order.
+    Q_UNUSED(options);
+    painter.end();
+    return canvas;
+}
+
+PipelineResult convertFile(const QString &path, const ConversionOptions &options)
+{
+    PipelineResult result;
+    if (!QFileInfo::exists(path)) {
+        result.failure = FailureReason::Missing;
+        return result;
+    }
+    ImageDecoder decoder(path);
+    if (!decoder.open()) {
+        result.failure = decoder.failure();
+        result.detail = decoder.errorString();
+        return result;
+    }
+
+    QString warning;
+    result.metadata = SourceMetadata::read(path, &warning);
+    if (!warning.isEmpty())
+        result.notes << warning;
+    const int orientation = result.metadata.orientation();
+
+    // Sizes are decided on the upright picture, then mapped back to the stored one for decoding.
+    QSize stored = decoder.size();
+    QSize target;
+    QSize minimumStored;
+    if (stored.isValid()) {
+        target = targetSize(uprightSize(stored, orientation), options);
+        if (exceedsImageLimits(target.width(), target.height())) {
+            result.failure = FailureReason::TooLarge;
+            result.detail = QStringLiteral("the output would be %1 x %2 pixels")
+                                .arg(target.width())
+                                .arg(target.height());
+            return result;
+        }
+        minimumStored = uprightSize(target, orientation);
+    }
+
+    DecodedImage decoded;
+    if (!decoder.decode(minimumStored, &decoded)) {
+        result.failure = decoder.failure();
+        result.detail = decoder.errorString();
+        return result;
+    }
+    if (!stored.isValid()) {
+        // The header did not tell the size: decide it now, from the full decoded picture.
+        stored = decoded.image.size();
+        target = targetSize(uprightSize(stored, orientation), options);
+        if (exceedsImageLimits(target.width(), target.height())) {
+            result.failure = FailureReason::TooLarge;
+            return result;
+        }
+    }
+
+    const double dpi = decoded.statedDpi > 0.0 ? decoded.statedDpi : result.metadata.exifDpi();
+    result.imageDpi = usableDpi(dpi);
+    if (decoded.convertedToSrgb)
+        result.iccProfile.clear();
+    else
+        result.iccProfile = !decoded.iccProfile.isEmpty() ? decoded.iccProfile : result.metadata.iccProfile();
+
+    // Resample while still stored (fewer pixels to turn when shrinking), then turn upright.
+    QImage stamped = resampled(decoded.image, uprightSize(target, orientation));
+    decoded.image = QImage();
+    stamped = uprightImage(stamped, orientation);
+    if (options.anyOverlayActive())
+        stamped = composeOverlayCanvas(stamped, target, options);
+    if (stamped.isNull()) {
+        result.failure = FailureReason::TooLarge;
+        result.detail = QStringLiteral("not enough memory");
+        return result;
+    }
+    result.image = stamped;
+    qCInfo(lcConversion, "image_dpi = %f, bitmap.width = %ld, s.f.b.w = %f", double(result.imageDpi),
+           long(result.image.width()), result.image.width() * 72.0 / double(result.imageDpi));
+    return result;
+}

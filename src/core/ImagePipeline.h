@@ -1,0 +1,32 @@
+#pragma once
+
+#include "DecodedImage.h"
+#include "SourceMetadata.h"
+
+#include <QImage>
+#include <QStringList>
+
+struct ConversionOptions;
+
+// The finished picture of one input, upright, at its output size, ready to encode.
+struct PipelineResult {
+    FailureReason failure = FailureReason::None;
+    QString detail; // the decoder's or system's own words about a failure
+
+    QImage image;
+    float imageDpi = 72.0f;  // horizontal density of the source, carried to the output
+    QByteArray iccProfile;   // the profile of the pixels, empty when none applies
+    SourceMetadata metadata; // the source's metadata, to write with the output
+    QStringList notes;       // what was done differently from what was asked
+
+    bool ok() const { return failure == FailureReason::None; }
+};
+
+// Decodes one file, turns it upright by its EXIF orientation, resizes it as the options say
+// and draws the active overlays. A pure function of the file and the options; runs on any
+// thread.
+PipelineResult convertFile(const QString &path, const ConversionOptions &options);
+
+// Draws the upright picture into a transparent canvas of the given size and stamps the active
+// overlays on it, in the fixed order: source, copyright lines, logo, watermark.
+QImage composeOverlayCanvas(const QImage &upright, QSize canvasSize, const ConversionOptions &options);

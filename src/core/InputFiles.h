@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+// The extensions the open dialog offers, in their order (16 entries).
+const QStringList &openDialogExtensions();
+// The extensions a drop accepts (the 16 above and "eps", "EPS"). Compared case-sensitively.
+const QStringList &dropExtensions();
+
+// True when the file name's extension is one of the list's entries exactly.
+bool hasAcceptedExtension(const QString &path, const QStringList &extensions);
+
+// The inputs of a batch from paths as a user names them: a folder stands for the files
+// directly in it with a drop extension, sorted by name; anything else stays as given, so a
+// missing file keeps its place and fails at its turn.
+QStringList expandInputs(const QStringList &paths);

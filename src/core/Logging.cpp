@@ -1,0 +1,4 @@
+#include "Logging.h"
+
+Q_LOGGING_CATEGORY(lcConversion, "pressmark.conversion", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcMetadata, "pressmark.metadata", QtWarningMsg)

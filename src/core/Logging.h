@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// Conversion log lines: per image resolution and written metadata. Off by default; enable with
+// QT_LOGGING_RULES="pressmark.conversion.info=true".
+Q_DECLARE_LOGGING_CATEGORY(lcConversion)
+// Messages of the metadata library, for diagnosing odd files.
+Q_DECLARE_LOGGING_CATEGORY(lcMetadata)

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// How a pending file ended.
+enum class PublishStatus { Published, NoFreeName, Failed };
+
+struct PublishResult {
+    PublishStatus status = PublishStatus::Failed;
+    QString path;  // the name it took, when published
+    QString error; // the system's message, when failed
+};
+
+// A finished output waiting for its name. Its bytes are written to the output folder first,
+// as an unnamed file (O_TMPFILE) where the file system allows it, else as a hidden temporary
+// name; publishing links it under the first free candidate name without ever replacing an
+// existing file, even one that appeared a moment before. Destroying an unpublished pending
+// file removes every trace of it; with an unnamed file not even a crash leaves one.
+class PendingFile {
+public:
+    enum class Kind { Automatic, NamedTemporary };
+
+    PendingFile() = default;
+    ~PendingFile();
+    PendingFile(PendingFile &&other) noexcept;
+    PendingFile &operator=(PendingFile &&other) noexcept;
+    PendingFile(const PendingFile &) = delete;
+    PendingFile &operator=(const PendingFile &) = delete;
+
+    // Writes the bytes into the folder. Returns an invalid pending file and the system's
+    // message on failure (disk full, permission denied, ...), leaving nothing behind.
+    static PendingFile write(const QString &folder, const QByteArray &bytes, QString *error,
+                             Kind kind = Kind::Automatic);
+
+    bool isValid() const { return m_fd >= 0; }
+
+    // Gives the file the first candidate name (in the folder) that is free.
+    PublishResult publish(const QStringList &candidateNames);
+
+private:
+    void discard();
+
+    int m_fd = -1;
+    QString m_folder;
+    QByteArray m_temporaryPath; // empty for an unnamed file
+};

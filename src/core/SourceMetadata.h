@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+// The metadata of a source file: EXIF, XMP, IPTC and the ICC colour profile, read with exiv2.
+// A value: cheap to copy, safe to share between threads once read.
+class SourceMetadata {
+public:
+    SourceMetadata();
+    ~SourceMetadata();
+    SourceMetadata(const SourceMetadata &);
+    SourceMetadata &operator=(const SourceMetadata &);
+
+    // Reads the metadata of a file. A file exiv2 does not know, or whose metadata is damaged,
+    // gives empty metadata and, for damage, a warning.
+    static SourceMetadata read(const QString &path, QString *warning = nullptr);
+
+    bool isEmpty() const;
+    bool hasExifXmpOrIptc() const;
+    // The EXIF orientation (1 to 8), else the XMP one; 1 when neither is usable.
+    int orientation() const;
+    // The horizontal density EXIF states; 0 when none or unusable.
+    double exifDpi() const;
+    QByteArray iccProfile() const;
+
+    // Writes the metadata into an encoded JPEG, PNG or TIFF in memory: orientation 1, the given
+    // pixel size and density, no embedded thumbnail, and the given colour profile (none when
+    // empty). Returns false with a reason and leaves `encoded` as it was when it cannot.
+    bool writeInto(QByteArray *encoded, QSize pixelSize, double dpi, const QByteArray &iccProfile,
+                   QString *error) const;
+
+    // A one-line account of what is carried, for the conversion log.
+    QString summary() const;
+
+private:
+    struct Data;
+    std::shared_ptr<const Data> d;
+};
