@@ -54,6 +54,8 @@ public:
             *error = QString::fromLocal8Bit(m_err.message);
             return false;
         }
+        // Saved markers live only until decompression ends: take the profile now.
+        m_icc = iccProfile();
         return true;
     }
 
@@ -91,7 +93,7 @@ public:
             *error = QStringLiteral("the file is truncated");
             return false;
         }
-        QByteArray icc = iccProfile();
+        QByteArray icc = m_icc;
         if (cmyk) {
             convertCmykToRgbInPlace(&image, m_cinfo.saw_Adobe_marker, icc);
             out->convertedToSrgb = true;
@@ -184,6 +186,7 @@ private:
     jpeg_decompress_struct m_cinfo {};
     JpegErrorManager m_err;
     double m_statedDpi = 0.0;
+    QByteArray m_icc;
 };
 
 } // namespace

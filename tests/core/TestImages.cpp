@@ -1,0 +1,200 @@
+#include "TestImages.h"
+
+#include <QFile>
+#include <QImageWriter>
+#include <QProcess>
+#include <QtTest>
+
+#include <csetjmp>
+#include <cstdio>
+#include <exiv2/exiv2.hpp>
+#include <jpeglib.h>
+#include <lcms2.h>
+
+namespace TestImages {
+
+QImage quadrants(int width, int height, QImage::Format format)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const bool right = x >= width / 2;
+            const bool bottom = y >= height / 2;
+            QRgb base = !bottom ? (!right ? qRgb(200, 0, 0) : qRgb(0, 200, 0))
+                                : (!right ? qRgb(0, 0, 200) : qRgb(200, 200, 0));
+            // Low bits carry the position, so a misplaced pixel is seen.
+            base = qRgb(qRed(base) + (x % 7) * 3, qGreen(base) + (y % 7) * 3, qBlue(base) + ((x + y) % 5) * 3);
+            image.setPixel(x, y, base);
+        }
+    }
+    return format == QImage::Format_RGB32 ? image : image.convertToFormat(format);
+}
+
+void writeWithQt(const QImage &image, const QString &path, const char *format, int quality)
+{
+    QImageWriter writer(path, format);
+    if (quality >= 0)
+        writer.setQuality(quality);
+    if (!writer.write(image))
+        qFatal("cannot write fixture %s: %s", qPrintable(path), qPrintable(writer.errorString()));
+}
+
+void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[4], bool adobe, const QByteArray &icc)
+{
+    FILE *file = std::fopen(QFile::encodeName(path).constData(), "wb");
+    jpeg_compress_struct cinfo {};
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    jpeg_stdio_dest(&cinfo, file);
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = 4;
+    cinfo.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&cinfo);
+    cinfo.write_Adobe_marker = adobe ? TRUE : FALSE;
+    jpeg_set_quality(&cinfo, 100, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    if (!icc.isEmpty())
+        jpeg_write_icc_profile(&cinfo, reinterpret_cast<const JOCTET *>(icc.constData()), unsigned(icc.size()));
+    std::vector<uchar> row(size_t(width) * 4);
+    for (int x = 0; x < width; ++x)
+        for (int c = 0; c < 4; ++c)
+            row[size_t(x) * 4 + size_t(c)] = adobe ? uchar(255 - cmyk[c]) : cmyk[c];
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&cinfo, &r, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    std::fclose(file);
+}
+
+template<typename Apply>
+static void editMetadata(const QString &path, Apply apply)
+{
+    Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+    image->readMetadata();
+    apply(*image);
+    image->writeMetadata();
+}
+
+void setExif(const QString &path, const QList<QPair<QString, QString>> &tags)
+{
+    editMetadata(path, [&](Exiv2::Image &image) {
+        Exiv2::ExifData data = image.exifData();
+        for (const auto &tag : tags)
+            data[tag.first.toStdString()] = tag.second.toStdString();
+        image.setExifData(data);
+    });
+}
+
+void setXmp(const QString &path, const QList<QPair<QString, QString>> &tags)
+{
+    editMetadata(path, [&](Exiv2::Image &image) {
+        Exiv2::XmpData data = image.xmpData();
+        for (const auto &tag : tags)
+            data[tag.first.toStdString()] = tag.second.toStdString();
+        image.setXmpData(data);
+    });
+}
+
+void setIptc(const QString &path, const QList<QPair<QString, QString>> &tags)
+{
+    editMetadata(path, [&](Exiv2::Image &image) {
+        Exiv2::IptcData data = image.iptcData();
+        for (const auto &tag : tags)
+            data[tag.first.toStdString()] = tag.second.toStdString();
+        image.setIptcData(data);
+    });
+}
+
+void setIcc(const QString &path, const QByteArray &icc)
+{
+    editMetadata(path, [&](Exiv2::Image &image) {
+        Exiv2::DataBuf buffer(reinterpret_cast<const Exiv2::byte *>(icc.constData()), long(icc.size()));
+        image.setIccProfile(buffer, true);
+    });
+}
+
+QString run(const QString &program, const QStringList &arguments, int *exitCode)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(120000);
+    if (exitCode)
+        *exitCode = process.exitCode();
+    QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    if (process.exitCode() != 0 && !exitCode)
+        out += QString::fromLocal8Bit(process.readAllStandardError());
+    return out;
+}
+
+QString identify(const QString &path, const QString &format)
+{
+    return run(QStringLiteral("identify"), {QStringLiteral("-format"), format, path}).trimmed();
+}
+
+QString exiv2Value(const QString &path, const QString &key)
+{
+    int code = 0;
+    const QString out = run(QStringLiteral("exiv2"), {QStringLiteral("-q"), QStringLiteral("-Pv"),
+                                                      QStringLiteral("-K"), key, path},
+                            &code);
+    return out.trimmed();
+}
+
+bool fuzzyEqual(const QImage &actualIn, const QImage &expectedIn, int tolerance, QString *message)
+{
+    if (actualIn.size() != expectedIn.size()) {
+        *message = QStringLiteral("sizes differ: %1x%2, expected %3x%4")
+                       .arg(actualIn.width())
+                       .arg(actualIn.height())
+                       .arg(expectedIn.width())
+                       .arg(expectedIn.height());
+        return false;
+    }
+    const QImage actual = actualIn.convertToFormat(QImage::Format_ARGB32);
+    const QImage expected = expectedIn.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            const QRgb a = actual.pixel(x, y), e = expected.pixel(x, y);
+            if (std::abs(qRed(a) - qRed(e)) > tolerance || std::abs(qGreen(a) - qGreen(e)) > tolerance
+                || std::abs(qBlue(a) - qBlue(e)) > tolerance || std::abs(qAlpha(a) - qAlpha(e)) > tolerance) {
+                *message = QStringLiteral("first difference at (%1, %2): #%3, expected #%4 (tolerance %5)")
+                               .arg(x)
+                               .arg(y)
+                               .arg(a, 8, 16, QLatin1Char('0'))
+                               .arg(e, 8, 16, QLatin1Char('0'))
+                               .arg(tolerance);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+static QByteArray saveProfile(cmsHPROFILE profile)
+{
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(profile, nullptr, &size);
+    QByteArray bytes(int(size), Qt::Uninitialized);
+    cmsSaveProfileToMem(profile, bytes.data(), &size);
+    cmsCloseProfile(profile);
+    return bytes;
+}
+
+QByteArray srgbProfile()
+{
+    return saveProfile(cmsCreate_sRGBProfile());
+}
+
+QByteArray grayProfile()
+{
+    cmsToneCurve *curve = cmsBuildGamma(nullptr, 2.2);
+    QByteArray bytes = saveProfile(cmsCreateGrayProfile(cmsD50_xyY(), curve));
+    cmsFreeToneCurve(curve);
+    return bytes;
+}
+
+} // namespace TestImages

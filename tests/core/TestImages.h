@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// Helpers the tests share: synthetic pictures, fixture files written by routes independent of
+// the code under test, and independent readers of written files.
+namespace TestImages {
+
+// A picture whose four quadrants have distinct colours (red top left, green top right, blue
+// bottom left, yellow bottom right) and whose every pixel differs from its neighbours in the
+// low bits, so any permutation error shows.
+QImage quadrants(int width, int height, QImage::Format format = QImage::Format_RGB32);
+
+// Writes through Qt's own image writers (not the core's encoders).
+void writeWithQt(const QImage &image, const QString &path, const char *format, int quality = -1);
+
+// A JPEG written with libjpeg directly: CMYK samples (Adobe-inverted when `adobe`) of one
+// flat colour, optionally with an ICC profile.
+void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[4], bool adobe,
+                   const QByteArray &icc = QByteArray());
+
+// Sets EXIF tags with exiv2, e.g. {"Exif.Image.Orientation", "6"}.
+void setExif(const QString &path, const QList<QPair<QString, QString>> &tags);
+void setXmp(const QString &path, const QList<QPair<QString, QString>> &tags);
+void setIptc(const QString &path, const QList<QPair<QString, QString>> &tags);
+void setIcc(const QString &path, const QByteArray &icc);
+
+// Runs a program and returns its standard output (standard error appended on failure).
+QString run(const QString &program, const QStringList &arguments, int *exitCode = nullptr);
+// One value as ImageMagick's identify prints it with -format, e.g. "%w %h %x".
+QString identify(const QString &path, const QString &format);
+// One tag's value as the exiv2 tool prints it (-Pv), empty when absent.
+QString exiv2Value(const QString &path, const QString &key);
+
+// Compares two pictures channel by channel within a tolerance; on failure the message names
+// the first differing pixel and both colours.
+bool fuzzyEqual(const QImage &actual, const QImage &expected, int tolerance, QString *message);
+
+// An sRGB profile, and a gray one, made by LittleCMS.
+QByteArray srgbProfile();
+QByteArray grayProfile();
+
+} // namespace TestImages
+
+#define PM_COMPARE_IMAGES(actual, expected, tolerance)                                                       \
+    do {                                                                                                     \
+        QString pmMessage;                                                                                   \
+        if (!TestImages::fuzzyEqual((actual), (expected), (tolerance), &pmMessage))                          \
+            QFAIL(qPrintable(pmMessage));                                                                    \
+    } while (false)
