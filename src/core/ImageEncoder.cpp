@@ -2,6 +2,7 @@
 
 #include "ColorManagement.h"
 #include "Logging.h"
+#include "PngIccChunk.h"
 #include "SourceMetadata.h"
 
 #include <QPainter>
@@ -59,10 +60,17 @@ EncodedOutput encodeOutput(const QImage &image, int formatIndex, int jpegQuality
         out.notes << QStringLiteral("the colour profile does not describe the output's colours; it was not kept");
         profile.clear();
     }
-    if (!metadata.hasExifXmpOrIptc() && profile.isEmpty())
-        return out;
-    QString error;
-    if (!metadata.writeInto(&out.bytes, image.size(), dpi, profile, &error))
-        out.notes << QStringLiteral("metadata could not be written: %1").arg(error);
+    const bool png = formatIndex == 1;
+    if (metadata.hasExifXmpOrIptc()) {
+        QString error;
+        if (!metadata.writeInto(&out.bytes, image.size(), dpi, png ? QByteArray() : profile, &error))
+            out.notes << QStringLiteral("metadata could not be written: %1").arg(error);
+    } else if (!png && !profile.isEmpty()) {
+        QString error;
+        if (!SourceMetadata().writeInto(&out.bytes, image.size(), dpi, profile, &error))
+            out.notes << QStringLiteral("the colour profile could not be written: %1").arg(error);
+    }
+    if (png)
+        out.bytes = withPngIccProfile(out.bytes, profile);
     return out;
 }

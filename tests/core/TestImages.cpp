@@ -1,8 +1,10 @@
 #include "TestImages.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImageWriter>
 #include <QProcess>
+#include <QTemporaryFile>
 #include <QtTest>
 
 #include <csetjmp>
@@ -111,6 +113,15 @@ void setIptc(const QString &path, const QList<QPair<QString, QString>> &tags)
 
 void setIcc(const QString &path, const QByteArray &icc)
 {
+    if (path.endsWith(QLatin1String(".png"))) {
+        // exiv2 0.27 writes PNG profiles with an empty name; ImageMagick writes them properly.
+        QTemporaryFile profile(QDir::tempPath() + QStringLiteral("/profile-XXXXXX.icc"));
+        profile.open();
+        profile.write(icc);
+        profile.flush();
+        run(QStringLiteral("convert"), {path, QStringLiteral("-profile"), profile.fileName(), path});
+        return;
+    }
     editMetadata(path, [&](Exiv2::Image &image) {
         Exiv2::DataBuf buffer(reinterpret_cast<const Exiv2::byte *>(icc.constData()), long(icc.size()));
         image.setIccProfile(buffer, true);
@@ -192,7 +203,9 @@ QByteArray srgbProfile()
 QByteArray grayProfile()
 {
     cmsToneCurve *curve = cmsBuildGamma(nullptr, 2.2);
-    QByteArray bytes = saveProfile(cmsCreateGrayProfile(cmsD50_xyY(), curve));
+    cmsHPROFILE profile = cmsCreateGrayProfile(cmsD50_xyY(), curve);
+    cmsSetProfileVersion(profile, 2.1); // the version every reader takes
+    QByteArray bytes = saveProfile(profile);
     cmsFreeToneCurve(curve);
     return bytes;
 }
