@@ -5,6 +5,7 @@
 #include <QImageWriter>
 #include <QProcess>
 #include <QTemporaryFile>
+#include <QtEndian>
 #include <QtTest>
 
 #include <csetjmp>
@@ -12,6 +13,7 @@
 #include <exiv2/exiv2.hpp>
 #include <jpeglib.h>
 #include <lcms2.h>
+#include <zlib.h>
 
 namespace TestImages {
 
@@ -70,6 +72,29 @@ void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
     std::fclose(file);
+}
+
+static QByteArray pngChunk(const char *type, const QByteArray &body)
+{
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(quint32(body.size()), chunk.data());
+    const QByteArray typed = QByteArray(type) + body;
+    chunk += typed;
+    QByteArray crc(4, '\0');
+    qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef *>(typed.constData()), uInt(typed.size()))),
+                          crc.data());
+    return chunk + crc;
+}
+
+QByteArray pngClaiming(quint32 width, quint32 height)
+{
+    QByteArray ihdr(13, '\0');
+    qToBigEndian<quint32>(width, ihdr.data());
+    qToBigEndian<quint32>(height, ihdr.data() + 4);
+    ihdr[8] = 8; // bit depth
+    ihdr[9] = 2; // RGB
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", ihdr)
+           + pngChunk("IDAT", QByteArray::fromHex("789c030000000001")) + pngChunk("IEND", QByteArray());
 }
 
 template<typename Apply>

@@ -22,6 +22,9 @@ void writeWithQt(const QImage &image, const QString &path, const char *format, i
 void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[4], bool adobe,
                    const QByteArray &icc = QByteArray());
 
+// A tiny PNG whose header claims the given size: a decompression bomb.
+QByteArray pngClaiming(quint32 width, quint32 height);
+
 // Sets EXIF tags with exiv2, e.g. {"Exif.Image.Orientation", "6"}.
 void setExif(const QString &path, const QList<QPair<QString, QString>> &tags);
 void setXmp(const QString &path, const QList<QPair<QString, QString>> &tags);
