@@ -33,31 +33,37 @@ CliRequest parseCommandLine(const QStringList &arguments)
         "Converts photographs in one run: turns them upright, resizes them, and writes them in the\n"
         "chosen format with their metadata into a folder, never replacing an existing file."));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Output folder (created when missing)."), QStringLiteral("DIR"));
-    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("jpeg, png, gif or tiff (default jpeg)."),
+                                    QStringLiteral("Output folder (created when missing)."),
+                                    QStringLiteral("DIR"));
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("jpeg, png, gif or tiff (default jpeg)."),
                                     QStringLiteral("FORMAT"), QStringLiteral("jpeg"));
-    const QCommandLineOption quality(QStringLiteral("quality"), QStringLiteral("JPEG quality, 0-100 (default 85)."),
-                                     QStringLiteral("Q"), QStringLiteral("85"));
+    const QCommandLineOption quality(QStringLiteral("quality"),
+                                     QStringLiteral("JPEG quality, 0-100 (default 85)."), QStringLiteral("Q"),
+                                     QStringLiteral("85"));
     const QCommandLineOption naming(QStringLiteral("naming"),
                                     QStringLiteral("keep (current names), new (title + number) or append "
                                                    "(current name + title); default keep."),
                                     QStringLiteral("MODE"), QStringLiteral("keep"));
-    const QCommandLineOption title(QStringLiteral("title"), QStringLiteral("The title for --naming new or append."),
+    const QCommandLineOption title(QStringLiteral("title"),
+                                   QStringLiteral("The title for --naming new or append."),
                                    QStringLiteral("TEXT"));
     const QCommandLineOption width(QStringLiteral("width"), QStringLiteral("Resize to this width, 1-6000."),
                                    QStringLiteral("N"));
-    const QCommandLineOption height(QStringLiteral("height"), QStringLiteral("Resize to this height, 1-6000."),
-                                    QStringLiteral("N"));
+    const QCommandLineOption height(QStringLiteral("height"),
+                                    QStringLiteral("Resize to this height, 1-6000."), QStringLiteral("N"));
     const QCommandLineOption jobs(QStringLiteral("jobs"),
                                   QStringLiteral("Files converted at once (default: one per core)."),
                                   QStringLiteral("N"));
-    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
-                                    QStringLiteral("Print the output names a run would give; write nothing."));
+    const QCommandLineOption dryRun(
+        QStringLiteral("dry-run"), QStringLiteral("Print the output names a run would give; write nothing."));
     const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Print failures only."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version."));
-    parser.addOptions({output, format, quality, naming, title, width, height, jobs, dryRun, quiet, help, version});
+    parser.addOptions(
+        {output, format, quality, naming, title, width, height, jobs, dryRun, quiet, help, version});
     parser.addPositionalArgument(QStringLiteral("INPUT"),
                                  QStringLiteral("Image files, or folders whose image files are converted."),
                                  QStringLiteral("INPUT..."));
@@ -86,7 +92,8 @@ CliRequest parseCommandLine(const QStringList &arguments)
     else if (formatName == QLatin1String("tif"))
         controls.formatIndex = 3;
     if (controls.formatIndex < 0)
-        return usageError(QStringLiteral("unknown format '%1' (jpeg, png, gif or tiff)").arg(parser.value(format)));
+        return usageError(
+            QStringLiteral("unknown format '%1' (jpeg, png, gif or tiff)").arg(parser.value(format)));
 
     int q = 85;
     if (!parseIntInRange(parser.value(quality), 0, 100, &q))

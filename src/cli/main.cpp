@@ -3,8 +3,8 @@
 #include "ConversionRunner.h"
 #include "ProgressBar.h"
 
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <atomic>
@@ -61,7 +61,8 @@ int main(int argc, char *argv[])
 
     const ConversionJob &job = request.job;
     if (!job.dryRun && !QDir().mkpath(job.outputFolder)) {
-        printLine(stderr, QStringLiteral("pressmark-cli: cannot create the output folder %1").arg(job.outputFolder));
+        printLine(stderr,
+                  QStringLiteral("pressmark-cli: cannot create the output folder %1").arg(job.outputFolder));
         return 2;
     }
     if (!job.dryRun && !QFileInfo(job.outputFolder).isDir()) {
@@ -106,7 +107,8 @@ int main(int argc, char *argv[])
         bar->clear();
 
     if (!request.quiet) {
-        QString summary = QStringLiteral("%1 converted, %2 failed").arg(report.writtenCount()).arg(report.failedCount());
+        QString summary =
+            QStringLiteral("%1 converted, %2 failed").arg(report.writtenCount()).arg(report.failedCount());
         if (report.cancelled)
             summary += QStringLiteral(", %1 not started (cancelled)").arg(report.notStartedCount());
         printLine(stdout, summary);

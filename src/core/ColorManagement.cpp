@@ -22,8 +22,8 @@ ProfileColorModel profileColorModel(const QByteArray &icc)
 bool profileMatchesImage(const QByteArray &icc, const QImage &image)
 {
     const ProfileColorModel model = profileColorModel(icc);
-    const bool gray = image.format() == QImage::Format_Grayscale8
-                      || image.format() == QImage::Format_Grayscale16;
+    const bool gray =
+        image.format() == QImage::Format_Grayscale8 || image.format() == QImage::Format_Grayscale16;
     return gray ? model == ProfileColorModel::Gray : model == ProfileColorModel::Rgb;
 }
 
@@ -67,10 +67,9 @@ void convertCmykToRgbInPlace(QImage *image, bool inverted, const QByteArray &cmy
     Transform transform;
     if (input && srgb) {
         const cmsUInt32Number inFormat = inverted ? TYPE_CMYK_8_REV : TYPE_CMYK_8;
-        const cmsUInt32Number outFormat =
-            Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? TYPE_BGRA_8 : TYPE_ARGB_8;
-        transform.reset(cmsCreateTransform(input.get(), inFormat, srgb.get(), outFormat,
-                                           INTENT_PERCEPTUAL, 0));
+        const cmsUInt32Number outFormat = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? TYPE_BGRA_8 : TYPE_ARGB_8;
+        transform.reset(
+            cmsCreateTransform(input.get(), inFormat, srgb.get(), outFormat, INTENT_PERCEPTUAL, 0));
     }
     if (!transform) {
         naiveCmykToRgb(image, inverted);

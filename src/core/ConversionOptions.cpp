@@ -71,8 +71,7 @@ static int divisionForWatermarkIndex(int index, int previous)
     }
 }
 
-ConversionOptions ConversionOptions::fromControls(const OptionControls &c,
-                                                  const ConversionOptions &previous)
+ConversionOptions ConversionOptions::fromControls(const OptionControls &c, const ConversionOptions &previous)
 {
     ConversionOptions o;
     o.enableWatermarkState = c.enableWatermarkState;
@@ -93,8 +92,8 @@ ConversionOptions ConversionOptions::fromControls(const OptionControls &c,
         o.textFieldWidth = 0;
         o.textFieldHeight = leadingInteger(c.heightText);
     }
-    o.changeImageSize = (!c.widthText.isEmpty() && leadingInteger(c.widthText) != 0)
-                        || (!c.heightText.isEmpty() && leadingInteger(c.heightText) != 0);
+    o.changeImageSize = (!c.widthText.isEmpty() && leadingInteger(c.widthText) != 0) ||
+                        (!c.heightText.isEmpty() && leadingInteger(c.heightText) != 0);
 
     o.divisionTimes = previous.divisionTimes;
     o.watermarkDivisionTimes = previous.watermarkDivisionTimes;

@@ -106,7 +106,8 @@ void ConversionRunner::workerLoop()
         int started;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_wake.wait(lock, [&] { return m_cancel.load() || m_next >= total || m_next < m_turn + m_window; });
+            m_wake.wait(lock,
+                        [&] { return m_cancel.load() || m_next >= total || m_next < m_turn + m_window; });
             if (m_cancel.load() || m_next >= total)
                 return;
             index = m_next++;

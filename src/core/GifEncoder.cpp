@@ -72,7 +72,7 @@ QByteArray encodeGif(const QImage &source, QString *error)
     while (tableSize < int(palette->count))
         tableSize *= 2;
     std::unique_ptr<ColorMapObject, void (*)(ColorMapObject *)> map(GifMakeMapObject(tableSize, nullptr),
-                                                                   GifFreeMapObject);
+                                                                    GifFreeMapObject);
     for (int i = 0; i < tableSize; ++i) {
         const bool used = i < int(palette->count);
         map->Colors[i].Red = used ? palette->entries[i].r : 0;

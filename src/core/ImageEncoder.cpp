@@ -57,7 +57,8 @@ EncodedOutput encodeOutput(const QImage &image, int formatIndex, int jpegQuality
     QByteArray profile = iccProfile;
     // Every encoder writes gray formats as gray and everything else as RGB.
     if (!profile.isEmpty() && !profileMatchesImage(profile, image)) {
-        out.notes << QStringLiteral("the colour profile does not describe the output's colours; it was not kept");
+        out.notes << QStringLiteral(
+            "the colour profile does not describe the output's colours; it was not kept");
         profile.clear();
     }
     const bool png = formatIndex == 1;

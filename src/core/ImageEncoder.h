@@ -21,9 +21,9 @@ bool isGrayFormat(const QImage &image);
 class SourceMetadata;
 
 struct EncodedOutput {
-    QByteArray bytes;   // empty on failure
-    QString error;      // why encoding failed
-    QStringList notes;  // what the output could not keep
+    QByteArray bytes;  // empty on failure
+    QString error;     // why encoding failed
+    QStringList notes; // what the output could not keep
 };
 
 // Encodes the finished picture in the output format (format index 0 JPEG, 1 PNG, 2 GIF,

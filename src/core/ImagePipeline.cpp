@@ -25,8 +25,8 @@ QImage resampled(const QImage &image, QSize size)
     if (image.size() == size)
         return image;
     QImage scaled = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if ((image.format() == QImage::Format_Grayscale8 || image.format() == QImage::Format_Grayscale16)
-        && scaled.format() != image.format())
+    if ((image.format() == QImage::Format_Grayscale8 || image.format() == QImage::Format_Grayscale16) &&
+        scaled.format() != image.format())
         scaled = scaled.convertToFormat(image.format());
     return scaled;
 }
@@ -76,9 +76,8 @@ PipelineResult convertFile(const QString &path, const ConversionOptions &options
         target = targetSize(uprightSize(stored, orientation), options);
         if (exceedsImageLimits(target.width(), target.height())) {
             result.failure = FailureReason::TooLarge;
-            result.detail = QStringLiteral("the output would be %1 x %2 pixels")
-                                .arg(target.width())
-                                .arg(target.height());
+            result.detail =
+                QStringLiteral("the output would be %1 x %2 pixels").arg(target.width()).arg(target.height());
             return result;
         }
         minimumStored = uprightSize(target, orientation);

@@ -16,7 +16,8 @@ const QStringList &openDialogExtensions()
 
 const QStringList &dropExtensions()
 {
-    static const QStringList list = openDialogExtensions() + QStringList{QStringLiteral("eps"), QStringLiteral("EPS")};
+    static const QStringList list =
+        openDialogExtensions() + QStringList {QStringLiteral("eps"), QStringLiteral("EPS")};
     return list;
 }
 

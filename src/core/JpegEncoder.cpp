@@ -35,8 +35,8 @@ bool compress(jpeg_compress_struct *cinfo, JpegEncodeError *err, const QImage *i
     cinfo->image_width = JDIMENSION(image->width());
     cinfo->image_height = JDIMENSION(image->height());
     cinfo->input_components = gray ? 1 : 4;
-    cinfo->in_color_space = gray ? JCS_GRAYSCALE
-                                 : (Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB);
+    cinfo->in_color_space =
+        gray ? JCS_GRAYSCALE : (Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB);
     jpeg_set_defaults(cinfo);
     jpeg_set_quality(cinfo, quality, TRUE);
     if (!gray && quality >= 90) {

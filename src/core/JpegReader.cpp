@@ -6,8 +6,8 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace {
 

@@ -10,8 +10,8 @@
 static QImage barePixels(const QImage &image)
 {
     QImage bare(image.constBits(), image.width(), image.height(), image.bytesPerLine(), image.format());
-    if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono
-        || image.format() == QImage::Format_MonoLSB)
+    if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono ||
+        image.format() == QImage::Format_MonoLSB)
         bare.setColorTable(image.colorTable());
     return bare;
 }

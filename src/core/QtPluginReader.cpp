@@ -60,8 +60,8 @@ public:
         QImage image;
         if (!m_reader.read(&image)) {
             *error = m_reader.errorString();
-            if (m_size.isValid() && qint64(m_size.width()) * m_size.height() * 8
-                                        > qint64(QImageReader::allocationLimit()) * 1024 * 1024)
+            if (m_size.isValid() && qint64(m_size.width()) * m_size.height() * 8 >
+                                        qint64(QImageReader::allocationLimit()) * 1024 * 1024)
                 *reason = FailureReason::TooLarge;
             return false;
         }

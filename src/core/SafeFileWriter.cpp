@@ -53,8 +53,7 @@ PendingFile::~PendingFile()
 }
 
 PendingFile::PendingFile(PendingFile &&other) noexcept
-    : m_fd(other.m_fd), m_folder(std::move(other.m_folder)),
-      m_temporaryPath(std::move(other.m_temporaryPath))
+    : m_fd(other.m_fd), m_folder(std::move(other.m_folder)), m_temporaryPath(std::move(other.m_temporaryPath))
 {
     other.m_fd = -1;
     other.m_temporaryPath.clear();
@@ -93,8 +92,8 @@ PendingFile PendingFile::write(const QString &folder, const QByteArray &bytes, Q
         file.m_fd = ::open(dir.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (file.m_fd < 0) {
         const int tmpfileError = errno;
-        if (kind == Kind::Automatic && tmpfileError != EOPNOTSUPP && tmpfileError != EISDIR
-            && tmpfileError != EINVAL) {
+        if (kind == Kind::Automatic && tmpfileError != EOPNOTSUPP && tmpfileError != EISDIR &&
+            tmpfileError != EINVAL) {
             *error = systemMessage(tmpfileError);
             return PendingFile();
         }

@@ -101,8 +101,7 @@ QByteArray SourceMetadata::iccProfile() const
     return d->icc;
 }
 
-template<typename Container, typename Key>
-static void eraseKey(Container &data, const char *name)
+template <typename Container, typename Key> static void eraseKey(Container &data, const char *name)
 {
     auto it = data.findKey(Key(name));
     while (it != data.end()) {
@@ -111,8 +110,7 @@ static void eraseKey(Container &data, const char *name)
     }
 }
 
-template<typename Container, typename Key>
-static bool hasKey(Container &data, const char *name)
+template <typename Container, typename Key> static bool hasKey(Container &data, const char *name)
 {
     return data.findKey(Key(name)) != data.end();
 }
@@ -124,8 +122,8 @@ static Exiv2::URational dpiRational(double dpi)
     return Exiv2::URational(uint32_t(std::lround(dpi * 1000.0)), 1000);
 }
 
-bool SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double dpi,
-                               const QByteArray &icc, QString *error) const
+bool SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double dpi, const QByteArray &icc,
+                               QString *error) const
 {
     Exiv2::ExifData exif = d->exif;
     Exiv2::XmpData xmp = d->xmp;
@@ -139,10 +137,9 @@ bool SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double dpi,
                  {"Exif.Image.ImageWidth", "Exif.Image.ImageLength", "Exif.Image.BitsPerSample",
                   "Exif.Image.Compression", "Exif.Image.PhotometricInterpretation",
                   "Exif.Image.SamplesPerPixel", "Exif.Image.PlanarConfiguration",
-                  "Exif.Image.YCbCrSubSampling", "Exif.Image.StripOffsets",
-                  "Exif.Image.StripByteCounts", "Exif.Image.RowsPerStrip", "Exif.Image.TileOffsets",
-                  "Exif.Image.TileByteCounts", "Exif.Image.JPEGInterchangeFormat",
-                  "Exif.Image.JPEGInterchangeFormatLength"})
+                  "Exif.Image.YCbCrSubSampling", "Exif.Image.StripOffsets", "Exif.Image.StripByteCounts",
+                  "Exif.Image.RowsPerStrip", "Exif.Image.TileOffsets", "Exif.Image.TileByteCounts",
+                  "Exif.Image.JPEGInterchangeFormat", "Exif.Image.JPEGInterchangeFormatLength"})
                 eraseKey<Exiv2::ExifData, Exiv2::ExifKey>(exif, key);
             if (hasKey<Exiv2::ExifData, Exiv2::ExifKey>(exif, "Exif.Photo.PixelXDimension")) {
                 exif["Exif.Photo.PixelXDimension"] = uint32_t(pixelSize.width());
@@ -155,11 +152,10 @@ bool SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double dpi,
         if (!xmp.empty()) {
             if (hasKey<Exiv2::XmpData, Exiv2::XmpKey>(xmp, "Xmp.tiff.Orientation"))
                 xmp["Xmp.tiff.Orientation"] = "1";
-            for (auto [key, value] :
-                 {std::pair{"Xmp.exif.PixelXDimension", pixelSize.width()},
-                  std::pair{"Xmp.exif.PixelYDimension", pixelSize.height()},
-                  std::pair{"Xmp.tiff.ImageWidth", pixelSize.width()},
-                  std::pair{"Xmp.tiff.ImageLength", pixelSize.height()}}) {
+            for (auto [key, value] : {std::pair {"Xmp.exif.PixelXDimension", pixelSize.width()},
+                                      std::pair {"Xmp.exif.PixelYDimension", pixelSize.height()},
+                                      std::pair {"Xmp.tiff.ImageWidth", pixelSize.width()},
+                                      std::pair {"Xmp.tiff.ImageLength", pixelSize.height()}}) {
                 if (hasKey<Exiv2::XmpData, Exiv2::XmpKey>(xmp, key))
                     xmp[key] = std::to_string(value);
             }
@@ -196,7 +192,8 @@ bool SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double dpi,
 
 QString SourceMetadata::summary() const
 {
-    return QStringLiteral("{exif = %1 entries, xmp = %2 entries, iptc = %3 entries, icc = %4 bytes, orientation = %5}")
+    return QStringLiteral(
+               "{exif = %1 entries, xmp = %2 entries, iptc = %3 entries, icc = %4 bytes, orientation = %5}")
         .arg(d->exif.count())
         .arg(d->xmp.count())
         .arg(d->iptc.count())

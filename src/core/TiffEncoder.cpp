@@ -19,7 +19,8 @@ struct MemoryFile {
 tmsize_t memRead(thandle_t h, void *data, tmsize_t size)
 {
     auto *f = static_cast<MemoryFile *>(h);
-    const toff_t available = f->position < toff_t(f->bytes.size()) ? toff_t(f->bytes.size()) - f->position : 0;
+    const toff_t available =
+        f->position < toff_t(f->bytes.size()) ? toff_t(f->bytes.size()) - f->position : 0;
     const tmsize_t n = tmsize_t(std::min<toff_t>(available, toff_t(size)));
     std::memcpy(data, f->bytes.constData() + f->position, size_t(n));
     f->position += toff_t(n);
@@ -52,9 +53,18 @@ toff_t memSeek(thandle_t h, toff_t offset, int whence)
     return f->position;
 }
 
-int memClose(thandle_t) { return 0; }
-toff_t memSize(thandle_t h) { return toff_t(static_cast<MemoryFile *>(h)->bytes.size()); }
-int memMap(thandle_t, void **, toff_t *) { return 0; }
+int memClose(thandle_t)
+{
+    return 0;
+}
+toff_t memSize(thandle_t h)
+{
+    return toff_t(static_cast<MemoryFile *>(h)->bytes.size());
+}
+int memMap(thandle_t, void **, toff_t *)
+{
+    return 0;
+}
 void memUnmap(thandle_t, void *, toff_t) {}
 
 struct Layout {
@@ -75,11 +85,11 @@ Layout layoutFor(const QImage &image)
     case QImage::Format_RGBA64:
     case QImage::Format_RGBA64_Premultiplied:
     case QImage::Format_RGBX64:
-        return image.hasAlphaChannel() ? Layout{QImage::Format_RGBA64, 4, 16, PHOTOMETRIC_RGB, true}
-                                       : Layout{QImage::Format_RGBX64, 4, 16, PHOTOMETRIC_RGB, false};
+        return image.hasAlphaChannel() ? Layout {QImage::Format_RGBA64, 4, 16, PHOTOMETRIC_RGB, true}
+                                       : Layout {QImage::Format_RGBX64, 4, 16, PHOTOMETRIC_RGB, false};
     default:
-        return image.hasAlphaChannel() ? Layout{QImage::Format_RGBA8888, 4, 8, PHOTOMETRIC_RGB, true}
-                                       : Layout{QImage::Format_RGB888, 3, 8, PHOTOMETRIC_RGB, false};
+        return image.hasAlphaChannel() ? Layout {QImage::Format_RGBA8888, 4, 8, PHOTOMETRIC_RGB, true}
+                                       : Layout {QImage::Format_RGB888, 3, 8, PHOTOMETRIC_RGB, false};
     }
 }
 
@@ -94,8 +104,8 @@ QByteArray encodeTiff(const QImage &source, double dpi, QString *error)
         return QByteArray();
     }
     MemoryFile file;
-    TIFF *tiff = TIFFClientOpen("output", "w", &file, memRead, memWrite, memSeek, memClose, memSize,
-                                memMap, memUnmap);
+    TIFF *tiff =
+        TIFFClientOpen("output", "w", &file, memRead, memWrite, memSeek, memClose, memSize, memMap, memUnmap);
     if (!tiff) {
         *error = QStringLiteral("cannot start a TIFF file");
         return QByteArray();

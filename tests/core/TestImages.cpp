@@ -27,7 +27,8 @@ QImage quadrants(int width, int height, QImage::Format format)
             QRgb base = !bottom ? (!right ? qRgb(200, 0, 0) : qRgb(0, 200, 0))
                                 : (!right ? qRgb(0, 0, 200) : qRgb(200, 200, 0));
             // Low bits carry the position, so a misplaced pixel is seen.
-            base = qRgb(qRed(base) + (x % 7) * 3, qGreen(base) + (y % 7) * 3, qBlue(base) + ((x + y) % 5) * 3);
+            base =
+                qRgb(qRed(base) + (x % 7) * 3, qGreen(base) + (y % 7) * 3, qBlue(base) + ((x + y) % 5) * 3);
             image.setPixel(x, y, base);
         }
     }
@@ -43,7 +44,8 @@ void writeWithQt(const QImage &image, const QString &path, const char *format, i
         qFatal("cannot write fixture %s: %s", qPrintable(path), qPrintable(writer.errorString()));
 }
 
-void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[4], bool adobe, const QByteArray &icc)
+void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[4], bool adobe,
+                   const QByteArray &icc)
 {
     FILE *file = std::fopen(QFile::encodeName(path).constData(), "wb");
     jpeg_compress_struct cinfo {};
@@ -60,7 +62,8 @@ void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[
     jpeg_set_quality(&cinfo, 100, TRUE);
     jpeg_start_compress(&cinfo, TRUE);
     if (!icc.isEmpty())
-        jpeg_write_icc_profile(&cinfo, reinterpret_cast<const JOCTET *>(icc.constData()), unsigned(icc.size()));
+        jpeg_write_icc_profile(&cinfo, reinterpret_cast<const JOCTET *>(icc.constData()),
+                               unsigned(icc.size()));
     std::vector<uchar> row(size_t(width) * 4);
     for (int x = 0; x < width; ++x)
         for (int c = 0; c < 4; ++c)
@@ -81,8 +84,9 @@ static QByteArray pngChunk(const char *type, const QByteArray &body)
     const QByteArray typed = QByteArray(type) + body;
     chunk += typed;
     QByteArray crc(4, '\0');
-    qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef *>(typed.constData()), uInt(typed.size()))),
-                          crc.data());
+    qToBigEndian<quint32>(
+        quint32(crc32(0, reinterpret_cast<const Bytef *>(typed.constData()), uInt(typed.size()))),
+        crc.data());
     return chunk + crc;
 }
 
@@ -93,12 +97,11 @@ QByteArray pngClaiming(quint32 width, quint32 height)
     qToBigEndian<quint32>(height, ihdr.data() + 4);
     ihdr[8] = 8; // bit depth
     ihdr[9] = 2; // RGB
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", ihdr)
-           + pngChunk("IDAT", QByteArray::fromHex("789c030000000001")) + pngChunk("IEND", QByteArray());
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", ihdr) +
+           pngChunk("IDAT", QByteArray::fromHex("789c030000000001")) + pngChunk("IEND", QByteArray());
 }
 
-template<typename Apply>
-static void editMetadata(const QString &path, Apply apply)
+template <typename Apply> static void editMetadata(const QString &path, Apply apply)
 {
     Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
     image->readMetadata();
@@ -174,9 +177,9 @@ QString identify(const QString &path, const QString &format)
 QString exiv2Value(const QString &path, const QString &key)
 {
     int code = 0;
-    const QString out = run(QStringLiteral("exiv2"), {QStringLiteral("-q"), QStringLiteral("-Pv"),
-                                                      QStringLiteral("-K"), key, path},
-                            &code);
+    const QString out =
+        run(QStringLiteral("exiv2"),
+            {QStringLiteral("-q"), QStringLiteral("-Pv"), QStringLiteral("-K"), key, path}, &code);
     return out.trimmed();
 }
 
@@ -195,8 +198,8 @@ bool fuzzyEqual(const QImage &actualIn, const QImage &expectedIn, int tolerance,
     for (int y = 0; y < actual.height(); ++y) {
         for (int x = 0; x < actual.width(); ++x) {
             const QRgb a = actual.pixel(x, y), e = expected.pixel(x, y);
-            if (std::abs(qRed(a) - qRed(e)) > tolerance || std::abs(qGreen(a) - qGreen(e)) > tolerance
-                || std::abs(qBlue(a) - qBlue(e)) > tolerance || std::abs(qAlpha(a) - qAlpha(e)) > tolerance) {
+            if (std::abs(qRed(a) - qRed(e)) > tolerance || std::abs(qGreen(a) - qGreen(e)) > tolerance ||
+                std::abs(qBlue(a) - qBlue(e)) > tolerance || std::abs(qAlpha(a) - qAlpha(e)) > tolerance) {
                 *message = QStringLiteral("first difference at (%1, %2): #%3, expected #%4 (tolerance %5)")
                                .arg(x)
                                .arg(y)

@@ -1,11 +1,10 @@
+#include "ConversionOptions.h"
 #include "ImageDecoder.h"
 #include "ImagePipeline.h"
-#include "ConversionOptions.h"
 #include "TestImages.h"
 
-#include <QtTest>
 #include <QtEndian>
-
+#include <QtTest>
 
 namespace {
 
@@ -108,7 +107,8 @@ void TestDecoding::formats()
         second.fill(qRgb(0, 0, 255));
         TestImages::writeWithQt(expected, m_dir.filePath("f1.png"), "png");
         TestImages::writeWithQt(second, m_dir.filePath("f2.png"), "png");
-        TestImages::run("convert", {"-delay", "10", m_dir.filePath("f1.png"), m_dir.filePath("f2.png"), path});
+        TestImages::run("convert",
+                        {"-delay", "10", m_dir.filePath("f1.png"), m_dir.filePath("f2.png"), path});
         QCOMPARE(TestImages::identify(path, "%n "), QStringLiteral("2 2"));
     } else if (name == "pic.webp") {
         TestImages::writeWithQt(m_picture, m_dir.filePath("tmp.png"), "png");
@@ -200,7 +200,9 @@ void TestDecoding::resolution()
     const QString path = m_dir.filePath(name);
     const QString png = m_dir.filePath("res-src.png");
     TestImages::writeWithQt(m_picture, png, "png");
-    auto convert = [&](const QStringList &args) { TestImages::run("convert", QStringList{png} + args + QStringList{path}); };
+    auto convert = [&](const QStringList &args) {
+        TestImages::run("convert", QStringList {png} + args + QStringList {path});
+    };
     if (name == "jfif300.jpg")
         convert({"-units", "PixelsPerInch", "-density", "300"});
     else if (name == "jfifcm.jpg")
@@ -208,7 +210,8 @@ void TestDecoding::resolution()
     else if (name == "exif240.jpg") {
         // cjpeg writes a JFIF header with an aspect ratio only (unit 0).
         TestImages::writeWithQt(m_picture, m_dir.filePath("src.ppm"), "ppm");
-        TestImages::run("sh", {"-c", QStringLiteral("cjpeg '%1' > '%2'").arg(m_dir.filePath("src.ppm"), path)});
+        TestImages::run("sh",
+                        {"-c", QStringLiteral("cjpeg '%1' > '%2'").arg(m_dir.filePath("src.ppm"), path)});
         TestImages::setExif(path, {{"Exif.Image.XResolution", "240/1"}, {"Exif.Image.ResolutionUnit", "2"}});
     } else if (name == "phys.png") {
         convert({"-units", "PixelsPerInch", "-density", "300"});

@@ -11,8 +11,8 @@ using TestImages::identify;
 namespace {
 
 // Converts one file through the whole core and returns the written path.
-FileResult convertOne(const QString &input, const QString &folder, int format, const QString &width = QString(),
-                      int quality = 85)
+FileResult convertOne(const QString &input, const QString &folder, int format,
+                      const QString &width = QString(), int quality = 85)
 {
     OptionControls controls;
     controls.formatIndex = format;
@@ -105,7 +105,8 @@ void TestEncoding::tiffResolutionIsExact()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(encodeTiff(picture, 300.0, &error));
     f.close();
-    QCOMPARE(identify(path, "%x %y %U %w %h %[channels]"), QStringLiteral("300 300 PixelsPerInch 10 6 srgba"));
+    QCOMPARE(identify(path, "%x %y %U %w %h %[channels]"),
+             QStringLiteral("300 300 PixelsPerInch 10 6 srgba"));
     QImage back(path);
     QCOMPARE(back.pixelColor(3, 3).alpha(), 128);
     QCOMPARE(back.pixelColor(3, 3).red(), 10);
@@ -153,7 +154,9 @@ void TestEncoding::metadataSurvives()
                                  {"Exif.Photo.PixelXDimension", "400"},
                                  {"Exif.Photo.PixelYDimension", "300"},
                                  {"Exif.Photo.DateTimeOriginal", "2024:05:01 10:00:00"}});
-    TestImages::run("exiftool", {"-q", "-overwrite_original", QStringLiteral("-ThumbnailImage<=%1").arg(dir.filePath("thumb.jpg")), source});
+    TestImages::run("exiftool",
+                    {"-q", "-overwrite_original",
+                     QStringLiteral("-ThumbnailImage<=%1").arg(dir.filePath("thumb.jpg")), source});
     TestImages::setXmp(source, {{"Xmp.dc.title", "Harbour"}, {"Xmp.tiff.Orientation", "6"}});
     TestImages::setIptc(source, {{"Iptc.Application2.Keywords", "boats"}});
     TestImages::setIcc(source, TestImages::srgbProfile());
@@ -173,7 +176,8 @@ void TestEncoding::metadataSurvives()
     QCOMPARE(exiv2Value(out, "Xmp.dc.title"), QStringLiteral("lang=\"x-default\" Harbour"));
     QCOMPARE(exiv2Value(out, "Xmp.tiff.Orientation"), QStringLiteral("1"));
     QCOMPARE(exiv2Value(out, "Iptc.Application2.Keywords"), QStringLiteral("boats"));
-    QVERIFY2(identify(out, "%[profiles]").contains(QStringLiteral("icc")), qPrintable(identify(out, "%[profiles]")));
+    QVERIFY2(identify(out, "%[profiles]").contains(QStringLiteral("icc")),
+             qPrintable(identify(out, "%[profiles]")));
     // Viewers that honour the tag now leave the upright picture alone.
     QCOMPARE(identify(out, "%[orientation]"), QStringLiteral("TopLeft"));
 }
@@ -215,7 +219,8 @@ void TestEncoding::profileFollowsThePixels()
         result = convertOne(cmyk, dir.path(), format);
         QCOMPARE(result.status, FileStatus::Written);
         QCOMPARE(identify(result.output, "%[colorspace]"), QStringLiteral("sRGB"));
-        QVERIFY2(!identify(result.output, "%[profiles]").contains(QStringLiteral("icc")), qPrintable(result.output));
+        QVERIFY2(!identify(result.output, "%[profiles]").contains(QStringLiteral("icc")),
+                 qPrintable(result.output));
         const QColor red = QImage(result.output).pixelColor(16, 16);
         QVERIFY(red.red() > 200 && red.green() < 80);
     }
@@ -226,7 +231,8 @@ void TestEncoding::resolutionSurvivesResize()
     QTemporaryDir dir;
     const QString source = dir.filePath("print.jpg");
     TestImages::writeWithQt(gradient(600, 400), dir.filePath("print.png"), "png");
-    TestImages::run("convert", {dir.filePath("print.png"), "-units", "PixelsPerInch", "-density", "300", source});
+    TestImages::run("convert",
+                    {dir.filePath("print.png"), "-units", "PixelsPerInch", "-density", "300", source});
     for (int format : {0, 3}) {
         const FileResult result = convertOne(source, dir.path(), format, QStringLiteral("150"));
         QCOMPARE(identify(result.output, "%w %x %U"), QStringLiteral("150 300 PixelsPerInch"));

@@ -19,14 +19,34 @@ QImage expectedUpright(const QImage &s, int orientation)
         for (int x = 0; x < out.width(); ++x) {
             int sx = x, sy = y;
             switch (orientation) {
-            case 2: sx = w - 1 - x; break;
-            case 3: sx = w - 1 - x; sy = h - 1 - y; break;
-            case 4: sy = h - 1 - y; break;
-            case 5: sx = y; sy = x; break;
-            case 6: sx = y; sy = h - 1 - x; break;
-            case 7: sx = w - 1 - y; sy = h - 1 - x; break;
-            case 8: sx = w - 1 - y; sy = x; break;
-            default: break;
+            case 2:
+                sx = w - 1 - x;
+                break;
+            case 3:
+                sx = w - 1 - x;
+                sy = h - 1 - y;
+                break;
+            case 4:
+                sy = h - 1 - y;
+                break;
+            case 5:
+                sx = y;
+                sy = x;
+                break;
+            case 6:
+                sx = y;
+                sy = h - 1 - x;
+                break;
+            case 7:
+                sx = w - 1 - y;
+                sy = h - 1 - x;
+                break;
+            case 8:
+                sx = w - 1 - y;
+                sy = x;
+                break;
+            default:
+                break;
             }
             out.setPixel(x, y, s.pixel(sx, sy));
         }
@@ -156,7 +176,8 @@ void TestGeometry::pipelineResizeKeepsCorners()
     for (const char *width : {"1500", "700", "333", "2999", "6000"}) {
         const PipelineResult r = convertFile(jpg, widthOptions(QString::fromLatin1(width)));
         QCOMPARE(r.image.width(), QString::fromLatin1(width).toInt());
-        QCOMPARE(r.image.height(), int(std::roundf(2000.0f * (QString::fromLatin1(width).toFloat() / 3000.0f))));
+        QCOMPARE(r.image.height(),
+                 int(std::roundf(2000.0f * (QString::fromLatin1(width).toFloat() / 3000.0f))));
     }
 }
 

@@ -40,12 +40,18 @@ void TestNaming::baseName_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("base");
-    QTest::newRow("last extension only") << "/p/holiday.final.JPG" << "holiday.final";
-    QTest::newRow("no extension") << "/p/scan" << "scan";
-    QTest::newRow("dot file") << "/p/.hidden" << ".hidden";
-    QTest::newRow("trailing dot") << "/p/odd." << "odd";
-    QTest::newRow("non-ASCII and spaces") << "/p/Ünïcode pic.jpeg" << "Ünïcode pic";
-    QTest::newRow("dot in folder only") << "/p.d/file" << "file";
+    QTest::newRow("last extension only") << "/p/holiday.final.JPG"
+                                         << "holiday.final";
+    QTest::newRow("no extension") << "/p/scan"
+                                  << "scan";
+    QTest::newRow("dot file") << "/p/.hidden"
+                              << ".hidden";
+    QTest::newRow("trailing dot") << "/p/odd."
+                                  << "odd";
+    QTest::newRow("non-ASCII and spaces") << "/p/Ünïcode pic.jpeg"
+                                          << "Ünïcode pic";
+    QTest::newRow("dot in folder only") << "/p.d/file"
+                                        << "file";
 }
 
 void TestNaming::baseName()
@@ -76,7 +82,8 @@ void TestNaming::stem()
     QFETCH(int, mode);
     QFETCH(QString, title);
     QFETCH(int, position);
-    QTEST(outputStem(QStringLiteral("/Pics/IMG_0001.JPG"), position, optionsFor(Mode(mode), title, 0)), "stem");
+    QTEST(outputStem(QStringLiteral("/Pics/IMG_0001.JPG"), position, optionsFor(Mode(mode), title, 0)),
+          "stem");
 }
 
 void TestNaming::candidates()
@@ -101,21 +108,21 @@ void TestNaming::workedExamples_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("current names") << int(Keep) << "any" << 0 << QStringList() << false
-                                   << QStringList{"IMG_0001.jpg", "beach.jpg", "IMG_0003.jpg"};
+                                   << QStringList {"IMG_0001.jpg", "beach.jpg", "IMG_0003.jpg"};
     QTest::newRow("new name") << int(New) << "Trip" << 0 << QStringList() << false
-                              << QStringList{"Trip1.jpg", "Trip2.jpg", "Trip3.jpg"};
+                              << QStringList {"Trip1.jpg", "Trip2.jpg", "Trip3.jpg"};
     QTest::newRow("new name, empty title") << int(New) << "" << 1 << QStringList() << false
-                                           << QStringList{"IMG_0001.png", "beach.png", "IMG_0003.png"};
+                                           << QStringList {"IMG_0001.png", "beach.png", "IMG_0003.png"};
     QTest::newRow("append") << int(Append) << "_web" << 3 << QStringList() << false
-                            << QStringList{"IMG_0001_web.tiff", "beach_web.tiff", "IMG_0003_web.tiff"};
+                            << QStringList {"IMG_0001_web.tiff", "beach_web.tiff", "IMG_0003_web.tiff"};
     QTest::newRow("append, empty title") << int(Append) << "" << 2 << QStringList() << false
-                                         << QStringList{"IMG_0001.gif", "beach.gif", "IMG_0003.gif"};
-    QTest::newRow("one existing") << int(New) << "Trip" << 0 << QStringList{"Trip1.jpg"} << false
-                                  << QStringList{"Trip1 (copy).jpg", "Trip2.jpg", "Trip3.jpg"};
-    QTest::newRow("two existing") << int(New) << "Trip" << 0 << QStringList{"Trip1.jpg", "Trip1 (copy).jpg"}
-                                  << false << QStringList{"Trip1 (copy 2).jpg", "Trip2.jpg", "Trip3.jpg"};
+                                         << QStringList {"IMG_0001.gif", "beach.gif", "IMG_0003.gif"};
+    QTest::newRow("one existing") << int(New) << "Trip" << 0 << QStringList {"Trip1.jpg"} << false
+                                  << QStringList {"Trip1 (copy).jpg", "Trip2.jpg", "Trip3.jpg"};
+    QTest::newRow("two existing") << int(New) << "Trip" << 0 << QStringList {"Trip1.jpg", "Trip1 (copy).jpg"}
+                                  << false << QStringList {"Trip1 (copy 2).jpg", "Trip2.jpg", "Trip3.jpg"};
     QTest::newRow("second deleted") << int(New) << "Trip" << 0 << QStringList() << true
-                                    << QStringList{"Trip1.jpg", QString(), "Trip3.jpg"};
+                                    << QStringList {"Trip1.jpg", QString(), "Trip3.jpg"};
 }
 
 void TestNaming::workedExamples()
@@ -168,7 +175,11 @@ void TestNaming::sameFolderNeverOverwrites()
     QTemporaryDir dir, a, b;
     const QString jpg = dir.filePath("IMG_0001.jpg");
     TestImages::writeWithQt(TestImages::quadrants(8, 6), jpg, "jpeg");
-    const QByteArray before = [&] { QFile f(jpg); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray before = [&] {
+        QFile f(jpg);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
     ConversionJob job;
     job.inputs = {jpg};
     job.options = optionsFor(Keep, QString(), 0);

@@ -27,13 +27,20 @@ void TestOptions::sizeFields_data()
     QTest::addColumn<int>("fieldHeight");
     QTest::addColumn<bool>("resize");
 
-    QTest::newRow("width 800") << "800" << "" << true << 800 << 0 << true;
-    QTest::newRow("height 600") << "" << "600" << false << 0 << 600 << true;
-    QTest::newRow("width 0") << "0" << "" << true << 0 << 0 << false;
-    QTest::newRow("both empty") << "" << "" << false << 0 << 0 << false;
-    QTest::newRow("width wins over height") << "800" << "600" << true << 800 << 0 << true;
-    QTest::newRow("letters read as 0") << "abc" << "" << true << 0 << 0 << false;
-    QTest::newRow("leading digits") << "640px" << "" << true << 640 << 0 << true;
+    QTest::newRow("width 800") << "800"
+                               << "" << true << 800 << 0 << true;
+    QTest::newRow("height 600") << ""
+                                << "600" << false << 0 << 600 << true;
+    QTest::newRow("width 0") << "0"
+                             << "" << true << 0 << 0 << false;
+    QTest::newRow("both empty") << ""
+                                << "" << false << 0 << 0 << false;
+    QTest::newRow("width wins over height") << "800"
+                                            << "600" << true << 800 << 0 << true;
+    QTest::newRow("letters read as 0") << "abc"
+                                       << "" << true << 0 << 0 << false;
+    QTest::newRow("leading digits") << "640px"
+                                    << "" << true << 640 << 0 << true;
 }
 
 void TestOptions::sizeFields()
@@ -146,15 +153,24 @@ void TestOptions::targetSize_data()
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
     QTest::addColumn<QSize>("expected");
-    QTest::newRow("3000x2000 to width 1500") << QSize(3000, 2000) << "1500" << "" << QSize(1500, 1000);
-    QTest::newRow("3000x2000 to height 1000") << QSize(3000, 2000) << "" << "1000" << QSize(1500, 1000);
-    QTest::newRow("1001x667 to width 500") << QSize(1001, 667) << "500" << "" << QSize(500, 333);
-    QTest::newRow("enlarging") << QSize(400, 300) << "1200" << "" << QSize(1200, 900);
-    QTest::newRow("half rounds away from zero") << QSize(4, 3) << "2" << "" << QSize(2, 2);
-    QTest::newRow("no resize keeps the size") << QSize(640, 480) << "" << "" << QSize(640, 480);
-    QTest::newRow("a side rounding to 0 is 1 pixel") << QSize(6000, 10) << "100" << "" << QSize(100, 1);
-    QTest::newRow("width 0 with a height: no resize") << QSize(640, 480) << "0" << "300" << QSize(640, 480);
-    QTest::newRow("negative width: no resize") << QSize(640, 480) << "-20" << "" << QSize(640, 480);
+    QTest::newRow("3000x2000 to width 1500") << QSize(3000, 2000) << "1500"
+                                             << "" << QSize(1500, 1000);
+    QTest::newRow("3000x2000 to height 1000") << QSize(3000, 2000) << ""
+                                              << "1000" << QSize(1500, 1000);
+    QTest::newRow("1001x667 to width 500") << QSize(1001, 667) << "500"
+                                           << "" << QSize(500, 333);
+    QTest::newRow("enlarging") << QSize(400, 300) << "1200"
+                               << "" << QSize(1200, 900);
+    QTest::newRow("half rounds away from zero") << QSize(4, 3) << "2"
+                                                << "" << QSize(2, 2);
+    QTest::newRow("no resize keeps the size") << QSize(640, 480) << ""
+                                              << "" << QSize(640, 480);
+    QTest::newRow("a side rounding to 0 is 1 pixel") << QSize(6000, 10) << "100"
+                                                     << "" << QSize(100, 1);
+    QTest::newRow("width 0 with a height: no resize") << QSize(640, 480) << "0"
+                                                      << "300" << QSize(640, 480);
+    QTest::newRow("negative width: no resize") << QSize(640, 480) << "-20"
+                                               << "" << QSize(640, 480);
 }
 
 void TestOptions::targetSize()

@@ -4,7 +4,6 @@
 
 #include <QtTest>
 
-
 namespace {
 
 void writeBytes(const QString &path, const QByteArray &bytes)
@@ -30,7 +29,8 @@ QStringList outputNames(const ConversionReport &report)
 {
     QStringList names;
     for (const FileResult &r : report.files)
-        names << (r.status == FileStatus::Written ? QFileInfo(r.output).fileName() : failureReasonText(r.reason));
+        names << (r.status == FileStatus::Written ? QFileInfo(r.output).fileName()
+                                                  : failureReasonText(r.reason));
     return names;
 }
 
@@ -75,11 +75,12 @@ void TestRunner::everyFailureHasItsReason()
     for (const QString &name : candidateFileNames("crowded", ".jpg"))
         writeBytes(out.filePath(name), "taken");
 
-    const QStringList inputs = {m_good, m_inputs.filePath("gone.jpg"), folderInput, noise, empty, bombPath, crowded, m_good};
+    const QStringList inputs = {
+        m_good, m_inputs.filePath("gone.jpg"), folderInput, noise, empty, bombPath, crowded, m_good};
     const ConversionReport report = ConversionRunner(jobFor(inputs, out.path(), 2)).run();
-    QCOMPARE(outputNames(report), (QStringList{"good.jpg", "missing", "cannot read", "unsupported or damaged image",
-                                               "unsupported or damaged image", "too large", "no free name",
-                                               "good (copy).jpg"}));
+    QCOMPARE(outputNames(report),
+             (QStringList {"good.jpg", "missing", "cannot read", "unsupported or damaged image",
+                           "unsupported or damaged image", "too large", "no free name", "good (copy).jpg"}));
     QCOMPARE(report.writtenCount(), 2);
     QCOMPARE(report.failedCount(), 6);
     QVERIFY(!report.cancelled);

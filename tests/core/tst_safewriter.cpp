@@ -15,7 +15,8 @@ namespace {
 
 QStringList entries(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
 }
 
 QByteArray contents(const QString &path)
@@ -73,7 +74,7 @@ void TestSafeWriter::publishes()
     QCOMPARE(result.status, PublishStatus::Published);
     QCOMPARE(result.path, dir.filePath("IMG.jpg"));
     QCOMPARE(contents(result.path), QByteArray("picture"));
-    QCOMPARE(entries(dir.path()), QStringList{"IMG.jpg"});
+    QCOMPARE(entries(dir.path()), QStringList {"IMG.jpg"});
     const mode_t mask = ::umask(022);
     ::umask(mask);
     struct stat st;

@@ -1,0 +1,166 @@
+#include "TestImages.h"
+
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList &arguments,
+        const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(PRESSMARK_CLI), arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void usageErrorsWriteNothing_data();
+    void usageErrorsWriteNothing();
+    void convertsAndReports();
+    void missingInputFailsAtItsPosition();
+    void folderInputs();
+    void dryRunWritesNothing();
+    void logLinesAreOffByDefault();
+    void helpAndVersion();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_a, m_b;
+};
+
+void TestCli::initTestCase()
+{
+    m_a = m_dir.filePath("été photo.jpg");
+    m_b = m_dir.filePath("beach.png");
+    TestImages::writeWithQt(TestImages::quadrants(300, 200), m_a, "jpeg", 90);
+    TestImages::writeWithQt(TestImages::quadrants(200, 300), m_b, "png");
+}
+
+void TestCli::usageErrorsWriteNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("width and height") << QStringList {"--width", "100", "--height", "100"};
+    QTest::newRow("unknown format") << QStringList {"--format", "bmp"};
+    QTest::newRow("quality over 100") << QStringList {"--quality", "101"};
+    QTest::newRow("width 0") << QStringList {"--width", "0"};
+    QTest::newRow("width over 6000") << QStringList {"--width", "6001"};
+    QTest::newRow("width not a number") << QStringList {"--width", "12px"};
+    QTest::newRow("unknown naming") << QStringList {"--naming", "rename"};
+    QTest::newRow("unknown flag") << QStringList {"--sharpen"};
+    QTest::newRow("jobs 0") << QStringList {"--jobs", "0"};
+}
+
+void TestCli::usageErrorsWriteNothing()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir out;
+    const Run run = cli(arguments + QStringList {"-o", out.path(), m_a});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.err.startsWith(QStringLiteral("pressmark-cli: ")));
+    QCOMPARE(filesIn(out.path()), QStringList());
+
+    QCOMPARE(cli({m_a}).exitCode, 2);              // no output folder
+    QCOMPARE(cli({"-o", out.path()}).exitCode, 2); // no inputs
+}
+
+void TestCli::convertsAndReports()
+{
+    QTemporaryDir out;
+    const QString folder = out.filePath("new/nested");
+    const Run run = cli({"-o", folder, "--width", "150", "--format", "png", m_a, m_b});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QStringLiteral("%1 -> %2/été photo.png\n%3 -> %2/beach.png\n2 converted, 0 failed\n")
+                          .arg(m_a, folder, m_b));
+    QCOMPARE(TestImages::identify(folder + "/beach.png", "%w %h"), QStringLiteral("150 225"));
+}
+
+void TestCli::missingInputFailsAtItsPosition()
+{
+    QTemporaryDir out;
+    const QString gone = m_dir.filePath("gone.jpg");
+    const Run run =
+        cli({"-o", out.path(), "--naming", "new", "--title", "Trip", "--jobs", "2", m_a, gone, m_b});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(filesIn(out.path()), (QStringList {"Trip1.jpg", "Trip3.jpg"}));
+    QCOMPARE(run.err.trimmed(), QStringLiteral("pressmark-cli: %1: missing").arg(gone));
+    QVERIFY(run.out.endsWith(QStringLiteral("2 converted, 1 failed\n")));
+}
+
+void TestCli::folderInputs()
+{
+    QTemporaryDir in, out;
+    for (const char *name : {"b.jpg", "a.PNG", "d.Jpg", "c.txt"})
+        TestImages::writeWithQt(TestImages::quadrants(20, 10), in.filePath(name), "png");
+    QDir(in.path()).mkdir("sub.jpg");
+    const Run run = cli({"-o", out.path(), "--quiet", in.path()});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QString());
+    // The drop road's extensions, case-sensitive; sorted by name; folders inside are not entered.
+    QCOMPARE(filesIn(out.path()), (QStringList {"a.jpg", "b.jpg"}));
+}
+
+void TestCli::dryRunWritesNothing()
+{
+    QTemporaryDir out;
+    QFile existing(out.filePath("beach.tiff"));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    const Run run = cli({"-o", out.path(), "--dry-run", "--format", "tiff", m_b, m_b});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QStringLiteral(
+                          "%1 -> %2/beach (copy).tiff\n%1 -> %2/beach (copy 2).tiff\n2 converted, 0 failed\n")
+                          .arg(m_b, out.path()));
+    QCOMPARE(filesIn(out.path()), QStringList {"beach.tiff"});
+    QVERIFY(!QFileInfo::exists(out.filePath("later")));
+    QCOMPARE(cli({"-o", out.filePath("later"), "--dry-run", m_b}).exitCode, 0);
+    QVERIFY(!QFileInfo::exists(out.filePath("later")));
+}
+
+void TestCli::logLinesAreOffByDefault()
+{
+    QTemporaryDir out;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_LOGGING_RULES");
+    // The fixture states 96 dpi, as Qt writes JPEGs.
+    Run run = cli({"-o", out.path(), "--format", "tiff", m_a}, env);
+    QCOMPARE(run.err, QString());
+    env.insert("QT_LOGGING_RULES", "pressmark.conversion.info=true");
+    run = cli({"-o", out.path(), "--format", "tiff", m_a}, env);
+    QVERIFY2(
+        run.err.contains(QStringLiteral("image_dpi = 96.000000, bitmap.width = 300, s.f.b.w = 225.000000")),
+        qPrintable(run.err));
+    QVERIFY(run.err.contains(QStringLiteral("metref = {")));
+}
+
+void TestCli::helpAndVersion()
+{
+    const Run help = cli({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    for (const char *flag : {"--output", "--format", "--quality", "--naming", "--title", "--width",
+                             "--height", "--jobs", "--dry-run", "--quiet"})
+        QVERIFY2(help.out.contains(QLatin1String(flag)), flag);
+    const Run version = cli({"--version"});
+    QCOMPARE(version.exitCode, 0);
+    QVERIFY(version.out.startsWith(QStringLiteral("pressmark-cli ")));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
