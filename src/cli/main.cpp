@@ -35,10 +35,25 @@ void printError(const QString &input, const QString &message)
     printLine(stderr, QStringLiteral("pressmark-cli: %1: %2").arg(input, message));
 }
 
+// Only this program's own lines reach the terminal: image plugins warn about every odd file,
+// and the failure is already reported as the file's reason.
+void filterMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const bool own = context.category && qstrncmp(context.category, "pressmark", 9) == 0;
+    if (!own && type != QtCriticalMsg && type != QtFatalMsg)
+        return;
+    const QByteArray bytes = message.toLocal8Bit();
+    if (own)
+        std::fprintf(stderr, "%s: %s\n", context.category, bytes.constData());
+    else
+        std::fprintf(stderr, "%s\n", bytes.constData());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(filterMessages);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pressmark-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PRESSMARK_VERSION));

@@ -2,11 +2,13 @@
 
 #include "ImageLimits.h"
 
+#include <QFileInfo>
+
 namespace {
 
 struct ReaderEntry {
     bool (*matches)(const QByteArray &head);
-    std::unique_ptr<FormatReader> (*create)(const QByteArray &data);
+    std::unique_ptr<FormatReader> (*create)(const QByteArray &data, const QByteArray &formatHint);
 };
 
 bool isJpeg(const QByteArray &head)
@@ -63,7 +65,7 @@ bool ImageDecoder::open()
     for (const ReaderEntry &entry : kReaders) {
         if (!entry.matches(head))
             continue;
-        m_reader = entry.create(m_data);
+        m_reader = entry.create(m_data, QFileInfo(m_file.fileName()).suffix().toLatin1());
         QString error;
         if (!m_reader->readHeader(&error))
             return fail(FailureReason::Unsupported, error);

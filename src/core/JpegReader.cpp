@@ -191,7 +191,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<FormatReader> createJpegReader(const QByteArray &data)
+std::unique_ptr<FormatReader> createJpegReader(const QByteArray &data, const QByteArray &)
 {
     return std::make_unique<JpegReader>(data);
 }

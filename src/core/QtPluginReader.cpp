@@ -36,20 +36,32 @@ double pngStatedDpi(const QByteArray &data)
 
 class QtPluginReader final : public FormatReader {
 public:
-    explicit QtPluginReader(const QByteArray &data) : m_data(data), m_buffer(&m_data)
+    QtPluginReader(const QByteArray &data, const QByteArray &formatHint)
+        : m_data(data), m_buffer(&m_data), m_formatHint(formatHint.toLower())
     {
         m_buffer.open(QIODevice::ReadOnly);
-        m_reader.setDevice(&m_buffer);
-        m_reader.setAutoTransform(false);
     }
 
     bool readHeader(QString *error) override
     {
-        if (!m_reader.canRead()) {
-            *error = m_reader.errorString();
-            return false;
+        // Formats without a signature (TGA) are known by the file's extension only; the
+        // content decides for the rest, so a misnamed file still reads.
+        if (!m_formatHint.isEmpty() && QImageReader::supportedImageFormats().contains(m_formatHint)) {
+            m_reader = std::make_unique<QImageReader>(&m_buffer, m_formatHint);
+            m_reader->setDecideFormatFromContent(false);
+            if (!m_reader->canRead())
+                m_reader.reset();
         }
-        m_size = m_reader.size();
+        if (!m_reader) {
+            m_buffer.seek(0);
+            m_reader = std::make_unique<QImageReader>(&m_buffer);
+            if (!m_reader->canRead()) {
+                *error = m_reader->errorString();
+                return false;
+            }
+        }
+        m_reader->setAutoTransform(false);
+        m_size = m_reader->size();
         return true;
     }
 
@@ -58,8 +70,8 @@ public:
     bool read(QSize, DecodedImage *out, FailureReason *reason, QString *error) override
     {
         QImage image;
-        if (!m_reader.read(&image)) {
-            *error = m_reader.errorString();
+        if (!m_reader->read(&image)) {
+            *error = m_reader->errorString();
             if (m_size.isValid() && qint64(m_size.width()) * m_size.height() * 8 >
                                         qint64(QImageReader::allocationLimit()) * 1024 * 1024)
                 *reason = FailureReason::TooLarge;
@@ -80,13 +92,14 @@ public:
 private:
     QByteArray m_data;
     QBuffer m_buffer;
-    QImageReader m_reader;
+    QByteArray m_formatHint;
+    std::unique_ptr<QImageReader> m_reader;
     QSize m_size;
 };
 
 } // namespace
 
-std::unique_ptr<FormatReader> createQtPluginReader(const QByteArray &data)
+std::unique_ptr<FormatReader> createQtPluginReader(const QByteArray &data, const QByteArray &formatHint)
 {
-    return std::make_unique<QtPluginReader>(data);
+    return std::make_unique<QtPluginReader>(data, formatHint);
 }

@@ -75,6 +75,7 @@ void TestDecoding::formats_data()
     QTest::newRow("GIF first frame") << "anim.gif" << 0;
     QTest::newRow("BMP") << "pic.bmp" << 0;
     QTest::newRow("WebP lossless") << "pic.webp" << 0;
+    QTest::newRow("PNG named .gif") << "misnamed.gif" << 0;
 }
 
 void TestDecoding::formats()
@@ -110,6 +111,8 @@ void TestDecoding::formats()
         TestImages::run("convert",
                         {"-delay", "10", m_dir.filePath("f1.png"), m_dir.filePath("f2.png"), path});
         QCOMPARE(TestImages::identify(path, "%n "), QStringLiteral("2 2"));
+    } else if (name == "misnamed.gif") {
+        TestImages::writeWithQt(m_picture, path, "png");
     } else if (name == "pic.webp") {
         TestImages::writeWithQt(m_picture, m_dir.filePath("tmp.png"), "png");
         TestImages::run("convert", {m_dir.filePath("tmp.png"), "-define", "webp:lossless=true", path});
