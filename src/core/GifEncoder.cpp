@@ -30,6 +30,10 @@ int appendToBuffer(GifFileType *gif, const GifByteType *data, int length)
 
 QByteArray encodeGif(const QImage &source, QString *error)
 {
+    if (source.width() > 65535 || source.height() > 65535) {
+        *error = QStringLiteral("GIF holds at most 65535 pixels a side");
+        return QByteArray();
+    }
     // Straight (not premultiplied) RGBA bytes in memory order, as the quantizer reads them.
     QImage rgba = source.convertToFormat(QImage::Format_RGBA8888);
     if (rgba.isNull()) {
