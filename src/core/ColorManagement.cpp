@@ -68,8 +68,8 @@ void convertCmykToRgbInPlace(QImage *image, bool inverted, const QByteArray &cmy
     if (input && srgb) {
         const cmsUInt32Number inFormat = inverted ? TYPE_CMYK_8_REV : TYPE_CMYK_8;
         const cmsUInt32Number outFormat = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? TYPE_BGRA_8 : TYPE_ARGB_8;
-        transform.reset(
-            cmsCreateTransform(input.get(), inFormat, srgb.get(), outFormat, INTENT_PERCEPTUAL, 0));
+        transform.reset(cmsCreateTransform(input.get(), inFormat, srgb.get(), outFormat,
+                                           INTENT_RELATIVE_COLORIMETRIC, cmsFLAGS_BLACKPOINTCOMPENSATION));
     }
     if (!transform) {
         naiveCmykToRgb(image, inverted);

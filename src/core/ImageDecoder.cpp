@@ -7,13 +7,13 @@
 namespace {
 
 struct ReaderEntry {
-    bool (*matches)(const QByteArray &head);
+    bool (*matches)(const QByteArray &data);
     std::unique_ptr<FormatReader> (*create)(const QByteArray &data, const QByteArray &formatHint);
 };
 
-bool isJpeg(const QByteArray &head)
+bool isJpeg(const QByteArray &data)
 {
-    return head.startsWith("\xFF\xD8\xFF");
+    return data.startsWith("\xFF\xD8\xFF");
 }
 
 bool anything(const QByteArray &)
@@ -24,6 +24,7 @@ bool anything(const QByteArray &)
 // Tried in order; the last entry takes every format Qt's image plugins know.
 const ReaderEntry kReaders[] = {
     {isJpeg, createJpegReader},
+    {isCmykTiff, createCmykTiffReader},
     {anything, createQtPluginReader},
 };
 
@@ -61,9 +62,8 @@ bool ImageDecoder::open()
     if (m_data.size() != fileSize)
         return fail(FailureReason::CannotRead, m_file.errorString());
 
-    const QByteArray head = m_data.left(64);
     for (const ReaderEntry &entry : kReaders) {
-        if (!entry.matches(head))
+        if (!entry.matches(m_data))
             continue;
         m_reader = entry.create(m_data, QFileInfo(m_file.fileName()).suffix().toLatin1());
         QString error;

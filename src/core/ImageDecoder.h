@@ -33,7 +33,11 @@ private:
     QString m_error;
 };
 
+// True for a TIFF whose first page is 8-bit CMYK, the one kind Qt reads without its profile.
+bool isCmykTiff(const QByteArray &data);
+
 // Readers of each format family, chosen by the file's first bytes; the hint is the file's
 // extension, for formats that have no signature.
 std::unique_ptr<FormatReader> createJpegReader(const QByteArray &data, const QByteArray &formatHint);
+std::unique_ptr<FormatReader> createCmykTiffReader(const QByteArray &data, const QByteArray &formatHint);
 std::unique_ptr<FormatReader> createQtPluginReader(const QByteArray &data, const QByteArray &formatHint);

@@ -1,5 +1,6 @@
 // TIFF through libtiff directly, so the resolution is stored exactly as a rational in inches.
 #include "ImageEncoder.h"
+#include "TiffMemoryFile.h"
 
 #include <QtEndian>
 
@@ -9,63 +10,6 @@
 #include <vector>
 
 namespace {
-
-// A growable in-memory file for libtiff's client interface.
-struct MemoryFile {
-    QByteArray bytes;
-    toff_t position = 0;
-};
-
-tmsize_t memRead(thandle_t h, void *data, tmsize_t size)
-{
-    auto *f = static_cast<MemoryFile *>(h);
-    const toff_t available =
-        f->position < toff_t(f->bytes.size()) ? toff_t(f->bytes.size()) - f->position : 0;
-    const tmsize_t n = tmsize_t(std::min<toff_t>(available, toff_t(size)));
-    std::memcpy(data, f->bytes.constData() + f->position, size_t(n));
-    f->position += toff_t(n);
-    return n;
-}
-
-tmsize_t memWrite(thandle_t h, void *data, tmsize_t size)
-{
-    auto *f = static_cast<MemoryFile *>(h);
-    const toff_t end = f->position + toff_t(size);
-    if (end > toff_t(f->bytes.size())) {
-        if (end > toff_t(f->bytes.capacity()))
-            f->bytes.reserve(qsizetype(std::max<toff_t>(end, toff_t(f->bytes.capacity()) * 2)));
-        f->bytes.resize(qsizetype(end));
-    }
-    std::memcpy(f->bytes.data() + f->position, data, size_t(size));
-    f->position = end;
-    return size;
-}
-
-toff_t memSeek(thandle_t h, toff_t offset, int whence)
-{
-    auto *f = static_cast<MemoryFile *>(h);
-    toff_t base = 0;
-    if (whence == SEEK_CUR)
-        base = f->position;
-    else if (whence == SEEK_END)
-        base = toff_t(f->bytes.size());
-    f->position = base + offset;
-    return f->position;
-}
-
-int memClose(thandle_t)
-{
-    return 0;
-}
-toff_t memSize(thandle_t h)
-{
-    return toff_t(static_cast<MemoryFile *>(h)->bytes.size());
-}
-int memMap(thandle_t, void **, toff_t *)
-{
-    return 0;
-}
-void memUnmap(thandle_t, void *, toff_t) {}
 
 struct Layout {
     QImage::Format format; // the QImage format the rows are taken from
@@ -103,9 +47,8 @@ QByteArray encodeTiff(const QImage &source, double dpi, QString *error)
         *error = QStringLiteral("not enough memory");
         return QByteArray();
     }
-    MemoryFile file;
-    TIFF *tiff =
-        TIFFClientOpen("output", "w", &file, memRead, memWrite, memSeek, memClose, memSize, memMap, memUnmap);
+    TiffMemoryFile file;
+    TIFF *tiff = file.open("w");
     if (!tiff) {
         *error = QStringLiteral("cannot start a TIFF file");
         return QByteArray();
@@ -151,5 +94,5 @@ QByteArray encodeTiff(const QImage &source, double dpi, QString *error)
         *error = QStringLiteral("the TIFF encoder failed");
         return QByteArray();
     }
-    return file.bytes;
+    return file.bytes();
 }

@@ -42,6 +42,7 @@ private Q_SLOTS:
     void cmykJpeg_data();
     void cmykJpeg();
     void cmykThroughProfile();
+    void cmykTiffThroughProfile();
     void grayJpegStaysGray();
     void shrinkOnLoadNeverBelowTheMinimum();
     void resolution_data();
@@ -160,6 +161,25 @@ void TestDecoding::cmykThroughProfile()
     QVERIFY2(qRed(p) < 60 && qGreen(p) > 120 && qGreen(p) < 200 && qBlue(p) > 200 && qAlpha(p) == 255,
              qPrintable(QString::number(p, 16)));
     QVERIFY(decoded.iccProfile.isEmpty());
+}
+
+void TestDecoding::cmykTiffThroughProfile()
+{
+    const QString cmykProfile = QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc");
+    const QString srgbProfile = QStringLiteral("/usr/share/color/icc/ghostscript/srgb.icc");
+    if (!QFile::exists(cmykProfile) || !QFile::exists(srgbProfile))
+        QSKIP("no CMYK profile installed (package ghostscript)");
+    // ImageMagick separates an sRGB red through the profile; reading it back through the same
+    // profile gives the red again.
+    const QString red = m_dir.filePath("red.png"), path = m_dir.filePath("separated.tif");
+    QImage source(20, 20, QImage::Format_RGB32);
+    source.fill(qRgb(220, 30, 40));
+    TestImages::writeWithQt(source, red, "png");
+    TestImages::run("convert", {red, "-profile", srgbProfile, "-profile", cmykProfile, path});
+    QCOMPARE(TestImages::identify(path, "%[colorspace]"), QStringLiteral("CMYK"));
+    const DecodedImage decoded = decodeOrFail(path);
+    QVERIFY(decoded.convertedToSrgb);
+    PM_COMPARE_IMAGES(decoded.image, source, 4);
 }
 
 void TestDecoding::grayJpegStaysGray()
