@@ -77,6 +77,20 @@ void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[
     std::fclose(file);
 }
 
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
 static QByteArray pngChunk(const char *type, const QByteArray &body)
 {
     QByteArray chunk(4, '\0');

@@ -22,6 +22,10 @@ void writeWithQt(const QImage &image, const QString &path, const char *format, i
 void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[4], bool adobe,
                    const QByteArray &icc = QByteArray());
 
+// Whole-file helpers.
+void writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+
 // A tiny PNG whose header claims the given size: a decompression bomb.
 QByteArray pngClaiming(quint32 width, quint32 height);
 

@@ -17,20 +17,6 @@ DecodedImage decodeOrFail(const QString &path, QSize minimum = QSize())
     return decoded;
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
 } // namespace
 
 class TestDecoding : public QObject {
@@ -151,7 +137,7 @@ void TestDecoding::cmykThroughProfile()
     const QString profilePath = QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc");
     if (!QFile::exists(profilePath))
         QSKIP("no CMYK profile installed (package ghostscript)");
-    const QByteArray profile = readBytes(profilePath);
+    const QByteArray profile = TestImages::readFile(profilePath);
     const QString path = m_dir.filePath("profiled.jpg");
     const uchar cyan[4] = {255, 0, 0, 0};
     TestImages::writeCmykJpeg(path, 16, 16, cyan, true, profile);
@@ -242,7 +228,7 @@ void TestDecoding::resolution()
         convert({"-units", "PixelsPerInch", "-density", "150"});
     } else if (name == "none.png") {
         convert({"-strip"});
-        QVERIFY(!readBytes(path).contains("pHYs"));
+        QVERIFY(!TestImages::readFile(path).contains("pHYs"));
     } else if (name == "zero.jpg") {
         convert({"-units", "PixelsPerInch", "-density", "0"});
         TestImages::setExif(path, {{"Exif.Image.XResolution", "0/0"}});
@@ -274,20 +260,20 @@ void TestDecoding::badInputs()
     const QString good = m_dir.filePath("good.jpg");
     TestImages::writeWithQt(TestImages::quadrants(300, 200), good, "jpeg", 90);
     if (name == "empty.jpg") {
-        writeBytes(path, QByteArray());
+        TestImages::writeFile(path, QByteArray());
     } else if (name == "noise.jpg") {
         QByteArray noise(4096, '\0');
         for (int i = 0; i < noise.size(); ++i)
             noise[i] = char((i * 7919 + 13) % 251);
-        writeBytes(path, noise);
+        TestImages::writeFile(path, noise);
     } else if (name == "cut.jpg") {
-        writeBytes(path, readBytes(good).left(readBytes(good).size() / 2));
+        TestImages::writeFile(path, TestImages::readFile(good).left(TestImages::readFile(good).size() / 2));
     } else if (name == "cut.png") {
         TestImages::writeWithQt(TestImages::quadrants(300, 200), m_dir.filePath("good.png"), "png");
-        const QByteArray png = readBytes(m_dir.filePath("good.png"));
-        writeBytes(path, png.left(png.size() / 2));
+        const QByteArray png = TestImages::readFile(m_dir.filePath("good.png"));
+        TestImages::writeFile(path, png.left(png.size() / 2));
     } else if (name == "header.jpg") {
-        writeBytes(path, readBytes(good).left(200));
+        TestImages::writeFile(path, TestImages::readFile(good).left(200));
     } else if (name == "folder.jpg") {
         QVERIFY(QDir().mkpath(path));
     }
@@ -300,18 +286,18 @@ void TestDecoding::badInputs()
 void TestDecoding::bombIsRefusedBeforeAllocation()
 {
     const QString pngPath = m_dir.filePath("bomb.png");
-    writeBytes(pngPath, TestImages::pngClaiming(100000, 100000));
+    TestImages::writeFile(pngPath, TestImages::pngClaiming(100000, 100000));
 
     // A JPEG whose frame header claims 60000 x 60000.
     const QString good = m_dir.filePath("small.jpg");
     TestImages::writeWithQt(TestImages::quadrants(16, 16), good, "jpeg", 90);
-    QByteArray jpeg = readBytes(good);
+    QByteArray jpeg = TestImages::readFile(good);
     const int sof = jpeg.indexOf("\xFF\xC0");
     QVERIFY(sof > 0);
     qToBigEndian<quint16>(60000, jpeg.data() + sof + 5);
     qToBigEndian<quint16>(60000, jpeg.data() + sof + 7);
     const QString jpegPath = m_dir.filePath("bomb.jpg");
-    writeBytes(jpegPath, jpeg);
+    TestImages::writeFile(jpegPath, jpeg);
 
     for (const QString &path : {pngPath, jpegPath}) {
         const PipelineResult result = convertFile(path, ConversionOptions::fromControls(OptionControls()));

@@ -58,10 +58,7 @@ void TestEncoding::jpegQualityAndDensity()
     QString error;
     for (int quality : {10, 85, 100}) {
         const QString path = dir.filePath(QStringLiteral("q%1.jpg").arg(quality));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(encodeJpeg(picture, quality, 300.0, &error));
-        f.close();
+        TestImages::writeFile(path, encodeJpeg(picture, quality, 300.0, &error));
         QCOMPARE(identify(path, "%Q"), QString::number(quality));
         QCOMPARE(identify(path, "%x %y %U"), QStringLiteral("300 300 PixelsPerInch"));
     }
@@ -84,10 +81,7 @@ void TestEncoding::pngKeepsAlphaDepthAndDensity()
     deep.fill(QColor::fromRgba64(1000, 20000, 65535, 30000));
     QString error;
     const QString path = dir.filePath("deep.png");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(encodePng(deep, 300.0, &error));
-    f.close();
+    TestImages::writeFile(path, encodePng(deep, 300.0, &error));
     QCOMPARE(identify(path, "%z %[channels]"), QStringLiteral("16 srgba"));
     // pHYs counts per metre: 300 dpi is stored as 11811, read back as 118.11 per centimetre.
     QCOMPARE(identify(path, "%U"), QStringLiteral("PixelsPerCentimeter"));
@@ -101,10 +95,7 @@ void TestEncoding::tiffResolutionIsExact()
     picture.fill(qRgba(10, 20, 30, 128));
     QString error;
     const QString path = dir.filePath("r.tiff");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(encodeTiff(picture, 300.0, &error));
-    f.close();
+    TestImages::writeFile(path, encodeTiff(picture, 300.0, &error));
     QCOMPARE(identify(path, "%x %y %U %w %h %[channels]"),
              QStringLiteral("300 300 PixelsPerInch 10 6 srgba"));
     QImage back(path);
@@ -120,10 +111,7 @@ void TestEncoding::gifHasAdaptivePaletteAndTransparency()
         picture.setPixel(x, 0, qRgba(0, 0, 0, 0));
     QString error;
     const QString path = dir.filePath("g.gif");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(encodeGif(picture, &error));
-    f.close();
+    TestImages::writeFile(path, encodeGif(picture, &error));
     // An adaptive palette follows the picture: a smooth gradient gets many colours.
     QVERIFY(identify(path, "%k").toInt() > 100);
     QImage back(path);

@@ -143,11 +143,8 @@ void TestNaming::workedExamples()
     TestImages::writeWithQt(picture, inputs[2], "jpeg");
     if (deleteSecond)
         QFile::remove(inputs[1]);
-    for (const QString &name : existing) {
-        QFile f(out.filePath(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("existing");
-    }
+    for (const QString &name : existing)
+        TestImages::writeFile(out.filePath(name), "existing");
 
     for (bool dryRun : {true, false}) {
         ConversionJob job;
@@ -163,11 +160,8 @@ void TestNaming::workedExamples()
         if (deleteSecond)
             QCOMPARE(report.files[1].reason, FailureReason::Missing);
     }
-    for (const QString &name : existing) {
-        QFile f(out.filePath(name));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("existing"));
-    }
+    for (const QString &name : existing)
+        QCOMPARE(TestImages::readFile(out.filePath(name)), QByteArray("existing"));
 }
 
 void TestNaming::sameFolderNeverOverwrites()
@@ -175,20 +169,14 @@ void TestNaming::sameFolderNeverOverwrites()
     QTemporaryDir dir, a, b;
     const QString jpg = dir.filePath("IMG_0001.jpg");
     TestImages::writeWithQt(TestImages::quadrants(8, 6), jpg, "jpeg");
-    const QByteArray before = [&] {
-        QFile f(jpg);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
+    const QByteArray before = TestImages::readFile(jpg);
     ConversionJob job;
     job.inputs = {jpg};
     job.options = optionsFor(Keep, QString(), 0);
     job.outputFolder = dir.path();
     const ConversionReport report = ConversionRunner(job).run();
     QCOMPARE(QFileInfo(report.files[0].output).fileName(), QStringLiteral("IMG_0001 (copy).jpg"));
-    QFile f(jpg);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), before);
+    QCOMPARE(TestImages::readFile(jpg), before);
 
     // Two sources of the same name from different folders.
     TestImages::writeWithQt(TestImages::quadrants(8, 6), a.filePath("IMG.jpg"), "jpeg");

@@ -6,13 +6,6 @@
 
 namespace {
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 ConversionJob jobFor(const QStringList &inputs, const QString &folder, int workers)
 {
     OptionControls controls;
@@ -64,16 +57,16 @@ void TestRunner::everyFailureHasItsReason()
     const QString folderInput = m_inputs.filePath("folder.jpg");
     QDir().mkpath(folderInput);
     const QString noise = m_inputs.filePath("noise.png");
-    writeBytes(noise, QByteArray(3000, '\x5a'));
+    TestImages::writeFile(noise, QByteArray(3000, '\x5a'));
     const QString empty = m_inputs.filePath("empty.jpg");
-    writeBytes(empty, QByteArray());
+    TestImages::writeFile(empty, QByteArray());
     const QString bombPath = m_inputs.filePath("bomb.png");
-    writeBytes(bombPath, TestImages::pngClaiming(90000, 90000));
+    TestImages::writeFile(bombPath, TestImages::pngClaiming(90000, 90000));
     // Every name the last input could take is taken.
     const QString crowded = m_inputs.filePath("crowded.png");
     TestImages::writeWithQt(TestImages::quadrants(8, 8), crowded, "png");
     for (const QString &name : candidateFileNames("crowded", ".jpg"))
-        writeBytes(out.filePath(name), "taken");
+        TestImages::writeFile(out.filePath(name), "taken");
 
     const QStringList inputs = {
         m_good, m_inputs.filePath("gone.jpg"), folderInput, noise, empty, bombPath, crowded, m_good};
@@ -91,7 +84,7 @@ void TestRunner::cannotWriteCarriesTheSystemMessage()
 {
     QTemporaryDir out;
     const QString notAFolder = out.filePath("file");
-    writeBytes(notAFolder, "x");
+    TestImages::writeFile(notAFolder, "x");
     const ConversionReport report = ConversionRunner(jobFor({m_good, m_good}, notAFolder, 1)).run();
     QCOMPARE(report.failedCount(), 2);
     QCOMPARE(report.files[0].reason, FailureReason::CannotWrite);

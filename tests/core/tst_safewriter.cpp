@@ -1,5 +1,6 @@
 #include "OutputNaming.h"
 #include "SafeFileWriter.h"
+#include "TestImages.h"
 
 #include <QtTest>
 
@@ -17,20 +18,6 @@ QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                                   QDir::Name);
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-void touch(const QString &path, const QByteArray &bytes = "old")
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 } // namespace
@@ -73,7 +60,7 @@ void TestSafeWriter::publishes()
     const PublishResult result = file.publish(candidateFileNames("IMG", ".jpg"));
     QCOMPARE(result.status, PublishStatus::Published);
     QCOMPARE(result.path, dir.filePath("IMG.jpg"));
-    QCOMPARE(contents(result.path), QByteArray("picture"));
+    QCOMPARE(TestImages::readFile(result.path), QByteArray("picture"));
     QCOMPARE(entries(dir.path()), QStringList {"IMG.jpg"});
     const mode_t mask = ::umask(022);
     ::umask(mask);
@@ -94,13 +81,13 @@ void TestSafeWriter::nameTakenAfterWritingIsNotReplaced()
     QString error;
     PendingFile file = PendingFile::write(dir.path(), "new", &error, kind);
     // Another program takes the first two names between the write and the naming.
-    touch(dir.filePath("Trip1.jpg"));
-    touch(dir.filePath("Trip1 (copy).jpg"));
+    TestImages::writeFile(dir.filePath("Trip1.jpg"), "old");
+    TestImages::writeFile(dir.filePath("Trip1 (copy).jpg"), "old");
     const PublishResult result = file.publish(candidateFileNames("Trip1", ".jpg"));
     QCOMPARE(result.status, PublishStatus::Published);
     QCOMPARE(QFileInfo(result.path).fileName(), QStringLiteral("Trip1 (copy 2).jpg"));
-    QCOMPARE(contents(dir.filePath("Trip1.jpg")), QByteArray("old"));
-    QCOMPARE(contents(dir.filePath("Trip1 (copy).jpg")), QByteArray("old"));
+    QCOMPARE(TestImages::readFile(dir.filePath("Trip1.jpg")), QByteArray("old"));
+    QCOMPARE(TestImages::readFile(dir.filePath("Trip1 (copy).jpg")), QByteArray("old"));
     QCOMPARE(entries(dir.path()).size(), 3);
 }
 
@@ -127,7 +114,7 @@ void TestSafeWriter::noFreeNameLeavesNothing()
     QTemporaryDir dir;
     const QStringList names = candidateFileNames("full", ".png");
     for (const QString &name : names)
-        touch(dir.filePath(name));
+        TestImages::writeFile(dir.filePath(name), "old");
     {
         QString error;
         PendingFile file = PendingFile::write(dir.path(), "x", &error, kind);
