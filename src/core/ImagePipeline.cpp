@@ -69,35 +69,29 @@ PipelineResult convertFile(const QString &path, const ConversionOptions &options
     const int orientation = result.metadata.orientation();
 
     // Sizes are decided on the upright picture, then mapped back to the stored one for decoding.
-    QSize stored = decoder.size();
     QSize target;
-    QSize minimumStored;
-    if (stored.isValid()) {
+    const auto decideTarget = [&](QSize stored) {
         target = targetSize(uprightSize(stored, orientation), options);
-        if (exceedsImageLimits(target.width(), target.height())) {
-            result.failure = FailureReason::TooLarge;
-            result.detail =
-                QStringLiteral("the output would be %1 x %2 pixels").arg(target.width()).arg(target.height());
-            return result;
-        }
-        minimumStored = uprightSize(target, orientation);
-    }
+        if (!exceedsImageLimits(target.width(), target.height()))
+            return true;
+        result.failure = FailureReason::TooLarge;
+        result.detail =
+            QStringLiteral("the output would be %1 x %2 pixels").arg(target.width()).arg(target.height());
+        return false;
+    };
+    const bool sizeKnown = decoder.size().isValid();
+    if (sizeKnown && !decideTarget(decoder.size()))
+        return result;
 
     DecodedImage decoded;
-    if (!decoder.decode(minimumStored, &decoded)) {
+    if (!decoder.decode(sizeKnown ? uprightSize(target, orientation) : QSize(), &decoded)) {
         result.failure = decoder.failure();
         result.detail = decoder.errorString();
         return result;
     }
-    if (!stored.isValid()) {
-        // The header did not tell the size: decide it now, from the full decoded picture.
-        stored = decoded.image.size();
-        target = targetSize(uprightSize(stored, orientation), options);
-        if (exceedsImageLimits(target.width(), target.height())) {
-            result.failure = FailureReason::TooLarge;
-            return result;
-        }
-    }
+    // A header that did not tell the size: decide it from the full decoded picture.
+    if (!sizeKnown && !decideTarget(decoded.image.size()))
+        return result;
 
     const double dpi = decoded.statedDpi > 0.0 ? decoded.statedDpi : result.metadata.exifDpi();
     result.imageDpi = usableDpi(dpi);
