@@ -13,6 +13,26 @@ struct TiffCloser {
     void operator()(TIFF *t) const { TIFFClose(t); }
 };
 
+// The page a multi-page TIFF gives: the largest by area, the first among equals.
+tdir_t largestDirectory(TIFF *tiff)
+{
+    tdir_t best = 0;
+    qint64 bestArea = -1;
+    tdir_t index = 0;
+    do {
+        uint32_t width = 0, height = 0;
+        TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
+        TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
+        if (qint64(width) * height > bestArea) {
+            bestArea = qint64(width) * height;
+            best = index;
+        }
+        ++index;
+    } while (index < 1024 && TIFFReadDirectory(tiff));
+    TIFFSetDirectory(tiff, best);
+    return best;
+}
+
 class CmykTiffReader final : public FormatReader {
 public:
     explicit CmykTiffReader(const QByteArray &data) : m_file(data) {}
@@ -24,6 +44,7 @@ public:
             *error = QStringLiteral("not a readable TIFF");
             return false;
         }
+        largestDirectory(m_tiff.get());
         uint32_t width = 0, height = 0;
         TIFFGetField(m_tiff.get(), TIFFTAG_IMAGEWIDTH, &width);
         TIFFGetField(m_tiff.get(), TIFFTAG_IMAGELENGTH, &height);
@@ -69,6 +90,7 @@ public:
         }
         convertCmykToRgbInPlace(&image, false, m_icc);
         out->image = image;
+        out->storedSize = image.size();
         out->convertedToSrgb = true;
         out->statedDpi = m_dpi;
         return true;
@@ -92,6 +114,7 @@ bool isCmykTiff(const QByteArray &data)
     std::unique_ptr<TIFF, TiffCloser> tiff(file.open("r"));
     if (!tiff)
         return false;
+    largestDirectory(tiff.get());
     uint16_t photometric = 0, samples = 0, bits = 0, planar = PLANARCONFIG_CONTIG, inkSet = INKSET_CMYK;
     TIFFGetField(tiff.get(), TIFFTAG_PHOTOMETRIC, &photometric);
     TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_SAMPLESPERPIXEL, &samples);

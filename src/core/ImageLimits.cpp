@@ -6,6 +6,7 @@
 
 #include <exiv2/exiv2.hpp>
 #include <mutex>
+#include <tiffio.h>
 
 bool exceedsImageLimits(qint64 width, qint64 height)
 {
@@ -29,5 +30,8 @@ void initializeImageCore()
         Exiv2::XmpParser::initialize();
         Exiv2::LogMsg::setHandler(forwardExiv2Message);
         Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
+        // libtiff's default handlers print to stderr; failures are reported per file instead.
+        TIFFSetErrorHandler(nullptr);
+        TIFFSetWarningHandler(nullptr);
     });
 }

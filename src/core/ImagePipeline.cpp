@@ -89,8 +89,10 @@ PipelineResult convertFile(const QString &path, const ConversionOptions &options
         result.detail = decoder.errorString();
         return result;
     }
-    // A header that did not tell the size: decide it from the full decoded picture.
-    if (!sizeKnown && !decideTarget(decoded.image.size()))
+    // A header that did not tell the size, or a picture that gave way to another of the same
+    // file: decide from what was decoded.
+    const QSize storedSize = decoded.storedSize.isValid() ? decoded.storedSize : decoded.image.size();
+    if ((!sizeKnown || storedSize != decoder.size()) && !decideTarget(storedSize))
         return result;
 
     const double dpi = decoded.statedDpi > 0.0 ? decoded.statedDpi : result.metadata.exifDpi();

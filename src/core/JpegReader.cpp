@@ -100,6 +100,7 @@ public:
             icc.clear();
         }
         out->image = image;
+        out->storedSize = size();
         out->iccProfile = icc;
         out->statedDpi = m_statedDpi;
         return true;

@@ -61,16 +61,59 @@ public:
             }
         }
         m_reader->setAutoTransform(false);
-        m_size = m_reader->size();
+        // Counted before anything else: Qt's TIFF plugin miscounts after reading a size.
+        listRepresentations();
+        if (m_candidates.isEmpty())
+            m_size = m_reader->size();
         return true;
     }
 
     QSize size() const override { return m_size; }
 
+    // Files with several pictures (TIFF pages, icon sizes) give their largest by area, the
+    // first among equals; animations give their first frame.
+    void listRepresentations()
+    {
+        const int count = m_reader->supportsAnimation() ? 1 : std::min(m_reader->imageCount(), 1024);
+        if (count <= 1)
+            return;
+        QList<QPair<qint64, int>> byArea;
+        bool sizesKnown = true;
+        for (int i = 0; i < count && sizesKnown; ++i) {
+            const QSize s = m_reader->jumpToImage(i) ? m_reader->size() : QSize();
+            sizesKnown = s.isValid();
+            byArea.append({-qint64(s.width()) * s.height(), i});
+        }
+        if (!sizesKnown) {
+            // Icon files do not tell their sizes: decode each entry, keep the largest. Entries a
+            // plugin cannot decode (JPEG 2000 icons) are passed over.
+            for (int i = 0; i < count; ++i) {
+                QImage image;
+                if (m_reader->jumpToImage(i) && m_reader->read(&image) &&
+                    qint64(image.width()) * image.height() > qint64(m_decoded.width()) * m_decoded.height())
+                    m_decoded = image;
+            }
+            m_size = m_decoded.size();
+            return;
+        }
+        std::stable_sort(byArea.begin(), byArea.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (const auto &entry : byArea)
+            m_candidates.append(entry.second);
+        if (m_reader->jumpToImage(m_candidates.first()))
+            m_size = m_reader->size();
+    }
+
     bool read(QSize, DecodedImage *out, FailureReason *reason, QString *error) override
     {
-        QImage image;
-        if (!m_reader->read(&image)) {
+        QImage image = m_decoded;
+        bool ok = !image.isNull();
+        if (!ok && m_candidates.isEmpty())
+            ok = m_reader->read(&image);
+        // Representations a plugin cannot decode (JPEG 2000 icons) give way to the next largest.
+        for (int i = 0; !ok && i < m_candidates.size(); ++i)
+            ok = m_reader->jumpToImage(m_candidates.at(i)) && m_reader->read(&image);
+        if (!ok) {
             *error = m_reader->errorString();
             if (m_size.isValid() && qint64(m_size.width()) * m_size.height() * 8 >
                                         qint64(QImageReader::allocationLimit()) * 1024 * 1024)
@@ -85,6 +128,7 @@ public:
         // The profile travels beside the pixels; conversions must not reinterpret them.
         image.setColorSpace(QColorSpace());
         out->statedDpi = pngStatedDpi(m_data);
+        out->storedSize = image.size();
         out->image = image;
         return true;
     }
@@ -95,6 +139,8 @@ private:
     QByteArray m_formatHint;
     std::unique_ptr<QImageReader> m_reader;
     QSize m_size;
+    QList<int> m_candidates; // representation indexes, best first
+    QImage m_decoded;        // the picture, when choosing it meant decoding every entry
 };
 
 } // namespace

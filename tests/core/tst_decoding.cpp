@@ -3,6 +3,7 @@
 #include "ImagePipeline.h"
 #include "TestImages.h"
 
+#include <QBuffer>
 #include <QtEndian>
 #include <QtTest>
 
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void cmykThroughProfile();
     void cmykTiffThroughProfile();
     void grayJpegStaysGray();
+    void largestRepresentation_data();
+    void largestRepresentation();
     void shrinkOnLoadNeverBelowTheMinimum();
     void resolution_data();
     void resolution();
@@ -166,6 +169,76 @@ void TestDecoding::cmykTiffThroughProfile()
     const DecodedImage decoded = decodeOrFail(path);
     QVERIFY(decoded.convertedToSrgb);
     PM_COMPARE_IMAGES(decoded.image, source, 4);
+}
+
+static QByteArray icnsEntry(const char *type, const QByteArray &data)
+{
+    QByteArray entry(type, 4);
+    entry.append(QByteArray(4, '\0'));
+    qToBigEndian<quint32>(quint32(8 + data.size()), entry.data() + 4);
+    return entry + data;
+}
+
+static QByteArray icns(const QByteArray &entries)
+{
+    QByteArray file("icns", 4);
+    file.append(QByteArray(4, '\0'));
+    qToBigEndian<quint32>(quint32(8 + entries.size()), file.data() + 4);
+    return file + entries;
+}
+
+static QByteArray pngOf(int side, QRgb colour)
+{
+    QImage image(side, side, QImage::Format_ARGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "png");
+    return bytes;
+}
+
+void TestDecoding::largestRepresentation_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRgb>("colour");
+    QTest::newRow("TIFF pages 800x600 and 1600x400") << "unequal.tif" << QSize(1600, 400) << qRgb(0, 0, 255);
+    QTest::newRow("TIFF of equal pages") << "equal.tif" << QSize(800, 600) << qRgb(255, 0, 0);
+    QTest::newRow("icon sizes; JPEG 2000 entry skipped") << "icon.icns" << QSize(256, 256) << qRgb(0, 0, 255);
+    QTest::newRow("classic icon with mask") << "classic.icns" << QSize(16, 16) << qRgb(0, 255, 0);
+}
+
+void TestDecoding::largestRepresentation()
+{
+    QFETCH(QString, name);
+    const QString path = m_dir.filePath(name);
+    const QString red = m_dir.filePath("page-red.png"), blue = m_dir.filePath("page-blue.png");
+    TestImages::run("convert", {"-size", "800x600", "xc:red", red});
+    TestImages::run("convert", {"-size", "1600x400", "xc:blue", blue});
+    if (name == "unequal.tif") {
+        TestImages::run("convert", {red, blue, path});
+    } else if (name == "equal.tif") {
+        TestImages::run("convert", {"-size", "800x600", "xc:lime", m_dir.filePath("lime.png")});
+        TestImages::run("convert", {red, m_dir.filePath("lime.png"), path});
+    } else if (name == "icon.icns") {
+        const QByteArray jpeg2000 = QByteArray::fromHex("0000000c6a5020200d0a870a") + QByteArray(64, '\x11');
+        TestImages::writeFile(path, icns(icnsEntry("ic07", pngOf(128, qRgb(255, 0, 0))) +
+                                         icnsEntry("ic10", jpeg2000) +
+                                         icnsEntry("ic08", pngOf(256, qRgb(0, 0, 255)))));
+    } else if (name == "classic.icns") {
+        // 16 x 16 planes of red, green and blue, each as two runs (130 and 126 bytes), then an
+        // opaque 8-bit mask.
+        const QByteArray rgb = QByteArray::fromHex("ff00fb00"
+                                                   "ffffFbff"
+                                                   "ff00fb00");
+        TestImages::writeFile(path,
+                              icns(icnsEntry("is32", rgb) + icnsEntry("s8mk", QByteArray(256, '\xff'))));
+    }
+    const DecodedImage decoded = decodeOrFail(path);
+    QTEST(decoded.image.size(), "size");
+    QFETCH(QRgb, colour);
+    QCOMPARE(decoded.image.pixel(3, 3) | 0xff000000, colour);
 }
 
 void TestDecoding::grayJpegStaysGray()
