@@ -25,6 +25,7 @@ bool anything(const QByteArray &)
 const ReaderEntry kReaders[] = {
     {isJpeg, createJpegReader},
     {isCmykTiff, createCmykTiffReader},
+    {isPhotoshop, createPsdReader},
     {anything, createQtPluginReader},
 };
 
