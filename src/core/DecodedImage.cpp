@@ -17,6 +17,8 @@ QString failureReasonText(FailureReason reason)
         return QStringLiteral("cannot write");
     case FailureReason::NoFreeName:
         return QStringLiteral("no free name");
+    case FailureReason::NeedsGhostscript:
+        return QStringLiteral("EPS needs Ghostscript (package ghostscript)");
     }
     return QString();
 }

@@ -23,10 +23,8 @@ bool anything(const QByteArray &)
 
 // Tried in order; the last entry takes every format Qt's image plugins know.
 const ReaderEntry kReaders[] = {
-    {isJpeg, createJpegReader},
-    {isCmykTiff, createCmykTiffReader},
-    {isPhotoshop, createPsdReader},
-    {anything, createQtPluginReader},
+    {isJpeg, createJpegReader}, {isCmykTiff, createCmykTiffReader}, {isPhotoshop, createPsdReader},
+    {isEps, createEpsReader},   {anything, createQtPluginReader},
 };
 
 } // namespace

@@ -39,6 +39,8 @@ bool isCmykTiff(const QByteArray &data);
 // Readers of each format family, chosen by the file's first bytes; the hint is the file's
 // extension, for formats that have no signature.
 std::unique_ptr<FormatReader> createJpegReader(const QByteArray &data, const QByteArray &formatHint);
+bool isEps(const QByteArray &data);
+std::unique_ptr<FormatReader> createEpsReader(const QByteArray &data, const QByteArray &formatHint);
 bool isPhotoshop(const QByteArray &data);
 std::unique_ptr<FormatReader> createPsdReader(const QByteArray &data, const QByteArray &formatHint);
 std::unique_ptr<FormatReader> createCmykTiffReader(const QByteArray &data, const QByteArray &formatHint);

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void folderInputs();
     void dryRunWritesNothing();
     void logLinesAreOffByDefault();
+    void epsWithoutGhostscript();
     void helpAndVersion();
 
 private:
@@ -148,6 +149,20 @@ void TestCli::logLinesAreOffByDefault()
         run.err.contains(QStringLiteral("image_dpi = 96.000000, bitmap.width = 300, s.f.b.w = 225.000000")),
         qPrintable(run.err));
     QVERIFY(run.err.contains(QStringLiteral("metref = {")));
+}
+
+void TestCli::epsWithoutGhostscript()
+{
+    QTemporaryDir out;
+    const QString eps = m_dir.filePath("drawing.eps");
+    TestImages::writeFile(eps, "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 10 10\nshowpage\n");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PATH", m_dir.filePath("no-such-folder"));
+    const Run run = cli({"-o", out.path(), eps, m_b}, env);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err.trimmed(),
+             QStringLiteral("pressmark-cli: %1: EPS needs Ghostscript (package ghostscript)").arg(eps));
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList {"beach.jpg"});
 }
 
 void TestCli::helpAndVersion()

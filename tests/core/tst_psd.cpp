@@ -194,12 +194,14 @@ void TestPsd::composite()
     spec.width = 150; // rows longer than one PackBits run
     spec.height = 5;
     QByteArray red = plane8(150, 5, 10), green = plane8(150, 5, 50), blue(150 * 5, char(200));
-    spec.planes =
-        mode == 1 ? QList<QByteArray> {red} : QList<QByteArray> {red, green, blue, plane8(150, 5, 1)};
+    spec.planes << red;
+    if (mode == 3)
+        spec.planes << green << blue << plane8(150, 5, 1);
     const DecodedImage decoded = decodeBytes(buildPsd(spec));
     QCOMPARE(decoded.image.size(), QSize(150, 5));
     QVERIFY(!decoded.image.hasAlphaChannel()); // the extra channel is not transparency here
-    for (const QPoint p : {QPoint(0, 0), QPoint(149, 4), QPoint(77, 2)}) {
+    const QList<QPoint> probes = {QPoint(0, 0), QPoint(149, 4), QPoint(77, 2)};
+    for (const QPoint &p : probes) {
         const int i = p.y() * 150 + p.x();
         const QColor c = decoded.image.pixelColor(p);
         QCOMPARE(c.red(), int(uchar(red[i])));
