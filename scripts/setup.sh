@@ -21,6 +21,11 @@ if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then
   packages+=(libvips-tools time lomiri-wallpapers-20.04)
 fi
 
+if [ "${PRESSMARK_FUZZ:-0}" = 1 ]; then
+  # libFuzzer and the sanitizers' runtimes
+  packages+=(clang libclang-rt-14-dev)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,5 +1,6 @@
 #include "TestImages.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
@@ -89,6 +90,15 @@ QByteArray readFile(const QString &path)
     QFile f(path);
     f.open(QIODevice::ReadOnly);
     return f.readAll();
+}
+
+void saveFuzzSeed(const QString &kind, const QByteArray &bytes)
+{
+    const QString folder = qEnvironmentVariable("PRESSMARK_FUZZ_SEEDS");
+    if (folder.isEmpty() || bytes.size() > 256 * 1024)
+        return;
+    const QByteArray hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(16);
+    writeFile(QStringLiteral("%1/%2-%3").arg(folder, kind, QString::fromLatin1(hash)), bytes);
 }
 
 static QByteArray pngChunk(const char *type, const QByteArray &body)

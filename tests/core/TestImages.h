@@ -26,6 +26,9 @@ void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[
 void writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
 
+// Keeps a fixture as a fuzzing seed when PRESSMARK_FUZZ_SEEDS names a folder.
+void saveFuzzSeed(const QString &kind, const QByteArray &bytes);
+
 // A tiny PNG whose header claims the given size: a decompression bomb.
 QByteArray pngClaiming(quint32 width, quint32 height);
 

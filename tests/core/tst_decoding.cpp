@@ -11,6 +11,7 @@ namespace {
 
 DecodedImage decodeOrFail(const QString &path, QSize minimum = QSize())
 {
+    TestImages::saveFuzzSeed(QStringLiteral("image"), TestImages::readFile(path));
     ImageDecoder decoder(path);
     DecodedImage decoded;
     if (!decoder.open() || !decoder.decode(minimum, &decoded))

@@ -36,6 +36,7 @@ struct Decoded {
 
 Decoded decode(const QByteArray &bytes)
 {
+    TestImages::saveFuzzSeed(QStringLiteral("eps"), bytes);
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/fixture-XXXXXX.eps"));
     file.open();
     file.write(bytes);

@@ -136,6 +136,7 @@ QByteArray plane16(int w, int h, quint16 base)
 
 DecodedImage decodeBytes(const QByteArray &bytes, QString *error = nullptr, FailureReason *reason = nullptr)
 {
+    TestImages::saveFuzzSeed(QStringLiteral("psd"), bytes);
     QTemporaryFile file;
     file.open();
     file.write(bytes);

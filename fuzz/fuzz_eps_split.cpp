@@ -1,0 +1,17 @@
+// Fuzzes the EPS header split: the DOS-binary section table and the bounding box comments.
+#include "EpsReader.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    EpsSource source;
+    QString error;
+    if (splitEps(bytes, &source, &error)) {
+        // The section must lie inside the input.
+        if (source.postscript.size() > bytes.size())
+            __builtin_trap();
+    }
+    return 0;
+}

@@ -1,0 +1,23 @@
+// Fuzzes the Photoshop reader on bytes in memory.
+#include "ImageDecoder.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (!isPhotoshop(bytes))
+        return 0;
+    std::unique_ptr<FormatReader> reader = createPsdReader(bytes, QByteArray());
+    QString error;
+    if (!reader->readHeader(&error))
+        return 0;
+    // Large claims are refused by the size limit, which the tests cover; keep runs fast.
+    const QSize size = reader->size();
+    if (qint64(size.width()) * size.height() > 4'000'000)
+        return 0;
+    DecodedImage out;
+    FailureReason reason = FailureReason::None;
+    reader->read(QSize(), &out, &reason, &error);
+    return 0;
+}

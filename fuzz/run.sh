@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for a given time (default 600 s),
+# two at a time, from seeds the test suite writes. Crashes land in fuzz-out/<target>/.
+#
+#   fuzz/run.sh [SECONDS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-600}
+PRESSMARK_FUZZ=1 scripts/setup.sh
+
+# Seeds: the fixtures the tests build, saved while they run.
+seeds=$PWD/build-fuzz-seeds
+rm -rf "$seeds" && mkdir -p "$seeds"
+cmake -S . -B build >/dev/null && cmake --build build -j2 >/dev/null
+(cd build && PRESSMARK_FUZZ_SEEDS="$seeds" QT_QPA_PLATFORM=offscreen ctest -R 'tst_(psd|eps|decoding)' >/dev/null)
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DPRESSMARK_FUZZ=ON -DPRESSMARK_BUILD_TESTS=OFF \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz -j2 --target fuzz_psd fuzz_eps_split fuzz_decoder >/dev/null
+
+out=$PWD/fuzz-out
+run() {
+  local target=$1 corpus=$out/$1/corpus
+  mkdir -p "$corpus" "$out/$target/crashes"
+  cp -n "$seeds"/"$2"* "$corpus"/ 2>/dev/null || true
+  build-fuzz/fuzz/"$target" "$corpus" -max_total_time="$seconds" -rss_limit_mb=4096 -timeout=30 \
+    -artifact_prefix="$out/$target/crashes/" -print_final_stats=1 >"$out/$target/log" 2>&1 || true
+  local runs
+  runs=$(grep -E '^stat::number_of_executed_units' "$out/$target/log" | awk '{print $2}')
+  echo "$target: ${runs:-?} executions, $(ls "$out/$target/crashes" | wc -l) crashes (log: $out/$target/log)"
+}
+run fuzz_psd psd &
+run fuzz_eps_split eps &
+wait
+run fuzz_decoder ""
