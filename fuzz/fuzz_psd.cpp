@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!reader->readHeader(&error))
         return 0;
     // Large claims are refused by the size limit, which the tests cover; keep runs fast.
-    const QSize size = reader->size();
-    if (qint64(size.width()) * size.height() > 4'000'000)
+    const QSize claimed = reader->size();
+    if (qint64(claimed.width()) * claimed.height() > 4'000'000)
         return 0;
     DecodedImage out;
     FailureReason reason = FailureReason::None;
