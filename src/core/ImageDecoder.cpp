@@ -34,6 +34,12 @@ ImageDecoder::ImageDecoder(const QString &path) : m_file(path)
     initializeImageCore();
 }
 
+ImageDecoder::ImageDecoder(const QByteArray &data, const QByteArray &formatHint)
+    : m_data(data), m_formatHint(formatHint), m_inMemory(true)
+{
+    initializeImageCore();
+}
+
 ImageDecoder::~ImageDecoder() = default;
 
 bool ImageDecoder::fail(FailureReason reason, const QString &error)
@@ -46,6 +52,10 @@ bool ImageDecoder::fail(FailureReason reason, const QString &error)
 
 bool ImageDecoder::open()
 {
+    if (m_inMemory)
+        return m_data.isEmpty() ? fail(FailureReason::Unsupported, QStringLiteral("no data")) : readHeader();
+    if (QFileInfo(m_file.fileName()).isDir())
+        return fail(FailureReason::CannotRead, QStringLiteral("it is a folder"));
     if (!m_file.exists())
         return fail(FailureReason::Missing, QString());
     if (!m_file.open(QIODevice::ReadOnly))
@@ -60,11 +70,16 @@ bool ImageDecoder::open()
         m_data = m_file.readAll();
     if (m_data.size() != fileSize)
         return fail(FailureReason::CannotRead, m_file.errorString());
+    m_formatHint = QFileInfo(m_file.fileName()).suffix().toLatin1();
+    return readHeader();
+}
 
+bool ImageDecoder::readHeader()
+{
     for (const ReaderEntry &entry : kReaders) {
         if (!entry.matches(m_data))
             continue;
-        m_reader = entry.create(m_data, QFileInfo(m_file.fileName()).suffix().toLatin1());
+        m_reader = entry.create(m_data, m_formatHint);
         QString error;
         if (!m_reader->readHeader(&error))
             return fail(FailureReason::Unsupported, error);

@@ -137,11 +137,7 @@ QByteArray plane16(int w, int h, quint16 base)
 DecodedImage decodeBytes(const QByteArray &bytes, QString *error = nullptr, FailureReason *reason = nullptr)
 {
     TestImages::saveFuzzSeed(QStringLiteral("psd"), bytes);
-    QTemporaryFile file;
-    file.open();
-    file.write(bytes);
-    file.flush();
-    ImageDecoder decoder(file.fileName());
+    ImageDecoder decoder(bytes, QByteArray());
     DecodedImage decoded;
     if (!decoder.open() || !decoder.decode(QSize(), &decoded)) {
         if (error)
