@@ -1,5 +1,6 @@
 #include "CliOptions.h"
 
+#include "ImagePipeline.h"
 #include "InputFiles.h"
 
 #include <QCommandLineParser>
@@ -58,12 +59,81 @@ CliRequest parseCommandLine(const QStringList &arguments)
     const QCommandLineOption dryRun(
         QStringLiteral("dry-run"), QStringLiteral("Print the output names a run would give; write nothing."));
     const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Print failures only."));
+    const QCommandLineOption logo(QStringLiteral("logo"), QStringLiteral("Stamp this picture as a logo."),
+                                  QStringLiteral("FILE"));
+    const QCommandLineOption logoSize(
+        QStringLiteral("logo-size"),
+        QStringLiteral("small, medium or large: a fifth, a quarter or a third of "
+                       "the picture (default medium)."),
+        QStringLiteral("SIZE"));
+    const QCommandLineOption logoPosition(
+        QStringLiteral("logo-position"),
+        QStringLiteral("top-left, top-right, bottom-left, bottom-right or center (default top-right)."),
+        QStringLiteral("POSITION"));
+    const QCommandLineOption logoOpacity(QStringLiteral("logo-opacity"),
+                                         QStringLiteral("Logo opacity, 0-100 (default 80)."),
+                                         QStringLiteral("PERCENT"));
+    const QCommandLineOption watermark(QStringLiteral("watermark"),
+                                       QStringLiteral("Write this text on the picture."),
+                                       QStringLiteral("TEXT"));
+    const QCommandLineOption font(QStringLiteral("font"),
+                                  QStringLiteral("Watermark font family (default: the system's sans-serif)."),
+                                  QStringLiteral("FAMILY"));
+    const QCommandLineOption watermarkSize(
+        QStringLiteral("watermark-size"),
+        QStringLiteral(
+            "small, medium, large or huge: the picture's width over 80, 40, 20 or 10 (default medium)."),
+        QStringLiteral("SIZE"));
+    const QCommandLineOption watermarkColor(QStringLiteral("watermark-color"),
+                                            QStringLiteral("#RRGGBB or a colour name (default white)."),
+                                            QStringLiteral("COLOR"));
+    const QCommandLineOption watermarkOpacity(QStringLiteral("watermark-opacity"),
+                                              QStringLiteral("Watermark opacity, 0-100 (default 60)."),
+                                              QStringLiteral("PERCENT"));
+    const QCommandLineOption watermarkPosition(
+        QStringLiteral("watermark-position"),
+        QStringLiteral("top-left, top-right, bottom-left, bottom-right, center, center-top or center-bottom "
+                       "(default bottom-right)."),
+        QStringLiteral("POSITION"));
+    const QCommandLineOption copyright(
+        QStringLiteral("copyright"),
+        QStringLiteral("Copyright lines: diagonal, cross, horizontal or vertical."),
+        QStringLiteral("PATTERN"));
+    const QCommandLineOption copyrightColor(QStringLiteral("copyright-color"),
+                                            QStringLiteral("#RRGGBB or a colour name (default white)."),
+                                            QStringLiteral("COLOR"));
+    const QCommandLineOption copyrightOpacity(QStringLiteral("copyright-opacity"),
+                                              QStringLiteral("Copyright lines opacity, 0-100 (default 25)."),
+                                              QStringLiteral("PERCENT"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version."));
-    parser.addOptions(
-        {output, format, quality, naming, title, width, height, jobs, dryRun, quiet, help, version});
+    parser.addOptions({output,
+                       format,
+                       quality,
+                       naming,
+                       title,
+                       width,
+                       height,
+                       jobs,
+                       dryRun,
+                       quiet,
+                       logo,
+                       logoSize,
+                       logoPosition,
+                       logoOpacity,
+                       watermark,
+                       font,
+                       watermarkSize,
+                       watermarkColor,
+                       watermarkOpacity,
+                       watermarkPosition,
+                       copyright,
+                       copyrightColor,
+                       copyrightOpacity,
+                       help,
+                       version});
     parser.addPositionalArgument(QStringLiteral("INPUT"),
                                  QStringLiteral("Image files, or folders whose image files are converted."),
                                  QStringLiteral("INPUT..."));
@@ -121,6 +191,91 @@ CliRequest parseCommandLine(const QStringList &arguments)
             return usageError(QStringLiteral("--height takes a number from 1 to 6000"));
         controls.heightText = QString::number(size);
     }
+
+    // Overlays: giving any of an overlay's flags turns it on, as its controls do in the app.
+    const auto choose = [&](const QCommandLineOption &option, const QStringList &names, int first,
+                            int *value) {
+        if (!parser.isSet(option))
+            return true;
+        const int index = int(names.indexOf(parser.value(option)));
+        if (index < 0)
+            return false;
+        *value = first + index;
+        return true;
+    };
+    const auto percent = [&](const QCommandLineOption &option, float *value) {
+        int p = 0;
+        if (!parser.isSet(option))
+            return true;
+        if (!parseIntInRange(parser.value(option), 0, 100, &p))
+            return false;
+        *value = float(p) / 100.0f;
+        return true;
+    };
+    const auto colour = [&](const QCommandLineOption &option, QColor *value) {
+        if (!parser.isSet(option))
+            return true;
+        const QColor c(parser.value(option));
+        if (!c.isValid())
+            return false;
+        *value = c;
+        return true;
+    };
+    const QStringList sizes3 = {QStringLiteral("small"), QStringLiteral("medium"), QStringLiteral("large")};
+    const QStringList corners = {QStringLiteral("top-left"), QStringLiteral("top-right"),
+                                 QStringLiteral("bottom-left"), QStringLiteral("bottom-right"),
+                                 QStringLiteral("center")};
+    if (!choose(logoSize, sizes3, 0, &controls.logoSizeIndex))
+        return usageError(QStringLiteral("--logo-size takes small, medium or large"));
+    if (!choose(logoPosition, corners, 0, &controls.logoPosition))
+        return usageError(QStringLiteral("unknown logo position '%1'").arg(parser.value(logoPosition)));
+    if (!percent(logoOpacity, &controls.logoOpacity))
+        return usageError(QStringLiteral("--logo-opacity takes a number from 0 to 100"));
+    if (parser.isSet(logo)) {
+        QString error;
+        controls.logoImage = decodeUpright(parser.value(logo), &error);
+        if (controls.logoImage.isNull())
+            return usageError(QStringLiteral("cannot read the logo %1: %2").arg(parser.value(logo), error));
+    }
+    if (parser.isSet(logo) || parser.isSet(logoSize) || parser.isSet(logoPosition) ||
+        parser.isSet(logoOpacity)) {
+        if (!parser.isSet(logo))
+            return usageError(QStringLiteral("the logo options need --logo FILE"));
+        controls.enableLogoState = 1;
+    }
+
+    if (!choose(watermarkSize, sizes3 + QStringList {QStringLiteral("huge")}, 0,
+                &controls.watermarkSizeIndex))
+        return usageError(QStringLiteral("--watermark-size takes small, medium, large or huge"));
+    if (!choose(watermarkPosition,
+                corners + QStringList {QStringLiteral("center-top"), QStringLiteral("center-bottom")}, 0,
+                &controls.watermarkPosition))
+        return usageError(
+            QStringLiteral("unknown watermark position '%1'").arg(parser.value(watermarkPosition)));
+    if (!colour(watermarkColor, &controls.watermarkColor))
+        return usageError(QStringLiteral("unknown colour '%1'").arg(parser.value(watermarkColor)));
+    if (!percent(watermarkOpacity, &controls.watermarkOpacity))
+        return usageError(QStringLiteral("--watermark-opacity takes a number from 0 to 100"));
+    controls.watermarkText = parser.value(watermark);
+    controls.watermarkFont = parser.value(font);
+    for (const QCommandLineOption *option :
+         {&watermark, &font, &watermarkSize, &watermarkColor, &watermarkOpacity, &watermarkPosition})
+        if (parser.isSet(*option))
+            controls.enableWatermarkState = 1;
+    if (controls.enableWatermarkState && controls.watermarkText.isEmpty())
+        return usageError(QStringLiteral("the watermark options need --watermark TEXT"));
+
+    if (!choose(copyright,
+                {QStringLiteral("diagonal"), QStringLiteral("cross"), QStringLiteral("horizontal"),
+                 QStringLiteral("vertical")},
+                1, &controls.copyrightPattern))
+        return usageError(QStringLiteral("--copyright takes diagonal, cross, horizontal or vertical"));
+    if (!colour(copyrightColor, &controls.copyrightColor))
+        return usageError(QStringLiteral("unknown colour '%1'").arg(parser.value(copyrightColor)));
+    if (!percent(copyrightOpacity, &controls.copyrightOpacity))
+        return usageError(QStringLiteral("--copyright-opacity takes a number from 0 to 100"));
+    if (parser.isSet(copyright) || parser.isSet(copyrightColor) || parser.isSet(copyrightOpacity))
+        controls.enableCopyrightState = 1;
 
     int workers = 0;
     if (parser.isSet(jobs) && !parseIntInRange(parser.value(jobs), 1, 256, &workers))

@@ -3,9 +3,9 @@
 #include "ConversionRunner.h"
 #include "ProgressBar.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include <atomic>
 #include <csignal>
@@ -54,7 +54,10 @@ void filterMessages(QtMsgType type, const QMessageLogContext &context, const QSt
 int main(int argc, char *argv[])
 {
     qInstallMessageHandler(filterMessages);
-    QCoreApplication app(argc, argv);
+    // Text needs a GUI application; it never needs a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pressmark-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PRESSMARK_VERSION));
 
@@ -121,6 +124,9 @@ int main(int argc, char *argv[])
     if (bar)
         bar->clear();
 
+    if (!request.quiet)
+        for (const QString &note : report.notes)
+            printLine(stderr, QStringLiteral("pressmark-cli: note: ") + note);
     if (!request.quiet) {
         QString summary =
             QStringLiteral("%1 converted, %2 failed").arg(report.writtenCount()).arg(report.failedCount());

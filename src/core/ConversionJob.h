@@ -34,6 +34,7 @@ struct FileResult {
 
 struct ConversionReport {
     QVector<FileResult> files; // one per input, in list order
+    QStringList notes;         // about the whole run, said once (a font substituted, ...)
     bool cancelled = false;
 
     int writtenCount() const;

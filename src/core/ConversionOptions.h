@@ -23,22 +23,22 @@ struct OptionControls {
     int formatIndex = 0;
     QString widthText;
     QString heightText;
-    int logoSizeIndex = 0;
-    int watermarkSizeIndex = 0;
+    int logoSizeIndex = 1;      // a quarter of the picture
+    int watermarkSizeIndex = 1; // the width over 40
 
     // Read live by the pipeline in the original design; here captured with the rest.
     QString title;
-    QImage logoImage; // null: no logo in the well
-    int logoPosition = 0;
-    float logoOpacity = 1.0f;
+    QImage logoImage;     // null: no logo in the well
+    int logoPosition = 1; // top right
+    float logoOpacity = 0.8f;
     QString watermarkText;
-    QString watermarkFont;
+    QString watermarkFont; // empty: the system's default sans-serif family
     QColor watermarkColor = Qt::white;
-    float watermarkOpacity = 0.5f;
-    int watermarkPosition = 0;
+    float watermarkOpacity = 0.6f;
+    int watermarkPosition = 3; // bottom right
     int copyrightPattern = 1;
     QColor copyrightColor = Qt::white;
-    float copyrightOpacity = 0.5f;
+    float copyrightOpacity = 0.25f;
 };
 
 // The immutable snapshot a conversion and the preview read. Workers never look at controls

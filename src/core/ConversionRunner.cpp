@@ -4,6 +4,7 @@
 #include "ImageLimits.h"
 #include "ImagePipeline.h"
 #include "OutputNaming.h"
+#include "Overlays.h"
 #include "SafeFileWriter.h"
 
 #include <QDir>
@@ -47,13 +48,27 @@ struct ConversionRunner::Outcome {
     PendingFile file;
 };
 
-static ConversionJob normalized(ConversionJob job)
+// The job as the workers read it, and what the run should say about it once.
+static ConversionJob prepared(ConversionJob job, QStringList *notes)
 {
     job.outputFolder = QDir::cleanPath(job.outputFolder);
+    ConversionOptions &o = job.options;
+    if (o.watermarkActive()) {
+        const QString family = resolvedWatermarkFamily(o.watermarkFont);
+        if (!o.watermarkFont.isEmpty() && family.compare(o.watermarkFont, Qt::CaseInsensitive) != 0) {
+            *notes << QStringLiteral("the font \"%1\" is not installed; the watermark uses \"%2\"")
+                          .arg(o.watermarkFont, family);
+        }
+        o.watermarkFont = family;
+    }
+    if (o.enableLogoState == 1 && !o.logoImage.isNull() && (o.logoImgWidth <= 0 || o.logoImgHeight <= 0))
+        *notes << QStringLiteral("the logo has no size; no logo is drawn");
+    if (o.enableLogoState == 1 && o.logoImage.isNull())
+        *notes << QStringLiteral("the logo is on but there is no logo picture; no logo is drawn");
     return job;
 }
 
-ConversionRunner::ConversionRunner(ConversionJob job) : m_job(normalized(std::move(job)))
+ConversionRunner::ConversionRunner(ConversionJob job) : m_job(prepared(std::move(job), &m_report.notes))
 {
     m_report.files.resize(m_job.inputs.size());
     for (int i = 0; i < m_job.inputs.size(); ++i) {

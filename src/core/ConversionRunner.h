@@ -42,6 +42,7 @@ private:
     void finish(const FileResult &result);
     ConversionReport runDry();
 
+    ConversionReport m_report; // before the job: preparing the job adds the run's notes
     const ConversionJob m_job;
     std::function<void(int, int)> m_onStarted;
     std::function<void(const FileResult &)> m_onFinished;
@@ -54,5 +55,4 @@ private:
     int m_turn = 0;   // next index to take its name
     int m_window = 1; // how far starting may run ahead of naming
     std::map<int, Outcome> m_waiting;
-    ConversionReport m_report;
 };

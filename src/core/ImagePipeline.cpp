@@ -4,6 +4,8 @@
 #include "ImageDecoder.h"
 #include "ImageLimits.h"
 #include "Logging.h"
+#include "OverlayGeometry.h"
+#include "Overlays.h"
 #include "ResizeRule.h"
 #include "Upright.h"
 
@@ -33,19 +35,51 @@ QImage resampled(const QImage &image, QSize size)
 
 } // namespace
 
-QImage composeOverlayCanvas(const QImage &upright, QSize canvasSize, const ConversionOptions &options)
+QImage composeOverlayCanvas(const QImage &upright, QSize canvasSize, bool resized,
+                            const ConversionOptions &options)
 {
-    QImage canvas(canvasSize, QImage::Format_ARGB32_Premultiplied);
+    QImage canvas;
+    if (!upright.hasAlphaChannel() && upright.size() == canvasSize &&
+        (upright.format() == QImage::Format_RGB32 ||
+         upright.format() == QImage::Format_ARGB32_Premultiplied)) {
+        // An opaque picture drawn source-over onto a transparent canvas is the picture itself:
+        // stamp a copy of it directly.
+        canvas = upright.copy();
+    } else {
+        canvas = QImage(canvasSize, QImage::Format_ARGB32_Premultiplied);
+        if (canvas.isNull())
+            return canvas;
+        canvas.fill(Qt::transparent);
+        QPainter source(&canvas);
+        source.setRenderHint(QPainter::SmoothPixmapTransform);
+        source.drawImage(QRect(QPoint(0, 0), canvasSize), upright);
+    }
     if (canvas.isNull())
         return canvas;
-    canvas.fill(Qt::transparent);
+    const OverlayCanvas layout {canvasSize.width(), canvasSize.height(), resized};
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(QPoint(0, 0), canvasSize), upright);
-    // The copyright lines, the logo and the watermark are stamped here, in that order.
-    Q_UNUSED(options);
+    if (options.copyrightActive())
+        drawCopyrightLines(painter, layout, options);
+    if (options.logoActive())
+        drawLogo(painter, layout, options);
+    if (options.watermarkActive())
+        drawWatermark(painter, layout, options);
     painter.end();
     return canvas;
+}
+
+QImage decodeUpright(const QString &path, QString *error)
+{
+    ImageDecoder decoder(path);
+    DecodedImage decoded;
+    if (!decoder.open() || !decoder.decode(QSize(), &decoded)) {
+        *error = failureReasonText(decoder.failure());
+        if (!decoder.errorString().isEmpty())
+            *error += QStringLiteral(": ") + decoder.errorString();
+        return QImage();
+    }
+    return uprightImage(decoded.image, SourceMetadata::read(path).orientation());
 }
 
 PipelineResult convertFile(const QString &path, const ConversionOptions &options)
@@ -107,7 +141,7 @@ PipelineResult convertFile(const QString &path, const ConversionOptions &options
     decoded.image = QImage();
     stamped = uprightImage(stamped, orientation);
     if (options.anyOverlayActive())
-        stamped = composeOverlayCanvas(stamped, target, options);
+        stamped = composeOverlayCanvas(stamped, target, resizeRequested(options), options);
     if (stamped.isNull()) {
         result.failure = FailureReason::TooLarge;
         result.detail = QStringLiteral("not enough memory");

@@ -27,6 +27,12 @@ struct PipelineResult {
 // thread.
 PipelineResult convertFile(const QString &path, const ConversionOptions &options);
 
+// A picture file decoded and turned upright by its orientation, as a logo is read. Null with a
+// reason when it cannot be.
+QImage decodeUpright(const QString &path, QString *error);
+
 // Draws the upright picture into a transparent canvas of the given size and stamps the active
-// overlays on it, in the fixed order: source, copyright lines, logo, watermark.
-QImage composeOverlayCanvas(const QImage &upright, QSize canvasSize, const ConversionOptions &options);
+// overlays on it, in the fixed order: source, copyright lines, logo, watermark. `resized` says
+// which layout rules apply (see OverlayCanvas).
+QImage composeOverlayCanvas(const QImage &upright, QSize canvasSize, bool resized,
+                            const ConversionOptions &options);

@@ -5,12 +5,15 @@
 #include <algorithm>
 #include <cmath>
 
+bool resizeRequested(const ConversionOptions &o)
+{
+    const qint32 governing = o.numberIsInWidthTextField ? o.textFieldWidth : o.textFieldHeight;
+    return o.changeImageSize && governing > 0;
+}
+
 QSize targetSize(QSize src, const ConversionOptions &o)
 {
-    if (!o.changeImageSize || src.isEmpty())
-        return src;
-    const qint32 governing = o.numberIsInWidthTextField ? o.textFieldWidth : o.textFieldHeight;
-    if (governing <= 0)
+    if (!resizeRequested(o) || src.isEmpty())
         return src;
     const float scale = o.numberIsInWidthTextField ? float(o.textFieldWidth) / float(src.width())
                                                    : float(o.textFieldHeight) / float(src.height());

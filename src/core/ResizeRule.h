@@ -9,3 +9,6 @@ struct ConversionOptions;
 // halves rounded away from zero). Enlarging is allowed. A governing size of 0 or less means no
 // resize, and a side that would round to 0 becomes 1 pixel.
 QSize targetSize(QSize uprightSource, const ConversionOptions &options);
+
+// True when the options ask for a resize the rule above carries out (the resize path).
+bool resizeRequested(const ConversionOptions &options);

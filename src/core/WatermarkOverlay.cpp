@@ -1,0 +1,43 @@
+#include "ConversionOptions.h"
+#include "OverlayGeometry.h"
+#include "Overlays.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+
+QString resolvedWatermarkFamily(const QString &requested)
+{
+    if (!requested.isEmpty() && QFontDatabase::families().contains(requested, Qt::CaseInsensitive))
+        return requested;
+    // fontconfig's answer for "sans-serif": never a symbol font.
+    QFont sans(QStringLiteral("sans-serif"));
+    sans.setStyleHint(QFont::SansSerif);
+    return QFontInfo(sans).family();
+}
+
+void drawWatermark(QPainter &painter, const OverlayCanvas &canvas, const ConversionOptions &options)
+{
+    if (options.watermarkText.isEmpty())
+        return;
+    QFont font(options.watermarkFont);
+    // Sizes are canvas pixels; a size that rounds to 0 is drawn at 1 pixel.
+    font.setPixelSize(qMax(1, watermarkFontSize(canvas, options.watermarkDivisionTimes)));
+    const QFontMetricsF metrics(font);
+    const QSizeF textSize(metrics.horizontalAdvance(options.watermarkText), metrics.lineSpacing());
+    const QRectF place = watermarkRect(canvas, textSize, options.watermarkPosition);
+    if (place.isNull())
+        return;
+    QColor colour = options.watermarkColor;
+    colour.setAlphaF(qBound(0.0f, options.watermarkOpacity, 1.0f));
+    const QRectF target = canvas.toImage(place);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(colour);
+    // The text's first line starts at the top of its rectangle.
+    painter.drawText(QPointF(target.left(), target.top() + metrics.ascent()), options.watermarkText);
+    painter.restore();
+}
