@@ -40,6 +40,7 @@ private Q_SLOTS:
     void dryRunWritesNothing();
     void logLinesAreOffByDefault();
     void epsWithoutGhostscript();
+    void overlaysAndTheirNotes();
     void helpAndVersion();
 
 private:
@@ -163,6 +164,43 @@ void TestCli::epsWithoutGhostscript()
     QCOMPARE(run.err.trimmed(),
              QStringLiteral("pressmark-cli: %1: EPS needs Ghostscript (package ghostscript)").arg(eps));
     QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList {"beach.jpg"});
+}
+
+void TestCli::overlaysAndTheirNotes()
+{
+    QTemporaryDir out;
+    const QString logo = m_dir.filePath("logo.png");
+    QImage red(40, 40, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    red.save(logo);
+    const Run run = cli({"-o",
+                         out.path(),
+                         "--copyright",
+                         "cross",
+                         "--copyright-color",
+                         "#00ff00",
+                         "--copyright-opacity",
+                         "100",
+                         "--logo",
+                         logo,
+                         "--logo-position",
+                         "top-left",
+                         "--logo-opacity",
+                         "100",
+                         "--watermark",
+                         "Ann",
+                         "--font",
+                         "No Such Font Family",
+                         "--format",
+                         "png",
+                         m_a,
+                         m_b});
+    QCOMPARE(run.exitCode, 0);
+    // The substituted font is said once for the run, not once per file.
+    QCOMPARE(run.err.count(QStringLiteral("No Such Font Family")), 1);
+    const QImage beach(out.filePath("beach.png"));
+    QCOMPARE(beach.pixel(100, 10), qRgb(0, 255, 0)); // the centre cross's vertical line
+    QCOMPARE(beach.pixel(5, 5), qRgb(255, 0, 0));    // the logo's corner: margin 2, size 50
 }
 
 void TestCli::helpAndVersion()
