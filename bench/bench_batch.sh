@@ -65,3 +65,12 @@ read -r vf_t vf_m < <(measure bash "$out/vips.sh")
 printf "%-16s %8ss (%s s/image) %8s MiB\n" pressmark-cli "$pf_t" "$(ratio "$pf_t" 20)" $((pf_m / 1024)) \
   "vips copy" "$vf_t" "$(ratio "$vf_t" 20)" $((vf_m / 1024))
 echo "pressmark / vips per image: $(ratio "$pf_t" "$vf_t")   (target <= 1.00)"
+
+echo "== full-size re-encode with all three overlays (same 20 photos)"
+rm -rf "$out/pm" && mkdir -p "$out/pm"
+convert -size 600x300 xc:none -fill '#ffffffc0' -draw "roundrectangle 0,0 599,299 40,40" \
+  -fill '#204080' -pointsize 120 -gravity center -annotate 0 LOGO "$out/logo.png"
+read -r po_t po_m < <(measure "$cli" -o "$out/pm" --quality 85 --jobs 2 --quiet --logo "$out/logo.png" \
+  --watermark "(c) 2024 Pressmark Bench" --copyright diagonal "$photos"/*.jpg)
+printf "%-16s %8ss (%s s/image) %8s MiB\n" "with overlays" "$po_t" "$(ratio "$po_t" 20)" $((po_m / 1024))
+echo "overlays / plain re-encode: $(ratio "$po_t" "$pf_t")   (target <= 1.25)"

@@ -35,16 +35,15 @@ QImage resampled(const QImage &image, QSize size)
 
 } // namespace
 
-QImage composeOverlayCanvas(const QImage &upright, QSize canvasSize, bool resized,
-                            const ConversionOptions &options)
+QImage composeOverlayCanvas(QImage upright, QSize canvasSize, bool resized, const ConversionOptions &options)
 {
     QImage canvas;
     if (!upright.hasAlphaChannel() && upright.size() == canvasSize &&
         (upright.format() == QImage::Format_RGB32 ||
          upright.format() == QImage::Format_ARGB32_Premultiplied)) {
         // An opaque picture drawn source-over onto a transparent canvas is the picture itself:
-        // stamp a copy of it directly.
-        canvas = upright.copy();
+        // stamp it directly (a caller that hands over its only reference saves a copy).
+        canvas = std::move(upright);
     } else {
         canvas = QImage(canvasSize, QImage::Format_ARGB32_Premultiplied);
         if (canvas.isNull())
@@ -141,7 +140,7 @@ PipelineResult convertFile(const QString &path, const ConversionOptions &options
     decoded.image = QImage();
     stamped = uprightImage(stamped, orientation);
     if (options.anyOverlayActive())
-        stamped = composeOverlayCanvas(stamped, target, resizeRequested(options), options);
+        stamped = composeOverlayCanvas(std::move(stamped), target, resizeRequested(options), options);
     if (stamped.isNull()) {
         result.failure = FailureReason::TooLarge;
         result.detail = QStringLiteral("not enough memory");

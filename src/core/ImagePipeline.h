@@ -34,5 +34,4 @@ QImage decodeUpright(const QString &path, QString *error);
 // Draws the upright picture into a transparent canvas of the given size and stamps the active
 // overlays on it, in the fixed order: source, copyright lines, logo, watermark. `resized` says
 // which layout rules apply (see OverlayCanvas).
-QImage composeOverlayCanvas(const QImage &upright, QSize canvasSize, bool resized,
-                            const ConversionOptions &options);
+QImage composeOverlayCanvas(QImage upright, QSize canvasSize, bool resized, const ConversionOptions &options);
