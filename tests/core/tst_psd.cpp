@@ -10,7 +10,7 @@ Q_DECLARE_METATYPE(FailureReason)
 namespace {
 
 // Builds Photoshop files byte by byte from the published layout, independently of the reader.
-struct PsdSpec {
+struct PsdLayout {
     bool large = false; // PSB
     int mode = 3;       // 1 gray, 2 indexed, 3 RGB, 4 CMYK
     int depth = 8;
@@ -79,7 +79,7 @@ QByteArray resource(quint16 id, const QByteArray &data)
     return r;
 }
 
-QByteArray buildPsd(const PsdSpec &s)
+QByteArray buildPsd(const PsdLayout &s)
 {
     QByteArray file = QByteArray("8BPS") + be16(s.large ? 2 : 1) + QByteArray(6, '\0') +
                       be16(quint16(s.planes.size())) + be32(quint32(s.height)) + be32(quint32(s.width)) +
@@ -184,17 +184,17 @@ void TestPsd::composite()
     QFETCH(bool, large);
     QFETCH(bool, rle);
     QFETCH(int, mode);
-    PsdSpec spec;
-    spec.large = large;
-    spec.rle = rle;
-    spec.mode = mode;
-    spec.width = 150; // rows longer than one PackBits run
-    spec.height = 5;
+    PsdLayout layout;
+    layout.large = large;
+    layout.rle = rle;
+    layout.mode = mode;
+    layout.width = 150; // rows longer than one PackBits run
+    layout.height = 5;
     QByteArray red = plane8(150, 5, 10), green = plane8(150, 5, 50), blue(150 * 5, char(200));
-    spec.planes << red;
+    layout.planes << red;
     if (mode == 3)
-        spec.planes << green << blue << plane8(150, 5, 1);
-    const DecodedImage decoded = decodeBytes(buildPsd(spec));
+        layout.planes << green << blue << plane8(150, 5, 1);
+    const DecodedImage decoded = decodeBytes(buildPsd(layout));
     QCOMPARE(decoded.image.size(), QSize(150, 5));
     QVERIFY(!decoded.image.hasAlphaChannel()); // the extra channel is not transparency here
     const QList<QPoint> probes = {QPoint(0, 0), QPoint(149, 4), QPoint(77, 2)};
@@ -211,11 +211,11 @@ void TestPsd::composite()
 
 void TestPsd::sixteenBits()
 {
-    PsdSpec spec;
-    spec.depth = 16;
-    spec.rle = true;
-    spec.planes = {plane16(6, 4, 1000), plane16(6, 4, 30000), plane16(6, 4, 60000)};
-    const DecodedImage decoded = decodeBytes(buildPsd(spec));
+    PsdLayout layout;
+    layout.depth = 16;
+    layout.rle = true;
+    layout.planes = {plane16(6, 4, 1000), plane16(6, 4, 30000), plane16(6, 4, 60000)};
+    const DecodedImage decoded = decodeBytes(buildPsd(layout));
     QCOMPARE(decoded.image.format(), QImage::Format_RGBX64);
     const QRgba64 p = decoded.image.pixelColor(5, 3).rgba64();
     QCOMPARE(int(p.red()), 1000 + 5 * 701 + 3 * 13);
@@ -227,12 +227,12 @@ void TestPsd::transparency()
 {
     // Photoshop stores a transparent composite blended onto white: half-transparent pure red
     // is stored as (255, 128, 128) with alpha 128.
-    PsdSpec spec;
-    spec.transparentComposite = true;
-    spec.planes = {QByteArray(24, char(255)), QByteArray(24, char(128)), QByteArray(24, char(128)),
+    PsdLayout layout;
+    layout.transparentComposite = true;
+    layout.planes = {QByteArray(24, char(255)), QByteArray(24, char(128)), QByteArray(24, char(128)),
                    QByteArray(24, char(128))};
-    spec.planes[3][0] = char(0);
-    const DecodedImage decoded = decodeBytes(buildPsd(spec));
+    layout.planes[3][0] = char(0);
+    const DecodedImage decoded = decodeBytes(buildPsd(layout));
     QVERIFY(decoded.image.hasAlphaChannel());
     const QColor half = decoded.image.pixelColor(3, 2);
     QCOMPARE(half.alpha(), 128);
@@ -247,12 +247,12 @@ void TestPsd::cmykThroughProfile()
     if (!QFile::exists(profilePath))
         QSKIP("no CMYK profile installed (package ghostscript)");
     // Photoshop stores CMYK inverted (255 = no ink): full cyan only.
-    PsdSpec spec;
-    spec.mode = 4;
-    spec.icc = TestImages::readFile(profilePath);
-    spec.planes = {QByteArray(24, char(0)), QByteArray(24, char(255)), QByteArray(24, char(255)),
+    PsdLayout layout;
+    layout.mode = 4;
+    layout.icc = TestImages::readFile(profilePath);
+    layout.planes = {QByteArray(24, char(0)), QByteArray(24, char(255)), QByteArray(24, char(255)),
                    QByteArray(24, char(255))};
-    const DecodedImage decoded = decodeBytes(buildPsd(spec));
+    const DecodedImage decoded = decodeBytes(buildPsd(layout));
     QVERIFY(decoded.convertedToSrgb);
     QVERIFY(decoded.iccProfile.isEmpty());
     const QColor cyan = decoded.image.pixelColor(2, 2);
@@ -262,36 +262,36 @@ void TestPsd::cmykThroughProfile()
 
 void TestPsd::resolutionAndProfile()
 {
-    PsdSpec spec;
-    spec.dpi = 300;
-    spec.icc = TestImages::srgbProfile();
-    spec.planes = {plane8(6, 4, 1), plane8(6, 4, 2), plane8(6, 4, 3)};
-    const DecodedImage decoded = decodeBytes(buildPsd(spec));
+    PsdLayout layout;
+    layout.dpi = 300;
+    layout.icc = TestImages::srgbProfile();
+    layout.planes = {plane8(6, 4, 1), plane8(6, 4, 2), plane8(6, 4, 3)};
+    const DecodedImage decoded = decodeBytes(buildPsd(layout));
     QCOMPARE(decoded.statedDpi, 300.0);
-    QCOMPARE(decoded.iccProfile, spec.icc);
+    QCOMPARE(decoded.iccProfile, layout.icc);
 }
 
 void TestPsd::indexedColour()
 {
-    PsdSpec spec;
-    spec.mode = 2;
-    spec.colorModeData = QByteArray(768, '\0');
-    spec.colorModeData[7] = char(10);       // red of entry 7
-    spec.colorModeData[256 + 7] = char(20); // green
-    spec.colorModeData[512 + 7] = char(30); // blue
-    spec.planes = {QByteArray(24, char(7))};
-    const DecodedImage decoded = decodeBytes(buildPsd(spec));
+    PsdLayout layout;
+    layout.mode = 2;
+    layout.colorModeData = QByteArray(768, '\0');
+    layout.colorModeData[7] = char(10);       // red of entry 7
+    layout.colorModeData[256 + 7] = char(20); // green
+    layout.colorModeData[512 + 7] = char(30); // blue
+    layout.planes = {QByteArray(24, char(7))};
+    const DecodedImage decoded = decodeBytes(buildPsd(layout));
     QCOMPARE(decoded.image.pixel(1, 1), qRgb(10, 20, 30));
 }
 
 void TestPsd::missingComposite()
 {
-    PsdSpec spec;
-    spec.hasRealMergedData = 0;
-    spec.planes = {QByteArray(24, char(255)), QByteArray(24, char(255)), QByteArray(24, char(255))};
+    PsdLayout layout;
+    layout.hasRealMergedData = 0;
+    layout.planes = {QByteArray(24, char(255)), QByteArray(24, char(255)), QByteArray(24, char(255))};
     QString error;
     FailureReason reason = FailureReason::None;
-    QVERIFY(decodeBytes(buildPsd(spec), &error, &reason).image.isNull());
+    QVERIFY(decodeBytes(buildPsd(layout), &error, &reason).image.isNull());
     QCOMPARE(reason, FailureReason::Unsupported);
     QVERIFY2(error.contains(QStringLiteral("no composite image")), qPrintable(error));
 }
@@ -313,11 +313,11 @@ void TestPsd::lyingFiles_data()
 void TestPsd::lyingFiles()
 {
     QFETCH(int, damage);
-    PsdSpec spec;
-    spec.rle = damage == 1 || damage == 2;
-    spec.planes = {plane8(6, 4, 1), plane8(6, 4, 2), plane8(6, 4, 3)};
-    spec.dpi = 72;
-    QByteArray bytes = buildPsd(spec);
+    PsdLayout layout;
+    layout.rle = damage == 1 || damage == 2;
+    layout.planes = {plane8(6, 4, 1), plane8(6, 4, 2), plane8(6, 4, 3)};
+    layout.dpi = 72;
+    QByteArray bytes = buildPsd(layout);
     const int resources = 26 + 4 + 4; // header, empty colour data, resources length
     const int layers = resources + 28;
     switch (damage) {
