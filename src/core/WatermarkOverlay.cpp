@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QMutex>
 #include <QPainter>
 
 QString resolvedWatermarkFamily(const QString &requested)
@@ -21,6 +22,10 @@ void drawWatermark(QPainter &painter, const OverlayCanvas &canvas, const Convers
 {
     if (options.watermarkText.isEmpty())
         return;
+    // Headless platforms do not promise thread-safe font engines; text is a small part of the
+    // work, so workers take turns for it.
+    static QMutex fontMutex;
+    QMutexLocker lock(&fontMutex);
     QFont font(options.watermarkFont);
     // Sizes are canvas pixels; a size that rounds to 0 is drawn at 1 pixel.
     font.setPixelSize(qMax(1, watermarkFontSize(canvas, options.watermarkDivisionTimes)));

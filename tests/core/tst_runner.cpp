@@ -37,6 +37,7 @@ private Q_SLOTS:
     void cannotWriteCarriesTheSystemMessage();
     void namesDoNotDependOnWorkers();
     void finishedInListOrder();
+    void logoWithoutPictureIsNotedOnce();
     void cancelFinishesFilesInFlight_data();
     void cancelFinishesFilesInFlight();
 
@@ -129,6 +130,17 @@ void TestRunner::finishedInListOrder()
     for (int i = 0; i < 12; ++i)
         expected << i;
     QCOMPARE(order, expected);
+}
+
+void TestRunner::logoWithoutPictureIsNotedOnce()
+{
+    QTemporaryDir out;
+    ConversionJob job = jobFor({m_good, m_good}, out.path(), 2);
+    job.options.enableLogoState = 1; // a logo well left empty
+    const ConversionReport report = ConversionRunner(job).run();
+    QCOMPARE(report.writtenCount(), 2);
+    QCOMPARE(report.notes.size(), 1);
+    QVERIFY(report.notes.first().contains(QStringLiteral("no logo")));
 }
 
 void TestRunner::cancelFinishesFilesInFlight_data()
