@@ -230,7 +230,7 @@ void TestPsd::transparency()
     PsdLayout layout;
     layout.transparentComposite = true;
     layout.planes = {QByteArray(24, char(255)), QByteArray(24, char(128)), QByteArray(24, char(128)),
-                   QByteArray(24, char(128))};
+                     QByteArray(24, char(128))};
     layout.planes[3][0] = char(0);
     const DecodedImage decoded = decodeBytes(buildPsd(layout));
     QVERIFY(decoded.image.hasAlphaChannel());
@@ -251,7 +251,7 @@ void TestPsd::cmykThroughProfile()
     layout.mode = 4;
     layout.icc = TestImages::readFile(profilePath);
     layout.planes = {QByteArray(24, char(0)), QByteArray(24, char(255)), QByteArray(24, char(255)),
-                   QByteArray(24, char(255))};
+                     QByteArray(24, char(255))};
     const DecodedImage decoded = decodeBytes(buildPsd(layout));
     QVERIFY(decoded.convertedToSrgb);
     QVERIFY(decoded.iccProfile.isEmpty());

@@ -1,0 +1,123 @@
+#include "ImageListModel.h"
+#include "TestImages.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestImageList : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void dropKeepsOrderAtTheGap();
+    void extensionsByRoad();
+    void moveBlock_data();
+    void moveBlock();
+    void duplicatesShareTheirCache();
+    void selectionAndCount();
+
+private:
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+void TestImageList::initTestCase()
+{
+    for (const char *name : {"x.png", "y.png", "p.jpg", "q.JPG", "r.tiff", "odd.Jpg", "logo.eps", "notes.txt",
+                             "a.png", "b.png", "c.png", "d.png"})
+        TestImages::writeWithQt(TestImages::quadrants(4, 4), file(QLatin1String(name)), "png");
+    TestImages::setExif(file("p.jpg"), {{"Exif.Image.Make", "TestCam"}});
+}
+
+void TestImageList::dropKeepsOrderAtTheGap()
+{
+    ImageListModel list;
+    list.addChosen({file("x.png"), file("y.png")});
+    QCOMPARE(list.insertDropped({file("p.jpg"), file("q.JPG"), file("r.tiff")}, 1), 3);
+    QCOMPARE(list.paths(),
+             (QStringList {file("x.png"), file("p.jpg"), file("q.JPG"), file("r.tiff"), file("y.png")}));
+    QCOMPARE(list.insertDropped({file("a.png")}, list.rowCount()), 1); // the count appends
+    QCOMPARE(list.paths().last(), file("a.png"));
+}
+
+void TestImageList::extensionsByRoad()
+{
+    ImageListModel list;
+    // The dialog's list: no EPS; a mixed-case extension is neither upper nor lower case.
+    QCOMPARE(list.addChosen({file("logo.eps"), file("odd.Jpg"), file("q.JPG")}), 1);
+    QCOMPARE(list.insertDropped({file("logo.eps"), file("odd.Jpg"), file("notes.txt")}, 0), 1);
+    QCOMPARE(list.paths(), (QStringList {file("logo.eps"), file("q.JPG")}));
+    // Opening with the application takes any readable file, never a folder or a missing one.
+    QVERIFY(list.addOpened(file("notes.txt")));
+    QVERIFY(!list.addOpened(m_dir.path()));
+    QVERIFY(!list.addOpened(file("missing.png")));
+    QCOMPARE(list.rowCount(), 3);
+}
+
+void TestImageList::moveBlock_data()
+{
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<int>("destination");
+    QTest::addColumn<QString>("order");
+    QTest::newRow("first two before the fourth") << QList<int> {0, 1} << 3 << "cabd";
+    QTest::newRow("last to the front") << QList<int> {3} << 0 << "dabc";
+    QTest::newRow("to the end") << QList<int> {0, 2} << 4 << "bdac";
+    QTest::newRow("onto itself") << QList<int> {1} << 1 << "abcd";
+    QTest::newRow("rows outside the list ignored") << QList<int> {9} << 0 << "abcd";
+}
+
+void TestImageList::moveBlock()
+{
+    QFETCH(QList<int>, rows);
+    QFETCH(int, destination);
+    QFETCH(QString, order);
+    ImageListModel list;
+    list.addChosen({file("a.png"), file("b.png"), file("c.png"), file("d.png")});
+    list.setIndexSelected(2);
+    list.moveEntries(rows, destination);
+    QString names;
+    for (const QString &path : list.paths())
+        names += QFileInfo(path).baseName();
+    QCOMPARE(names, order);
+    QCOMPARE(list.indexSelected(), 2); // a move leaves the selected index alone
+}
+
+void TestImageList::duplicatesShareTheirCache()
+{
+    ImageListModel list;
+    list.addChosen({file("p.jpg")});
+    list.addChosen({file("p.jpg")});
+    QCOMPARE(list.rowCount(), 2);
+    // Removing one of two entries of the same file keeps what the other needs.
+    list.removeEntries({0});
+    QCOMPARE(list.metadataFor(file("p.jpg")).hasExifXmpOrIptc(), true);
+    list.removeEntries({0});
+    QCOMPARE(list.metadataFor(file("p.jpg")).hasExifXmpOrIptc(), false);
+}
+
+void TestImageList::selectionAndCount()
+{
+    ImageListModel list;
+    QSignalSpy selected(&list, &ImageListModel::indexSelectedChanged);
+    QCOMPARE(list.indexSelected(), ImageListModel::kNoSelection);
+    QCOMPARE(list.countText(), QStringLiteral("0 images"));
+    list.addChosen({file("a.png")});
+    QCOMPARE(list.countText(), QStringLiteral("1 image"));
+    QCOMPARE(list.indexSelected(), 0);
+    list.addChosen({file("b.png"), file("c.png")});
+    QCOMPARE(list.countText(), QStringLiteral("3 images"));
+    list.setIndexSelected(2);
+    // Removing entries selects the first one again, and says so even when it was already first.
+    selected.clear();
+    list.removeEntries({2});
+    QCOMPARE(list.indexSelected(), 0);
+    QVERIFY(!selected.isEmpty());
+    list.removeEntries({0, 1});
+    QCOMPARE(list.indexSelected(), ImageListModel::kNoSelection);
+    list.addChosen({file("a.png")});
+    list.clear();
+    QCOMPARE(list.rowCount(), 0);
+    QCOMPARE(list.indexSelected(), ImageListModel::kNoSelection);
+}
+
+QTEST_GUILESS_MAIN(TestImageList)
+#include "tst_imagelist.moc"
