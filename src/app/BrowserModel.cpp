@@ -1,0 +1,62 @@
+#include "BrowserModel.h"
+
+#include "ImageListModel.h"
+#include "Thumbnails.h"
+
+#include <QPainter>
+#include <QPointer>
+#include <QThreadPool>
+
+BrowserModel::BrowserModel(ImageListModel *list, QObject *parent) : QIdentityProxyModel(parent), m_list(list)
+{
+    setSourceModel(list);
+    QImage placeholder(kThumbnailSide, kThumbnailSide * 3 / 4, QImage::Format_ARGB32_Premultiplied);
+    placeholder.fill(QColor(255, 255, 255, 40));
+    m_placeholder = QPixmap::fromImage(placeholder);
+}
+
+Qt::ItemFlags BrowserModel::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags base = QIdentityProxyModel::flags(index) | Qt::ItemIsDropEnabled;
+    return index.isValid() ? base | Qt::ItemIsDragEnabled : base;
+}
+
+QVariant BrowserModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DecorationRole)
+        return QIdentityProxyModel::data(index, role);
+    const QString path = QIdentityProxyModel::data(index, ImageListModel::PathRole).toString();
+    const auto it = m_thumbnails.constFind(path);
+    if (it != m_thumbnails.constEnd())
+        return *it;
+    request(path);
+    return m_placeholder;
+}
+
+void BrowserModel::request(const QString &path) const
+{
+    if (path.isEmpty() || m_pending.contains(path))
+        return;
+    m_pending.insert(path);
+    QPointer<BrowserModel> self(const_cast<BrowserModel *>(this));
+    QThreadPool::globalInstance()->start([self, path] {
+        const QImage thumbnail = makeThumbnail(path, kThumbnailSide);
+        QMetaObject::invokeMethod(
+            self, [self, path, thumbnail] {
+                if (self)
+                    self->store(path, thumbnail);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void BrowserModel::store(const QString &path, const QImage &thumbnail)
+{
+    m_pending.remove(path);
+    m_thumbnails.insert(path, thumbnail.isNull() ? m_placeholder : QPixmap::fromImage(thumbnail));
+    const QStringList &paths = m_list->paths();
+    for (int row = 0; row < paths.size(); ++row)
+        if (paths.at(row) == path)
+            Q_EMIT dataChanged(index(row, 0), index(row, 0), {Qt::DecorationRole});
+    Q_EMIT thumbnailReady(path);
+}

@@ -1,0 +1,57 @@
+#include "CompletionDialog.h"
+
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QUrl>
+#include <QVBoxLayout>
+
+CompletionDialog::CompletionDialog(const ConversionReport &report, const QString &outputFolder, QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("Conversion finished"));
+    setWindowModality(Qt::WindowModal);
+    auto *icon = new QLabel(this);
+    icon->setPixmap(style()
+                        ->standardIcon(report.cancelled ? QStyle::SP_MessageBoxWarning : QStyle::SP_DialogApplyButton)
+                        .pixmap(48, 48));
+    m_headline = new QLabel(report.cancelled ? QStringLiteral("Image Conversion Canceled!")
+                                             : QStringLiteral("Image Conversion Completed!"),
+                            this);
+    const int started = int(report.files.size()) - report.notStartedCount();
+    m_counter = new QLabel(QStringLiteral("%1/%2").arg(started).arg(report.files.size()), this);
+    m_counter->setVisible(report.cancelled);
+
+    QStringList lines;
+    for (const FileResult &file : report.files)
+        if (file.status == FileStatus::Failed)
+            lines << QStringLiteral("%1 — %2").arg(QFileInfo(file.input).fileName(), file.failureText());
+    m_failures = new QPlainTextEdit(lines.join(QLatin1Char('\n')), this);
+    m_failures->setReadOnly(true);
+    m_failures->setVisible(!lines.isEmpty());
+    m_failures->setMinimumHeight(lines.isEmpty() ? 0 : 160);
+
+    auto *buttons = new QDialogButtonBox(this);
+    m_open = buttons->addButton(tr("Open Folder"), QDialogButtonBox::ActionRole);
+    buttons->addButton(QDialogButtonBox::Close);
+    connect(m_open, &QPushButton::clicked, this, [this, outputFolder] {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(outputFolder));
+        accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    top->addWidget(icon);
+    top->addWidget(m_headline, 1);
+    top->addWidget(m_counter);
+    layout->addLayout(top);
+    if (!lines.isEmpty())
+        layout->addWidget(new QLabel(tr("These files were not converted:"), this));
+    layout->addWidget(m_failures);
+    layout->addWidget(buttons);
+}

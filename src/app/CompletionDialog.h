@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ConversionJob.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The report at the end of a run: completed or cancelled, the count after a cancel, and the
+// inputs that produced no output, each with its reason. It can open the output folder.
+class CompletionDialog : public QDialog {
+    Q_OBJECT
+public:
+    CompletionDialog(const ConversionReport &report, const QString &outputFolder, QWidget *parent);
+
+    QLabel *headline() const { return m_headline; }
+    QLabel *counter() const { return m_counter; }
+    QPlainTextEdit *failures() const { return m_failures; }
+    QPushButton *openFolderButton() const { return m_open; }
+
+private:
+    QLabel *m_headline;
+    QLabel *m_counter;
+    QPlainTextEdit *m_failures;
+    QPushButton *m_open;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// The window-modal dialog shown while a conversion runs: a bar that advances one step as each
+// file starts, the "started/total files" text, and Cancel.
+class ConvertingDialog : public QDialog {
+    Q_OBJECT
+public:
+    ConvertingDialog(int total, QWidget *parent);
+
+    // A file has started; `started` is the count when the update is shown.
+    void advance(int started);
+    QProgressBar *bar() const { return m_bar; }
+    QLabel *countLabel() const { return m_count; }
+    QPushButton *cancelButton() const { return m_cancel; }
+
+Q_SIGNALS:
+    void cancelRequested();
+
+private:
+    int m_total;
+    float m_progress = 0.0f; // percent, one step of 100 / total per update
+    QProgressBar *m_bar;
+    QLabel *m_count;
+    QPushButton *m_cancel;
+};

@@ -1,0 +1,90 @@
+#include "ImageBrowserView.h"
+
+#include "ImageListModel.h"
+
+#include <QDragEnterEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
+
+ImageBrowserView::ImageBrowserView(ImageListModel *list, QWidget *parent) : QListView(parent), m_list(list)
+{
+    setViewMode(QListView::IconMode);
+    setMovement(QListView::Snap);
+    setResizeMode(QListView::Adjust);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setUniformItemSizes(true);
+    setWordWrap(true);
+    setSpacing(8);
+    setZoom(0.5);
+}
+
+void ImageBrowserView::setZoom(double zoom)
+{
+    const int side = int(64 + qBound(0.0, zoom, 1.0) * (256 - 64));
+    setIconSize(QSize(side, side));
+    setGridSize(QSize(side + 24, side + 40));
+}
+
+QList<int> ImageBrowserView::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : selectionModel()->selectedIndexes())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int ImageBrowserView::dropRow(const QPoint &position) const
+{
+    const QModelIndex at = indexAt(position);
+    if (!at.isValid())
+        return m_list->rowCount();
+    // Before the cell when dropped on its left half, after it on its right half.
+    const QRect cell = visualRect(at);
+    return position.x() < cell.center().x() ? at.row() : at.row() + 1;
+}
+
+void ImageBrowserView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->source() == this || event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ImageBrowserView::dragMoveEvent(QDragMoveEvent *event)
+{
+    QListView::dragMoveEvent(event);
+    if (event->source() == this || event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void ImageBrowserView::dropEvent(QDropEvent *event)
+{
+    const int row = dropRow(event->position().toPoint());
+    if (event->source() == this) {
+        m_list->moveEntries(selectedRows(), row);
+    } else {
+        QStringList paths;
+        for (const QUrl &url : event->mimeData()->urls())
+            if (url.isLocalFile())
+                paths << url.toLocalFile();
+        m_list->insertDropped(paths, row);
+    }
+    event->setDropAction(Qt::CopyAction); // the view must not remove anything itself
+    event->accept();
+}
+
+void ImageBrowserView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Delete) || event->key() == Qt::Key_Backspace) {
+        m_list->removeEntries(selectedRows());
+        return;
+    }
+    QListView::keyPressEvent(event);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QListView>
+
+class ImageListModel;
+
+// The image browser: thumbnails in a grid. Files dropped from a file manager enter the list
+// at the gap they are dropped on; cells dragged within it move there; Delete removes the
+// selection.
+class ImageBrowserView : public QListView {
+    Q_OBJECT
+public:
+    ImageBrowserView(ImageListModel *list, QWidget *parent = nullptr);
+
+    // Zoom 0.0 to 1.0: the smallest to the largest thumbnails.
+    void setZoom(double zoom);
+    QList<int> selectedRows() const;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    int dropRow(const QPoint &position) const;
+
+    ImageListModel *m_list;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ConversionJob.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class BrowserModel;
+class CompletionDialog;
+class ConversionController;
+class ConvertingDialog;
+class ImageBrowserView;
+class ImageListModel;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+
+// The one window: the image browser with its count, drop hint and zoom beside the option
+// sections and the Convert button. It holds values and calls the core; the core decides
+// every pixel and name.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    ImageListModel *imageList() const { return m_list; }
+    ImageBrowserView *browser() const { return m_browser; }
+    QPushButton *convertButton() const { return m_convert; }
+    QLabel *countLabel() const { return m_count; }
+    QLabel *dropHint() const { return m_dropHint; }
+    QComboBox *formatPopup() const { return m_format; }
+    ConvertingDialog *convertingDialog() const { return m_converting; }
+    CompletionDialog *completionDialog() const { return m_completion; }
+    ConversionController *conversion() const { return m_conversion; }
+
+    // Files opened with the application (command line, file manager): any readable file.
+    void openFiles(const QStringList &paths);
+    // Asks for the output folder; tests put their own answer here.
+    void setFolderChooser(std::function<QString()> chooser) { m_chooseFolder = std::move(chooser); }
+
+    // The options as the controls hold them now.
+    ConversionOptions currentOptions() const;
+
+public Q_SLOTS:
+    void chooseImages();
+    void convert();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void updateListState();
+    void finishConversion(const ConversionReport &report);
+    QWidget *buildOptionsColumn();
+
+    ImageListModel *m_list;
+    BrowserModel *m_browserModel;
+    ImageBrowserView *m_browser;
+    QLabel *m_count;
+    QLabel *m_dropHint;
+    QSlider *m_zoom;
+    QComboBox *m_format;
+    QSlider *m_quality;
+    QPushButton *m_convert;
+    ConversionController *m_conversion;
+    ConvertingDialog *m_converting = nullptr;
+    CompletionDialog *m_completion = nullptr;
+    QString m_outputFolder;
+    std::function<QString()> m_chooseFolder;
+    ConversionOptions m_lastOptions; // divisors keep their value while their overlay is off
+};

@@ -1,0 +1,125 @@
+#include "CompletionDialog.h"
+#include "ConversionController.h"
+#include "ConvertingDialog.h"
+#include "ImageListModel.h"
+#include "MainWindow.h"
+#include "TestImages.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void convertButtonFollowsTheList();
+    void oneFileRun();
+    void runWithFailures();
+    void cancelledRun();
+    void folderChoiceCancelledStartsNothing();
+
+private:
+    QStringList photos(int count);
+    QTemporaryDir m_dir;
+};
+
+void TestMainWindow::initTestCase()
+{
+    TestImages::writeWithQt(TestImages::quadrants(600, 400), m_dir.filePath("photo.jpg"), "jpeg", 90);
+}
+
+QStringList TestMainWindow::photos(int count)
+{
+    return QStringList(count, m_dir.filePath("photo.jpg"));
+}
+
+void TestMainWindow::convertButtonFollowsTheList()
+{
+    MainWindow window;
+    QVERIFY(!window.convertButton()->isEnabled());
+    QCOMPARE(window.countLabel()->text(), QStringLiteral("0 images"));
+    QVERIFY(!window.dropHint()->isHidden());
+    window.openFiles(photos(1));
+    QVERIFY(window.convertButton()->isEnabled());
+    QCOMPARE(window.countLabel()->text(), QStringLiteral("1 image"));
+    QVERIFY(window.dropHint()->isHidden());
+    window.openFiles({m_dir.filePath("missing.jpg"), m_dir.path()}); // unreadable: not added
+    QCOMPARE(window.countLabel()->text(), QStringLiteral("1 image"));
+    window.imageList()->removeEntries({0});
+    QVERIFY(!window.convertButton()->isEnabled());
+}
+
+void TestMainWindow::oneFileRun()
+{
+    QTemporaryDir out;
+    MainWindow window;
+    window.openFiles(photos(1));
+    window.setFolderChooser([&] { return out.path(); });
+    window.convert();
+    QVERIFY(window.convertingDialog());
+    // A one-file run shows a full bar and "1/1 file" from the start.
+    QCOMPARE(window.convertingDialog()->bar()->value(), 100);
+    QCOMPARE(window.convertingDialog()->countLabel()->text(), QStringLiteral("1/1 file"));
+    QTRY_VERIFY_WITH_TIMEOUT(window.completionDialog(), 20000);
+    QCOMPARE(window.completionDialog()->headline()->text(), QStringLiteral("Image Conversion Completed!"));
+    QVERIFY(window.completionDialog()->counter()->isHidden());
+    QVERIFY(window.completionDialog()->failures()->isHidden());
+    QVERIFY(QFile::exists(out.filePath("photo.jpg")));
+}
+
+void TestMainWindow::runWithFailures()
+{
+    QTemporaryDir out;
+    const QString damaged = m_dir.filePath("damaged.jpg");
+    TestImages::writeFile(damaged, TestImages::readFile(m_dir.filePath("photo.jpg")).left(300));
+    const QString doomed = m_dir.filePath("doomed.jpg");
+    TestImages::writeFile(doomed, TestImages::readFile(m_dir.filePath("photo.jpg")));
+    MainWindow window;
+    window.openFiles({m_dir.filePath("photo.jpg"), doomed, damaged});
+    QFile::remove(doomed); // gone before its turn
+    window.setFolderChooser([&] { return out.path(); });
+    window.convert();
+    QTRY_VERIFY_WITH_TIMEOUT(window.completionDialog(), 20000);
+    const QString failures = window.completionDialog()->failures()->toPlainText();
+    QVERIFY(!window.completionDialog()->failures()->isHidden());
+    QCOMPARE(failures.split(QLatin1Char('\n')).size(), 2);
+    QVERIFY(failures.contains(QStringLiteral("doomed.jpg — missing")));
+    QVERIFY(failures.contains(QStringLiteral("damaged.jpg — unsupported or damaged image")));
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"photo.jpg"});
+}
+
+void TestMainWindow::cancelledRun()
+{
+    QTemporaryDir out;
+    MainWindow window;
+    window.openFiles(photos(30));
+    window.setFolderChooser([&] { return out.path(); });
+    window.convert();
+    QPushButton *cancel = window.convertingDialog()->cancelButton();
+    cancel->click();
+    QVERIFY(!cancel->isEnabled());
+    QCOMPARE(cancel->text(), QStringLiteral("Canceling..."));
+    QTRY_VERIFY_WITH_TIMEOUT(window.completionDialog(), 20000);
+    CompletionDialog *done = window.completionDialog();
+    QCOMPARE(done->headline()->text(), QStringLiteral("Image Conversion Canceled!"));
+    QVERIFY(!done->counter()->isHidden());
+    const int written = int(QDir(out.path()).entryList(QDir::Files).size());
+    QVERIFY(written < 30);
+    QCOMPARE(done->counter()->text(), QStringLiteral("%1/30").arg(written));
+}
+
+void TestMainWindow::folderChoiceCancelledStartsNothing()
+{
+    MainWindow window;
+    window.openFiles(photos(2));
+    window.setFolderChooser([] { return QString(); });
+    window.convert();
+    QVERIFY(!window.convertingDialog());
+    QVERIFY(!window.conversion()->isRunning());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
