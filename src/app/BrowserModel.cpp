@@ -12,7 +12,7 @@ BrowserModel::BrowserModel(ImageListModel *list, QObject *parent) : QIdentityPro
     setSourceModel(list);
     QImage placeholder(kThumbnailSide, kThumbnailSide * 3 / 4, QImage::Format_ARGB32_Premultiplied);
     placeholder.fill(QColor(255, 255, 255, 40));
-    m_placeholder = QPixmap::fromImage(placeholder);
+    m_placeholder = QIcon(QPixmap::fromImage(placeholder));
 }
 
 Qt::ItemFlags BrowserModel::flags(const QModelIndex &index) const
@@ -53,7 +53,8 @@ void BrowserModel::request(const QString &path) const
 void BrowserModel::store(const QString &path, const QImage &thumbnail)
 {
     m_pending.remove(path);
-    m_thumbnails.insert(path, thumbnail.isNull() ? m_placeholder : QPixmap::fromImage(thumbnail));
+    // An icon, so the view scales it to the zoom's size.
+    m_thumbnails.insert(path, thumbnail.isNull() ? m_placeholder : QIcon(QPixmap::fromImage(thumbnail)));
     const QStringList &paths = m_list->paths();
     for (int row = 0; row < paths.size(); ++row)
         if (paths.at(row) == path)

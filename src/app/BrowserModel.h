@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QIdentityProxyModel>
+#include <QIcon>
 #include <QPixmap>
 #include <QSet>
 
@@ -30,7 +31,7 @@ private:
     void store(const QString &path, const QImage &thumbnail);
 
     ImageListModel *m_list;
-    mutable QHash<QString, QPixmap> m_thumbnails;
+    mutable QHash<QString, QIcon> m_thumbnails;
     mutable QSet<QString> m_pending;
-    QPixmap m_placeholder;
+    QIcon m_placeholder;
 };
