@@ -1,6 +1,7 @@
 #include "BrowserModel.h"
 
 #include "ImageListModel.h"
+#include "ImagePipeline.h"
 #include "Thumbnails.h"
 
 #include <QPainter>
@@ -25,6 +26,8 @@ QVariant BrowserModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DecorationRole)
         return QIdentityProxyModel::data(index, role);
+    if (index.row() == m_previewRow && !m_preview.isNull())
+        return m_preview;
     const QString path = QIdentityProxyModel::data(index, ImageListModel::PathRole).toString();
     const auto it = m_thumbnails.constFind(path);
     if (it != m_thumbnails.constEnd())
@@ -42,7 +45,8 @@ void BrowserModel::request(const QString &path) const
     QThreadPool::globalInstance()->start([self, path] {
         const QImage thumbnail = makeThumbnail(path, kThumbnailSide);
         QMetaObject::invokeMethod(
-            self, [self, path, thumbnail] {
+            self,
+            [self, path, thumbnail] {
                 if (self)
                     self->store(path, thumbnail);
             },
@@ -60,4 +64,39 @@ void BrowserModel::store(const QString &path, const QImage &thumbnail)
         if (paths.at(row) == path)
             Q_EMIT dataChanged(index(row, 0), index(row, 0), {Qt::DecorationRole});
     Q_EMIT thumbnailReady(path);
+}
+
+void BrowserModel::showPreview(int row, const ConversionOptions &options)
+{
+    const int previous = m_previewRow;
+    m_previewRow = row;
+    m_preview = QIcon();
+    if (previous >= 0 && previous < rowCount())
+        Q_EMIT dataChanged(index(previous, 0), index(previous, 0), {Qt::DecorationRole});
+    if (row < 0 || row >= m_list->rowCount())
+        return;
+    const QString path = m_list->paths().at(row);
+    ConversionOptions previewOptions = options;
+    previewOptions.changeImageSize = false; // a preview keeps the picture's own size
+    const quint64 generation = ++*m_previewGeneration;
+    const auto current = m_previewGeneration;
+    QPointer<BrowserModel> self(this);
+    QThreadPool::globalInstance()->start([self, path, previewOptions, generation, current, row] {
+        if (current->load() != generation)
+            return; // superseded before it started
+        const PipelineResult result = convertFile(path, previewOptions);
+        const QImage shown = result.ok() ? result.image.scaled(2 * kThumbnailSide, 2 * kThumbnailSide,
+                                                               Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                                         : QImage();
+        QMetaObject::invokeMethod(
+            self,
+            [self, shown, generation, current, row] {
+                if (!self || current->load() != generation || row != self->m_previewRow || shown.isNull())
+                    return;
+                self->m_preview = QIcon(QPixmap::fromImage(shown));
+                Q_EMIT self->dataChanged(self->index(row, 0), self->index(row, 0), {Qt::DecorationRole});
+                Q_EMIT self->previewReady(row);
+            },
+            Qt::QueuedConnection);
+    });
 }

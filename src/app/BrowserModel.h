@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QHash>
-#include <QIdentityProxyModel>
 #include <QIcon>
+#include <QIdentityProxyModel>
 #include <QPixmap>
 #include <QSet>
+
+#include "ConversionOptions.h"
+
+#include <atomic>
+#include <memory>
 
 class ImageListModel;
 
@@ -23,8 +28,16 @@ public:
     // True once every requested thumbnail has arrived (for tests and for idle work).
     bool thumbnailsSettled() const { return m_pending.isEmpty(); }
 
+    // Renders the entry at `row` through the pipeline with these options, resizing off, on the
+    // thread pool; its cell shows the thumbnail until the preview is ready. A newer request
+    // supersedes an older one.
+    void showPreview(int row, const ConversionOptions &options);
+    int previewRow() const { return m_previewRow; }
+    bool hasPreview() const { return !m_preview.isNull(); }
+
 Q_SIGNALS:
     void thumbnailReady(const QString &path);
+    void previewReady(int row);
 
 private:
     void request(const QString &path) const;
@@ -34,4 +47,7 @@ private:
     mutable QHash<QString, QIcon> m_thumbnails;
     mutable QSet<QString> m_pending;
     QIcon m_placeholder;
+    int m_previewRow = -1;
+    QIcon m_preview;
+    std::shared_ptr<std::atomic<quint64>> m_previewGeneration = std::make_shared<std::atomic<quint64>>(0);
 };

@@ -10,15 +10,17 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-CompletionDialog::CompletionDialog(const ConversionReport &report, const QString &outputFolder, QWidget *parent)
+CompletionDialog::CompletionDialog(const ConversionReport &report, const QString &outputFolder,
+                                   QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Conversion finished"));
     setWindowModality(Qt::WindowModal);
     auto *icon = new QLabel(this);
-    icon->setPixmap(style()
-                        ->standardIcon(report.cancelled ? QStyle::SP_MessageBoxWarning : QStyle::SP_DialogApplyButton)
-                        .pixmap(48, 48));
+    icon->setPixmap(
+        style()
+            ->standardIcon(report.cancelled ? QStyle::SP_MessageBoxWarning : QStyle::SP_DialogApplyButton)
+            .pixmap(48, 48));
     m_headline = new QLabel(report.cancelled ? QStringLiteral("Image Conversion Canceled!")
                                              : QStringLiteral("Image Conversion Completed!"),
                             this);

@@ -34,7 +34,8 @@ void ConversionController::start(const ConversionJob &job)
     const int total = m_runner->total();
     m_runner->setFileStartedHandler([self, total](int, int started) {
         QMetaObject::invokeMethod(
-            self, [self, started, total] {
+            self,
+            [self, started, total] {
                 if (self)
                     Q_EMIT self->fileStarted(started, total);
             },

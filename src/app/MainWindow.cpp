@@ -47,7 +47,8 @@ MainWindow::MainWindow(QWidget *parent)
     auto *remove = new QPushButton(tr("Remove"), this);
     auto *clear = new QPushButton(tr("Clear"), this);
     connect(add, &QPushButton::clicked, this, &MainWindow::chooseImages);
-    connect(remove, &QPushButton::clicked, this, [this] { m_list->removeEntries(m_browser->selectedRows()); });
+    connect(remove, &QPushButton::clicked, this,
+            [this] { m_list->removeEntries(m_browser->selectedRows()); });
     connect(clear, &QPushButton::clicked, m_list, &ImageListModel::clear);
 
     auto *bottom = new QHBoxLayout;
@@ -77,9 +78,20 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_list, &QAbstractItemModel::rowsInserted, this, &MainWindow::updateListState);
     connect(m_list, &QAbstractItemModel::rowsRemoved, this, &MainWindow::updateListState);
     connect(m_list, &QAbstractItemModel::modelReset, this, &MainWindow::updateListState);
+    connect(m_list, &QAbstractItemModel::modelReset, this, &MainWindow::updatePreview);
     connect(m_list, &ImageListModel::indexSelectedChanged, this, [this](int row) {
         if (row >= 0)
             m_browser->setCurrentIndex(m_browserModel->index(row, 0));
+        updatePreview();
+    });
+    // A selection whose first cell changes shrinks to that cell, which is then previewed.
+    connect(m_browser->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QList<int> rows = m_browser->selectedRows();
+        if (rows.isEmpty() || rows.first() == m_list->indexSelected())
+            return;
+        m_list->setIndexSelected(rows.first());
+        m_browser->selectionModel()->select(m_browserModel->index(rows.first(), 0),
+                                            QItemSelectionModel::ClearAndSelect);
     });
     connect(m_conversion, &ConversionController::fileStarted, this, [this](int started, int) {
         if (m_converting)
@@ -93,8 +105,9 @@ MainWindow::MainWindow(QWidget *parent)
         dialog.setOption(QFileDialog::ShowDirsOnly);
         dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Convert"));
         dialog.setWindowModality(Qt::WindowModal);
-        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                     : QString();
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                   ? dialog.selectedFiles().first()
+                   : QString();
     };
     updateListState();
 }
@@ -116,7 +129,8 @@ QWidget *MainWindow::buildOptionsColumn()
     layout->addStretch(1);
 
     m_format = new QComboBox(column);
-    m_format->addItems({QStringLiteral("JPEG"), QStringLiteral("PNG"), QStringLiteral("GIF"), QStringLiteral("TIFF")});
+    m_format->addItems(
+        {QStringLiteral("JPEG"), QStringLiteral("PNG"), QStringLiteral("GIF"), QStringLiteral("TIFF")});
     m_quality = new QSlider(Qt::Horizontal, column);
     m_quality->setRange(0, 100);
     m_quality->setValue(85);
@@ -146,6 +160,11 @@ void MainWindow::updateListState()
     m_dropHint->resize(m_browser->viewport()->size());
 }
 
+void MainWindow::updatePreview()
+{
+    m_browserModel->showPreview(m_list->indexSelected(), currentOptions());
+}
+
 void MainWindow::openFiles(const QStringList &paths)
 {
     for (const QString &path : paths)
@@ -157,10 +176,10 @@ void MainWindow::chooseImages()
     QStringList patterns;
     for (const QString &extension : openDialogExtensions())
         patterns << QStringLiteral("*.") + extension;
-    const QStringList paths = QFileDialog::getOpenFileNames(
-        this, QStringLiteral("Choose image"),
-        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-        tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(this, QStringLiteral("Choose image"),
+                                      QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+                                      tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
     if (!paths.isEmpty())
         m_list->addChosen(paths);
 }

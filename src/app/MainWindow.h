@@ -43,6 +43,9 @@ public:
 
     // The options as the controls hold them now.
     ConversionOptions currentOptions() const;
+    BrowserModel *browserModel() const { return m_browserModel; }
+    // Renders the selected entry with the current options into its cell.
+    void updatePreview();
 
 public Q_SLOTS:
     void chooseImages();

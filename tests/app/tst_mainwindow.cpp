@@ -1,6 +1,8 @@
+#include "BrowserModel.h"
 #include "CompletionDialog.h"
 #include "ConversionController.h"
 #include "ConvertingDialog.h"
+#include "ImageBrowserView.h"
 #include "ImageListModel.h"
 #include "MainWindow.h"
 #include "TestImages.h"
@@ -9,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 class TestMainWindow : public QObject {
@@ -20,6 +23,7 @@ private Q_SLOTS:
     void runWithFailures();
     void cancelledRun();
     void folderChoiceCancelledStartsNothing();
+    void previewFollowsTheSelection();
 
 private:
     QStringList photos(int count);
@@ -88,7 +92,7 @@ void TestMainWindow::runWithFailures()
     QCOMPARE(failures.split(QLatin1Char('\n')).size(), 2);
     QVERIFY(failures.contains(QStringLiteral("doomed.jpg — missing")));
     QVERIFY(failures.contains(QStringLiteral("damaged.jpg — unsupported or damaged image")));
-    QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"photo.jpg"});
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList {"photo.jpg"});
 }
 
 void TestMainWindow::cancelledRun()
@@ -119,6 +123,29 @@ void TestMainWindow::folderChoiceCancelledStartsNothing()
     window.convert();
     QVERIFY(!window.convertingDialog());
     QVERIFY(!window.conversion()->isRunning());
+}
+
+void TestMainWindow::previewFollowsTheSelection()
+{
+    MainWindow window;
+    QSignalSpy ready(window.browserModel(), &BrowserModel::previewReady);
+    window.openFiles(photos(3));
+    QCOMPARE(window.imageList()->indexSelected(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!ready.isEmpty() && ready.last().at(0).toInt() == 0, 20000);
+
+    // Selecting cells 1 and 2 moves the preview to the first of them and keeps only that one.
+    QItemSelectionModel *selection = window.browser()->selectionModel();
+    QAbstractItemModel *model = window.browser()->model();
+    selection->select(QItemSelection(model->index(1, 0), model->index(2, 0)),
+                      QItemSelectionModel::ClearAndSelect);
+    QCOMPARE(window.imageList()->indexSelected(), 1);
+    QCOMPARE(window.browser()->selectedRows(), QList<int> {1});
+    QTRY_VERIFY_WITH_TIMEOUT(ready.last().at(0).toInt() == 1, 20000);
+    QCOMPARE(window.browserModel()->previewRow(), 1);
+
+    // Clearing the selection keeps the preview where it is.
+    selection->clearSelection();
+    QCOMPARE(window.imageList()->indexSelected(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)
