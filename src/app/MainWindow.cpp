@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(QWidget *parent)
@@ -74,6 +77,9 @@ MainWindow::MainWindow(QWidget *parent)
     file->addAction(tr("&Add Images…"), QKeySequence::Open, this, &MainWindow::chooseImages);
     file->addSeparator();
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("Pressmark &Help"), QKeySequence::HelpContents, this, &MainWindow::openHelp);
+    setWindowIcon(QIcon(QStringLiteral(":/pressmark.svg")));
 
     connect(m_list, &QAbstractItemModel::rowsInserted, this, &MainWindow::updateListState);
     connect(m_list, &QAbstractItemModel::rowsRemoved, this, &MainWindow::updateListState);
@@ -158,6 +164,18 @@ void MainWindow::updateListState()
     m_count->setText(m_list->countText());
     m_dropHint->setVisible(empty);
     m_dropHint->resize(m_browser->viewport()->size());
+}
+
+void MainWindow::openHelp()
+{
+    // The document is built in; the desktop's viewer opens a copy of it.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(folder);
+    const QString copy = folder + QStringLiteral("/help.html");
+    QFile::remove(copy);
+    QFile::copy(QStringLiteral(":/help.html"), copy);
+    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(copy));
 }
 
 void MainWindow::updatePreview()

@@ -50,6 +50,7 @@ public:
 public Q_SLOTS:
     void chooseImages();
     void convert();
+    void openHelp();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

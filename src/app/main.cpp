@@ -1,15 +1,32 @@
 // pressmark: the desktop application.
 #include "MainWindow.h"
+#include "SingleInstance.h"
 
 #include <QApplication>
+
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pressmark"));
     QApplication::setOrganizationName(QStringLiteral("Pressmark"));
+    QApplication::setDesktopFileName(QStringLiteral("pressmark"));
+    const QStringList files = QApplication::arguments().mid(1);
+
+    SingleInstance instance(QStringLiteral("pressmark-%1").arg(getuid()));
+    if (instance.handOver(files))
+        return 0;
+
     MainWindow window;
-    window.openFiles(QApplication::arguments().mid(1));
+    instance.listen();
+    QObject::connect(&instance, &SingleInstance::filesReceived, &window,
+                     [&window](const QStringList &received) {
+                         window.openFiles(received);
+                         window.raise();
+                         window.activateWindow();
+                     });
+    window.openFiles(files);
     window.show();
     return app.exec();
 }

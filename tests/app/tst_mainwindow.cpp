@@ -5,6 +5,7 @@
 #include "ImageBrowserView.h"
 #include "ImageListModel.h"
 #include "MainWindow.h"
+#include "SingleInstance.h"
 #include "TestImages.h"
 
 #include <QLabel>
@@ -24,6 +25,7 @@ private Q_SLOTS:
     void cancelledRun();
     void folderChoiceCancelledStartsNothing();
     void previewFollowsTheSelection();
+    void secondLaunchHandsOverItsFiles();
 
 private:
     QStringList photos(int count);
@@ -146,6 +148,22 @@ void TestMainWindow::previewFollowsTheSelection()
     // Clearing the selection keeps the preview where it is.
     selection->clearSelection();
     QCOMPARE(window.imageList()->indexSelected(), 1);
+}
+
+void TestMainWindow::secondLaunchHandsOverItsFiles()
+{
+    const QString name = QStringLiteral("pressmark-test-%1").arg(QCoreApplication::applicationPid());
+    SingleInstance first(name);
+    QVERIFY(!first.handOver({})); // nobody is running yet
+    QVERIFY(first.listen());
+    QSignalSpy received(&first, &SingleInstance::filesReceived);
+    SingleInstance second(name);
+    QVERIFY(second.handOver({m_dir.filePath("photo.jpg"), QStringLiteral("relative name.png")}));
+    QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 5000);
+    const QStringList files = received.first().first().toStringList();
+    QCOMPARE(files.size(), 2);
+    QCOMPARE(files.first(), m_dir.filePath("photo.jpg"));
+    QVERIFY(QFileInfo(files.last()).isAbsolute());
 }
 
 QTEST_MAIN(TestMainWindow)
