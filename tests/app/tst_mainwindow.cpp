@@ -26,6 +26,7 @@ private Q_SLOTS:
     void folderChoiceCancelledStartsNothing();
     void previewFollowsTheSelection();
     void secondLaunchHandsOverItsFiles();
+    void quittingDuringARunWaitsForIt();
 
 private:
     QStringList photos(int count);
@@ -164,6 +165,24 @@ void TestMainWindow::secondLaunchHandsOverItsFiles()
     QCOMPARE(files.size(), 2);
     QCOMPARE(files.first(), m_dir.filePath("photo.jpg"));
     QVERIFY(QFileInfo(files.last()).isAbsolute());
+}
+
+void TestMainWindow::quittingDuringARunWaitsForIt()
+{
+    QTemporaryDir out;
+    auto *window = new MainWindow;
+    window->openFiles(photos(30));
+    window->setFolderChooser([&] { return out.path(); });
+    window->convert();
+    QVERIFY(window->conversion()->isRunning());
+    window->close();
+    // The run was cancelled and its files in flight written: no run, no partial file.
+    QVERIFY(!window->conversion()->isRunning());
+    const QStringList written = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);
+    QVERIFY(written.size() < 30);
+    for (const QString &name : written)
+        QVERIFY(QImage(out.filePath(name)).width() == 600);
+    delete window;
 }
 
 QTEST_MAIN(TestMainWindow)
