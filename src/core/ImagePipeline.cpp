@@ -35,8 +35,11 @@ QImage resampled(const QImage &image, QSize size)
 
 } // namespace
 
-QImage composeOverlayCanvas(QImage upright, QSize canvasSize, bool resized, const ConversionOptions &options)
+QImage composeOverlayCanvas(QImage upright, QSize canvasSize, bool resized, const ConversionOptions &options,
+                            QSize layoutSize)
 {
+    if (!layoutSize.isValid())
+        layoutSize = canvasSize;
     QImage canvas;
     if (!upright.hasAlphaChannel() && upright.size() == canvasSize &&
         (upright.format() == QImage::Format_RGB32 ||
@@ -55,9 +58,13 @@ QImage composeOverlayCanvas(QImage upright, QSize canvasSize, bool resized, cons
     }
     if (canvas.isNull())
         return canvas;
-    const OverlayCanvas layout {canvasSize.width(), canvasSize.height(), resized};
+    const OverlayCanvas layout {layoutSize.width(), layoutSize.height(), resized};
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // A reduced picture (a preview) gets the overlays of the full size, scaled down with it.
+    if (layoutSize != canvasSize)
+        painter.scale(qreal(canvasSize.width()) / layoutSize.width(),
+                      qreal(canvasSize.height()) / layoutSize.height());
     if (options.copyrightActive())
         drawCopyrightLines(painter, layout, options);
     if (options.logoActive())
@@ -82,6 +89,18 @@ QImage decodeUpright(const QString &path, QString *error)
 }
 
 PipelineResult convertFile(const QString &path, const ConversionOptions &options)
+{
+    return renderFile(path, options, 0);
+}
+
+PipelineResult previewFile(const QString &path, const ConversionOptions &options, int maxSide)
+{
+    ConversionOptions preview = options;
+    preview.changeImageSize = false; // a preview keeps the picture's own size
+    return renderFile(path, preview, maxSide);
+}
+
+PipelineResult renderFile(const QString &path, const ConversionOptions &options, int maxSide)
 {
     PipelineResult result;
     if (!QFileInfo::exists(path)) {
@@ -112,12 +131,18 @@ PipelineResult convertFile(const QString &path, const ConversionOptions &options
             QStringLiteral("the output would be %1 x %2 pixels").arg(target.width()).arg(target.height());
         return false;
     };
+    // What is drawn: the output size, or for a preview no more than maxSide a side.
+    const auto drawnSize = [&] {
+        return maxSide > 0 && (target.width() > maxSide || target.height() > maxSide)
+                   ? target.scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1))
+                   : target;
+    };
     const bool sizeKnown = decoder.size().isValid();
     if (sizeKnown && !decideTarget(decoder.size()))
         return result;
 
     DecodedImage decoded;
-    if (!decoder.decode(sizeKnown ? uprightSize(target, orientation) : QSize(), &decoded)) {
+    if (!decoder.decode(sizeKnown ? uprightSize(drawnSize(), orientation) : QSize(), &decoded)) {
         result.failure = decoder.failure();
         result.detail = decoder.errorString();
         return result;
@@ -127,6 +152,7 @@ PipelineResult convertFile(const QString &path, const ConversionOptions &options
     const QSize storedSize = decoded.storedSize.isValid() ? decoded.storedSize : decoded.image.size();
     if ((!sizeKnown || storedSize != decoder.size()) && !decideTarget(storedSize))
         return result;
+    const QSize drawn = drawnSize();
 
     const double dpi = decoded.statedDpi > 0.0 ? decoded.statedDpi : result.metadata.exifDpi();
     result.imageDpi = usableDpi(dpi);
@@ -136,18 +162,19 @@ PipelineResult convertFile(const QString &path, const ConversionOptions &options
         result.iccProfile = !decoded.iccProfile.isEmpty() ? decoded.iccProfile : result.metadata.iccProfile();
 
     // Resample while still stored (fewer pixels to turn when shrinking), then turn upright.
-    QImage stamped = resampled(decoded.image, uprightSize(target, orientation));
+    QImage stamped = resampled(decoded.image, uprightSize(drawn, orientation));
     decoded.image = QImage();
     stamped = uprightImage(stamped, orientation);
     if (options.anyOverlayActive())
-        stamped = composeOverlayCanvas(std::move(stamped), target, resizeRequested(options), options);
+        stamped = composeOverlayCanvas(std::move(stamped), drawn, resizeRequested(options), options, target);
     if (stamped.isNull()) {
         result.failure = FailureReason::TooLarge;
         result.detail = QStringLiteral("not enough memory");
         return result;
     }
     result.image = stamped;
-    qCInfo(lcConversion, "image_dpi = %f, bitmap.width = %ld, s.f.b.w = %f", double(result.imageDpi),
-           long(result.image.width()), result.image.width() * 72.0 / double(result.imageDpi));
+    if (maxSide == 0)
+        qCInfo(lcConversion, "image_dpi = %f, bitmap.width = %ld, s.f.b.w = %f", double(result.imageDpi),
+               long(result.image.width()), result.image.width() * 72.0 / double(result.imageDpi));
     return result;
 }

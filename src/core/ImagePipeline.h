@@ -27,6 +27,14 @@ struct PipelineResult {
 // thread.
 PipelineResult convertFile(const QString &path, const ConversionOptions &options);
 
+// The picture as the conversion would make it at its own size (resizing off), drawn no larger
+// than maxSide a side: decoded with shrink on load, with the overlays of the full size scaled
+// down with it. For previews; any thread.
+PipelineResult previewFile(const QString &path, const ConversionOptions &options, int maxSide);
+
+// convertFile() and previewFile() both: maxSide 0 draws the full output.
+PipelineResult renderFile(const QString &path, const ConversionOptions &options, int maxSide);
+
 // A picture file decoded and turned upright by its orientation, as a logo is read. Null with a
 // reason when it cannot be.
 QImage decodeUpright(const QString &path, QString *error);
@@ -34,4 +42,7 @@ QImage decodeUpright(const QString &path, QString *error);
 // Draws the upright picture into a transparent canvas of the given size and stamps the active
 // overlays on it, in the fixed order: source, copyright lines, logo, watermark. `resized` says
 // which layout rules apply (see OverlayCanvas).
-QImage composeOverlayCanvas(QImage upright, QSize canvasSize, bool resized, const ConversionOptions &options);
+// A layoutSize other than the canvas size lays the overlays out for that size and scales them
+// onto the canvas (previews).
+QImage composeOverlayCanvas(QImage upright, QSize canvasSize, bool resized, const ConversionOptions &options,
+                            QSize layoutSize = QSize());

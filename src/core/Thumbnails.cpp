@@ -16,8 +16,9 @@ QImage makeThumbnail(const QString &path, int maxSide)
     DecodedImage decoded;
     if (!decoder.decode(minimum, &decoded))
         return QImage();
-    const QImage small = decoded.image.width() > maxSide || decoded.image.height() > maxSide
-                             ? decoded.image.scaled(maxSide, maxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                             : decoded.image;
+    const QImage small =
+        decoded.image.width() > maxSide || decoded.image.height() > maxSide
+            ? decoded.image.scaled(maxSide, maxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+            : decoded.image;
     return uprightImage(small, SourceMetadata::read(path).orientation());
 }

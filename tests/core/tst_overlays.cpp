@@ -61,6 +61,7 @@ private Q_SLOTS:
     void watermarkStaysInItsRectangle();
     void drawingOrder();
     void portraitPhotoWatermark();
+    void previewLooksLikeTheOutput();
 };
 
 void TestOverlays::logoGeometry_data()
@@ -325,6 +326,46 @@ void TestOverlays::portraitPhotoWatermark()
     QVERIFY(blueIn(QRect(200, 300, 100, 100)) > 200);
     QCOMPARE(blueIn(QRect(0, 0, 150, 300)), 0);
     QCOMPARE(blueIn(QRect(150, 0, 150, 250)), 0);
+}
+
+void TestOverlays::previewLooksLikeTheOutput()
+{
+    // A preview drawn from a reduced decode, its overlays scaled with it, against the output
+    // scaled down afterwards.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("photo.jpg");
+    TestImages::writeWithQt(TestImages::quadrants(1600, 1200), path, "jpeg", 95);
+    const ConversionOptions o = ConversionOptions::fromControls([&] {
+        OptionControls c;
+        c.enableCopyrightState = c.enableLogoState = c.enableWatermarkState = 1;
+        c.copyrightPattern = 1;
+        c.copyrightColor = Qt::green;
+        c.copyrightOpacity = 1.0f;
+        c.logoImage = solid(50, 50, qRgb(255, 0, 0));
+        c.logoPosition = 3;
+        c.logoOpacity = 1.0f;
+        c.watermarkText = QStringLiteral("(c) Preview 2024");
+        c.watermarkFont = QStringLiteral("DejaVu Sans");
+        c.watermarkSizeIndex = 2;
+        c.watermarkColor = Qt::blue;
+        c.watermarkOpacity = 1.0f;
+        c.watermarkPosition = 5;
+        return c;
+    }());
+    const QImage preview = previewFile(path, o, 400).image.convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(preview.size(), QSize(400, 300));
+    const QImage output = convertFile(path, o)
+                              .image.convertToFormat(QImage::Format_RGB32)
+                              .scaled(400, 300, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    qint64 difference = 0;
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 400; ++x) {
+            const QRgb a = preview.pixel(x, y), b = output.pixel(x, y);
+            difference += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+        }
+    QVERIFY2(difference / (400 * 300 * 3) < 3, qPrintable(QString::number(difference / (400.0 * 300 * 3))));
+    // The logo sits in the same corner: bottom right, 1 % margin.
+    QCOMPARE(preview.pixel(400 - 4 - 10, 300 - 3 - 10), qRgb(255, 0, 0));
 }
 
 QTEST_MAIN(TestOverlays)
