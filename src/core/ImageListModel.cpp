@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
+#include <QThreadPool>
 
 #include <algorithm>
 
@@ -32,9 +34,22 @@ QVariant ImageListModel::data(const QModelIndex &index, int role) const
 
 void ImageListModel::addToCache(const QString &path)
 {
-    // A path read again replaces what was cached for it.
-    m_metadata.insert(path, SourceMetadata::read(path));
     ++m_uses[path];
+    // Read on the thread pool, so adding hundreds of files keeps the window responsive; a path
+    // added again is read again and replaces what was cached for it.
+    QPointer<ImageListModel> self(this);
+    QThreadPool::globalInstance()->start([self, path] {
+        const SourceMetadata metadata = SourceMetadata::read(path);
+        QMetaObject::invokeMethod(
+            self,
+            [self, path, metadata] {
+                if (self && self->m_uses.contains(path)) {
+                    self->m_metadata.insert(path, metadata);
+                    Q_EMIT self->metadataRead(path);
+                }
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void ImageListModel::releaseFromCache(const QString &path)

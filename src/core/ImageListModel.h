@@ -46,11 +46,13 @@ public:
     // "1 image", "0 images", "12 images".
     QString countText() const;
 
-    // What intake read of a file; empty metadata when it had none.
+    // What intake read of a file; empty until read, and when it had none.
     SourceMetadata metadataFor(const QString &path) const { return m_metadata.value(path); }
 
 Q_SIGNALS:
     void indexSelectedChanged(int row);
+    // The metadata of a file that entered the list has been read (on the thread pool).
+    void metadataRead(const QString &path);
 
 private:
     void addToCache(const QString &path);

@@ -84,9 +84,11 @@ void TestImageList::moveBlock()
 void TestImageList::duplicatesShareTheirCache()
 {
     ImageListModel list;
+    QSignalSpy read(&list, &ImageListModel::metadataRead);
     list.addChosen({file("p.jpg")});
     list.addChosen({file("p.jpg")});
     QCOMPARE(list.rowCount(), 2);
+    QTRY_COMPARE(read.size(), 2);
     // Removing one of two entries of the same file keeps what the other needs.
     list.removeEntries({0});
     QCOMPARE(list.metadataFor(file("p.jpg")).hasExifXmpOrIptc(), true);
