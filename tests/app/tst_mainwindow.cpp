@@ -27,6 +27,7 @@ private Q_SLOTS:
     void previewFollowsTheSelection();
     void secondLaunchHandsOverItsFiles();
     void quittingDuringARunWaitsForIt();
+    void deleteKeyRemovesTheSelection();
 
 private:
     QStringList photos(int count);
@@ -183,6 +184,20 @@ void TestMainWindow::quittingDuringARunWaitsForIt()
     for (const QString &name : written)
         QVERIFY(QImage(out.filePath(name)).width() == 600);
     delete window;
+}
+
+void TestMainWindow::deleteKeyRemovesTheSelection()
+{
+    MainWindow window;
+    window.openFiles(photos(4));
+    QAbstractItemModel *model = window.browser()->model();
+    window.browser()->selectionModel()->select(QItemSelection(model->index(1, 0), model->index(2, 0)),
+                                               QItemSelectionModel::ClearAndSelect);
+    // The selection shrank to its first cell, which is removed; the first entry is selected again.
+    QTest::keyClick(window.browser(), Qt::Key_Delete);
+    QCOMPARE(window.imageList()->rowCount(), 3);
+    QCOMPARE(window.imageList()->indexSelected(), 0);
+    QCOMPARE(window.countLabel()->text(), QStringLiteral("3 images"));
 }
 
 QTEST_MAIN(TestMainWindow)
