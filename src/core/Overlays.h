@@ -16,7 +16,7 @@ void drawCopyrightLines(QPainter &painter, const OverlayCanvas &canvas, const Co
 // Stamps the logo, scaled with high quality to its place, at its opacity.
 void drawLogo(QPainter &painter, const OverlayCanvas &canvas, const ConversionOptions &options);
 
-// Writes the watermark text in its font, colour and opacity.
+// Writes the watermark text in its font, colour and opacity. Text needs a QGuiApplication.
 void drawWatermark(QPainter &painter, const OverlayCanvas &canvas, const ConversionOptions &options);
 
 // The font family the watermark is drawn in: the chosen one when it is installed, else the

@@ -5,11 +5,20 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QMutex>
 #include <QPainter>
 
+// Fonts need a QGuiApplication; a headless caller without one gets no text rather than a crash.
+static bool fontsAvailable()
+{
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
+}
+
 QString resolvedWatermarkFamily(const QString &requested)
 {
+    if (!fontsAvailable())
+        return requested;
     if (!requested.isEmpty() && QFontDatabase::families().contains(requested, Qt::CaseInsensitive))
         return requested;
     // fontconfig's answer for "sans-serif": never a symbol font.
@@ -20,7 +29,7 @@ QString resolvedWatermarkFamily(const QString &requested)
 
 void drawWatermark(QPainter &painter, const OverlayCanvas &canvas, const ConversionOptions &options)
 {
-    if (options.watermarkText.isEmpty())
+    if (options.watermarkText.isEmpty() || !fontsAvailable())
         return;
     // Headless platforms do not promise thread-safe font engines; text is a small part of the
     // work, so workers take turns for it.
