@@ -133,34 +133,32 @@ template <typename Apply> static void editMetadata(const QString &path, Apply ap
     image->writeMetadata();
 }
 
-void setExif(const QString &path, const QList<QPair<QString, QString>> &tags)
+// Sets string values into one of the image's three metadata blocks.
+template <typename Data>
+static void setTags(const QString &path, const QList<QPair<QString, QString>> &tags,
+                    Data &(Exiv2::Image::*get)(), void (Exiv2::Image::*set)(const Data &))
 {
     editMetadata(path, [&](Exiv2::Image &image) {
-        Exiv2::ExifData data = image.exifData();
+        Data data = (image.*get)();
         for (const auto &tag : tags)
             data[tag.first.toStdString()] = tag.second.toStdString();
-        image.setExifData(data);
+        (image.*set)(data);
     });
+}
+
+void setExif(const QString &path, const QList<QPair<QString, QString>> &tags)
+{
+    setTags<Exiv2::ExifData>(path, tags, &Exiv2::Image::exifData, &Exiv2::Image::setExifData);
 }
 
 void setXmp(const QString &path, const QList<QPair<QString, QString>> &tags)
 {
-    editMetadata(path, [&](Exiv2::Image &image) {
-        Exiv2::XmpData data = image.xmpData();
-        for (const auto &tag : tags)
-            data[tag.first.toStdString()] = tag.second.toStdString();
-        image.setXmpData(data);
-    });
+    setTags<Exiv2::XmpData>(path, tags, &Exiv2::Image::xmpData, &Exiv2::Image::setXmpData);
 }
 
 void setIptc(const QString &path, const QList<QPair<QString, QString>> &tags)
 {
-    editMetadata(path, [&](Exiv2::Image &image) {
-        Exiv2::IptcData data = image.iptcData();
-        for (const auto &tag : tags)
-            data[tag.first.toStdString()] = tag.second.toStdString();
-        image.setIptcData(data);
-    });
+    setTags<Exiv2::IptcData>(path, tags, &Exiv2::Image::iptcData, &Exiv2::Image::setIptcData);
 }
 
 void setIcc(const QString &path, const QByteArray &icc)
