@@ -1,7 +1,14 @@
 #include "CliOptions.h"
 
 #include "ImagePipeline.h"
+#include "FontList.h"
 #include "InputFiles.h"
+#include "Overlays.h"
+#include "SettingsOptions.h"
+#include "SettingsStore.h"
+
+#include <QFileInfo>
+#include <QSettings>
 
 #include <QCommandLineParser>
 
@@ -25,10 +32,45 @@ CliRequest usageError(const QString &message)
     return request;
 }
 
+// Whether a file holds Pressmark settings, so "--settings FILE" can be told from
+// "--settings PHOTO": an INI file with at least one of the settings keys.
+bool holdsSettings(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.peek(64).trimmed().startsWith('[') )
+        return false;
+    QSettings settings(path, QSettings::IniFormat);
+    for (const char *key : kSettingsKeys)
+        if (settings.contains(QLatin1String(key)))
+            return true;
+    return false;
+}
+
+// "--settings FILE" and "--settings=FILE" become the hidden "--settings-file FILE".
+QStringList normaliseSettingsArguments(const QStringList &arguments)
+{
+    QStringList out;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments.at(i);
+        if (a.startsWith(QLatin1String("--settings="))) {
+            out << QStringLiteral("--settings-file") << a.mid(11);
+        } else if (a == QLatin1String("--settings") && i + 1 < arguments.size() &&
+                   holdsSettings(arguments.at(i + 1))) {
+            out << QStringLiteral("--settings-file") << arguments.at(++i);
+        } else {
+            out << a;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
-CliRequest parseCommandLine(const QStringList &arguments)
+CliRequest parseCommandLine(const QStringList &rawArguments)
 {
+    const QStringList arguments = normaliseSettingsArguments(rawArguments);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Converts photographs in one run: turns them upright, resizes them, and writes them in the\n"
@@ -38,14 +80,13 @@ CliRequest parseCommandLine(const QStringList &arguments)
                                     QStringLiteral("DIR"));
     const QCommandLineOption format(QStringLiteral("format"),
                                     QStringLiteral("jpeg, png, gif or tiff (default jpeg)."),
-                                    QStringLiteral("FORMAT"), QStringLiteral("jpeg"));
+                                    QStringLiteral("FORMAT"));
     const QCommandLineOption quality(QStringLiteral("quality"),
-                                     QStringLiteral("JPEG quality, 0-100 (default 85)."), QStringLiteral("Q"),
-                                     QStringLiteral("85"));
+                                     QStringLiteral("JPEG quality, 0-100 (default 85)."), QStringLiteral("Q"));
     const QCommandLineOption naming(QStringLiteral("naming"),
                                     QStringLiteral("keep (current names), new (title + number) or append "
                                                    "(current name + title); default keep."),
-                                    QStringLiteral("MODE"), QStringLiteral("keep"));
+                                    QStringLiteral("MODE"));
     const QCommandLineOption title(QStringLiteral("title"),
                                    QStringLiteral("The title for --naming new or append."),
                                    QStringLiteral("TEXT"));
@@ -109,6 +150,13 @@ CliRequest parseCommandLine(const QStringList &arguments)
                                   QStringLiteral("Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version."));
+    const QCommandLineOption settings(
+        QStringLiteral("settings"),
+        QStringLiteral("Start from the options saved by the Pressmark window (or, as --settings=FILE, "
+                       "from that settings file); the flags given here override them."));
+    QCommandLineOption settingsFile(QStringLiteral("settings-file"), QString(), QStringLiteral("FILE"));
+    settingsFile.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({settings, settingsFile});
     parser.addOptions({output,
                        format,
                        quality,
@@ -152,31 +200,51 @@ CliRequest parseCommandLine(const QStringList &arguments)
         return request;
     }
 
-    OptionControls controls;
-    const QString formatName = parser.value(format).toLower();
+    // The base: the shipped defaults, or saved settings; flags override either.
+    const bool usingSettings = parser.isSet(settings) || parser.isSet(settingsFile);
+    const QString settingsPath = parser.isSet(settingsFile) ? parser.value(settingsFile) : SettingsStore::userFilePath();
+    if (parser.isSet(settingsFile) && !QFileInfo(settingsPath).isFile())
+        return usageError(QStringLiteral("no settings file at %1").arg(settingsPath));
+    SettingsStore store(settingsPath);
+    const AppSettings base = usingSettings ? store.load() : store.defaults();
+    if (usingSettings && !store.errorString().isEmpty())
+        request.notes << store.errorString();
+    if (usingSettings && !store.problems().isEmpty())
+        request.notes << QStringLiteral("settings replaced by their defaults: %1").arg(store.problems().join(u' '));
+    OptionControls controls =
+        optionControlsFromSettings(base, installedFontFamilies(), resolvedWatermarkFamily(QString()));
+
+    const QString formatName = parser.isSet(format) ? parser.value(format).toLower() : QString();
     const QStringList formats = {QStringLiteral("jpeg"), QStringLiteral("png"), QStringLiteral("gif"),
                                  QStringLiteral("tiff")};
-    controls.formatIndex = int(formats.indexOf(formatName));
-    if (formatName == QLatin1String("jpg"))
-        controls.formatIndex = 0;
-    else if (formatName == QLatin1String("tif"))
-        controls.formatIndex = 3;
-    if (controls.formatIndex < 0)
-        return usageError(
-            QStringLiteral("unknown format '%1' (jpeg, png, gif or tiff)").arg(parser.value(format)));
+    if (parser.isSet(format)) {
+        controls.formatIndex = int(formats.indexOf(formatName));
+        if (formatName == QLatin1String("jpg"))
+            controls.formatIndex = 0;
+        else if (formatName == QLatin1String("tif"))
+            controls.formatIndex = 3;
+        if (controls.formatIndex < 0)
+            return usageError(
+                QStringLiteral("unknown format '%1' (jpeg, png, gif or tiff)").arg(parser.value(format)));
+    }
 
-    int q = 85;
-    if (!parseIntInRange(parser.value(quality), 0, 100, &q))
-        return usageError(QStringLiteral("--quality takes a number from 0 to 100"));
-    controls.jpegQuality = float(q) / 100.0f;
+    if (parser.isSet(quality)) {
+        int q = 85;
+        if (!parseIntInRange(parser.value(quality), 0, 100, &q))
+            return usageError(QStringLiteral("--quality takes a number from 0 to 100"));
+        controls.jpegQuality = float(q) / 100.0f;
+    }
 
-    const QString mode = parser.value(naming);
-    controls.currentNamesState = mode == QLatin1String("keep") ? 1 : 0;
-    controls.newNameState = mode == QLatin1String("new") ? 1 : 0;
-    controls.addTextState = mode == QLatin1String("append") ? 1 : 0;
-    if (!controls.currentNamesState && !controls.newNameState && !controls.addTextState)
-        return usageError(QStringLiteral("unknown naming '%1' (keep, new or append)").arg(mode));
-    controls.title = parser.value(title);
+    if (parser.isSet(naming)) {
+        const QString mode = parser.value(naming);
+        controls.currentNamesState = mode == QLatin1String("keep") ? 1 : 0;
+        controls.newNameState = mode == QLatin1String("new") ? 1 : 0;
+        controls.addTextState = mode == QLatin1String("append") ? 1 : 0;
+        if (!controls.currentNamesState && !controls.newNameState && !controls.addTextState)
+            return usageError(QStringLiteral("unknown naming '%1' (keep, new or append)").arg(mode));
+    }
+    if (parser.isSet(title))
+        controls.title = parser.value(title);
 
     if (parser.isSet(width) && parser.isSet(height))
         return usageError(QStringLiteral("give --width or --height, not both"));
@@ -185,11 +253,13 @@ CliRequest parseCommandLine(const QStringList &arguments)
         if (!parseIntInRange(parser.value(width), 1, 6000, &size))
             return usageError(QStringLiteral("--width takes a number from 1 to 6000"));
         controls.widthText = QString::number(size);
+        controls.heightText.clear();
     }
     if (parser.isSet(height)) {
         if (!parseIntInRange(parser.value(height), 1, 6000, &size))
             return usageError(QStringLiteral("--height takes a number from 1 to 6000"));
         controls.heightText = QString::number(size);
+        controls.widthText.clear();
     }
 
     // Overlays: giving any of an overlay's flags turns it on, as its controls do in the app.
@@ -239,7 +309,7 @@ CliRequest parseCommandLine(const QStringList &arguments)
     }
     if (parser.isSet(logo) || parser.isSet(logoSize) || parser.isSet(logoPosition) ||
         parser.isSet(logoOpacity)) {
-        if (!parser.isSet(logo))
+        if (!parser.isSet(logo) && !usingSettings)
             return usageError(QStringLiteral("the logo options need --logo FILE"));
         controls.enableLogoState = 1;
     }
@@ -256,8 +326,10 @@ CliRequest parseCommandLine(const QStringList &arguments)
         return usageError(QStringLiteral("unknown colour '%1'").arg(parser.value(watermarkColor)));
     if (!percent(watermarkOpacity, &controls.watermarkOpacity))
         return usageError(QStringLiteral("--watermark-opacity takes a number from 0 to 100"));
-    controls.watermarkText = parser.value(watermark);
-    controls.watermarkFont = parser.value(font);
+    if (parser.isSet(watermark))
+        controls.watermarkText = parser.value(watermark);
+    if (parser.isSet(font))
+        controls.watermarkFont = parser.value(font);
     for (const QCommandLineOption *option :
          {&watermark, &font, &watermarkSize, &watermarkColor, &watermarkOpacity, &watermarkPosition})
         if (parser.isSet(*option))
@@ -274,8 +346,11 @@ CliRequest parseCommandLine(const QStringList &arguments)
         return usageError(QStringLiteral("unknown colour '%1'").arg(parser.value(copyrightColor)));
     if (!percent(copyrightOpacity, &controls.copyrightOpacity))
         return usageError(QStringLiteral("--copyright-opacity takes a number from 0 to 100"));
-    if (parser.isSet(copyright) || parser.isSet(copyrightColor) || parser.isSet(copyrightOpacity))
+    if (parser.isSet(copyright) || parser.isSet(copyrightColor) || parser.isSet(copyrightOpacity)) {
         controls.enableCopyrightState = 1;
+        if (controls.copyrightPattern < 1 || controls.copyrightPattern > 4)
+            controls.copyrightPattern = 1; // switched on without a pattern starts with the first
+    }
 
     int workers = 0;
     if (parser.isSet(jobs) && !parseIntInRange(parser.value(jobs), 1, 256, &workers))

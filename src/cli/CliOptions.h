@@ -14,6 +14,7 @@ struct CliRequest {
     ConversionJob job;
     QStringList rawInputs; // as typed, before folders are expanded
     bool quiet = false;
+    QStringList notes; // said before the run, e.g. settings that could not be used
 };
 
 // Parses pressmark-cli's arguments (the program name first) into a job.

@@ -88,6 +88,9 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    for (const QString &note : request.notes)
+        printLine(stderr, QStringLiteral("pressmark-cli: ") + note);
+
     ConversionRunner runner(job);
     std::mutex printing;
     std::optional<ProgressBar> bar;

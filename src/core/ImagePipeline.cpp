@@ -88,6 +88,17 @@ QImage decodeUpright(const QString &path, QString *error)
     return uprightImage(decoded.image, SourceMetadata::read(path).orientation());
 }
 
+QImage decodeImageData(const QByteArray &data, QString *error)
+{
+    ImageDecoder decoder(data, QByteArray());
+    DecodedImage decoded;
+    if (!decoder.open() || !decoder.decode(QSize(), &decoded)) {
+        *error = failureReasonText(decoder.failure());
+        return QImage();
+    }
+    return decoded.image;
+}
+
 PipelineResult convertFile(const QString &path, const ConversionOptions &options)
 {
     return renderFile(path, options, 0);

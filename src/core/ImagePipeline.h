@@ -38,6 +38,8 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
 // A picture file decoded and turned upright by its orientation, as a logo is read. Null with a
 // reason when it cannot be.
 QImage decodeUpright(const QString &path, QString *error);
+// Decodes a picture held in memory (a logo dropped as data or stored in the settings).
+QImage decodeImageData(const QByteArray &data, QString *error);
 
 // Draws the upright picture into a transparent canvas of the given size and stamps the active
 // overlays on it, in the fixed order: source, copyright lines, logo, watermark. `resized` says

@@ -7,3 +7,5 @@
 Q_DECLARE_LOGGING_CATEGORY(lcConversion)
 // Messages of the metadata library, for diagnosing odd files.
 Q_DECLARE_LOGGING_CATEGORY(lcMetadata)
+// Settings store: first run, unusable values, unwritable file.
+Q_DECLARE_LOGGING_CATEGORY(lcSettings)
