@@ -7,15 +7,19 @@
 #include "ImageBrowserView.h"
 #include "ImageListModel.h"
 #include "InputFiles.h"
+#include "LogoSection.h"
+#include "LogoWell.h"
+#include "SectionPanel.h"
+#include "OptionsPanel.h"
+#include "SettingsStore.h"
+#include "UnitSlider.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -40,11 +44,11 @@ MainWindow::MainWindow(QWidget *parent)
     m_dropHint->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     m_count = new QLabel(this);
-    m_zoom = new QSlider(Qt::Horizontal, this);
-    m_zoom->setRange(0, 100);
-    m_zoom->setValue(50);
+    m_zoom = new UnitSlider(this);
+    m_zoom->setFloatValue(0.5f);
     m_zoom->setMaximumWidth(160);
-    connect(m_zoom, &QSlider::valueChanged, this, [this](int v) { m_browser->setZoom(v / 100.0); });
+    m_zoom->setToolTip(tr("Thumbnail size"));
+    connect(m_zoom, &UnitSlider::valueMoved, this, &MainWindow::applyZoom);
 
     auto *add = new QPushButton(tr("Add…"), this);
     auto *remove = new QPushButton(tr("Remove"), this);
@@ -115,6 +119,8 @@ MainWindow::MainWindow(QWidget *parent)
                    ? dialog.selectedFiles().first()
                    : QString();
     };
+    // Until settings are loaded the controls hold the shipped defaults.
+    m_options->applySettings(SettingsStore(QString()).defaults());
     updateListState();
 }
 
@@ -123,38 +129,63 @@ MainWindow::~MainWindow() = default;
 QWidget *MainWindow::buildOptionsColumn()
 {
     auto *column = new QWidget(this);
-    column->setFixedWidth(300);
+    column->setFixedWidth(310);
     auto *layout = new QVBoxLayout(column);
-    // The four option sections take their place here.
-    for (const QString &title : {tr("Title and size"), tr("Logo"), tr("Watermark"), tr("Copyright")}) {
-        auto *section = new QGroupBox(title, column);
-        section->setCheckable(false);
-        section->setFlat(true);
-        layout->addWidget(section);
-    }
-    layout->addStretch(1);
-
-    m_format = new QComboBox(column);
-    m_format->addItems(
-        {QStringLiteral("JPEG"), QStringLiteral("PNG"), QStringLiteral("GIF"), QStringLiteral("TIFF")});
-    m_quality = new QSlider(Qt::Horizontal, column);
-    m_quality->setRange(0, 100);
-    m_quality->setValue(85);
-    auto *qualityLabel = new QLabel(tr("Quality"), column);
-    connect(m_format, &QComboBox::currentIndexChanged, this, [this, qualityLabel](int index) {
-        m_quality->setVisible(index == 0);
-        qualityLabel->setVisible(index == 0);
-    });
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_options = new OptionsPanel(column);
+    connect(m_options, &OptionsPanel::previewNeeded, this, &MainWindow::updatePreview);
+    connect(m_options, &OptionsPanel::namingModeChanged, this, &MainWindow::updateListState);
+    connect(m_options, &OptionsPanel::resetRequested, this, &MainWindow::resetSettings);
     m_convert = new QPushButton(tr("Convert"), column);
     m_convert->setDefault(true);
+    m_convert->setMinimumHeight(34);
     connect(m_convert, &QPushButton::clicked, this, &MainWindow::convert);
-
-    layout->addWidget(new QLabel(tr("Format"), column));
-    layout->addWidget(m_format);
-    layout->addWidget(qualityLabel);
-    layout->addWidget(m_quality);
+    layout->addWidget(m_options, 1);
     layout->addWidget(m_convert);
     return column;
+}
+
+void MainWindow::applyZoom(float value)
+{
+    m_browser->setZoom(value);
+}
+
+void MainWindow::useSettings(SettingsStore *store)
+{
+    m_settings = store;
+    loadSettings();
+}
+
+void MainWindow::loadSettings()
+{
+    if (!m_settings)
+        return;
+    const AppSettings settings = m_settings->load();
+    m_options->applySettings(settings);
+    m_zoom->setFloatValue(settings.zoom);
+    applyZoom(m_zoom->floatValue());
+    // The remembered section opens last, once everything else is in place.
+    m_options->openSection(settings.menuBarOpened);
+}
+
+void MainWindow::saveSettings()
+{
+    if (!m_settings)
+        return;
+    AppSettings settings = m_options->captureSettings();
+    settings.zoom = m_zoom->floatValue();
+    m_settings->save(settings);
+}
+
+void MainWindow::resetSettings()
+{
+    if (!m_settings)
+        return;
+    m_settings->resetToDefaults();
+    m_options->logo()->logoWell->showLogo(shippedLogo());
+    loadSettings();
+    m_options->sections()->logoBtnAct(true);
+    updatePreview();
 }
 
 void MainWindow::updateListState()
@@ -204,10 +235,7 @@ void MainWindow::chooseImages()
 
 ConversionOptions MainWindow::currentOptions() const
 {
-    OptionControls controls;
-    controls.formatIndex = m_format->currentIndex();
-    controls.jpegQuality = float(m_quality->value()) / 100.0f;
-    return ConversionOptions::fromControls(controls, m_lastOptions);
+    return ConversionOptions::fromControls(m_options->currentControls(), m_lastOptions);
 }
 
 void MainWindow::convert()
@@ -248,5 +276,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
         m_conversion->cancel();
         m_conversion->waitForFinished();
     }
+    saveSettings();
     event->accept();
 }

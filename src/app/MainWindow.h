@@ -12,10 +12,11 @@ class ConversionController;
 class ConvertingDialog;
 class ImageBrowserView;
 class ImageListModel;
-class QComboBox;
+class OptionsPanel;
 class QLabel;
 class QPushButton;
-class QSlider;
+class SettingsStore;
+class UnitSlider;
 
 // The one window: the image browser with its count, drop hint and zoom beside the option
 // sections and the Convert button. It holds values and calls the core; the core decides
@@ -31,7 +32,8 @@ public:
     QPushButton *convertButton() const { return m_convert; }
     QLabel *countLabel() const { return m_count; }
     QLabel *dropHint() const { return m_dropHint; }
-    QComboBox *formatPopup() const { return m_format; }
+    OptionsPanel *options() const { return m_options; }
+    UnitSlider *zoomSlider() const { return m_zoom; }
     ConvertingDialog *convertingDialog() const { return m_converting; }
     CompletionDialog *completionDialog() const { return m_completion; }
     ConversionController *conversion() const { return m_conversion; }
@@ -47,6 +49,13 @@ public:
     // Renders the selected entry with the current options into its cell.
     void updatePreview();
 
+    // Settings: the store is read now (first run: the shipped defaults) and written when the
+    // window closes.
+    void useSettings(SettingsStore *store);
+    void loadSettings();
+    void saveSettings();
+    void resetSettings();
+
 public Q_SLOTS:
     void chooseImages();
     void convert();
@@ -59,16 +68,17 @@ private:
     void updateListState();
     void finishConversion(const ConversionReport &report);
     QWidget *buildOptionsColumn();
+    void applyZoom(float value);
 
     ImageListModel *m_list;
     BrowserModel *m_browserModel;
     ImageBrowserView *m_browser;
     QLabel *m_count;
     QLabel *m_dropHint;
-    QSlider *m_zoom;
-    QComboBox *m_format;
-    QSlider *m_quality;
+    UnitSlider *m_zoom;
+    OptionsPanel *m_options;
     QPushButton *m_convert;
+    SettingsStore *m_settings = nullptr;
     ConversionController *m_conversion;
     ConvertingDialog *m_converting = nullptr;
     CompletionDialog *m_completion = nullptr;

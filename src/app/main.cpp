@@ -1,5 +1,6 @@
 // pressmark: the desktop application.
 #include "MainWindow.h"
+#include "SettingsStore.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
@@ -18,7 +19,9 @@ int main(int argc, char *argv[])
     if (instance.handOver(files))
         return 0;
 
+    SettingsStore settings(SettingsStore::userFilePath());
     MainWindow window;
+    window.useSettings(&settings);
     instance.listen();
     QObject::connect(&instance, &SingleInstance::filesReceived, &window,
                      [&window](const QStringList &received) {

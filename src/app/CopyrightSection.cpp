@@ -1,0 +1,114 @@
+#include "CopyrightSection.h"
+
+#include "ColorWell.h"
+#include "SkinImages.h"
+#include "UnitSlider.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+
+CopyrightSection::CopyrightSection(QWidget *parent) : OptionSection(tr("Copyright lines"), 274, parent)
+{
+    zqEnableCopyrightChkBox = new QCheckBox(tr("Draw copyright lines"), body());
+    zqSelectedCopyrightLinesMAtrix = new QButtonGroup(this);
+    const QStringList names = {tr("Diagonal cross"), tr("Centre cross"), tr("Horizontal double lines"),
+                               tr("Vertical double lines")};
+    auto *row = new QHBoxLayout;
+    row->setSpacing(6);
+    for (int tag = 1; tag <= 4; ++tag) {
+        auto *button = new QToolButton(body());
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        button->setIconSize(QSize(48, 48));
+        button->setToolTip(names.at(tag - 1));
+        button->setAccessibleName(names.at(tag - 1));
+        zqSelectedCopyrightLinesMAtrix->addButton(button, tag);
+        patternButtons << button;
+        row->addWidget(button);
+        setPatternImage(tag, false);
+    }
+    row->addStretch(1);
+    zqCopyrightColorWell = new ColorWell(body());
+    opacity = makeOpacityControl(body());
+
+    auto *grid = new QGridLayout(body());
+    grid->setContentsMargins(14, 8, 14, 8);
+    grid->setVerticalSpacing(8);
+    grid->addWidget(zqEnableCopyrightChkBox, 0, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("Pattern"), body()), 1, 0, 1, 3);
+    grid->addLayout(row, 2, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("Colour"), body()), 3, 0);
+    grid->addWidget(zqCopyrightColorWell, 3, 1, Qt::AlignLeft);
+    grid->addWidget(new QLabel(tr("Opacity"), body()), 4, 0);
+    grid->addWidget(opacity.slider, 4, 1);
+    grid->addWidget(opacity.label, 4, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(5, 1);
+
+    connect(zqEnableCopyrightChkBox, &QCheckBox::clicked, this, &CopyrightSection::enableCopyrightAct);
+    // A click selects its cell first, then runs that pattern's handler.
+    connect(zqSelectedCopyrightLinesMAtrix, &QButtonGroup::idClicked, this, &CopyrightSection::copyrightAct);
+    connect(zqCopyrightColorWell, &ColorWell::colorChosen, this, &CopyrightSection::previewNeeded);
+    connect(opacity.slider, &UnitSlider::valueMoved, this, &CopyrightSection::previewNeeded);
+}
+
+QString CopyrightSection::patternImage(int tag) const
+{
+    return patternButtons.at(tag - 1)->property("imageName").toString();
+}
+
+void CopyrightSection::setPatternImage(int tag, bool chosen)
+{
+    const QString name = QStringLiteral("Copyright%1%2").arg(tag).arg(chosen ? QStringLiteral("_on") : QString());
+    QToolButton *button = patternButtons.at(tag - 1);
+    button->setProperty("imageName", name);
+    button->setIcon(skinIcon(name));
+}
+
+void CopyrightSection::removeButtonsSelection()
+{
+    for (int tag = 1; tag <= 4; ++tag)
+        setPatternImage(tag, false);
+}
+
+void CopyrightSection::selectTag(int tag)
+{
+    selectCellByTag(zqSelectedCopyrightLinesMAtrix, tag);
+}
+
+void CopyrightSection::deselectAll()
+{
+    // An exclusive group keeps one button checked; let go of that rule for a moment.
+    zqSelectedCopyrightLinesMAtrix->setExclusive(false);
+    for (QToolButton *button : patternButtons)
+        button->setChecked(false);
+    zqSelectedCopyrightLinesMAtrix->setExclusive(true);
+}
+
+void CopyrightSection::enableCopyrightAct()
+{
+    removeButtonsSelection();
+    if (zqEnableCopyrightChkBox->isChecked()) {
+        light()->show();
+        setPatternImage(1, true);
+        selectTag(1);
+    } else {
+        light()->hide();
+        deselectAll();
+    }
+    Q_EMIT previewNeeded();
+}
+
+void CopyrightSection::copyrightAct(int tag)
+{
+    if (tag < 1 || tag > 4)
+        return;
+    removeButtonsSelection();
+    zqEnableCopyrightChkBox->setChecked(true);
+    light()->show();
+    setPatternImage(tag, true);
+    Q_EMIT previewNeeded();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "OptionSection.h"
+#include "OverlaySectionParts.h"
+
+class ColorWell;
+class QCheckBox;
+class QToolButton;
+
+// The copyright lines: switch, the four pattern buttons (a matrix whose cells carry the tags
+// 1 to 4), colour and opacity.
+class CopyrightSection : public OptionSection {
+    Q_OBJECT
+public:
+    explicit CopyrightSection(QWidget *parent = nullptr);
+
+    QCheckBox *zqEnableCopyrightChkBox;
+    QButtonGroup *zqSelectedCopyrightLinesMAtrix;
+    QList<QToolButton *> patternButtons; // zqCopyright1 to zqCopyright4
+    ColorWell *zqCopyrightColorWell;
+    OpacityControl opacity;
+
+    // The selected cell's tag, -1 when none is selected.
+    int selectedTag() const { return zqSelectedCopyrightLinesMAtrix->checkedId(); }
+    // Selects the cell of a tag; an unknown tag leaves the selection as it is.
+    void selectTag(int tag);
+    // The picture a pattern button shows ("Copyright2", "Copyright2_on"...).
+    QString patternImage(int tag) const;
+
+    void enableCopyrightAct();
+    void copyrightAct(int tag);
+    void removeButtonsSelection();
+
+Q_SIGNALS:
+    void previewNeeded();
+
+private:
+    void setPatternImage(int tag, bool chosen);
+    void deselectAll();
+};

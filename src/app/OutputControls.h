@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QTimer;
+class UnitSlider;
+
+// Output format and JPEG quality. The quality controls show only for JPEG; the quality's
+// value label shows only while the slider moves.
+class OutputControls : public QWidget {
+    Q_OBJECT
+public:
+    explicit OutputControls(QWidget *parent = nullptr);
+
+    QComboBox *zqFileFormatPopUp;
+    QLabel *zqJpgQualityLabel;
+    UnitSlider *zqJpgQualitySlider;
+    QLabel *zqJpgQualityValue;
+
+    void popUpButtonAct();
+    void qualitySliderChanged();
+    void sliderEnded();
+
+private:
+    QTimer *m_settle;
+};

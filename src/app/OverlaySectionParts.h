@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QButtonGroup>
+#include <QList>
+#include <QStringList>
+
+class QGridLayout;
+class QLabel;
+class QWidget;
+class UnitSlider;
+
+// Pieces the three overlay sections share.
+
+// A group of position radio buttons laid out on a 3x3 grid; each button's id is its tag.
+struct PositionCell {
+    int tag;
+    int row;
+    int column;
+    QString name;
+};
+QButtonGroup *makePositionGroup(QWidget *parent, QGridLayout *grid, const QList<PositionCell> &cells);
+
+// Selects the cell with this tag; a tag no cell has leaves the selection as it is.
+void selectCellByTag(QButtonGroup *group, int tag);
+
+// An opacity slider with its percentage label; the label follows every move.
+struct OpacityControl {
+    UnitSlider *slider;
+    QLabel *label;
+};
+OpacityControl makeOpacityControl(QWidget *parent);
+// Puts a value into the slider and its label without counting as a user's move.
+void showOpacity(const OpacityControl &control, float value);

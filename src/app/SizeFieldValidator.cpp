@@ -1,0 +1,13 @@
+#include "SizeFieldValidator.h"
+
+#include "ControlTexts.h"
+
+#include <QApplication>
+
+QValidator::State SizeFieldValidator::validate(QString &input, int &) const
+{
+    if (isAcceptableSizeText(input))
+        return Acceptable;
+    QApplication::beep();
+    return Invalid;
+}

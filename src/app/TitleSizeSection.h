@@ -1,0 +1,44 @@
+#pragma once
+
+#include "OptionSection.h"
+
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+
+// Naming and resizing: the three naming boxes acting as one choice with the title field, the
+// resize box with its two sides and size fields, and the section's light.
+class TitleSizeSection : public OptionSection {
+    Q_OBJECT
+public:
+    explicit TitleSizeSection(QWidget *parent = nullptr);
+
+    QCheckBox *checkBoxCurrent;
+    QCheckBox *checkBoxNew;
+    QCheckBox *checkBoxCurrentNew;
+    QLineEdit *titleField;
+    QCheckBox *checkBoxEnableEditSize;
+    QRadioButton *radioWidth;
+    QRadioButton *radioHeight;
+    QLineEdit *inputWidth;
+    QLineEdit *inputHeight;
+
+    // The handlers the controls call, and the settings load with them.
+    void checkBoxCurrentAct();
+    void checkBoxNewAct();
+    void checkBoxCurrentNewAct();
+    void checkBoxEnableEditSizeAct();
+    void radioWidthAct();
+    void radioHeightAct();
+    void checkLightforTitleAndSize();
+
+    // 3, 2, 1 for the naming box that is on (the later first), 0 for none.
+    int namingMode() const;
+
+Q_SIGNALS:
+    // A naming box was used: the Convert button's rule is looked at again.
+    void namingModeChanged();
+
+private:
+    void chooseNaming(QCheckBox *on);
+};

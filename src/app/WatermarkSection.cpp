@@ -1,0 +1,90 @@
+#include "WatermarkSection.h"
+
+#include "ColorWell.h"
+#include "UnitSlider.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermark"), 306, parent)
+{
+    zqEnableWatermarkChkBox = new QCheckBox(tr("Write a watermark"), body());
+    zqWatermarkTextField = new QLineEdit(body());
+    zqWatermarkTextField->setPlaceholderText(tr("© Your name"));
+    zqWatermarkPopUp = new QComboBox(body());
+    zqWatermarkPopUp->addItems({tr("Small (1/80 of the width)"), tr("Medium (1/40 of the width)"),
+                                tr("Large (1/20 of the width)"), tr("Huge (1/10 of the width)")});
+    zqFontListPopup = new QComboBox(body());
+    zqFontListPopup->setMaxVisibleItems(20);
+    zqFontListPopup->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    zqFontListPopup->setMinimumContentsLength(12);
+    zqWatermarkColorWell = new ColorWell(body());
+    opacity = makeOpacityControl(body());
+
+    auto *grid = new QGridLayout(body());
+    grid->setContentsMargins(14, 8, 14, 8);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(zqEnableWatermarkChkBox, 0, 0, 1, 3);
+    grid->addWidget(zqWatermarkTextField, 1, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("Size"), body()), 2, 0);
+    grid->addWidget(zqWatermarkPopUp, 2, 1, 1, 2);
+    grid->addWidget(new QLabel(tr("Font"), body()), 3, 0);
+    grid->addWidget(zqFontListPopup, 3, 1, 1, 2);
+    grid->addWidget(new QLabel(tr("Colour"), body()), 4, 0);
+    grid->addWidget(zqWatermarkColorWell, 4, 1, Qt::AlignLeft);
+    grid->addWidget(new QLabel(tr("Position"), body()), 5, 0, Qt::AlignTop);
+    auto *positions = new QGridLayout;
+    positions->setSpacing(2);
+    zqWatermarkPossitionRadioGroup = makePositionGroup(body(), positions,
+                                                       {{0, 0, 0, tr("Top left")},
+                                                        {5, 0, 1, tr("Centre top")},
+                                                        {1, 0, 2, tr("Top right")},
+                                                        {4, 1, 1, tr("Centre")},
+                                                        {2, 2, 0, tr("Bottom left")},
+                                                        {6, 2, 1, tr("Centre bottom")},
+                                                        {3, 2, 2, tr("Bottom right")}});
+    grid->addLayout(positions, 5, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(new QLabel(tr("Opacity"), body()), 6, 0);
+    grid->addWidget(opacity.slider, 6, 1);
+    grid->addWidget(opacity.label, 6, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(7, 1);
+
+    connect(zqEnableWatermarkChkBox, &QCheckBox::clicked, this, &WatermarkSection::enableWatermarkAct);
+    connect(zqWatermarkTextField, &QLineEdit::textEdited, this, &WatermarkSection::watermarkTextEdited);
+    connect(zqWatermarkPopUp, &QComboBox::activated, this, &WatermarkSection::previewNeeded);
+    connect(zqFontListPopup, &QComboBox::activated, this, &WatermarkSection::previewNeeded);
+    connect(zqWatermarkColorWell, &ColorWell::colorChosen, this, &WatermarkSection::previewNeeded);
+    connect(zqWatermarkPossitionRadioGroup, &QButtonGroup::idClicked, this, &WatermarkSection::previewNeeded);
+    connect(opacity.slider, &UnitSlider::valueMoved, this, &WatermarkSection::previewNeeded);
+}
+
+void WatermarkSection::setFontFamilies(const QStringList &families, int startIndex)
+{
+    zqFontListPopup->clear();
+    zqFontListPopup->addItems(families);
+    zqFontListPopup->setCurrentIndex(startIndex);
+}
+
+void WatermarkSection::enableWatermarkAct()
+{
+    if (zqEnableWatermarkChkBox->isChecked()) {
+        light()->show();
+        zqWatermarkTextField->setFocus();
+    } else {
+        light()->hide();
+    }
+    Q_EMIT previewNeeded();
+}
+
+void WatermarkSection::watermarkTextEdited()
+{
+    // Typing switches the watermark on; clearing the text switches it off.
+    const bool on = !zqWatermarkTextField->text().isEmpty();
+    zqEnableWatermarkChkBox->setChecked(on);
+    light()->setVisible(on);
+    Q_EMIT previewNeeded();
+}
