@@ -280,8 +280,9 @@ AppSettings SettingsStore::load()
         // Kept beside the new file, so nothing the user had is lost.
         const QString aside = m_filePath + QStringLiteral(".unreadable");
         QFile::remove(aside);
-        QFile::copy(m_filePath, aside);
-        m_error = QStringLiteral("the settings file could not be read; a copy is kept at %1").arg(aside);
+        m_error = QFile::copy(m_filePath, aside)
+                      ? QStringLiteral("the settings file could not be read; a copy is kept at %1").arg(aside)
+                      : QStringLiteral("the settings file %1 could not be read").arg(m_filePath);
         qCWarning(lcSettings, "%s", qPrintable(m_error));
         return fallback;
     }
