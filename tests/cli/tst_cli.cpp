@@ -1,3 +1,4 @@
+#include "SettingsStore.h"
 #include "TestImages.h"
 
 #include <QtTest>
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void epsWithoutGhostscript();
     void overlaysAndTheirNotes();
     void helpAndVersion();
+    void savedSettingsDriveARun();
 
 private:
     QTemporaryDir m_dir;
@@ -213,6 +215,49 @@ void TestCli::helpAndVersion()
     const Run version = cli({"--version"});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.startsWith(QStringLiteral("pressmark-cli ")));
+}
+
+void TestCli::savedSettingsDriveARun()
+{
+    // What a user set up in the window: new names, width 120, PNG, the copyright cross in green.
+    QTemporaryDir config;
+    SettingsStore store(config.filePath("pressmark/pressmark.conf"));
+    AppSettings s = store.defaults();
+    s.fileCheckBoxSelected = 2;
+    s.titleField = QStringLiteral("Set");
+    s.checkBoxEnableEditSize = 1;
+    s.radioWidth = 1;
+    s.inputWidth = QStringLiteral("120");
+    s.fileFormatPopUp = 1;
+    s.copyrightLinesTag = 2;
+    s.copyrightColor = QColor(0, 255, 0);
+    s.copyrightOpacity = 1.0f;
+    QVERIFY(store.save(s));
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config.path());
+    QTemporaryDir out;
+    Run run = cli({"--settings", "-o", out.path(), m_b}, env);
+    QCOMPARE(run.exitCode, 0);
+    QStringList written = filesIn(out.path());
+    QCOMPARE(written.size(), 1);
+    QVERIFY2(written.first().startsWith("Set") && written.first().endsWith(".png"), qPrintable(written.first()));
+    QCOMPARE(TestImages::identify(out.filePath(written.first()), "%w %h"), QStringLiteral("120 180"));
+    const QImage result(out.filePath(written.first()));
+    QCOMPARE(result.pixel(60, 10), qRgb(0, 255, 0)); // the cross's vertical line
+
+    // Another settings file by name, and flags over it.
+    QTemporaryDir out2;
+    run = cli({"--settings", store.filePath(), "--format", "jpeg", "--naming", "keep", "-o", out2.path(), m_b});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(filesIn(out2.path()), QStringList {"beach.jpg"});
+    QCOMPARE(TestImages::identify(out2.filePath("beach.jpg"), "%w"), QStringLiteral("120"));
+
+    // A settings file that is not there is a usage error; nothing is written.
+    QTemporaryDir out3;
+    run = cli({"--settings=" + config.filePath("none.conf"), "-o", out3.path(), m_b});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(filesIn(out3.path()).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

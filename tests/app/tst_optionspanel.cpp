@@ -1,0 +1,559 @@
+#include "ColorWell.h"
+#include "FontList.h"
+#include "Overlays.h"
+#include "CopyrightSection.h"
+#include "LogoSection.h"
+#include "LogoWell.h"
+#include "MainWindow.h"
+#include "OptionsPanel.h"
+#include "OutputControls.h"
+#include "SectionPanel.h"
+#include "SettingsOptions.h"
+#include "SettingsStore.h"
+#include "TestImages.h"
+#include "TitleSizeSection.h"
+#include "UnitSlider.h"
+#include "WatermarkSection.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QSettings>
+#include <QToolButton>
+#include <QtTest>
+
+class TestOptions : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void namingIsOneChoice();
+    void resizeAndSides();
+    void titleLightRule();
+    void sizeFieldsTakeDigitsOnly();
+    void watermarkTextSwitchesTheWatermark();
+    void copyrightPatterns();
+    void opacityLabelsAndQuality();
+    void formatHidesQuality();
+    void accordionGeometry();
+    void logoWellRoads();
+    void logoWellRefusesOtherFiles();
+    void firstRunAndQuitWriteEveryKey();
+    void settingsRoundTripThroughTheWindow();
+    void loadOrderEffects();
+    void resetOpensTheLogoSection();
+    void corruptSettingsLoadWhatTheyCan();
+    void windowAndCommandLineAgree();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+static QList<int> tops(SectionPanel *panel)
+{
+    QList<int> out;
+    for (int i = 0; i < 4; ++i)
+        out << panel->targetFrame(SectionPanel::Section(i)).top();
+    return out;
+}
+
+static QList<int> heights(SectionPanel *panel)
+{
+    QList<int> out;
+    for (int i = 0; i < 4; ++i)
+        out << panel->targetFrame(SectionPanel::Section(i)).height();
+    return out;
+}
+
+static QStringList headerImages(SectionPanel *panel)
+{
+    QStringList out;
+    for (int i = 0; i < 4; ++i)
+        out << panel->section(SectionPanel::Section(i))->headerImage();
+    return out;
+}
+
+void TestOptions::initTestCase()
+{
+    TestImages::writeWithQt(TestImages::quadrants(60, 40), m_dir.filePath("a.png"), "png");
+    QImage blue(30, 30, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    TestImages::writeWithQt(blue, m_dir.filePath("b.png"), "png");
+    QFile eps(m_dir.filePath("c.eps"));
+    QVERIFY(eps.open(QIODevice::WriteOnly));
+    eps.write("%!PS-Adobe-3.0 EPSF-3.0\n");
+}
+
+void TestOptions::namingIsOneChoice()
+{
+    OptionsPanel panel;
+    TitleSizeSection *t = panel.titleAndSize();
+    t->checkBoxNew->click();
+    t->checkBoxNew->click(); // clicking the one that is on leaves it on
+    QVERIFY(t->checkBoxNew->isChecked());
+    QVERIFY(!t->checkBoxCurrent->isChecked() && !t->checkBoxCurrentNew->isChecked());
+    QVERIFY(t->titleField->isEnabled());
+    QCOMPARE(t->titleField->placeholderText(), QStringLiteral("Type new name here"));
+    t->titleField->setText(QStringLiteral("Trip"));
+    t->checkBoxCurrentNew->click();
+    QCOMPARE(t->titleField->text(), QStringLiteral("Trip"));
+    QCOMPARE(t->titleField->placeholderText(), QStringLiteral("Add text to current names"));
+    QCOMPARE(t->namingMode(), 3);
+    t->checkBoxCurrent->click();
+    QVERIFY(t->titleField->text().isEmpty());
+    QVERIFY(t->titleField->placeholderText().isEmpty());
+    QVERIFY(!t->titleField->isEnabled());
+    QCOMPARE(t->namingMode(), 1);
+}
+
+void TestOptions::resizeAndSides()
+{
+    OptionsPanel panel;
+    TitleSizeSection *t = panel.titleAndSize();
+    t->checkBoxEnableEditSize->click();
+    QVERIFY(t->radioWidth->isChecked() && t->radioWidth->isEnabled());
+    QVERIFY(t->inputWidth->isEnabled());
+    QCOMPARE(t->inputWidth->placeholderText(), QStringLiteral("Max 6000"));
+    QVERIFY(t->radioHeight->isEnabled() && !t->inputHeight->isEnabled());
+    t->inputWidth->setText(QStringLiteral("800"));
+    t->radioHeight->click();
+    QVERIFY(t->radioHeight->isChecked() && !t->radioWidth->isChecked());
+    QVERIFY(t->inputHeight->isEnabled() && !t->inputWidth->isEnabled());
+    QVERIFY(t->inputWidth->text().isEmpty());
+    t->radioHeight->click(); // clicking the chosen side keeps it
+    QVERIFY(t->radioHeight->isChecked());
+    t->inputHeight->setText(QStringLiteral("600"));
+    t->checkBoxEnableEditSize->click();
+    QVERIFY(!t->radioWidth->isChecked() && !t->radioHeight->isChecked());
+    QVERIFY(!t->radioWidth->isEnabled() && !t->radioHeight->isEnabled());
+    QVERIFY(t->inputWidth->text().isEmpty() && t->inputHeight->text().isEmpty());
+    t->checkBoxEnableEditSize->click(); // on again: the width side, empty
+    QVERIFY(t->radioWidth->isChecked() && t->inputWidth->text().isEmpty());
+    QVERIFY(!t->inputHeight->isEnabled());
+}
+
+void TestOptions::titleLightRule()
+{
+    OptionsPanel panel;
+    TitleSizeSection *t = panel.titleAndSize();
+    t->checkBoxCurrent->click();
+    QVERIFY(t->light()->isHidden());
+    t->checkBoxNew->click();
+    QVERIFY(!t->light()->isHidden());
+    t->checkBoxCurrent->click();
+    t->checkBoxEnableEditSize->click();
+    QVERIFY(!t->light()->isHidden());
+    t->checkBoxEnableEditSize->click();
+    QVERIFY(t->light()->isHidden());
+    t->checkBoxCurrentNew->click();
+    QVERIFY(!t->light()->isHidden());
+}
+
+void TestOptions::sizeFieldsTakeDigitsOnly()
+{
+    OptionsPanel panel;
+    QLineEdit *width = panel.titleAndSize()->inputWidth;
+    width->setEnabled(true);
+    QTest::keyClicks(width, "6000");
+    QCOMPARE(width->text(), QStringLiteral("6000"));
+    width->clear();
+    QTest::keyClicks(width, "6001");
+    QCOMPARE(width->text(), QStringLiteral("600"));
+    width->clear();
+    QTest::keyClicks(width, "12345");
+    QCOMPARE(width->text(), QStringLiteral("1234"));
+    width->clear();
+    QTest::keyClicks(width, "4x2-");
+    QCOMPARE(width->text(), QStringLiteral("42"));
+}
+
+void TestOptions::watermarkTextSwitchesTheWatermark()
+{
+    OptionsPanel panel;
+    QSignalSpy previews(&panel, &OptionsPanel::previewNeeded);
+    WatermarkSection *w = panel.watermark();
+    QTest::keyClicks(w->zqWatermarkTextField, "ab");
+    QVERIFY(w->zqEnableWatermarkChkBox->isChecked());
+    QVERIFY(!w->light()->isHidden());
+    QTest::keyClick(w->zqWatermarkTextField, Qt::Key_Backspace);
+    QVERIFY(w->zqEnableWatermarkChkBox->isChecked());
+    QTest::keyClick(w->zqWatermarkTextField, Qt::Key_Backspace);
+    QVERIFY(!w->zqEnableWatermarkChkBox->isChecked());
+    QVERIFY(w->light()->isHidden());
+    QCOMPARE(previews.count(), 4);
+    w->zqEnableWatermarkChkBox->click();
+    QVERIFY(!w->light()->isHidden());
+    QCOMPARE(previews.count(), 5);
+}
+
+void TestOptions::copyrightPatterns()
+{
+    OptionsPanel panel;
+    CopyrightSection *c = panel.copyright();
+    QVERIFY(!c->zqEnableCopyrightChkBox->isChecked());
+    c->patternButtons.at(2)->click(); // pattern 3 while off
+    QVERIFY(c->zqEnableCopyrightChkBox->isChecked());
+    QVERIFY(!c->light()->isHidden());
+    QCOMPARE(c->selectedTag(), 3);
+    QCOMPARE(c->patternImage(3), QStringLiteral("Copyright3_on"));
+    QCOMPARE(c->patternImage(1), QStringLiteral("Copyright1"));
+    c->zqEnableCopyrightChkBox->click(); // off: no cell, no chosen picture
+    QCOMPARE(c->selectedTag(), -1);
+    QVERIFY(c->light()->isHidden());
+    for (int tag = 1; tag <= 4; ++tag)
+        QVERIFY(!c->patternImage(tag).endsWith(QLatin1String("_on")));
+    c->zqEnableCopyrightChkBox->click(); // on again: pattern 1
+    QCOMPARE(c->selectedTag(), 1);
+    QCOMPARE(c->patternImage(1), QStringLiteral("Copyright1_on"));
+    QCOMPARE(panel.currentControls().copyrightPattern, 1);
+}
+
+void TestOptions::opacityLabelsAndQuality()
+{
+    OptionsPanel panel;
+    QSignalSpy previews(&panel, &OptionsPanel::previewNeeded);
+    UnitSlider *logo = panel.logo()->opacity.slider;
+    logo->setValue(456);
+    QCOMPARE(panel.logo()->opacity.label->text(), QStringLiteral("46 %"));
+    QCOMPARE(previews.count(), 1);
+    panel.watermark()->opacity.slider->setValue(1000);
+    QCOMPARE(panel.watermark()->opacity.label->text(), QStringLiteral("100 %"));
+
+    OutputControls *out = panel.output();
+    QVERIFY(out->zqJpgQualityValue->isHidden());
+    out->zqJpgQualitySlider->setSliderDown(true);
+    out->zqJpgQualitySlider->setValue(700);
+    QVERIFY(!out->zqJpgQualityValue->isHidden());
+    QCOMPARE(out->zqJpgQualityValue->text(), QStringLiteral("70 %"));
+    out->zqJpgQualitySlider->setSliderDown(false); // let go
+    QVERIFY(out->zqJpgQualityValue->isHidden());
+    QCOMPARE(previews.count(), 2); // quality does not touch the preview
+    out->zqJpgQualitySlider->setValue(650); // a key step: shown, then hidden once it rests
+    QVERIFY(!out->zqJpgQualityValue->isHidden());
+    QTRY_VERIFY(out->zqJpgQualityValue->isHidden());
+}
+
+void TestOptions::formatHidesQuality()
+{
+    OptionsPanel panel;
+    panel.show();
+    OutputControls *out = panel.output();
+    for (int index : {1, 2, 3, 0}) {
+        out->zqFileFormatPopUp->setCurrentIndex(index);
+        out->popUpButtonAct();
+        QCOMPARE(out->zqJpgQualitySlider->isHidden(), index != 0);
+        QCOMPARE(out->zqJpgQualityLabel->isHidden(), index != 0);
+    }
+}
+
+void TestOptions::accordionGeometry()
+{
+    OptionsPanel options;
+    SectionPanel *panel = options.sections();
+    panel->setAnimated(false);
+    options.show();
+    const QList<int> closedTops = {0, 32, 64, 96};
+    const QList<int> allClosed = {32, 32, 32, 32};
+    const QStringList noneOpen(4, QStringLiteral("btnOpen"));
+    QCOMPARE(tops(panel), closedTops);
+    QCOMPARE(heights(panel), allClosed);
+
+    panel->titleNsizeBtnAct();
+    QCOMPARE(tops(panel), (QList<int> {0, 236, 268, 300}));
+    QCOMPARE(headerImages(panel), (QStringList {"btnClose", "btnOpen", "btnOpen", "btnOpen"}));
+    QVERIFY(!options.titleAndSize()->inputWidth->isHidden());
+    panel->logoBtnAct(); // closes the title section in the same move
+    QCOMPARE(tops(panel), (QList<int> {0, 32, 316, 348}));
+    QCOMPARE(heights(panel), (QList<int> {32, 284, 32, 32}));
+    QVERIFY(options.titleAndSize()->inputWidth->isHidden());
+    QCOMPARE(panel->openSectionCode(), 2);
+    panel->logoBtnAct(true); // keep it open: nothing moves
+    QCOMPARE(tops(panel), (QList<int> {0, 32, 316, 348}));
+    QCOMPARE(panel->openSectionCode(), 2);
+    panel->watermarkBtnAct();
+    QCOMPARE(tops(panel), (QList<int> {0, 32, 64, 370}));
+    QCOMPARE(heights(panel), (QList<int> {32, 32, 306, 32}));
+    panel->copyrightBtnAct();
+    QCOMPARE(tops(panel), closedTops);
+    QCOMPARE(heights(panel), (QList<int> {32, 32, 32, 274}));
+    QCOMPARE(headerImages(panel), (QStringList {"btnOpen", "btnOpen", "btnOpen", "btnClose"}));
+    panel->copyrightBtnAct(); // the second click closes it
+    QCOMPARE(heights(panel), allClosed);
+    QCOMPARE(headerImages(panel), noneOpen);
+    QCOMPARE(panel->openSectionCode(), 0);
+    panel->logoBtnAct();
+    panel->logoBtnAct();
+    QCOMPARE(tops(panel), closedTops);
+    QCOMPARE(headerImages(panel), noneOpen);
+
+    // Animated: the frames arrive where the rule says.
+    panel->setAnimated(true);
+    options.sections()->section(SectionPanel::Watermark)->headerButton()->click();
+    QTRY_COMPARE(panel->section(SectionPanel::Copyright)->geometry().top(), 64 + 306);
+    QCOMPARE(panel->section(SectionPanel::Watermark)->geometry().height(), 306);
+}
+
+void TestOptions::logoWellRoads()
+{
+    OptionsPanel panel;
+    LogoSection *logo = panel.logo();
+    QSignalSpy previews(&panel, &OptionsPanel::previewNeeded);
+
+    QMimeData three;
+    three.setUrls({QUrl::fromLocalFile(m_dir.filePath("a.png")), QUrl::fromLocalFile(m_dir.filePath("b.png")),
+                   QUrl::fromLocalFile(m_dir.filePath("b.png"))});
+    QVERIFY(logo->logoWell->acceptDrop(&three));
+    QCOMPARE(logo->logoWell->logo().size(), QSize(60, 40)); // the first file only
+    QVERIFY(logo->zqEnableLogoChkBox->isChecked());
+    QVERIFY(!logo->light()->isHidden());
+    QCOMPARE(previews.count(), 1);
+
+    // Picture data from another program, with the option switched off before.
+    logo->zqEnableLogoChkBox->click();
+    QVERIFY(logo->light()->isHidden());
+    QMimeData data;
+    QImage red(9, 9, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    TestImages::writeWithQt(red, m_dir.filePath("red.png"), "png");
+    data.setData(QStringLiteral("image/png"), TestImages::readFile(m_dir.filePath("red.png")));
+    QVERIFY(logo->logoWell->acceptDrop(&data));
+    QCOMPARE(logo->logoWell->logo().size(), QSize(9, 9));
+    QVERIFY(logo->zqEnableLogoChkBox->isChecked() && !logo->light()->isHidden());
+
+    // Data that does not decode: no logo, the option still on; a conversion then draws none.
+    QMimeData broken;
+    broken.setData(QStringLiteral("image/tiff"), QByteArray("II*\0garbage", 11));
+    QVERIFY(logo->logoWell->acceptDrop(&broken));
+    QVERIFY(logo->logoWell->logo().isNull());
+    QVERIFY(logo->zqEnableLogoChkBox->isChecked());
+    QVERIFY(!ConversionOptions::fromControls(panel.currentControls()).logoActive());
+
+    // Neither files nor pictures: nothing happens.
+    QMimeData text;
+    text.setText(QStringLiteral("hello"));
+    QVERIFY(!logo->logoWell->acceptDrop(&text));
+    QCOMPARE(previews.count(), 4); // three logos set and one switch-off
+}
+
+void TestOptions::logoWellRefusesOtherFiles()
+{
+    MainWindow window;
+    LogoWell *well = window.options()->logo()->logoWell;
+    const QImage before = well->logo();
+    for (const QString &name : {QStringLiteral("c.eps"), QStringLiteral("a.Png")}) {
+        QFile::copy(m_dir.filePath("a.png"), m_dir.filePath("a.Png"));
+        QMimeData drop;
+        drop.setUrls({QUrl::fromLocalFile(m_dir.filePath(name))});
+        QVERIFY(!well->acceptDrop(&drop));
+        QCOMPARE(well->logo(), before);
+        auto *box = window.findChild<QMessageBox *>();
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), QStringLiteral("File Reading Error"));
+        QCOMPARE(box->text(), QStringLiteral("Sorry, this type of file is incompatible! \n\nFailed to open the "
+                                             "file at:\n\"%1\"")
+                                  .arg(m_dir.filePath(name)));
+        QCOMPARE(box->buttons().size(), 1);
+        delete box;
+    }
+}
+
+void TestOptions::firstRunAndQuitWriteEveryKey()
+{
+    SettingsStore store(m_dir.filePath("first/pressmark.conf"));
+    {
+        MainWindow window;
+        window.useSettings(&store);
+        OptionsPanel *o = window.options();
+        QVERIFY(o->titleAndSize()->checkBoxCurrent->isChecked());
+        QCOMPARE(o->output()->zqFileFormatPopUp->currentIndex(), 0);
+        QCOMPARE(o->output()->zqJpgQualitySlider->floatValue(), 0.85f);
+        QCOMPARE(o->logo()->logoWell->logo().size(), shippedLogo().size());
+        QCOMPARE(o->watermark()->zqFontListPopup->currentIndex(),
+                 defaultFontIndex(installedFontFamilies(), resolvedWatermarkFamily(QString())));
+        QCOMPARE(o->logo()->opacity.label->text(), QStringLiteral("80 %"));
+        QCOMPARE(o->copyright()->opacity.label->text(), QStringLiteral("25 %"));
+        QVERIFY(!QFile::exists(store.filePath()));
+        window.close();
+    }
+    QSettings written(store.filePath(), QSettings::IniFormat);
+    for (const char *key : kSettingsKeys)
+        QVERIFY2(written.contains(QLatin1String(key)), key);
+    QVERIFY(!written.value("zqLogoImage").toByteArray().isEmpty()); // the shipped logo, kept
+}
+
+void TestOptions::settingsRoundTripThroughTheWindow()
+{
+    // A user's session: every control moved through its handler.
+    SettingsStore store(m_dir.filePath("session/pressmark.conf"));
+    AppSettings first;
+    {
+        MainWindow window;
+        window.useSettings(&store);
+        OptionsPanel *o = window.options();
+        o->titleAndSize()->checkBoxCurrentNew->click();
+        o->titleAndSize()->titleField->setText(QStringLiteral("-web"));
+        o->titleAndSize()->checkBoxEnableEditSize->click();
+        o->titleAndSize()->radioHeight->click();
+        o->titleAndSize()->inputHeight->setText(QStringLiteral("1080"));
+        QMimeData drop;
+        drop.setUrls({QUrl::fromLocalFile(m_dir.filePath("b.png"))});
+        o->logo()->logoWell->acceptDrop(&drop);
+        o->logo()->opacity.slider->setValue(333);
+        o->logo()->zqLogoPopUp->setCurrentIndex(2);
+        o->logo()->zqLogoPossitionRadioGroup->button(4)->click();
+        QTest::keyClicks(o->watermark()->zqWatermarkTextField, "© me");
+        o->watermark()->zqWatermarkPopUp->setCurrentIndex(3);
+        o->watermark()->zqWatermarkColorWell->setColor(QColor(200, 10, 10));
+        o->watermark()->zqWatermarkPossitionRadioGroup->button(5)->click();
+        o->copyright()->patternButtons.at(3)->click();
+        o->copyright()->zqCopyrightColorWell->setColor(QColor(0, 0, 0, 200));
+        o->output()->zqFileFormatPopUp->setCurrentIndex(1);
+        o->output()->popUpButtonAct();
+        window.zoomSlider()->setValue(720);
+        o->sections()->setAnimated(false);
+        o->sections()->watermarkBtnAct();
+        first = o->captureSettings();
+        window.close();
+    }
+    const AppSettings stored = store.load();
+    QCOMPARE(stored.menuBarOpened, 3);
+    QCOMPARE(stored.fileCheckBoxSelected, 3);
+    QCOMPARE(stored.radioHeight, 1);
+    QCOMPARE(stored.inputHeight, QStringLiteral("1080"));
+    QCOMPARE(stored.copyrightLinesTag, 4);
+    QCOMPARE(stored.zoom, 0.72f);
+    QCOMPARE(stored.logoImage->size(), QSize(30, 30));
+
+    // The next start shows the same controls, and saving again changes nothing.
+    MainWindow again;
+    again.useSettings(&store);
+    AppSettings second = again.options()->captureSettings();
+    second.zoom = again.zoomSlider()->floatValue();
+    first.zoom = 0.72f;
+    QVERIFY(second == first);
+    QVERIFY(!again.options()->titleAndSize()->inputWidth->isEnabled());
+    QCOMPARE(again.options()->sections()->openSectionCode(), 3);
+}
+
+void TestOptions::loadOrderEffects()
+{
+    const QString file = m_dir.filePath("order.conf");
+    {
+        QSettings s(file, QSettings::IniFormat);
+        s.setValue("zqLightTitleAndSize", 0); // overruled by the resize handler
+        s.setValue("fileCheckBoxSelected", 1);
+        s.setValue("titleField", "kept in the file only");
+        s.setValue("checkBoxEnableEditSize", 0);
+        s.setValue("inputWidth", "640");
+        s.setValue("inputHeight", "480");
+        s.setValue("zqEnableCopyrightChkBox", 0);
+        s.setValue("zqLightCopyright", 1);
+        s.setValue("zqSelectedCopyrightLinesMAtrix", 2);
+        s.setValue("zqSliderCopyrightOpacity", "0.25");
+        s.setValue("zqWatermarkColorWell", QByteArray("#ff336699"));
+        s.setValue("menuBarOpened", 9);
+    }
+    SettingsStore store(file);
+    MainWindow window;
+    window.useSettings(&store);
+    OptionsPanel *o = window.options();
+    TitleSizeSection *t = o->titleAndSize();
+    QVERIFY(t->titleField->text().isEmpty()); // current names empty it again
+    QVERIFY(!t->radioWidth->isChecked() && !t->radioWidth->isEnabled());
+    QCOMPARE(t->inputWidth->text(), QStringLiteral("640")); // written back into disabled fields
+    QCOMPARE(t->inputHeight->text(), QStringLiteral("480"));
+    QVERIFY(!t->inputWidth->isEnabled());
+    QVERIFY(t->light()->isHidden());
+    QVERIFY(o->copyright()->zqEnableCopyrightChkBox->isChecked()); // pattern 2's handler
+    QVERIFY(!o->copyright()->light()->isHidden());
+    QCOMPARE(o->copyright()->patternImage(2), QStringLiteral("Copyright2_on"));
+    QCOMPARE(o->copyright()->opacity.label->text(), QStringLiteral("25 %"));
+    QCOMPARE(o->copyright()->zqCopyrightColorWell->color(), QColor(0x33, 0x66, 0x99)); // the watermark's
+    QCOMPARE(o->sections()->openSectionCode(), 0);
+}
+
+void TestOptions::resetOpensTheLogoSection()
+{
+    SettingsStore store(m_dir.filePath("reset/pressmark.conf"));
+    AppSettings mine = store.defaults();
+    mine.menuBarOpened = 1;
+    mine.fileFormatPopUp = 2;
+    QImage logo(5, 5, QImage::Format_ARGB32);
+    logo.fill(Qt::green);
+    mine.logoImage = logo;
+    QVERIFY(store.save(mine));
+    MainWindow window;
+    window.options()->sections()->setAnimated(false);
+    window.useSettings(&store);
+    QCOMPARE(window.options()->sections()->openSectionCode(), 1);
+    QCOMPARE(window.options()->logo()->logoWell->logo().size(), QSize(5, 5));
+    window.options()->resetButton()->click();
+    QCOMPARE(window.options()->sections()->openSectionCode(), 2);
+    QCOMPARE(window.options()->output()->zqFileFormatPopUp->currentIndex(), 0);
+    QCOMPARE(window.options()->logo()->logoWell->logo().size(), shippedLogo().size());
+    QCOMPARE(store.load(), store.defaults());
+}
+
+void TestOptions::corruptSettingsLoadWhatTheyCan()
+{
+    const QString file = m_dir.filePath("corrupt.conf");
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write("[General]\nzqFileFormatPopUp=42\nzqLogoPossitionRadioGroup=x\nzqWatermarkPopUp=2\n"
+              "zqFontListPopup=100000\nmenuBarOpened=-3\nzqZoomSlider=inf\n");
+    out.close();
+    SettingsStore store(file);
+    MainWindow window;
+    window.useSettings(&store);
+    OptionsPanel *o = window.options();
+    QCOMPARE(o->output()->zqFileFormatPopUp->currentIndex(), 0);
+    QCOMPARE(o->logo()->zqLogoPossitionRadioGroup->checkedId(), store.defaults().logoPosition);
+    QCOMPARE(o->watermark()->zqWatermarkPopUp->currentIndex(), 2);
+    QVERIFY(o->watermark()->zqFontListPopup->currentIndex() >= 0);
+    QCOMPARE(window.zoomSlider()->floatValue(), 0.5f);
+}
+
+void TestOptions::windowAndCommandLineAgree()
+{
+    SettingsStore store(m_dir.filePath("agree/pressmark.conf"));
+    AppSettings s = store.defaults();
+    s.fileCheckBoxSelected = 2;
+    s.titleField = QStringLiteral("Set");
+    s.checkBoxEnableEditSize = 1;
+    s.radioWidth = 1;
+    s.inputWidth = QStringLiteral("300");
+    s.enableWatermark = 1;
+    s.watermarkText = QStringLiteral("W");
+    s.watermarkPopUp = 0;
+    s.copyrightLinesTag = 3;
+    s.copyrightColor.reset();
+    s.watermarkColor = QColor(1, 2, 3);
+    s.fileFormatPopUp = 1;
+    QVERIFY(store.save(s));
+
+    MainWindow window;
+    window.useSettings(&store);
+    const ConversionOptions gui = window.currentOptions();
+    const ConversionOptions cli = ConversionOptions::fromControls(optionControlsFromSettings(
+        store.load(), installedFontFamilies(), resolvedWatermarkFamily(QString())));
+    QCOMPARE(gui.newNameState, cli.newNameState);
+    QCOMPARE(gui.title, cli.title);
+    QCOMPARE(gui.textFieldWidth, 300);
+    QCOMPARE(cli.textFieldWidth, 300);
+    QCOMPARE(gui.watermarkDivisionTimes, 80);
+    QCOMPARE(cli.watermarkDivisionTimes, 80);
+    QCOMPARE(gui.watermarkFont, cli.watermarkFont);
+    QCOMPARE(gui.enableCopyrightState, 1);
+    QCOMPARE(cli.enableCopyrightState, 1);
+    QCOMPARE(gui.copyrightPattern, cli.copyrightPattern);
+    QCOMPARE(gui.copyrightColor, QColor(1, 2, 3));
+    QCOMPARE(cli.copyrightColor, QColor(1, 2, 3));
+    QCOMPARE(gui.formatIndex, cli.formatIndex);
+    QCOMPARE(gui.jpegQuality, cli.jpegQuality);
+    QCOMPARE(gui.logoImgWidth, cli.logoImgWidth);
+}
+
+QTEST_MAIN(TestOptions)
+#include "tst_optionspanel.moc"
