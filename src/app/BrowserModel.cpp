@@ -1,6 +1,7 @@
 #include "BrowserModel.h"
 
 #include "ImageListModel.h"
+#include "BackgroundPool.h"
 #include "ImagePipeline.h"
 #include "Thumbnails.h"
 
@@ -42,7 +43,7 @@ void BrowserModel::request(const QString &path) const
         return;
     m_pending.insert(path);
     QPointer<BrowserModel> self(const_cast<BrowserModel *>(this));
-    QThreadPool::globalInstance()->start([self, path] {
+    backgroundPool()->start([self, path] {
         const QImage thumbnail = makeThumbnail(path, kThumbnailSide);
         QMetaObject::invokeMethod(
             self,
@@ -80,7 +81,7 @@ void BrowserModel::showPreview(int row, const ConversionOptions &options)
     const quint64 generation = ++*m_previewGeneration;
     const auto current = m_previewGeneration;
     QPointer<BrowserModel> self(this);
-    QThreadPool::globalInstance()->start([self, path, previewOptions, generation, current, row] {
+    backgroundPool()->start([self, path, previewOptions, generation, current, row] {
         if (current->load() != generation)
             return; // superseded before it started
         // Drawn small from a reduced decode: a 24-megapixel photo costs a fraction of a conversion.

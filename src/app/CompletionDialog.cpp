@@ -1,12 +1,13 @@
 #include "CompletionDialog.h"
 
+#include "SkinImages.h"
+
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -17,10 +18,10 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     setWindowTitle(tr("Conversion finished"));
     setWindowModality(Qt::WindowModal);
     auto *icon = new QLabel(this);
-    icon->setPixmap(
-        style()
-            ->standardIcon(report.cancelled ? QStyle::SP_MessageBoxWarning : QStyle::SP_DialogApplyButton)
-            .pixmap(48, 48));
+    const QString image = report.cancelled ? QStringLiteral("Attention") : QStringLiteral("done");
+    icon->setObjectName(QStringLiteral("notificationImage"));
+    icon->setProperty("imageName", image);
+    icon->setPixmap(skinPixmap(image, QSize(48, 48), devicePixelRatioF()));
     m_headline = new QLabel(report.cancelled ? QStringLiteral("Image Conversion Canceled!")
                                              : QStringLiteral("Image Conversion Completed!"),
                             this);

@@ -1,5 +1,6 @@
 #include "ConversionController.h"
 
+#include "BackgroundPool.h"
 #include "ConversionRunner.h"
 
 #include <QEventLoop>
@@ -42,7 +43,7 @@ void ConversionController::start(const ConversionJob &job)
             Qt::QueuedConnection);
     });
     ConversionRunner *runner = m_runner.get();
-    m_watcher.setFuture(QtConcurrent::run([runner] { return runner->run(); }));
+    m_watcher.setFuture(QtConcurrent::run(backgroundPool(), [runner] { return runner->run(); }));
 }
 
 void ConversionController::cancel()

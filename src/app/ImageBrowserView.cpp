@@ -20,6 +20,12 @@ ImageBrowserView::ImageBrowserView(ImageListModel *list, QWidget *parent) : QLis
     setUniformItemSizes(true);
     setWordWrap(true);
     setSpacing(8);
+    // The window's backdrop shows through.
+    QPalette clear = palette();
+    clear.setColor(QPalette::Base, Qt::transparent);
+    setPalette(clear);
+    viewport()->setAutoFillBackground(false);
+    setFrameShape(QFrame::NoFrame);
     setZoom(0.5);
 }
 
@@ -66,18 +72,23 @@ void ImageBrowserView::dragMoveEvent(QDragMoveEvent *event)
 
 void ImageBrowserView::dropEvent(QDropEvent *event)
 {
-    const int row = dropRow(event->position().toPoint());
-    if (event->source() == this) {
-        m_list->moveEntries(selectedRows(), row);
-    } else {
-        QStringList paths;
-        for (const QUrl &url : event->mimeData()->urls())
-            if (url.isLocalFile())
-                paths << url.toLocalFile();
-        m_list->insertDropped(paths, row);
-    }
+    performDrop(event->mimeData(), event->position().toPoint(), event->source() == this);
     event->setDropAction(Qt::CopyAction); // the view must not remove anything itself
     event->accept();
+}
+
+void ImageBrowserView::performDrop(const QMimeData *data, const QPoint &position, bool fromThisView)
+{
+    const int row = dropRow(position);
+    if (fromThisView) {
+        m_list->moveEntries(selectedRows(), row);
+        return;
+    }
+    QStringList paths;
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    m_list->insertDropped(paths, row);
 }
 
 void ImageBrowserView::keyPressEvent(QKeyEvent *event)

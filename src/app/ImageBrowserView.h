@@ -3,6 +3,7 @@
 #include <QListView>
 
 class ImageListModel;
+class QMimeData;
 
 // The image browser: thumbnails in a grid. Files dropped from a file manager enter the list
 // at the gap they are dropped on; cells dragged within it move there; Delete removes the
@@ -15,6 +16,9 @@ public:
     // Zoom 0.0 to 1.0: the smallest to the largest thumbnails.
     void setZoom(double zoom);
     QList<int> selectedRows() const;
+    // A drop at a viewport position: the selection moves there when the drag came from this
+    // view, files are inserted there otherwise.
+    void performDrop(const QMimeData *data, const QPoint &position, bool fromThisView);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;

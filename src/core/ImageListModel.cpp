@@ -1,4 +1,5 @@
 #include "ImageListModel.h"
+#include "BackgroundPool.h"
 
 #include "InputFiles.h"
 
@@ -38,7 +39,7 @@ void ImageListModel::addToCache(const QString &path)
     // Read on the thread pool, so adding hundreds of files keeps the window responsive; a path
     // added again is read again and replaces what was cached for it.
     QPointer<ImageListModel> self(this);
-    QThreadPool::globalInstance()->start([self, path] {
+    backgroundPool()->start([self, path] {
         const SourceMetadata metadata = SourceMetadata::read(path);
         QMetaObject::invokeMethod(
             self,

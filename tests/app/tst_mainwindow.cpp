@@ -9,6 +9,7 @@
 #include "TestImages.h"
 
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -28,6 +29,8 @@ private Q_SLOTS:
     void secondLaunchHandsOverItsFiles();
     void quittingDuringARunWaitsForIt();
     void deleteKeyRemovesTheSelection();
+    void draggingReordersAndDropsInsert();
+    void completionImages();
 
 private:
     QStringList photos(int count);
@@ -198,6 +201,55 @@ void TestMainWindow::deleteKeyRemovesTheSelection()
     QCOMPARE(window.imageList()->rowCount(), 3);
     QCOMPARE(window.imageList()->indexSelected(), 0);
     QCOMPARE(window.countLabel()->text(), QStringLiteral("3 images"));
+}
+
+
+void TestMainWindow::draggingReordersAndDropsInsert()
+{
+    MainWindow window;
+    window.resize(1000, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList files;
+    for (const char *name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "new one.jpg"}) {
+        QFile::copy(m_dir.filePath("photo.jpg"), m_dir.filePath(name));
+        files << m_dir.filePath(name);
+    }
+    window.openFiles(files.mid(0, 4));
+    ImageBrowserView *view = window.browser();
+    QAbstractItemModel *model = view->model();
+    view->selectionModel()->select(model->index(0, 0), QItemSelectionModel::ClearAndSelect);
+    // Dragged onto the right half of the third cell: it lands after it.
+    const QRect third = view->visualRect(model->index(2, 0));
+    view->performDrop(nullptr, QPoint(third.right() - 2, third.center().y()), true);
+    QStringList names;
+    for (const QString &path : window.imageList()->paths())
+        names << QFileInfo(path).fileName();
+    QCOMPARE(names, (QStringList {"b.jpg", "c.jpg", "a.jpg", "d.jpg"}));
+
+    // A file from the file manager dropped on the left half of the second cell goes before it.
+    QMimeData drop;
+    drop.setUrls({QUrl::fromLocalFile(files.at(4))});
+    const QRect second = view->visualRect(model->index(1, 0));
+    view->performDrop(&drop, QPoint(second.left() + 2, second.center().y()), false);
+    QCOMPARE(QFileInfo(window.imageList()->paths().at(1)).fileName(), QStringLiteral("new one.jpg"));
+    QCOMPARE(window.imageList()->rowCount(), 5);
+}
+
+void TestMainWindow::completionImages()
+{
+    ConversionReport done;
+    done.files.resize(1);
+    CompletionDialog finished(done, m_dir.path(), nullptr);
+    auto *image = finished.findChild<QLabel *>(QStringLiteral("notificationImage"));
+    QCOMPARE(image->property("imageName").toString(), QStringLiteral("done"));
+    QVERIFY(!image->pixmap().isNull());
+    ConversionReport cancelled = done;
+    cancelled.cancelled = true;
+    CompletionDialog stopped(cancelled, m_dir.path(), nullptr);
+    image = stopped.findChild<QLabel *>(QStringLiteral("notificationImage"));
+    QCOMPARE(image->property("imageName").toString(), QStringLiteral("Attention"));
+    QVERIFY(!image->pixmap().isNull());
 }
 
 QTEST_MAIN(TestMainWindow)
