@@ -56,5 +56,12 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     if (!lines.isEmpty())
         layout->addWidget(new QLabel(tr("These files were not converted:"), this));
     layout->addWidget(m_failures);
+    // What the run says once about itself (a font substituted, a logo switched on without a picture).
+    if (!report.notes.isEmpty()) {
+        auto *notes = new QLabel(report.notes.join(QLatin1Char('\n')), this);
+        notes->setObjectName(QStringLiteral("runNotes"));
+        notes->setWordWrap(true);
+        layout->addWidget(notes);
+    }
     layout->addWidget(buttons);
 }

@@ -244,11 +244,14 @@ void TestMainWindow::completionImages()
     auto *image = finished.findChild<QLabel *>(QStringLiteral("notificationImage"));
     QCOMPARE(image->property("imageName").toString(), QStringLiteral("done"));
     QVERIFY(!image->pixmap().isNull());
+    QVERIFY(!finished.findChild<QLabel *>(QStringLiteral("runNotes")));
     ConversionReport cancelled = done;
     cancelled.cancelled = true;
+    cancelled.notes << QStringLiteral("the logo is on but there is no logo picture; no logo is drawn");
     CompletionDialog stopped(cancelled, m_dir.path(), nullptr);
     image = stopped.findChild<QLabel *>(QStringLiteral("notificationImage"));
     QCOMPARE(image->property("imageName").toString(), QStringLiteral("Attention"));
+    QCOMPARE(stopped.findChild<QLabel *>(QStringLiteral("runNotes"))->text(), cancelled.notes.first());
     QVERIFY(!image->pixmap().isNull());
 }
 
