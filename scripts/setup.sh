@@ -21,6 +21,11 @@ if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then
   packages+=(libvips-tools time lomiri-wallpapers-20.04)
 fi
 
+if [ "${PRESSMARK_DOCS:-0}" = 1 ]; then
+  # a virtual X server for the screenshots under docs/ (ImageMagick grabs them)
+  packages+=(xvfb)
+fi
+
 if [ "${PRESSMARK_FUZZ:-0}" = 1 ]; then
   # libFuzzer and the sanitizers' runtimes
   packages+=(clang libclang-rt-14-dev)

@@ -29,15 +29,15 @@ LogoSection::LogoSection(QWidget *parent) : OptionSection(tr("Logo"), 284, paren
     grid->addWidget(logoWell, 1, 0, 3, 1);
     grid->addWidget(zqBtnChooseLogo, 1, 1, 1, 2);
     grid->addWidget(new QLabel(tr("Position"), body()), 2, 1, 1, 2, Qt::AlignBottom);
-    auto *positions = new QGridLayout;
-    positions->setSpacing(2);
-    zqLogoPossitionRadioGroup = makePositionGroup(body(), positions,
+    QWidget *positions = nullptr;
+    zqLogoPossitionRadioGroup = makePositionGroup(body(),
                                                   {{0, 0, 0, tr("Top left")},
                                                    {1, 0, 2, tr("Top right")},
                                                    {4, 1, 1, tr("Centre")},
                                                    {2, 2, 0, tr("Bottom left")},
-                                                   {3, 2, 2, tr("Bottom right")}});
-    grid->addLayout(positions, 3, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+                                                   {3, 2, 2, tr("Bottom right")}},
+                                                  &positions);
+    grid->addWidget(positions, 3, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(new QLabel(tr("Size"), body()), 4, 0);
     grid->addWidget(zqLogoPopUp, 4, 1, 1, 2);
     grid->addWidget(new QLabel(tr("Opacity"), body()), 5, 0);

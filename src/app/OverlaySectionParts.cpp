@@ -4,15 +4,26 @@
 #include "UnitSlider.h"
 
 #include <QAbstractButton>
+#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
 
-QButtonGroup *makePositionGroup(QWidget *parent, QGridLayout *grid, const QList<PositionCell> &cells)
+QButtonGroup *makePositionGroup(QWidget *parent, const QList<PositionCell> &cells, QWidget **box)
 {
+    auto *picture = new QFrame(parent);
+    picture->setFrameShape(QFrame::StyledPanel);
+    picture->setFrameShadow(QFrame::Sunken);
+    picture->setAutoFillBackground(true);
+    picture->setBackgroundRole(QPalette::Base);
+    picture->setFixedSize(96, 66);
+    auto *grid = new QGridLayout(picture);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setSpacing(0);
+    *box = picture;
     auto *group = new QButtonGroup(parent);
     for (const PositionCell &cell : cells) {
-        auto *radio = new QRadioButton(parent);
+        auto *radio = new QRadioButton(picture);
         radio->setToolTip(cell.name);
         radio->setAccessibleName(cell.name);
         group->addButton(radio, cell.tag);

@@ -36,17 +36,17 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
     grid->addWidget(new QLabel(tr("Colour"), body()), 4, 0);
     grid->addWidget(zqWatermarkColorWell, 4, 1, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Position"), body()), 5, 0, Qt::AlignTop);
-    auto *positions = new QGridLayout;
-    positions->setSpacing(2);
-    zqWatermarkPossitionRadioGroup = makePositionGroup(body(), positions,
+    QWidget *positions = nullptr;
+    zqWatermarkPossitionRadioGroup = makePositionGroup(body(),
                                                        {{0, 0, 0, tr("Top left")},
                                                         {5, 0, 1, tr("Centre top")},
                                                         {1, 0, 2, tr("Top right")},
                                                         {4, 1, 1, tr("Centre")},
                                                         {2, 2, 0, tr("Bottom left")},
                                                         {6, 2, 1, tr("Centre bottom")},
-                                                        {3, 2, 2, tr("Bottom right")}});
-    grid->addLayout(positions, 5, 1, 1, 2, Qt::AlignLeft);
+                                                        {3, 2, 2, tr("Bottom right")}},
+                                                  &positions);
+    grid->addWidget(positions, 5, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Opacity"), body()), 6, 0);
     grid->addWidget(opacity.slider, 6, 1);
     grid->addWidget(opacity.label, 6, 2);
