@@ -7,7 +7,7 @@ packages=(
   # build
   build-essential cmake pkg-config
   # core: Qt 6 with its image plugins, metadata, colour, codecs
-  qt6-base-dev qt6-image-formats-plugins qt6-svg-dev
+  qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libxcb1-dev
   libexiv2-dev liblcms2-dev libjpeg62-turbo-dev libpng-dev libtiff-dev
   libgif-dev libimagequant-dev
   # fonts for text rendering and EPS rendering (later inputs)
@@ -23,7 +23,7 @@ fi
 
 if [ "${PRESSMARK_DOCS:-0}" = 1 ]; then
   # a virtual X server for the screenshots under docs/ (ImageMagick grabs them)
-  packages+=(xvfb)
+  packages+=(xvfb xcompmgr)
 fi
 
 if [ "${PRESSMARK_FUZZ:-0}" = 1 ]; then

@@ -6,7 +6,7 @@
 
 ColorWell::ColorWell(QWidget *parent) : QPushButton(parent)
 {
-    setFixedSize(44, 24);
+    setFixedSize(64, 34);
     setToolTip(tr("Choose the colour"));
     connect(this, &QPushButton::clicked, this, &ColorWell::choose);
 }
@@ -33,7 +33,7 @@ void ColorWell::paintEvent(QPaintEvent *event)
 {
     QPushButton::paintEvent(event);
     QPainter painter(this);
-    const QRect swatch = rect().adjusted(6, 5, -6, -5);
+    const QRect swatch = rect().adjusted(8, 8, -8, -8);
     painter.fillRect(swatch, m_color);
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(swatch.adjusted(0, 0, -1, -1));

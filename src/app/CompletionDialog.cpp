@@ -13,10 +13,10 @@
 
 CompletionDialog::CompletionDialog(const ConversionReport &report, const QString &outputFolder,
                                    QWidget *parent)
-    : QDialog(parent)
+    : SheetDialog(parent)
 {
     setWindowTitle(tr("Conversion finished"));
-    setWindowModality(Qt::WindowModal);
+    setMinimumWidth(420);
     auto *icon = new QLabel(this);
     const QString image = report.cancelled ? QStringLiteral("Attention") : QStringLiteral("done");
     icon->setObjectName(QStringLiteral("notificationImage"));

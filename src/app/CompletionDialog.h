@@ -2,7 +2,7 @@
 
 #include "ConversionJob.h"
 
-#include <QDialog>
+#include "SheetDialog.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -10,7 +10,7 @@ class QPushButton;
 
 // The report at the end of a run: completed or cancelled, the count after a cancel, and the
 // inputs that produced no output, each with its reason. It can open the output folder.
-class CompletionDialog : public QDialog {
+class CompletionDialog : public SheetDialog {
     Q_OBJECT
 public:
     CompletionDialog(const ConversionReport &report, const QString &outputFolder, QWidget *parent);

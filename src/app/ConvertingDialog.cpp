@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ConvertingDialog::ConvertingDialog(int total, QWidget *parent) : QDialog(parent), m_total(total)
+ConvertingDialog::ConvertingDialog(int total, QWidget *parent) : SheetDialog(parent), m_total(total)
 {
     setWindowTitle(tr("Converting"));
-    setWindowModality(Qt::WindowModal);
+    setMinimumWidth(360);
     m_bar = new QProgressBar(this);
     m_bar->setRange(0, 100);
     m_bar->setValue(0);

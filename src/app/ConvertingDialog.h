@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "SheetDialog.h"
 
 class QLabel;
 class QProgressBar;
@@ -8,7 +8,7 @@ class QPushButton;
 
 // The window-modal dialog shown while a conversion runs: a bar that advances one step as each
 // file starts, the "started/total files" text, and Cancel.
-class ConvertingDialog : public QDialog {
+class ConvertingDialog : public SheetDialog {
     Q_OBJECT
 public:
     ConvertingDialog(int total, QWidget *parent);

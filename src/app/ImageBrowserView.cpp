@@ -23,6 +23,7 @@ ImageBrowserView::ImageBrowserView(ImageListModel *list, QWidget *parent) : QLis
     // The window's backdrop shows through.
     QPalette clear = palette();
     clear.setColor(QPalette::Base, Qt::transparent);
+    clear.setColor(QPalette::Text, QColor(0xdd, 0xdf, 0xe3)); // titles on the dark backdrop
     setPalette(clear);
     viewport()->setAutoFillBackground(false);
     setFrameShape(QFrame::NoFrame);

@@ -1,6 +1,7 @@
 #include "LogoSection.h"
 
 #include "LogoWell.h"
+#include "SkinnedControls.h"
 #include "UnitSlider.h"
 
 #include <QCheckBox>
@@ -18,8 +19,11 @@ LogoSection::LogoSection(QWidget *parent) : OptionSection(tr("Logo"), 284, paren
     zqDropIcon->setAlignment(Qt::AlignCenter);
     zqDropIcon->setGeometry(logoWell->rect());
     zqBtnChooseLogo = new QPushButton(tr("Choose…"), body());
-    zqLogoPopUp = new QComboBox(body());
-    zqLogoPopUp->addItems({tr("Small (a fifth)"), tr("Medium (a quarter)"), tr("Large (a third)")});
+    zqLogoPopUp = new SkinnedPopUp(SkinnedPopUp::Bezel::Long, body());
+    zqLogoPopUp->addItems({tr("Small · ⅕"), tr("Medium · ¼"), tr("Large · ⅓")});
+    const QStringList logoTips = {tr("A fifth of the picture"), tr("A quarter of the picture"), tr("A third of the picture")};
+    for (int i = 0; i < logoTips.size(); ++i)
+        zqLogoPopUp->setItemData(i, logoTips.at(i), Qt::ToolTipRole);
     opacity = makeOpacityControl(body());
 
     auto *grid = new QGridLayout(body());
@@ -39,7 +43,7 @@ LogoSection::LogoSection(QWidget *parent) : OptionSection(tr("Logo"), 284, paren
                                                   &positions);
     grid->addWidget(positions, 3, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(new QLabel(tr("Size"), body()), 4, 0);
-    grid->addWidget(zqLogoPopUp, 4, 1, 1, 2);
+    grid->addWidget(zqLogoPopUp, 4, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Opacity"), body()), 5, 0);
     grid->addWidget(opacity.slider, 5, 1);
     grid->addWidget(opacity.label, 5, 2);

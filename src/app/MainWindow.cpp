@@ -6,7 +6,13 @@
 #include "ConvertingDialog.h"
 #include "ImageBrowserView.h"
 #include "ImageListModel.h"
+#include "BrowserBackdrop.h"
+#include "EmbossedLabel.h"
 #include "InputFiles.h"
+#include "SheetPlacement.h"
+#include "SkinnedPanels.h"
+#include "TitleBar.h"
+#include "WindowChrome.h"
 #include "LogoSection.h"
 #include "LogoWell.h"
 #include "SectionPanel.h"
@@ -33,17 +39,38 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), m_list(new ImageListModel(this)), m_conversion(new ConversionController(this))
 {
     setWindowTitle(QStringLiteral("Pressmark"));
+    // No system title bar: the window draws its own, and its shadow where the desktop composites.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    if (WindowChrome::desktopComposites())
+        setAttribute(Qt::WA_TranslucentBackground);
     resize(1100, 700);
 
     m_browserModel = new BrowserModel(m_list, this);
     m_browser = new ImageBrowserView(m_list, this);
     m_browser->setModel(m_browserModel);
 
-    m_dropHint = new QLabel(tr("Drop photos here, or choose them with Add…"), m_browser->viewport());
-    m_dropHint->setAlignment(Qt::AlignCenter);
-    m_dropHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The browser lies on its backdrop, framed by a sunken box.
+    m_backdrop = new BrowserBackdrop(this);
+    auto *backdropLayout = new QVBoxLayout(m_backdrop);
+    backdropLayout->setContentsMargins(3, 5, 3, 5);
+    backdropLayout->addWidget(m_browser);
+    auto *box = new BoxFrame(m_backdrop);
+    box->raise();
+    m_backdrop->installEventFilter(this);
+    m_boxFrame = box;
 
-    m_count = new QLabel(this);
+    m_dropHint = new EmbossedLabel(tr("Drop photos here, or choose them with Add…"), EmbossedLabel::Shadow::Dark,
+                                   m_browser->viewport());
+    m_dropHint->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    m_dropHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette hintColours = m_dropHint->palette();
+    hintColours.setColor(QPalette::WindowText, QColor(0x9a, 0x9f, 0xa7));
+    m_dropHint->setPalette(hintColours);
+
+    m_count = new EmbossedLabel(QString(), EmbossedLabel::Shadow::Dark, this);
+    QPalette countColours = m_count->palette();
+    countColours.setColor(QPalette::WindowText, QColor(0xdd, 0xdf, 0xe3));
+    m_count->setPalette(countColours);
     m_zoom = new UnitSlider(this);
     m_zoom->setFloatValue(0.5f);
     m_zoom->setMaximumWidth(160);
@@ -58,7 +85,10 @@ MainWindow::MainWindow(QWidget *parent)
             [this] { m_list->removeEntries(m_browser->selectedRows()); });
     connect(clear, &QPushButton::clicked, m_list, &ImageListModel::clear);
 
-    auto *bottom = new QHBoxLayout;
+    auto *bottomBar = new BottomBar(this);
+    bottomBar->setFixedHeight(36);
+    auto *bottom = new QHBoxLayout(bottomBar);
+    bottom->setContentsMargins(10, 4, 10, 2);
     bottom->addWidget(add);
     bottom->addWidget(remove);
     bottom->addWidget(clear);
@@ -68,20 +98,42 @@ MainWindow::MainWindow(QWidget *parent)
     bottom->addWidget(m_zoom);
 
     auto *left = new QVBoxLayout;
-    left->addWidget(m_browser, 1);
-    left->addLayout(bottom);
+    left->setSpacing(0);
+    left->addWidget(m_backdrop, 1);
+    left->addWidget(bottomBar);
 
-    auto *central = new QWidget(this);
-    auto *columns = new QHBoxLayout(central);
+    auto *content = new QWidget(this);
+    auto *columns = new QHBoxLayout(content);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(0);
     columns->addLayout(left, 1);
     columns->addWidget(buildOptionsColumn());
-    setCentralWidget(central);
 
-    QMenu *file = menuBar()->addMenu(tr("&File"));
+    m_chrome = new WindowChrome(this);
+    m_chrome->titleBar()->setTitle(windowTitle());
+    m_chrome->setContent(content);
+    setCentralWidget(m_chrome);
+    connect(m_chrome->titleBar(), &TitleBar::closeRequested, this, &QWidget::close);
+    connect(m_chrome->titleBar(), &TitleBar::minimizeRequested, this, &QWidget::showMinimized);
+    connect(m_chrome->titleBar(), &TitleBar::zoomRequested, this,
+            [this] { isMaximized() ? showNormal() : showMaximized(); });
+    connect(m_chrome->titleBar(), &TitleBar::fullScreenRequested, this, &MainWindow::toggleFullScreen);
+
+    // The menus sit under the drawn title bar.
+    auto *menus = new QMenuBar(m_chrome);
+    menus->setStyleSheet(QStringLiteral(
+        "QMenuBar { background: #34373c; color: #dddfe3; border-bottom: 1px solid #1c1e21; }"
+        "QMenuBar::item { padding: 2px 8px; background: transparent; }"
+        "QMenuBar::item:selected { background: #4b4f56; }"));
+    m_chrome->addBar(menus);
+    QMenu *file = menus->addMenu(tr("&File"));
     file->addAction(tr("&Add Images…"), QKeySequence::Open, this, &MainWindow::chooseImages);
     file->addSeparator();
+    file->addAction(tr("&Close"), QKeySequence::Close, this, &QWidget::close);
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
-    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    QMenu *view = menus->addMenu(tr("&View"));
+    view->addAction(tr("&Full Screen"), QKeySequence::FullScreen, this, &MainWindow::toggleFullScreen);
+    QMenu *help = menus->addMenu(tr("&Help"));
     help->addAction(tr("Pressmark &Help"), QKeySequence::HelpContents, this, &MainWindow::openHelp);
     setWindowIcon(QIcon(QStringLiteral(":/pressmark.svg")));
 
@@ -128,10 +180,10 @@ MainWindow::~MainWindow() = default;
 
 QWidget *MainWindow::buildOptionsColumn()
 {
-    auto *column = new QWidget(this);
+    auto *column = new TiledBackground(QStringLiteral("leftBg"), true, this);
     column->setFixedWidth(310);
     auto *layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(0, 0, 0, 8);
     m_options = new OptionsPanel(column);
     connect(m_options, &OptionsPanel::previewNeeded, this, &MainWindow::updatePreview);
     connect(m_options, &OptionsPanel::namingModeChanged, this, &MainWindow::updateListState);
@@ -142,6 +194,8 @@ QWidget *MainWindow::buildOptionsColumn()
     connect(m_convert, &QPushButton::clicked, this, &MainWindow::convert);
     layout->addWidget(m_options, 1);
     layout->addWidget(m_convert);
+    layout->setAlignment(m_convert, Qt::AlignHCenter);
+    m_convert->setFixedWidth(180);
     return column;
 }
 
@@ -188,13 +242,43 @@ void MainWindow::resetSettings()
     updatePreview();
 }
 
+QRect MainWindow::visibleFrame() const
+{
+    const QRect frame = m_chrome->frameRect();
+    return QRect(m_chrome->mapToGlobal(frame.topLeft()), frame.size());
+}
+
+void MainWindow::toggleFullScreen()
+{
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        m_chrome->setFullScreenLook(isFullScreen());
+    QMainWindow::changeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_backdrop && event->type() == QEvent::Resize)
+        m_boxFrame->setGeometry(m_backdrop->rect());
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::updateListState()
 {
     const bool empty = m_list->isEmpty();
     m_convert->setEnabled(!empty);
     m_count->setText(m_list->countText());
     m_dropHint->setVisible(empty);
-    m_dropHint->resize(m_browser->viewport()->size());
+    m_backdrop->setHideText(!empty);
+    // Under the backdrop's drop picture.
+    m_dropHint->setGeometry(0, 0, m_browser->viewport()->width(), m_browser->viewport()->height() / 2 + 90);
 }
 
 void MainWindow::openHelp()
@@ -254,6 +338,7 @@ void MainWindow::convert()
     m_completion = nullptr;
     m_converting = new ConvertingDialog(int(job.inputs.size()), this);
     connect(m_converting, &ConvertingDialog::cancelRequested, m_conversion, &ConversionController::cancel);
+    placeSheet(m_converting, visibleFrame());
     m_converting->show();
     m_conversion->start(job);
 }
@@ -266,6 +351,7 @@ void MainWindow::finishConversion(const ConversionReport &report)
         m_converting = nullptr;
     }
     m_completion = new CompletionDialog(report, m_outputFolder, this);
+    placeSheet(m_completion, visibleFrame());
     m_completion->show();
 }
 

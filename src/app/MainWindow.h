@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class BrowserBackdrop;
 class BrowserModel;
 class CompletionDialog;
 class ConversionController;
@@ -17,6 +18,7 @@ class QLabel;
 class QPushButton;
 class SettingsStore;
 class UnitSlider;
+class WindowChrome;
 
 // The one window: the image browser with its count, drop hint and zoom beside the option
 // sections and the Convert button. It holds values and calls the core; the core decides
@@ -34,6 +36,10 @@ public:
     QLabel *dropHint() const { return m_dropHint; }
     OptionsPanel *options() const { return m_options; }
     UnitSlider *zoomSlider() const { return m_zoom; }
+    WindowChrome *chrome() const { return m_chrome; }
+    BrowserBackdrop *backdrop() const { return m_backdrop; }
+    // The window as it shows, without its shadow, in global coordinates: sheets hang from it.
+    QRect visibleFrame() const;
     ConvertingDialog *convertingDialog() const { return m_converting; }
     CompletionDialog *completionDialog() const { return m_completion; }
     ConversionController *conversion() const { return m_conversion; }
@@ -60,9 +66,12 @@ public Q_SLOTS:
     void chooseImages();
     void convert();
     void openHelp();
+    void toggleFullScreen();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void updateListState();
@@ -76,6 +85,9 @@ private:
     QLabel *m_count;
     QLabel *m_dropHint;
     UnitSlider *m_zoom;
+    WindowChrome *m_chrome;
+    BrowserBackdrop *m_backdrop;
+    QWidget *m_boxFrame;
     OptionsPanel *m_options;
     QPushButton *m_convert;
     SettingsStore *m_settings = nullptr;

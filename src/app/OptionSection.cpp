@@ -1,6 +1,8 @@
 #include "OptionSection.h"
 
+#include "EmbossedLabel.h"
 #include "SkinImages.h"
+#include "SkinnedPanels.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,7 +16,7 @@ OptionSection::OptionSection(const QString &title, int openHeight, QWidget *pare
     m_button->setGeometry(6, 4, 24, 24);
     setHeaderImage(QStringLiteral("btnOpen"));
 
-    m_title = new QLabel(title, this);
+    m_title = new EmbossedLabel(title, EmbossedLabel::Shadow::Light, this);
     QFont bold = m_title->font();
     bold.setBold(true);
     m_title->setFont(bold);
@@ -26,7 +28,7 @@ OptionSection::OptionSection(const QString &title, int openHeight, QWidget *pare
     m_light->setToolTip(tr("On"));
     m_light->hide();
 
-    m_body = new QWidget(this);
+    m_body = new TiledBackground(QStringLiteral("PrefBg"), true, this);
 }
 
 QString OptionSection::headerImage() const

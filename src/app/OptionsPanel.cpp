@@ -47,8 +47,11 @@ OptionsPanel::OptionsPanel(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_sections);
     layout->addStretch(1);
-    layout->addWidget(m_output);
-    layout->addWidget(m_reset, 0, Qt::AlignLeft);
+    auto *bottom = new QVBoxLayout;
+    bottom->setContentsMargins(14, 0, 14, 6);
+    bottom->addWidget(m_output);
+    bottom->addWidget(m_reset, 0, Qt::AlignLeft);
+    layout->addLayout(bottom);
 
     // The well starts with the shipped logo; settings may replace it.
     m_logo->logoWell->showLogo(shippedLogo());

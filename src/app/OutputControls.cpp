@@ -1,6 +1,7 @@
 #include "OutputControls.h"
 
 #include "ControlTexts.h"
+#include "SkinnedControls.h"
 #include "UnitSlider.h"
 
 #include <QComboBox>
@@ -10,7 +11,7 @@
 
 OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new QTimer(this))
 {
-    zqFileFormatPopUp = new QComboBox(this);
+    zqFileFormatPopUp = new SkinnedPopUp(SkinnedPopUp::Bezel::Short, this);
     zqFileFormatPopUp->addItems(
         {QStringLiteral("JPEG"), QStringLiteral("PNG"), QStringLiteral("GIF"), QStringLiteral("TIFF")});
     zqJpgQualityLabel = new QLabel(tr("Quality"), this);
@@ -28,7 +29,7 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(new QLabel(tr("Format"), this), 0, 0);
-    grid->addWidget(zqFileFormatPopUp, 0, 1, 1, 2);
+    grid->addWidget(zqFileFormatPopUp, 0, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(zqJpgQualityLabel, 1, 0);
     grid->addWidget(zqJpgQualitySlider, 1, 1);
     grid->addWidget(zqJpgQualityValue, 1, 2);

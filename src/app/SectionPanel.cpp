@@ -3,6 +3,7 @@
 #include "OptionSection.h"
 
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
 
@@ -160,6 +161,11 @@ void SectionPanel::copyrightBtnAct()
     }
     restack();
     apply({Copyright, TitleAndSize, Logo, Watermark});
+}
+
+void SectionPanel::mousePressEvent(QMouseEvent *event)
+{
+    event->accept(); // a press on the options does not move the window
 }
 
 void SectionPanel::resizeEvent(QResizeEvent *event)

@@ -40,6 +40,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     bool isOpen(Section which) const;

@@ -1,24 +1,82 @@
 #include "SkinImages.h"
 
 #include <QFile>
+#include <QHash>
 #include <QImageReader>
+#include <QPainter>
+
+static QStringList &missingForTests()
+{
+    static QStringList names;
+    return names;
+}
 
 static QString skinPath(const QString &name)
 {
     return QStringLiteral(":/images/%1.svg").arg(name);
 }
 
+void setMissingSkinImages(const QStringList &names)
+{
+    missingForTests() = names;
+}
+
+bool skinImageExists(const QString &name)
+{
+    return !missingForTests().contains(name) && QFile::exists(skinPath(name));
+}
+
+QSize skinImageSize(const QString &name)
+{
+    if (!skinImageExists(name))
+        return QSize();
+    static QHash<QString, QSize> sizes;
+    auto it = sizes.find(name);
+    if (it == sizes.end())
+        it = sizes.insert(name, QImageReader(skinPath(name)).size());
+    return *it;
+}
+
 QIcon skinIcon(const QString &name)
 {
-    const QString path = skinPath(name);
-    return QFile::exists(path) ? QIcon(path) : QIcon();
+    return skinImageExists(name) ? QIcon(skinPath(name)) : QIcon();
 }
 
 QPixmap skinPixmap(const QString &name, QSize size, qreal devicePixelRatio)
 {
+    if (!skinImageExists(name) || size.isEmpty())
+        return QPixmap();
     QImageReader reader(skinPath(name));
     reader.setScaledSize(size * devicePixelRatio);
     QPixmap pixmap = QPixmap::fromImage(reader.read());
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
+}
+
+static qreal ratioOf(const QPainter &painter)
+{
+    return painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+}
+
+void drawSkinStretched(QPainter &painter, const QRectF &target, const QString &name)
+{
+    if (target.isEmpty())
+        return;
+    const QPixmap pixmap = skinPixmap(name, target.size().toSize(), ratioOf(painter));
+    if (!pixmap.isNull())
+        painter.drawPixmap(target, pixmap, QRectF(QPointF(), pixmap.size()));
+}
+
+void drawSkinTiled(QPainter &painter, const QRectF &target, const QString &name, QPointF phase)
+{
+    const QSize tile = skinImageSize(name);
+    if (tile.isEmpty() || target.isEmpty())
+        return;
+    static QHash<QString, QPixmap> tiles; // rendered once per picture and pixel ratio
+    const qreal ratio = ratioOf(painter);
+    const QString key = name + QLatin1Char('@') + QString::number(ratio);
+    auto it = tiles.find(key);
+    if (it == tiles.end())
+        it = tiles.insert(key, skinPixmap(name, tile, ratio));
+    painter.drawTiledPixmap(target, *it, target.topLeft() - phase);
 }

@@ -1,6 +1,7 @@
 #include "TitleSizeSection.h"
 
 #include "SizeFieldValidator.h"
+#include "SkinnedControls.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -14,15 +15,15 @@ TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title an
     checkBoxCurrent = new QCheckBox(tr("Keep the current names"), body());
     checkBoxNew = new QCheckBox(tr("New name"), body());
     checkBoxCurrentNew = new QCheckBox(tr("Current names with added text"), body());
-    titleField = new QLineEdit(body());
+    titleField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Groove, body());
     checkBoxEnableEditSize = new QCheckBox(tr("Resize"), body());
     radioWidth = new QRadioButton(tr("Width"), body());
     radioHeight = new QRadioButton(tr("Height"), body());
     // The two sides are switched by their handlers, not by each other.
     radioWidth->setAutoExclusive(false);
     radioHeight->setAutoExclusive(false);
-    inputWidth = new QLineEdit(body());
-    inputHeight = new QLineEdit(body());
+    inputWidth = new SkinnedLineEdit(SkinnedLineEdit::Frame::Overlay, body());
+    inputHeight = new SkinnedLineEdit(SkinnedLineEdit::Frame::Overlay, body());
     for (QLineEdit *field : {inputWidth, inputHeight}) {
         field->setValidator(new SizeFieldValidator(field));
         field->setMaximumWidth(90);

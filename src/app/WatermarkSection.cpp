@@ -1,6 +1,7 @@
 #include "WatermarkSection.h"
 
 #include "ColorWell.h"
+#include "SkinnedControls.h"
 #include "UnitSlider.h"
 
 #include <QCheckBox>
@@ -12,15 +13,16 @@
 WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermark"), 306, parent)
 {
     zqEnableWatermarkChkBox = new QCheckBox(tr("Write a watermark"), body());
-    zqWatermarkTextField = new QLineEdit(body());
+    zqWatermarkTextField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Groove, body());
     zqWatermarkTextField->setPlaceholderText(tr("© Your name"));
-    zqWatermarkPopUp = new QComboBox(body());
-    zqWatermarkPopUp->addItems({tr("Small (1/80 of the width)"), tr("Medium (1/40 of the width)"),
-                                tr("Large (1/20 of the width)"), tr("Huge (1/10 of the width)")});
-    zqFontListPopup = new QComboBox(body());
+    zqWatermarkPopUp = new SkinnedPopUp(SkinnedPopUp::Bezel::Long, body());
+    zqWatermarkPopUp->addItems({tr("Small"), tr("Medium"), tr("Large"), tr("Huge")});
+    const QStringList sizeTips = {tr("Letters 1/80 of the picture's width"), tr("Letters 1/40 of the picture's width"),
+                                  tr("Letters 1/20 of the picture's width"), tr("Letters 1/10 of the picture's width")};
+    for (int i = 0; i < sizeTips.size(); ++i)
+        zqWatermarkPopUp->setItemData(i, sizeTips.at(i), Qt::ToolTipRole);
+    zqFontListPopup = new SkinnedPopUp(SkinnedPopUp::Bezel::Fonts, body());
     zqFontListPopup->setMaxVisibleItems(20);
-    zqFontListPopup->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    zqFontListPopup->setMinimumContentsLength(12);
     zqWatermarkColorWell = new ColorWell(body());
     opacity = makeOpacityControl(body());
 
@@ -30,9 +32,9 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
     grid->addWidget(zqEnableWatermarkChkBox, 0, 0, 1, 3);
     grid->addWidget(zqWatermarkTextField, 1, 0, 1, 3);
     grid->addWidget(new QLabel(tr("Size"), body()), 2, 0);
-    grid->addWidget(zqWatermarkPopUp, 2, 1, 1, 2);
+    grid->addWidget(zqWatermarkPopUp, 2, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Font"), body()), 3, 0);
-    grid->addWidget(zqFontListPopup, 3, 1, 1, 2);
+    grid->addWidget(zqFontListPopup, 3, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Colour"), body()), 4, 0);
     grid->addWidget(zqWatermarkColorWell, 4, 1, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Position"), body()), 5, 0, Qt::AlignTop);

@@ -1,6 +1,7 @@
 // pressmark: the desktop application.
 #include "MainWindow.h"
 #include "SettingsStore.h"
+#include "SkinnedControls.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Pressmark"));
     QApplication::setOrganizationName(QStringLiteral("Pressmark"));
     QApplication::setDesktopFileName(QStringLiteral("pressmark"));
+    QApplication::setStyle(new SkinStyle(QStringLiteral("Fusion")));
     const QStringList files = QApplication::arguments().mid(1);
 
     SingleInstance instance(QStringLiteral("pressmark-%1").arg(getuid()));

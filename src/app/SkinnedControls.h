@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProxyStyle>
+
+// Controls painted from the skin's pictures, each falling back to the platform's own drawing
+// for a part whose picture is missing.
+
+// Sliders with the "knob" picture on the "sliderLine" bar and never any tick marks.
+class SkinStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget = nullptr) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
+                    const QWidget *widget = nullptr) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
+                         const QWidget *widget = nullptr) const override;
+};
+
+// A popup whose bezel is one of three pictures ("popUpButton" 57, "popUpLongButton" 100 or
+// "popUpFontsButton" 140 pixels wide), drawn under its text.
+class SkinnedPopUp : public QComboBox {
+    Q_OBJECT
+public:
+    enum class Bezel { Short, Long, Fonts };
+    explicit SkinnedPopUp(Bezel bezel, QWidget *parent = nullptr);
+
+    QString bezelImage() const;
+    // The bezel's place: (0, 1) and its picture's width by 18.
+    QRect bezelRect() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Bezel m_bezel;
+};
+
+// A text field without a background of its own, its text moved 3 pixels right and 1 down, and
+// a frame drawn over it: the "txtField" picture stretched (Overlay), or the "TxtFld" groove
+// tiled between the 2-pixel caps "TxtFld_l" and "TxtFld_r" (Groove).
+class SkinnedLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    enum class Frame { Overlay, Groove };
+    explicit SkinnedLineEdit(Frame frame, QWidget *parent = nullptr);
+
+    Frame frameKind() const { return m_frame; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Frame m_frame;
+};

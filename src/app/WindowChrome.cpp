@@ -1,0 +1,149 @@
+#include "WindowChrome.h"
+
+#include "TitleBar.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#ifdef PRESSMARK_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
+
+static constexpr int kShadow = 12;
+static constexpr int kResizeBorder = 5;
+static constexpr qreal kRadius = 8.0;
+
+bool WindowChrome::desktopComposites()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform.startsWith(QLatin1String("wayland")))
+        return true;
+#ifdef PRESSMARK_HAVE_XCB
+    if (platform == QLatin1String("xcb")) {
+        // A compositing manager owns the selection _NET_WM_CM_S<screen>.
+        auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+        if (!connection)
+            return false;
+        const QByteArray name = "_NET_WM_CM_S0";
+        xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.constData()), nullptr);
+        if (!atom)
+            return false;
+        xcb_get_selection_owner_reply_t *owner =
+            xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+        const bool composited = owner && owner->owner != XCB_NONE;
+        free(owner);
+        free(atom);
+        return composited;
+    }
+#endif
+    return false;
+}
+
+WindowChrome::WindowChrome(QWidget *parent)
+    : QWidget(parent), m_titleBar(new TitleBar(this)), m_shadow(desktopComposites() ? kShadow : 0)
+{
+    setMouseTracking(true);
+    m_layout = new QVBoxLayout(this);
+    // The shadow, then a thin border that stays free for resizing by the edges.
+    m_layout->setContentsMargins(m_shadow + 1, m_shadow + 1, m_shadow + kResizeBorder, m_shadow + kResizeBorder);
+    m_layout->setSpacing(0);
+    m_layout->addWidget(m_titleBar);
+}
+
+void WindowChrome::setContent(QWidget *content)
+{
+    m_layout->addWidget(content, 1);
+}
+
+void WindowChrome::addBar(QWidget *bar)
+{
+    m_layout->insertWidget(1, bar);
+}
+
+QRect WindowChrome::frameRect() const
+{
+    return rect().adjusted(m_shadow, m_shadow, -m_shadow, -m_shadow);
+}
+
+void WindowChrome::setFullScreenLook(bool fullScreen)
+{
+    for (QToolButton *button : {m_titleBar->closeButton(), m_titleBar->minimizeButton(), m_titleBar->zoomButton(),
+                                m_titleBar->fullScreenButton()})
+        button->setVisible(!fullScreen);
+    m_movable = !fullScreen;
+}
+
+void WindowChrome::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF frame = frameRect();
+    // A soft shadow: rings of falling opacity around the frame.
+    for (int i = m_shadow; i > 0; --i) {
+        const qreal t = qreal(m_shadow - i + 1) / m_shadow;
+        painter.setPen(QPen(QColor(0, 0, 0, int(40 * t * t)), 1.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(frame.adjusted(-i + 0.5, -i + 1.5, i - 0.5, i + 0.5), kRadius + i, kRadius + i);
+    }
+    QPainterPath outline;
+    outline.addRoundedRect(frame.adjusted(0.5, 0.5, -0.5, -0.5), m_shadow ? kRadius : 0, m_shadow ? kRadius : 0);
+    painter.fillPath(outline, QColor(0x2b, 0x2d, 0x31));
+    painter.setPen(QPen(QColor(0x16, 0x17, 0x1a), 1.0));
+    painter.drawPath(outline);
+}
+
+Qt::Edges WindowChrome::edgesAt(const QPoint &position) const
+{
+    const QRect frame = frameRect();
+    if (!frame.adjusted(-kResizeBorder, -kResizeBorder, kResizeBorder, kResizeBorder).contains(position))
+        return {};
+    Qt::Edges edges;
+    if (position.x() < frame.left() + kResizeBorder)
+        edges |= Qt::LeftEdge;
+    if (position.x() > frame.right() - kResizeBorder)
+        edges |= Qt::RightEdge;
+    if (position.y() > frame.bottom() - kResizeBorder)
+        edges |= Qt::BottomEdge;
+    if (position.y() < frame.top() + 2)
+        edges |= Qt::TopEdge;
+    return edges;
+}
+
+void WindowChrome::mouseMoveEvent(QMouseEvent *event)
+{
+    const Qt::Edges edges = m_movable ? edgesAt(event->position().toPoint()) : Qt::Edges();
+    if ((edges & Qt::LeftEdge && edges & Qt::TopEdge) || (edges & Qt::RightEdge && edges & Qt::BottomEdge))
+        setCursor(Qt::SizeFDiagCursor);
+    else if ((edges & Qt::RightEdge && edges & Qt::TopEdge) || (edges & Qt::LeftEdge && edges & Qt::BottomEdge))
+        setCursor(Qt::SizeBDiagCursor);
+    else if (edges & (Qt::LeftEdge | Qt::RightEdge))
+        setCursor(Qt::SizeHorCursor);
+    else if (edges & (Qt::TopEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeVerCursor);
+    else
+        unsetCursor();
+    QWidget::mouseMoveEvent(event);
+}
+
+void WindowChrome::mousePressEvent(QMouseEvent *event)
+{
+    // Presses that no control took land here: the background and the title bar.
+    if (event->button() != Qt::LeftButton || !m_movable || !window()->windowHandle()) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const Qt::Edges edges = edgesAt(event->position().toPoint());
+    if (edges)
+        window()->windowHandle()->startSystemResize(edges);
+    else
+        window()->windowHandle()->startSystemMove();
+    event->accept();
+}
