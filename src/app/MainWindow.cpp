@@ -57,6 +57,7 @@ MainWindow::MainWindow(QWidget *parent)
     auto *box = new BoxFrame(m_backdrop);
     box->raise();
     m_backdrop->installEventFilter(this);
+    m_browser->viewport()->installEventFilter(this);
     m_boxFrame = box;
 
     m_dropHint = new EmbossedLabel(tr("Drop photos here, or choose them with Add…"), EmbossedLabel::Shadow::Dark,
@@ -267,7 +268,16 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_backdrop && event->type() == QEvent::Resize)
         m_boxFrame->setGeometry(m_backdrop->rect());
+    if (watched == m_browser->viewport() && event->type() == QEvent::Resize)
+        placeDropHint();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::placeDropHint()
+{
+    // Just under the backdrop's drop picture.
+    const QWidget *viewport = m_browser->viewport();
+    m_dropHint->setGeometry(0, 0, viewport->width(), viewport->height() / 2 + 90);
 }
 
 void MainWindow::updateListState()
@@ -277,8 +287,7 @@ void MainWindow::updateListState()
     m_count->setText(m_list->countText());
     m_dropHint->setVisible(empty);
     m_backdrop->setHideText(!empty);
-    // Under the backdrop's drop picture.
-    m_dropHint->setGeometry(0, 0, m_browser->viewport()->width(), m_browser->viewport()->height() / 2 + 90);
+    placeDropHint();
 }
 
 void MainWindow::openHelp()

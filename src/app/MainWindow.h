@@ -78,6 +78,7 @@ private:
     void finishConversion(const ConversionReport &report);
     QWidget *buildOptionsColumn();
     void applyZoom(float value);
+    void placeDropHint();
 
     ImageListModel *m_list;
     BrowserModel *m_browserModel;

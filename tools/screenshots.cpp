@@ -1,0 +1,121 @@
+// Drives the real window through the states the documentation shows and grabs the screen in
+// each: the empty list; photos with a preview and an open section; the converting sheet; the
+// completion sheet with failures.
+//   pressmark_screenshots OUTPUT_DIR PHOTO...     (on an X server with a compositor)
+#include "BrowserModel.h"
+#include "CompletionDialog.h"
+#include "ConversionController.h"
+#include "ConvertingDialog.h"
+#include "ImageListModel.h"
+#include "MainWindow.h"
+#include "SettingsStore.h"
+#include "SkinnedControls.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+void spin(int milliseconds)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+void grab(const MainWindow &window, const QString &path)
+{
+    const QRect area = window.frameGeometry().adjusted(-20, -20, 20, 20);
+    QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(path);
+    std::printf("%s\n", qPrintable(path));
+}
+
+AppSettings session()
+{
+    AppSettings s = SettingsStore(QString()).defaults();
+    s.menuBarOpened = 3;
+    s.fileCheckBoxSelected = 2;
+    s.titleField = QStringLiteral("Holiday");
+    s.lightTitleAndSizeHidden = 0;
+    s.checkBoxEnableEditSize = 1;
+    s.radioWidth = 1;
+    s.inputWidth = QStringLiteral("1600");
+    s.enableLogo = 1;
+    s.lightLogoHidden = 0;
+    s.logoPopUp = 0;
+    s.enableWatermark = 1;
+    s.lightWatermarkHidden = 0;
+    s.watermarkText = QStringLiteral("© Ana Lima 2026");
+    s.watermarkOpacity = 0.75f;
+    s.watermarkPopUp = 2;
+    s.fontFamily = QStringLiteral("DejaVu Sans");
+    s.zoom = 0.7f;
+    return s;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(new SkinStyle(QStringLiteral("Fusion")));
+    const QStringList args = app.arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: pressmark_screenshots OUTPUT_DIR PHOTO...\n");
+        return 2;
+    }
+    const QString out = args.at(1);
+    const QStringList photos = args.mid(2);
+    QTemporaryDir work;
+
+    MainWindow window;
+    SettingsStore empty(work.filePath("first/pressmark.conf"));
+    window.useSettings(&empty);
+    window.resize(1100, 700);
+    window.move(20, 20);
+    window.show();
+    spin(1500);
+    grab(window, out + "/window-empty.png");
+
+    SettingsStore store(work.filePath("session/pressmark.conf"));
+    store.save(session());
+    window.useSettings(&store);
+    window.openFiles(photos);
+    spin(4000);
+    grab(window, out + "/window-preview.png");
+
+    // A run with a file that went missing and one that is damaged.
+    const QString missing = work.filePath("IMG_2041.jpg");
+    const QString damaged = work.filePath("IMG_2042.jpg");
+    QFile::copy(photos.first(), missing);
+    QFile garbage(damaged);
+    garbage.open(QIODevice::WriteOnly);
+    garbage.write(QByteArray(4096, '\x5a'));
+    garbage.close();
+    QStringList batch;
+    for (int i = 0; i < 6; ++i)
+        batch += photos;
+    window.imageList()->clear();
+    window.openFiles(batch.mid(0, 8) + QStringList {missing, damaged} + batch.mid(8, 14));
+    QFile::remove(missing);
+    window.setFolderChooser([&work] { return work.filePath("converted"); });
+    QDir().mkpath(work.filePath("converted"));
+    spin(1500);
+    bool finished = false;
+    QObject::connect(window.conversion(), &ConversionController::finished, &window, [&] { finished = true; });
+    window.convert();
+    spin(1800);
+    grab(window, out + "/sheet-converting.png");
+    while (!finished)
+        spin(100);
+    spin(800);
+    grab(window, out + "/sheet-completed.png");
+    window.completionDialog()->close();
+    return 0;
+}
