@@ -168,6 +168,7 @@ MainWindow::MainWindow(QWidget *parent)
         dialog.setOption(QFileDialog::ShowDirsOnly);
         dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Convert"));
         dialog.setWindowModality(Qt::WindowModal);
+        placeSheet(&dialog, visibleFrame()); // a desktop-native chooser places itself
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                    ? dialog.selectedFiles().first()
                    : QString();
