@@ -7,6 +7,7 @@
 #include "TitleBar.h"
 #include "WindowChrome.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QSlider>
 #include <QStyleFactory>
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void sheetPlacement();
     void sheetsHangFromTheWindow();
     void fullScreenHidesTheButtons();
+    void closeCommandClosesTheWindow();
     void bottomBarParts();
     void boxFrameEdges();
     void missingPicturesLeaveTheControlsOwnDrawing();
@@ -164,6 +166,21 @@ void TestSkin::fullScreenHidesTheButtons()
     for (QToolButton *button : {bar->closeButton(), bar->minimizeButton(), bar->zoomButton(), bar->fullScreenButton()})
         QVERIFY(!button->isHidden());
     QVERIFY(window.chrome()->movableByBackground());
+}
+
+void TestSkin::closeCommandClosesTheWindow()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QAction *close = nullptr;
+    for (QAction *action : window.findChildren<QAction *>())
+        if (action->shortcut() == QKeySequence(QKeySequence::Close))
+            close = action;
+    QVERIFY(close);
+    QVERIFY(close->isEnabled());
+    close->trigger();
+    QVERIFY(!window.isVisible());
 }
 
 void TestSkin::bottomBarParts()
