@@ -92,6 +92,11 @@ void SkinnedPopUp::paintEvent(QPaintEvent *event)
     option.frame = false;
     // The text stays clear of the arrows at the bezel's right end.
     option.rect = bezelRect().adjusted(6, 0, -18, 0);
+    if (hasFocus()) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1.5));
+        painter.drawRoundedRect(QRectF(bezelRect()).adjusted(0.75, 0.75, -0.75, -0.75), 4, 4);
+    }
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawText(option.rect, Qt::AlignVCenter | Qt::AlignLeft,
                      fontMetrics().elidedText(option.currentText, Qt::ElideRight, option.rect.width()));

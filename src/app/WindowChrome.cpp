@@ -52,15 +52,21 @@ WindowChrome::WindowChrome(QWidget *parent)
 {
     setMouseTracking(true);
     m_layout = new QVBoxLayout(this);
-    // The shadow, then a thin border that stays free for resizing by the edges.
-    m_layout->setContentsMargins(m_shadow + 1, m_shadow + 1, m_shadow + kResizeBorder, m_shadow + kResizeBorder);
+    // Inside the shadow: the title bar and menus across the whole width.
+    m_layout->setContentsMargins(m_shadow + 1, m_shadow + 1, m_shadow + 1, m_shadow + 1);
     m_layout->setSpacing(0);
     m_layout->addWidget(m_titleBar);
 }
 
 void WindowChrome::setContent(QWidget *content)
 {
-    m_layout->addWidget(content, 1);
+    // A thin border round the content stays free for resizing by the edges.
+    auto *inset = new QWidget(this);
+    inset->setMouseTracking(true); // pointer moves over the border reach the edge cursors
+    auto *layout = new QVBoxLayout(inset);
+    layout->setContentsMargins(kResizeBorder - 1, 0, kResizeBorder - 1, kResizeBorder - 1);
+    layout->addWidget(content);
+    m_layout->addWidget(inset, 1);
 }
 
 void WindowChrome::addBar(QWidget *bar)
