@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QImageReader>
 #include <QPainter>
+#include <QPixmapCache>
 
 static QStringList &missingForTests()
 {
@@ -46,10 +47,21 @@ QPixmap skinPixmap(const QString &name, QSize size, qreal devicePixelRatio)
 {
     if (!skinImageExists(name) || size.isEmpty())
         return QPixmap();
+    // Painting asks for the same pictures again and again: rasterise each size once, in Qt's
+    // bounded cache.
+    const QString key = QStringLiteral("pressmark-skin:%1:%2x%3@%4")
+                            .arg(name)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(devicePixelRatio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
     QImageReader reader(skinPath(name));
     reader.setScaledSize(size * devicePixelRatio);
-    QPixmap pixmap = QPixmap::fromImage(reader.read());
+    pixmap = QPixmap::fromImage(reader.read());
     pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
@@ -72,11 +84,5 @@ void drawSkinTiled(QPainter &painter, const QRectF &target, const QString &name,
     const QSize tile = skinImageSize(name);
     if (tile.isEmpty() || target.isEmpty())
         return;
-    static QHash<QString, QPixmap> tiles; // rendered once per picture and pixel ratio
-    const qreal ratio = ratioOf(painter);
-    const QString key = name + QLatin1Char('@') + QString::number(ratio);
-    auto it = tiles.find(key);
-    if (it == tiles.end())
-        it = tiles.insert(key, skinPixmap(name, tile, ratio));
-    painter.drawTiledPixmap(target, *it, target.topLeft() - phase);
+    painter.drawTiledPixmap(target, skinPixmap(name, tile, ratioOf(painter)), target.topLeft() - phase);
 }
