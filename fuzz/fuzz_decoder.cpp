@@ -1,7 +1,8 @@
 // Fuzzes the one decoding entry point on a file: format choice by content, every reader but
 // EPS (whose rendering runs Ghostscript; its header split has its own target).
-#include "ImageDecoder.h"
-#include "ImageLimits.h"
+#include "decode/ImageDecoder.h"
+#include "common/CodecLibraries.h"
+#include "decode/EpsReader.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     // Image plugins warn about every odd input; the log would drown the fuzzer's own lines.
     qInstallMessageHandler(dropMessage);
     static QCoreApplication app(*argc, *argv);
-    initializeImageCore();
+    initializeCodecLibraries();
     // Keep single inputs well under the fuzzer's memory limit.
     QImageReader::setAllocationLimit(256);
     return 0;

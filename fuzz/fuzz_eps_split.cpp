@@ -1,5 +1,5 @@
 // Fuzzes the EPS header split: the DOS-binary section table and the bounding box comments.
-#include "EpsReader.h"
+#include "decode/EpsSource.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 // Fuzzes the Photoshop reader on bytes in memory.
-#include "ImageDecoder.h"
+#include "decode/PsdReader.h"
 
 #include <cstdint>
 

@@ -2,8 +2,8 @@
 
 #include "ImageListModel.h"
 #include "BackgroundPool.h"
-#include "ImagePipeline.h"
-#include "Thumbnails.h"
+#include "pipeline/RenderFile.h"
+#include "pipeline/Thumbnail.h"
 
 #include <QPainter>
 #include <QPointer>

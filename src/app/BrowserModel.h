@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QSet>
 
-#include "ConversionOptions.h"
+#include "options/ConversionOptions.h"
 
 #include <atomic>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "ConversionController.h"
 
 #include "BackgroundPool.h"
-#include "ConversionRunner.h"
+#include "batch/ConversionRunner.h"
 
 #include <QEventLoop>
 #include <QPointer>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ConversionJob.h"
+#include "batch/ConversionJob.h"
+#include "batch/ConversionReport.h"
 
 #include <QFutureWatcher>
 #include <QObject>

@@ -1,8 +1,8 @@
 #include "LogoWell.h"
 
-#include "ImagePipeline.h"
-#include "InputFiles.h"
-#include "Logging.h"
+#include "pipeline/DecodeUpright.h"
+#include "batch/InputFiles.h"
+#include "common/Logging.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

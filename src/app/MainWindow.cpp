@@ -8,7 +8,7 @@
 #include "ImageListModel.h"
 #include "BrowserBackdrop.h"
 #include "EmbossedLabel.h"
-#include "InputFiles.h"
+#include "batch/InputFiles.h"
 #include "SheetPlacement.h"
 #include "SkinnedPanels.h"
 #include "TitleBar.h"
@@ -17,7 +17,7 @@
 #include "LogoWell.h"
 #include "SectionPanel.h"
 #include "OptionsPanel.h"
-#include "SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "UnitSlider.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AppSettings.h"
-#include "ConversionOptions.h"
+#include "settings/AppSettings.h"
+#include "options/ConversionOptions.h"
 
 #include <QWidget>
 

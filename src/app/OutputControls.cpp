@@ -1,6 +1,6 @@
 #include "OutputControls.h"
 
-#include "ControlTexts.h"
+#include "options/ControlTexts.h"
 #include "SkinnedControls.h"
 #include "UnitSlider.h"
 

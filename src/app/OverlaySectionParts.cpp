@@ -1,6 +1,6 @@
 #include "OverlaySectionParts.h"
 
-#include "ControlTexts.h"
+#include "options/ControlTexts.h"
 #include "UnitSlider.h"
 
 #include <QAbstractButton>

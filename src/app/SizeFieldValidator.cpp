@@ -1,6 +1,6 @@
 #include "SizeFieldValidator.h"
 
-#include "ControlTexts.h"
+#include "options/ControlTexts.h"
 
 #include <QApplication>
 

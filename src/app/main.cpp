@@ -1,6 +1,6 @@
 // pressmark: the desktop application.
 #include "MainWindow.h"
-#include "SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "SkinnedControls.h"
 #include "SingleInstance.h"
 

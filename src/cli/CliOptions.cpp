@@ -1,11 +1,11 @@
 #include "CliOptions.h"
 
-#include "ImagePipeline.h"
-#include "FontList.h"
-#include "InputFiles.h"
-#include "Overlays.h"
-#include "SettingsOptions.h"
-#include "SettingsStore.h"
+#include "pipeline/DecodeUpright.h"
+#include "options/FontList.h"
+#include "batch/InputFiles.h"
+#include "overlay/WatermarkOverlay.h"
+#include "options/SettingsOptions.h"
+#include "settings/SettingsStore.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConversionJob.h"
+#include "batch/ConversionJob.h"
 
 #include <QStringList>
 

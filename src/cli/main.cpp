@@ -1,6 +1,6 @@
 // pressmark-cli: the batch conversion, headless.
 #include "CliOptions.h"
-#include "ConversionRunner.h"
+#include "batch/ConversionRunner.h"
 #include "ProgressBar.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "TestImages.h"
 
 #include <QtTest>

@@ -1,0 +1,182 @@
+#include "ImageListModel.h"
+#include "BackgroundPool.h"
+
+#include "batch/InputFiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QThreadPool>
+
+#include <algorithm>
+
+ImageListModel::ImageListModel(QObject *parent) : QAbstractListModel(parent) {}
+
+int ImageListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_paths.size());
+}
+
+QVariant ImageListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_paths.size())
+        return QVariant();
+    const QString &path = m_paths.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return QFileInfo(path).fileName();
+    case Qt::ToolTipRole:
+    case PathRole:
+        return path;
+    default:
+        return QVariant();
+    }
+}
+
+void ImageListModel::addToCache(const QString &path)
+{
+    ++m_uses[path];
+    // Read on the thread pool, so adding hundreds of files keeps the window responsive; a path
+    // added again is read again and replaces what was cached for it.
+    QPointer<ImageListModel> self(this);
+    backgroundPool()->start([self, path] {
+        const SourceMetadata metadata = SourceMetadata::read(path);
+        QMetaObject::invokeMethod(
+            self,
+            [self, path, metadata] {
+                if (self && self->m_uses.contains(path)) {
+                    self->m_metadata.insert(path, metadata);
+                    Q_EMIT self->metadataRead(path);
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void ImageListModel::releaseFromCache(const QString &path)
+{
+    if (--m_uses[path] > 0)
+        return;
+    m_uses.remove(path);
+    m_metadata.remove(path);
+}
+
+void ImageListModel::selectFirst()
+{
+    setIndexSelected(m_paths.isEmpty() ? kNoSelection : 0);
+}
+
+void ImageListModel::setIndexSelected(int row)
+{
+    if (row < kNoSelection || row >= m_paths.size())
+        row = kNoSelection;
+    if (row == m_selected)
+        return;
+    m_selected = row;
+    Q_EMIT indexSelectedChanged(row);
+}
+
+int ImageListModel::addChosen(const QStringList &paths)
+{
+    QStringList accepted;
+    for (const QString &path : paths)
+        if (hasAcceptedExtension(path, openDialogExtensions()))
+            accepted << path;
+    if (!accepted.isEmpty()) {
+        beginInsertRows(QModelIndex(), int(m_paths.size()), int(m_paths.size() + accepted.size() - 1));
+        for (const QString &path : accepted) {
+            m_paths << path;
+            addToCache(path);
+        }
+        endInsertRows();
+    }
+    selectFirst();
+    return int(accepted.size());
+}
+
+int ImageListModel::insertDropped(const QStringList &paths, int row)
+{
+    row = std::clamp(row, 0, int(m_paths.size()));
+    QStringList accepted;
+    for (const QString &path : paths)
+        if (hasAcceptedExtension(path, dropExtensions()))
+            accepted << path;
+    if (!accepted.isEmpty()) {
+        beginInsertRows(QModelIndex(), row, row + int(accepted.size()) - 1);
+        for (int i = 0; i < accepted.size(); ++i) {
+            m_paths.insert(row + i, accepted.at(i));
+            addToCache(accepted.at(i));
+        }
+        endInsertRows();
+    }
+    selectFirst();
+    return int(accepted.size());
+}
+
+bool ImageListModel::addOpened(const QString &path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        selectFirst();
+        return false;
+    }
+    beginInsertRows(QModelIndex(), int(m_paths.size()), int(m_paths.size()));
+    m_paths << path;
+    addToCache(path);
+    endInsertRows();
+    selectFirst();
+    return true;
+}
+
+void ImageListModel::removeEntries(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    // From the last, so earlier rows keep their numbers.
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+        const int row = *it;
+        if (row < 0 || row >= m_paths.size())
+            continue;
+        beginRemoveRows(QModelIndex(), row, row);
+        releaseFromCache(m_paths.takeAt(row));
+        endRemoveRows();
+    }
+    m_selected = kNoSelection; // the first entry is selected afresh, so its preview is made again
+    selectFirst();
+}
+
+void ImageListModel::moveEntries(QList<int> rows, int destination)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [&](int r) { return r < 0 || r >= m_paths.size(); }),
+               rows.end());
+    if (rows.isEmpty())
+        return;
+    destination = std::clamp(destination, 0, int(m_paths.size()));
+    beginResetModel();
+    QStringList moved;
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it)
+        moved.prepend(m_paths.takeAt(*it));
+    // The block goes before the same entry it was dropped on: skip the moved rows above it.
+    const int below = int(std::count_if(rows.begin(), rows.end(), [&](int r) { return r < destination; }));
+    const int at = destination - below;
+    for (int i = 0; i < moved.size(); ++i)
+        m_paths.insert(at + i, moved.at(i));
+    endResetModel();
+}
+
+void ImageListModel::clear()
+{
+    setIndexSelected(kNoSelection);
+    beginResetModel();
+    m_paths.clear();
+    m_metadata.clear();
+    m_uses.clear();
+    endResetModel();
+}
+
+QString ImageListModel::countText() const
+{
+    return m_paths.size() == 1 ? QStringLiteral("1 image") : QStringLiteral("%1 images").arg(m_paths.size());
+}

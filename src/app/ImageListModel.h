@@ -1,0 +1,66 @@
+#pragma once
+
+#include "metadata/SourceMetadata.h"
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QList>
+#include <QStringList>
+
+// The ordered list of files a conversion will process, as the browser shows it. Entries are
+// paths; the same file may stand in the list any number of times. Metadata read at intake is
+// cached per path and kept while any entry uses the path. UI-free; lives on the GUI thread.
+class ImageListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    enum Roles { PathRole = Qt::UserRole + 1 };
+    static constexpr int kNoSelection = -1;
+
+    explicit ImageListModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    const QStringList &paths() const { return m_paths; }
+    bool isEmpty() const { return m_paths.isEmpty(); }
+
+    // The three ways in. Each returns how many files entered; after any of them the first
+    // entry is the selected one.
+    // Chosen in the open dialog: appended, when their extension is one the dialog offers.
+    int addChosen(const QStringList &paths);
+    // Dropped before `row` (the count appends): the accepted ones keep their order there.
+    int insertDropped(const QStringList &paths, int row);
+    // Opened with the application: appended whatever its extension, when its bytes are readable.
+    bool addOpened(const QString &path);
+
+    // Removes the entries at these rows; the first entry is selected again when any remain.
+    void removeEntries(QList<int> rows);
+    // Moves the entries at these rows, in their order, as one block to before `destination`
+    // (a row of the list before the move; the count moves them to the end).
+    void moveEntries(QList<int> rows, int destination);
+    void clear();
+
+    int indexSelected() const { return m_selected; }
+    void setIndexSelected(int row);
+
+    // "1 image", "0 images", "12 images".
+    QString countText() const;
+
+    // What intake read of a file; empty until read, and when it had none.
+    SourceMetadata metadataFor(const QString &path) const { return m_metadata.value(path); }
+
+Q_SIGNALS:
+    void indexSelectedChanged(int row);
+    // The metadata of a file that entered the list has been read (on the thread pool).
+    void metadataRead(const QString &path);
+
+private:
+    void addToCache(const QString &path);
+    void releaseFromCache(const QString &path);
+    void selectFirst();
+
+    QStringList m_paths;
+    QHash<QString, SourceMetadata> m_metadata;
+    QHash<QString, int> m_uses; // entries per path
+    int m_selected = kNoSelection;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "options/ConversionOptions.h"
+
+#include <QString>
+#include <QStringList>
+
+// One batch: the inputs in list order, the options value and the output folder.
+struct ConversionJob {
+    QStringList inputs;
+    ConversionOptions options;
+    QString outputFolder;
+    int workers = 0;     // 0: one per core; 1 converts one file at a time
+    bool dryRun = false; // decide the names only: decode nothing, write nothing
+};

@@ -1,0 +1,27 @@
+#include "batch/ConversionReport.h"
+
+#include <algorithm>
+
+QString FileResult::failureText() const
+{
+    const QString text = failureReasonText(reason);
+    return detail.isEmpty() ? text : text + QStringLiteral(": ") + detail;
+}
+
+int ConversionReport::writtenCount() const
+{
+    return int(std::count_if(files.begin(), files.end(),
+                             [](const FileResult &f) { return f.status == FileStatus::Written; }));
+}
+
+int ConversionReport::failedCount() const
+{
+    return int(std::count_if(files.begin(), files.end(),
+                             [](const FileResult &f) { return f.status == FileStatus::Failed; }));
+}
+
+int ConversionReport::notStartedCount() const
+{
+    return int(std::count_if(files.begin(), files.end(),
+                             [](const FileResult &f) { return f.status == FileStatus::NotStarted; }));
+}

@@ -1,0 +1,220 @@
+#include "batch/ConversionRunner.h"
+
+#include "batch/OutputNaming.h"
+#include "batch/PendingFile.h"
+#include "common/CodecLibraries.h"
+#include "encode/OutputEncoder.h"
+#include "overlay/WatermarkOverlay.h"
+#include "pipeline/RenderFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QThread>
+
+#include <thread>
+#include <vector>
+
+// A file that has been through the pipeline and waits for its turn to be named.
+struct ConversionRunner::Outcome {
+    FailureReason failure = FailureReason::None;
+    QString detail;
+    QStringList notes;
+    QString stem;
+    PendingFile file;
+};
+
+// The job as the workers read it, and what the run should say about it once.
+static ConversionJob prepared(ConversionJob job, QStringList *notes)
+{
+    job.outputFolder = QDir::cleanPath(job.outputFolder);
+    ConversionOptions &o = job.options;
+    if (o.watermarkActive()) {
+        const QString family = resolvedWatermarkFamily(o.watermarkFont);
+        if (!o.watermarkFont.isEmpty() && family.compare(o.watermarkFont, Qt::CaseInsensitive) != 0) {
+            *notes << QStringLiteral("the font \"%1\" is not installed; the watermark uses \"%2\"")
+                          .arg(o.watermarkFont, family);
+        }
+        o.watermarkFont = family;
+    }
+    if (o.enableLogoState == 1 && !o.logoImage.isNull() && (o.logoImgWidth <= 0 || o.logoImgHeight <= 0))
+        *notes << QStringLiteral("the logo has no size; no logo is drawn");
+    if (o.enableLogoState == 1 && o.logoImage.isNull())
+        *notes << QStringLiteral("the logo is on but there is no logo picture; no logo is drawn");
+    return job;
+}
+
+ConversionRunner::ConversionRunner(ConversionJob job) : m_job(prepared(std::move(job), &m_report.notes))
+{
+    m_report.files.resize(m_job.inputs.size());
+    for (int i = 0; i < m_job.inputs.size(); ++i) {
+        m_report.files[i].index = i;
+        m_report.files[i].input = m_job.inputs.at(i);
+    }
+}
+
+ConversionRunner::~ConversionRunner() = default;
+
+void ConversionRunner::setFileStartedHandler(std::function<void(int, int)> handler)
+{
+    m_onStarted = std::move(handler);
+}
+
+void ConversionRunner::setFileFinishedHandler(std::function<void(const FileResult &)> handler)
+{
+    m_onFinished = std::move(handler);
+}
+
+void ConversionRunner::cancel()
+{
+    m_cancel.store(true);
+}
+
+ConversionReport ConversionRunner::run()
+{
+    initializeCodecLibraries();
+    if (m_job.dryRun)
+        return runDry();
+    const int total = int(m_job.inputs.size());
+    int workers = m_job.workers > 0 ? m_job.workers : QThread::idealThreadCount();
+    workers = std::max(1, std::min(workers, total));
+    m_window = 2 * workers;
+    std::vector<std::thread> threads;
+    threads.reserve(size_t(workers));
+    for (int i = 0; i < workers; ++i)
+        threads.emplace_back([this] { workerLoop(); });
+    for (std::thread &t : threads)
+        t.join();
+    m_report.cancelled = m_cancel.load();
+    return m_report;
+}
+
+void ConversionRunner::workerLoop()
+{
+    const int total = int(m_job.inputs.size());
+    for (;;) {
+        int index;
+        int started;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_wake.wait(lock,
+                        [&] { return m_cancel.load() || m_next >= total || m_next < m_turn + m_window; });
+            if (m_cancel.load() || m_next >= total)
+                return;
+            index = m_next++;
+            started = ++m_started;
+        }
+        if (m_onStarted)
+            m_onStarted(index, started);
+        Outcome outcome = processFile(index);
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_waiting.emplace(index, std::move(outcome));
+        for (auto it = m_waiting.find(m_turn); it != m_waiting.end(); it = m_waiting.find(m_turn)) {
+            commit(m_turn, it->second);
+            m_waiting.erase(it);
+            ++m_turn;
+        }
+        m_wake.notify_all();
+    }
+}
+
+ConversionRunner::Outcome ConversionRunner::processFile(int index) const
+{
+    Outcome outcome;
+    const QString &path = m_job.inputs.at(index);
+    const ConversionOptions &options = m_job.options;
+    PipelineResult picture = convertFile(path, options);
+    outcome.notes = picture.notes;
+    if (!picture.ok()) {
+        outcome.failure = picture.failure;
+        outcome.detail = picture.detail;
+        return outcome;
+    }
+    EncodedOutput encoded = encodeOutput(picture.image, options.formatIndex, options.jpegQualityPercent(),
+                                         picture.imageDpi, picture.iccProfile, picture.metadata);
+    picture.image = QImage();
+    outcome.notes << encoded.notes;
+    if (encoded.bytes.isEmpty()) {
+        outcome.failure = FailureReason::CannotWrite;
+        outcome.detail = encoded.error;
+        return outcome;
+    }
+    QString error;
+    outcome.file = PendingFile::write(m_job.outputFolder, encoded.bytes, &error);
+    if (!outcome.file.isValid()) {
+        outcome.failure = FailureReason::CannotWrite;
+        outcome.detail = error;
+        return outcome;
+    }
+    outcome.stem = outputStem(path, index + 1, options);
+    return outcome;
+}
+
+void ConversionRunner::commit(int index, Outcome &outcome)
+{
+    FileResult &result = m_report.files[index];
+    result.notes = outcome.notes;
+    if (outcome.failure == FailureReason::None) {
+        const PublishResult published =
+            outcome.file.publish(candidateFileNames(outcome.stem, m_job.options.extension()));
+        switch (published.status) {
+        case PublishStatus::Published:
+            result.status = FileStatus::Written;
+            result.output = published.path;
+            break;
+        case PublishStatus::NoFreeName:
+            outcome.failure = FailureReason::NoFreeName;
+            break;
+        case PublishStatus::Failed:
+            outcome.failure = FailureReason::CannotWrite;
+            outcome.detail = published.error;
+            break;
+        }
+    }
+    if (outcome.failure != FailureReason::None) {
+        result.status = FileStatus::Failed;
+        result.reason = outcome.failure;
+        result.detail = outcome.detail;
+    }
+    finish(result);
+}
+
+void ConversionRunner::finish(const FileResult &result)
+{
+    if (m_onFinished)
+        m_onFinished(result);
+}
+
+ConversionReport ConversionRunner::runDry()
+{
+    // The names a real run would give, with every input assumed to decode.
+    QSet<QString> claimed;
+    for (int index = 0; index < m_job.inputs.size() && !m_cancel.load(); ++index) {
+        FileResult &result = m_report.files[index];
+        const int started = ++m_started;
+        if (m_onStarted)
+            m_onStarted(index, started);
+        if (!QFileInfo::exists(result.input)) {
+            result.status = FileStatus::Failed;
+            result.reason = FailureReason::Missing;
+            finish(result);
+            continue;
+        }
+        const QString stem = outputStem(result.input, index + 1, m_job.options);
+        result.status = FileStatus::Failed;
+        result.reason = FailureReason::NoFreeName;
+        for (const QString &name : candidateFileNames(stem, m_job.options.extension())) {
+            const QString path = QDir(m_job.outputFolder).filePath(name);
+            if (claimed.contains(path) || QFileInfo(path).exists() || QFileInfo(path).isSymLink())
+                continue;
+            claimed.insert(path);
+            result.status = FileStatus::Written;
+            result.reason = FailureReason::None;
+            result.output = path;
+            break;
+        }
+        finish(result);
+    }
+    m_report.cancelled = m_cancel.load();
+    return m_report;
+}

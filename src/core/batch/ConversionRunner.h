@@ -1,0 +1,59 @@
+#pragma once
+
+#include "batch/ConversionJob.h"
+#include "batch/ConversionReport.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <map>
+#include <mutex>
+
+// Runs a ConversionJob on worker threads. Files start in list order; each is decoded,
+// stamped and encoded in parallel, but takes its output name in list order, so the names are
+// those of a one-at-a-time run. At most a few files beyond the oldest unfinished one are in
+// flight, so memory does not grow with the batch.
+//
+// Threading: run() blocks its caller and may be called from any thread; the handlers are
+// called on worker threads (the finished handler in list order, one at a time) and must not
+// touch widgets directly. cancel() may be called from anywhere, a signal handler included.
+class ConversionRunner {
+public:
+    explicit ConversionRunner(ConversionJob job);
+    ~ConversionRunner();
+
+    // Called as a file starts, with its index and the number of files started so far.
+    void setFileStartedHandler(std::function<void(int index, int startedCount)> handler);
+    // Called once per started file, in list order, when its fate is known.
+    void setFileFinishedHandler(std::function<void(const FileResult &result)> handler);
+
+    ConversionReport run();
+    // No file starts after this; files in flight are finished and written.
+    void cancel();
+
+    int startedCount() const { return m_started.load(); }
+    int total() const { return int(m_job.inputs.size()); }
+
+private:
+    struct Outcome;
+
+    void workerLoop();
+    Outcome processFile(int index) const;
+    void commit(int index, Outcome &outcome);
+    void finish(const FileResult &result);
+    ConversionReport runDry();
+
+    ConversionReport m_report; // before the job: preparing the job adds the run's notes
+    const ConversionJob m_job;
+    std::function<void(int, int)> m_onStarted;
+    std::function<void(const FileResult &)> m_onFinished;
+
+    std::atomic<bool> m_cancel {false};
+    std::atomic<int> m_started {0};
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    int m_next = 0;   // next index to start
+    int m_turn = 0;   // next index to take its name
+    int m_window = 1; // how far starting may run ahead of naming
+    std::map<int, Outcome> m_waiting;
+};

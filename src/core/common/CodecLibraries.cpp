@@ -1,0 +1,29 @@
+#include "common/CodecLibraries.h"
+
+#include "common/Logging.h"
+#include "decode/ImageLimits.h"
+
+#include <QImageReader>
+
+#include <exiv2/exiv2.hpp>
+#include <mutex>
+#include <tiffio.h>
+
+static void forwardExiv2Message(int level, const char *message)
+{
+    qCDebug(lcMetadata, "exiv2 (%d): %s", level, message);
+}
+
+void initializeCodecLibraries()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        QImageReader::setAllocationLimit(int(kMaxImagePixels * 8 / (1024 * 1024)) + 1);
+        Exiv2::XmpParser::initialize();
+        Exiv2::LogMsg::setHandler(forwardExiv2Message);
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
+        // libtiff's default handlers print to stderr; failures are reported per file instead.
+        TIFFSetErrorHandler(nullptr);
+        TIFFSetWarningHandler(nullptr);
+    });
+}

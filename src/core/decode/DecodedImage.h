@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+// The pixels of one decoded file, in the orientation they are stored.
+struct DecodedImage {
+    QImage image;
+    // The size of the picture in the file, before any shrink on load.
+    QSize storedSize;
+    // Horizontal density the file's own header states (JFIF, pHYs, ...); 0 when it states none.
+    double statedDpi = 0.0;
+    // The colour profile that describes these pixels; empty when unknown.
+    QByteArray iccProfile;
+    // True when the reader converted the pixels to sRGB (CMYK sources): the file's profile no
+    // longer applies.
+    bool convertedToSrgb = false;
+};

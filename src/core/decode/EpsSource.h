@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QRectF>
+#include <QString>
+
+// The PostScript of an EPS file and its bounding box, in points.
+struct EpsSource {
+    QByteArray postscript;
+    QRectF boundingBox; // empty when the file states none
+};
+
+// Takes the PostScript section out of a plain or DOS-binary EPS (whose TIFF or WMF preview is
+// passed over) and reads its bounding box comment. False with a reason for anything else.
+bool splitEps(const QByteArray &data, EpsSource *source, QString *error);

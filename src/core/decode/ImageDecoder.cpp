@@ -1,0 +1,115 @@
+#include "decode/ImageDecoder.h"
+
+#include "common/CodecLibraries.h"
+#include "decode/CmykTiffReader.h"
+#include "decode/EpsReader.h"
+#include "decode/ImageLimits.h"
+#include "decode/JpegReader.h"
+#include "decode/PsdReader.h"
+#include "decode/QtPluginReader.h"
+
+#include <QFileInfo>
+
+namespace {
+
+struct ReaderEntry {
+    bool (*matches)(const QByteArray &data);
+    std::unique_ptr<FormatReader> (*create)(const QByteArray &data, const QByteArray &formatHint);
+};
+
+bool anything(const QByteArray &)
+{
+    return true;
+}
+
+// Tried in order; the last entry takes every format Qt's image plugins know.
+const ReaderEntry kReaders[] = {
+    {isJpeg, createJpegReader}, {isCmykTiff, createCmykTiffReader}, {isPhotoshop, createPsdReader},
+    {isEps, createEpsReader},   {anything, createQtPluginReader},
+};
+
+} // namespace
+
+ImageDecoder::ImageDecoder(const QString &path) : m_file(path)
+{
+    initializeCodecLibraries();
+}
+
+ImageDecoder::ImageDecoder(const QByteArray &data, const QByteArray &formatHint)
+    : m_data(data), m_formatHint(formatHint), m_inMemory(true)
+{
+    initializeCodecLibraries();
+}
+
+ImageDecoder::~ImageDecoder() = default;
+
+bool ImageDecoder::fail(FailureReason reason, const QString &error)
+{
+    m_failure = reason;
+    m_error = error;
+    m_reader.reset();
+    return false;
+}
+
+bool ImageDecoder::open()
+{
+    if (m_inMemory)
+        return m_data.isEmpty() ? fail(FailureReason::Unsupported, QStringLiteral("no data")) : readHeader();
+    if (QFileInfo(m_file.fileName()).isDir())
+        return fail(FailureReason::CannotRead, QStringLiteral("it is a folder"));
+    if (!m_file.exists())
+        return fail(FailureReason::Missing, QString());
+    if (!m_file.open(QIODevice::ReadOnly))
+        return fail(FailureReason::CannotRead, m_file.errorString());
+    const qint64 fileSize = m_file.size();
+    if (fileSize == 0)
+        return fail(FailureReason::Unsupported, QStringLiteral("the file is empty"));
+    // Mapped, not read: pages are only touched as the decoder reaches them.
+    if (uchar *mapped = m_file.map(0, fileSize))
+        m_data = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(fileSize));
+    else
+        m_data = m_file.readAll();
+    if (m_data.size() != fileSize)
+        return fail(FailureReason::CannotRead, m_file.errorString());
+    m_formatHint = QFileInfo(m_file.fileName()).suffix().toLatin1();
+    return readHeader();
+}
+
+bool ImageDecoder::readHeader()
+{
+    for (const ReaderEntry &entry : kReaders) {
+        if (!entry.matches(m_data))
+            continue;
+        m_reader = entry.create(m_data, m_formatHint);
+        QString error;
+        if (!m_reader->readHeader(&error))
+            return fail(FailureReason::Unsupported, error);
+        const QSize s = m_reader->size();
+        if (s.isValid() && exceedsImageLimits(s.width(), s.height()))
+            return fail(FailureReason::TooLarge,
+                        QStringLiteral("%1 x %2 pixels is beyond the limit of %3 megapixels")
+                            .arg(s.width())
+                            .arg(s.height())
+                            .arg(kMaxImagePixels / 1000000));
+        return true;
+    }
+    return fail(FailureReason::Unsupported, QString());
+}
+
+QSize ImageDecoder::size() const
+{
+    return m_reader ? m_reader->size() : QSize();
+}
+
+bool ImageDecoder::decode(QSize minimumSize, DecodedImage *out)
+{
+    if (!m_reader)
+        return false;
+    FailureReason reason = FailureReason::Unsupported;
+    QString error;
+    if (!m_reader->read(minimumSize, out, &reason, &error))
+        return fail(reason, error);
+    if (out->image.isNull())
+        return fail(FailureReason::Unsupported, QString());
+    return true;
+}

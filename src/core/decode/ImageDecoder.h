@@ -1,0 +1,40 @@
+#pragma once
+
+#include "decode/FormatReader.h"
+
+#include <QFile>
+#include <memory>
+
+// The one decoding entry point: opens a file (or takes bytes already in memory, such as a
+// picture dropped as data), picks the reader of its format by content, checks its size against
+// the limits before anything large is allocated, and decodes it.
+// One instance per file; safe to use on any thread.
+class ImageDecoder {
+public:
+    explicit ImageDecoder(const QString &path);
+    // Bytes in memory; the hint is an extension for formats without a signature.
+    ImageDecoder(const QByteArray &data, const QByteArray &formatHint);
+    ~ImageDecoder();
+
+    // Opens the file and reads its header.
+    bool open();
+    // The stored pixel size, valid after open() when the header tells it.
+    QSize size() const;
+    // Decodes the picture; minimumSize as for FormatReader::read.
+    bool decode(QSize minimumSize, DecodedImage *out);
+
+    FailureReason failure() const { return m_failure; }
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(FailureReason reason, const QString &error);
+    bool readHeader();
+
+    QFile m_file;
+    QByteArray m_data;
+    QByteArray m_formatHint;
+    bool m_inMemory = false;
+    std::unique_ptr<FormatReader> m_reader;
+    FailureReason m_failure = FailureReason::None;
+    QString m_error;
+};

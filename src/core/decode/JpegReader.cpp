@@ -1,0 +1,203 @@
+// JPEG through libjpeg-turbo directly: DCT-domain shrink on load, CMYK samples for colour
+// management, and the JFIF density, none of which Qt's plugin exposes.
+#include "transform/CmykToSrgb.h"
+#include "decode/JpegReader.h"
+#include "decode/ImageLimits.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <jerror.h>
+#include <jpeglib.h>
+
+namespace {
+
+struct JpegErrorManager {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+    bool truncated = false;
+    char message[JMSG_LENGTH_MAX] = {};
+};
+
+extern "C" void jpegErrorExit(j_common_ptr cinfo)
+{
+    auto *err = reinterpret_cast<JpegErrorManager *>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+extern "C" void jpegEmitMessage(j_common_ptr cinfo, int level)
+{
+    if (level >= 0)
+        return;
+    auto *err = reinterpret_cast<JpegErrorManager *>(cinfo->err);
+    if (cinfo->err->msg_code == JWRN_JPEG_EOF)
+        err->truncated = true;
+    cinfo->err->num_warnings++;
+}
+
+// Every libjpeg call sits in a method that sets its own jump point and holds only plain
+// locals, so a longjmp never skips a destructor.
+class JpegReader final : public FormatReader {
+public:
+    explicit JpegReader(const QByteArray &data) : m_data(data)
+    {
+        m_cinfo.err = jpeg_std_error(&m_err.pub);
+        m_err.pub.error_exit = jpegErrorExit;
+        m_err.pub.emit_message = jpegEmitMessage;
+        jpeg_create_decompress(&m_cinfo);
+    }
+    ~JpegReader() override { jpeg_destroy_decompress(&m_cinfo); }
+
+    bool readHeader(QString *error) override
+    {
+        if (!headerSteps()) {
+            *error = QString::fromLocal8Bit(m_err.message);
+            return false;
+        }
+        // Saved markers live only until decompression ends: take the profile now.
+        m_icc = iccProfile();
+        return true;
+    }
+
+    QSize size() const override { return QSize(int(m_cinfo.image_width), int(m_cinfo.image_height)); }
+
+    bool read(QSize minimumSize, DecodedImage *out, FailureReason *reason, QString *error) override
+    {
+        const J_COLOR_SPACE source = m_cinfo.jpeg_color_space;
+        const bool cmyk = source == JCS_CMYK || source == JCS_YCCK;
+        const bool gray = source == JCS_GRAYSCALE;
+        J_COLOR_SPACE wanted = gray ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGRA;
+        if (!gray && !cmyk && Q_BYTE_ORDER != Q_LITTLE_ENDIAN)
+            wanted = JCS_EXT_ARGB;
+        const unsigned denominator = shrinkDenominator(minimumSize);
+        JDIMENSION width = 0, height = 0;
+        if (!startSteps(wanted, denominator, &width, &height)) {
+            *error = QString::fromLocal8Bit(m_err.message);
+            return false;
+        }
+        if (exceedsImageLimits(width, height)) {
+            *reason = FailureReason::TooLarge;
+            return false;
+        }
+        QImage image(int(width), int(height), gray ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+        if (image.isNull()) {
+            *reason = FailureReason::TooLarge;
+            *error = QStringLiteral("not enough memory");
+            return false;
+        }
+        if (!scanlineSteps(&image)) {
+            *error = QString::fromLocal8Bit(m_err.message);
+            return false;
+        }
+        if (m_err.truncated) {
+            *error = QStringLiteral("the file is truncated");
+            return false;
+        }
+        QByteArray icc = m_icc;
+        if (cmyk) {
+            convertCmykToRgbInPlace(&image, m_cinfo.saw_Adobe_marker, icc);
+            out->convertedToSrgb = true;
+            icc.clear();
+        }
+        out->image = image;
+        out->storedSize = size();
+        out->iccProfile = icc;
+        out->statedDpi = m_statedDpi;
+        return true;
+    }
+
+private:
+    bool headerSteps()
+    {
+        if (setjmp(m_err.jump))
+            return false;
+        jpeg_mem_src(&m_cinfo, reinterpret_cast<const unsigned char *>(m_data.constData()),
+                     static_cast<unsigned long>(m_data.size()));
+        jpeg_save_markers(&m_cinfo, JPEG_APP0 + 2, 0xFFFF);
+        jpeg_read_header(&m_cinfo, TRUE);
+        if (m_cinfo.saw_JFIF_marker && m_cinfo.X_density > 0) {
+            if (m_cinfo.density_unit == 1)
+                m_statedDpi = m_cinfo.X_density;
+            else if (m_cinfo.density_unit == 2)
+                m_statedDpi = m_cinfo.X_density * 2.54;
+        }
+        return true;
+    }
+
+    // The largest power-of-two shrink that keeps both sides at or above the minimum.
+    unsigned shrinkDenominator(QSize minimumSize) const
+    {
+        if (!minimumSize.isValid() || minimumSize.isEmpty())
+            return 1;
+        for (unsigned d : {8u, 4u, 2u}) {
+            const qint64 w = (qint64(m_cinfo.image_width) + d - 1) / d;
+            const qint64 h = (qint64(m_cinfo.image_height) + d - 1) / d;
+            if (w >= minimumSize.width() && h >= minimumSize.height())
+                return d;
+        }
+        return 1;
+    }
+
+    bool startSteps(J_COLOR_SPACE wanted, unsigned denominator, JDIMENSION *width, JDIMENSION *height)
+    {
+        if (setjmp(m_err.jump))
+            return false;
+        m_cinfo.out_color_space = wanted;
+        m_cinfo.scale_num = 1;
+        m_cinfo.scale_denom = denominator;
+        jpeg_start_decompress(&m_cinfo);
+        *width = m_cinfo.output_width;
+        *height = m_cinfo.output_height;
+        return true;
+    }
+
+    bool scanlineSteps(QImage *image)
+    {
+        if (setjmp(m_err.jump))
+            return false;
+        JSAMPROW rows[8];
+        while (m_cinfo.output_scanline < m_cinfo.output_height) {
+            const int first = int(m_cinfo.output_scanline);
+            int count = 0;
+            for (; count < 8 && first + count < int(m_cinfo.output_height); ++count)
+                rows[count] = image->scanLine(first + count);
+            if (jpeg_read_scanlines(&m_cinfo, rows, JDIMENSION(count)) == 0)
+                break; // suspended on missing data: the truncation flag says so
+            if (m_err.truncated)
+                return true;
+        }
+        jpeg_finish_decompress(&m_cinfo);
+        return true;
+    }
+
+    QByteArray iccProfile()
+    {
+        JOCTET *data = nullptr;
+        unsigned int length = 0;
+        if (setjmp(m_err.jump))
+            return QByteArray();
+        if (!jpeg_read_icc_profile(&m_cinfo, &data, &length) || !data)
+            return QByteArray();
+        QByteArray icc(reinterpret_cast<const char *>(data), int(length));
+        free(data);
+        return icc;
+    }
+
+    QByteArray m_data;
+    jpeg_decompress_struct m_cinfo {};
+    JpegErrorManager m_err;
+    double m_statedDpi = 0.0;
+    QByteArray m_icc;
+};
+
+} // namespace
+
+std::unique_ptr<FormatReader> createJpegReader(const QByteArray &data, const QByteArray &)
+{
+    return std::make_unique<JpegReader>(data);
+}
+
+bool isJpeg(const QByteArray &data)
+{
+    return data.startsWith("\xFF\xD8\xFF");
+}

@@ -1,0 +1,202 @@
+#include "metadata/SourceMetadata.h"
+
+#include "common/CodecLibraries.h"
+
+#include <QFile>
+
+#include <cmath>
+#include <exiv2/exiv2.hpp>
+
+struct SourceMetadata::Data {
+    Exiv2::ExifData exif;
+    Exiv2::XmpData xmp;
+    Exiv2::IptcData iptc;
+    QByteArray icc;
+};
+
+SourceMetadata::SourceMetadata() : d(std::make_shared<Data>()) {}
+SourceMetadata::~SourceMetadata() = default;
+SourceMetadata::SourceMetadata(const SourceMetadata &) = default;
+SourceMetadata &SourceMetadata::operator=(const SourceMetadata &) = default;
+
+SourceMetadata SourceMetadata::read(const QString &path, QString *warning)
+{
+    initializeCodecLibraries();
+    SourceMetadata result;
+    auto data = std::make_shared<Data>();
+    try {
+        const QByteArray local = QFile::encodeName(path);
+        if (Exiv2::ImageFactory::getType(local.toStdString()) == Exiv2::ImageType::none)
+            return result;
+        Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(local.toStdString());
+        image->readMetadata();
+        data->exif = image->exifData();
+        data->xmp = image->xmpData();
+        data->iptc = image->iptcData();
+        if (image->iccProfileDefined()) {
+            const Exiv2::DataBuf *icc = image->iccProfile();
+            data->icc = QByteArray(reinterpret_cast<const char *>(icc->pData_), int(icc->size_));
+        }
+    } catch (const std::exception &e) {
+        if (warning)
+            *warning = QStringLiteral("metadata could not be read: %1").arg(QString::fromLocal8Bit(e.what()));
+        return result;
+    }
+    result.d = data;
+    return result;
+}
+
+bool SourceMetadata::isEmpty() const
+{
+    return !hasExifXmpOrIptc() && d->icc.isEmpty();
+}
+
+bool SourceMetadata::hasExifXmpOrIptc() const
+{
+    return !d->exif.empty() || !d->xmp.empty() || !d->iptc.empty();
+}
+
+static int validOrientation(long value)
+{
+    return value >= 1 && value <= 8 ? int(value) : 0;
+}
+
+int SourceMetadata::orientation() const
+{
+    try {
+        auto e = d->exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
+        if (e != d->exif.end() && e->count() > 0)
+            if (int o = validOrientation(e->toLong()))
+                return o;
+        auto x = d->xmp.findKey(Exiv2::XmpKey("Xmp.tiff.Orientation"));
+        if (x != d->xmp.end() && x->count() > 0)
+            if (int o = validOrientation(x->toLong()))
+                return o;
+    } catch (const std::exception &) {
+    }
+    return 1;
+}
+
+double SourceMetadata::exifDpi() const
+{
+    try {
+        auto x = d->exif.findKey(Exiv2::ExifKey("Exif.Image.XResolution"));
+        if (x == d->exif.end() || x->count() == 0)
+            return 0.0;
+        const Exiv2::Rational r = x->toRational();
+        if (r.second == 0)
+            return 0.0;
+        double dpi = double(r.first) / double(r.second);
+        auto unit = d->exif.findKey(Exiv2::ExifKey("Exif.Image.ResolutionUnit"));
+        if (unit != d->exif.end() && unit->count() > 0 && unit->toLong() == 3)
+            dpi *= 2.54;
+        return std::isfinite(dpi) && dpi > 0.0 ? dpi : 0.0;
+    } catch (const std::exception &) {
+        return 0.0;
+    }
+}
+
+QByteArray SourceMetadata::iccProfile() const
+{
+    return d->icc;
+}
+
+template <typename Container, typename Key> static void eraseKey(Container &data, const char *name)
+{
+    auto it = data.findKey(Key(name));
+    while (it != data.end()) {
+        data.erase(it);
+        it = data.findKey(Key(name));
+    }
+}
+
+template <typename Container, typename Key> static bool hasKey(Container &data, const char *name)
+{
+    return data.findKey(Key(name)) != data.end();
+}
+
+static Exiv2::URational dpiRational(double dpi)
+{
+    if (std::fabs(dpi - std::round(dpi)) < 1e-6)
+        return Exiv2::URational(uint32_t(std::lround(dpi)), 1);
+    return Exiv2::URational(uint32_t(std::lround(dpi * 1000.0)), 1000);
+}
+
+bool SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double dpi, const QByteArray &icc,
+                               QString *error) const
+{
+    Exiv2::ExifData exif = d->exif;
+    Exiv2::XmpData xmp = d->xmp;
+    Exiv2::IptcData iptc = d->iptc;
+    try {
+        if (!exif.empty()) {
+            Exiv2::ExifThumb(exif).erase();
+            exif["Exif.Image.Orientation"] = uint16_t(1);
+            // Structure tags of the source's own layout would be wrong for this file.
+            for (const char *key :
+                 {"Exif.Image.ImageWidth", "Exif.Image.ImageLength", "Exif.Image.BitsPerSample",
+                  "Exif.Image.Compression", "Exif.Image.PhotometricInterpretation",
+                  "Exif.Image.SamplesPerPixel", "Exif.Image.PlanarConfiguration",
+                  "Exif.Image.YCbCrSubSampling", "Exif.Image.StripOffsets", "Exif.Image.StripByteCounts",
+                  "Exif.Image.RowsPerStrip", "Exif.Image.TileOffsets", "Exif.Image.TileByteCounts",
+                  "Exif.Image.JPEGInterchangeFormat", "Exif.Image.JPEGInterchangeFormatLength"})
+                eraseKey<Exiv2::ExifData, Exiv2::ExifKey>(exif, key);
+            if (hasKey<Exiv2::ExifData, Exiv2::ExifKey>(exif, "Exif.Photo.PixelXDimension")) {
+                exif["Exif.Photo.PixelXDimension"] = uint32_t(pixelSize.width());
+                exif["Exif.Photo.PixelYDimension"] = uint32_t(pixelSize.height());
+            }
+            exif["Exif.Image.XResolution"] = dpiRational(dpi);
+            exif["Exif.Image.YResolution"] = dpiRational(dpi);
+            exif["Exif.Image.ResolutionUnit"] = uint16_t(2);
+        }
+        if (!xmp.empty()) {
+            if (hasKey<Exiv2::XmpData, Exiv2::XmpKey>(xmp, "Xmp.tiff.Orientation"))
+                xmp["Xmp.tiff.Orientation"] = "1";
+            for (auto [key, value] : {std::pair {"Xmp.exif.PixelXDimension", pixelSize.width()},
+                                      std::pair {"Xmp.exif.PixelYDimension", pixelSize.height()},
+                                      std::pair {"Xmp.tiff.ImageWidth", pixelSize.width()},
+                                      std::pair {"Xmp.tiff.ImageLength", pixelSize.height()}}) {
+                if (hasKey<Exiv2::XmpData, Exiv2::XmpKey>(xmp, key))
+                    xmp[key] = std::to_string(value);
+            }
+        }
+
+        Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(
+            reinterpret_cast<const Exiv2::byte *>(encoded->constData()), long(encoded->size()));
+        image->readMetadata();
+        image->setExifData(exif);
+        image->setXmpData(xmp);
+        image->setIptcData(iptc);
+        if (!icc.isEmpty()) {
+            Exiv2::DataBuf buffer(reinterpret_cast<const Exiv2::byte *>(icc.constData()), long(icc.size()));
+            image->setIccProfile(buffer, false);
+        } else {
+            image->clearIccProfile();
+        }
+        image->writeMetadata();
+
+        Exiv2::BasicIo &io = image->io();
+        io.open();
+        QByteArray out(qsizetype(io.size()), Qt::Uninitialized);
+        if (io.read(reinterpret_cast<Exiv2::byte *>(out.data()), long(out.size())) != long(out.size()))
+            throw Exiv2::Error(Exiv2::kerFailedToReadImageData);
+        io.close();
+        *encoded = out;
+        return true;
+    } catch (const std::exception &e) {
+        if (error)
+            *error = QString::fromLocal8Bit(e.what());
+        return false;
+    }
+}
+
+QString SourceMetadata::summary() const
+{
+    return QStringLiteral(
+               "{exif = %1 entries, xmp = %2 entries, iptc = %3 entries, icc = %4 bytes, orientation = %5}")
+        .arg(d->exif.count())
+        .arg(d->xmp.count())
+        .arg(d->iptc.count())
+        .arg(d->icc.size())
+        .arg(orientation());
+}

@@ -1,0 +1,54 @@
+#include "overlay/LogoOverlay.h"
+
+#include "options/ConversionOptions.h"
+#include "overlay/OverlayGeometry.h"
+
+#include <QMutex>
+#include <QPainter>
+
+#include <list>
+
+namespace {
+
+// The logo at the sizes in use: scaled once per output size for the whole run, shared by the
+// workers. A few sizes are kept, the most recently used first.
+QImage scaledLogo(const QImage &logo, QSize size)
+{
+    struct Entry {
+        qint64 key;
+        QSize size;
+        QImage image;
+    };
+    static QMutex mutex;
+    static std::list<Entry> cache;
+    QMutexLocker lock(&mutex);
+    for (auto it = cache.begin(); it != cache.end(); ++it) {
+        if (it->key == logo.cacheKey() && it->size == size) {
+            cache.splice(cache.begin(), cache, it);
+            return cache.front().image;
+        }
+    }
+    lock.unlock();
+    const QImage scaled = logo.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                              .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    lock.relock();
+    cache.push_front({logo.cacheKey(), size, scaled});
+    if (cache.size() > 8)
+        cache.pop_back();
+    return scaled;
+}
+
+} // namespace
+
+void drawLogo(QPainter &painter, const OverlayCanvas &canvas, const ConversionOptions &options)
+{
+    const QRectF place = logoRect(canvas, options.logoImgWidth, options.logoImgHeight, options.divisionTimes,
+                                  options.logoPosition);
+    if (place.isEmpty())
+        return;
+    const QRect target = canvas.toImage(place).toRect();
+    painter.save();
+    painter.setOpacity(qBound(0.0f, options.logoOpacity, 1.0f));
+    painter.drawImage(target.topLeft(), scaledLogo(options.logoImage, target.size()));
+    painter.restore();
+}

@@ -1,0 +1,114 @@
+#include "pipeline/RenderFile.h"
+
+#include "common/Logging.h"
+#include "decode/ImageDecoder.h"
+#include "decode/ImageLimits.h"
+#include "options/ConversionOptions.h"
+#include "overlay/OverlayComposer.h"
+#include "transform/Resample.h"
+#include "transform/TargetSize.h"
+#include "transform/Upright.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace {
+
+float usableDpi(double stated)
+{
+    return std::isfinite(stated) && stated > 0.0 && stated < 1.0e6 ? float(stated) : 72.0f;
+}
+
+} // namespace
+
+PipelineResult convertFile(const QString &path, const ConversionOptions &options)
+{
+    return renderFile(path, options, 0);
+}
+
+PipelineResult previewFile(const QString &path, const ConversionOptions &options, int maxSide)
+{
+    ConversionOptions preview = options;
+    preview.changeImageSize = false; // a preview keeps the picture's own size
+    return renderFile(path, preview, maxSide);
+}
+
+PipelineResult renderFile(const QString &path, const ConversionOptions &options, int maxSide)
+{
+    PipelineResult result;
+    if (!QFileInfo::exists(path)) {
+        result.failure = FailureReason::Missing;
+        return result;
+    }
+    ImageDecoder decoder(path);
+    if (!decoder.open()) {
+        result.failure = decoder.failure();
+        result.detail = decoder.errorString();
+        return result;
+    }
+
+    QString warning;
+    result.metadata = SourceMetadata::read(path, &warning);
+    if (!warning.isEmpty())
+        result.notes << warning;
+    const int orientation = result.metadata.orientation();
+
+    // Sizes are decided on the upright picture, then mapped back to the stored one for decoding.
+    QSize target;
+    const auto decideTarget = [&](QSize stored) {
+        target = targetSize(uprightSize(stored, orientation), options);
+        if (!exceedsImageLimits(target.width(), target.height()))
+            return true;
+        result.failure = FailureReason::TooLarge;
+        result.detail =
+            QStringLiteral("the output would be %1 x %2 pixels").arg(target.width()).arg(target.height());
+        return false;
+    };
+    // What is drawn: the output size, or for a preview no more than maxSide a side.
+    const auto drawnSize = [&] {
+        return maxSide > 0 && (target.width() > maxSide || target.height() > maxSide)
+                   ? target.scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1))
+                   : target;
+    };
+    const bool sizeKnown = decoder.size().isValid();
+    if (sizeKnown && !decideTarget(decoder.size()))
+        return result;
+
+    DecodedImage decoded;
+    if (!decoder.decode(sizeKnown ? uprightSize(drawnSize(), orientation) : QSize(), &decoded)) {
+        result.failure = decoder.failure();
+        result.detail = decoder.errorString();
+        return result;
+    }
+    // A header that did not tell the size, or a picture that gave way to another of the same
+    // file: decide from what was decoded.
+    const QSize storedSize = decoded.storedSize.isValid() ? decoded.storedSize : decoded.image.size();
+    if ((!sizeKnown || storedSize != decoder.size()) && !decideTarget(storedSize))
+        return result;
+    const QSize drawn = drawnSize();
+
+    const double dpi = decoded.statedDpi > 0.0 ? decoded.statedDpi : result.metadata.exifDpi();
+    result.imageDpi = usableDpi(dpi);
+    if (decoded.convertedToSrgb)
+        result.iccProfile.clear();
+    else
+        result.iccProfile = !decoded.iccProfile.isEmpty() ? decoded.iccProfile : result.metadata.iccProfile();
+
+    // Resample while still stored (fewer pixels to turn when shrinking), then turn upright.
+    QImage stamped = resampled(decoded.image, uprightSize(drawn, orientation));
+    decoded.image = QImage();
+    stamped = uprightImage(stamped, orientation);
+    if (options.anyOverlayActive())
+        stamped = composeOverlayCanvas(std::move(stamped), drawn, resizeRequested(options), options, target);
+    if (stamped.isNull()) {
+        result.failure = FailureReason::TooLarge;
+        result.detail = QStringLiteral("not enough memory");
+        return result;
+    }
+    result.image = stamped;
+    if (maxSide == 0)
+        qCInfo(lcConversion, "image_dpi = %f, bitmap.width = %ld, s.f.b.w = %f", double(result.imageDpi),
+               long(result.image.width()), result.image.width() * 72.0 / double(result.imageDpi));
+    return result;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "common/Failure.h"
+#include "metadata/SourceMetadata.h"
+
+#include <QImage>
+#include <QStringList>
+
+struct ConversionOptions;
+
+// The finished picture of one input, upright, at its output size, ready to encode.
+struct PipelineResult {
+    FailureReason failure = FailureReason::None;
+    QString detail; // the decoder's or system's own words about a failure
+
+    QImage image;
+    float imageDpi = 72.0f;  // horizontal density of the source, carried to the output
+    QByteArray iccProfile;   // the profile of the pixels, empty when none applies
+    SourceMetadata metadata; // the source's metadata, to write with the output
+    QStringList notes;       // what was done differently from what was asked
+
+    bool ok() const { return failure == FailureReason::None; }
+};
+
+// Decodes one file, turns it upright by its EXIF orientation, resizes it as the options say
+// and draws the active overlays. A pure function of the file and the options; runs on any
+// thread.
+PipelineResult convertFile(const QString &path, const ConversionOptions &options);
+
+// The picture as the conversion would make it at its own size (resizing off), drawn no larger
+// than maxSide a side: decoded with shrink on load, with the overlays of the full size scaled
+// down with it. For previews; any thread.
+PipelineResult previewFile(const QString &path, const ConversionOptions &options, int maxSide);
+
+// convertFile() and previewFile() both: maxSide 0 draws the full output.
+PipelineResult renderFile(const QString &path, const ConversionOptions &options, int maxSide);

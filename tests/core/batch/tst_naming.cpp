@@ -1,0 +1,214 @@
+#include "options/ConversionOptions.h"
+#include "batch/ConversionRunner.h"
+#include "batch/OutputNaming.h"
+#include "TestImages.h"
+
+#include <QtTest>
+
+namespace {
+
+enum Mode { Keep, New, Append, NoMode };
+
+ConversionOptions optionsFor(Mode mode, const QString &title, int format)
+{
+    OptionControls controls;
+    controls.currentNamesState = mode == Keep;
+    controls.newNameState = mode == New;
+    controls.addTextState = mode == Append;
+    controls.title = title;
+    controls.formatIndex = format;
+    return ConversionOptions::fromControls(controls);
+}
+
+} // namespace
+
+class TestNaming : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void baseName_data();
+    void baseName();
+    void stem_data();
+    void stem();
+    void candidates();
+    void workedExamples_data();
+    void workedExamples();
+    void sameFolderNeverOverwrites();
+    void repeatedRunsCount();
+};
+
+void TestNaming::baseName_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("base");
+    QTest::newRow("last extension only") << "/p/holiday.final.JPG"
+                                         << "holiday.final";
+    QTest::newRow("no extension") << "/p/scan"
+                                  << "scan";
+    QTest::newRow("dot file") << "/p/.hidden"
+                              << ".hidden";
+    QTest::newRow("trailing dot") << "/p/odd."
+                                  << "odd";
+    QTest::newRow("non-ASCII and spaces") << "/p/Ünïcode pic.jpeg"
+                                          << "Ünïcode pic";
+    QTest::newRow("dot in folder only") << "/p.d/file"
+                                        << "file";
+}
+
+void TestNaming::baseName()
+{
+    QFETCH(QString, path);
+    QTEST(baseNameOf(path), "base");
+}
+
+void TestNaming::stem_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("stem");
+    QTest::newRow("current names ignore the title") << int(Keep) << "Trip" << 1 << "IMG_0001";
+    QTest::newRow("new name") << int(New) << "Trip" << 12 << "Trip12";
+    QTest::newRow("new name, empty title") << int(New) << "" << 3 << "IMG_0001";
+    QTest::newRow("append") << int(Append) << "_web" << 1 << "IMG_0001_web";
+    QTest::newRow("append, empty title") << int(Append) << "" << 1 << "IMG_0001";
+    QTest::newRow("no mode keeps the name") << int(NoMode) << "Trip" << 1 << "IMG_0001";
+    QTest::newRow("title as typed") << int(New) << " Été 2024 " << 2 << " Été 2024 2";
+    QTest::newRow("slash cannot leave the folder") << int(New) << "../up/x" << 1 << ".._up_x1";
+    QTest::newRow("slash in appended text") << int(Append) << "/sub" << 1 << "IMG_0001_sub";
+}
+
+void TestNaming::stem()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, title);
+    QFETCH(int, position);
+    QTEST(outputStem(QStringLiteral("/Pics/IMG_0001.JPG"), position, optionsFor(Mode(mode), title, 0)),
+          "stem");
+}
+
+void TestNaming::candidates()
+{
+    const QStringList names = candidateFileNames(QStringLiteral("Trip1"), QStringLiteral(".jpg"));
+    QCOMPARE(names.size(), 100);
+    QCOMPARE(names.at(0), QStringLiteral("Trip1.jpg"));
+    QCOMPARE(names.at(1), QStringLiteral("Trip1 (copy).jpg"));
+    QCOMPARE(names.at(2), QStringLiteral("Trip1 (copy 2).jpg"));
+    QCOMPARE(names.at(99), QStringLiteral("Trip1 (copy 99).jpg"));
+    QCOMPARE(extensionForFormatIndex(3), QStringLiteral(".tiff"));
+    QCOMPARE(extensionForFormatIndex(7), QStringLiteral(".tiff"));
+}
+
+void TestNaming::workedExamples_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<bool>("deleteSecond");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("current names") << int(Keep) << "any" << 0 << QStringList() << false
+                                   << QStringList {"IMG_0001.jpg", "beach.jpg", "IMG_0003.jpg"};
+    QTest::newRow("new name") << int(New) << "Trip" << 0 << QStringList() << false
+                              << QStringList {"Trip1.jpg", "Trip2.jpg", "Trip3.jpg"};
+    QTest::newRow("new name, empty title") << int(New) << "" << 1 << QStringList() << false
+                                           << QStringList {"IMG_0001.png", "beach.png", "IMG_0003.png"};
+    QTest::newRow("append") << int(Append) << "_web" << 3 << QStringList() << false
+                            << QStringList {"IMG_0001_web.tiff", "beach_web.tiff", "IMG_0003_web.tiff"};
+    QTest::newRow("append, empty title") << int(Append) << "" << 2 << QStringList() << false
+                                         << QStringList {"IMG_0001.gif", "beach.gif", "IMG_0003.gif"};
+    QTest::newRow("one existing") << int(New) << "Trip" << 0 << QStringList {"Trip1.jpg"} << false
+                                  << QStringList {"Trip1 (copy).jpg", "Trip2.jpg", "Trip3.jpg"};
+    QTest::newRow("two existing") << int(New) << "Trip" << 0 << QStringList {"Trip1.jpg", "Trip1 (copy).jpg"}
+                                  << false << QStringList {"Trip1 (copy 2).jpg", "Trip2.jpg", "Trip3.jpg"};
+    QTest::newRow("second deleted") << int(New) << "Trip" << 0 << QStringList() << true
+                                    << QStringList {"Trip1.jpg", QString(), "Trip3.jpg"};
+}
+
+void TestNaming::workedExamples()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, title);
+    QFETCH(int, format);
+    QFETCH(QStringList, existing);
+    QFETCH(bool, deleteSecond);
+    QFETCH(QStringList, expected);
+
+    QTemporaryDir pics, out;
+    const QImage picture = TestImages::quadrants(8, 6);
+    const QStringList inputs = {pics.filePath("IMG_0001.JPG"), pics.filePath("beach.png"),
+                                pics.filePath("IMG_0003.jpeg")};
+    TestImages::writeWithQt(picture, inputs[0], "jpeg");
+    TestImages::writeWithQt(picture, inputs[1], "png");
+    TestImages::writeWithQt(picture, inputs[2], "jpeg");
+    if (deleteSecond)
+        QFile::remove(inputs[1]);
+    for (const QString &name : existing)
+        TestImages::writeFile(out.filePath(name), "existing");
+
+    for (bool dryRun : {true, false}) {
+        ConversionJob job;
+        job.inputs = inputs;
+        job.options = optionsFor(Mode(mode), title, format);
+        job.outputFolder = out.path();
+        job.dryRun = dryRun;
+        const ConversionReport report = ConversionRunner(job).run();
+        QStringList names;
+        for (const FileResult &r : report.files)
+            names << (r.status == FileStatus::Written ? QFileInfo(r.output).fileName() : QString());
+        QCOMPARE(names, expected);
+        if (deleteSecond)
+            QCOMPARE(report.files[1].reason, FailureReason::Missing);
+    }
+    for (const QString &name : existing)
+        QCOMPARE(TestImages::readFile(out.filePath(name)), QByteArray("existing"));
+}
+
+void TestNaming::sameFolderNeverOverwrites()
+{
+    QTemporaryDir dir, a, b;
+    const QString jpg = dir.filePath("IMG_0001.jpg");
+    TestImages::writeWithQt(TestImages::quadrants(8, 6), jpg, "jpeg");
+    const QByteArray before = TestImages::readFile(jpg);
+    ConversionJob job;
+    job.inputs = {jpg};
+    job.options = optionsFor(Keep, QString(), 0);
+    job.outputFolder = dir.path();
+    const ConversionReport report = ConversionRunner(job).run();
+    QCOMPARE(QFileInfo(report.files[0].output).fileName(), QStringLiteral("IMG_0001 (copy).jpg"));
+    QCOMPARE(TestImages::readFile(jpg), before);
+
+    // Two sources of the same name from different folders.
+    TestImages::writeWithQt(TestImages::quadrants(8, 6), a.filePath("IMG.jpg"), "jpeg");
+    TestImages::writeWithQt(TestImages::quadrants(8, 6), b.filePath("IMG.png"), "png");
+    QTemporaryDir out;
+    job.inputs = {a.filePath("IMG.jpg"), b.filePath("IMG.png")};
+    job.outputFolder = out.path();
+    const ConversionReport second = ConversionRunner(job).run();
+    QCOMPARE(QFileInfo(second.files[0].output).fileName(), QStringLiteral("IMG.jpg"));
+    QCOMPARE(QFileInfo(second.files[1].output).fileName(), QStringLiteral("IMG (copy).jpg"));
+}
+
+void TestNaming::repeatedRunsCount()
+{
+    QTemporaryDir pics, out;
+    QStringList inputs;
+    for (int i = 0; i < 12; ++i) {
+        inputs << pics.filePath(QStringLiteral("p%1.png").arg(i));
+        TestImages::writeWithQt(TestImages::quadrants(4, 4), inputs.last(), "png");
+    }
+    ConversionJob job;
+    job.inputs = inputs;
+    job.options = optionsFor(New, QStringLiteral("Trip"), 1);
+    job.outputFolder = out.path();
+    const QStringList suffixes = {QString(), QStringLiteral(" (copy)"), QStringLiteral(" (copy 2)")};
+    for (const QString &suffix : suffixes) {
+        const ConversionReport report = ConversionRunner(job).run();
+        QCOMPARE(report.writtenCount(), 12);
+        QCOMPARE(QFileInfo(report.files[0].output).fileName(), QStringLiteral("Trip1%1.png").arg(suffix));
+        QCOMPARE(QFileInfo(report.files[11].output).fileName(), QStringLiteral("Trip12%1.png").arg(suffix));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestNaming)
+#include "tst_naming.moc"

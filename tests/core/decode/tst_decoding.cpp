@@ -1,0 +1,391 @@
+#include "options/ConversionOptions.h"
+#include "decode/ImageDecoder.h"
+#include "pipeline/RenderFile.h"
+#include "TestImages.h"
+
+#include <QBuffer>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+DecodedImage decodeOrFail(const QString &path, QSize minimum = QSize())
+{
+    TestImages::saveFuzzSeed(QStringLiteral("image"), TestImages::readFile(path));
+    ImageDecoder decoder(path);
+    DecodedImage decoded;
+    if (!decoder.open() || !decoder.decode(minimum, &decoded))
+        qWarning("decoding %s failed: %s", qPrintable(path), qPrintable(decoder.errorString()));
+    return decoded;
+}
+
+} // namespace
+
+class TestDecoding : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void formats_data();
+    void formats();
+    void cmykJpeg_data();
+    void cmykJpeg();
+    void cmykThroughProfile();
+    void cmykTiffThroughProfile();
+    void grayJpegStaysGray();
+    void largestRepresentation_data();
+    void largestRepresentation();
+    void shrinkOnLoadNeverBelowTheMinimum();
+    void resolution_data();
+    void resolution();
+    void badInputs_data();
+    void badInputs();
+    void bombIsRefusedBeforeAllocation();
+
+private:
+    QTemporaryDir m_dir;
+    QImage m_picture;
+};
+
+void TestDecoding::initTestCase()
+{
+    m_picture = TestImages::quadrants(64, 48);
+}
+
+void TestDecoding::formats_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("tolerance");
+    // Written by Qt's writers or ImageMagick, never by the core.
+    QTest::newRow("baseline JPEG") << "base.jpg" << 1;
+    QTest::newRow("progressive JPEG") << "prog.jpg" << 1;
+    QTest::newRow("PNG 8-bit") << "rgb.png" << 0;
+    QTest::newRow("PNG 16-bit") << "deep.png" << 1;
+    QTest::newRow("PNG palette") << "palette.png" << 0;
+    QTest::newRow("TIFF 8-bit") << "rgb.tiff" << 0;
+    QTest::newRow("TIFF 16-bit") << "deep.tiff" << 1;
+    QTest::newRow("GIF first frame") << "anim.gif" << 0;
+    QTest::newRow("BMP") << "pic.bmp" << 0;
+    QTest::newRow("WebP lossless") << "pic.webp" << 0;
+    QTest::newRow("PNG named .gif") << "misnamed.gif" << 0;
+}
+
+void TestDecoding::formats()
+{
+    QFETCH(QString, name);
+    QFETCH(int, tolerance);
+    const QString path = m_dir.filePath(name);
+    QImage expected = m_picture;
+    if (name == "base.jpg") {
+        TestImages::writeWithQt(m_picture, path, "jpeg", 95);
+        expected = QImage(path); // lossy: Qt's own decoder is the reference
+    } else if (name == "prog.jpg") {
+        TestImages::writeWithQt(m_picture, m_dir.filePath("tmp.png"), "png");
+        TestImages::run("convert", {m_dir.filePath("tmp.png"), "-interlace", "JPEG", "-quality", "95", path});
+        QCOMPARE(TestImages::identify(path, "%[interlace]"), QStringLiteral("JPEG"));
+        expected = QImage(path);
+    } else if (name == "rgb.png" || name == "rgb.tiff" || name == "pic.bmp") {
+        TestImages::writeWithQt(m_picture, path, QFileInfo(name).suffix().toLatin1());
+    } else if (name == "deep.png" || name == "deep.tiff") {
+        TestImages::writeWithQt(m_picture.convertToFormat(QImage::Format_RGBX64), path,
+                                QFileInfo(name).suffix().toLatin1());
+        QCOMPARE(TestImages::identify(path, "%z"), QStringLiteral("16"));
+    } else if (name == "palette.png") {
+        expected = m_picture.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+        TestImages::writeWithQt(expected, path, "png");
+    } else if (name == "anim.gif") {
+        expected = QImage(m_picture.size(), QImage::Format_RGB32);
+        expected.fill(qRgb(255, 0, 0));
+        QImage second = expected;
+        second.fill(qRgb(0, 0, 255));
+        TestImages::writeWithQt(expected, m_dir.filePath("f1.png"), "png");
+        TestImages::writeWithQt(second, m_dir.filePath("f2.png"), "png");
+        TestImages::run("convert",
+                        {"-delay", "10", m_dir.filePath("f1.png"), m_dir.filePath("f2.png"), path});
+        QCOMPARE(TestImages::identify(path, "%n "), QStringLiteral("2 2"));
+    } else if (name == "misnamed.gif") {
+        TestImages::writeWithQt(m_picture, path, "png");
+    } else if (name == "pic.webp") {
+        TestImages::writeWithQt(m_picture, m_dir.filePath("tmp.png"), "png");
+        TestImages::run("convert", {m_dir.filePath("tmp.png"), "-define", "webp:lossless=true", path});
+    }
+    const DecodedImage decoded = decodeOrFail(path);
+    QVERIFY(!decoded.image.isNull());
+    PM_COMPARE_IMAGES(decoded.image, expected, tolerance);
+}
+
+void TestDecoding::cmykJpeg_data()
+{
+    QTest::addColumn<bool>("adobe");
+    QTest::newRow("plain CMYK") << false;
+    QTest::newRow("Adobe inverted CMYK") << true;
+}
+
+void TestDecoding::cmykJpeg()
+{
+    // Without a profile: the complement formula. Cyan 255 alone gives (0, 255, 255).
+    QFETCH(bool, adobe);
+    const QString path = m_dir.filePath(adobe ? "adobe.jpg" : "cmyk.jpg");
+    const uchar cyan[4] = {255, 0, 0, 0};
+    TestImages::writeCmykJpeg(path, 16, 16, cyan, adobe);
+    const DecodedImage decoded = decodeOrFail(path);
+    QCOMPARE(decoded.image.format(), QImage::Format_RGB32);
+    const QRgb p = decoded.image.pixel(8, 8);
+    QVERIFY2(qRed(p) <= 3 && qGreen(p) >= 252 && qBlue(p) >= 252 && qAlpha(p) == 255,
+             qPrintable(QString::number(p, 16)));
+    QVERIFY(decoded.convertedToSrgb);
+    QVERIFY(decoded.iccProfile.isEmpty());
+}
+
+void TestDecoding::cmykThroughProfile()
+{
+    const QString profilePath = QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc");
+    if (!QFile::exists(profilePath))
+        QSKIP("no CMYK profile installed (package ghostscript)");
+    const QByteArray profile = TestImages::readFile(profilePath);
+    const QString path = m_dir.filePath("profiled.jpg");
+    const uchar cyan[4] = {255, 0, 0, 0};
+    TestImages::writeCmykJpeg(path, 16, 16, cyan, true, profile);
+    const DecodedImage decoded = decodeOrFail(path);
+    const QRgb p = decoded.image.pixel(8, 8);
+    // A press cyan is far from the naive (0, 255, 255): red stays low, green and blue drop.
+    QVERIFY2(qRed(p) < 60 && qGreen(p) > 120 && qGreen(p) < 200 && qBlue(p) > 200 && qAlpha(p) == 255,
+             qPrintable(QString::number(p, 16)));
+    QVERIFY(decoded.iccProfile.isEmpty());
+}
+
+void TestDecoding::cmykTiffThroughProfile()
+{
+    const QString cmykProfile = QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc");
+    const QString srgbProfile = QStringLiteral("/usr/share/color/icc/ghostscript/srgb.icc");
+    if (!QFile::exists(cmykProfile) || !QFile::exists(srgbProfile))
+        QSKIP("no CMYK profile installed (package ghostscript)");
+    // ImageMagick separates an sRGB red through the profile; reading it back through the same
+    // profile gives the red again.
+    const QString red = m_dir.filePath("red.png"), path = m_dir.filePath("separated.tif");
+    QImage source(20, 20, QImage::Format_RGB32);
+    source.fill(qRgb(220, 30, 40));
+    TestImages::writeWithQt(source, red, "png");
+    TestImages::run("convert", {red, "-profile", srgbProfile, "-profile", cmykProfile, path});
+    QCOMPARE(TestImages::identify(path, "%[colorspace]"), QStringLiteral("CMYK"));
+    const DecodedImage decoded = decodeOrFail(path);
+    QVERIFY(decoded.convertedToSrgb);
+    PM_COMPARE_IMAGES(decoded.image, source, 4);
+}
+
+static QByteArray icnsEntry(const char *type, const QByteArray &data)
+{
+    QByteArray entry(type, 4);
+    entry.append(QByteArray(4, '\0'));
+    qToBigEndian<quint32>(quint32(8 + data.size()), entry.data() + 4);
+    return entry + data;
+}
+
+static QByteArray icns(const QByteArray &entries)
+{
+    QByteArray file("icns", 4);
+    file.append(QByteArray(4, '\0'));
+    qToBigEndian<quint32>(quint32(8 + entries.size()), file.data() + 4);
+    return file + entries;
+}
+
+static QByteArray pngOf(int side, QRgb colour)
+{
+    QImage image(side, side, QImage::Format_ARGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "png");
+    return bytes;
+}
+
+void TestDecoding::largestRepresentation_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRgb>("colour");
+    QTest::newRow("TIFF pages 800x600 and 1600x400") << "unequal.tif" << QSize(1600, 400) << qRgb(0, 0, 255);
+    QTest::newRow("TIFF of equal pages") << "equal.tif" << QSize(800, 600) << qRgb(255, 0, 0);
+    QTest::newRow("icon sizes; JPEG 2000 entry skipped") << "icon.icns" << QSize(256, 256) << qRgb(0, 0, 255);
+    QTest::newRow("classic icon with mask") << "classic.icns" << QSize(16, 16) << qRgb(0, 255, 0);
+}
+
+void TestDecoding::largestRepresentation()
+{
+    QFETCH(QString, name);
+    const QString path = m_dir.filePath(name);
+    const QString red = m_dir.filePath("page-red.png"), blue = m_dir.filePath("page-blue.png");
+    TestImages::run("convert", {"-size", "800x600", "xc:red", red});
+    TestImages::run("convert", {"-size", "1600x400", "xc:blue", blue});
+    if (name == "unequal.tif") {
+        TestImages::run("convert", {red, blue, path});
+    } else if (name == "equal.tif") {
+        TestImages::run("convert", {"-size", "800x600", "xc:lime", m_dir.filePath("lime.png")});
+        TestImages::run("convert", {red, m_dir.filePath("lime.png"), path});
+    } else if (name == "icon.icns") {
+        const QByteArray jpeg2000 = QByteArray::fromHex("0000000c6a5020200d0a870a") + QByteArray(64, '\x11');
+        TestImages::writeFile(path, icns(icnsEntry("ic07", pngOf(128, qRgb(255, 0, 0))) +
+                                         icnsEntry("ic10", jpeg2000) +
+                                         icnsEntry("ic08", pngOf(256, qRgb(0, 0, 255)))));
+    } else if (name == "classic.icns") {
+        // 16 x 16 planes of red, green and blue, each as two runs (130 and 126 bytes), then an
+        // opaque 8-bit mask.
+        const QByteArray rgb = QByteArray::fromHex("ff00fb00"
+                                                   "ffffFbff"
+                                                   "ff00fb00");
+        TestImages::writeFile(path,
+                              icns(icnsEntry("is32", rgb) + icnsEntry("s8mk", QByteArray(256, '\xff'))));
+    }
+    const DecodedImage decoded = decodeOrFail(path);
+    QTEST(decoded.image.size(), "size");
+    QFETCH(QRgb, colour);
+    QCOMPARE(decoded.image.pixel(3, 3) | 0xff000000, colour);
+}
+
+void TestDecoding::grayJpegStaysGray()
+{
+    const QString path = m_dir.filePath("gray.jpg");
+    TestImages::writeWithQt(m_picture.convertToFormat(QImage::Format_Grayscale8), path, "jpeg", 95);
+    const DecodedImage decoded = decodeOrFail(path);
+    QCOMPARE(decoded.image.format(), QImage::Format_Grayscale8);
+}
+
+void TestDecoding::shrinkOnLoadNeverBelowTheMinimum()
+{
+    const QString path = m_dir.filePath("shrink.jpg");
+    TestImages::writeWithQt(TestImages::quadrants(1000, 600), path, "jpeg", 90);
+    const QList<QPair<QSize, QSize>> cases = {
+        {QSize(125, 75), QSize(125, 75)},   // 1/8 exactly
+        {QSize(126, 75), QSize(250, 150)},  // just over 1/8: 1/4
+        {QSize(400, 240), QSize(500, 300)}, // 1/2
+        {QSize(999, 1), QSize(1000, 600)},  // no shrink
+    };
+    for (const auto &c : cases)
+        QCOMPARE(decodeOrFail(path, c.first).image.size(), c.second);
+}
+
+void TestDecoding::resolution_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("dpi");
+    QTest::newRow("JFIF 300 dpi") << "jfif300.jpg" << 300.0;
+    QTest::newRow("JFIF in centimetres") << "jfifcm.jpg" << 118.0 * 2.54;
+    QTest::newRow("EXIF only") << "exif240.jpg" << 240.0;
+    QTest::newRow("PNG pHYs") << "phys.png" << 11811 * 0.0254;
+    QTest::newRow("TIFF XResolution") << "res.tiff" << 150.0;
+    QTest::newRow("no density") << "none.png" << 72.0;
+    QTest::newRow("zero density") << "zero.jpg" << 72.0;
+}
+
+void TestDecoding::resolution()
+{
+    QFETCH(QString, name);
+    const QString path = m_dir.filePath(name);
+    const QString png = m_dir.filePath("res-src.png");
+    TestImages::writeWithQt(m_picture, png, "png");
+    auto convert = [&](const QStringList &args) {
+        TestImages::run("convert", QStringList {png} + args + QStringList {path});
+    };
+    if (name == "jfif300.jpg")
+        convert({"-units", "PixelsPerInch", "-density", "300"});
+    else if (name == "jfifcm.jpg")
+        convert({"-units", "PixelsPerCentimeter", "-density", "118"});
+    else if (name == "exif240.jpg") {
+        // cjpeg writes a JFIF header with an aspect ratio only (unit 0).
+        TestImages::writeWithQt(m_picture, m_dir.filePath("src.ppm"), "ppm");
+        TestImages::run("sh",
+                        {"-c", QStringLiteral("cjpeg '%1' > '%2'").arg(m_dir.filePath("src.ppm"), path)});
+        TestImages::setExif(path, {{"Exif.Image.XResolution", "240/1"}, {"Exif.Image.ResolutionUnit", "2"}});
+    } else if (name == "phys.png") {
+        convert({"-units", "PixelsPerInch", "-density", "300"});
+    } else if (name == "res.tiff") {
+        convert({"-units", "PixelsPerInch", "-density", "150"});
+    } else if (name == "none.png") {
+        convert({"-strip"});
+        QVERIFY(!TestImages::readFile(path).contains("pHYs"));
+    } else if (name == "zero.jpg") {
+        convert({"-units", "PixelsPerInch", "-density", "0"});
+        TestImages::setExif(path, {{"Exif.Image.XResolution", "0/0"}});
+    }
+    const PipelineResult result = convertFile(path, ConversionOptions::fromControls(OptionControls()));
+    QVERIFY2(result.ok(), qPrintable(result.detail));
+    QFETCH(double, dpi);
+    QVERIFY2(qAbs(double(result.imageDpi) - dpi) < 0.01,
+             qPrintable(QStringLiteral("%1 dpi, expected %2").arg(result.imageDpi).arg(dpi)));
+}
+
+void TestDecoding::badInputs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("reason");
+    QTest::newRow("zero bytes") << "empty.jpg" << int(FailureReason::Unsupported);
+    QTest::newRow("random bytes") << "noise.jpg" << int(FailureReason::Unsupported);
+    QTest::newRow("truncated JPEG") << "cut.jpg" << int(FailureReason::Unsupported);
+    QTest::newRow("truncated PNG") << "cut.png" << int(FailureReason::Unsupported);
+    QTest::newRow("JPEG header only") << "header.jpg" << int(FailureReason::Unsupported);
+    QTest::newRow("a folder") << "folder.jpg" << int(FailureReason::CannotRead);
+    QTest::newRow("missing") << "absent.jpg" << int(FailureReason::Missing);
+}
+
+void TestDecoding::badInputs()
+{
+    QFETCH(QString, name);
+    const QString path = m_dir.filePath(name);
+    const QString good = m_dir.filePath("good.jpg");
+    TestImages::writeWithQt(TestImages::quadrants(300, 200), good, "jpeg", 90);
+    if (name == "empty.jpg") {
+        TestImages::writeFile(path, QByteArray());
+    } else if (name == "noise.jpg") {
+        QByteArray noise(4096, '\0');
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = char((i * 7919 + 13) % 251);
+        TestImages::writeFile(path, noise);
+    } else if (name == "cut.jpg") {
+        TestImages::writeFile(path, TestImages::readFile(good).left(TestImages::readFile(good).size() / 2));
+    } else if (name == "cut.png") {
+        TestImages::writeWithQt(TestImages::quadrants(300, 200), m_dir.filePath("good.png"), "png");
+        const QByteArray png = TestImages::readFile(m_dir.filePath("good.png"));
+        TestImages::writeFile(path, png.left(png.size() / 2));
+    } else if (name == "header.jpg") {
+        TestImages::writeFile(path, TestImages::readFile(good).left(200));
+    } else if (name == "folder.jpg") {
+        QVERIFY(QDir().mkpath(path));
+    }
+    const PipelineResult result = convertFile(path, ConversionOptions::fromControls(OptionControls()));
+    QFETCH(int, reason);
+    QCOMPARE(int(result.failure), reason);
+    QVERIFY(result.image.isNull());
+}
+
+void TestDecoding::bombIsRefusedBeforeAllocation()
+{
+    const QString pngPath = m_dir.filePath("bomb.png");
+    TestImages::writeFile(pngPath, TestImages::pngClaiming(100000, 100000));
+
+    // A JPEG whose frame header claims 60000 x 60000.
+    const QString good = m_dir.filePath("small.jpg");
+    TestImages::writeWithQt(TestImages::quadrants(16, 16), good, "jpeg", 90);
+    QByteArray jpeg = TestImages::readFile(good);
+    const int sof = jpeg.indexOf("\xFF\xC0");
+    QVERIFY(sof > 0);
+    qToBigEndian<quint16>(60000, jpeg.data() + sof + 5);
+    qToBigEndian<quint16>(60000, jpeg.data() + sof + 7);
+    const QString jpegPath = m_dir.filePath("bomb.jpg");
+    TestImages::writeFile(jpegPath, jpeg);
+
+    for (const QString &path : {pngPath, jpegPath}) {
+        const PipelineResult result = convertFile(path, ConversionOptions::fromControls(OptionControls()));
+        QCOMPARE(result.failure, FailureReason::TooLarge);
+        QVERIFY(result.detail.contains(QStringLiteral("megapixels")));
+    }
+
+    // A resize that would make a plausible source gigantic is refused as well.
+    const QString strip = m_dir.filePath("strip.png");
+    TestImages::writeWithQt(QImage(2, 1000, QImage::Format_RGB32), strip, "png");
+    OptionControls controls;
+    controls.widthText = QStringLiteral("6000");
+    QCOMPARE(convertFile(strip, ConversionOptions::fromControls(controls)).failure, FailureReason::TooLarge);
+}
+
+QTEST_GUILESS_MAIN(TestDecoding)
+#include "tst_decoding.moc"

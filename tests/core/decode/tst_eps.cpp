@@ -1,0 +1,153 @@
+#include "decode/EpsReader.h"
+#include "decode/ImageDecoder.h"
+#include "TestImages.h"
+
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+// A drawing of 600 x 400 points: the left half red, the lower right quarter blue, the rest
+// left transparent.
+const QByteArray kDrawing = "%!PS-Adobe-3.0 EPSF-3.0\n"
+                            "%%BoundingBox: 0 0 600 400\n"
+                            "%%EndComments\n"
+                            "1 0 0 setrgbcolor 0 0 300 400 rectfill\n"
+                            "0 0 1 setrgbcolor 300 0 300 200 rectfill\n"
+                            "showpage\n%%EOF\n";
+
+QByteArray dosBinary(const QByteArray &postscript, const QByteArray &preview)
+{
+    QByteArray header(30, '\0');
+    header.replace(0, 4, "\xC5\xD0\xD3\xC6");
+    qToLittleEndian<quint32>(30, header.data() + 4);
+    qToLittleEndian<quint32>(quint32(postscript.size()), header.data() + 8);
+    qToLittleEndian<quint32>(quint32(30 + postscript.size()), header.data() + 20); // TIFF preview
+    qToLittleEndian<quint32>(quint32(preview.size()), header.data() + 24);
+    header[28] = header[29] = '\xff';
+    return header + postscript + preview;
+}
+
+struct Decoded {
+    DecodedImage image;
+    FailureReason reason = FailureReason::None;
+    QString error;
+};
+
+Decoded decode(const QByteArray &bytes)
+{
+    TestImages::saveFuzzSeed(QStringLiteral("eps"), bytes);
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/fixture-XXXXXX.eps"));
+    file.open();
+    file.write(bytes);
+    file.flush();
+    ImageDecoder decoder(file.fileName());
+    Decoded d;
+    if (!decoder.open() || !decoder.decode(QSize(), &d.image)) {
+        d.reason = decoder.failure();
+        d.error = decoder.errorString();
+    }
+    return d;
+}
+
+} // namespace
+
+class TestEps : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void rendersAtSeventyTwoDpi();
+    void dosBinaryRendersItsPostScript();
+    void cropsToTheBoundingBox();
+    void hostileFiles_data();
+    void hostileFiles();
+    void timeLimitStopsGhostscript();
+
+private:
+    QTemporaryDir m_tmp; // the readers' temporary folders go here, to be counted
+};
+
+void TestEps::initTestCase()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("gs")).isEmpty())
+        QSKIP("Ghostscript is not installed (package ghostscript)");
+    qputenv("TMPDIR", QFile::encodeName(m_tmp.path()));
+}
+
+void TestEps::rendersAtSeventyTwoDpi()
+{
+    const Decoded d = decode(kDrawing);
+    QVERIFY2(!d.image.image.isNull(), qPrintable(d.error));
+    QCOMPARE(d.image.image.size(), QSize(600, 400));
+    QCOMPARE(d.image.statedDpi, 72.0);
+    // Image rows run top-down; PostScript's y runs bottom-up.
+    QCOMPARE(d.image.image.pixel(10, 10), qRgb(255, 0, 0));
+    QCOMPARE(d.image.image.pixel(400, 300), qRgb(0, 0, 255));
+    QCOMPARE(qAlpha(d.image.image.pixel(400, 100)), 0);
+    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
+}
+
+void TestEps::dosBinaryRendersItsPostScript()
+{
+    QBuffer preview;
+    preview.open(QIODevice::WriteOnly);
+    QImage(32, 32, QImage::Format_RGB32).save(&preview, "tiff");
+    const Decoded d = decode(dosBinary(kDrawing, preview.data()));
+    QCOMPARE(d.image.image.size(), QSize(600, 400));
+    QCOMPARE(d.image.image.pixel(10, 10), qRgb(255, 0, 0));
+}
+
+void TestEps::cropsToTheBoundingBox()
+{
+    QByteArray offset = kDrawing;
+    offset.replace("%%BoundingBox: 0 0 600 400",
+                   "%%BoundingBox: 200 100 500 300\n%%HiResBoundingBox: 200 100 500 300");
+    const Decoded d = decode(offset);
+    QCOMPARE(d.image.image.size(), QSize(300, 200));
+    QCOMPARE(d.image.image.pixel(50, 150), qRgb(255, 0, 0));  // point (250, 150)
+    QCOMPARE(d.image.image.pixel(250, 150), qRgb(0, 0, 255)); // point (450, 150)
+}
+
+void TestEps::hostileFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("reason");
+    QByteArray huge = kDrawing;
+    huge.replace("0 0 600 400", "0 0 1000000 1000000");
+    QTest::newRow("bounding box of a trillion pixels") << huge << int(FailureReason::TooLarge);
+    QByteArray snoop = kDrawing;
+    snoop.replace("showpage", "(/etc/passwd) (r) file 100 string readstring pop pop showpage");
+    QTest::newRow("reads a file outside (SAFER)") << snoop << int(FailureReason::Unsupported);
+    QByteArray outside = dosBinary(kDrawing, QByteArray());
+    qToLittleEndian<quint32>(0x7fffff00, outside.data() + 8);
+    QTest::newRow("DOS header pointing outside") << outside << int(FailureReason::Unsupported);
+    QTest::newRow("DOS header only") << QByteArray("\xC5\xD0\xD3\xC6\x1e", 5)
+                                     << int(FailureReason::Unsupported);
+    QTest::newRow("PostScript error")
+        << QByteArray("%!PS\nnosuchoperator\n") << int(FailureReason::Unsupported);
+}
+
+void TestEps::hostileFiles()
+{
+    QFETCH(QByteArray, bytes);
+    const Decoded d = decode(bytes);
+    QVERIFY(d.image.image.isNull());
+    QTEST(int(d.reason), "reason");
+    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
+}
+
+void TestEps::timeLimitStopsGhostscript()
+{
+    setGhostscriptTimeLimit(1500);
+    QElapsedTimer timer;
+    timer.start();
+    const Decoded d = decode("%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 10 10\n{} loop\n");
+    setGhostscriptTimeLimit(30000);
+    QVERIFY(d.image.image.isNull());
+    QVERIFY2(d.error.contains(QStringLiteral("longer than")), qPrintable(d.error));
+    QVERIFY(timer.elapsed() < 10000);
+    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestEps)
+#include "tst_eps.moc"

@@ -1,0 +1,235 @@
+#include "batch/ConversionRunner.h"
+#include "encode/GifEncoder.h"
+#include "encode/JpegEncoder.h"
+#include "encode/OutputEncoder.h"
+#include "encode/PngEncoder.h"
+#include "encode/TiffEncoder.h"
+#include "metadata/SourceMetadata.h"
+#include "TestImages.h"
+
+#include <QtTest>
+
+using TestImages::exiv2Value;
+using TestImages::identify;
+
+namespace {
+
+// Converts one file through the whole core and returns the written path.
+FileResult convertOne(const QString &input, const QString &folder, int format,
+                      const QString &width = QString(), int quality = 85)
+{
+    OptionControls controls;
+    controls.formatIndex = format;
+    controls.widthText = width;
+    controls.jpegQuality = float(quality) / 100.0f;
+    ConversionJob job;
+    job.inputs = {input};
+    job.options = ConversionOptions::fromControls(controls);
+    job.outputFolder = folder;
+    return ConversionRunner(job).run().files.value(0);
+}
+
+QImage gradient(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, (x + y) * 127 / (w + h)));
+    return image;
+}
+
+} // namespace
+
+class TestEncoding : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void jpegQualityAndDensity();
+    void jpegFlattensAlphaOnWhite();
+    void pngKeepsAlphaDepthAndDensity();
+    void tiffResolutionIsExact();
+    void gifHasAdaptivePaletteAndTransparency();
+    void metadataSurvives_data();
+    void metadataSurvives();
+    void gifNotesWhatItCannotHold();
+    void profileFollowsThePixels();
+    void resolutionSurvivesResize();
+};
+
+void TestEncoding::jpegQualityAndDensity()
+{
+    QTemporaryDir dir;
+    const QImage picture = gradient(64, 48);
+    QString error;
+    for (int quality : {10, 85, 100}) {
+        const QString path = dir.filePath(QStringLiteral("q%1.jpg").arg(quality));
+        TestImages::writeFile(path, encodeJpeg(picture, quality, 300.0, &error));
+        QCOMPARE(identify(path, "%Q"), QString::number(quality));
+        QCOMPARE(identify(path, "%x %y %U"), QStringLiteral("300 300 PixelsPerInch"));
+    }
+}
+
+void TestEncoding::jpegFlattensAlphaOnWhite()
+{
+    QImage picture(8, 8, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    picture.setPixel(0, 0, qRgba(0, 0, 255, 255));
+    QString error;
+    const QImage back = QImage::fromData(encodeJpeg(picture, 100, 72, &error), "jpeg");
+    QVERIFY(qRed(back.pixel(6, 6)) > 245 && qGreen(back.pixel(6, 6)) > 245 && qBlue(back.pixel(6, 6)) > 245);
+}
+
+void TestEncoding::pngKeepsAlphaDepthAndDensity()
+{
+    QTemporaryDir dir;
+    QImage deep(16, 16, QImage::Format_RGBA64);
+    deep.fill(QColor::fromRgba64(1000, 20000, 65535, 30000));
+    QString error;
+    const QString path = dir.filePath("deep.png");
+    TestImages::writeFile(path, encodePng(deep, 300.0, &error));
+    QCOMPARE(identify(path, "%z %[channels]"), QStringLiteral("16 srgba"));
+    // pHYs counts per metre: 300 dpi is stored as 11811, read back as 118.11 per centimetre.
+    QCOMPARE(identify(path, "%U"), QStringLiteral("PixelsPerCentimeter"));
+    QVERIFY(qAbs(identify(path, "%x").toDouble() - 118.11) < 0.001);
+}
+
+void TestEncoding::tiffResolutionIsExact()
+{
+    QTemporaryDir dir;
+    QImage picture(10, 6, QImage::Format_ARGB32);
+    picture.fill(qRgba(10, 20, 30, 128));
+    QString error;
+    const QString path = dir.filePath("r.tiff");
+    TestImages::writeFile(path, encodeTiff(picture, 300.0, &error));
+    QCOMPARE(identify(path, "%x %y %U %w %h %[channels]"),
+             QStringLiteral("300 300 PixelsPerInch 10 6 srgba"));
+    QImage back(path);
+    QCOMPARE(back.pixelColor(3, 3).alpha(), 128);
+    QCOMPARE(back.pixelColor(3, 3).red(), 10);
+}
+
+void TestEncoding::gifHasAdaptivePaletteAndTransparency()
+{
+    QTemporaryDir dir;
+    QImage picture = gradient(128, 64).convertToFormat(QImage::Format_ARGB32);
+    for (int x = 0; x < 10; ++x)
+        picture.setPixel(x, 0, qRgba(0, 0, 0, 0));
+    QString error;
+    const QString path = dir.filePath("g.gif");
+    TestImages::writeFile(path, encodeGif(picture, &error));
+    // An adaptive palette follows the picture: a smooth gradient gets many colours.
+    QVERIFY(identify(path, "%k").toInt() > 100);
+    QImage back(path);
+    QCOMPARE(back.pixelColor(2, 0).alpha(), 0);
+    QCOMPARE(back.pixelColor(60, 30).alpha(), 255);
+    const QColor mid = back.pixelColor(64, 32);
+    QVERIFY(qAbs(mid.red() - 127) < 24 && qAbs(mid.green() - 127) < 24);
+}
+
+void TestEncoding::metadataSurvives_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("JPEG") << 0;
+    QTest::newRow("PNG") << 1;
+    QTest::newRow("TIFF") << 3;
+}
+
+void TestEncoding::metadataSurvives()
+{
+    QFETCH(int, format);
+    QTemporaryDir dir;
+    const QString source = dir.filePath("camera.jpg");
+    TestImages::writeWithQt(gradient(400, 300), source, "jpeg", 90);
+    // A camera-like file: EXIF with a thumbnail, XMP, IPTC and a profile, turned by 6.
+    TestImages::run("convert", {source, "-resize", "160x120", dir.filePath("thumb.jpg")});
+    TestImages::setExif(source, {{"Exif.Image.Make", "TestCam"},
+                                 {"Exif.Image.Orientation", "6"},
+                                 {"Exif.Photo.PixelXDimension", "400"},
+                                 {"Exif.Photo.PixelYDimension", "300"},
+                                 {"Exif.Photo.DateTimeOriginal", "2024:05:01 10:00:00"}});
+    TestImages::run("exiftool",
+                    {"-q", "-overwrite_original",
+                     QStringLiteral("-ThumbnailImage<=%1").arg(dir.filePath("thumb.jpg")), source});
+    TestImages::setXmp(source, {{"Xmp.dc.title", "Harbour"}, {"Xmp.tiff.Orientation", "6"}});
+    TestImages::setIptc(source, {{"Iptc.Application2.Keywords", "boats"}});
+    TestImages::setIcc(source, TestImages::srgbProfile());
+    QVERIFY(!exiv2Value(source, "Exif.Thumbnail.JPEGInterchangeFormat").isEmpty());
+
+    const FileResult written = convertOne(source, dir.path(), format);
+    QCOMPARE(written.status, FileStatus::Written);
+    QVERIFY2(written.notes.isEmpty(), qPrintable(written.notes.join("; ")));
+    const QString out = written.output;
+    QCOMPARE(identify(out, "%w %h"), QStringLiteral("300 400"));
+    QCOMPARE(exiv2Value(out, "Exif.Image.Make"), QStringLiteral("TestCam"));
+    QCOMPARE(exiv2Value(out, "Exif.Image.Orientation"), QStringLiteral("1"));
+    QCOMPARE(exiv2Value(out, "Exif.Photo.DateTimeOriginal"), QStringLiteral("2024:05:01 10:00:00"));
+    QCOMPARE(exiv2Value(out, "Exif.Photo.PixelXDimension"), QStringLiteral("300"));
+    QCOMPARE(exiv2Value(out, "Exif.Photo.PixelYDimension"), QStringLiteral("400"));
+    QCOMPARE(exiv2Value(out, "Exif.Thumbnail.JPEGInterchangeFormat"), QString());
+    QCOMPARE(exiv2Value(out, "Xmp.dc.title"), QStringLiteral("lang=\"x-default\" Harbour"));
+    QCOMPARE(exiv2Value(out, "Xmp.tiff.Orientation"), QStringLiteral("1"));
+    QCOMPARE(exiv2Value(out, "Iptc.Application2.Keywords"), QStringLiteral("boats"));
+    QVERIFY2(identify(out, "%[profiles]").contains(QStringLiteral("icc")),
+             qPrintable(identify(out, "%[profiles]")));
+    // Viewers that honour the tag now leave the upright picture alone.
+    QCOMPARE(identify(out, "%[orientation]"), QStringLiteral("TopLeft"));
+}
+
+void TestEncoding::gifNotesWhatItCannotHold()
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath("tagged.jpg");
+    TestImages::writeWithQt(gradient(40, 30), source, "jpeg", 90);
+    TestImages::setExif(source, {{"Exif.Image.Make", "TestCam"}});
+    const FileResult result = convertOne(source, dir.path(), 2);
+    QCOMPARE(result.status, FileStatus::Written);
+    QCOMPARE(result.notes.size(), 1);
+    QVERIFY(result.notes.first().contains(QStringLiteral("GIF")));
+}
+
+void TestEncoding::profileFollowsThePixels()
+{
+    QTemporaryDir dir;
+    // A gray picture with a gray profile stays gray and keeps its profile.
+    const QString gray = dir.filePath("gray.png");
+    TestImages::writeWithQt(gradient(40, 30).convertToFormat(QImage::Format_Grayscale8), gray, "png");
+    TestImages::setIcc(gray, TestImages::grayProfile());
+    FileResult result = convertOne(gray, dir.path(), 0, QStringLiteral("20"));
+    QCOMPARE(result.status, FileStatus::Written);
+    QCOMPARE(identify(result.output, "%[colorspace]"), QStringLiteral("Gray"));
+    QVERIFY(identify(result.output, "%[profiles]").contains(QStringLiteral("icc")));
+
+    // A CMYK source is converted to RGB; its CMYK profile is not copied.
+    const QString profilePath = QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc");
+    if (!QFile::exists(profilePath))
+        QSKIP("no CMYK profile installed (package ghostscript)");
+    QFile profileFile(profilePath);
+    QVERIFY(profileFile.open(QIODevice::ReadOnly));
+    const uchar ink[4] = {0, 255, 255, 0};
+    const QString cmyk = dir.filePath("cmyk.jpg");
+    TestImages::writeCmykJpeg(cmyk, 32, 32, ink, true, profileFile.readAll());
+    for (int format : {0, 1, 3}) {
+        result = convertOne(cmyk, dir.path(), format);
+        QCOMPARE(result.status, FileStatus::Written);
+        QCOMPARE(identify(result.output, "%[colorspace]"), QStringLiteral("sRGB"));
+        QVERIFY2(!identify(result.output, "%[profiles]").contains(QStringLiteral("icc")),
+                 qPrintable(result.output));
+        const QColor red = QImage(result.output).pixelColor(16, 16);
+        QVERIFY(red.red() > 200 && red.green() < 80);
+    }
+}
+
+void TestEncoding::resolutionSurvivesResize()
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath("print.jpg");
+    TestImages::writeWithQt(gradient(600, 400), dir.filePath("print.png"), "png");
+    TestImages::run("convert",
+                    {dir.filePath("print.png"), "-units", "PixelsPerInch", "-density", "300", source});
+    for (int format : {0, 3}) {
+        const FileResult result = convertOne(source, dir.path(), format, QStringLiteral("150"));
+        QCOMPARE(identify(result.output, "%w %x %U"), QStringLiteral("150 300 PixelsPerInch"));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestEncoding)
+#include "tst_encoding.moc"

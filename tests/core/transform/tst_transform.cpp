@@ -1,0 +1,198 @@
+#include "options/ConversionOptions.h"
+#include "pipeline/RenderFile.h"
+#include "transform/Rotation.h"
+#include "TestImages.h"
+#include "transform/Upright.h"
+
+#include <QtTest>
+
+namespace {
+
+// The upright picture of a stored one, built pixel by pixel from the EXIF definitions:
+// display (x, y) takes stored (sx, sy).
+QImage expectedUpright(const QImage &s, int orientation)
+{
+    const int w = s.width(), h = s.height();
+    const bool swap = orientation >= 5;
+    QImage out(swap ? h : w, swap ? w : h, QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        for (int x = 0; x < out.width(); ++x) {
+            int sx = x, sy = y;
+            switch (orientation) {
+            case 2:
+                sx = w - 1 - x;
+                break;
+            case 3:
+                sx = w - 1 - x;
+                sy = h - 1 - y;
+                break;
+            case 4:
+                sy = h - 1 - y;
+                break;
+            case 5:
+                sx = y;
+                sy = x;
+                break;
+            case 6:
+                sx = y;
+                sy = h - 1 - x;
+                break;
+            case 7:
+                sx = w - 1 - y;
+                sy = h - 1 - x;
+                break;
+            case 8:
+                sx = w - 1 - y;
+                sy = x;
+                break;
+            default:
+                break;
+            }
+            out.setPixel(x, y, s.pixel(sx, sy));
+        }
+    }
+    return out;
+}
+
+ConversionOptions widthOptions(const QString &width)
+{
+    OptionControls controls;
+    controls.widthText = width;
+    return ConversionOptions::fromControls(controls);
+}
+
+} // namespace
+
+class TestGeometry : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void rotationCorners();
+    void rotationOutsideRangeIsNoOp();
+    void rotationIsExactForEveryDepth_data();
+    void rotationIsExactForEveryDepth();
+    void allEightOrientations_data();
+    void allEightOrientations();
+    void pipelineTurnsUprightBeforeResizing();
+    void pipelineResizeKeepsCorners();
+    void untouchedWithoutResize();
+};
+
+void TestGeometry::rotationCorners()
+{
+    // 4 x 3 stands in for a 4000 x 3000 photo: counter-clockwise 90 makes it 3 x 4.
+    const QImage src = TestImages::quadrants(4, 3);
+    const QImage r90 = rotateImage(src, 90.0f);
+    QCOMPARE(r90.size(), QSize(3, 4));
+    QCOMPARE(r90.pixel(2, 3), src.pixel(0, 2)); // bottom left becomes bottom right
+    QCOMPARE(r90.pixel(0, 3), src.pixel(0, 0)); // top left becomes bottom left
+    const QImage r180 = rotateImage(src, 180.0f);
+    QCOMPARE(r180.size(), QSize(4, 3));
+    QCOMPARE(r180.pixel(3, 2), src.pixel(0, 0));
+    const QImage r270 = rotateImage(src, 270.0f);
+    QCOMPARE(r270.pixel(2, 0), src.pixel(0, 0));
+}
+
+void TestGeometry::rotationOutsideRangeIsNoOp()
+{
+    const QImage src = TestImages::quadrants(5, 3);
+    for (float angle : {0.0f, 360.0f, -90.0f, 450.0f, std::numeric_limits<float>::quiet_NaN(), 45.0f})
+        QCOMPARE(rotateImage(src, angle), src);
+}
+
+void TestGeometry::rotationIsExactForEveryDepth_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("RGB32") << int(QImage::Format_RGB32);
+    QTest::newRow("ARGB32") << int(QImage::Format_ARGB32);
+    QTest::newRow("Grayscale8") << int(QImage::Format_Grayscale8);
+    QTest::newRow("Grayscale16") << int(QImage::Format_Grayscale16);
+    QTest::newRow("RGBA64") << int(QImage::Format_RGBA64);
+    QTest::newRow("RGB888") << int(QImage::Format_RGB888);
+    QTest::newRow("Indexed8") << int(QImage::Format_Indexed8);
+}
+
+void TestGeometry::rotationIsExactForEveryDepth()
+{
+    QFETCH(int, format);
+    const QImage src = TestImages::quadrants(37, 23, QImage::Format(format));
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        const QImage up = uprightImage(src, orientation);
+        QCOMPARE(int(up.format()), format);
+        PM_COMPARE_IMAGES(up, expectedUpright(src.convertToFormat(QImage::Format_RGB32), orientation), 0);
+    }
+}
+
+void TestGeometry::allEightOrientations_data()
+{
+    QTest::addColumn<int>("orientation");
+    for (int o = 1; o <= 8; ++o)
+        QTest::newRow(qPrintable(QStringLiteral("orientation %1").arg(o))) << o;
+}
+
+void TestGeometry::allEightOrientations()
+{
+    // A lossless source tagged with each orientation goes through the whole pipeline.
+    QFETCH(int, orientation);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tagged.png");
+    const QImage stored = TestImages::quadrants(12, 8);
+    TestImages::writeWithQt(stored, path, "png");
+    TestImages::setExif(path, {{"Exif.Image.Orientation", QString::number(orientation)}});
+    const PipelineResult result = convertFile(path, ConversionOptions::fromControls(OptionControls()));
+    QVERIFY2(result.ok(), qPrintable(result.detail));
+    PM_COMPARE_IMAGES(result.image, expectedUpright(stored, orientation), 0);
+}
+
+void TestGeometry::pipelineTurnsUprightBeforeResizing()
+{
+    // A phone photo stored 400 x 300 and tagged 6 is 300 x 400 upright; width 150 applies to
+    // the upright width.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("phone.jpg");
+    TestImages::writeWithQt(TestImages::quadrants(400, 300), path, "jpeg", 95);
+    TestImages::setExif(path, {{"Exif.Image.Orientation", "6"}});
+    const PipelineResult result = convertFile(path, widthOptions(QStringLiteral("150")));
+    QVERIFY(result.ok());
+    QCOMPARE(result.image.size(), QSize(150, 200));
+}
+
+void TestGeometry::pipelineResizeKeepsCorners()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("big.png");
+    const QImage src = TestImages::quadrants(3000, 2000);
+    TestImages::writeWithQt(src, path, "png");
+    const PipelineResult result = convertFile(path, widthOptions(QStringLiteral("1500")));
+    QCOMPARE(result.image.size(), QSize(1500, 1000));
+    // Averaging keeps each quadrant's colour away from the borders between them.
+    const QColor topLeft = result.image.pixelColor(10, 10);
+    const QColor bottomRight = result.image.pixelColor(1490, 990);
+    QVERIFY(qAbs(topLeft.red() - 209) <= 10 && topLeft.green() < 20);
+    QVERIFY(bottomRight.red() > 195 && bottomRight.green() > 195 && bottomRight.blue() < 20);
+
+    // Shrink on load: a JPEG decoded at a fraction still gives the exact size.
+    const QString jpg = dir.filePath("big.jpg");
+    TestImages::writeWithQt(src, jpg, "jpeg", 90);
+    for (const char *width : {"1500", "700", "333", "2999", "6000"}) {
+        const PipelineResult r = convertFile(jpg, widthOptions(QString::fromLatin1(width)));
+        QCOMPARE(r.image.width(), QString::fromLatin1(width).toInt());
+        QCOMPARE(r.image.height(),
+                 int(std::roundf(2000.0f * (QString::fromLatin1(width).toFloat() / 3000.0f))));
+    }
+}
+
+void TestGeometry::untouchedWithoutResize()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("src.png");
+    QImage src = TestImages::quadrants(33, 17, QImage::Format_ARGB32);
+    src.setPixel(0, 0, qRgba(10, 20, 30, 0)); // transparency stays
+    TestImages::writeWithQt(src, path, "png");
+    const PipelineResult result = convertFile(path, ConversionOptions::fromControls(OptionControls()));
+    QVERIFY(result.ok());
+    QVERIFY(result.image.hasAlphaChannel());
+    PM_COMPARE_IMAGES(result.image, src, 0);
+}
+
+QTEST_GUILESS_MAIN(TestGeometry)
+#include "tst_transform.moc"
