@@ -1,8 +1,8 @@
 // Times the preview of each given photo with all three overlays on, as the app renders it when
 // an option changes (target: within 150 ms for a 24-megapixel photo).
 //   bench_preview PHOTO...
-#include "ConversionOptions.h"
-#include "ImagePipeline.h"
+#include "options/ConversionOptions.h"
+#include "pipeline/RenderFile.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

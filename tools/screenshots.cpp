@@ -8,7 +8,7 @@
 #include "ConvertingDialog.h"
 #include "ImageListModel.h"
 #include "MainWindow.h"
-#include "SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "SkinnedControls.h"
 
 #include <QApplication>
