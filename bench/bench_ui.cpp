@@ -99,9 +99,9 @@ int main(int argc, char *argv[])
 
     // All overlays on, the first photo selected.
     OptionsPanel *options = window.options();
-    options->logo()->zqEnableLogoChkBox->click();
-    options->watermark()->zqWatermarkTextField->setText(QStringLiteral("(c) Bench"));
-    options->watermark()->zqEnableWatermarkChkBox->click();
+    options->logo()->logoBox->click();
+    options->watermark()->watermarkField->setText(QStringLiteral("(c) Bench"));
+    options->watermark()->watermarkBox->click();
     window.imageList()->setIndexSelected(0);
     spin(1500);
 
@@ -132,8 +132,8 @@ int main(int argc, char *argv[])
     QTemporaryDir out;
     window.imageList()->clear();
     window.openFiles(entries.mid(0, 20));
-    options->titleAndSize()->checkBoxEnableEditSize->click();
-    options->titleAndSize()->inputWidth->setText(QStringLiteral("1500"));
+    options->titleAndSize()->resizeBox->click();
+    options->titleAndSize()->widthField->setText(QStringLiteral("1500"));
     window.setFolderChooser([&out] { return out.path(); });
     bool finished = false;
     QObject::connect(window.conversion(), &ConversionController::finished, &window, [&] { finished = true; });

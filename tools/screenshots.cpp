@@ -43,9 +43,9 @@ AppSettings session()
     s.fileCheckBoxSelected = 2;
     s.titleField = QStringLiteral("Holiday");
     s.lightTitleAndSizeHidden = 0;
-    s.checkBoxEnableEditSize = 1;
-    s.radioWidth = 1;
-    s.inputWidth = QStringLiteral("1600");
+    s.resizeBox = 1;
+    s.widthSide = 1;
+    s.widthField = QStringLiteral("1600");
     s.enableLogo = 1;
     s.lightLogoHidden = 0;
     s.logoPopUp = 0;

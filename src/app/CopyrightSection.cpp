@@ -12,8 +12,8 @@
 
 CopyrightSection::CopyrightSection(QWidget *parent) : OptionSection(tr("Copyright lines"), 274, parent)
 {
-    zqEnableCopyrightChkBox = new QCheckBox(tr("Draw copyright lines"), body());
-    zqSelectedCopyrightLinesMAtrix = new QButtonGroup(this);
+    copyrightBox = new QCheckBox(tr("Draw copyright lines"), body());
+    patternCells = new QButtonGroup(this);
     const QStringList names = {tr("Diagonal cross"), tr("Centre cross"), tr("Horizontal double lines"),
                                tr("Vertical double lines")};
     auto *row = new QHBoxLayout;
@@ -25,33 +25,33 @@ CopyrightSection::CopyrightSection(QWidget *parent) : OptionSection(tr("Copyrigh
         button->setIconSize(QSize(48, 48));
         button->setToolTip(names.at(tag - 1));
         button->setAccessibleName(names.at(tag - 1));
-        zqSelectedCopyrightLinesMAtrix->addButton(button, tag);
+        patternCells->addButton(button, tag);
         patternButtons << button;
         row->addWidget(button);
         setPatternImage(tag, false);
     }
     row->addStretch(1);
-    zqCopyrightColorWell = new ColorWell(body());
+    copyrightColorWell = new ColorWell(body());
     opacity = makeOpacityControl(body());
 
     auto *grid = new QGridLayout(body());
     grid->setContentsMargins(14, 8, 14, 8);
     grid->setVerticalSpacing(8);
-    grid->addWidget(zqEnableCopyrightChkBox, 0, 0, 1, 3);
+    grid->addWidget(copyrightBox, 0, 0, 1, 3);
     grid->addWidget(new QLabel(tr("Pattern"), body()), 1, 0, 1, 3);
     grid->addLayout(row, 2, 0, 1, 3);
     grid->addWidget(new QLabel(tr("Colour"), body()), 3, 0);
-    grid->addWidget(zqCopyrightColorWell, 3, 1, Qt::AlignLeft);
+    grid->addWidget(copyrightColorWell, 3, 1, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Opacity"), body()), 4, 0);
     grid->addWidget(opacity.slider, 4, 1);
     grid->addWidget(opacity.label, 4, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(5, 1);
 
-    connect(zqEnableCopyrightChkBox, &QCheckBox::clicked, this, &CopyrightSection::enableCopyrightAct);
+    connect(copyrightBox, &QCheckBox::clicked, this, &CopyrightSection::copyrightBoxClicked);
     // A click selects its cell first, then runs that pattern's handler.
-    connect(zqSelectedCopyrightLinesMAtrix, &QButtonGroup::idClicked, this, &CopyrightSection::copyrightAct);
-    connect(zqCopyrightColorWell, &ColorWell::colorChosen, this, &CopyrightSection::previewNeeded);
+    connect(patternCells, &QButtonGroup::idClicked, this, &CopyrightSection::patternClicked);
+    connect(copyrightColorWell, &ColorWell::colorChosen, this, &CopyrightSection::previewNeeded);
     connect(opacity.slider, &UnitSlider::valueMoved, this, &CopyrightSection::previewNeeded);
 }
 
@@ -68,7 +68,7 @@ void CopyrightSection::setPatternImage(int tag, bool chosen)
     button->setIcon(skinIcon(name));
 }
 
-void CopyrightSection::removeButtonsSelection()
+void CopyrightSection::showNoPatternChosen()
 {
     for (int tag = 1; tag <= 4; ++tag)
         setPatternImage(tag, false);
@@ -76,22 +76,22 @@ void CopyrightSection::removeButtonsSelection()
 
 void CopyrightSection::selectTag(int tag)
 {
-    selectCellByTag(zqSelectedCopyrightLinesMAtrix, tag);
+    selectCellByTag(patternCells, tag);
 }
 
 void CopyrightSection::deselectAll()
 {
     // An exclusive group keeps one button checked; let go of that rule for a moment.
-    zqSelectedCopyrightLinesMAtrix->setExclusive(false);
+    patternCells->setExclusive(false);
     for (QToolButton *button : patternButtons)
         button->setChecked(false);
-    zqSelectedCopyrightLinesMAtrix->setExclusive(true);
+    patternCells->setExclusive(true);
 }
 
-void CopyrightSection::enableCopyrightAct()
+void CopyrightSection::copyrightBoxClicked()
 {
-    removeButtonsSelection();
-    if (zqEnableCopyrightChkBox->isChecked()) {
+    showNoPatternChosen();
+    if (copyrightBox->isChecked()) {
         light()->show();
         setPatternImage(1, true);
         selectTag(1);
@@ -102,12 +102,12 @@ void CopyrightSection::enableCopyrightAct()
     Q_EMIT previewNeeded();
 }
 
-void CopyrightSection::copyrightAct(int tag)
+void CopyrightSection::patternClicked(int tag)
 {
     if (tag < 1 || tag > 4)
         return;
-    removeButtonsSelection();
-    zqEnableCopyrightChkBox->setChecked(true);
+    showNoPatternChosen();
+    copyrightBox->setChecked(true);
     light()->show();
     setPatternImage(tag, true);
     Q_EMIT previewNeeded();

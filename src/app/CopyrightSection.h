@@ -14,22 +14,22 @@ class CopyrightSection : public OptionSection {
 public:
     explicit CopyrightSection(QWidget *parent = nullptr);
 
-    QCheckBox *zqEnableCopyrightChkBox;
-    QButtonGroup *zqSelectedCopyrightLinesMAtrix;
+    QCheckBox *copyrightBox;
+    QButtonGroup *patternCells;
     QList<QToolButton *> patternButtons; // zqCopyright1 to zqCopyright4
-    ColorWell *zqCopyrightColorWell;
+    ColorWell *copyrightColorWell;
     OpacityControl opacity;
 
     // The selected cell's tag, -1 when none is selected.
-    int selectedTag() const { return zqSelectedCopyrightLinesMAtrix->checkedId(); }
+    int selectedTag() const { return patternCells->checkedId(); }
     // Selects the cell of a tag; an unknown tag leaves the selection as it is.
     void selectTag(int tag);
     // The picture a pattern button shows ("Copyright2", "Copyright2_on"...).
     QString patternImage(int tag) const;
 
-    void enableCopyrightAct();
-    void copyrightAct(int tag);
-    void removeButtonsSelection();
+    void copyrightBoxClicked();
+    void patternClicked(int tag);
+    void showNoPatternChosen();
 
 Q_SIGNALS:
     void previewNeeded();

@@ -14,15 +14,15 @@ class LogoSection : public OptionSection {
 public:
     explicit LogoSection(QWidget *parent = nullptr);
 
-    QCheckBox *zqEnableLogoChkBox;
+    QCheckBox *logoBox;
     LogoWell *logoWell;
-    QLabel *zqDropIcon;
-    QPushButton *zqBtnChooseLogo;
-    QComboBox *zqLogoPopUp;
-    QButtonGroup *zqLogoPossitionRadioGroup;
+    QLabel *dropHint;
+    QPushButton *chooseLogoButton;
+    QComboBox *logoSizePopup;
+    QButtonGroup *logoPositions;
     OpacityControl opacity;
 
-    void enableLogoAct();
+    void logoBoxClicked();
 
 Q_SIGNALS:
     void previewNeeded();

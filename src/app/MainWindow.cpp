@@ -240,7 +240,7 @@ void MainWindow::resetSettings()
     m_settings->resetToDefaults();
     m_options->logo()->logoWell->showLogo(shippedLogo());
     loadSettings();
-    m_options->sections()->logoBtnAct(true);
+    m_options->sections()->toggleLogoSection(true);
     updatePreview();
 }
 

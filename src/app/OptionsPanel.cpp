@@ -38,8 +38,8 @@ OptionsPanel::OptionsPanel(QWidget *parent)
       m_output(new OutputControls(this)),
       m_reset(new QPushButton(tr("Reset Settings"), this))
 {
-    m_sections = new SectionPanel(m_title, m_logo, m_watermark, m_copyright, m_title->inputWidth,
-                                  m_title->inputHeight, this);
+    m_sections = new SectionPanel(m_title, m_logo, m_watermark, m_copyright, m_title->widthField,
+                                  m_title->heightField, this);
     m_sections->setMinimumHeight(m_sections->sizeHint().height());
     m_reset->setToolTip(tr("Put every option back to how Pressmark ships"));
 
@@ -70,34 +70,34 @@ OptionsPanel::OptionsPanel(QWidget *parent)
 OptionControls OptionsPanel::currentControls() const
 {
     OptionControls c;
-    c.currentNamesState = m_title->checkBoxCurrent->isChecked();
-    c.newNameState = m_title->checkBoxNew->isChecked();
-    c.addTextState = m_title->checkBoxCurrentNew->isChecked();
+    c.currentNamesState = m_title->keepNamesBox->isChecked();
+    c.newNameState = m_title->newNameBox->isChecked();
+    c.addTextState = m_title->addTextBox->isChecked();
     c.title = m_title->titleField->text();
-    c.widthText = m_title->inputWidth->text();
-    c.heightText = m_title->inputHeight->text();
+    c.widthText = m_title->widthField->text();
+    c.heightText = m_title->heightField->text();
 
-    c.enableLogoState = m_logo->zqEnableLogoChkBox->isChecked();
+    c.enableLogoState = m_logo->logoBox->isChecked();
     c.logoImage = m_logo->logoWell->logo();
-    c.logoSizeIndex = m_logo->zqLogoPopUp->currentIndex();
-    c.logoPosition = m_logo->zqLogoPossitionRadioGroup->checkedId();
+    c.logoSizeIndex = m_logo->logoSizePopup->currentIndex();
+    c.logoPosition = m_logo->logoPositions->checkedId();
     c.logoOpacity = m_logo->opacity.slider->floatValue();
 
-    c.enableWatermarkState = m_watermark->zqEnableWatermarkChkBox->isChecked();
-    c.watermarkText = m_watermark->zqWatermarkTextField->text();
-    c.watermarkSizeIndex = m_watermark->zqWatermarkPopUp->currentIndex();
-    c.watermarkFont = m_watermark->zqFontListPopup->currentText();
-    c.watermarkColor = m_watermark->zqWatermarkColorWell->color();
-    c.watermarkPosition = m_watermark->zqWatermarkPossitionRadioGroup->checkedId();
+    c.enableWatermarkState = m_watermark->watermarkBox->isChecked();
+    c.watermarkText = m_watermark->watermarkField->text();
+    c.watermarkSizeIndex = m_watermark->watermarkSizePopup->currentIndex();
+    c.watermarkFont = m_watermark->fontPopup->currentText();
+    c.watermarkColor = m_watermark->watermarkColorWell->color();
+    c.watermarkPosition = m_watermark->watermarkPositions->checkedId();
     c.watermarkOpacity = m_watermark->opacity.slider->floatValue();
 
-    c.enableCopyrightState = m_copyright->zqEnableCopyrightChkBox->isChecked();
+    c.enableCopyrightState = m_copyright->copyrightBox->isChecked();
     c.copyrightPattern = m_copyright->selectedTag();
-    c.copyrightColor = m_copyright->zqCopyrightColorWell->color();
+    c.copyrightColor = m_copyright->copyrightColorWell->color();
     c.copyrightOpacity = m_copyright->opacity.slider->floatValue();
 
-    c.formatIndex = m_output->zqFileFormatPopUp->currentIndex();
-    c.jpegQuality = m_output->zqJpgQualitySlider->floatValue();
+    c.formatIndex = m_output->formatPopup->currentIndex();
+    c.jpegQuality = m_output->qualitySlider->floatValue();
     return c;
 }
 
@@ -106,24 +106,24 @@ void OptionsPanel::applySettings(const AppSettings &s)
     // Naming and size. The size handlers empty the fields they disable and the naming handler
     // may empty the title, so the texts go in between.
     m_title->light()->setHidden(s.lightTitleAndSizeHidden == 1);
-    m_title->checkBoxEnableEditSize->setChecked(s.checkBoxEnableEditSize == 1);
-    m_title->checkBoxEnableEditSizeAct();
-    if (s.radioWidth == 1)
-        m_title->radioWidthAct();
-    if (s.radioHeight == 1)
-        m_title->radioHeightAct();
-    m_title->inputWidth->setText(s.inputWidth);
-    m_title->inputHeight->setText(s.inputHeight);
+    m_title->resizeBox->setChecked(s.resizeBox == 1);
+    m_title->resizeClicked();
+    if (s.widthSide == 1)
+        m_title->widthSideClicked();
+    if (s.heightSide == 1)
+        m_title->heightSideClicked();
+    m_title->widthField->setText(s.widthField);
+    m_title->heightField->setText(s.heightField);
     m_title->titleField->setText(s.titleField);
     switch (s.fileCheckBoxSelected) {
     case 3:
-        m_title->checkBoxCurrentNewAct();
+        m_title->addTextClicked();
         break;
     case 2:
-        m_title->checkBoxNewAct();
+        m_title->newNameClicked();
         break;
     case 1:
-        m_title->checkBoxCurrentAct();
+        m_title->keepNamesClicked();
         break;
     default:
         break;
@@ -131,42 +131,42 @@ void OptionsPanel::applySettings(const AppSettings &s)
 
     // Logo: a stored picture replaces the one the well shows.
     m_logo->light()->setHidden(s.lightLogoHidden == 1);
-    m_logo->zqEnableLogoChkBox->setChecked(s.enableLogo == 1);
-    m_logo->zqDropIcon->hide();
+    m_logo->logoBox->setChecked(s.enableLogo == 1);
+    m_logo->dropHint->hide();
     if (s.logoImage)
         m_logo->logoWell->showLogo(*s.logoImage);
     showOpacity(m_logo->opacity, s.logoOpacity);
-    selectItem(m_logo->zqLogoPopUp, s.logoPopUp);
-    selectCellByTag(m_logo->zqLogoPossitionRadioGroup, s.logoPosition);
+    selectItem(m_logo->logoSizePopup, s.logoPopUp);
+    selectCellByTag(m_logo->logoPositions, s.logoPosition);
 
     // Watermark.
     m_watermark->light()->setHidden(s.lightWatermarkHidden == 1);
-    m_watermark->zqEnableWatermarkChkBox->setChecked(s.enableWatermark == 1);
-    m_watermark->zqWatermarkTextField->setText(s.watermarkText);
+    m_watermark->watermarkBox->setChecked(s.enableWatermark == 1);
+    m_watermark->watermarkField->setText(s.watermarkText);
     showOpacity(m_watermark->opacity, s.watermarkOpacity);
-    selectItem(m_watermark->zqWatermarkPopUp, s.watermarkPopUp);
+    selectItem(m_watermark->watermarkSizePopup, s.watermarkPopUp);
     if (s.watermarkColor)
-        m_watermark->zqWatermarkColorWell->setColor(*s.watermarkColor);
-    selectItem(m_watermark->zqFontListPopup, fontIndexForSettings(s, m_fontFamilies, m_systemSans));
-    selectCellByTag(m_watermark->zqWatermarkPossitionRadioGroup, s.watermarkPosition);
+        m_watermark->watermarkColorWell->setColor(*s.watermarkColor);
+    selectItem(m_watermark->fontPopup, fontIndexForSettings(s, m_fontFamilies, m_systemSans));
+    selectCellByTag(m_watermark->watermarkPositions, s.watermarkPosition);
 
     // Copyright: a stored pattern runs its handler, which switches the lines on.
     m_copyright->light()->setHidden(s.lightCopyrightHidden == 1);
-    m_copyright->zqEnableCopyrightChkBox->setChecked(s.enableCopyright == 1);
+    m_copyright->copyrightBox->setChecked(s.enableCopyright == 1);
     m_copyright->selectTag(s.copyrightLinesTag);
     const int tag = m_copyright->selectedTag();
     if (tag >= 1 && tag <= 4)
-        m_copyright->copyrightAct(tag);
+        m_copyright->patternClicked(tag);
     showOpacity(m_copyright->opacity, s.copyrightOpacity);
     if (s.copyrightColor)
-        m_copyright->zqCopyrightColorWell->setColor(*s.copyrightColor);
+        m_copyright->copyrightColorWell->setColor(*s.copyrightColor);
     else if (s.watermarkColor)
-        m_copyright->zqCopyrightColorWell->setColor(*s.watermarkColor);
+        m_copyright->copyrightColorWell->setColor(*s.watermarkColor);
 
     // Output.
-    selectItem(m_output->zqFileFormatPopUp, s.fileFormatPopUp);
-    m_output->popUpButtonAct();
-    m_output->zqJpgQualitySlider->setFloatValue(s.jpegQuality);
+    selectItem(m_output->formatPopup, s.fileFormatPopUp);
+    m_output->formatChosen();
+    m_output->qualitySlider->setFloatValue(s.jpegQuality);
 }
 
 void OptionsPanel::openSection(int code)
@@ -174,16 +174,16 @@ void OptionsPanel::openSection(int code)
     switch (code) {
     case 1:
         qCInfo(lcSettings, "atidaryta");
-        m_sections->titleNsizeBtnAct();
+        m_sections->toggleTitleSection();
         break;
     case 2:
-        m_sections->logoBtnAct(false);
+        m_sections->toggleLogoSection(false);
         break;
     case 3:
-        m_sections->watermarkBtnAct();
+        m_sections->toggleWatermarkSection();
         break;
     case 4:
-        m_sections->copyrightBtnAct();
+        m_sections->toggleCopyrightSection();
         break;
     default:
         break;
@@ -197,37 +197,37 @@ AppSettings OptionsPanel::captureSettings() const
     s.lightTitleAndSizeHidden = m_title->light()->isHidden();
     s.fileCheckBoxSelected = m_title->namingMode();
     s.titleField = m_title->titleField->text();
-    s.checkBoxEnableEditSize = m_title->checkBoxEnableEditSize->isChecked();
-    s.radioWidth = m_title->radioWidth->isChecked();
-    s.radioHeight = m_title->radioHeight->isChecked();
-    s.inputWidth = m_title->inputWidth->text();
-    s.inputHeight = m_title->inputHeight->text();
+    s.resizeBox = m_title->resizeBox->isChecked();
+    s.widthSide = m_title->widthSide->isChecked();
+    s.heightSide = m_title->heightSide->isChecked();
+    s.widthField = m_title->widthField->text();
+    s.heightField = m_title->heightField->text();
 
     s.lightLogoHidden = m_logo->light()->isHidden();
-    s.enableLogo = m_logo->zqEnableLogoChkBox->isChecked();
+    s.enableLogo = m_logo->logoBox->isChecked();
     if (!m_logo->logoWell->logo().isNull())
         s.logoImage = m_logo->logoWell->logo();
     s.logoOpacity = m_logo->opacity.slider->floatValue();
-    s.logoPopUp = m_logo->zqLogoPopUp->currentIndex();
-    s.logoPosition = m_logo->zqLogoPossitionRadioGroup->checkedId();
+    s.logoPopUp = m_logo->logoSizePopup->currentIndex();
+    s.logoPosition = m_logo->logoPositions->checkedId();
 
     s.lightWatermarkHidden = m_watermark->light()->isHidden();
-    s.enableWatermark = m_watermark->zqEnableWatermarkChkBox->isChecked();
-    s.watermarkText = m_watermark->zqWatermarkTextField->text();
+    s.enableWatermark = m_watermark->watermarkBox->isChecked();
+    s.watermarkText = m_watermark->watermarkField->text();
     s.watermarkOpacity = m_watermark->opacity.slider->floatValue();
-    s.watermarkPopUp = m_watermark->zqWatermarkPopUp->currentIndex();
-    s.watermarkColor = m_watermark->zqWatermarkColorWell->color();
-    s.fontListPopup = m_watermark->zqFontListPopup->currentIndex();
-    s.fontFamily = m_watermark->zqFontListPopup->currentText();
-    s.watermarkPosition = m_watermark->zqWatermarkPossitionRadioGroup->checkedId();
+    s.watermarkPopUp = m_watermark->watermarkSizePopup->currentIndex();
+    s.watermarkColor = m_watermark->watermarkColorWell->color();
+    s.fontListPopup = m_watermark->fontPopup->currentIndex();
+    s.fontFamily = m_watermark->fontPopup->currentText();
+    s.watermarkPosition = m_watermark->watermarkPositions->checkedId();
 
     s.lightCopyrightHidden = m_copyright->light()->isHidden();
-    s.enableCopyright = m_copyright->zqEnableCopyrightChkBox->isChecked();
+    s.enableCopyright = m_copyright->copyrightBox->isChecked();
     s.copyrightLinesTag = m_copyright->selectedTag();
     s.copyrightOpacity = m_copyright->opacity.slider->floatValue();
-    s.copyrightColor = m_copyright->zqCopyrightColorWell->color();
+    s.copyrightColor = m_copyright->copyrightColorWell->color();
 
-    s.fileFormatPopUp = m_output->zqFileFormatPopUp->currentIndex();
-    s.jpegQuality = m_output->zqJpgQualitySlider->floatValue();
+    s.fileFormatPopUp = m_output->formatPopup->currentIndex();
+    s.jpegQuality = m_output->qualitySlider->floatValue();
     return s;
 }

@@ -14,12 +14,12 @@ class OutputControls : public QWidget {
 public:
     explicit OutputControls(QWidget *parent = nullptr);
 
-    QComboBox *zqFileFormatPopUp;
-    QLabel *zqJpgQualityLabel;
-    UnitSlider *zqJpgQualitySlider;
-    QLabel *zqJpgQualityValue;
+    QComboBox *formatPopup;
+    QLabel *qualityLabel;
+    UnitSlider *qualitySlider;
+    QLabel *qualityValue;
 
-    void popUpButtonAct();
+    void formatChosen();
     void qualitySliderChanged();
     void sliderEnded();
 

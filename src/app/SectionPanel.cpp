@@ -20,10 +20,10 @@ SectionPanel::SectionPanel(OptionSection *titleAndSize, OptionSection *logo, Opt
 {
     for (OptionSection *s : m_sections)
         s->setParent(this);
-    connect(titleAndSize->headerButton(), &QAbstractButton::clicked, this, [this] { titleNsizeBtnAct(); });
-    connect(logo->headerButton(), &QAbstractButton::clicked, this, [this] { logoBtnAct(false); });
-    connect(watermark->headerButton(), &QAbstractButton::clicked, this, [this] { watermarkBtnAct(); });
-    connect(copyright->headerButton(), &QAbstractButton::clicked, this, [this] { copyrightBtnAct(); });
+    connect(titleAndSize->headerButton(), &QAbstractButton::clicked, this, [this] { toggleTitleSection(); });
+    connect(logo->headerButton(), &QAbstractButton::clicked, this, [this] { toggleLogoSection(false); });
+    connect(watermark->headerButton(), &QAbstractButton::clicked, this, [this] { toggleWatermarkSection(); });
+    connect(copyright->headerButton(), &QAbstractButton::clicked, this, [this] { toggleCopyrightSection(); });
     collapseAll();
 }
 
@@ -99,7 +99,7 @@ void SectionPanel::apply(const QList<Section> &order)
     m_animation->start();
 }
 
-void SectionPanel::titleNsizeBtnAct()
+void SectionPanel::toggleTitleSection()
 {
     m_widthField->show();
     m_heightField->show();
@@ -115,7 +115,7 @@ void SectionPanel::titleNsizeBtnAct()
     apply({TitleAndSize, Logo, Watermark, Copyright});
 }
 
-void SectionPanel::logoBtnAct(bool keepOpened)
+void SectionPanel::toggleLogoSection(bool keepOpened)
 {
     if (!isOpen(Logo)) {
         setHeaderImages(Logo);
@@ -133,7 +133,7 @@ void SectionPanel::logoBtnAct(bool keepOpened)
     m_heightField->hide();
 }
 
-void SectionPanel::watermarkBtnAct()
+void SectionPanel::toggleWatermarkSection()
 {
     if (!isOpen(Watermark)) {
         setHeaderImages(Watermark);
@@ -149,7 +149,7 @@ void SectionPanel::watermarkBtnAct()
     m_heightField->hide();
 }
 
-void SectionPanel::copyrightBtnAct()
+void SectionPanel::toggleCopyrightSection()
 {
     if (!isOpen(Copyright)) {
         setHeaderImages(Copyright);

@@ -29,10 +29,10 @@ public:
     void setAnimated(bool animated) { m_animated = animated; }
 
     // The header actions.
-    void titleNsizeBtnAct();
-    void logoBtnAct(bool keepOpened = false);
-    void watermarkBtnAct();
-    void copyrightBtnAct();
+    void toggleTitleSection();
+    void toggleLogoSection(bool keepOpened = false);
+    void toggleWatermarkSection();
+    void toggleCopyrightSection();
     // Collapses and stacks all four (all closed).
     void collapseAll();
 

@@ -12,19 +12,19 @@ static const QString kMaxSize = QStringLiteral("Max 6000");
 
 TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title and size"), 236, parent)
 {
-    checkBoxCurrent = new QCheckBox(tr("Keep the current names"), body());
-    checkBoxNew = new QCheckBox(tr("New name"), body());
-    checkBoxCurrentNew = new QCheckBox(tr("Current names with added text"), body());
+    keepNamesBox = new QCheckBox(tr("Keep the current names"), body());
+    newNameBox = new QCheckBox(tr("New name"), body());
+    addTextBox = new QCheckBox(tr("Current names with added text"), body());
     titleField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Groove, body());
-    checkBoxEnableEditSize = new QCheckBox(tr("Resize"), body());
-    radioWidth = new QRadioButton(tr("Width"), body());
-    radioHeight = new QRadioButton(tr("Height"), body());
+    resizeBox = new QCheckBox(tr("Resize"), body());
+    widthSide = new QRadioButton(tr("Width"), body());
+    heightSide = new QRadioButton(tr("Height"), body());
     // The two sides are switched by their handlers, not by each other.
-    radioWidth->setAutoExclusive(false);
-    radioHeight->setAutoExclusive(false);
-    inputWidth = new SkinnedLineEdit(SkinnedLineEdit::Frame::Overlay, body());
-    inputHeight = new SkinnedLineEdit(SkinnedLineEdit::Frame::Overlay, body());
-    for (QLineEdit *field : {inputWidth, inputHeight}) {
+    widthSide->setAutoExclusive(false);
+    heightSide->setAutoExclusive(false);
+    widthField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Overlay, body());
+    heightField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Overlay, body());
+    for (QLineEdit *field : {widthField, heightField}) {
         field->setValidator(new SizeFieldValidator(field));
         field->setMaximumWidth(90);
     }
@@ -32,134 +32,134 @@ TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title an
     auto *grid = new QGridLayout(body());
     grid->setContentsMargins(14, 8, 14, 8);
     grid->setVerticalSpacing(4);
-    grid->addWidget(checkBoxCurrent, 0, 0, 1, 3);
-    grid->addWidget(checkBoxNew, 1, 0, 1, 3);
-    grid->addWidget(checkBoxCurrentNew, 2, 0, 1, 3);
+    grid->addWidget(keepNamesBox, 0, 0, 1, 3);
+    grid->addWidget(newNameBox, 1, 0, 1, 3);
+    grid->addWidget(addTextBox, 2, 0, 1, 3);
     grid->addWidget(titleField, 3, 0, 1, 3);
-    grid->addWidget(checkBoxEnableEditSize, 4, 0, 1, 3);
-    grid->addWidget(radioWidth, 5, 0);
-    grid->addWidget(inputWidth, 5, 1);
+    grid->addWidget(resizeBox, 4, 0, 1, 3);
+    grid->addWidget(widthSide, 5, 0);
+    grid->addWidget(widthField, 5, 1);
     grid->addWidget(new QLabel(tr("pixels"), body()), 5, 2);
-    grid->addWidget(radioHeight, 6, 0);
-    grid->addWidget(inputHeight, 6, 1);
+    grid->addWidget(heightSide, 6, 0);
+    grid->addWidget(heightField, 6, 1);
     grid->addWidget(new QLabel(tr("pixels"), body()), 6, 2);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(7, 1);
 
     // The window starts with the current names kept and no resizing.
-    checkBoxCurrent->setChecked(true);
+    keepNamesBox->setChecked(true);
     titleField->setEnabled(false);
-    for (QWidget *w : {static_cast<QWidget *>(radioWidth), static_cast<QWidget *>(radioHeight),
-                       static_cast<QWidget *>(inputWidth), static_cast<QWidget *>(inputHeight)})
+    for (QWidget *w : {static_cast<QWidget *>(widthSide), static_cast<QWidget *>(heightSide),
+                       static_cast<QWidget *>(widthField), static_cast<QWidget *>(heightField)})
         w->setEnabled(false);
 
-    connect(checkBoxCurrent, &QCheckBox::clicked, this, &TitleSizeSection::checkBoxCurrentAct);
-    connect(checkBoxNew, &QCheckBox::clicked, this, &TitleSizeSection::checkBoxNewAct);
-    connect(checkBoxCurrentNew, &QCheckBox::clicked, this, &TitleSizeSection::checkBoxCurrentNewAct);
-    connect(checkBoxEnableEditSize, &QCheckBox::clicked, this, &TitleSizeSection::checkBoxEnableEditSizeAct);
-    connect(radioWidth, &QRadioButton::clicked, this, &TitleSizeSection::radioWidthAct);
-    connect(radioHeight, &QRadioButton::clicked, this, &TitleSizeSection::radioHeightAct);
+    connect(keepNamesBox, &QCheckBox::clicked, this, &TitleSizeSection::keepNamesClicked);
+    connect(newNameBox, &QCheckBox::clicked, this, &TitleSizeSection::newNameClicked);
+    connect(addTextBox, &QCheckBox::clicked, this, &TitleSizeSection::addTextClicked);
+    connect(resizeBox, &QCheckBox::clicked, this, &TitleSizeSection::resizeClicked);
+    connect(widthSide, &QRadioButton::clicked, this, &TitleSizeSection::widthSideClicked);
+    connect(heightSide, &QRadioButton::clicked, this, &TitleSizeSection::heightSideClicked);
 }
 
 int TitleSizeSection::namingMode() const
 {
-    if (checkBoxCurrentNew->isChecked())
+    if (addTextBox->isChecked())
         return 3;
-    if (checkBoxNew->isChecked())
+    if (newNameBox->isChecked())
         return 2;
-    return checkBoxCurrent->isChecked() ? 1 : 0;
+    return keepNamesBox->isChecked() ? 1 : 0;
 }
 
 void TitleSizeSection::chooseNaming(QCheckBox *on)
 {
     // One choice: the clicked box always ends up on, the others off.
-    for (QCheckBox *box : {checkBoxCurrent, checkBoxNew, checkBoxCurrentNew})
+    for (QCheckBox *box : {keepNamesBox, newNameBox, addTextBox})
         box->setChecked(box == on);
 }
 
-void TitleSizeSection::checkBoxCurrentAct()
+void TitleSizeSection::keepNamesClicked()
 {
-    chooseNaming(checkBoxCurrent);
+    chooseNaming(keepNamesBox);
     titleField->setEnabled(false);
     titleField->clear();
     titleField->setPlaceholderText(QString());
     Q_EMIT namingModeChanged();
-    checkLightforTitleAndSize();
+    updateLight();
 }
 
-void TitleSizeSection::checkBoxNewAct()
+void TitleSizeSection::newNameClicked()
 {
-    chooseNaming(checkBoxNew);
+    chooseNaming(newNameBox);
     titleField->setEnabled(true);
     titleField->setPlaceholderText(QStringLiteral("Type new name here"));
     titleField->setFocus();
     Q_EMIT namingModeChanged();
-    checkLightforTitleAndSize();
+    updateLight();
 }
 
-void TitleSizeSection::checkBoxCurrentNewAct()
+void TitleSizeSection::addTextClicked()
 {
-    chooseNaming(checkBoxCurrentNew);
+    chooseNaming(addTextBox);
     titleField->setEnabled(true);
     titleField->setPlaceholderText(QStringLiteral("Add text to current names"));
     titleField->setFocus();
     Q_EMIT namingModeChanged();
-    checkLightforTitleAndSize();
+    updateLight();
 }
 
-void TitleSizeSection::checkBoxEnableEditSizeAct()
+void TitleSizeSection::resizeClicked()
 {
-    if (checkBoxEnableEditSize->isChecked()) {
-        radioWidth->setChecked(true);
-        radioWidth->setEnabled(true);
-        inputWidth->setEnabled(true);
-        inputWidth->setPlaceholderText(kMaxSize);
-        inputWidth->setFocus();
-        radioHeight->setEnabled(true);
+    if (resizeBox->isChecked()) {
+        widthSide->setChecked(true);
+        widthSide->setEnabled(true);
+        widthField->setEnabled(true);
+        widthField->setPlaceholderText(kMaxSize);
+        widthField->setFocus();
+        heightSide->setEnabled(true);
     } else {
-        for (QRadioButton *radio : {radioWidth, radioHeight}) {
+        for (QRadioButton *radio : {widthSide, heightSide}) {
             radio->setChecked(false);
             radio->setEnabled(false);
         }
-        for (QLineEdit *field : {inputWidth, inputHeight}) {
+        for (QLineEdit *field : {widthField, heightField}) {
             field->setEnabled(false);
             field->clear();
             field->setPlaceholderText(QString());
         }
     }
-    checkLightforTitleAndSize();
+    updateLight();
 }
 
-void TitleSizeSection::radioWidthAct()
+void TitleSizeSection::widthSideClicked()
 {
-    radioWidth->setChecked(true);
-    radioWidth->setEnabled(true);
-    inputWidth->setEnabled(true);
-    inputWidth->setPlaceholderText(kMaxSize);
-    inputWidth->setFocus();
-    radioHeight->setChecked(false);
-    radioHeight->setEnabled(true);
-    inputHeight->setEnabled(false);
-    inputHeight->clear();
-    inputHeight->setPlaceholderText(QString());
+    widthSide->setChecked(true);
+    widthSide->setEnabled(true);
+    widthField->setEnabled(true);
+    widthField->setPlaceholderText(kMaxSize);
+    widthField->setFocus();
+    heightSide->setChecked(false);
+    heightSide->setEnabled(true);
+    heightField->setEnabled(false);
+    heightField->clear();
+    heightField->setPlaceholderText(QString());
 }
 
-void TitleSizeSection::radioHeightAct()
+void TitleSizeSection::heightSideClicked()
 {
-    radioHeight->setChecked(true);
-    radioHeight->setEnabled(true);
-    inputHeight->setEnabled(true);
-    inputHeight->setPlaceholderText(kMaxSize);
-    inputHeight->setFocus();
-    radioWidth->setChecked(false);
-    radioWidth->setEnabled(true);
-    inputWidth->setEnabled(false);
-    inputWidth->clear();
-    inputWidth->setPlaceholderText(QString());
+    heightSide->setChecked(true);
+    heightSide->setEnabled(true);
+    heightField->setEnabled(true);
+    heightField->setPlaceholderText(kMaxSize);
+    heightField->setFocus();
+    widthSide->setChecked(false);
+    widthSide->setEnabled(true);
+    widthField->setEnabled(false);
+    widthField->clear();
+    widthField->setPlaceholderText(QString());
 }
 
-void TitleSizeSection::checkLightforTitleAndSize()
+void TitleSizeSection::updateLight()
 {
-    light()->setVisible(checkBoxEnableEditSize->isChecked() || checkBoxNew->isChecked() ||
-                        checkBoxCurrentNew->isChecked());
+    light()->setVisible(resizeBox->isChecked() || newNameBox->isChecked() ||
+                        addTextBox->isChecked());
 }

@@ -13,24 +13,24 @@ class TitleSizeSection : public OptionSection {
 public:
     explicit TitleSizeSection(QWidget *parent = nullptr);
 
-    QCheckBox *checkBoxCurrent;
-    QCheckBox *checkBoxNew;
-    QCheckBox *checkBoxCurrentNew;
+    QCheckBox *keepNamesBox;
+    QCheckBox *newNameBox;
+    QCheckBox *addTextBox;
     QLineEdit *titleField;
-    QCheckBox *checkBoxEnableEditSize;
-    QRadioButton *radioWidth;
-    QRadioButton *radioHeight;
-    QLineEdit *inputWidth;
-    QLineEdit *inputHeight;
+    QCheckBox *resizeBox;
+    QRadioButton *widthSide;
+    QRadioButton *heightSide;
+    QLineEdit *widthField;
+    QLineEdit *heightField;
 
     // The handlers the controls call, and the settings load with them.
-    void checkBoxCurrentAct();
-    void checkBoxNewAct();
-    void checkBoxCurrentNewAct();
-    void checkBoxEnableEditSizeAct();
-    void radioWidthAct();
-    void radioHeightAct();
-    void checkLightforTitleAndSize();
+    void keepNamesClicked();
+    void newNameClicked();
+    void addTextClicked();
+    void resizeClicked();
+    void widthSideClicked();
+    void heightSideClicked();
+    void updateLight();
 
     // 3, 2, 1 for the naming box that is on (the later first), 0 for none.
     int namingMode() const;

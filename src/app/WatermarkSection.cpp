@@ -12,34 +12,34 @@
 
 WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermark"), 306, parent)
 {
-    zqEnableWatermarkChkBox = new QCheckBox(tr("Write a watermark"), body());
-    zqWatermarkTextField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Groove, body());
-    zqWatermarkTextField->setPlaceholderText(tr("© Your name"));
-    zqWatermarkPopUp = new SkinnedPopUp(SkinnedPopUp::Bezel::Long, body());
-    zqWatermarkPopUp->addItems({tr("Small"), tr("Medium"), tr("Large"), tr("Huge")});
+    watermarkBox = new QCheckBox(tr("Write a watermark"), body());
+    watermarkField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Groove, body());
+    watermarkField->setPlaceholderText(tr("© Your name"));
+    watermarkSizePopup = new SkinnedPopUp(SkinnedPopUp::Bezel::Long, body());
+    watermarkSizePopup->addItems({tr("Small"), tr("Medium"), tr("Large"), tr("Huge")});
     const QStringList sizeTips = {tr("Letters 1/80 of the picture's width"), tr("Letters 1/40 of the picture's width"),
                                   tr("Letters 1/20 of the picture's width"), tr("Letters 1/10 of the picture's width")};
     for (int i = 0; i < sizeTips.size(); ++i)
-        zqWatermarkPopUp->setItemData(i, sizeTips.at(i), Qt::ToolTipRole);
-    zqFontListPopup = new SkinnedPopUp(SkinnedPopUp::Bezel::Fonts, body());
-    zqFontListPopup->setMaxVisibleItems(20);
-    zqWatermarkColorWell = new ColorWell(body());
+        watermarkSizePopup->setItemData(i, sizeTips.at(i), Qt::ToolTipRole);
+    fontPopup = new SkinnedPopUp(SkinnedPopUp::Bezel::Fonts, body());
+    fontPopup->setMaxVisibleItems(20);
+    watermarkColorWell = new ColorWell(body());
     opacity = makeOpacityControl(body());
 
     auto *grid = new QGridLayout(body());
     grid->setContentsMargins(14, 8, 14, 8);
     grid->setVerticalSpacing(6);
-    grid->addWidget(zqEnableWatermarkChkBox, 0, 0, 1, 3);
-    grid->addWidget(zqWatermarkTextField, 1, 0, 1, 3);
+    grid->addWidget(watermarkBox, 0, 0, 1, 3);
+    grid->addWidget(watermarkField, 1, 0, 1, 3);
     grid->addWidget(new QLabel(tr("Size"), body()), 2, 0);
-    grid->addWidget(zqWatermarkPopUp, 2, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(watermarkSizePopup, 2, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Font"), body()), 3, 0);
-    grid->addWidget(zqFontListPopup, 3, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(fontPopup, 3, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Colour"), body()), 4, 0);
-    grid->addWidget(zqWatermarkColorWell, 4, 1, Qt::AlignLeft);
+    grid->addWidget(watermarkColorWell, 4, 1, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Position"), body()), 5, 0, Qt::AlignTop);
     QWidget *positions = nullptr;
-    zqWatermarkPossitionRadioGroup = makePositionGroup(body(),
+    watermarkPositions = makePositionGroup(body(),
                                                        {{0, 0, 0, tr("Top left")},
                                                         {5, 0, 1, tr("Centre top")},
                                                         {1, 0, 2, tr("Top right")},
@@ -55,27 +55,27 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(7, 1);
 
-    connect(zqEnableWatermarkChkBox, &QCheckBox::clicked, this, &WatermarkSection::enableWatermarkAct);
-    connect(zqWatermarkTextField, &QLineEdit::textEdited, this, &WatermarkSection::watermarkTextEdited);
-    connect(zqWatermarkPopUp, &QComboBox::activated, this, &WatermarkSection::previewNeeded);
-    connect(zqFontListPopup, &QComboBox::activated, this, &WatermarkSection::previewNeeded);
-    connect(zqWatermarkColorWell, &ColorWell::colorChosen, this, &WatermarkSection::previewNeeded);
-    connect(zqWatermarkPossitionRadioGroup, &QButtonGroup::idClicked, this, &WatermarkSection::previewNeeded);
+    connect(watermarkBox, &QCheckBox::clicked, this, &WatermarkSection::watermarkBoxClicked);
+    connect(watermarkField, &QLineEdit::textEdited, this, &WatermarkSection::watermarkTextEdited);
+    connect(watermarkSizePopup, &QComboBox::activated, this, &WatermarkSection::previewNeeded);
+    connect(fontPopup, &QComboBox::activated, this, &WatermarkSection::previewNeeded);
+    connect(watermarkColorWell, &ColorWell::colorChosen, this, &WatermarkSection::previewNeeded);
+    connect(watermarkPositions, &QButtonGroup::idClicked, this, &WatermarkSection::previewNeeded);
     connect(opacity.slider, &UnitSlider::valueMoved, this, &WatermarkSection::previewNeeded);
 }
 
 void WatermarkSection::setFontFamilies(const QStringList &families, int startIndex)
 {
-    zqFontListPopup->clear();
-    zqFontListPopup->addItems(families);
-    zqFontListPopup->setCurrentIndex(startIndex);
+    fontPopup->clear();
+    fontPopup->addItems(families);
+    fontPopup->setCurrentIndex(startIndex);
 }
 
-void WatermarkSection::enableWatermarkAct()
+void WatermarkSection::watermarkBoxClicked()
 {
-    if (zqEnableWatermarkChkBox->isChecked()) {
+    if (watermarkBox->isChecked()) {
         light()->show();
-        zqWatermarkTextField->setFocus();
+        watermarkField->setFocus();
     } else {
         light()->hide();
     }
@@ -85,8 +85,8 @@ void WatermarkSection::enableWatermarkAct()
 void WatermarkSection::watermarkTextEdited()
 {
     // Typing switches the watermark on; clearing the text switches it off.
-    const bool on = !zqWatermarkTextField->text().isEmpty();
-    zqEnableWatermarkChkBox->setChecked(on);
+    const bool on = !watermarkField->text().isEmpty();
+    watermarkBox->setChecked(on);
     light()->setVisible(on);
     Q_EMIT previewNeeded();
 }

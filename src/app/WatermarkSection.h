@@ -15,18 +15,18 @@ class WatermarkSection : public OptionSection {
 public:
     explicit WatermarkSection(QWidget *parent = nullptr);
 
-    QCheckBox *zqEnableWatermarkChkBox;
-    QLineEdit *zqWatermarkTextField;
-    QComboBox *zqWatermarkPopUp;
-    QComboBox *zqFontListPopup;
-    ColorWell *zqWatermarkColorWell;
-    QButtonGroup *zqWatermarkPossitionRadioGroup;
+    QCheckBox *watermarkBox;
+    QLineEdit *watermarkField;
+    QComboBox *watermarkSizePopup;
+    QComboBox *fontPopup;
+    ColorWell *watermarkColorWell;
+    QButtonGroup *watermarkPositions;
     OpacityControl opacity;
 
     // Fills the font popup and selects its starting item.
     void setFontFamilies(const QStringList &families, int startIndex);
 
-    void enableWatermarkAct();
+    void watermarkBoxClicked();
     void watermarkTextEdited();
 
 Q_SIGNALS:

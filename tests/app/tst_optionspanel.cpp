@@ -90,18 +90,18 @@ void TestOptions::namingIsOneChoice()
 {
     OptionsPanel panel;
     TitleSizeSection *t = panel.titleAndSize();
-    t->checkBoxNew->click();
-    t->checkBoxNew->click(); // clicking the one that is on leaves it on
-    QVERIFY(t->checkBoxNew->isChecked());
-    QVERIFY(!t->checkBoxCurrent->isChecked() && !t->checkBoxCurrentNew->isChecked());
+    t->newNameBox->click();
+    t->newNameBox->click(); // clicking the one that is on leaves it on
+    QVERIFY(t->newNameBox->isChecked());
+    QVERIFY(!t->keepNamesBox->isChecked() && !t->addTextBox->isChecked());
     QVERIFY(t->titleField->isEnabled());
     QCOMPARE(t->titleField->placeholderText(), QStringLiteral("Type new name here"));
     t->titleField->setText(QStringLiteral("Trip"));
-    t->checkBoxCurrentNew->click();
+    t->addTextBox->click();
     QCOMPARE(t->titleField->text(), QStringLiteral("Trip"));
     QCOMPARE(t->titleField->placeholderText(), QStringLiteral("Add text to current names"));
     QCOMPARE(t->namingMode(), 3);
-    t->checkBoxCurrent->click();
+    t->keepNamesBox->click();
     QVERIFY(t->titleField->text().isEmpty());
     QVERIFY(t->titleField->placeholderText().isEmpty());
     QVERIFY(!t->titleField->isEnabled());
@@ -112,49 +112,49 @@ void TestOptions::resizeAndSides()
 {
     OptionsPanel panel;
     TitleSizeSection *t = panel.titleAndSize();
-    t->checkBoxEnableEditSize->click();
-    QVERIFY(t->radioWidth->isChecked() && t->radioWidth->isEnabled());
-    QVERIFY(t->inputWidth->isEnabled());
-    QCOMPARE(t->inputWidth->placeholderText(), QStringLiteral("Max 6000"));
-    QVERIFY(t->radioHeight->isEnabled() && !t->inputHeight->isEnabled());
-    t->inputWidth->setText(QStringLiteral("800"));
-    t->radioHeight->click();
-    QVERIFY(t->radioHeight->isChecked() && !t->radioWidth->isChecked());
-    QVERIFY(t->inputHeight->isEnabled() && !t->inputWidth->isEnabled());
-    QVERIFY(t->inputWidth->text().isEmpty());
-    t->radioHeight->click(); // clicking the chosen side keeps it
-    QVERIFY(t->radioHeight->isChecked());
-    t->inputHeight->setText(QStringLiteral("600"));
-    t->checkBoxEnableEditSize->click();
-    QVERIFY(!t->radioWidth->isChecked() && !t->radioHeight->isChecked());
-    QVERIFY(!t->radioWidth->isEnabled() && !t->radioHeight->isEnabled());
-    QVERIFY(t->inputWidth->text().isEmpty() && t->inputHeight->text().isEmpty());
-    t->checkBoxEnableEditSize->click(); // on again: the width side, empty
-    QVERIFY(t->radioWidth->isChecked() && t->inputWidth->text().isEmpty());
-    QVERIFY(!t->inputHeight->isEnabled());
+    t->resizeBox->click();
+    QVERIFY(t->widthSide->isChecked() && t->widthSide->isEnabled());
+    QVERIFY(t->widthField->isEnabled());
+    QCOMPARE(t->widthField->placeholderText(), QStringLiteral("Max 6000"));
+    QVERIFY(t->heightSide->isEnabled() && !t->heightField->isEnabled());
+    t->widthField->setText(QStringLiteral("800"));
+    t->heightSide->click();
+    QVERIFY(t->heightSide->isChecked() && !t->widthSide->isChecked());
+    QVERIFY(t->heightField->isEnabled() && !t->widthField->isEnabled());
+    QVERIFY(t->widthField->text().isEmpty());
+    t->heightSide->click(); // clicking the chosen side keeps it
+    QVERIFY(t->heightSide->isChecked());
+    t->heightField->setText(QStringLiteral("600"));
+    t->resizeBox->click();
+    QVERIFY(!t->widthSide->isChecked() && !t->heightSide->isChecked());
+    QVERIFY(!t->widthSide->isEnabled() && !t->heightSide->isEnabled());
+    QVERIFY(t->widthField->text().isEmpty() && t->heightField->text().isEmpty());
+    t->resizeBox->click(); // on again: the width side, empty
+    QVERIFY(t->widthSide->isChecked() && t->widthField->text().isEmpty());
+    QVERIFY(!t->heightField->isEnabled());
 }
 
 void TestOptions::titleLightRule()
 {
     OptionsPanel panel;
     TitleSizeSection *t = panel.titleAndSize();
-    t->checkBoxCurrent->click();
+    t->keepNamesBox->click();
     QVERIFY(t->light()->isHidden());
-    t->checkBoxNew->click();
+    t->newNameBox->click();
     QVERIFY(!t->light()->isHidden());
-    t->checkBoxCurrent->click();
-    t->checkBoxEnableEditSize->click();
+    t->keepNamesBox->click();
+    t->resizeBox->click();
     QVERIFY(!t->light()->isHidden());
-    t->checkBoxEnableEditSize->click();
+    t->resizeBox->click();
     QVERIFY(t->light()->isHidden());
-    t->checkBoxCurrentNew->click();
+    t->addTextBox->click();
     QVERIFY(!t->light()->isHidden());
 }
 
 void TestOptions::sizeFieldsTakeDigitsOnly()
 {
     OptionsPanel panel;
-    QLineEdit *width = panel.titleAndSize()->inputWidth;
+    QLineEdit *width = panel.titleAndSize()->widthField;
     width->setEnabled(true);
     QTest::keyClicks(width, "6000");
     QCOMPARE(width->text(), QStringLiteral("6000"));
@@ -174,16 +174,16 @@ void TestOptions::watermarkTextSwitchesTheWatermark()
     OptionsPanel panel;
     QSignalSpy previews(&panel, &OptionsPanel::previewNeeded);
     WatermarkSection *w = panel.watermark();
-    QTest::keyClicks(w->zqWatermarkTextField, "ab");
-    QVERIFY(w->zqEnableWatermarkChkBox->isChecked());
+    QTest::keyClicks(w->watermarkField, "ab");
+    QVERIFY(w->watermarkBox->isChecked());
     QVERIFY(!w->light()->isHidden());
-    QTest::keyClick(w->zqWatermarkTextField, Qt::Key_Backspace);
-    QVERIFY(w->zqEnableWatermarkChkBox->isChecked());
-    QTest::keyClick(w->zqWatermarkTextField, Qt::Key_Backspace);
-    QVERIFY(!w->zqEnableWatermarkChkBox->isChecked());
+    QTest::keyClick(w->watermarkField, Qt::Key_Backspace);
+    QVERIFY(w->watermarkBox->isChecked());
+    QTest::keyClick(w->watermarkField, Qt::Key_Backspace);
+    QVERIFY(!w->watermarkBox->isChecked());
     QVERIFY(w->light()->isHidden());
     QCOMPARE(previews.count(), 4);
-    w->zqEnableWatermarkChkBox->click();
+    w->watermarkBox->click();
     QVERIFY(!w->light()->isHidden());
     QCOMPARE(previews.count(), 5);
 }
@@ -192,19 +192,19 @@ void TestOptions::copyrightPatterns()
 {
     OptionsPanel panel;
     CopyrightSection *c = panel.copyright();
-    QVERIFY(!c->zqEnableCopyrightChkBox->isChecked());
+    QVERIFY(!c->copyrightBox->isChecked());
     c->patternButtons.at(2)->click(); // pattern 3 while off
-    QVERIFY(c->zqEnableCopyrightChkBox->isChecked());
+    QVERIFY(c->copyrightBox->isChecked());
     QVERIFY(!c->light()->isHidden());
     QCOMPARE(c->selectedTag(), 3);
     QCOMPARE(c->patternImage(3), QStringLiteral("Copyright3_on"));
     QCOMPARE(c->patternImage(1), QStringLiteral("Copyright1"));
-    c->zqEnableCopyrightChkBox->click(); // off: no cell, no chosen picture
+    c->copyrightBox->click(); // off: no cell, no chosen picture
     QCOMPARE(c->selectedTag(), -1);
     QVERIFY(c->light()->isHidden());
     for (int tag = 1; tag <= 4; ++tag)
         QVERIFY(!c->patternImage(tag).endsWith(QLatin1String("_on")));
-    c->zqEnableCopyrightChkBox->click(); // on again: pattern 1
+    c->copyrightBox->click(); // on again: pattern 1
     QCOMPARE(c->selectedTag(), 1);
     QCOMPARE(c->patternImage(1), QStringLiteral("Copyright1_on"));
     QCOMPARE(panel.currentControls().copyrightPattern, 1);
@@ -222,17 +222,17 @@ void TestOptions::opacityLabelsAndQuality()
     QCOMPARE(panel.watermark()->opacity.label->text(), QStringLiteral("100 %"));
 
     OutputControls *out = panel.output();
-    QVERIFY(out->zqJpgQualityValue->isHidden());
-    out->zqJpgQualitySlider->setSliderDown(true);
-    out->zqJpgQualitySlider->setValue(700);
-    QVERIFY(!out->zqJpgQualityValue->isHidden());
-    QCOMPARE(out->zqJpgQualityValue->text(), QStringLiteral("70 %"));
-    out->zqJpgQualitySlider->setSliderDown(false); // let go
-    QVERIFY(out->zqJpgQualityValue->isHidden());
+    QVERIFY(out->qualityValue->isHidden());
+    out->qualitySlider->setSliderDown(true);
+    out->qualitySlider->setValue(700);
+    QVERIFY(!out->qualityValue->isHidden());
+    QCOMPARE(out->qualityValue->text(), QStringLiteral("70 %"));
+    out->qualitySlider->setSliderDown(false); // let go
+    QVERIFY(out->qualityValue->isHidden());
     QCOMPARE(previews.count(), 2); // quality does not touch the preview
-    out->zqJpgQualitySlider->setValue(650); // a key step: shown, then hidden once it rests
-    QVERIFY(!out->zqJpgQualityValue->isHidden());
-    QTRY_VERIFY(out->zqJpgQualityValue->isHidden());
+    out->qualitySlider->setValue(650); // a key step: shown, then hidden once it rests
+    QVERIFY(!out->qualityValue->isHidden());
+    QTRY_VERIFY(out->qualityValue->isHidden());
 }
 
 void TestOptions::formatHidesQuality()
@@ -241,10 +241,10 @@ void TestOptions::formatHidesQuality()
     panel.show();
     OutputControls *out = panel.output();
     for (int index : {1, 2, 3, 0}) {
-        out->zqFileFormatPopUp->setCurrentIndex(index);
-        out->popUpButtonAct();
-        QCOMPARE(out->zqJpgQualitySlider->isHidden(), index != 0);
-        QCOMPARE(out->zqJpgQualityLabel->isHidden(), index != 0);
+        out->formatPopup->setCurrentIndex(index);
+        out->formatChosen();
+        QCOMPARE(out->qualitySlider->isHidden(), index != 0);
+        QCOMPARE(out->qualityLabel->isHidden(), index != 0);
     }
 }
 
@@ -260,31 +260,31 @@ void TestOptions::accordionGeometry()
     QCOMPARE(tops(panel), closedTops);
     QCOMPARE(heights(panel), allClosed);
 
-    panel->titleNsizeBtnAct();
+    panel->toggleTitleSection();
     QCOMPARE(tops(panel), (QList<int> {0, 236, 268, 300}));
     QCOMPARE(headerImages(panel), (QStringList {"btnClose", "btnOpen", "btnOpen", "btnOpen"}));
-    QVERIFY(!options.titleAndSize()->inputWidth->isHidden());
-    panel->logoBtnAct(); // closes the title section in the same move
+    QVERIFY(!options.titleAndSize()->widthField->isHidden());
+    panel->toggleLogoSection(); // closes the title section in the same move
     QCOMPARE(tops(panel), (QList<int> {0, 32, 316, 348}));
     QCOMPARE(heights(panel), (QList<int> {32, 284, 32, 32}));
-    QVERIFY(options.titleAndSize()->inputWidth->isHidden());
+    QVERIFY(options.titleAndSize()->widthField->isHidden());
     QCOMPARE(panel->openSectionCode(), 2);
-    panel->logoBtnAct(true); // keep it open: nothing moves
+    panel->toggleLogoSection(true); // keep it open: nothing moves
     QCOMPARE(tops(panel), (QList<int> {0, 32, 316, 348}));
     QCOMPARE(panel->openSectionCode(), 2);
-    panel->watermarkBtnAct();
+    panel->toggleWatermarkSection();
     QCOMPARE(tops(panel), (QList<int> {0, 32, 64, 370}));
     QCOMPARE(heights(panel), (QList<int> {32, 32, 306, 32}));
-    panel->copyrightBtnAct();
+    panel->toggleCopyrightSection();
     QCOMPARE(tops(panel), closedTops);
     QCOMPARE(heights(panel), (QList<int> {32, 32, 32, 274}));
     QCOMPARE(headerImages(panel), (QStringList {"btnOpen", "btnOpen", "btnOpen", "btnClose"}));
-    panel->copyrightBtnAct(); // the second click closes it
+    panel->toggleCopyrightSection(); // the second click closes it
     QCOMPARE(heights(panel), allClosed);
     QCOMPARE(headerImages(panel), noneOpen);
     QCOMPARE(panel->openSectionCode(), 0);
-    panel->logoBtnAct();
-    panel->logoBtnAct();
+    panel->toggleLogoSection();
+    panel->toggleLogoSection();
     QCOMPARE(tops(panel), closedTops);
     QCOMPARE(headerImages(panel), noneOpen);
 
@@ -306,12 +306,12 @@ void TestOptions::logoWellRoads()
                    QUrl::fromLocalFile(m_dir.filePath("b.png"))});
     QVERIFY(logo->logoWell->acceptDrop(&three));
     QCOMPARE(logo->logoWell->logo().size(), QSize(60, 40)); // the first file only
-    QVERIFY(logo->zqEnableLogoChkBox->isChecked());
+    QVERIFY(logo->logoBox->isChecked());
     QVERIFY(!logo->light()->isHidden());
     QCOMPARE(previews.count(), 1);
 
     // Picture data from another program, with the option switched off before.
-    logo->zqEnableLogoChkBox->click();
+    logo->logoBox->click();
     QVERIFY(logo->light()->isHidden());
     QMimeData data;
     QImage red(9, 9, QImage::Format_RGB32);
@@ -320,14 +320,14 @@ void TestOptions::logoWellRoads()
     data.setData(QStringLiteral("image/png"), TestImages::readFile(m_dir.filePath("red.png")));
     QVERIFY(logo->logoWell->acceptDrop(&data));
     QCOMPARE(logo->logoWell->logo().size(), QSize(9, 9));
-    QVERIFY(logo->zqEnableLogoChkBox->isChecked() && !logo->light()->isHidden());
+    QVERIFY(logo->logoBox->isChecked() && !logo->light()->isHidden());
 
     // Data that does not decode: no logo, the option still on; a conversion then draws none.
     QMimeData broken;
     broken.setData(QStringLiteral("image/tiff"), QByteArray("II*\0garbage", 11));
     QVERIFY(logo->logoWell->acceptDrop(&broken));
     QVERIFY(logo->logoWell->logo().isNull());
-    QVERIFY(logo->zqEnableLogoChkBox->isChecked());
+    QVERIFY(logo->logoBox->isChecked());
     QVERIFY(!ConversionOptions::fromControls(panel.currentControls()).logoActive());
 
     // Neither files nor pictures: nothing happens.
@@ -366,11 +366,11 @@ void TestOptions::firstRunAndQuitWriteEveryKey()
         MainWindow window;
         window.useSettings(&store);
         OptionsPanel *o = window.options();
-        QVERIFY(o->titleAndSize()->checkBoxCurrent->isChecked());
-        QCOMPARE(o->output()->zqFileFormatPopUp->currentIndex(), 0);
-        QCOMPARE(o->output()->zqJpgQualitySlider->floatValue(), 0.85f);
+        QVERIFY(o->titleAndSize()->keepNamesBox->isChecked());
+        QCOMPARE(o->output()->formatPopup->currentIndex(), 0);
+        QCOMPARE(o->output()->qualitySlider->floatValue(), 0.85f);
         QCOMPARE(o->logo()->logoWell->logo().size(), shippedLogo().size());
-        QCOMPARE(o->watermark()->zqFontListPopup->currentIndex(),
+        QCOMPARE(o->watermark()->fontPopup->currentIndex(),
                  defaultFontIndex(installedFontFamilies(), resolvedWatermarkFamily(QString())));
         QCOMPARE(o->logo()->opacity.label->text(), QStringLiteral("80 %"));
         QCOMPARE(o->copyright()->opacity.label->text(), QStringLiteral("25 %"));
@@ -392,36 +392,36 @@ void TestOptions::settingsRoundTripThroughTheWindow()
         MainWindow window;
         window.useSettings(&store);
         OptionsPanel *o = window.options();
-        o->titleAndSize()->checkBoxCurrentNew->click();
+        o->titleAndSize()->addTextBox->click();
         o->titleAndSize()->titleField->setText(QStringLiteral("-web"));
-        o->titleAndSize()->checkBoxEnableEditSize->click();
-        o->titleAndSize()->radioHeight->click();
-        o->titleAndSize()->inputHeight->setText(QStringLiteral("1080"));
+        o->titleAndSize()->resizeBox->click();
+        o->titleAndSize()->heightSide->click();
+        o->titleAndSize()->heightField->setText(QStringLiteral("1080"));
         QMimeData drop;
         drop.setUrls({QUrl::fromLocalFile(m_dir.filePath("b.png"))});
         o->logo()->logoWell->acceptDrop(&drop);
         o->logo()->opacity.slider->setValue(333);
-        o->logo()->zqLogoPopUp->setCurrentIndex(2);
-        o->logo()->zqLogoPossitionRadioGroup->button(4)->click();
-        QTest::keyClicks(o->watermark()->zqWatermarkTextField, "© me");
-        o->watermark()->zqWatermarkPopUp->setCurrentIndex(3);
-        o->watermark()->zqWatermarkColorWell->setColor(QColor(200, 10, 10));
-        o->watermark()->zqWatermarkPossitionRadioGroup->button(5)->click();
+        o->logo()->logoSizePopup->setCurrentIndex(2);
+        o->logo()->logoPositions->button(4)->click();
+        QTest::keyClicks(o->watermark()->watermarkField, "© me");
+        o->watermark()->watermarkSizePopup->setCurrentIndex(3);
+        o->watermark()->watermarkColorWell->setColor(QColor(200, 10, 10));
+        o->watermark()->watermarkPositions->button(5)->click();
         o->copyright()->patternButtons.at(3)->click();
-        o->copyright()->zqCopyrightColorWell->setColor(QColor(0, 0, 0, 200));
-        o->output()->zqFileFormatPopUp->setCurrentIndex(1);
-        o->output()->popUpButtonAct();
+        o->copyright()->copyrightColorWell->setColor(QColor(0, 0, 0, 200));
+        o->output()->formatPopup->setCurrentIndex(1);
+        o->output()->formatChosen();
         window.zoomSlider()->setValue(720);
         o->sections()->setAnimated(false);
-        o->sections()->watermarkBtnAct();
+        o->sections()->toggleWatermarkSection();
         first = o->captureSettings();
         window.close();
     }
     const AppSettings stored = store.load();
     QCOMPARE(stored.menuBarOpened, 3);
     QCOMPARE(stored.fileCheckBoxSelected, 3);
-    QCOMPARE(stored.radioHeight, 1);
-    QCOMPARE(stored.inputHeight, QStringLiteral("1080"));
+    QCOMPARE(stored.heightSide, 1);
+    QCOMPARE(stored.heightField, QStringLiteral("1080"));
     QCOMPARE(stored.copyrightLinesTag, 4);
     QCOMPARE(stored.zoom, 0.72f);
     QCOMPARE(stored.logoImage->size(), QSize(30, 30));
@@ -433,7 +433,7 @@ void TestOptions::settingsRoundTripThroughTheWindow()
     second.zoom = again.zoomSlider()->floatValue();
     first.zoom = 0.72f;
     QVERIFY(second == first);
-    QVERIFY(!again.options()->titleAndSize()->inputWidth->isEnabled());
+    QVERIFY(!again.options()->titleAndSize()->widthField->isEnabled());
     QCOMPARE(again.options()->sections()->openSectionCode(), 3);
 }
 
@@ -461,16 +461,16 @@ void TestOptions::loadOrderEffects()
     OptionsPanel *o = window.options();
     TitleSizeSection *t = o->titleAndSize();
     QVERIFY(t->titleField->text().isEmpty()); // current names empty it again
-    QVERIFY(!t->radioWidth->isChecked() && !t->radioWidth->isEnabled());
-    QCOMPARE(t->inputWidth->text(), QStringLiteral("640")); // written back into disabled fields
-    QCOMPARE(t->inputHeight->text(), QStringLiteral("480"));
-    QVERIFY(!t->inputWidth->isEnabled());
+    QVERIFY(!t->widthSide->isChecked() && !t->widthSide->isEnabled());
+    QCOMPARE(t->widthField->text(), QStringLiteral("640")); // written back into disabled fields
+    QCOMPARE(t->heightField->text(), QStringLiteral("480"));
+    QVERIFY(!t->widthField->isEnabled());
     QVERIFY(t->light()->isHidden());
-    QVERIFY(o->copyright()->zqEnableCopyrightChkBox->isChecked()); // pattern 2's handler
+    QVERIFY(o->copyright()->copyrightBox->isChecked()); // pattern 2's handler
     QVERIFY(!o->copyright()->light()->isHidden());
     QCOMPARE(o->copyright()->patternImage(2), QStringLiteral("Copyright2_on"));
     QCOMPARE(o->copyright()->opacity.label->text(), QStringLiteral("25 %"));
-    QCOMPARE(o->copyright()->zqCopyrightColorWell->color(), QColor(0x33, 0x66, 0x99)); // the watermark's
+    QCOMPARE(o->copyright()->copyrightColorWell->color(), QColor(0x33, 0x66, 0x99)); // the watermark's
     QCOMPARE(o->sections()->openSectionCode(), 0);
 }
 
@@ -491,7 +491,7 @@ void TestOptions::resetOpensTheLogoSection()
     QCOMPARE(window.options()->logo()->logoWell->logo().size(), QSize(5, 5));
     window.options()->resetButton()->click();
     QCOMPARE(window.options()->sections()->openSectionCode(), 2);
-    QCOMPARE(window.options()->output()->zqFileFormatPopUp->currentIndex(), 0);
+    QCOMPARE(window.options()->output()->formatPopup->currentIndex(), 0);
     QCOMPARE(window.options()->logo()->logoWell->logo().size(), shippedLogo().size());
     QCOMPARE(store.load(), store.defaults());
 }
@@ -508,10 +508,10 @@ void TestOptions::corruptSettingsLoadWhatTheyCan()
     MainWindow window;
     window.useSettings(&store);
     OptionsPanel *o = window.options();
-    QCOMPARE(o->output()->zqFileFormatPopUp->currentIndex(), 0);
-    QCOMPARE(o->logo()->zqLogoPossitionRadioGroup->checkedId(), store.defaults().logoPosition);
-    QCOMPARE(o->watermark()->zqWatermarkPopUp->currentIndex(), 2);
-    QVERIFY(o->watermark()->zqFontListPopup->currentIndex() >= 0);
+    QCOMPARE(o->output()->formatPopup->currentIndex(), 0);
+    QCOMPARE(o->logo()->logoPositions->checkedId(), store.defaults().logoPosition);
+    QCOMPARE(o->watermark()->watermarkSizePopup->currentIndex(), 2);
+    QVERIFY(o->watermark()->fontPopup->currentIndex() >= 0);
     QCOMPARE(window.zoomSlider()->floatValue(), 0.5f);
 }
 
@@ -521,9 +521,9 @@ void TestOptions::windowAndCommandLineAgree()
     AppSettings s = store.defaults();
     s.fileCheckBoxSelected = 2;
     s.titleField = QStringLiteral("Set");
-    s.checkBoxEnableEditSize = 1;
-    s.radioWidth = 1;
-    s.inputWidth = QStringLiteral("300");
+    s.resizeBox = 1;
+    s.widthSide = 1;
+    s.widthField = QStringLiteral("300");
     s.enableWatermark = 1;
     s.watermarkText = QStringLiteral("W");
     s.watermarkPopUp = 0;

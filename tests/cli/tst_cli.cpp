@@ -225,9 +225,9 @@ void TestCli::savedSettingsDriveARun()
     AppSettings s = store.defaults();
     s.fileCheckBoxSelected = 2;
     s.titleField = QStringLiteral("Set");
-    s.checkBoxEnableEditSize = 1;
-    s.radioWidth = 1;
-    s.inputWidth = QStringLiteral("120");
+    s.resizeBox = 1;
+    s.widthSide = 1;
+    s.widthField = QStringLiteral("120");
     s.fileFormatPopUp = 1;
     s.copyrightLinesTag = 2;
     s.copyrightColor = QColor(0, 255, 0);

@@ -27,8 +27,8 @@ OptionControls optionControlsFromSettings(const AppSettings &s, const QStringLis
     if (s.fileCheckBoxSelected == 1)
         c.title.clear();
     // The size texts are written back after the resize and side handlers have run.
-    c.widthText = s.inputWidth;
-    c.heightText = s.inputHeight;
+    c.widthText = s.widthField;
+    c.heightText = s.heightField;
 
     c.enableLogoState = s.enableLogo;
     c.logoImage = s.logoImage ? *s.logoImage : shippedLogo();

@@ -57,8 +57,8 @@ bool AppSettings::operator==(const AppSettings &o) const
 {
     return menuBarOpened == o.menuBarOpened && lightTitleAndSizeHidden == o.lightTitleAndSizeHidden &&
            fileCheckBoxSelected == o.fileCheckBoxSelected && titleField == o.titleField &&
-           checkBoxEnableEditSize == o.checkBoxEnableEditSize && radioWidth == o.radioWidth &&
-           radioHeight == o.radioHeight && inputWidth == o.inputWidth && inputHeight == o.inputHeight &&
+           resizeBox == o.resizeBox && widthSide == o.widthSide &&
+           heightSide == o.heightSide && widthField == o.widthField && heightField == o.heightField &&
            lightLogoHidden == o.lightLogoHidden && enableLogo == o.enableLogo &&
            sameImage(logoImage, o.logoImage) && logoOpacity == o.logoOpacity && logoPopUp == o.logoPopUp &&
            logoPosition == o.logoPosition && lightWatermarkHidden == o.lightWatermarkHidden &&

@@ -14,11 +14,11 @@ struct AppSettings {
     int lightTitleAndSizeHidden = 0; // "zqLightTitleAndSize"
     int fileCheckBoxSelected = 0;    // naming mode: 1 current, 2 new, 3 current + text; 0 none
     QString titleField;
-    int checkBoxEnableEditSize = 0;
-    int radioWidth = 0;
-    int radioHeight = 0;
-    QString inputWidth;
-    QString inputHeight;
+    int resizeBox = 0;
+    int widthSide = 0;
+    int heightSide = 0;
+    QString widthField;
+    QString heightField;
     int lightLogoHidden = 0;
     int enableLogo = 0;
     std::optional<QImage> logoImage; // absent: the well keeps the picture it shows

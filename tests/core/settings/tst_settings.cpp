@@ -16,11 +16,11 @@ static AppSettings unusualSettings()
     s.lightTitleAndSizeHidden = 0;
     s.fileCheckBoxSelected = 3;
     s.titleField = QStringLiteral("Été, \"quoted\" ; =x");
-    s.checkBoxEnableEditSize = 1;
-    s.radioWidth = 0;
-    s.radioHeight = 1;
-    s.inputWidth = QString();
-    s.inputHeight = QStringLiteral("1234");
+    s.resizeBox = 1;
+    s.widthSide = 0;
+    s.heightSide = 1;
+    s.widthField = QString();
+    s.heightField = QStringLiteral("1234");
     s.lightLogoHidden = 0;
     s.enableLogo = 1;
     QImage logo(7, 5, QImage::Format_ARGB32);
@@ -224,7 +224,7 @@ void TestSettings::unusableValuesTakeTheDefaults()
     QCOMPARE(loaded.logoOpacity, defaults.logoOpacity);
     QCOMPARE(loaded.watermarkOpacity, defaults.watermarkOpacity);
     QCOMPARE(loaded.fileCheckBoxSelected, defaults.fileCheckBoxSelected);
-    QCOMPARE(loaded.inputWidth, defaults.inputWidth);
+    QCOMPARE(loaded.widthField, defaults.widthField);
     QCOMPARE(*loaded.watermarkColor, *defaults.watermarkColor);
     QVERIFY(!loaded.logoImage);
     QCOMPARE(loaded.titleField, defaults.titleField);
