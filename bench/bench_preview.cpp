@@ -14,13 +14,13 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    OptionControls controls;
-    controls.enableCopyrightState = controls.enableLogoState = controls.enableWatermarkState = 1;
+    ConversionOptions options;
+    options.copyright.enabled = options.logo.enabled = options.watermark.enabled = true;
+    options.copyright.pattern = LinePattern::DiagonalCross;
     QImage logo(600, 300, QImage::Format_ARGB32);
     logo.fill(QColor(255, 255, 255, 180));
-    controls.logoImage = logo;
-    controls.watermarkText = QStringLiteral("(c) 2024 Preview Bench");
-    const ConversionOptions options = ConversionOptions::fromControls(controls);
+    options.logo.picture = logo;
+    options.watermark.text = QStringLiteral("(c) 2024 Preview Bench");
     for (const QString &path : app.arguments().mid(1)) {
         previewFile(path, options, 512); // warm the caches once
         QElapsedTimer timer;

@@ -38,24 +38,24 @@ void grab(const MainWindow &window, const QString &path)
 
 AppSettings session()
 {
-    AppSettings s = SettingsStore(QString()).defaults();
-    s.menuBarOpened = 3;
-    s.fileCheckBoxSelected = 2;
-    s.titleField = QStringLiteral("Holiday");
-    s.lightTitleAndSizeHidden = 0;
-    s.resizeBox = 1;
-    s.widthSide = 1;
-    s.widthField = QStringLiteral("1600");
-    s.enableLogo = 1;
-    s.lightLogoHidden = 0;
-    s.logoPopUp = 0;
-    s.enableWatermark = 1;
-    s.lightWatermarkHidden = 0;
-    s.watermarkText = QStringLiteral("© Ana Lima 2026");
-    s.watermarkOpacity = 0.75f;
-    s.watermarkPopUp = 2;
-    s.fontFamily = QStringLiteral("DejaVu Sans");
-    s.zoom = 0.7f;
+    AppSettings s = shippedSettings();
+    s.setInteger(Setting::OpenSection, 3);
+    s.setInteger(Setting::Naming, 2);
+    s.setText(Setting::Title, QStringLiteral("Holiday"));
+    s.setInteger(Setting::TitleLightHidden, 0);
+    s.setInteger(Setting::Resize, 1);
+    s.setInteger(Setting::WidthSide, 1);
+    s.setText(Setting::WidthText, QStringLiteral("1600"));
+    s.setInteger(Setting::LogoOn, 1);
+    s.setInteger(Setting::LogoLightHidden, 0);
+    s.setInteger(Setting::LogoSize, 0);
+    s.setInteger(Setting::WatermarkOn, 1);
+    s.setInteger(Setting::WatermarkLightHidden, 0);
+    s.setText(Setting::WatermarkText, QStringLiteral("© Ana Lima 2026"));
+    s.setFraction(Setting::WatermarkOpacity, 0.75f);
+    s.setInteger(Setting::WatermarkSize, 2);
+    s.setText(Setting::FontFamily, QStringLiteral("DejaVu Sans"));
+    s.setFraction(Setting::Zoom, 0.7f);
     return s;
 }
 

@@ -112,3 +112,25 @@ void CopyrightSection::patternClicked(int tag)
     setPatternImage(tag, true);
     Q_EMIT previewNeeded();
 }
+
+QList<SettingBinding> CopyrightSection::bindings()
+{
+    SettingBinding color = bindColor(copyrightColorWell, Setting::CopyrightColor);
+    color.apply = [this](const AppSettings &v) {
+        if (const std::optional<QColor> own = v.color(Setting::CopyrightColor))
+            copyrightColorWell->setColor(*own);
+        else if (const std::optional<QColor> text = v.color(Setting::WatermarkColor))
+            copyrightColorWell->setColor(*text);
+    };
+    return {
+        bindHiddenFlag(light(), Setting::CopyrightLightHidden),
+        bindCheckBox(copyrightBox, Setting::CopyrightOn),
+        bindCells(patternCells, Setting::CopyrightPattern).then([this] {
+            const int tag = selectedTag();
+            if (tag >= 1 && tag <= 4)
+                patternClicked(tag);
+        }),
+        bindOpacity(opacity, Setting::CopyrightOpacity),
+        color,
+    };
+}

@@ -2,6 +2,7 @@
 
 #include "OptionSection.h"
 #include "OverlaySectionParts.h"
+#include "SettingBinding.h"
 
 class ColorWell;
 class QCheckBox;
@@ -30,6 +31,10 @@ public:
     void copyrightBoxClicked();
     void patternClicked(int tag);
     void showNoPatternChosen();
+
+    // The section's settings, in loading order. A stored pattern runs its handler, which
+    // switches the lines on; with no colour of its own the well takes the watermark's.
+    QList<SettingBinding> bindings();
 
 Q_SIGNALS:
     void previewNeeded();

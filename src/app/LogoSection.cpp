@@ -72,3 +72,22 @@ void LogoSection::logoSet()
     dropHint->hide();
     Q_EMIT previewNeeded();
 }
+
+QList<SettingBinding> LogoSection::bindings()
+{
+    SettingBinding picture {{Setting::LogoPicture},
+                            [this](const AppSettings &v) {
+                                dropHint->hide();
+                                if (const std::optional<QImage> stored = v.picture(Setting::LogoPicture))
+                                    logoWell->showLogo(*stored);
+                            },
+                            [this](AppSettings &v) { v.setPicture(Setting::LogoPicture, logoWell->logo()); }};
+    return {
+        bindHiddenFlag(light(), Setting::LogoLightHidden),
+        bindCheckBox(logoBox, Setting::LogoOn),
+        picture,
+        bindOpacity(opacity, Setting::LogoOpacity),
+        bindPopup(logoSizePopup, Setting::LogoSize),
+        bindCells(logoPositions, Setting::LogoPosition),
+    };
+}

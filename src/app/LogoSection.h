@@ -2,6 +2,7 @@
 
 #include "OptionSection.h"
 #include "OverlaySectionParts.h"
+#include "SettingBinding.h"
 
 class LogoWell;
 class QCheckBox;
@@ -23,6 +24,10 @@ public:
     OpacityControl opacity;
 
     void logoBoxClicked();
+
+    // The section's settings, in loading order. A stored picture replaces the well's; none
+    // leaves the well as it is.
+    QList<SettingBinding> bindings();
 
 Q_SIGNALS:
     void previewNeeded();

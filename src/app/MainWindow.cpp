@@ -18,6 +18,7 @@
 #include "SectionPanel.h"
 #include "OptionsPanel.h"
 #include "settings/SettingsStore.h"
+#include "settings/ShippedLogo.h"
 #include "UnitSlider.h"
 
 #include <QAction>
@@ -174,7 +175,7 @@ MainWindow::MainWindow(QWidget *parent)
                    : QString();
     };
     // Until settings are loaded the controls hold the shipped defaults.
-    m_options->applySettings(SettingsStore(QString()).defaults());
+    m_options->applySettings(shippedSettings());
     updateListState();
 }
 
@@ -218,10 +219,10 @@ void MainWindow::loadSettings()
         return;
     const AppSettings settings = m_settings->load();
     m_options->applySettings(settings);
-    m_zoom->setFloatValue(settings.zoom);
+    m_zoom->setFloatValue(settings.fraction(Setting::Zoom));
     applyZoom(m_zoom->floatValue());
     // The remembered section opens last, once everything else is in place.
-    m_options->openSection(settings.menuBarOpened);
+    m_options->openSection(settings.integer(Setting::OpenSection));
 }
 
 void MainWindow::saveSettings()
@@ -229,7 +230,7 @@ void MainWindow::saveSettings()
     if (!m_settings)
         return;
     AppSettings settings = m_options->captureSettings();
-    settings.zoom = m_zoom->floatValue();
+    settings.setFraction(Setting::Zoom, m_zoom->floatValue());
     m_settings->save(settings);
 }
 
@@ -329,7 +330,7 @@ void MainWindow::chooseImages()
 
 ConversionOptions MainWindow::currentOptions() const
 {
-    return ConversionOptions::fromControls(m_options->currentControls(), m_lastOptions);
+    return m_options->currentOptions(m_lastOptions);
 }
 
 void MainWindow::convert()

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "SettingBinding.h"
+#include "options/OptionsFromSettings.h"
 #include "settings/AppSettings.h"
-#include "options/ConversionOptions.h"
 
 #include <QWidget>
 
@@ -14,8 +15,8 @@ class TitleSizeSection;
 class WatermarkSection;
 
 // Every option control of the window: the accordion of four sections and the output format
-// and quality below it. It holds the values; currentControls() hands them to the core, and the
-// settings go in and out through applySettings() and captureSettings().
+// and quality below it. It holds the values; they go in and out as settings through the
+// sections' bindings, and the core turns them into the options of a conversion.
 class OptionsPanel : public QWidget {
     Q_OBJECT
 public:
@@ -29,8 +30,6 @@ public:
     OutputControls *output() const { return m_output; }
     QPushButton *resetButton() const { return m_reset; }
 
-    OptionControls currentControls() const;
-
     // Puts settings into the controls in the order that lets each handler's effects follow:
     // naming and size, logo, watermark, copyright, format and quality. The open section and
     // the browser's zoom are the caller's, after this.
@@ -39,6 +38,11 @@ public:
     void openSection(int code);
     // The controls as settings (the zoom is the caller's).
     AppSettings captureSettings() const;
+    // The options a conversion or the preview would read now.
+    ConversionOptions currentOptions(const ConversionOptions &previous) const;
+    // Every binding, in loading order.
+    const QList<SettingBinding> &bindings() const { return m_bindings; }
+    const FontChoices &fonts() const;
 
 Q_SIGNALS:
     // An option that shows in the preview changed.
@@ -55,6 +59,5 @@ private:
     SectionPanel *m_sections;
     OutputControls *m_output;
     QPushButton *m_reset;
-    QStringList m_fontFamilies;
-    QString m_systemSans;
+    QList<SettingBinding> m_bindings;
 };

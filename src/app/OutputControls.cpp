@@ -65,3 +65,11 @@ void OutputControls::sliderEnded()
     m_settle->stop();
     qualityValue->hide();
 }
+
+QList<SettingBinding> OutputControls::bindings()
+{
+    return {
+        bindPopup(formatPopup, Setting::Format).then([this] { formatChosen(); }),
+        bindSlider(qualitySlider, Setting::JpegQuality),
+    };
+}

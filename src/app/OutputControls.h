@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SettingBinding.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -20,6 +22,9 @@ public:
     QLabel *qualityValue;
 
     void formatChosen();
+
+    // The format (with its handler) and the quality, in loading order.
+    QList<SettingBinding> bindings();
     void qualitySliderChanged();
     void sliderEnded();
 

@@ -2,7 +2,7 @@
 
 #include <QValidator>
 
-// Digits only, at most four of them and at most 6000; a refused keystroke beeps.
+// Digits only, at most four of them and at most kMaxResizeSide; a refused keystroke beeps.
 class SizeFieldValidator : public QValidator {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "TitleSizeSection.h"
 
 #include "SizeFieldValidator.h"
+#include "options/ConversionOptions.h"
 #include "SkinnedControls.h"
 
 #include <QCheckBox>
@@ -8,7 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-static const QString kMaxSize = QStringLiteral("Max 6000");
+static const QString kMaxSize = QStringLiteral("Max %1").arg(kMaxResizeSide);
 
 TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title and size"), 236, parent)
 {
@@ -162,4 +163,43 @@ void TitleSizeSection::updateLight()
 {
     light()->setVisible(resizeBox->isChecked() || newNameBox->isChecked() ||
                         addTextBox->isChecked());
+}
+
+QList<SettingBinding> TitleSizeSection::bindings()
+{
+    const auto side = [](Setting setting, QRadioButton *radio, std::function<void()> clicked) {
+        return SettingBinding {{setting},
+                               [=](const AppSettings &v) {
+                                   if (v.integer(setting) == 1)
+                                       clicked();
+                               },
+                               [=](AppSettings &v) { v.setInteger(setting, radio->isChecked() ? 1 : 0); }};
+    };
+    SettingBinding naming {{Setting::Naming},
+                           [this](const AppSettings &v) {
+                               switch (v.integer(Setting::Naming)) {
+                               case 3:
+                                   addTextClicked();
+                                   break;
+                               case 2:
+                                   newNameClicked();
+                                   break;
+                               case 1:
+                                   keepNamesClicked();
+                                   break;
+                               default:
+                                   break;
+                               }
+                           },
+                           [this](AppSettings &v) { v.setInteger(Setting::Naming, namingMode()); }};
+    return {
+        bindHiddenFlag(light(), Setting::TitleLightHidden),
+        bindCheckBox(resizeBox, Setting::Resize).then([this] { resizeClicked(); }),
+        side(Setting::WidthSide, widthSide, [this] { widthSideClicked(); }),
+        side(Setting::HeightSide, heightSide, [this] { heightSideClicked(); }),
+        bindText(widthField, Setting::WidthText),
+        bindText(heightField, Setting::HeightText),
+        bindText(titleField, Setting::Title),
+        naming,
+    };
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OptionSection.h"
+#include "SettingBinding.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -34,6 +35,11 @@ public:
 
     // 3, 2, 1 for the naming box that is on (the later first), 0 for none.
     int namingMode() const;
+
+    // The section's settings, in loading order: the resize handler and the side handlers empty
+    // the fields they disable, so the texts go in after them; the naming handler comes after
+    // the title, which keeping the current names empties again.
+    QList<SettingBinding> bindings();
 
 Q_SIGNALS:
     // A naming box was used: the Convert button's rule is looked at again.

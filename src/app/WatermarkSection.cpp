@@ -1,6 +1,7 @@
 #include "WatermarkSection.h"
 
 #include "ColorWell.h"
+#include "options/FontList.h"
 #include "SkinnedControls.h"
 #include "UnitSlider.h"
 
@@ -64,11 +65,12 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
     connect(opacity.slider, &UnitSlider::valueMoved, this, &WatermarkSection::previewNeeded);
 }
 
-void WatermarkSection::setFontFamilies(const QStringList &families, int startIndex)
+void WatermarkSection::setFonts(const FontChoices &fonts)
 {
+    m_fonts = fonts;
     fontPopup->clear();
-    fontPopup->addItems(families);
-    fontPopup->setCurrentIndex(startIndex);
+    fontPopup->addItems(fonts.families);
+    fontPopup->setCurrentIndex(defaultFontIndex(fonts.families, fonts.systemSans));
 }
 
 void WatermarkSection::watermarkBoxClicked()
@@ -89,4 +91,28 @@ void WatermarkSection::watermarkTextEdited()
     watermarkBox->setChecked(on);
     light()->setVisible(on);
     Q_EMIT previewNeeded();
+}
+
+QList<SettingBinding> WatermarkSection::bindings()
+{
+    SettingBinding font {{Setting::FontIndex, Setting::FontFamily},
+                         [this](const AppSettings &v) {
+                             const int index = fontIndexForSettings(v, m_fonts);
+                             if (index >= 0 && index < fontPopup->count())
+                                 fontPopup->setCurrentIndex(index);
+                         },
+                         [this](AppSettings &v) {
+                             v.setInteger(Setting::FontIndex, fontPopup->currentIndex());
+                             v.setText(Setting::FontFamily, fontPopup->currentText());
+                         }};
+    return {
+        bindHiddenFlag(light(), Setting::WatermarkLightHidden),
+        bindCheckBox(watermarkBox, Setting::WatermarkOn),
+        bindText(watermarkField, Setting::WatermarkText),
+        bindOpacity(opacity, Setting::WatermarkOpacity),
+        bindPopup(watermarkSizePopup, Setting::WatermarkSize),
+        bindColor(watermarkColorWell, Setting::WatermarkColor),
+        font,
+        bindCells(watermarkPositions, Setting::WatermarkPosition),
+    };
 }

@@ -2,6 +2,8 @@
 
 #include "OptionSection.h"
 #include "OverlaySectionParts.h"
+#include "SettingBinding.h"
+#include "options/OptionsFromSettings.h"
 
 class ColorWell;
 class QCheckBox;
@@ -24,11 +26,19 @@ public:
     OpacityControl opacity;
 
     // Fills the font popup and selects its starting item.
-    void setFontFamilies(const QStringList &families, int startIndex);
+    void setFonts(const FontChoices &fonts);
+    const FontChoices &fonts() const { return m_fonts; }
 
     void watermarkBoxClicked();
     void watermarkTextEdited();
 
+    // The section's settings, in loading order. The font is chosen by its stored name when
+    // installed, else by its stored position.
+    QList<SettingBinding> bindings();
+
 Q_SIGNALS:
     void previewNeeded();
+
+private:
+    FontChoices m_fonts;
 };

@@ -6,7 +6,7 @@
 
 // What the command line asks for, or why it cannot be done.
 struct CliRequest {
-    enum class Action { Convert, ShowHelp, ShowVersion, UsageError };
+    enum class Action { Convert, ShowHelp, ShowVersion, ShowManPage, UsageError };
     Action action = Action::Convert;
     QString error; // for UsageError
     QString helpText;

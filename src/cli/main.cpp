@@ -1,4 +1,5 @@
 // pressmark-cli: the batch conversion, headless.
+#include "CliFlags.h"
 #include "CliOptions.h"
 #include "batch/ConversionRunner.h"
 #include "ProgressBar.h"
@@ -65,6 +66,9 @@ int main(int argc, char *argv[])
     switch (request.action) {
     case CliRequest::Action::ShowHelp:
         printLine(stdout, request.helpText);
+        return 0;
+    case CliRequest::Action::ShowManPage:
+        std::fputs(manPage(QStringLiteral(PRESSMARK_VERSION)).toUtf8().constData(), stdout);
         return 0;
     case CliRequest::Action::ShowVersion:
         printLine(stdout, QStringLiteral("pressmark-cli %1").arg(QStringLiteral(PRESSMARK_VERSION)));

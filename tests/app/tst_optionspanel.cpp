@@ -8,8 +8,8 @@
 #include "OptionsPanel.h"
 #include "OutputControls.h"
 #include "SectionPanel.h"
-#include "options/SettingsOptions.h"
 #include "settings/SettingsStore.h"
+#include "settings/ShippedLogo.h"
 #include "TestImages.h"
 #include "TitleSizeSection.h"
 #include "UnitSlider.h"
@@ -40,6 +40,7 @@ private Q_SLOTS:
     void accordionGeometry();
     void logoWellRoads();
     void logoWellRefusesOtherFiles();
+    void everySettingHasOneControl();
     void firstRunAndQuitWriteEveryKey();
     void settingsRoundTripThroughTheWindow();
     void loadOrderEffects();
@@ -207,7 +208,7 @@ void TestOptions::copyrightPatterns()
     c->copyrightBox->click(); // on again: pattern 1
     QCOMPARE(c->selectedTag(), 1);
     QCOMPARE(c->patternImage(1), QStringLiteral("Copyright1_on"));
-    QCOMPARE(panel.currentControls().copyrightPattern, 1);
+    QCOMPARE(panel.currentOptions(ConversionOptions()).copyright.pattern, LinePattern::DiagonalCross);
 }
 
 void TestOptions::opacityLabelsAndQuality()
@@ -328,7 +329,7 @@ void TestOptions::logoWellRoads()
     QVERIFY(logo->logoWell->acceptDrop(&broken));
     QVERIFY(logo->logoWell->logo().isNull());
     QVERIFY(logo->logoBox->isChecked());
-    QVERIFY(!ConversionOptions::fromControls(panel.currentControls()).logoActive());
+    QVERIFY(!panel.currentOptions(ConversionOptions()).logo.active());
 
     // Neither files nor pictures: nothing happens.
     QMimeData text;
@@ -359,6 +360,18 @@ void TestOptions::logoWellRefusesOtherFiles()
     }
 }
 
+void TestOptions::everySettingHasOneControl()
+{
+    // The open section and the zoom are the window's own; every other row is one control's.
+    OptionsPanel panel;
+    QList<Setting> bound = {Setting::OpenSection, Setting::Zoom};
+    for (const SettingBinding &binding : panel.bindings())
+        bound += binding.settings;
+    for (const SettingRow &row : settingRows())
+        QVERIFY2(bound.count(row.setting) == 1, row.key);
+    QCOMPARE(bound.size(), kSettingCount);
+}
+
 void TestOptions::firstRunAndQuitWriteEveryKey()
 {
     SettingsStore store(m_dir.filePath("first/pressmark.conf"));
@@ -378,8 +391,8 @@ void TestOptions::firstRunAndQuitWriteEveryKey()
         window.close();
     }
     QSettings written(store.filePath(), QSettings::IniFormat);
-    for (const char *key : kSettingsKeys)
-        QVERIFY2(written.contains(QLatin1String(key)), key);
+    for (const SettingRow &row : settingRows())
+        QVERIFY2(written.contains(row.keyName()), row.key);
     QVERIFY(!written.value("zqLogoImage").toByteArray().isEmpty()); // the shipped logo, kept
 }
 
@@ -418,20 +431,20 @@ void TestOptions::settingsRoundTripThroughTheWindow()
         window.close();
     }
     const AppSettings stored = store.load();
-    QCOMPARE(stored.menuBarOpened, 3);
-    QCOMPARE(stored.fileCheckBoxSelected, 3);
-    QCOMPARE(stored.heightSide, 1);
-    QCOMPARE(stored.heightField, QStringLiteral("1080"));
-    QCOMPARE(stored.copyrightLinesTag, 4);
-    QCOMPARE(stored.zoom, 0.72f);
-    QCOMPARE(stored.logoImage->size(), QSize(30, 30));
+    QCOMPARE(stored.integer(Setting::OpenSection), 3);
+    QCOMPARE(stored.integer(Setting::Naming), 3);
+    QCOMPARE(stored.integer(Setting::HeightSide), 1);
+    QCOMPARE(stored.text(Setting::HeightText), QStringLiteral("1080"));
+    QCOMPARE(stored.integer(Setting::CopyrightPattern), 4);
+    QCOMPARE(stored.fraction(Setting::Zoom), 0.72f);
+    QCOMPARE(stored.picture(Setting::LogoPicture)->size(), QSize(30, 30));
 
     // The next start shows the same controls, and saving again changes nothing.
     MainWindow again;
     again.useSettings(&store);
     AppSettings second = again.options()->captureSettings();
-    second.zoom = again.zoomSlider()->floatValue();
-    first.zoom = 0.72f;
+    second.setFraction(Setting::Zoom, again.zoomSlider()->floatValue());
+    first.setFraction(Setting::Zoom, 0.72f);
     QVERIFY(second == first);
     QVERIFY(!again.options()->titleAndSize()->widthField->isEnabled());
     QCOMPARE(again.options()->sections()->openSectionCode(), 3);
@@ -477,12 +490,12 @@ void TestOptions::loadOrderEffects()
 void TestOptions::resetOpensTheLogoSection()
 {
     SettingsStore store(m_dir.filePath("reset/pressmark.conf"));
-    AppSettings mine = store.defaults();
-    mine.menuBarOpened = 1;
-    mine.fileFormatPopUp = 2;
+    AppSettings mine = shippedSettings();
+    mine.setInteger(Setting::OpenSection, 1);
+    mine.setInteger(Setting::Format, 2);
     QImage logo(5, 5, QImage::Format_ARGB32);
     logo.fill(Qt::green);
-    mine.logoImage = logo;
+    mine.setPicture(Setting::LogoPicture, logo);
     QVERIFY(store.save(mine));
     MainWindow window;
     window.options()->sections()->setAnimated(false);
@@ -493,7 +506,7 @@ void TestOptions::resetOpensTheLogoSection()
     QCOMPARE(window.options()->sections()->openSectionCode(), 2);
     QCOMPARE(window.options()->output()->formatPopup->currentIndex(), 0);
     QCOMPARE(window.options()->logo()->logoWell->logo().size(), shippedLogo().size());
-    QCOMPARE(store.load(), store.defaults());
+    QCOMPARE(store.load(), shippedSettings());
 }
 
 void TestOptions::corruptSettingsLoadWhatTheyCan()
@@ -509,7 +522,7 @@ void TestOptions::corruptSettingsLoadWhatTheyCan()
     window.useSettings(&store);
     OptionsPanel *o = window.options();
     QCOMPARE(o->output()->formatPopup->currentIndex(), 0);
-    QCOMPARE(o->logo()->logoPositions->checkedId(), store.defaults().logoPosition);
+    QCOMPARE(o->logo()->logoPositions->checkedId(), shippedSettings().integer(Setting::LogoPosition));
     QCOMPARE(o->watermark()->watermarkSizePopup->currentIndex(), 2);
     QVERIFY(o->watermark()->fontPopup->currentIndex() >= 0);
     QCOMPARE(window.zoomSlider()->floatValue(), 0.5f);
@@ -518,41 +531,34 @@ void TestOptions::corruptSettingsLoadWhatTheyCan()
 void TestOptions::windowAndCommandLineAgree()
 {
     SettingsStore store(m_dir.filePath("agree/pressmark.conf"));
-    AppSettings s = store.defaults();
-    s.fileCheckBoxSelected = 2;
-    s.titleField = QStringLiteral("Set");
-    s.resizeBox = 1;
-    s.widthSide = 1;
-    s.widthField = QStringLiteral("300");
-    s.enableWatermark = 1;
-    s.watermarkText = QStringLiteral("W");
-    s.watermarkPopUp = 0;
-    s.copyrightLinesTag = 3;
-    s.copyrightColor.reset();
-    s.watermarkColor = QColor(1, 2, 3);
-    s.fileFormatPopUp = 1;
+    AppSettings s = shippedSettings();
+    s.setInteger(Setting::Naming, 2);
+    s.setText(Setting::Title, QStringLiteral("Set"));
+    s.setInteger(Setting::Resize, 1);
+    s.setInteger(Setting::WidthSide, 1);
+    s.setText(Setting::WidthText, QStringLiteral("300"));
+    s.setInteger(Setting::WatermarkOn, 1);
+    s.setText(Setting::WatermarkText, QStringLiteral("W"));
+    s.setInteger(Setting::WatermarkSize, 0);
+    s.setInteger(Setting::CopyrightPattern, 3);
+    s.setColor(Setting::CopyrightColor, std::nullopt);
+    s.setColor(Setting::WatermarkColor, QColor(1, 2, 3));
+    s.setInteger(Setting::Format, 1);
     QVERIFY(store.save(s));
 
     MainWindow window;
     window.useSettings(&store);
     const ConversionOptions gui = window.currentOptions();
-    const ConversionOptions cli = ConversionOptions::fromControls(optionControlsFromSettings(
-        store.load(), installedFontFamilies(), resolvedWatermarkFamily(QString())));
-    QCOMPARE(gui.newNameState, cli.newNameState);
-    QCOMPARE(gui.title, cli.title);
-    QCOMPARE(gui.textFieldWidth, 300);
-    QCOMPARE(cli.textFieldWidth, 300);
-    QCOMPARE(gui.watermarkDivisionTimes, 80);
-    QCOMPARE(cli.watermarkDivisionTimes, 80);
-    QCOMPARE(gui.watermarkFont, cli.watermarkFont);
-    QCOMPARE(gui.enableCopyrightState, 1);
-    QCOMPARE(cli.enableCopyrightState, 1);
-    QCOMPARE(gui.copyrightPattern, cli.copyrightPattern);
-    QCOMPARE(gui.copyrightColor, QColor(1, 2, 3));
-    QCOMPARE(cli.copyrightColor, QColor(1, 2, 3));
-    QCOMPARE(gui.formatIndex, cli.formatIndex);
-    QCOMPARE(gui.jpegQuality, cli.jpegQuality);
-    QCOMPARE(gui.logoImgWidth, cli.logoImgWidth);
+    // pressmark-cli --settings: the same file, the shipped logo in the well.
+    AppSettings loaded = store.load();
+    loaded.setPicture(Setting::LogoPicture, shippedLogo());
+    const ConversionOptions cli = optionsFromSettings(loaded, ConversionOptions(), FontChoices::installed());
+    QVERIFY(gui == cli);
+    QCOMPARE(gui.resizeTo, 300);
+    QCOMPARE(gui.watermark.division(), 80);
+    QCOMPARE(gui.copyright.pattern, LinePattern::HorizontalPairs);
+    QCOMPARE(gui.copyright.color, QColor(1, 2, 3));
+    QCOMPARE(gui.format, OutputFormat::Png);
 }
 
 QTEST_MAIN(TestOptions)

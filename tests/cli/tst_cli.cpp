@@ -222,16 +222,16 @@ void TestCli::savedSettingsDriveARun()
     // What a user set up in the window: new names, width 120, PNG, the copyright cross in green.
     QTemporaryDir config;
     SettingsStore store(config.filePath("pressmark/pressmark.conf"));
-    AppSettings s = store.defaults();
-    s.fileCheckBoxSelected = 2;
-    s.titleField = QStringLiteral("Set");
-    s.resizeBox = 1;
-    s.widthSide = 1;
-    s.widthField = QStringLiteral("120");
-    s.fileFormatPopUp = 1;
-    s.copyrightLinesTag = 2;
-    s.copyrightColor = QColor(0, 255, 0);
-    s.copyrightOpacity = 1.0f;
+    AppSettings s = shippedSettings();
+    s.setInteger(Setting::Naming, 2);
+    s.setText(Setting::Title, QStringLiteral("Set"));
+    s.setInteger(Setting::Resize, 1);
+    s.setInteger(Setting::WidthSide, 1);
+    s.setText(Setting::WidthText, QStringLiteral("120"));
+    s.setInteger(Setting::Format, 1);
+    s.setInteger(Setting::CopyrightPattern, 2);
+    s.setColor(Setting::CopyrightColor, QColor(0, 255, 0));
+    s.setFraction(Setting::CopyrightOpacity, 1.0f);
     QVERIFY(store.save(s));
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

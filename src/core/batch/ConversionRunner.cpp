@@ -29,17 +29,14 @@ static ConversionJob prepared(ConversionJob job, QStringList *notes)
 {
     job.outputFolder = QDir::cleanPath(job.outputFolder);
     ConversionOptions &o = job.options;
-    if (o.watermarkActive()) {
-        const QString family = resolvedWatermarkFamily(o.watermarkFont);
-        if (!o.watermarkFont.isEmpty() && family.compare(o.watermarkFont, Qt::CaseInsensitive) != 0) {
-            *notes << QStringLiteral("the font \"%1\" is not installed; the watermark uses \"%2\"")
-                          .arg(o.watermarkFont, family);
-        }
-        o.watermarkFont = family;
+    if (o.watermark.active()) {
+        const QString asked = o.watermark.fontFamily;
+        const QString family = resolvedWatermarkFamily(asked);
+        if (!asked.isEmpty() && family.compare(asked, Qt::CaseInsensitive) != 0)
+            *notes << QStringLiteral("the font \"%1\" is not installed; the watermark uses \"%2\"").arg(asked, family);
+        o.watermark.fontFamily = family;
     }
-    if (o.enableLogoState == 1 && !o.logoImage.isNull() && (o.logoImgWidth <= 0 || o.logoImgHeight <= 0))
-        *notes << QStringLiteral("the logo has no size; no logo is drawn");
-    if (o.enableLogoState == 1 && o.logoImage.isNull())
+    if (o.logo.enabled && o.logo.picture.isNull())
         *notes << QStringLiteral("the logo is on but there is no logo picture; no logo is drawn");
     return job;
 }
@@ -130,7 +127,7 @@ ConversionRunner::Outcome ConversionRunner::processFile(int index) const
         outcome.detail = picture.detail;
         return outcome;
     }
-    EncodedOutput encoded = encodeOutput(picture.image, options.formatIndex, options.jpegQualityPercent(),
+    EncodedOutput encoded = encodeOutput(picture.image, options.format, options.jpegQuality,
                                          picture.imageDpi, picture.iccProfile, picture.metadata);
     picture.image = QImage();
     outcome.notes << encoded.notes;
@@ -156,7 +153,7 @@ void ConversionRunner::commit(int index, Outcome &outcome)
     result.notes = outcome.notes;
     if (outcome.failure == FailureReason::None) {
         const PublishResult published =
-            outcome.file.publish(candidateFileNames(outcome.stem, m_job.options.extension()));
+            outcome.file.publish(candidateFileNames(outcome.stem, extensionFor(m_job.options.format)));
         switch (published.status) {
         case PublishStatus::Published:
             result.status = FileStatus::Written;
@@ -203,7 +200,7 @@ ConversionReport ConversionRunner::runDry()
         const QString stem = outputStem(result.input, index + 1, m_job.options);
         result.status = FileStatus::Failed;
         result.reason = FailureReason::NoFreeName;
-        for (const QString &name : candidateFileNames(stem, m_job.options.extension())) {
+        for (const QString &name : candidateFileNames(stem, extensionFor(m_job.options.format))) {
             const QString path = QDir(m_job.outputFolder).filePath(name);
             if (claimed.contains(path) || QFileInfo(path).exists() || QFileInfo(path).isSymLink())
                 continue;

@@ -24,15 +24,15 @@ QString outputStem(const QString &inputPath, int position, const ConversionOptio
 {
     const QString base = baseNameOf(inputPath);
     const QString title = sanitizedTitle(o.title);
-    // A later mode replaces what an earlier one built, as the checkboxes are tested in order.
-    QString stem = base;
-    if (o.currentNamesState == 1)
-        stem = base;
-    if (o.newNameState == 1)
-        stem = title.isEmpty() ? base : title + QString::number(position);
-    if (o.addTextState == 1)
-        stem = title.isEmpty() ? base : base + title;
-    return stem;
+    switch (o.naming) {
+    case NamingMode::CurrentNames:
+        break;
+    case NamingMode::NewName:
+        return title.isEmpty() ? base : title + QString::number(position);
+    case NamingMode::AddText:
+        return title.isEmpty() ? base : base + title;
+    }
+    return base;
 }
 
 QStringList candidateFileNames(const QString &stem, const QString &extension)

@@ -9,34 +9,34 @@
 #include "metadata/IccProfile.h"
 #include "metadata/SourceMetadata.h"
 
-EncodedOutput encodeOutput(const QImage &image, int formatIndex, int jpegQuality, double dpi,
+EncodedOutput encodeOutput(const QImage &image, OutputFormat format, int jpegQuality, double dpi,
                            const QByteArray &iccProfile, const SourceMetadata &metadata)
 {
     EncodedOutput out;
-    switch (formatIndex) {
-    case 0:
+    switch (format) {
+    case OutputFormat::Jpeg:
         out.bytes = encodeJpeg(image, jpegQuality, dpi, &out.error);
         break;
-    case 1:
+    case OutputFormat::Png:
         out.bytes = encodePng(image, dpi, &out.error);
         break;
-    case 2:
+    case OutputFormat::Gif:
         out.bytes = encodeGif(image, &out.error);
         break;
-    default:
+    case OutputFormat::Tiff:
         out.bytes = encodeTiff(image, dpi, &out.error);
         break;
     }
     if (out.bytes.isEmpty())
         return out;
 
-    if (formatIndex == 2) {
+    if (format == OutputFormat::Gif) {
         if (metadata.hasExifXmpOrIptc() || !iccProfile.isEmpty())
             out.notes << QStringLiteral("GIF holds no metadata or colour profile; they were not kept");
         return out;
     }
 
-    if (formatIndex != 0 && formatIndex != 1)
+    if (format == OutputFormat::Tiff)
         qCInfo(lcConversion, "metref = %s", qPrintable(metadata.summary()));
     QByteArray profile = iccProfile;
     // Every encoder writes gray formats as gray and everything else as RGB.
@@ -45,7 +45,7 @@ EncodedOutput encodeOutput(const QImage &image, int formatIndex, int jpegQuality
             "the colour profile does not describe the output's colours; it was not kept");
         profile.clear();
     }
-    const bool png = formatIndex == 1;
+    const bool png = format == OutputFormat::Png;
     if (metadata.hasExifXmpOrIptc()) {
         QString error;
         if (!metadata.writeInto(&out.bytes, image.size(), dpi, png ? QByteArray() : profile, &error))

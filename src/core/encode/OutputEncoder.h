@@ -1,5 +1,7 @@
 #pragma once
 
+#include "options/ConversionOptions.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -13,8 +15,7 @@ struct EncodedOutput {
     QStringList notes; // what the output could not keep
 };
 
-// Encodes the finished picture in the output format (format index 0 JPEG, 1 PNG, 2 GIF,
-// else TIFF) at the given JPEG quality (0 to 100) and density, with the source's metadata and
+// Encodes the finished picture in the output format at the given JPEG quality (0 to 100) and density, with the source's metadata and
 // colour profile where the format holds them and the profile fits the pixels.
-EncodedOutput encodeOutput(const QImage &image, int formatIndex, int jpegQuality, double dpi,
+EncodedOutput encodeOutput(const QImage &image, OutputFormat format, int jpegQuality, double dpi,
                            const QByteArray &iccProfile, const SourceMetadata &metadata);

@@ -1,5 +1,7 @@
 #include "options/ControlTexts.h"
 
+#include "options/ConversionOptions.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,5 +23,5 @@ bool isAcceptableSizeText(const QString &text)
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return false;
     }
-    return text.isEmpty() || text.toInt() <= kMaxSizeFieldValue;
+    return text.isEmpty() || text.toInt() <= kMaxResizeSide;
 }

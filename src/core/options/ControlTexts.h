@@ -9,9 +9,6 @@
 // times 100 as a whole percentage ("%.0f %"): 0.456 gives "46 %".
 QString percentLabel(float value);
 
-// Whether a size field may hold this text: digits only, at most 4 of them, at most 6000.
-// The empty text is allowed.
+// Whether a size field may hold this text: digits only, at most 4 of them, at most
+// kMaxResizeSide. The empty text is allowed.
 bool isAcceptableSizeText(const QString &text);
-
-// The largest size a size field takes.
-constexpr int kMaxSizeFieldValue = 6000;

@@ -4,90 +4,97 @@
 #include <QImage>
 #include <QString>
 
-// Output format, in the order of the format popup.
-enum class OutputFormat { Jpeg = 0, Png = 1, Gif = 2, Tiff = 3 };
+// What a conversion and the preview read: one immutable value, made from the option controls
+// (or settings, or the command line) by optionsFromSettings(). Workers never look at controls
+// or settings. The shipped defaults live in the settings schema; a default-constructed value is
+// merely neutral.
 
-// The extension written for a format index: ".jpg", ".png", ".gif", ".tiff" for any other.
-QString extensionForFormatIndex(int formatIndex);
+// The largest width or height a resize takes.
+constexpr int kMaxResizeSide = 6000;
+// JPEG quality, in percent, when nothing says otherwise.
+constexpr int kDefaultJpegQuality = 85;
 
-// The raw values of the option controls, as a widget or a command line holds them.
-// Check-box states are integers (1 is on), popups are item indexes (-1: nothing selected).
-struct OptionControls {
-    int enableWatermarkState = 0;
-    int enableCopyrightState = 0;
-    int enableLogoState = 0;
-    int currentNamesState = 1;
-    int newNameState = 0;
-    int addTextState = 0;
-    float jpegQuality = 0.85f; // 0.0 to 1.0
-    int formatIndex = 0;
-    QString widthText;
-    QString heightText;
-    int logoSizeIndex = 1;      // a quarter of the picture
-    int watermarkSizeIndex = 1; // the width over 40
-
-    // Read live by the pipeline in the original design; here captured with the rest.
-    QString title;
-    QImage logoImage;     // null: no logo in the well
-    int logoPosition = 1; // top right
-    float logoOpacity = 0.8f;
-    QString watermarkText;
-    QString watermarkFont; // empty: the system's default sans-serif family
-    QColor watermarkColor = Qt::white;
-    float watermarkOpacity = 0.6f;
-    int watermarkPosition = 3; // bottom right
-    int copyrightPattern = 1;
-    QColor copyrightColor = Qt::white;
-    float copyrightOpacity = 0.25f;
+// How output files are named.
+enum class NamingMode {
+    CurrentNames, // holiday.jpg -> holiday.jpg
+    NewName,      // the title and the 1-based list position: Trip1, Trip2, ...
+    AddText,      // the current name and the title: holiday-web
 };
 
-// The immutable snapshot a conversion and the preview read. Workers never look at controls
-// or settings; they read this value only.
+// Which side of the upright picture is given; the other follows in proportion.
+enum class ResizeMode { None, Width, Height };
+
+enum class OutputFormat { Jpeg, Png, Gif, Tiff };
+
+// Where an overlay sits. The logo takes the first five.
+enum class Placement { TopLeft, TopRight, BottomLeft, BottomRight, Center, CenterTop, CenterBottom };
+
+// The logo's box: a fifth, a quarter or a third of the picture's sides.
+enum class LogoSize { Fifth, Quarter, Third };
+
+// The watermark's letters: the picture's width over 80, 40, 20 or 10.
+enum class TextSize { Small, Medium, Large, Huge };
+
+enum class LinePattern { None, DiagonalCross, CenterCross, HorizontalPairs, VerticalPairs };
+
+struct LogoOptions {
+    bool enabled = false;
+    QImage picture; // null: nothing in the well
+    LogoSize size = LogoSize::Quarter;
+    Placement position = Placement::TopRight;
+    float opacity = 1.0f; // 0 to 1
+
+    bool active() const { return enabled && !picture.isNull(); }
+    // The picture's sides are divided by this to give the logo's box.
+    int division() const;
+    bool operator==(const LogoOptions &other) const;
+};
+
+struct WatermarkOptions {
+    bool enabled = false;
+    QString text; // empty: nothing is written
+    QString fontFamily;
+    TextSize size = TextSize::Medium;
+    QColor color = Qt::white;
+    float opacity = 1.0f; // 0 to 1
+    Placement position = Placement::BottomRight;
+
+    bool active() const { return enabled && !text.isEmpty(); }
+    // The picture's width is divided by this to give the font size in pixels.
+    int division() const;
+    bool operator==(const WatermarkOptions &other) const;
+};
+
+struct CopyrightOptions {
+    bool enabled = false;
+    LinePattern pattern = LinePattern::None;
+    QColor color = Qt::white;
+    float opacity = 1.0f; // 0 to 1
+
+    bool active() const { return enabled; }
+    bool operator==(const CopyrightOptions &other) const;
+};
+
 struct ConversionOptions {
-    int enableWatermarkState = 0;
-    int enableCopyrightState = 0;
-    int enableLogoState = 0;
-    int currentNamesState = 0;
-    int newNameState = 0;
-    float jpegQuality = 0.0f;
-    int formatIndex = 0;
-    int addTextState = 0;
+    NamingMode naming = NamingMode::CurrentNames;
+    QString title; // the new name, or the text added to current names
 
-    bool numberIsInWidthTextField = false;
-    qint32 textFieldWidth = 0;
-    qint32 textFieldHeight = 0;
-    bool changeImageSize = false;
+    ResizeMode resize = ResizeMode::None;
+    int resizeTo = 0; // the given side in pixels, above 0 whenever resize is not None
 
-    qint64 logoImgWidth = 0;
-    qint64 logoImgHeight = 0;
-    qint32 divisionTimes = 0;          // kept from the previous snapshot while the logo is off
-    qint32 watermarkDivisionTimes = 0; // kept from the previous snapshot while the watermark is off
+    OutputFormat format = OutputFormat::Jpeg;
+    int jpegQuality = kDefaultJpegQuality; // 0 to 100
 
-    QString title;
-    QImage logoImage;
-    int logoPosition = 0;
-    float logoOpacity = 1.0f;
-    QString watermarkText;
-    QString watermarkFont;
-    QColor watermarkColor;
-    float watermarkOpacity = 0.0f;
-    int watermarkPosition = 0;
-    int copyrightPattern = 1;
-    QColor copyrightColor;
-    float copyrightOpacity = 0.0f;
+    LogoOptions logo;
+    WatermarkOptions watermark;
+    CopyrightOptions copyright;
 
-    // Takes a snapshot of the controls; fields that keep their value while their overlay
-    // is off come from the previous snapshot.
-    static ConversionOptions fromControls(const OptionControls &controls, const ConversionOptions &previous);
-    static ConversionOptions fromControls(const OptionControls &controls);
-
-    bool logoActive() const { return enableLogoState == 1 && !logoImage.isNull(); }
-    bool watermarkActive() const { return enableWatermarkState == 1 && !watermarkText.isEmpty(); }
-    bool copyrightActive() const { return enableCopyrightState == 1; }
-    bool anyOverlayActive() const { return logoActive() || watermarkActive() || copyrightActive(); }
-    QString extension() const { return extensionForFormatIndex(formatIndex); }
-    int jpegQualityPercent() const;
+    bool anyOverlayActive() const { return logo.active() || watermark.active() || copyright.active(); }
+    // The same options drawing the picture at its own size, as the preview does.
+    ConversionOptions withoutResize() const;
+    bool operator==(const ConversionOptions &other) const;
+    bool operator!=(const ConversionOptions &other) const { return !(*this == other); }
 };
 
-// The leading integer of a text, 0 when it has none (as a text field's intValue reads it).
-qint32 leadingInteger(const QString &text);
+// The extension an output of this format is written with: ".jpg", ".png", ".gif", ".tiff".
+QString extensionFor(OutputFormat format);

@@ -1,6 +1,7 @@
 #include "options/FontList.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 
 #include <algorithm>
 
@@ -35,4 +36,11 @@ int defaultFontIndex(const QStringList &families, const QString &systemSans)
         return gill;
     const int sans = systemSans.isEmpty() ? -1 : int(families.indexOf(systemSans));
     return sans >= 0 ? sans : 0;
+}
+
+QString systemSansFamily()
+{
+    QFont sans(QStringLiteral("sans-serif"));
+    sans.setStyleHint(QFont::SansSerif);
+    return QFontInfo(sans).family();
 }

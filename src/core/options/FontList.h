@@ -11,3 +11,7 @@ QStringList installedFontFamilies();
 // else the first "Lucida Grande", else the first "Gill Sans", else systemSans when listed,
 // else item 0; -1 for an empty list.
 int defaultFontIndex(const QStringList &families, const QString &systemSans);
+
+// The system's default sans-serif family (fontconfig's answer, never a symbol font). Needs a
+// QGuiApplication.
+QString systemSansFamily();

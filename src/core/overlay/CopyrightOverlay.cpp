@@ -7,11 +7,11 @@
 
 void drawCopyrightLines(QPainter &painter, const OverlayCanvas &canvas, const ConversionOptions &options)
 {
-    const QVector<QLineF> lines = copyrightLines(canvas, options.copyrightPattern);
+    const QVector<QLineF> lines = copyrightLines(canvas, int(options.copyright.pattern));
     if (lines.isEmpty())
         return;
-    QColor colour = options.copyrightColor;
-    colour.setAlphaF(qBound(0.0f, options.copyrightOpacity, 1.0f));
+    QColor colour = options.copyright.color;
+    colour.setAlphaF(qBound(0.0f, options.copyright.opacity, 1.0f));
     // Flat ends and centred strokes: Qt's default square caps would lengthen every line.
     // A width that rounds to 0 is still drawn, one pixel wide.
     const qreal width = qMax<qreal>(1.0, copyrightLineWidth(canvas));

@@ -42,13 +42,14 @@ QImage scaledLogo(const QImage &logo, QSize size)
 
 void drawLogo(QPainter &painter, const OverlayCanvas &canvas, const ConversionOptions &options)
 {
-    const QRectF place = logoRect(canvas, options.logoImgWidth, options.logoImgHeight, options.divisionTimes,
-                                  options.logoPosition);
+    const LogoOptions &logo = options.logo;
+    const QRectF place =
+        logoRect(canvas, logo.picture.width(), logo.picture.height(), logo.division(), int(logo.position));
     if (place.isEmpty())
         return;
     const QRect target = canvas.toImage(place).toRect();
     painter.save();
-    painter.setOpacity(qBound(0.0f, options.logoOpacity, 1.0f));
-    painter.drawImage(target.topLeft(), scaledLogo(options.logoImage, target.size()));
+    painter.setOpacity(qBound(0.0f, logo.opacity, 1.0f));
+    painter.drawImage(target.topLeft(), scaledLogo(logo.picture, target.size()));
     painter.restore();
 }

@@ -38,11 +38,11 @@ QImage composeOverlayCanvas(QImage upright, QSize canvasSize, bool resized, cons
     if (layoutSize != canvasSize)
         painter.scale(qreal(canvasSize.width()) / layoutSize.width(),
                       qreal(canvasSize.height()) / layoutSize.height());
-    if (options.copyrightActive())
+    if (options.copyright.active())
         drawCopyrightLines(painter, layout, options);
-    if (options.logoActive())
+    if (options.logo.active())
         drawLogo(painter, layout, options);
-    if (options.watermarkActive())
+    if (options.watermark.active())
         drawWatermark(painter, layout, options);
     painter.end();
     return canvas;

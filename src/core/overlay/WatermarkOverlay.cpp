@@ -1,6 +1,7 @@
 #include "overlay/WatermarkOverlay.h"
 
 #include "options/ConversionOptions.h"
+#include "options/FontList.h"
 #include "overlay/OverlayGeometry.h"
 
 #include <QFontDatabase>
@@ -22,30 +23,28 @@ QString resolvedWatermarkFamily(const QString &requested)
         return requested;
     if (!requested.isEmpty() && QFontDatabase::families().contains(requested, Qt::CaseInsensitive))
         return requested;
-    // fontconfig's answer for "sans-serif": never a symbol font.
-    QFont sans(QStringLiteral("sans-serif"));
-    sans.setStyleHint(QFont::SansSerif);
-    return QFontInfo(sans).family();
+    return systemSansFamily();
 }
 
 void drawWatermark(QPainter &painter, const OverlayCanvas &canvas, const ConversionOptions &options)
 {
-    if (options.watermarkText.isEmpty() || !fontsAvailable())
+    const WatermarkOptions &text = options.watermark;
+    if (text.text.isEmpty() || !fontsAvailable())
         return;
     // Headless platforms do not promise thread-safe font engines; text is a small part of the
     // work, so workers take turns for it.
     static QMutex fontMutex;
     QMutexLocker lock(&fontMutex);
-    QFont font(options.watermarkFont);
+    QFont font(text.fontFamily);
     // Sizes are canvas pixels; a size that rounds to 0 is drawn at 1 pixel.
-    font.setPixelSize(qMax(1, watermarkFontSize(canvas, options.watermarkDivisionTimes)));
+    font.setPixelSize(qMax(1, watermarkFontSize(canvas, text.division())));
     const QFontMetricsF metrics(font);
-    const QSizeF textSize(metrics.horizontalAdvance(options.watermarkText), metrics.lineSpacing());
-    const QRectF place = watermarkRect(canvas, textSize, options.watermarkPosition);
+    const QSizeF textSize(metrics.horizontalAdvance(text.text), metrics.lineSpacing());
+    const QRectF place = watermarkRect(canvas, textSize, int(text.position));
     if (place.isNull())
         return;
-    QColor colour = options.watermarkColor;
-    colour.setAlphaF(qBound(0.0f, options.watermarkOpacity, 1.0f));
+    QColor colour = text.color;
+    colour.setAlphaF(qBound(0.0f, text.opacity, 1.0f));
     const QRectF target = canvas.toImage(place);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -53,6 +52,6 @@ void drawWatermark(QPainter &painter, const OverlayCanvas &canvas, const Convers
     painter.setFont(font);
     painter.setPen(colour);
     // The text's first line starts at the top of its rectangle.
-    painter.drawText(QPointF(target.left(), target.top() + metrics.ascent()), options.watermarkText);
+    painter.drawText(QPointF(target.left(), target.top() + metrics.ascent()), text.text);
     painter.restore();
 }

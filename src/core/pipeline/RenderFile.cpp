@@ -29,9 +29,7 @@ PipelineResult convertFile(const QString &path, const ConversionOptions &options
 
 PipelineResult previewFile(const QString &path, const ConversionOptions &options, int maxSide)
 {
-    ConversionOptions preview = options;
-    preview.changeImageSize = false; // a preview keeps the picture's own size
-    return renderFile(path, preview, maxSide);
+    return renderFile(path, options.withoutResize(), maxSide);
 }
 
 PipelineResult renderFile(const QString &path, const ConversionOptions &options, int maxSide)
@@ -100,7 +98,7 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     decoded.image = QImage();
     stamped = uprightImage(stamped, orientation);
     if (options.anyOverlayActive())
-        stamped = composeOverlayCanvas(std::move(stamped), drawn, resizeRequested(options), options, target);
+        stamped = composeOverlayCanvas(std::move(stamped), drawn, options.resize != ResizeMode::None, options, target);
     if (stamped.isNull()) {
         result.failure = FailureReason::TooLarge;
         result.detail = QStringLiteral("not enough memory");

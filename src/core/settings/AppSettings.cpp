@@ -1,73 +1,130 @@
 #include "settings/AppSettings.h"
 
-const char *const kSettingsKeys[31] = {
-    "menuBarOpened",
-    "zqLightTitleAndSize",
-    "fileCheckBoxSelected",
-    "titleField",
-    "checkBoxEnableEditSize",
-    "radioWidth",
-    "radioHeight",
-    "inputWidth",
-    "inputHeight",
-    "zqLightLogo",
-    "zqEnableLogoChkBox",
-    "zqLogoImage",
-    "zqSliderLogoOpacity",
-    "zqLogoPopUp",
-    "zqLogoPossitionRadioGroup",
-    "zqLightWatermark",
-    "zqEnableWatermarkChkBox",
-    "zqWatermarkTextField",
-    "zqSliderWatermarkOpacity",
-    "zqWatermarkPopUp",
-    "zqWatermarkColorWell",
-    "zqFontListPopup",
-    "zqWatermarkPossitionRadioGroup",
-    "zqLightCopyright",
-    "zqEnableCopyrightChkBox",
-    "zqSelectedCopyrightLinesMAtrix",
-    "zqSliderCopyrightOpacity",
-    "zqCopyrightColorWell",
-    "zqFileFormatPopUp",
-    "zqJpgQualitySlider",
-    "zqZoomSlider",
-};
+namespace {
 
-const char *const kFontFamilyKey = "zqFontFamilyName";
-
-static bool sameImage(const std::optional<QImage> &a, const std::optional<QImage> &b)
+bool sameAs(SettingType type, const QVariant &a, const QVariant &b)
 {
-    if (a.has_value() != b.has_value())
-        return false;
-    if (!a)
-        return true;
-    return a->size() == b->size() &&
-           a->convertToFormat(QImage::Format_RGBA64) == b->convertToFormat(QImage::Format_RGBA64);
+    switch (type) {
+    case SettingType::Integer:
+        return a.toInt() == b.toInt();
+    case SettingType::Fraction:
+        return a.toFloat() == b.toFloat();
+    case SettingType::Text:
+    case SettingType::SizeText:
+        return a.toString() == b.toString();
+    case SettingType::Color:
+        return a.isValid() == b.isValid() && (!a.isValid() || a.value<QColor>().rgba64() == b.value<QColor>().rgba64());
+    case SettingType::Picture: {
+        if (a.isValid() != b.isValid())
+            return false;
+        if (!a.isValid())
+            return true;
+        const QImage x = a.value<QImage>(), y = b.value<QImage>();
+        return x.size() == y.size() &&
+               x.convertToFormat(QImage::Format_RGBA64) == y.convertToFormat(QImage::Format_RGBA64);
+    }
+    }
+    return false;
 }
 
-static bool sameColor(const std::optional<QColor> &a, const std::optional<QColor> &b)
+} // namespace
+
+AppSettings::AppSettings()
 {
-    if (a.has_value() != b.has_value())
-        return false;
-    return !a || a->rgba64() == b->rgba64();
+    for (const SettingRow &row : settingRows())
+        clear(row.setting);
 }
 
-bool AppSettings::operator==(const AppSettings &o) const
+void AppSettings::clear(Setting setting)
 {
-    return menuBarOpened == o.menuBarOpened && lightTitleAndSizeHidden == o.lightTitleAndSizeHidden &&
-           fileCheckBoxSelected == o.fileCheckBoxSelected && titleField == o.titleField &&
-           resizeBox == o.resizeBox && widthSide == o.widthSide &&
-           heightSide == o.heightSide && widthField == o.widthField && heightField == o.heightField &&
-           lightLogoHidden == o.lightLogoHidden && enableLogo == o.enableLogo &&
-           sameImage(logoImage, o.logoImage) && logoOpacity == o.logoOpacity && logoPopUp == o.logoPopUp &&
-           logoPosition == o.logoPosition && lightWatermarkHidden == o.lightWatermarkHidden &&
-           enableWatermark == o.enableWatermark && watermarkText == o.watermarkText &&
-           watermarkOpacity == o.watermarkOpacity && watermarkPopUp == o.watermarkPopUp &&
-           sameColor(watermarkColor, o.watermarkColor) && fontListPopup == o.fontListPopup &&
-           watermarkPosition == o.watermarkPosition && lightCopyrightHidden == o.lightCopyrightHidden &&
-           enableCopyright == o.enableCopyright && copyrightLinesTag == o.copyrightLinesTag &&
-           copyrightOpacity == o.copyrightOpacity && sameColor(copyrightColor, o.copyrightColor) &&
-           fileFormatPopUp == o.fileFormatPopUp && jpegQuality == o.jpegQuality && zoom == o.zoom &&
-           fontFamily == o.fontFamily;
+    QVariant &value = m_values[size_t(setting)];
+    switch (settingRow(setting).type) {
+    case SettingType::Integer:
+        value = 0;
+        break;
+    case SettingType::Fraction:
+        value = 0.0f;
+        break;
+    case SettingType::Text:
+    case SettingType::SizeText:
+        value = QString();
+        break;
+    case SettingType::Color:
+    case SettingType::Picture:
+        value = QVariant();
+        break;
+    }
+}
+
+const QVariant &AppSettings::at(Setting setting, SettingType type) const
+{
+    const SettingType rowType = settingRow(setting).type;
+    if (rowType != type && !(rowType == SettingType::SizeText && type == SettingType::Text))
+        qFatal("AppSettings: %s read or written as another type", settingRow(setting).key);
+    return m_values[size_t(setting)];
+}
+
+QVariant &AppSettings::at(Setting setting, SettingType type)
+{
+    return const_cast<QVariant &>(static_cast<const AppSettings *>(this)->at(setting, type));
+}
+
+int AppSettings::integer(Setting setting) const
+{
+    return at(setting, SettingType::Integer).toInt();
+}
+
+float AppSettings::fraction(Setting setting) const
+{
+    return at(setting, SettingType::Fraction).toFloat();
+}
+
+QString AppSettings::text(Setting setting) const
+{
+    return at(setting, SettingType::Text).toString();
+}
+
+std::optional<QColor> AppSettings::color(Setting setting) const
+{
+    const QVariant &value = at(setting, SettingType::Color);
+    return value.isValid() ? std::optional<QColor>(value.value<QColor>()) : std::nullopt;
+}
+
+std::optional<QImage> AppSettings::picture(Setting setting) const
+{
+    const QVariant &value = at(setting, SettingType::Picture);
+    return value.isValid() ? std::optional<QImage>(value.value<QImage>()) : std::nullopt;
+}
+
+void AppSettings::setInteger(Setting setting, int value)
+{
+    at(setting, SettingType::Integer) = value;
+}
+
+void AppSettings::setFraction(Setting setting, float value)
+{
+    at(setting, SettingType::Fraction) = value;
+}
+
+void AppSettings::setText(Setting setting, const QString &value)
+{
+    at(setting, SettingType::Text) = value;
+}
+
+void AppSettings::setColor(Setting setting, const std::optional<QColor> &value)
+{
+    at(setting, SettingType::Color) = value ? QVariant(*value) : QVariant();
+}
+
+void AppSettings::setPicture(Setting setting, const std::optional<QImage> &value)
+{
+    at(setting, SettingType::Picture) = value && !value->isNull() ? QVariant(*value) : QVariant();
+}
+
+bool AppSettings::operator==(const AppSettings &other) const
+{
+    for (const SettingRow &row : settingRows())
+        if (!sameAs(row.type, m_values[size_t(row.setting)], other.m_values[size_t(row.setting)]))
+            return false;
+    return true;
 }

@@ -1,54 +1,46 @@
 #pragma once
 
+#include "settings/SettingsSchema.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <QVariant>
 
+#include <array>
 #include <optional>
 
-// The persisted state of every option control: 31 values under fixed keys, plus the font's
-// family name. Integers are control states (0 off, 1 on), popup indexes, cell tags, hidden
-// flags (1 hidden) or small codes; floats are slider values from 0 to 1.
-struct AppSettings {
-    int menuBarOpened = 0;           // the open section: 0 none, 1 title, 2 logo, 3 watermark, 4 copyright
-    int lightTitleAndSizeHidden = 0; // "zqLightTitleAndSize"
-    int fileCheckBoxSelected = 0;    // naming mode: 1 current, 2 new, 3 current + text; 0 none
-    QString titleField;
-    int resizeBox = 0;
-    int widthSide = 0;
-    int heightSide = 0;
-    QString widthField;
-    QString heightField;
-    int lightLogoHidden = 0;
-    int enableLogo = 0;
-    std::optional<QImage> logoImage; // absent: the well keeps the picture it shows
-    float logoOpacity = 0.0f;
-    int logoPopUp = 0;
-    int logoPosition = 0;
-    int lightWatermarkHidden = 0;
-    int enableWatermark = 0;
-    QString watermarkText;
-    float watermarkOpacity = 0.0f;
-    int watermarkPopUp = 0;
-    std::optional<QColor> watermarkColor;
-    int fontListPopup = 0;
-    int watermarkPosition = 0;
-    int lightCopyrightHidden = 0;
-    int enableCopyright = 0;
-    int copyrightLinesTag = 0; // -1: no pattern cell selected
-    float copyrightOpacity = 0.0f;
-    std::optional<QColor> copyrightColor; // absent: the watermark colour
-    int fileFormatPopUp = 0;
-    float jpegQuality = 0.0f;
-    float zoom = 0.0f;
+// The values of every persisted option, one per schema row: what the controls hold, what a
+// settings file stores, what the command line starts from. A plain value; any thread.
+// A new value holds what an absent key reads as: 0, 0.0, empty text, no colour, no picture.
+// Each accessor answers for rows of its type only.
+class AppSettings {
+public:
+    AppSettings();
 
-    // Not among the 31: the watermark font by name, preferred over the index when installed.
-    QString fontFamily;
+    int integer(Setting setting) const;
+    float fraction(Setting setting) const;
+    QString text(Setting setting) const; // Text and SizeText rows
+    std::optional<QColor> color(Setting setting) const;
+    std::optional<QImage> picture(Setting setting) const; // never a null image
+
+    void setInteger(Setting setting, int value);
+    void setFraction(Setting setting, float value);
+    void setText(Setting setting, const QString &value);
+    void setColor(Setting setting, const std::optional<QColor> &value);
+    void setPicture(Setting setting, const std::optional<QImage> &value); // a null image is none
+
+    // A row back to what an absent key reads as.
+    void clear(Setting setting);
+    // A row's value taken from other settings.
+    void copy(Setting setting, const AppSettings &from) { m_values[size_t(setting)] = from.m_values[size_t(setting)]; }
 
     bool operator==(const AppSettings &other) const;
     bool operator!=(const AppSettings &other) const { return !(*this == other); }
-};
 
-// The settings keys, in the order a save writes them.
-extern const char *const kSettingsKeys[31];
-extern const char *const kFontFamilyKey;
+private:
+    const QVariant &at(Setting setting, SettingType type) const;
+    QVariant &at(Setting setting, SettingType type);
+
+    std::array<QVariant, kSettingCount> m_values;
+};

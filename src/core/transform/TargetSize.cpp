@@ -5,18 +5,12 @@
 #include <algorithm>
 #include <cmath>
 
-bool resizeRequested(const ConversionOptions &o)
-{
-    const qint32 governing = o.numberIsInWidthTextField ? o.textFieldWidth : o.textFieldHeight;
-    return o.changeImageSize && governing > 0;
-}
-
 QSize targetSize(QSize src, const ConversionOptions &o)
 {
-    if (!resizeRequested(o) || src.isEmpty())
+    if (o.resize == ResizeMode::None || o.resizeTo <= 0 || src.isEmpty())
         return src;
-    const float scale = o.numberIsInWidthTextField ? float(o.textFieldWidth) / float(src.width())
-                                                   : float(o.textFieldHeight) / float(src.height());
+    const float scale = o.resize == ResizeMode::Width ? float(o.resizeTo) / float(src.width())
+                                                      : float(o.resizeTo) / float(src.height());
     const float newW = std::roundf(float(src.width()) * scale);
     const float newH = std::roundf(float(src.height()) * scale);
     // Keep the result representable; the size limit is enforced by the caller.

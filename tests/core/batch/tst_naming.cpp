@@ -7,17 +7,13 @@
 
 namespace {
 
-enum Mode { Keep, New, Append, NoMode };
-
-ConversionOptions optionsFor(Mode mode, const QString &title, int format)
+ConversionOptions optionsFor(NamingMode mode, const QString &title, OutputFormat format)
 {
-    OptionControls controls;
-    controls.currentNamesState = mode == Keep;
-    controls.newNameState = mode == New;
-    controls.addTextState = mode == Append;
-    controls.title = title;
-    controls.formatIndex = format;
-    return ConversionOptions::fromControls(controls);
+    ConversionOptions options;
+    options.naming = mode;
+    options.title = title;
+    options.format = format;
+    return options;
 }
 
 } // namespace
@@ -66,15 +62,14 @@ void TestNaming::stem_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("stem");
-    QTest::newRow("current names ignore the title") << int(Keep) << "Trip" << 1 << "IMG_0001";
-    QTest::newRow("new name") << int(New) << "Trip" << 12 << "Trip12";
-    QTest::newRow("new name, empty title") << int(New) << "" << 3 << "IMG_0001";
-    QTest::newRow("append") << int(Append) << "_web" << 1 << "IMG_0001_web";
-    QTest::newRow("append, empty title") << int(Append) << "" << 1 << "IMG_0001";
-    QTest::newRow("no mode keeps the name") << int(NoMode) << "Trip" << 1 << "IMG_0001";
-    QTest::newRow("title as typed") << int(New) << " Été 2024 " << 2 << " Été 2024 2";
-    QTest::newRow("slash cannot leave the folder") << int(New) << "../up/x" << 1 << ".._up_x1";
-    QTest::newRow("slash in appended text") << int(Append) << "/sub" << 1 << "IMG_0001_sub";
+    QTest::newRow("current names ignore the title") << int(NamingMode::CurrentNames) << "Trip" << 1 << "IMG_0001";
+    QTest::newRow("new name") << int(NamingMode::NewName) << "Trip" << 12 << "Trip12";
+    QTest::newRow("new name, empty title") << int(NamingMode::NewName) << "" << 3 << "IMG_0001";
+    QTest::newRow("append") << int(NamingMode::AddText) << "_web" << 1 << "IMG_0001_web";
+    QTest::newRow("append, empty title") << int(NamingMode::AddText) << "" << 1 << "IMG_0001";
+    QTest::newRow("title as typed") << int(NamingMode::NewName) << " Été 2024 " << 2 << " Été 2024 2";
+    QTest::newRow("slash cannot leave the folder") << int(NamingMode::NewName) << "../up/x" << 1 << ".._up_x1";
+    QTest::newRow("slash in appended text") << int(NamingMode::AddText) << "/sub" << 1 << "IMG_0001_sub";
 }
 
 void TestNaming::stem()
@@ -82,7 +77,7 @@ void TestNaming::stem()
     QFETCH(int, mode);
     QFETCH(QString, title);
     QFETCH(int, position);
-    QTEST(outputStem(QStringLiteral("/Pics/IMG_0001.JPG"), position, optionsFor(Mode(mode), title, 0)),
+    QTEST(outputStem(QStringLiteral("/Pics/IMG_0001.JPG"), position, optionsFor(NamingMode(mode), title, OutputFormat::Jpeg)),
           "stem");
 }
 
@@ -94,8 +89,6 @@ void TestNaming::candidates()
     QCOMPARE(names.at(1), QStringLiteral("Trip1 (copy).jpg"));
     QCOMPARE(names.at(2), QStringLiteral("Trip1 (copy 2).jpg"));
     QCOMPARE(names.at(99), QStringLiteral("Trip1 (copy 99).jpg"));
-    QCOMPARE(extensionForFormatIndex(3), QStringLiteral(".tiff"));
-    QCOMPARE(extensionForFormatIndex(7), QStringLiteral(".tiff"));
 }
 
 void TestNaming::workedExamples_data()
@@ -107,21 +100,21 @@ void TestNaming::workedExamples_data()
     QTest::addColumn<bool>("deleteSecond");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("current names") << int(Keep) << "any" << 0 << QStringList() << false
+    QTest::newRow("current names") << int(NamingMode::CurrentNames) << "any" << 0 << QStringList() << false
                                    << QStringList {"IMG_0001.jpg", "beach.jpg", "IMG_0003.jpg"};
-    QTest::newRow("new name") << int(New) << "Trip" << 0 << QStringList() << false
+    QTest::newRow("new name") << int(NamingMode::NewName) << "Trip" << 0 << QStringList() << false
                               << QStringList {"Trip1.jpg", "Trip2.jpg", "Trip3.jpg"};
-    QTest::newRow("new name, empty title") << int(New) << "" << 1 << QStringList() << false
+    QTest::newRow("new name, empty title") << int(NamingMode::NewName) << "" << 1 << QStringList() << false
                                            << QStringList {"IMG_0001.png", "beach.png", "IMG_0003.png"};
-    QTest::newRow("append") << int(Append) << "_web" << 3 << QStringList() << false
+    QTest::newRow("append") << int(NamingMode::AddText) << "_web" << 3 << QStringList() << false
                             << QStringList {"IMG_0001_web.tiff", "beach_web.tiff", "IMG_0003_web.tiff"};
-    QTest::newRow("append, empty title") << int(Append) << "" << 2 << QStringList() << false
+    QTest::newRow("append, empty title") << int(NamingMode::AddText) << "" << 2 << QStringList() << false
                                          << QStringList {"IMG_0001.gif", "beach.gif", "IMG_0003.gif"};
-    QTest::newRow("one existing") << int(New) << "Trip" << 0 << QStringList {"Trip1.jpg"} << false
+    QTest::newRow("one existing") << int(NamingMode::NewName) << "Trip" << 0 << QStringList {"Trip1.jpg"} << false
                                   << QStringList {"Trip1 (copy).jpg", "Trip2.jpg", "Trip3.jpg"};
-    QTest::newRow("two existing") << int(New) << "Trip" << 0 << QStringList {"Trip1.jpg", "Trip1 (copy).jpg"}
+    QTest::newRow("two existing") << int(NamingMode::NewName) << "Trip" << 0 << QStringList {"Trip1.jpg", "Trip1 (copy).jpg"}
                                   << false << QStringList {"Trip1 (copy 2).jpg", "Trip2.jpg", "Trip3.jpg"};
-    QTest::newRow("second deleted") << int(New) << "Trip" << 0 << QStringList() << true
+    QTest::newRow("second deleted") << int(NamingMode::NewName) << "Trip" << 0 << QStringList() << true
                                     << QStringList {"Trip1.jpg", QString(), "Trip3.jpg"};
 }
 
@@ -149,7 +142,7 @@ void TestNaming::workedExamples()
     for (bool dryRun : {true, false}) {
         ConversionJob job;
         job.inputs = inputs;
-        job.options = optionsFor(Mode(mode), title, format);
+        job.options = optionsFor(NamingMode(mode), title, OutputFormat(format));
         job.outputFolder = out.path();
         job.dryRun = dryRun;
         const ConversionReport report = ConversionRunner(job).run();
@@ -172,7 +165,7 @@ void TestNaming::sameFolderNeverOverwrites()
     const QByteArray before = TestImages::readFile(jpg);
     ConversionJob job;
     job.inputs = {jpg};
-    job.options = optionsFor(Keep, QString(), 0);
+    job.options = optionsFor(NamingMode::CurrentNames, QString(), OutputFormat::Jpeg);
     job.outputFolder = dir.path();
     const ConversionReport report = ConversionRunner(job).run();
     QCOMPARE(QFileInfo(report.files[0].output).fileName(), QStringLiteral("IMG_0001 (copy).jpg"));
@@ -199,7 +192,7 @@ void TestNaming::repeatedRunsCount()
     }
     ConversionJob job;
     job.inputs = inputs;
-    job.options = optionsFor(New, QStringLiteral("Trip"), 1);
+    job.options = optionsFor(NamingMode::NewName, QStringLiteral("Trip"), OutputFormat::Png);
     job.outputFolder = out.path();
     const QStringList suffixes = {QString(), QStringLiteral(" (copy)"), QStringLiteral(" (copy 2)")};
     for (const QString &suffix : suffixes) {

@@ -8,11 +8,10 @@ namespace {
 
 ConversionJob jobFor(const QStringList &inputs, const QString &folder, int workers)
 {
-    OptionControls controls;
-    controls.widthText = QStringLiteral("40");
     ConversionJob job;
     job.inputs = inputs;
-    job.options = ConversionOptions::fromControls(controls);
+    job.options.resize = ResizeMode::Width;
+    job.options.resizeTo = 40;
     job.outputFolder = folder;
     job.workers = workers;
     return job;
@@ -136,7 +135,7 @@ void TestRunner::logoWithoutPictureIsNotedOnce()
 {
     QTemporaryDir out;
     ConversionJob job = jobFor({m_good, m_good}, out.path(), 2);
-    job.options.enableLogoState = 1; // a logo well left empty
+    job.options.logo.enabled = true; // a logo well left empty
     const ConversionReport report = ConversionRunner(job).run();
     QCOMPARE(report.writtenCount(), 2);
     QCOMPARE(report.notes.size(), 1);

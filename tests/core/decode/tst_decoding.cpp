@@ -307,7 +307,7 @@ void TestDecoding::resolution()
         convert({"-units", "PixelsPerInch", "-density", "0"});
         TestImages::setExif(path, {{"Exif.Image.XResolution", "0/0"}});
     }
-    const PipelineResult result = convertFile(path, ConversionOptions::fromControls(OptionControls()));
+    const PipelineResult result = convertFile(path, ConversionOptions());
     QVERIFY2(result.ok(), qPrintable(result.detail));
     QFETCH(double, dpi);
     QVERIFY2(qAbs(double(result.imageDpi) - dpi) < 0.01,
@@ -351,7 +351,7 @@ void TestDecoding::badInputs()
     } else if (name == "folder.jpg") {
         QVERIFY(QDir().mkpath(path));
     }
-    const PipelineResult result = convertFile(path, ConversionOptions::fromControls(OptionControls()));
+    const PipelineResult result = convertFile(path, ConversionOptions());
     QFETCH(int, reason);
     QCOMPARE(int(result.failure), reason);
     QVERIFY(result.image.isNull());
@@ -374,7 +374,7 @@ void TestDecoding::bombIsRefusedBeforeAllocation()
     TestImages::writeFile(jpegPath, jpeg);
 
     for (const QString &path : {pngPath, jpegPath}) {
-        const PipelineResult result = convertFile(path, ConversionOptions::fromControls(OptionControls()));
+        const PipelineResult result = convertFile(path, ConversionOptions());
         QCOMPARE(result.failure, FailureReason::TooLarge);
         QVERIFY(result.detail.contains(QStringLiteral("megapixels")));
     }
@@ -382,9 +382,10 @@ void TestDecoding::bombIsRefusedBeforeAllocation()
     // A resize that would make a plausible source gigantic is refused as well.
     const QString strip = m_dir.filePath("strip.png");
     TestImages::writeWithQt(QImage(2, 1000, QImage::Format_RGB32), strip, "png");
-    OptionControls controls;
-    controls.widthText = QStringLiteral("6000");
-    QCOMPARE(convertFile(strip, ConversionOptions::fromControls(controls)).failure, FailureReason::TooLarge);
+    ConversionOptions wide;
+    wide.resize = ResizeMode::Width;
+    wide.resizeTo = kMaxResizeSide;
+    QCOMPARE(convertFile(strip, wide).failure, FailureReason::TooLarge);
 }
 
 QTEST_GUILESS_MAIN(TestDecoding)

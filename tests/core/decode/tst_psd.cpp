@@ -367,10 +367,8 @@ void TestPsd::writtenByImageMagick()
     const QString psd = dir.filePath("im.psd");
     TestImages::run("exiftool",
                     {"-q", "-overwrite_original", "-XMP-dc:Title=Harbour", "-EXIF:Make=TestCam", psd});
-    OptionControls controls;
     ConversionJob job;
     job.inputs = {psd};
-    job.options = ConversionOptions::fromControls(controls);
     job.outputFolder = dir.path();
     const FileResult result = ConversionRunner(job).run().files.value(0);
     QCOMPARE(result.status, FileStatus::Written);

@@ -15,16 +15,15 @@ using TestImages::identify;
 namespace {
 
 // Converts one file through the whole core and returns the written path.
-FileResult convertOne(const QString &input, const QString &folder, int format,
-                      const QString &width = QString(), int quality = 85)
+FileResult convertOne(const QString &input, const QString &folder, OutputFormat format, int width = 0,
+                      int quality = kDefaultJpegQuality)
 {
-    OptionControls controls;
-    controls.formatIndex = format;
-    controls.widthText = width;
-    controls.jpegQuality = float(quality) / 100.0f;
     ConversionJob job;
     job.inputs = {input};
-    job.options = ConversionOptions::fromControls(controls);
+    job.options.format = format;
+    job.options.resize = width > 0 ? ResizeMode::Width : ResizeMode::None;
+    job.options.resizeTo = width;
+    job.options.jpegQuality = quality;
     job.outputFolder = folder;
     return ConversionRunner(job).run().files.value(0);
 }
@@ -136,6 +135,7 @@ void TestEncoding::metadataSurvives_data()
 void TestEncoding::metadataSurvives()
 {
     QFETCH(int, format);
+    const OutputFormat outputFormat = OutputFormat(format);
     QTemporaryDir dir;
     const QString source = dir.filePath("camera.jpg");
     TestImages::writeWithQt(gradient(400, 300), source, "jpeg", 90);
@@ -154,7 +154,7 @@ void TestEncoding::metadataSurvives()
     TestImages::setIcc(source, TestImages::srgbProfile());
     QVERIFY(!exiv2Value(source, "Exif.Thumbnail.JPEGInterchangeFormat").isEmpty());
 
-    const FileResult written = convertOne(source, dir.path(), format);
+    const FileResult written = convertOne(source, dir.path(), outputFormat);
     QCOMPARE(written.status, FileStatus::Written);
     QVERIFY2(written.notes.isEmpty(), qPrintable(written.notes.join("; ")));
     const QString out = written.output;
@@ -180,7 +180,7 @@ void TestEncoding::gifNotesWhatItCannotHold()
     const QString source = dir.filePath("tagged.jpg");
     TestImages::writeWithQt(gradient(40, 30), source, "jpeg", 90);
     TestImages::setExif(source, {{"Exif.Image.Make", "TestCam"}});
-    const FileResult result = convertOne(source, dir.path(), 2);
+    const FileResult result = convertOne(source, dir.path(), OutputFormat::Gif);
     QCOMPARE(result.status, FileStatus::Written);
     QCOMPARE(result.notes.size(), 1);
     QVERIFY(result.notes.first().contains(QStringLiteral("GIF")));
@@ -193,7 +193,7 @@ void TestEncoding::profileFollowsThePixels()
     const QString gray = dir.filePath("gray.png");
     TestImages::writeWithQt(gradient(40, 30).convertToFormat(QImage::Format_Grayscale8), gray, "png");
     TestImages::setIcc(gray, TestImages::grayProfile());
-    FileResult result = convertOne(gray, dir.path(), 0, QStringLiteral("20"));
+    FileResult result = convertOne(gray, dir.path(), OutputFormat::Jpeg, 20);
     QCOMPARE(result.status, FileStatus::Written);
     QCOMPARE(identify(result.output, "%[colorspace]"), QStringLiteral("Gray"));
     QVERIFY(identify(result.output, "%[profiles]").contains(QStringLiteral("icc")));
@@ -207,7 +207,7 @@ void TestEncoding::profileFollowsThePixels()
     const uchar ink[4] = {0, 255, 255, 0};
     const QString cmyk = dir.filePath("cmyk.jpg");
     TestImages::writeCmykJpeg(cmyk, 32, 32, ink, true, profileFile.readAll());
-    for (int format : {0, 1, 3}) {
+    for (OutputFormat format : {OutputFormat::Jpeg, OutputFormat::Png, OutputFormat::Tiff}) {
         result = convertOne(cmyk, dir.path(), format);
         QCOMPARE(result.status, FileStatus::Written);
         QCOMPARE(identify(result.output, "%[colorspace]"), QStringLiteral("sRGB"));
@@ -225,8 +225,8 @@ void TestEncoding::resolutionSurvivesResize()
     TestImages::writeWithQt(gradient(600, 400), dir.filePath("print.png"), "png");
     TestImages::run("convert",
                     {dir.filePath("print.png"), "-units", "PixelsPerInch", "-density", "300", source});
-    for (int format : {0, 3}) {
-        const FileResult result = convertOne(source, dir.path(), format, QStringLiteral("150"));
+    for (OutputFormat format : {OutputFormat::Jpeg, OutputFormat::Tiff}) {
+        const FileResult result = convertOne(source, dir.path(), format, 150);
         QCOMPARE(identify(result.output, "%w %x %U"), QStringLiteral("150 300 PixelsPerInch"));
     }
 }

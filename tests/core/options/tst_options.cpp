@@ -1,8 +1,33 @@
-#include "options/ConversionOptions.h"
+#include "options/ControlTexts.h"
+#include "options/FontList.h"
+#include "options/OptionsFromSettings.h"
+#include "settings/AppSettings.h"
 #include "transform/TargetSize.h"
 
 #include <QtTest>
 
+#include <cmath>
+
+namespace {
+
+const FontChoices kFonts {{"Alpha", "DejaVu Sans", "Zeta"}, "Zeta"};
+
+ConversionOptions derive(const AppSettings &values, const ConversionOptions &previous = ConversionOptions())
+{
+    return optionsFromSettings(values, previous, kFonts);
+}
+
+AppSettings withSizeFields(const QString &width, const QString &height)
+{
+    AppSettings values = shippedSettings();
+    values.setText(Setting::WidthText, width);
+    values.setText(Setting::HeightText, height);
+    return values;
+}
+
+} // namespace
+
+// How the option controls' values become the options a conversion reads.
 class TestOptions : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -10,51 +35,50 @@ private Q_SLOTS:
     void sizeFields();
     void leadingInteger_data();
     void leadingInteger();
-    void divisorTables();
-    void divisorsKeepTheirValueWhileOff();
-    void logoSizeFromTheWell();
-    void qualityPercent();
     void targetSize_data();
     void targetSize();
+    void namingModes();
+    void overlaySizesFollowTheirPopupsOnlyWhileDrawn();
+    void copyrightPatternSwitchesTheLinesOn();
+    void fontByNameThenPosition();
+    void qualityFromTheSlider();
+    void shippedDefaults();
+    void percentLabels_data();
+    void percentLabels();
+    void sizeTexts_data();
+    void sizeTexts();
+    void startingFont_data();
+    void startingFont();
 };
 
 void TestOptions::sizeFields_data()
 {
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
-    QTest::addColumn<bool>("widthMode");
-    QTest::addColumn<int>("fieldWidth");
-    QTest::addColumn<int>("fieldHeight");
-    QTest::addColumn<bool>("resize");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("side");
 
-    QTest::newRow("width 800") << "800"
-                               << "" << true << 800 << 0 << true;
-    QTest::newRow("height 600") << ""
-                                << "600" << false << 0 << 600 << true;
-    QTest::newRow("width 0") << "0"
-                             << "" << true << 0 << 0 << false;
-    QTest::newRow("both empty") << ""
-                                << "" << false << 0 << 0 << false;
-    QTest::newRow("width wins over height") << "800"
-                                            << "600" << true << 800 << 0 << true;
-    QTest::newRow("letters read as 0") << "abc"
-                                       << "" << true << 0 << 0 << false;
-    QTest::newRow("leading digits") << "640px"
-                                    << "" << true << 640 << 0 << true;
+    const int none = int(ResizeMode::None), byWidth = int(ResizeMode::Width), byHeight = int(ResizeMode::Height);
+    QTest::newRow("width 800") << "800" << "" << byWidth << 800;
+    QTest::newRow("height 600") << "" << "600" << byHeight << 600;
+    QTest::newRow("width 0: no resize") << "0" << "" << none << 0;
+    QTest::newRow("both empty") << "" << "" << none << 0;
+    QTest::newRow("the width wins over the height") << "800" << "600" << byWidth << 800;
+    QTest::newRow("a width of 0 wins too") << "0" << "300" << none << 0;
+    QTest::newRow("letters read as 0") << "abc" << "" << none << 0;
+    QTest::newRow("leading digits") << "640px" << "" << byWidth << 640;
+    QTest::newRow("negative") << "-20" << "" << none << 0;
 }
 
 void TestOptions::sizeFields()
 {
     QFETCH(QString, width);
     QFETCH(QString, height);
-    OptionControls controls;
-    controls.widthText = width;
-    controls.heightText = height;
-    const ConversionOptions o = ConversionOptions::fromControls(controls);
-    QTEST(o.numberIsInWidthTextField, "widthMode");
-    QTEST(int(o.textFieldWidth), "fieldWidth");
-    QTEST(int(o.textFieldHeight), "fieldHeight");
-    QTEST(o.changeImageSize, "resize");
+    const ConversionOptions o = derive(withSizeFields(width, height));
+    QTEST(int(o.resize), "mode");
+    QTEST(o.resizeTo, "side");
+    // A preview keeps the picture's own size whatever the fields ask.
+    QCOMPARE(o.withoutResize().resize, ResizeMode::None);
 }
 
 void TestOptions::leadingInteger_data()
@@ -76,101 +100,20 @@ void TestOptions::leadingInteger()
     QTEST(int(::leadingInteger(text)), "value");
 }
 
-void TestOptions::divisorTables()
-{
-    OptionControls controls;
-    controls.enableLogoState = 1;
-    controls.logoImage = QImage(10, 10, QImage::Format_ARGB32);
-    controls.enableWatermarkState = 1;
-    controls.watermarkText = QStringLiteral("(c) Ann");
-    const int logo[] = {5, 4, 3};
-    for (int i = 0; i < 3; ++i) {
-        controls.logoSizeIndex = i;
-        QCOMPARE(ConversionOptions::fromControls(controls).divisionTimes, logo[i]);
-    }
-    const int watermark[] = {80, 40, 20, 10};
-    for (int i = 0; i < 4; ++i) {
-        controls.watermarkSizeIndex = i;
-        QCOMPARE(ConversionOptions::fromControls(controls).watermarkDivisionTimes, watermark[i]);
-    }
-}
-
-void TestOptions::divisorsKeepTheirValueWhileOff()
-{
-    ConversionOptions previous;
-    previous.divisionTimes = 4;
-    previous.watermarkDivisionTimes = 20;
-    OptionControls controls;
-    controls.enableLogoState = 1; // but the well is empty
-    controls.enableWatermarkState = 1;
-    controls.watermarkText.clear(); // enabled with an empty text
-    controls.logoSizeIndex = 2;
-    controls.watermarkSizeIndex = 3;
-    ConversionOptions o = ConversionOptions::fromControls(controls, previous);
-    QCOMPARE(o.divisionTimes, 4);
-    QCOMPARE(o.watermarkDivisionTimes, 20);
-    QCOMPARE(o.logoImgWidth, 0);
-    QVERIFY(!o.logoActive());
-    QVERIFY(!o.watermarkActive());
-
-    // An index outside the table keeps the previous value too.
-    controls.logoImage = QImage(8, 8, QImage::Format_ARGB32);
-    controls.logoSizeIndex = -1;
-    controls.watermarkText = QStringLiteral("x");
-    controls.watermarkSizeIndex = 7;
-    o = ConversionOptions::fromControls(controls, previous);
-    QCOMPARE(o.divisionTimes, 4);
-    QCOMPARE(o.watermarkDivisionTimes, 20);
-}
-
-void TestOptions::logoSizeFromTheWell()
-{
-    OptionControls controls;
-    controls.logoImage = QImage(750, 300, QImage::Format_ARGB32);
-    QCOMPARE(ConversionOptions::fromControls(controls).logoImgWidth, 0); // logo off
-    controls.enableLogoState = 1;
-    const ConversionOptions o = ConversionOptions::fromControls(controls);
-    QCOMPARE(o.logoImgWidth, 750);
-    QCOMPARE(o.logoImgHeight, 300);
-}
-
-void TestOptions::qualityPercent()
-{
-    ConversionOptions o;
-    o.jpegQuality = 0.85f;
-    QCOMPARE(o.jpegQualityPercent(), 85);
-    o.jpegQuality = 1.0f;
-    QCOMPARE(o.jpegQualityPercent(), 100);
-    o.jpegQuality = 1.7f;
-    QCOMPARE(o.jpegQualityPercent(), 100);
-    o.jpegQuality = -1.0f;
-    QCOMPARE(o.jpegQualityPercent(), 0);
-}
-
 void TestOptions::targetSize_data()
 {
     QTest::addColumn<QSize>("source");
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
     QTest::addColumn<QSize>("expected");
-    QTest::newRow("3000x2000 to width 1500") << QSize(3000, 2000) << "1500"
-                                             << "" << QSize(1500, 1000);
-    QTest::newRow("3000x2000 to height 1000") << QSize(3000, 2000) << ""
-                                              << "1000" << QSize(1500, 1000);
-    QTest::newRow("1001x667 to width 500") << QSize(1001, 667) << "500"
-                                           << "" << QSize(500, 333);
-    QTest::newRow("enlarging") << QSize(400, 300) << "1200"
-                               << "" << QSize(1200, 900);
-    QTest::newRow("half rounds away from zero") << QSize(4, 3) << "2"
-                                                << "" << QSize(2, 2);
-    QTest::newRow("no resize keeps the size") << QSize(640, 480) << ""
-                                              << "" << QSize(640, 480);
-    QTest::newRow("a side rounding to 0 is 1 pixel") << QSize(6000, 10) << "100"
-                                                     << "" << QSize(100, 1);
-    QTest::newRow("width 0 with a height: no resize") << QSize(640, 480) << "0"
-                                                      << "300" << QSize(640, 480);
-    QTest::newRow("negative width: no resize") << QSize(640, 480) << "-20"
-                                               << "" << QSize(640, 480);
+    QTest::newRow("3000x2000 to width 1500") << QSize(3000, 2000) << "1500" << "" << QSize(1500, 1000);
+    QTest::newRow("3000x2000 to height 1000") << QSize(3000, 2000) << "" << "1000" << QSize(1500, 1000);
+    QTest::newRow("1001x667 to width 500") << QSize(1001, 667) << "500" << "" << QSize(500, 333);
+    QTest::newRow("enlarging") << QSize(400, 300) << "1200" << "" << QSize(1200, 900);
+    QTest::newRow("half rounds away from zero") << QSize(4, 3) << "2" << "" << QSize(2, 2);
+    QTest::newRow("no resize keeps the size") << QSize(640, 480) << "" << "" << QSize(640, 480);
+    QTest::newRow("a side rounding to 0 is 1 pixel") << QSize(6000, 10) << "100" << "" << QSize(100, 1);
+    QTest::newRow("width 0 with a height: no resize") << QSize(640, 480) << "0" << "300" << QSize(640, 480);
 }
 
 void TestOptions::targetSize()
@@ -178,10 +121,202 @@ void TestOptions::targetSize()
     QFETCH(QSize, source);
     QFETCH(QString, width);
     QFETCH(QString, height);
-    OptionControls controls;
-    controls.widthText = width;
-    controls.heightText = height;
-    QTEST(::targetSize(source, ConversionOptions::fromControls(controls)), "expected");
+    QTEST(::targetSize(source, derive(withSizeFields(width, height))), "expected");
+}
+
+void TestOptions::namingModes()
+{
+    AppSettings values = shippedSettings();
+    values.setText(Setting::Title, QStringLiteral("Trip"));
+    const QList<QPair<int, NamingMode>> modes = {{0, NamingMode::CurrentNames},
+                                                 {1, NamingMode::CurrentNames},
+                                                 {2, NamingMode::NewName},
+                                                 {3, NamingMode::AddText}};
+    for (const auto &[stored, mode] : modes) {
+        values.setInteger(Setting::Naming, stored);
+        const ConversionOptions o = derive(values);
+        QCOMPARE(o.naming, mode);
+        QCOMPARE(o.title, QStringLiteral("Trip"));
+    }
+}
+
+void TestOptions::overlaySizesFollowTheirPopupsOnlyWhileDrawn()
+{
+    AppSettings values = shippedSettings();
+    values.setInteger(Setting::LogoOn, 1);
+    values.setPicture(Setting::LogoPicture, QImage(750, 300, QImage::Format_ARGB32));
+    values.setInteger(Setting::WatermarkOn, 1);
+    values.setText(Setting::WatermarkText, QStringLiteral("(c) Ann"));
+    // The popups' items, in order: a fifth, a quarter, a third; the width over 80, 40, 20, 10.
+    const int logo[] = {5, 4, 3};
+    for (int i = 0; i < 3; ++i) {
+        values.setInteger(Setting::LogoSize, i);
+        QCOMPARE(derive(values).logo.division(), logo[i]);
+    }
+    const int text[] = {80, 40, 20, 10};
+    for (int i = 0; i < 4; ++i) {
+        values.setInteger(Setting::WatermarkSize, i);
+        QCOMPARE(derive(values).watermark.division(), text[i]);
+    }
+
+    ConversionOptions previous;
+    previous.logo.size = LogoSize::Quarter;
+    previous.watermark.size = TextSize::Large;
+    values.setInteger(Setting::LogoSize, 2);
+    values.setInteger(Setting::WatermarkSize, 3);
+    // The logo on with an empty well, the watermark on with no text: neither is drawn, and
+    // their sizes keep the previous values.
+    values.setPicture(Setting::LogoPicture, std::nullopt);
+    values.setText(Setting::WatermarkText, QString());
+    ConversionOptions o = derive(values, previous);
+    QVERIFY(!o.logo.active());
+    QVERIFY(!o.watermark.active());
+    QCOMPARE(o.logo.size, LogoSize::Quarter);
+    QCOMPARE(o.watermark.size, TextSize::Large);
+    // An index outside the popup keeps the previous value too, as a popup keeps its selection.
+    values.setPicture(Setting::LogoPicture, QImage(8, 8, QImage::Format_ARGB32));
+    values.setText(Setting::WatermarkText, QStringLiteral("x"));
+    values.setInteger(Setting::LogoSize, -1);
+    values.setInteger(Setting::WatermarkSize, 7);
+    o = derive(values, previous);
+    QCOMPARE(o.logo.size, LogoSize::Quarter);
+    QCOMPARE(o.watermark.size, TextSize::Large);
+    QCOMPARE(o.logo.picture.size(), QSize(8, 8));
+}
+
+void TestOptions::copyrightPatternSwitchesTheLinesOn()
+{
+    AppSettings values = shippedSettings();
+    QVERIFY(!derive(values).copyright.active());
+    values.setInteger(Setting::CopyrightPattern, 3);
+    ConversionOptions o = derive(values);
+    QVERIFY(o.copyright.active());
+    QCOMPARE(o.copyright.pattern, LinePattern::HorizontalPairs);
+
+    // Switched on with no pattern chosen: on, drawing nothing.
+    values.setInteger(Setting::CopyrightPattern, -1);
+    values.setInteger(Setting::CopyrightOn, 1);
+    o = derive(values);
+    QVERIFY(o.copyright.active());
+    QCOMPARE(o.copyright.pattern, LinePattern::None);
+
+    // No colour of its own: the watermark's.
+    values.setColor(Setting::CopyrightColor, std::nullopt);
+    values.setColor(Setting::WatermarkColor, QColor(0x10, 0x20, 0x30));
+    QCOMPARE(derive(values).copyright.color, QColor(0x10, 0x20, 0x30));
+    values.setColor(Setting::CopyrightColor, QColor(Qt::red));
+    QCOMPARE(derive(values).copyright.color, QColor(Qt::red));
+}
+
+void TestOptions::fontByNameThenPosition()
+{
+    AppSettings values = shippedSettings();
+    values.setText(Setting::FontFamily, QStringLiteral("DejaVu Sans"));
+    values.setInteger(Setting::FontIndex, 2);
+    QCOMPARE(derive(values).watermark.fontFamily, QStringLiteral("DejaVu Sans")); // the name wins
+    values.setText(Setting::FontFamily, QStringLiteral("Uninstalled"));
+    QCOMPARE(derive(values).watermark.fontFamily, QStringLiteral("Zeta")); // then the position
+    values.setInteger(Setting::FontIndex, 99);
+    QCOMPARE(fontIndexForSettings(values, kFonts), 2); // then the popup's starting family
+    // A family asked for by name alone stays as asked: the run substitutes it and says so.
+    values.setInteger(Setting::FontIndex, -1);
+    QCOMPARE(derive(values).watermark.fontFamily, QStringLiteral("Uninstalled"));
+    values.setText(Setting::FontFamily, QString());
+    QCOMPARE(derive(values).watermark.fontFamily, QStringLiteral("Zeta"));
+}
+
+void TestOptions::qualityFromTheSlider()
+{
+    AppSettings values = shippedSettings();
+    const QList<QPair<float, int>> cases = {{0.85f, 85}, {1.0f, 100}, {0.333f, 33}, {1.7f, 100}, {-1.0f, 0},
+                                            {std::nanf(""), kDefaultJpegQuality}};
+    for (const auto &[slider, percent] : cases) {
+        values.setFraction(Setting::JpegQuality, slider);
+        QCOMPARE(derive(values).jpegQuality, percent);
+    }
+}
+
+void TestOptions::shippedDefaults()
+{
+    // What a new user converts with: JPEG at 85, the current names, no resize, no overlay.
+    const ConversionOptions o = derive(shippedSettings());
+    QCOMPARE(o.format, OutputFormat::Jpeg);
+    QCOMPARE(o.jpegQuality, 85);
+    QCOMPARE(o.naming, NamingMode::CurrentNames);
+    QCOMPARE(o.resize, ResizeMode::None);
+    QVERIFY(!o.anyOverlayActive());
+    QCOMPARE(o.logo.position, Placement::TopRight);
+    QCOMPARE(o.logo.size, LogoSize::Quarter);
+    QCOMPARE(o.logo.opacity, 0.8f);
+    QCOMPARE(o.watermark.position, Placement::BottomRight);
+    QCOMPARE(o.watermark.opacity, 0.6f);
+    QCOMPARE(o.watermark.color, QColor(Qt::white));
+    QCOMPARE(o.copyright.opacity, 0.25f);
+    QCOMPARE(extensionFor(o.format), QStringLiteral(".jpg"));
+}
+
+void TestOptions::percentLabels_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("0.456 rounds to hundredths first") << 0.456f << "46 %";
+    QTest::newRow("one") << 1.0f << "100 %";
+    QTest::newRow("half") << 0.5f << "50 %";
+    QTest::newRow("quarter") << 0.25f << "25 %";
+    QTest::newRow("zero") << 0.0f << "0 %";
+    QTest::newRow("0.994 shows 99") << 0.994f << "99 %";
+    QTest::newRow("0.996 shows 100") << 0.996f << "100 %";
+}
+
+void TestOptions::percentLabels()
+{
+    QFETCH(float, value);
+    QFETCH(QString, label);
+    QCOMPARE(percentLabel(value), label);
+}
+
+void TestOptions::sizeTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("6000") << "6000" << true;
+    QTest::newRow("leading zeros") << "0042" << true;
+    QTest::newRow("6001") << "6001" << false;
+    QTest::newRow("fifth digit") << "12345" << false;
+    QTest::newRow("letter") << "12a" << false;
+    QTest::newRow("minus") << "-1" << false;
+    QTest::newRow("space") << " 1" << false;
+    QTest::newRow("arabic-indic digit") << QString(QChar(0x0661)) << false;
+}
+
+void TestOptions::sizeTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QCOMPARE(isAcceptableSizeText(text), accepted);
+}
+
+void TestOptions::startingFont_data()
+{
+    QTest::addColumn<QStringList>("families");
+    QTest::addColumn<QString>("systemSans");
+    QTest::addColumn<int>("index");
+    QTest::newRow("Lucida Grande beats Gill Sans before it")
+        << QStringList {"Arial", "Gill Sans", "Lucida Grande"} << "Arial" << 2;
+    QTest::newRow("Helvetica beats both") << QStringList {"Gill Sans", "Helvetica", "Lucida Grande"} << "" << 1;
+    QTest::newRow("system sans when none") << QStringList {"C059", "DejaVu Sans", "Z003"} << "DejaVu Sans" << 1;
+    QTest::newRow("item 0 when the sans is not listed") << QStringList {"C059", "Z003"} << "Nimbus" << 0;
+    QTest::newRow("empty list") << QStringList {} << "DejaVu Sans" << -1;
+    QTest::newRow("case matters") << QStringList {"helvetica", "Gill Sans"} << "" << 1;
+}
+
+void TestOptions::startingFont()
+{
+    QFETCH(QStringList, families);
+    QFETCH(QString, systemSans);
+    QFETCH(int, index);
+    QCOMPARE(defaultFontIndex(families, systemSans), index);
 }
 
 QTEST_GUILESS_MAIN(TestOptions)

@@ -27,24 +27,21 @@ QImage solid(int w, int h, QRgb colour)
 // Options with only the named overlays on, opaque, in plain colours.
 ConversionOptions overlays(bool lines, bool logo, bool watermark)
 {
-    OptionControls c;
-    c.enableCopyrightState = lines;
-    c.copyrightPattern = 2;
-    c.copyrightColor = Qt::green;
-    c.copyrightOpacity = 1.0f;
-    c.enableLogoState = logo;
-    c.logoImage = solid(50, 50, qRgb(255, 0, 0));
-    c.logoSizeIndex = 1;
-    c.logoPosition = 4;
-    c.logoOpacity = 1.0f;
-    c.enableWatermarkState = watermark;
-    c.watermarkText = QString(QChar(0x2588)); // a full block: covers its whole cell
-    c.watermarkFont = QStringLiteral("DejaVu Sans");
-    c.watermarkSizeIndex = 3;
-    c.watermarkColor = Qt::blue;
-    c.watermarkOpacity = 1.0f;
-    c.watermarkPosition = 4;
-    return ConversionOptions::fromControls(c);
+    ConversionOptions o;
+    o.copyright.enabled = lines;
+    o.copyright.pattern = LinePattern::CenterCross;
+    o.copyright.color = Qt::green;
+    o.logo.enabled = logo;
+    o.logo.picture = solid(50, 50, qRgb(255, 0, 0));
+    o.logo.size = LogoSize::Quarter;
+    o.logo.position = Placement::Center;
+    o.watermark.enabled = watermark;
+    o.watermark.text = QString(QChar(0x2588)); // a full block: covers its whole cell
+    o.watermark.fontFamily = QStringLiteral("DejaVu Sans");
+    o.watermark.size = TextSize::Huge;
+    o.watermark.color = Qt::blue;
+    o.watermark.position = Placement::Center;
+    return o;
 }
 
 } // namespace
@@ -180,9 +177,7 @@ void TestOverlays::logoPixels()
     QFETCH(bool, resized);
     QFETCH(int, firstColumn);
     ConversionOptions o = overlays(false, true, false);
-    o.logoImage = solid(500, 500, qRgb(255, 0, 0));
-    o.logoImgWidth = o.logoImgHeight = 500;
-    o.divisionTimes = 4;
+    o.logo.picture = solid(500, 500, qRgb(255, 0, 0));
     const QImage out = composeOverlayCanvas(solid(1001, 801, qRgb(0, 0, 0)), QSize(1001, 801), resized, o);
     // 200 x 200 logo; bottom-up y 300 (or 301) puts its top row at 801 - y - 200.
     const int top = 801 - (resized ? 301 : 300) - 200;
@@ -202,30 +197,29 @@ void TestOverlays::logoOpacityAndTransparency()
     for (int y = 0; y < 50; ++y)
         for (int x = 25; x < 50; ++x)
             logo.setPixel(x, y, qRgba(0, 0, 0, 0)); // right half transparent
-    o.logoImage = logo;
-    o.logoPosition = 0; // 75 x 75 at columns and rows 4-78 of a 400 x 300 canvas
+    o.logo.picture = logo;
+    o.logo.position = Placement::TopLeft; // 75 x 75 at columns and rows 4-78 of a 400 x 300 canvas
     const QImage black = solid(400, 300, qRgb(0, 0, 0));
     QImage out = composeOverlayCanvas(black, black.size(), false, o);
     QCOMPARE(out.pixel(10, 40), qRgb(255, 0, 0));
     QCOMPARE(out.pixel(70, 40), qRgb(0, 0, 0)); // the logo's own transparency
-    o.logoOpacity = 0.0f;
+    o.logo.opacity = 0.0f;
     PM_COMPARE_IMAGES(composeOverlayCanvas(black, black.size(), false, o), black, 0);
-    o.logoOpacity = 0.5f;
+    o.logo.opacity = 0.5f;
     out = composeOverlayCanvas(black, black.size(), false, o);
     QVERIFY(qAbs(qRed(out.pixel(10, 40)) - 128) <= 1);
 }
 
 void TestOverlays::copyrightPixels()
 {
-    OptionControls c;
-    c.enableCopyrightState = 1;
-    c.copyrightColor = QColor(255, 0, 0, 40); // the well's own alpha is replaced by the opacity
-    c.copyrightOpacity = 1.0f;
+    ConversionOptions c;
+    c.copyright.enabled = true;
+    c.copyright.color = QColor(255, 0, 0, 40); // the well's own alpha is replaced by the opacity
     const QImage black = solid(3000, 2000, qRgb(0, 0, 0));
     const QRgb red = qRgb(255, 0, 0), none = qRgb(0, 0, 0);
 
-    c.copyrightPattern = 3; // horizontal lines at bottom-up y 727, 607, 1393, 1273, 15 wide
-    QImage out = composeOverlayCanvas(black, black.size(), false, ConversionOptions::fromControls(c));
+    c.copyright.pattern = LinePattern::HorizontalPairs; // horizontal lines at bottom-up y 727, 607, 1393, 1273, 15 wide
+    QImage out = composeOverlayCanvas(black, black.size(), false, c);
     for (int y : {727, 607, 1393, 1273}) {
         QCOMPARE(out.pixel(0, 2000 - y), red);
         QCOMPARE(out.pixel(2999, 2000 - y + 6), red);
@@ -234,28 +228,28 @@ void TestOverlays::copyrightPixels()
     }
     QCOMPARE(out.pixel(1500, 2000 - 667), none); // between the two lines of a pair
 
-    c.copyrightPattern = 4;
-    out = composeOverlayCanvas(black, black.size(), false, ConversionOptions::fromControls(c));
+    c.copyright.pattern = LinePattern::VerticalPairs;
+    out = composeOverlayCanvas(black, black.size(), false, c);
     for (int x : {1060, 940, 2060, 1940}) {
         QCOMPARE(out.pixel(x, 0), red);
         QCOMPARE(out.pixel(x - 10, 1000), none);
     }
 
-    c.copyrightPattern = 1;
-    out = composeOverlayCanvas(black, black.size(), false, ConversionOptions::fromControls(c));
+    c.copyright.pattern = LinePattern::DiagonalCross;
+    out = composeOverlayCanvas(black, black.size(), false, c);
     QCOMPARE(out.pixel(1500, 1000), red);  // where the diagonals cross
     QCOMPARE(out.pixel(750, 1500), red);   // on the rising diagonal: bottom-up (750, 500)
     QCOMPARE(out.pixel(1500, 1200), none); // off both
 
-    c.copyrightOpacity = 0.0f;
-    PM_COMPARE_IMAGES(composeOverlayCanvas(black, black.size(), false, ConversionOptions::fromControls(c)),
+    c.copyright.opacity = 0.0f;
+    PM_COMPARE_IMAGES(composeOverlayCanvas(black, black.size(), false, c),
                       black, 0);
 
     // A canvas narrower than 100 pixels still gets a line, one pixel wide.
-    c.copyrightOpacity = 1.0f;
-    c.copyrightPattern = 2;
+    c.copyright.opacity = 1.0f;
+    c.copyright.pattern = LinePattern::CenterCross;
     const QImage small = solid(60, 40, qRgb(0, 0, 0));
-    out = composeOverlayCanvas(small, small.size(), false, ConversionOptions::fromControls(c));
+    out = composeOverlayCanvas(small, small.size(), false, c);
     int reds = 0;
     for (int x = 0; x < 60; ++x)
         reds += out.pixel(x, 5) == red;
@@ -266,8 +260,8 @@ void TestOverlays::watermarkStaysInItsRectangle()
 {
     // The text is measured with the font's metrics and drawn into that rectangle only.
     ConversionOptions o = overlays(false, false, true);
-    o.watermarkText = QStringLiteral("Hg (c) 2024");
-    o.watermarkPosition = 3;
+    o.watermark.text = QStringLiteral("Hg (c) 2024");
+    o.watermark.position = Placement::BottomRight;
     const QImage black = solid(1200, 800, qRgb(0, 0, 0));
     const QImage out = composeOverlayCanvas(black, black.size(), false, o);
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -275,7 +269,7 @@ void TestOverlays::watermarkStaysInItsRectangle()
     const QFontMetricsF metrics(font);
     const OverlayCanvas c = canvas(1200, 800);
     const QRectF place = c.toImage(
-        watermarkRect(c, QSizeF(metrics.horizontalAdvance(o.watermarkText), metrics.lineSpacing()), 3));
+        watermarkRect(c, QSizeF(metrics.horizontalAdvance(o.watermark.text), metrics.lineSpacing()), 3));
     QVERIFY(qAbs(place.right() - (1200 - 12)) <= 0.5); // a margin of 1 % of the width
     QVERIFY(qAbs(place.bottom() - (800 - 12)) <= 0.5);
     int inside = 0, outside = 0;
@@ -316,7 +310,7 @@ void TestOverlays::portraitPhotoWatermark()
     TestImages::writeWithQt(solid(400, 300, qRgb(0, 0, 0)), path, "jpeg", 95);
     TestImages::setExif(path, {{"Exif.Image.Orientation", "6"}});
     ConversionOptions o = overlays(false, false, true);
-    o.watermarkPosition = 3;
+    o.watermark.position = Placement::BottomRight;
     const PipelineResult result = convertFile(path, o);
     QCOMPARE(result.image.size(), QSize(300, 400));
     const auto blueIn = [&](const QRect &area) {
@@ -338,23 +332,12 @@ void TestOverlays::previewLooksLikeTheOutput()
     QTemporaryDir dir;
     const QString path = dir.filePath("photo.jpg");
     TestImages::writeWithQt(TestImages::quadrants(1600, 1200), path, "jpeg", 95);
-    const ConversionOptions o = ConversionOptions::fromControls([&] {
-        OptionControls c;
-        c.enableCopyrightState = c.enableLogoState = c.enableWatermarkState = 1;
-        c.copyrightPattern = 1;
-        c.copyrightColor = Qt::green;
-        c.copyrightOpacity = 1.0f;
-        c.logoImage = solid(50, 50, qRgb(255, 0, 0));
-        c.logoPosition = 3;
-        c.logoOpacity = 1.0f;
-        c.watermarkText = QStringLiteral("(c) Preview 2024");
-        c.watermarkFont = QStringLiteral("DejaVu Sans");
-        c.watermarkSizeIndex = 2;
-        c.watermarkColor = Qt::blue;
-        c.watermarkOpacity = 1.0f;
-        c.watermarkPosition = 5;
-        return c;
-    }());
+    ConversionOptions o = overlays(true, true, true);
+    o.copyright.pattern = LinePattern::DiagonalCross;
+    o.logo.position = Placement::BottomRight;
+    o.watermark.text = QStringLiteral("(c) Preview 2024");
+    o.watermark.size = TextSize::Large;
+    o.watermark.position = Placement::CenterTop;
     const QImage preview = previewFile(path, o, 400).image.convertToFormat(QImage::Format_RGB32);
     QCOMPARE(preview.size(), QSize(400, 300));
     const QImage output = convertFile(path, o)

@@ -54,11 +54,12 @@ QImage expectedUpright(const QImage &s, int orientation)
     return out;
 }
 
-ConversionOptions widthOptions(const QString &width)
+ConversionOptions widthOptions(int width)
 {
-    OptionControls controls;
-    controls.widthText = width;
-    return ConversionOptions::fromControls(controls);
+    ConversionOptions options;
+    options.resize = ResizeMode::Width;
+    options.resizeTo = width;
+    return options;
 }
 
 } // namespace
@@ -138,7 +139,7 @@ void TestGeometry::allEightOrientations()
     const QImage stored = TestImages::quadrants(12, 8);
     TestImages::writeWithQt(stored, path, "png");
     TestImages::setExif(path, {{"Exif.Image.Orientation", QString::number(orientation)}});
-    const PipelineResult result = convertFile(path, ConversionOptions::fromControls(OptionControls()));
+    const PipelineResult result = convertFile(path, ConversionOptions());
     QVERIFY2(result.ok(), qPrintable(result.detail));
     PM_COMPARE_IMAGES(result.image, expectedUpright(stored, orientation), 0);
 }
@@ -151,7 +152,7 @@ void TestGeometry::pipelineTurnsUprightBeforeResizing()
     const QString path = dir.filePath("phone.jpg");
     TestImages::writeWithQt(TestImages::quadrants(400, 300), path, "jpeg", 95);
     TestImages::setExif(path, {{"Exif.Image.Orientation", "6"}});
-    const PipelineResult result = convertFile(path, widthOptions(QStringLiteral("150")));
+    const PipelineResult result = convertFile(path, widthOptions(150));
     QVERIFY(result.ok());
     QCOMPARE(result.image.size(), QSize(150, 200));
 }
@@ -162,7 +163,7 @@ void TestGeometry::pipelineResizeKeepsCorners()
     const QString path = dir.filePath("big.png");
     const QImage src = TestImages::quadrants(3000, 2000);
     TestImages::writeWithQt(src, path, "png");
-    const PipelineResult result = convertFile(path, widthOptions(QStringLiteral("1500")));
+    const PipelineResult result = convertFile(path, widthOptions(1500));
     QCOMPARE(result.image.size(), QSize(1500, 1000));
     // Averaging keeps each quadrant's colour away from the borders between them.
     const QColor topLeft = result.image.pixelColor(10, 10);
@@ -173,11 +174,10 @@ void TestGeometry::pipelineResizeKeepsCorners()
     // Shrink on load: a JPEG decoded at a fraction still gives the exact size.
     const QString jpg = dir.filePath("big.jpg");
     TestImages::writeWithQt(src, jpg, "jpeg", 90);
-    for (const char *width : {"1500", "700", "333", "2999", "6000"}) {
-        const PipelineResult r = convertFile(jpg, widthOptions(QString::fromLatin1(width)));
-        QCOMPARE(r.image.width(), QString::fromLatin1(width).toInt());
-        QCOMPARE(r.image.height(),
-                 int(std::roundf(2000.0f * (QString::fromLatin1(width).toFloat() / 3000.0f))));
+    for (int width : {1500, 700, 333, 2999, 6000}) {
+        const PipelineResult r = convertFile(jpg, widthOptions(width));
+        QCOMPARE(r.image.width(), width);
+        QCOMPARE(r.image.height(), int(std::roundf(2000.0f * (float(width) / 3000.0f))));
     }
 }
 
@@ -188,7 +188,7 @@ void TestGeometry::untouchedWithoutResize()
     QImage src = TestImages::quadrants(33, 17, QImage::Format_ARGB32);
     src.setPixel(0, 0, qRgba(10, 20, 30, 0)); // transparency stays
     TestImages::writeWithQt(src, path, "png");
-    const PipelineResult result = convertFile(path, ConversionOptions::fromControls(OptionControls()));
+    const PipelineResult result = convertFile(path, ConversionOptions());
     QVERIFY(result.ok());
     QVERIFY(result.image.hasAlphaChannel());
     PM_COMPARE_IMAGES(result.image, src, 0);

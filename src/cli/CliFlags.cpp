@@ -1,0 +1,122 @@
+#include "CliFlags.h"
+
+#include "options/ConversionOptions.h"
+#include "settings/SettingsSchema.h"
+#include "settings/StoredForms.h"
+
+#include <QColor>
+
+#include <cmath>
+
+namespace {
+
+QString orList(const QStringList &items)
+{
+    if (items.size() <= 1)
+        return items.join(QString());
+    return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
+           items.last();
+}
+
+// "white" for #ffffff: the colour's SVG name when it has one, else its hex form.
+QString colorName(const QColor &color)
+{
+    for (const QString &name : QColor::colorNames())
+        if (QColor(name).rgba() == color.rgba())
+            return name;
+    return color.name();
+}
+
+QString defaultOf(const SettingRow &row)
+{
+    switch (row.flagValue) {
+    case FlagValue::Percent:
+        return QString::number(std::lround(row.defaultNumber * 100.0));
+    case FlagValue::Choice:
+        for (int i = 0; i < row.choiceCount; ++i)
+            if (!row.choices[i].alias && row.choices[i].value == int(row.defaultNumber))
+                return QString::fromLatin1(row.choices[i].word);
+        return QString();
+    case FlagValue::Color: {
+        const std::optional<QColor> color = decodeColor(row.defaultText);
+        return color ? colorName(*color) : QString();
+    }
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+QString choiceWords(const SettingRow &row, bool withMeanings)
+{
+    QStringList words;
+    for (int i = 0; i < row.choiceCount; ++i) {
+        const SettingChoice &choice = row.choices[i];
+        if (choice.alias)
+            continue;
+        QString word = QString::fromLatin1(choice.word);
+        if (withMeanings && choice.meaning)
+            word += QStringLiteral(" (%1)").arg(QString::fromUtf8(choice.meaning));
+        words << word;
+    }
+    return orList(words);
+}
+
+QString flagHelp(const SettingRow &row)
+{
+    QString text = QString::fromUtf8(row.help);
+    switch (row.flagValue) {
+    case FlagValue::Size:
+        text += QStringLiteral(", 1-%1").arg(kMaxResizeSide);
+        break;
+    case FlagValue::Percent:
+        text += QStringLiteral(", 0-100");
+        break;
+    case FlagValue::Choice:
+        text += QStringLiteral(": ") + choiceWords(row, true);
+        break;
+    case FlagValue::Color:
+        text += QStringLiteral(": #RRGGBB or a colour name");
+        break;
+    case FlagValue::None:
+    case FlagValue::Text:
+    case FlagValue::Picture:
+        break;
+    }
+    const QString byDefault = defaultOf(row);
+    if (!byDefault.isEmpty())
+        text += QStringLiteral(" (default %1)").arg(byDefault);
+    return text + QLatin1Char('.');
+}
+
+const QList<CliFlag> &cliFlags()
+{
+    static const QList<CliFlag> flags = [] {
+        QList<CliFlag> list = {
+            {{QStringLiteral("o"), QStringLiteral("output")},
+             QStringLiteral("DIR"),
+             QStringLiteral("Output folder (created when missing).")},
+            {{QStringLiteral("settings")},
+             QString(),
+             QStringLiteral("Start from the options saved by the Pressmark window (or, as --settings=FILE, from "
+                            "that settings file); the flags given here override them.")},
+            {{QStringLiteral("settings-file")}, QStringLiteral("FILE"), QString(), nullptr, true},
+            {{QStringLiteral("jobs")},
+             QStringLiteral("N"),
+             QStringLiteral("Files converted at once, 1-256 (default: one per core).")},
+            {{QStringLiteral("dry-run")},
+             QString(),
+             QStringLiteral("Print the output names a run would give; write nothing.")},
+            {{QStringLiteral("quiet")}, QString(), QStringLiteral("Print failures only.")},
+        };
+        for (const SettingRow &row : settingRows())
+            if (row.flag)
+                list.append({{QString::fromLatin1(row.flag)}, QString::fromLatin1(row.valueName), flagHelp(row), &row});
+        list.append({{QStringLiteral("h"), QStringLiteral("help")}, QString(), QStringLiteral("Show this help.")});
+        list.append({{QStringLiteral("v"), QStringLiteral("version")}, QString(), QStringLiteral("Show the version.")});
+        list.append({{QStringLiteral("man")}, QString(), QStringLiteral("Print the manual page (troff)."), nullptr, true});
+        return list;
+    }();
+    return flags;
+}

@@ -1,0 +1,111 @@
+#include "CliFlags.h"
+
+#include "options/ConversionOptions.h"
+#include "settings/SettingsSchema.h"
+
+namespace {
+
+// Text as troff reads it: backslashes doubled, dashes as minus signs, no line starting a request.
+QString roff(QString text)
+{
+    text.replace(QLatin1Char('\\'), QStringLiteral("\\e"));
+    text.replace(QLatin1Char('-'), QStringLiteral("\\-"));
+    if (text.startsWith(QLatin1Char('.')) || text.startsWith(QLatin1Char('\'')))
+        text.prepend(QStringLiteral("\\&"));
+    return text;
+}
+
+QString flagLine(const CliFlag &flag)
+{
+    QStringList names;
+    for (const QString &name : flag.names)
+        names << QStringLiteral("\\fB%1%2\\fR").arg(name.size() == 1 ? QStringLiteral("\\-") : QStringLiteral("\\-\\-"),
+                                                    roff(name));
+    QString line = names.join(QStringLiteral(", "));
+    if (!flag.valueName.isEmpty())
+        line += QStringLiteral(" \\fI%1\\fR").arg(roff(flag.valueName));
+    return line;
+}
+
+QString storedDefault(const SettingRow &row)
+{
+    switch (row.type) {
+    case SettingType::Integer:
+        return QString::number(int(row.defaultNumber));
+    case SettingType::Fraction:
+        return QString::number(row.defaultNumber);
+    case SettingType::Picture:
+        return QStringLiteral("none (the shipped logo)");
+    default:
+        return row.defaultText[0] ? QString::fromUtf8(row.defaultText) : QStringLiteral("empty");
+    }
+}
+
+QString typeName(const SettingRow &row)
+{
+    switch (row.type) {
+    case SettingType::Integer:
+        return QStringLiteral("integer %1 to %2").arg(row.min).arg(row.max);
+    case SettingType::Fraction:
+        return QStringLiteral("fraction 0 to 1");
+    case SettingType::Text:
+        return QStringLiteral("text");
+    case SettingType::SizeText:
+        return QStringLiteral("digits, at most %1, or empty").arg(kMaxResizeSide);
+    case SettingType::Color:
+        return QStringLiteral("colour");
+    case SettingType::Picture:
+        return QStringLiteral("PNG picture");
+    }
+    return QString();
+}
+
+} // namespace
+
+QString manPage(const QString &version)
+{
+    QString page;
+    page += QStringLiteral(".TH PRESSMARK\\-CLI 1 \"\" \"Pressmark %1\" \"User Commands\"\n").arg(roff(version));
+    page += QStringLiteral(".SH NAME\npressmark\\-cli \\- convert a batch of photographs without replacing a file\n");
+    page += QStringLiteral(".SH SYNOPSIS\n.B pressmark\\-cli\n[\\fIoptions\\fR] \\fB\\-o\\fR \\fIDIR\\fR "
+                           "\\fIINPUT\\fR...\n");
+    page += QStringLiteral(
+        ".SH DESCRIPTION\n"
+        "Every input is decoded, turned upright by its EXIF orientation, resized, stamped with the copyright "
+        "lines, the logo and the watermark that are switched on, encoded as JPEG, PNG, GIF or TIFF and written "
+        "into \\fIDIR\\fR with its metadata, under the first free name: an existing file is never replaced.\n"
+        ".PP\n"
+        "An \\fIINPUT\\fR that is a folder stands for the image files directly in it, sorted by name.\n"
+        ".PP\n"
+        "Without \\fB\\-\\-settings\\fR the options start from the shipped defaults, as a new user of the "
+        "Pressmark window does; giving any flag of an overlay switches that overlay on.\n");
+    page += QStringLiteral(".SH OPTIONS\n");
+    for (const CliFlag &flag : cliFlags()) {
+        if (flag.hidden)
+            continue;
+        page += QStringLiteral(".TP\n%1\n%2\n").arg(flagLine(flag), roff(flag.help));
+    }
+    page += QStringLiteral(
+        ".SH SETTINGS FILE\n"
+        "The window keeps its options in an INI file; \\fB\\-\\-settings\\fR reads it. Its keys, their values "
+        "and the shipped defaults:\n");
+    for (const SettingRow &row : settingRows()) {
+        QString text = QStringLiteral("%1; default %2").arg(typeName(row), roff(storedDefault(row)));
+        if (row.flag)
+            text += QStringLiteral("; set by \\fB\\-\\-%1\\fR").arg(roff(QString::fromLatin1(row.flag)));
+        page += QStringLiteral(".TP\n.B %1\n%2.\n").arg(roff(row.keyName()), text);
+    }
+    page += QStringLiteral(
+        ".SH EXIT STATUS\n"
+        "0 when every input was written, 1 when any failed (the others are still written), 2 for bad usage "
+        "(nothing is written).\n"
+        ".SH FILES\n"
+        ".TP\n.I ~/.config/pressmark/pressmark.conf\n"
+        "The options the Pressmark window saved (under \\fB$XDG_CONFIG_HOME\\fR when that is set).\n"
+        ".SH ENVIRONMENT\n"
+        ".TP\n.B QT_LOGGING_RULES\n"
+        "\\fBpressmark.conversion.info=true\\fR prints a line for every converted picture.\n"
+        ".SH SEE ALSO\n"
+        ".BR pressmark (1)\n");
+    return page;
+}

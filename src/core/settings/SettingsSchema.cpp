@@ -1,0 +1,244 @@
+#include "settings/SettingsSchema.h"
+
+#include "options/ConversionOptions.h"
+#include "options/OptionsFromSettings.h"
+#include "settings/AppSettings.h"
+#include "settings/StoredForms.h"
+
+#include <cmath>
+
+namespace {
+
+// Row builders, one per stored type.
+SettingRow integer(Setting s, const char *key, int min, int max, int byDefault)
+{
+    SettingRow row {s, key, SettingType::Integer};
+    row.min = min;
+    row.max = max;
+    row.defaultNumber = byDefault;
+    return row;
+}
+
+SettingRow flag(Setting s, const char *key, int byDefault = 0)
+{
+    return integer(s, key, 0, 1, byDefault);
+}
+
+SettingRow fraction(Setting s, const char *key, double byDefault)
+{
+    SettingRow row {s, key, SettingType::Fraction};
+    row.min = 0;
+    row.max = 1;
+    row.defaultNumber = byDefault;
+    return row;
+}
+
+SettingRow text(Setting s, const char *key, SettingType type = SettingType::Text)
+{
+    return SettingRow {s, key, type};
+}
+
+SettingRow color(Setting s, const char *key, const char *byDefault)
+{
+    SettingRow row {s, key, SettingType::Color};
+    row.defaultText = byDefault;
+    return row;
+}
+
+constexpr SettingChoice kNamingWords[] = {
+    {"keep", 1, "the current names"},
+    {"new", 2, "the title and the list position"},
+    {"append", 3, "the current name and the title"},
+};
+constexpr SettingChoice kFormatWords[] = {
+    {"jpeg", 0}, {"png", 1}, {"gif", 2}, {"tiff", 3}, {"jpg", 0, nullptr, true}, {"tif", 3, nullptr, true},
+};
+constexpr SettingChoice kLogoSizeWords[] = {
+    {"small", 0, "a fifth of the picture"},
+    {"medium", 1, "a quarter"},
+    {"large", 2, "a third"},
+};
+constexpr SettingChoice kTextSizeWords[] = {
+    {"small", 0, "the picture's width over 80"},
+    {"medium", 1, "over 40"},
+    {"large", 2, "over 20"},
+    {"huge", 3, "over 10"},
+};
+constexpr SettingChoice kPlaceWords[] = {
+    {"top-left", 0},    {"top-right", 1},  {"bottom-left", 2},   {"bottom-right", 3},
+    {"center", 4},      {"center-top", 5}, {"center-bottom", 6},
+};
+constexpr SettingChoice kCornerWords[] = {
+    {"top-left", 0}, {"top-right", 1}, {"bottom-left", 2}, {"bottom-right", 3}, {"center", 4},
+};
+constexpr SettingChoice kPatternWords[] = {
+    {"diagonal", 1}, {"cross", 2}, {"horizontal", 3}, {"vertical", 4},
+};
+
+// A slider fraction as the encoder's percent; an unusable one gives the default.
+int qualityPercent(float fraction)
+{
+    if (!std::isfinite(fraction))
+        return kDefaultJpegQuality;
+    return int(std::lround(std::fmin(1.0f, std::fmax(0.0f, fraction)) * 100.0f));
+}
+
+std::array<SettingRow, kSettingCount> makeRows()
+{
+    using S = Setting;
+    using V = AppSettings;
+    using O = ConversionOptions;
+    return {{
+        integer(S::OpenSection, "menuBarOpened", 0, 4, 0),
+        flag(S::TitleLightHidden, "zqLightTitleAndSize", 1),
+        integer(S::Naming, "fileCheckBoxSelected", 0, 3, 1)
+            .withFlag("naming", FlagValue::Choice, "MODE", "How outputs are named")
+            .withChoices(kNamingWords),
+        text(S::Title, "titleField")
+            .withFlag("title", FlagValue::Text, "TEXT",
+                      "The title for --naming new or append; a / in it becomes _"),
+        flag(S::Resize, "checkBoxEnableEditSize"),
+        flag(S::WidthSide, "radioWidth"),
+        flag(S::HeightSide, "radioHeight"),
+        text(S::WidthText, "inputWidth", SettingType::SizeText)
+            .withFlag("width", FlagValue::Size, "N", "Resize to this width, the height in proportion")
+            .resetting(S::HeightText),
+        text(S::HeightText, "inputHeight", SettingType::SizeText)
+            .withFlag("height", FlagValue::Size, "N", "Resize to this height, the width in proportion")
+            .resetting(S::WidthText),
+
+        flag(S::LogoLightHidden, "zqLightLogo", 1),
+        flag(S::LogoOn, "zqEnableLogoChkBox").applying([](const V &v, O &o) {
+            o.logo.enabled = v.integer(S::LogoOn) == 1;
+        }),
+        SettingRow {S::LogoPicture, "zqLogoImage", SettingType::Picture}
+            .withFlag("logo", FlagValue::Picture, "FILE", "Stamp this picture as a logo, its transparency kept")
+            .turningOn(S::LogoOn)
+            .applying([](const V &v, O &o) { o.logo.picture = v.picture(S::LogoPicture).value_or(QImage()); }),
+        fraction(S::LogoOpacity, "zqSliderLogoOpacity", 0.8)
+            .withFlag("logo-opacity", FlagValue::Percent, "PERCENT", "Logo opacity")
+            .turningOn(S::LogoOn)
+            .applying([](const V &v, O &o) { o.logo.opacity = v.fraction(S::LogoOpacity); }),
+        integer(S::LogoSize, "zqLogoPopUp", 0, 2, 1)
+            .withFlag("logo-size", FlagValue::Choice, "SIZE", "The logo's box")
+            .withChoices(kLogoSizeWords)
+            .turningOn(S::LogoOn),
+        integer(S::LogoPosition, "zqLogoPossitionRadioGroup", 0, 4, 1)
+            .withFlag("logo-position", FlagValue::Choice, "POSITION", "Where the logo goes")
+            .withChoices(kCornerWords)
+            .turningOn(S::LogoOn)
+            .applying([](const V &v, O &o) { setFromIndex(v.integer(S::LogoPosition), 0, 5, &o.logo.position); }),
+
+        flag(S::WatermarkLightHidden, "zqLightWatermark", 1),
+        flag(S::WatermarkOn, "zqEnableWatermarkChkBox").applying([](const V &v, O &o) {
+            o.watermark.enabled = v.integer(S::WatermarkOn) == 1;
+        }),
+        text(S::WatermarkText, "zqWatermarkTextField")
+            .withFlag("watermark", FlagValue::Text, "TEXT", "Write this text on the picture")
+            .turningOn(S::WatermarkOn)
+            .applying([](const V &v, O &o) { o.watermark.text = v.text(S::WatermarkText); }),
+        fraction(S::WatermarkOpacity, "zqSliderWatermarkOpacity", 0.6)
+            .withFlag("watermark-opacity", FlagValue::Percent, "PERCENT", "Watermark opacity")
+            .turningOn(S::WatermarkOn)
+            .applying([](const V &v, O &o) { o.watermark.opacity = v.fraction(S::WatermarkOpacity); }),
+        integer(S::WatermarkSize, "zqWatermarkPopUp", 0, 3, 1)
+            .withFlag("watermark-size", FlagValue::Choice, "SIZE", "The watermark's letters")
+            .withChoices(kTextSizeWords)
+            .turningOn(S::WatermarkOn),
+        color(S::WatermarkColor, "zqWatermarkColorWell", "#ffffffff")
+            .withFlag("watermark-color", FlagValue::Color, "COLOR", "Watermark colour")
+            .turningOn(S::WatermarkOn)
+            .applying([](const V &v, O &o) {
+                if (const std::optional<QColor> c = v.color(S::WatermarkColor))
+                    o.watermark.color = *c;
+            }),
+        integer(S::FontIndex, "zqFontListPopup", -1, 1 << 20, -1),
+        integer(S::WatermarkPosition, "zqWatermarkPossitionRadioGroup", 0, 6, 3)
+            .withFlag("watermark-position", FlagValue::Choice, "POSITION", "Where the watermark goes")
+            .withChoices(kPlaceWords)
+            .turningOn(S::WatermarkOn)
+            .applying([](const V &v, O &o) {
+                setFromIndex(v.integer(S::WatermarkPosition), 0, 7, &o.watermark.position);
+            }),
+
+        flag(S::CopyrightLightHidden, "zqLightCopyright", 1),
+        flag(S::CopyrightOn, "zqEnableCopyrightChkBox"),
+        integer(S::CopyrightPattern, "zqSelectedCopyrightLinesMAtrix", -1, 4, -1)
+            .withFlag("copyright", FlagValue::Choice, "PATTERN", "Copyright lines across the picture")
+            .withChoices(kPatternWords)
+            .turningOn(S::CopyrightOn),
+        fraction(S::CopyrightOpacity, "zqSliderCopyrightOpacity", 0.25)
+            .withFlag("copyright-opacity", FlagValue::Percent, "PERCENT", "Copyright lines opacity")
+            .turningOn(S::CopyrightOn)
+            .applying([](const V &v, O &o) { o.copyright.opacity = v.fraction(S::CopyrightOpacity); }),
+        color(S::CopyrightColor, "zqCopyrightColorWell", "#ffffffff")
+            .withFlag("copyright-color", FlagValue::Color, "COLOR", "Copyright lines colour")
+            .turningOn(S::CopyrightOn),
+
+        integer(S::Format, "zqFileFormatPopUp", 0, 3, 0)
+            .withFlag("format", FlagValue::Choice, "FORMAT", "Output format")
+            .withChoices(kFormatWords)
+            .applying([](const V &v, O &o) { setFromIndex(v.integer(S::Format), 0, 4, &o.format); }),
+        fraction(S::JpegQuality, "zqJpgQualitySlider", kDefaultJpegQuality / 100.0)
+            .withFlag("quality", FlagValue::Percent, "Q", "JPEG quality")
+            .applying([](const V &v, O &o) { o.jpegQuality = qualityPercent(v.fraction(S::JpegQuality)); }),
+        fraction(S::Zoom, "zqZoomSlider", 0.5),
+        text(S::FontFamily, "zqFontFamilyName")
+            .withFlag("font", FlagValue::Text, "FAMILY",
+                      "Watermark font family (default: the system's sans-serif; a missing font falls back to it)")
+            .turningOn(S::WatermarkOn)
+            .resetting(S::FontIndex),
+    }};
+}
+
+} // namespace
+
+const std::array<SettingRow, kSettingCount> &settingRows()
+{
+    static const std::array<SettingRow, kSettingCount> rows = [] {
+        const std::array<SettingRow, kSettingCount> made = makeRows();
+        for (int i = 0; i < kSettingCount; ++i)
+            if (made[size_t(i)].setting != Setting(i))
+                qFatal("settings schema: the row of %s is out of the enum's order", made[size_t(i)].key);
+        return made;
+    }();
+    return rows;
+}
+
+const SettingRow &settingRow(Setting setting)
+{
+    return settingRows()[size_t(setting)];
+}
+
+const SettingRow *settingRowForKey(const QString &key)
+{
+    for (const SettingRow &row : settingRows())
+        if (key == QLatin1String(row.key))
+            return &row;
+    return nullptr;
+}
+
+AppSettings shippedSettings()
+{
+    AppSettings values;
+    for (const SettingRow &row : settingRows()) {
+        switch (row.type) {
+        case SettingType::Integer:
+            values.setInteger(row.setting, int(row.defaultNumber));
+            break;
+        case SettingType::Fraction:
+            values.setFraction(row.setting, float(row.defaultNumber));
+            break;
+        case SettingType::Text:
+        case SettingType::SizeText:
+            values.setText(row.setting, QString::fromUtf8(row.defaultText));
+            break;
+        case SettingType::Color:
+            values.setColor(row.setting, decodeColor(row.defaultText));
+            break;
+        case SettingType::Picture:
+            break; // none: the window's well keeps the shipped logo
+        }
+    }
+    return values;
+}

@@ -1,0 +1,151 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class AppSettings;
+struct ConversionOptions;
+
+// The persisted options: one row each. The settings store reads, checks and writes them by
+// their rows, pressmark-cli makes its option flags, their checks and its help and man page
+// from them, and "reset" restores their defaults. Rows are in the order a save writes them.
+//
+// Adding an option: a name here and a row in the table (SettingsSchema.cpp), a field in
+// ConversionOptions that the row's `apply` sets, a control bound to the row in the window, and
+// what the pipeline does with the field.
+enum class Setting {
+    OpenSection,          // which option section is open: 0 none, 1 title ... 4 copyright
+    TitleLightHidden,     // the section lights: 1 hidden
+    Naming,               // 0 none, 1 current names, 2 new name, 3 current name + text
+    Title,                //
+    Resize,               // the resize box (acts only through the size fields)
+    WidthSide,            // the two side buttons
+    HeightSide,           //
+    WidthText,            // the size fields, as typed
+    HeightText,           //
+    LogoLightHidden,      //
+    LogoOn,               //
+    LogoPicture,          //
+    LogoOpacity,          //
+    LogoSize,             // popup index: a fifth, a quarter, a third
+    LogoPosition,         // cell tag, Placement's order
+    WatermarkLightHidden, //
+    WatermarkOn,          //
+    WatermarkText,        //
+    WatermarkOpacity,     //
+    WatermarkSize,        // popup index: small, medium, large, huge
+    WatermarkColor,       //
+    FontIndex,            // the font popup's position, -1 for its starting family
+    WatermarkPosition,    // cell tag, Placement's order
+    CopyrightLightHidden, //
+    CopyrightOn,          //
+    CopyrightPattern,     // cell tag 1-4, -1 for no cell chosen
+    CopyrightOpacity,     //
+    CopyrightColor,       //
+    Format,               // popup index: JPEG, PNG, GIF, TIFF
+    JpegQuality,          // slider, 0-1
+    Zoom,                 // the browser's zoom slider, 0-1
+    FontFamily,           // the font by name; wins over FontIndex when installed
+};
+constexpr int kSettingCount = int(Setting::FontFamily) + 1;
+
+enum class SettingType {
+    Integer,  // a state, index, tag or code; checked against [min, max]
+    Fraction, // a slider value from 0 to 1
+    Text,
+    SizeText, // a size field's text: digits only, at most kMaxResizeSide, or empty
+    Color,    // or none
+    Picture,  // or none
+};
+
+// How a pressmark-cli flag's value becomes the stored value.
+enum class FlagValue {
+    None,    // the row has no flag
+    Text,    // as typed
+    Size,    // a whole number from 1 to kMaxResizeSide, stored as the size field's text
+    Percent, // 0-100, stored as a fraction
+    Choice,  // one of the row's words, stored as its number
+    Color,   // #RRGGBB or a colour name
+    Picture, // a picture file, decoded and turned upright
+};
+
+// A word a flag takes, and the stored number it stands for.
+struct SettingChoice {
+    const char *word;
+    int value;
+    const char *meaning = nullptr; // said after the word in the help
+    bool alias = false;            // accepted, but not listed in the help
+};
+
+struct SettingRow {
+    Setting setting;
+    const char *key; // as stored in settings files, never to change
+    SettingType type;
+    int min = 0, max = 0;         // Integer rows
+    double defaultNumber = 0.0;   // Integer and Fraction rows
+    const char *defaultText = ""; // Text, SizeText and Color rows, in stored form ("" is none)
+
+    // The pressmark-cli flag, or none.
+    const char *flag = nullptr; // without the dashes
+    FlagValue flagValue = FlagValue::None;
+    const char *valueName = nullptr;
+    const char *help = nullptr;
+    const SettingChoice *choices = nullptr;
+    int choiceCount = 0;
+    // An overlay switch the flag turns on; a row the flag puts back to its default.
+    std::optional<Setting> turnsOn;
+    std::optional<Setting> resets;
+
+    // Sets the options field this row alone decides; rows that take part in a rule with other
+    // rows leave it to optionsFromSettings(). A value outside the row's table changes nothing.
+    void (*apply)(const AppSettings &values, ConversionOptions &options) = nullptr;
+
+    QString keyName() const { return QLatin1String(key); }
+
+    // Building a row in the table.
+    SettingRow withFlag(const char *name, FlagValue value, const char *valueLabel, const char *text) const
+    {
+        SettingRow r = *this;
+        r.flag = name;
+        r.flagValue = value;
+        r.valueName = valueLabel;
+        r.help = text;
+        return r;
+    }
+    template <int N> SettingRow withChoices(const SettingChoice (&words)[N]) const
+    {
+        SettingRow r = *this;
+        r.choices = words;
+        r.choiceCount = N;
+        return r;
+    }
+    SettingRow turningOn(Setting overlaySwitch) const
+    {
+        SettingRow r = *this;
+        r.turnsOn = overlaySwitch;
+        return r;
+    }
+    SettingRow resetting(Setting other) const
+    {
+        SettingRow r = *this;
+        r.resets = other;
+        return r;
+    }
+    SettingRow applying(void (*setter)(const AppSettings &, ConversionOptions &)) const
+    {
+        SettingRow r = *this;
+        r.apply = setter;
+        return r;
+    }
+};
+
+// Every row, in the order of the enum.
+const std::array<SettingRow, kSettingCount> &settingRows();
+const SettingRow &settingRow(Setting setting);
+// The row stored under this key, or null.
+const SettingRow *settingRowForKey(const QString &key);
+
+// The shipped defaults: what a first run and a reset start from.
+AppSettings shippedSettings();
