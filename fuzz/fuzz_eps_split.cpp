@@ -6,12 +6,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    EpsSource source;
-    QString error;
-    if (splitEps(bytes, &source, &error)) {
-        // The section must lie inside the input.
-        if (source.postscript.size() > bytes.size())
-            __builtin_trap();
-    }
+    const Result<EpsSource> source = splitEps(bytes);
+    // The section must lie inside the input.
+    if (source.ok() && source.value().postscript.size() > bytes.size())
+        __builtin_trap();
     return 0;
 }

@@ -32,7 +32,7 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     QStringList lines;
     for (const FileResult &file : report.files)
         if (file.status == FileStatus::Failed)
-            lines << QStringLiteral("%1 — %2").arg(QFileInfo(file.input).fileName(), file.failureText());
+            lines << QStringLiteral("%1 — %2").arg(QFileInfo(file.input).fileName(), file.failure.text());
     m_failures = new QPlainTextEdit(lines.join(QLatin1Char('\n')), this);
     m_failures->setReadOnly(true);
     m_failures->setVisible(!lines.isEmpty());

@@ -115,10 +115,9 @@ bool LogoWell::acceptDrop(const QMimeData *data)
     }
     if (hasPictureData(data)) {
         QImage logo;
-        QString error;
         for (const QString &type : {QStringLiteral("image/png"), QStringLiteral("image/tiff")}) {
             if (data->hasFormat(type)) {
-                logo = decodeImageData(data->data(type), &error);
+                logo = decodeImageData(data->data(type)).value();
                 break;
             }
         }
@@ -133,11 +132,10 @@ bool LogoWell::acceptDrop(const QMimeData *data)
 
 void LogoWell::setLogoFromFile(const QString &path)
 {
-    QString error;
-    const QImage logo = decodeUpright(path, &error);
-    if (logo.isNull())
-        qCWarning(lcSettings, "logo %s: %s", qPrintable(path), qPrintable(error));
-    setLogo(logo);
+    const Result<QImage> logo = decodeUpright(path);
+    if (!logo.ok())
+        qCWarning(lcSettings, "logo %s: %s", qPrintable(path), qPrintable(logo.failure().text()));
+    setLogo(logo.value());
 }
 
 void LogoWell::showReadingError(const QString &path)

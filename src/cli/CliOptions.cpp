@@ -112,11 +112,10 @@ QString setFromFlag(const SettingRow &row, const QString &value, AppSettings &va
         break;
     }
     case FlagValue::Picture: {
-        QString error;
-        const QImage picture = decodeUpright(value, &error);
-        if (picture.isNull())
-            return QStringLiteral("cannot read the picture %1 for %2: %3").arg(value, flag, error);
-        values.setPicture(row.setting, picture);
+        const Result<QImage> picture = decodeUpright(value);
+        if (!picture.ok())
+            return QStringLiteral("cannot read the picture %1 for %2: %3").arg(value, flag, picture.failure().text());
+        values.setPicture(row.setting, picture.value());
         break;
     }
     }
@@ -169,10 +168,7 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
             return usageError(QStringLiteral("no settings file at %1").arg(path));
         SettingsStore store(path);
         values = store.load();
-        if (!store.errorString().isEmpty())
-            request.notes << store.errorString();
-        if (!store.problems().isEmpty())
-            request.notes << QStringLiteral("settings replaced by their defaults: %1").arg(store.problems().join(u' '));
+        request.notes << store.notes();
     }
 
     QList<Setting> switchedOn;

@@ -111,7 +111,7 @@ int main(int argc, char *argv[])
             if (!request.quiet)
                 printLine(stdout, QStringLiteral("%1 -> %2").arg(result.input, result.output));
         } else {
-            printError(result.input, result.failureText());
+            printError(result.input, result.failure.text());
         }
         if (!request.quiet)
             for (const QString &note : result.notes)

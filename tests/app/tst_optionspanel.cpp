@@ -496,7 +496,7 @@ void TestOptions::resetOpensTheLogoSection()
     QImage logo(5, 5, QImage::Format_ARGB32);
     logo.fill(Qt::green);
     mine.setPicture(Setting::LogoPicture, logo);
-    QVERIFY(store.save(mine));
+    QVERIFY(!store.save(mine).failed());
     MainWindow window;
     window.options()->sections()->setAnimated(false);
     window.useSettings(&store);
@@ -544,7 +544,7 @@ void TestOptions::windowAndCommandLineAgree()
     s.setColor(Setting::CopyrightColor, std::nullopt);
     s.setColor(Setting::WatermarkColor, QColor(1, 2, 3));
     s.setInteger(Setting::Format, 1);
-    QVERIFY(store.save(s));
+    QVERIFY(!store.save(s).failed());
 
     MainWindow window;
     window.useSettings(&store);

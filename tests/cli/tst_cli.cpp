@@ -232,7 +232,7 @@ void TestCli::savedSettingsDriveARun()
     s.setInteger(Setting::CopyrightPattern, 2);
     s.setColor(Setting::CopyrightColor, QColor(0, 255, 0));
     s.setFraction(Setting::CopyrightOpacity, 1.0f);
-    QVERIFY(store.save(s));
+    QVERIFY(!store.save(s).failed());
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", config.path());

@@ -2,12 +2,6 @@
 
 #include <algorithm>
 
-QString FileResult::failureText() const
-{
-    const QString text = failureReasonText(reason);
-    return detail.isEmpty() ? text : text + QStringLiteral(": ") + detail;
-}
-
 int ConversionReport::writtenCount() const
 {
     return int(std::count_if(files.begin(), files.end(),

@@ -14,12 +14,8 @@ struct FileResult {
     QString input;
     FileStatus status = FileStatus::NotStarted;
     QString output; // the written file (or, in a dry run, the name it would take)
-    FailureReason reason = FailureReason::None;
-    QString detail;    // the system's or decoder's words, when there are any
+    Failure failure;   // why it has no output, when it failed
     QStringList notes; // what was kept back without failing the file
-
-    // "missing", "cannot write: No space left on device", ...
-    QString failureText() const;
 };
 
 // The outcome of a whole run: one result per input, in list order.

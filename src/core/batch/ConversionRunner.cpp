@@ -17,8 +17,7 @@
 
 // A file that has been through the pipeline and waits for its turn to be named.
 struct ConversionRunner::Outcome {
-    FailureReason failure = FailureReason::None;
-    QString detail;
+    Failure failure;
     QStringList notes;
     QString stem;
     PendingFile file;
@@ -118,60 +117,61 @@ void ConversionRunner::workerLoop()
 ConversionRunner::Outcome ConversionRunner::processFile(int index) const
 {
     Outcome outcome;
+    // A fault in one file is that file's failure; the run goes on.
+    try {
+        convertInto(index, outcome);
+    } catch (const std::bad_alloc &) {
+        outcome.failure = Failure(FailureReason::OutOfMemory);
+    } catch (const std::exception &e) {
+        outcome.failure = Failure(FailureReason::InternalError, QString::fromLocal8Bit(e.what()));
+    }
+    return outcome;
+}
+
+void ConversionRunner::convertInto(int index, Outcome &outcome) const
+{
     const QString &path = m_job.inputs.at(index);
     const ConversionOptions &options = m_job.options;
     PipelineResult picture = convertFile(path, options);
     outcome.notes = picture.notes;
-    if (!picture.ok()) {
+    if (picture.failure.failed()) {
         outcome.failure = picture.failure;
-        outcome.detail = picture.detail;
-        return outcome;
+        return;
     }
-    EncodedOutput encoded = encodeOutput(picture.image, options.format, options.jpegQuality,
-                                         picture.imageDpi, picture.iccProfile, picture.metadata);
+    Result<EncodedOutput> encoded = encodeOutput(picture.image, options.format, options.jpegQuality,
+                                                 picture.imageDpi, picture.iccProfile, picture.metadata);
     picture.image = QImage();
-    outcome.notes << encoded.notes;
-    if (encoded.bytes.isEmpty()) {
-        outcome.failure = FailureReason::CannotWrite;
-        outcome.detail = encoded.error;
-        return outcome;
+    if (!encoded.ok()) {
+        outcome.failure = encoded.failure();
+        return;
     }
-    QString error;
-    outcome.file = PendingFile::write(m_job.outputFolder, encoded.bytes, &error);
-    if (!outcome.file.isValid()) {
-        outcome.failure = FailureReason::CannotWrite;
-        outcome.detail = error;
-        return outcome;
+    outcome.notes << encoded.value().notes;
+    Result<PendingFile> written = PendingFile::write(m_job.outputFolder, encoded.value().bytes);
+    if (!written.ok()) {
+        outcome.failure = written.failure();
+        return;
     }
+    outcome.file = std::move(written.value());
     outcome.stem = outputStem(path, index + 1, options);
-    return outcome;
 }
 
 void ConversionRunner::commit(int index, Outcome &outcome)
 {
     FileResult &result = m_report.files[index];
     result.notes = outcome.notes;
-    if (outcome.failure == FailureReason::None) {
-        const PublishResult published =
+    if (!outcome.failure.failed()) {
+        const Result<QString> published =
             outcome.file.publish(candidateFileNames(outcome.stem, extensionFor(m_job.options.format)));
-        switch (published.status) {
-        case PublishStatus::Published:
+        if (published.ok()) {
             result.status = FileStatus::Written;
-            result.output = published.path;
-            break;
-        case PublishStatus::NoFreeName:
-            outcome.failure = FailureReason::NoFreeName;
-            break;
-        case PublishStatus::Failed:
-            outcome.failure = FailureReason::CannotWrite;
-            outcome.detail = published.error;
-            break;
+            result.output = published.value();
+        } else {
+            outcome.failure = published.failure();
         }
     }
-    if (outcome.failure != FailureReason::None) {
+    if (outcome.failure.failed()) {
         result.status = FileStatus::Failed;
-        result.reason = outcome.failure;
-        result.detail = outcome.detail;
+        result.failure = outcome.failure;
     }
     finish(result);
 }
@@ -193,20 +193,20 @@ ConversionReport ConversionRunner::runDry()
             m_onStarted(index, started);
         if (!QFileInfo::exists(result.input)) {
             result.status = FileStatus::Failed;
-            result.reason = FailureReason::Missing;
+            result.failure = Failure(FailureReason::Missing);
             finish(result);
             continue;
         }
         const QString stem = outputStem(result.input, index + 1, m_job.options);
         result.status = FileStatus::Failed;
-        result.reason = FailureReason::NoFreeName;
+        result.failure = Failure(FailureReason::NoFreeName);
         for (const QString &name : candidateFileNames(stem, extensionFor(m_job.options.format))) {
             const QString path = QDir(m_job.outputFolder).filePath(name);
             if (claimed.contains(path) || QFileInfo(path).exists() || QFileInfo(path).isSymLink())
                 continue;
             claimed.insert(path);
             result.status = FileStatus::Written;
-            result.reason = FailureReason::None;
+            result.failure = Failure();
             result.output = path;
             break;
         }

@@ -39,6 +39,7 @@ private:
 
     void workerLoop();
     Outcome processFile(int index) const;
+    void convertInto(int index, Outcome &outcome) const;
     void commit(int index, Outcome &outcome);
     void finish(const FileResult &result);
     ConversionReport runDry();

@@ -82,7 +82,7 @@ void PendingFile::discard()
     m_fd = -1;
 }
 
-PendingFile PendingFile::write(const QString &folder, const QByteArray &bytes, QString *error, Kind kind)
+Result<PendingFile> PendingFile::write(const QString &folder, const QByteArray &bytes, Kind kind)
 {
     const mode_t mode = 0666 & ~currentUmask();
     PendingFile file;
@@ -93,35 +93,26 @@ PendingFile PendingFile::write(const QString &folder, const QByteArray &bytes, Q
     if (file.m_fd < 0) {
         const int tmpfileError = errno;
         if (kind == Kind::Automatic && tmpfileError != EOPNOTSUPP && tmpfileError != EISDIR &&
-            tmpfileError != EINVAL) {
-            *error = systemMessage(tmpfileError);
-            return PendingFile();
-        }
+            tmpfileError != EINVAL)
+            return Failure(FailureReason::CannotWrite, systemMessage(tmpfileError));
         // This file system has no unnamed files: a hidden name, removed on every failure.
         QByteArray pattern = dir + "/.pressmark-XXXXXX";
         file.m_fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-        if (file.m_fd < 0) {
-            *error = systemMessage(errno);
-            return PendingFile();
-        }
+        if (file.m_fd < 0)
+            return Failure(FailureReason::CannotWrite, systemMessage(errno));
         file.m_temporaryPath = pattern;
         ::fchmod(file.m_fd, mode);
     }
     int writeError = 0;
-    if (!writeAll(file.m_fd, bytes, &writeError)) {
-        *error = systemMessage(writeError);
-        return PendingFile();
-    }
-    return file;
+    if (!writeAll(file.m_fd, bytes, &writeError))
+        return Failure(FailureReason::CannotWrite, systemMessage(writeError));
+    return std::move(file);
 }
 
-PublishResult PendingFile::publish(const QStringList &candidateNames)
+Result<QString> PendingFile::publish(const QStringList &candidateNames)
 {
-    PublishResult result;
-    if (m_fd < 0) {
-        result.error = QStringLiteral("nothing to publish");
-        return result;
-    }
+    if (m_fd < 0)
+        return Failure(FailureReason::InternalError, QStringLiteral("nothing to publish"));
     const QByteArray procPath = QByteArray("/proc/self/fd/") + QByteArray::number(m_fd);
     for (const QString &name : candidateNames) {
         const QString path = m_folder + QLatin1Char('/') + name;
@@ -144,16 +135,11 @@ PublishResult PendingFile::publish(const QStringList &candidateNames)
                 m_temporaryPath.clear();
         }
         if (rc == 0) {
-            result.status = PublishStatus::Published;
-            result.path = path;
             discard();
-            return result;
+            return path;
         }
-        if (errno != EEXIST) {
-            result.error = systemMessage(errno);
-            return result;
-        }
+        if (errno != EEXIST)
+            return Failure(FailureReason::CannotWrite, systemMessage(errno));
     }
-    result.status = PublishStatus::NoFreeName;
-    return result;
+    return Failure(FailureReason::NoFreeName);
 }

@@ -1,17 +1,10 @@
 #pragma once
 
+#include "common/Failure.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
-// How a pending file ended.
-enum class PublishStatus { Published, NoFreeName, Failed };
-
-struct PublishResult {
-    PublishStatus status = PublishStatus::Failed;
-    QString path;  // the name it took, when published
-    QString error; // the system's message, when failed
-};
 
 // A finished output waiting for its name. Its bytes are written to the output folder first,
 // as an unnamed file (O_TMPFILE) where the file system allows it, else as a hidden temporary
@@ -29,15 +22,15 @@ public:
     PendingFile(const PendingFile &) = delete;
     PendingFile &operator=(const PendingFile &) = delete;
 
-    // Writes the bytes into the folder. Returns an invalid pending file and the system's
-    // message on failure (disk full, permission denied, ...), leaving nothing behind.
-    static PendingFile write(const QString &folder, const QByteArray &bytes, QString *error,
-                             Kind kind = Kind::Automatic);
+    // Writes the bytes into the folder. A failure (disk full, permission denied, ...) carries the
+    // system's message and leaves nothing behind.
+    static Result<PendingFile> write(const QString &folder, const QByteArray &bytes, Kind kind = Kind::Automatic);
 
     bool isValid() const { return m_fd >= 0; }
 
-    // Gives the file the first candidate name (in the folder) that is free.
-    PublishResult publish(const QStringList &candidateNames);
+    // Gives the file the first candidate name (in the folder) that is free, and answers the
+    // path it took; "no free name" when every candidate is taken.
+    Result<QString> publish(const QStringList &candidateNames);
 
 private:
     void discard();

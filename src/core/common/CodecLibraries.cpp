@@ -9,17 +9,33 @@
 #include <mutex>
 #include <tiffio.h>
 
-static void forwardExiv2Message(int level, const char *message)
+namespace {
+
+void forwardExiv2Message(int level, const char *message)
 {
     qCDebug(lcMetadata, "exiv2 (%d): %s", level, message);
 }
+
+// exiv2's XMP toolkit keeps shared state (its namespace registry) that it guards only with the
+// lock it is given: workers and the image list parse XMP at the same time.
+std::mutex g_xmpToolkit;
+
+void lockXmpToolkit(void *, bool lock)
+{
+    if (lock)
+        g_xmpToolkit.lock();
+    else
+        g_xmpToolkit.unlock();
+}
+
+} // namespace
 
 void initializeCodecLibraries()
 {
     static std::once_flag once;
     std::call_once(once, [] {
         QImageReader::setAllocationLimit(int(kMaxImagePixels * 8 / (1024 * 1024)) + 1);
-        Exiv2::XmpParser::initialize();
+        Exiv2::XmpParser::initialize(lockXmpToolkit, nullptr);
         Exiv2::LogMsg::setHandler(forwardExiv2Message);
         Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
         // libtiff's default handlers print to stderr; failures are reported per file instead.

@@ -37,13 +37,11 @@ class CmykTiffReader final : public FormatReader {
 public:
     explicit CmykTiffReader(const QByteArray &data) : m_file(data) {}
 
-    bool readHeader(QString *error) override
+    Failure readHeader() override
     {
         m_tiff.reset(m_file.open("r"));
-        if (!m_tiff) {
-            *error = QStringLiteral("not a readable TIFF");
-            return false;
-        }
+        if (!m_tiff)
+            return {FailureReason::Unsupported, QStringLiteral("not a readable TIFF")};
         largestDirectory(m_tiff.get());
         uint32_t width = 0, height = 0;
         TIFFGetField(m_tiff.get(), TIFFTAG_IMAGEWIDTH, &width);
@@ -61,39 +59,31 @@ public:
         void *icc = nullptr;
         if (TIFFGetField(m_tiff.get(), TIFFTAG_ICCPROFILE, &iccLength, &icc) && icc)
             m_icc = QByteArray(static_cast<const char *>(icc), int(iccLength));
-        return true;
+        return {};
     }
 
     QSize size() const override { return m_size; }
 
-    bool read(QSize, DecodedImage *out, FailureReason *reason, QString *error) override
+    Result<DecodedImage> read(QSize) override
     {
-        if (exceedsImageLimits(m_size.width(), m_size.height())) {
-            *reason = FailureReason::TooLarge;
-            return false;
-        }
+        if (exceedsImageLimits(m_size.width(), m_size.height()))
+            return Failure(FailureReason::TooLarge);
         QImage image(m_size, QImage::Format_RGB32);
-        if (image.isNull()) {
-            *reason = FailureReason::TooLarge;
-            *error = QStringLiteral("not enough memory");
-            return false;
-        }
-        if (TIFFScanlineSize(m_tiff.get()) != tmsize_t(image.width()) * 4) {
-            *error = QStringLiteral("unexpected TIFF layout");
-            return false;
-        }
+        if (image.isNull())
+            return Failure(FailureReason::OutOfMemory);
+        if (TIFFScanlineSize(m_tiff.get()) != tmsize_t(image.width()) * 4)
+            return Failure(FailureReason::Unsupported, QStringLiteral("unexpected TIFF layout"));
         for (int y = 0; y < image.height(); ++y) {
-            if (TIFFReadScanline(m_tiff.get(), image.scanLine(y), uint32_t(y), 0) != 1) {
-                *error = QStringLiteral("the TIFF data is damaged");
-                return false;
-            }
+            if (TIFFReadScanline(m_tiff.get(), image.scanLine(y), uint32_t(y), 0) != 1)
+                return Failure(FailureReason::Unsupported, QStringLiteral("the TIFF data is damaged"));
         }
         convertCmykToRgbInPlace(&image, false, m_icc);
-        out->image = image;
-        out->storedSize = image.size();
-        out->convertedToSrgb = true;
-        out->statedDpi = m_dpi;
-        return true;
+        DecodedImage out;
+        out.image = image;
+        out.storedSize = image.size();
+        out.convertedToSrgb = true;
+        out.statedDpi = m_dpi;
+        return out;
     }
 
 private:

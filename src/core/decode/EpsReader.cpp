@@ -25,42 +25,35 @@ class EpsReader final : public FormatReader {
 public:
     explicit EpsReader(const QByteArray &data) : m_data(data) {}
 
-    bool readHeader(QString *error) override
+    Failure readHeader() override
     {
-        if (!splitEps(m_data, &m_source, error))
-            return false;
+        Result<EpsSource> split = splitEps(m_data);
+        if (!split.ok())
+            return split.failure();
+        m_source = split.value();
         if (!m_source.boundingBox.isEmpty()) {
             const double w = std::ceil(m_source.boundingBox.width() * kRenderDpi / 72.0);
             const double h = std::ceil(m_source.boundingBox.height() * kRenderDpi / 72.0);
             m_size = QSize(int(std::min(w, 2.0e9)), int(std::min(h, 2.0e9)));
         }
-        return true;
+        return {};
     }
 
     QSize size() const override { return m_size; }
 
-    bool read(QSize, DecodedImage *out, FailureReason *reason, QString *error) override
+    Result<DecodedImage> read(QSize) override
     {
         const QString ghostscript = QStandardPaths::findExecutable(QStringLiteral("gs"));
-        if (ghostscript.isEmpty()) {
-            *reason = FailureReason::NeedsGhostscript;
-            return false;
-        }
+        if (ghostscript.isEmpty())
+            return Failure(FailureReason::NeedsGhostscript);
         QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/pressmark-eps-XXXXXX"));
-        if (!folder.isValid()) {
-            *reason = FailureReason::CannotRead;
-            *error = folder.errorString();
-            return false;
-        }
+        if (!folder.isValid())
+            return Failure(FailureReason::CannotRead, folder.errorString());
         const QString input = folder.filePath(QStringLiteral("input.eps"));
         const QString output = folder.filePath(QStringLiteral("output.png"));
         QFile file(input);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(m_source.postscript) != m_source.postscript.size()) {
-            *reason = FailureReason::CannotRead;
-            *error = file.errorString();
-            return false;
-        }
+        if (!file.open(QIODevice::WriteOnly) || file.write(m_source.postscript) != m_source.postscript.size())
+            return Failure(FailureReason::CannotRead, file.errorString());
         file.close();
 
         QProcess gs;
@@ -71,35 +64,30 @@ public:
                   QStringLiteral("-sDEVICE=pngalpha"), QStringLiteral("-r%1").arg(kRenderDpi),
                   QStringLiteral("-dTextAlphaBits=4"), QStringLiteral("-dGraphicsAlphaBits=4"),
                   QStringLiteral("-sOutputFile=") + output, QStringLiteral("-f"), input});
-        if (!gs.waitForStarted(10000)) {
-            *reason = FailureReason::NeedsGhostscript;
-            return false;
-        }
+        if (!gs.waitForStarted(10000))
+            return Failure(FailureReason::NeedsGhostscript);
         if (!gs.waitForFinished(g_timeLimit.load())) {
             gs.kill();
             gs.waitForFinished(5000);
-            *error = QStringLiteral("Ghostscript took longer than %1 s").arg(g_timeLimit.load() / 1000.0);
-            return false;
+            return Failure(FailureReason::TimeLimitExceeded,
+                           QStringLiteral("Ghostscript took longer than %1 s").arg(g_timeLimit.load() / 1000.0));
         }
         if (gs.exitStatus() != QProcess::NormalExit || gs.exitCode() != 0) {
             const QByteArray said = gs.readAll().trimmed();
-            *error = QStringLiteral("Ghostscript could not render it: %1")
-                         .arg(QString::fromLocal8Bit(said.left(200)).section(QLatin1Char('\n'), 0, 0));
-            return false;
+            return Failure(FailureReason::Unsupported,
+                           QStringLiteral("Ghostscript could not render it: %1")
+                               .arg(QString::fromLocal8Bit(said.left(200)).section(QLatin1Char('\n'), 0, 0)));
         }
         QImage image(output);
-        if (image.isNull()) {
-            *error = QStringLiteral("Ghostscript rendered nothing");
-            return false;
-        }
-        if (exceedsImageLimits(image.width(), image.height())) {
-            *reason = FailureReason::TooLarge;
-            return false;
-        }
-        out->image = image.convertToFormat(QImage::Format_ARGB32);
-        out->storedSize = image.size();
-        out->statedDpi = kRenderDpi;
-        return true;
+        if (image.isNull())
+            return Failure(FailureReason::Unsupported, QStringLiteral("Ghostscript rendered nothing"));
+        if (exceedsImageLimits(image.width(), image.height()))
+            return Failure(FailureReason::TooLarge);
+        DecodedImage out;
+        out.image = image.convertToFormat(QImage::Format_ARGB32);
+        out.storedSize = image.size();
+        out.statedDpi = kRenderDpi;
+        return out;
     }
 
 private:

@@ -38,29 +38,24 @@ QRectF boundingBoxOf(const QByteArray &postscript)
 
 } // namespace
 
-bool splitEps(const QByteArray &data, EpsSource *source, QString *error)
+Result<EpsSource> splitEps(const QByteArray &data)
 {
+    EpsSource source;
     if (data.startsWith("\xC5\xD0\xD3\xC6")) {
-        if (data.size() < 30) {
-            *error = QStringLiteral("the EPS header is truncated");
-            return false;
-        }
+        if (data.size() < 30)
+            return Failure(FailureReason::Unsupported, QStringLiteral("the EPS header is truncated"));
         const quint32 offset = qFromLittleEndian<quint32>(data.constData() + 4);
         const quint32 length = qFromLittleEndian<quint32>(data.constData() + 8);
         if (offset < 30 || length == 0 || offset > quint64(data.size()) ||
-            length > quint64(data.size()) - offset) {
-            *error = QStringLiteral("the EPS header points outside the file");
-            return false;
-        }
-        source->postscript = data.mid(qsizetype(offset), qsizetype(length));
+            length > quint64(data.size()) - offset)
+            return Failure(FailureReason::Unsupported, QStringLiteral("the EPS header points outside the file"));
+        source.postscript = data.mid(qsizetype(offset), qsizetype(length));
     } else {
-        source->postscript = data;
+        source.postscript = data;
     }
-    if (!source->postscript.startsWith("%!PS")) {
-        *error = QStringLiteral("no PostScript in the file");
-        return false;
-    }
-    source->boundingBox = boundingBoxOf(source->postscript);
-    return true;
+    if (!source.postscript.startsWith("%!PS"))
+        return Failure(FailureReason::Unsupported, QStringLiteral("no PostScript in the file"));
+    source.boundingBox = boundingBoxOf(source.postscript);
+    return source;
 }
 

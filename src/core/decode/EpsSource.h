@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Failure.h"
+
 #include <QByteArray>
 #include <QRectF>
 #include <QString>
@@ -11,5 +13,5 @@ struct EpsSource {
 };
 
 // Takes the PostScript section out of a plain or DOS-binary EPS (whose TIFF or WMF preview is
-// passed over) and reads its bounding box comment. False with a reason for anything else.
-bool splitEps(const QByteArray &data, EpsSource *source, QString *error);
+// passed over) and reads its bounding box comment. A failure for anything else.
+Result<EpsSource> splitEps(const QByteArray &data);

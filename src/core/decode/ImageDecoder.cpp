@@ -43,22 +43,20 @@ ImageDecoder::ImageDecoder(const QByteArray &data, const QByteArray &formatHint)
 
 ImageDecoder::~ImageDecoder() = default;
 
-bool ImageDecoder::fail(FailureReason reason, const QString &error)
+Failure ImageDecoder::fail(FailureReason reason, const QString &detail)
 {
-    m_failure = reason;
-    m_error = error;
     m_reader.reset();
-    return false;
+    return {reason, detail};
 }
 
-bool ImageDecoder::open()
+Failure ImageDecoder::open()
 {
     if (m_inMemory)
         return m_data.isEmpty() ? fail(FailureReason::Unsupported, QStringLiteral("no data")) : readHeader();
     if (QFileInfo(m_file.fileName()).isDir())
         return fail(FailureReason::CannotRead, QStringLiteral("it is a folder"));
     if (!m_file.exists())
-        return fail(FailureReason::Missing, QString());
+        return fail(FailureReason::Missing);
     if (!m_file.open(QIODevice::ReadOnly))
         return fail(FailureReason::CannotRead, m_file.errorString());
     const qint64 fileSize = m_file.size();
@@ -75,15 +73,14 @@ bool ImageDecoder::open()
     return readHeader();
 }
 
-bool ImageDecoder::readHeader()
+Failure ImageDecoder::readHeader()
 {
     for (const ReaderEntry &entry : kReaders) {
         if (!entry.matches(m_data))
             continue;
         m_reader = entry.create(m_data, m_formatHint);
-        QString error;
-        if (!m_reader->readHeader(&error))
-            return fail(FailureReason::Unsupported, error);
+        if (const Failure failure = m_reader->readHeader(); failure.failed())
+            return fail(failure.reason, failure.detail);
         const QSize s = m_reader->size();
         if (s.isValid() && exceedsImageLimits(s.width(), s.height()))
             return fail(FailureReason::TooLarge,
@@ -91,9 +88,9 @@ bool ImageDecoder::readHeader()
                             .arg(s.width())
                             .arg(s.height())
                             .arg(kMaxImagePixels / 1000000));
-        return true;
+        return {};
     }
-    return fail(FailureReason::Unsupported, QString());
+    return fail(FailureReason::Unsupported);
 }
 
 QSize ImageDecoder::size() const
@@ -101,15 +98,12 @@ QSize ImageDecoder::size() const
     return m_reader ? m_reader->size() : QSize();
 }
 
-bool ImageDecoder::decode(QSize minimumSize, DecodedImage *out)
+Result<DecodedImage> ImageDecoder::decode(QSize minimumSize)
 {
     if (!m_reader)
-        return false;
-    FailureReason reason = FailureReason::Unsupported;
-    QString error;
-    if (!m_reader->read(minimumSize, out, &reason, &error))
-        return fail(reason, error);
-    if (out->image.isNull())
-        return fail(FailureReason::Unsupported, QString());
-    return true;
+        return Failure(FailureReason::InternalError, QStringLiteral("decoded before a header was read"));
+    Result<DecodedImage> decoded = m_reader->read(minimumSize);
+    if (decoded.ok() && decoded.value().image.isNull())
+        return Failure(FailureReason::Unsupported);
+    return decoded;
 }

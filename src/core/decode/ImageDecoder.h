@@ -17,24 +17,19 @@ public:
     ~ImageDecoder();
 
     // Opens the file and reads its header.
-    bool open();
+    Failure open();
     // The stored pixel size, valid after open() when the header tells it.
     QSize size() const;
     // Decodes the picture; minimumSize as for FormatReader::read.
-    bool decode(QSize minimumSize, DecodedImage *out);
-
-    FailureReason failure() const { return m_failure; }
-    QString errorString() const { return m_error; }
+    Result<DecodedImage> decode(QSize minimumSize);
 
 private:
-    bool fail(FailureReason reason, const QString &error);
-    bool readHeader();
+    Failure fail(FailureReason reason, const QString &detail = QString());
+    Failure readHeader();
 
     QFile m_file;
     QByteArray m_data;
     QByteArray m_formatHint;
     bool m_inMemory = false;
     std::unique_ptr<FormatReader> m_reader;
-    FailureReason m_failure = FailureReason::None;
-    QString m_error;
 };

@@ -48,20 +48,18 @@ public:
     }
     ~JpegReader() override { jpeg_destroy_decompress(&m_cinfo); }
 
-    bool readHeader(QString *error) override
+    Failure readHeader() override
     {
-        if (!headerSteps()) {
-            *error = QString::fromLocal8Bit(m_err.message);
-            return false;
-        }
+        if (!headerSteps())
+            return {FailureReason::Unsupported, libraryMessage()};
         // Saved markers live only until decompression ends: take the profile now.
         m_icc = iccProfile();
-        return true;
+        return {};
     }
 
     QSize size() const override { return QSize(int(m_cinfo.image_width), int(m_cinfo.image_height)); }
 
-    bool read(QSize minimumSize, DecodedImage *out, FailureReason *reason, QString *error) override
+    Result<DecodedImage> read(QSize minimumSize) override
     {
         const J_COLOR_SPACE source = m_cinfo.jpeg_color_space;
         const bool cmyk = source == JCS_CMYK || source == JCS_YCCK;
@@ -71,42 +69,33 @@ public:
             wanted = JCS_EXT_ARGB;
         const unsigned denominator = shrinkDenominator(minimumSize);
         JDIMENSION width = 0, height = 0;
-        if (!startSteps(wanted, denominator, &width, &height)) {
-            *error = QString::fromLocal8Bit(m_err.message);
-            return false;
-        }
-        if (exceedsImageLimits(width, height)) {
-            *reason = FailureReason::TooLarge;
-            return false;
-        }
+        if (!startSteps(wanted, denominator, &width, &height))
+            return Failure(FailureReason::Unsupported, libraryMessage());
+        if (exceedsImageLimits(width, height))
+            return Failure(FailureReason::TooLarge);
         QImage image(int(width), int(height), gray ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
-        if (image.isNull()) {
-            *reason = FailureReason::TooLarge;
-            *error = QStringLiteral("not enough memory");
-            return false;
-        }
-        if (!scanlineSteps(&image)) {
-            *error = QString::fromLocal8Bit(m_err.message);
-            return false;
-        }
-        if (m_err.truncated) {
-            *error = QStringLiteral("the file is truncated");
-            return false;
-        }
-        QByteArray icc = m_icc;
+        if (image.isNull())
+            return Failure(FailureReason::OutOfMemory);
+        if (!scanlineSteps(&image))
+            return Failure(FailureReason::Unsupported, libraryMessage());
+        if (m_err.truncated)
+            return Failure(FailureReason::Unsupported, QStringLiteral("the file is truncated"));
+        DecodedImage out;
+        out.iccProfile = m_icc;
         if (cmyk) {
-            convertCmykToRgbInPlace(&image, m_cinfo.saw_Adobe_marker, icc);
-            out->convertedToSrgb = true;
-            icc.clear();
+            convertCmykToRgbInPlace(&image, m_cinfo.saw_Adobe_marker, m_icc);
+            out.convertedToSrgb = true;
+            out.iccProfile.clear();
         }
-        out->image = image;
-        out->storedSize = size();
-        out->iccProfile = icc;
-        out->statedDpi = m_statedDpi;
-        return true;
+        out.image = image;
+        out.storedSize = size();
+        out.statedDpi = m_statedDpi;
+        return out;
     }
 
 private:
+    QString libraryMessage() const { return QString::fromLocal8Bit(m_err.message); }
+
     bool headerSteps()
     {
         if (setjmp(m_err.jump))

@@ -105,13 +105,16 @@ void readResources(Cursor block, Document *doc)
     }
 }
 
-bool parseDocument(const QByteArray &data, Document *doc, QString *error)
+Failure damaged(const QString &what)
+{
+    return {FailureReason::Unsupported, what};
+}
+
+Failure parseDocument(const QByteArray &data, Document *doc)
 {
     Cursor c(data, 0, data.size());
-    if (c.bytes(4) != "8BPS") {
-        *error = QStringLiteral("not a Photoshop file");
-        return false;
-    }
+    if (c.bytes(4) != "8BPS")
+        return damaged(QStringLiteral("not a Photoshop file"));
     const quint16 version = c.u16();
     c.skip(6);
     doc->large = version == 2;
@@ -121,10 +124,8 @@ bool parseDocument(const QByteArray &data, Document *doc, QString *error)
     doc->mode = c.u16();
     const quint32 maxSide = doc->large ? 300000 : 30000;
     if (!c.ok() || (version != 1 && version != 2) || doc->channels < 1 || doc->channels > 56 || width < 1 ||
-        height < 1 || width > maxSide || height > maxSide) {
-        *error = QStringLiteral("the Photoshop header is damaged");
-        return false;
-    }
+        height < 1 || width > maxSide || height > maxSide)
+        return damaged(QStringLiteral("the Photoshop header is damaged"));
     doc->width = int(width);
     doc->height = int(height);
 
@@ -145,17 +146,13 @@ bool parseDocument(const QByteArray &data, Document *doc, QString *error)
             doc->mergedAlpha = qint16(layers.u16()) < 0 && layers.ok();
     }
     c.skip(layersLength);
-    if (!c.ok()) {
-        *error = QStringLiteral("the Photoshop file is truncated");
-        return false;
-    }
-    if (c.remaining() < 2 || !doc->hasRealMergedData) {
-        *error = QStringLiteral("the file has no composite image (saved without \"Maximize Compatibility\")");
-        return false;
-    }
+    if (!c.ok())
+        return damaged(QStringLiteral("the Photoshop file is truncated"));
+    if (c.remaining() < 2 || !doc->hasRealMergedData)
+        return damaged(QStringLiteral("the file has no composite image (saved without \"Maximize Compatibility\")"));
     doc->compression = c.u16();
     doc->channelData = c.position();
-    return true;
+    return {};
 }
 
 // PackBits: a count byte n, then n + 1 literal bytes (n >= 0) or one byte repeated 1 - n times.
@@ -193,35 +190,33 @@ public:
         m_row.resize(size_t(m_rowBytes));
     }
 
-    bool prepare(QString *error)
+    Failure prepare()
     {
         const qsizetype rows = qsizetype(m_doc.channels) * m_doc.height;
         Cursor c(m_data, m_doc.channelData, m_data.size());
         if (m_doc.compression == 0) {
             if (quint64(rows) * quint64(m_rowBytes) > quint64(c.remaining()))
-                return fail(error);
+                return truncated();
             m_offsets.resize(size_t(rows));
             for (qsizetype r = 0; r < rows; ++r)
                 m_offsets[size_t(r)] = {c.position() + r * m_rowBytes, m_rowBytes};
-            return true;
+            return {};
         }
-        if (m_doc.compression != 1) {
-            *error = QStringLiteral("the composite uses a compression Photoshop files do not use for it");
-            return false;
-        }
+        if (m_doc.compression != 1)
+            return damaged(QStringLiteral("the composite uses a compression Photoshop files do not use for it"));
         const qsizetype countBytes = m_doc.large ? 4 : 2;
         if (quint64(rows) * quint64(countBytes) > quint64(c.remaining()))
-            return fail(error);
+            return truncated();
         m_offsets.resize(size_t(rows));
         qsizetype next = c.position() + rows * countBytes;
         for (qsizetype r = 0; r < rows; ++r) {
             const quint64 length = m_doc.large ? c.u32() : c.u16();
             if (length > quint64(m_data.size() - next))
-                return fail(error);
+                return truncated();
             m_offsets[size_t(r)] = {next, qsizetype(length)};
             next += qsizetype(length);
         }
-        return true;
+        return {};
     }
 
     // The row y of channel ch, or null when its data is damaged.
@@ -235,11 +230,7 @@ public:
     }
 
 private:
-    bool fail(QString *error)
-    {
-        *error = QStringLiteral("the composite image data is truncated");
-        return false;
-    }
+    static Failure truncated() { return damaged(QStringLiteral("the composite image data is truncated")); }
 
     const QByteArray &m_data;
     const Document &m_doc;
@@ -261,56 +252,46 @@ class PsdReader final : public FormatReader {
 public:
     explicit PsdReader(const QByteArray &data) : m_data(data) {}
 
-    bool readHeader(QString *error) override
+    Failure readHeader() override
     {
-        if (!parseDocument(m_data, &m_doc, error))
-            return false;
+        if (const Failure failure = parseDocument(m_data, &m_doc); failure.failed())
+            return failure;
         const bool supportedMode = m_doc.mode == Gray || m_doc.mode == Duotone || m_doc.mode == Rgb ||
                                    m_doc.mode == Cmyk || (m_doc.mode == Indexed && m_doc.depth == 8);
-        if (!supportedMode || (m_doc.depth != 8 && m_doc.depth != 16)) {
-            *error = QStringLiteral("Photoshop %1 at %2 bits per channel is not supported")
-                         .arg(modeName(m_doc.mode))
-                         .arg(m_doc.depth);
-            return false;
-        }
-        if (m_doc.channels < colourChannels()) {
-            *error = QStringLiteral("the Photoshop header is damaged");
-            return false;
-        }
-        if (m_doc.mode == Indexed && m_doc.palette.size() < 768) {
-            *error = QStringLiteral("the colour table is missing");
-            return false;
-        }
+        if (!supportedMode || (m_doc.depth != 8 && m_doc.depth != 16))
+            return damaged(QStringLiteral("Photoshop %1 at %2 bits per channel is not supported")
+                               .arg(modeName(m_doc.mode))
+                               .arg(m_doc.depth));
+        if (m_doc.channels < colourChannels())
+            return damaged(QStringLiteral("the Photoshop header is damaged"));
+        if (m_doc.mode == Indexed && m_doc.palette.size() < 768)
+            return damaged(QStringLiteral("the colour table is missing"));
         m_doc.mergedAlpha = m_doc.mergedAlpha && m_doc.channels > colourChannels();
-        return true;
+        return {};
     }
 
     QSize size() const override { return QSize(m_doc.width, m_doc.height); }
 
-    bool read(QSize, DecodedImage *out, FailureReason *reason, QString *error) override
+    Result<DecodedImage> read(QSize) override
     {
-        if (exceedsImageLimits(m_doc.width, m_doc.height)) {
-            *reason = FailureReason::TooLarge;
-            return false;
-        }
+        if (exceedsImageLimits(m_doc.width, m_doc.height))
+            return Failure(FailureReason::TooLarge);
         ChannelRows rows(m_data, m_doc);
-        if (!rows.prepare(error))
-            return false;
+        if (const Failure failure = rows.prepare(); failure.failed())
+            return failure;
         QImage image = m_doc.depth == 16 && m_doc.mode != Cmyk ? decode16(rows) : decode8(rows);
-        if (image.isNull()) {
-            *error = m_allocationFailed ? QStringLiteral("not enough memory")
-                                        : QStringLiteral("the composite image data is damaged");
-            *reason = m_allocationFailed ? FailureReason::TooLarge : FailureReason::Unsupported;
-            return false;
-        }
-        out->image = image;
-        out->storedSize = image.size();
-        out->statedDpi = m_doc.dpi;
+        if (image.isNull())
+            return m_allocationFailed ? Failure(FailureReason::OutOfMemory)
+                                      : damaged(QStringLiteral("the composite image data is damaged"));
+        DecodedImage out;
+        out.image = image;
+        out.storedSize = image.size();
+        out.statedDpi = m_doc.dpi;
         if (m_doc.mode == Cmyk)
-            out->convertedToSrgb = true;
+            out.convertedToSrgb = true;
         else
-            out->iccProfile = m_doc.icc;
-        return true;
+            out.iccProfile = m_doc.icc;
+        return out;
     }
 
 private:

@@ -42,7 +42,7 @@ public:
         m_buffer.open(QIODevice::ReadOnly);
     }
 
-    bool readHeader(QString *error) override
+    Failure readHeader() override
     {
         // Formats without a signature (TGA) are known by the file's extension only; the
         // content decides for the rest, so a misnamed file still reads.
@@ -55,17 +55,15 @@ public:
         if (!m_reader) {
             m_buffer.seek(0);
             m_reader = std::make_unique<QImageReader>(&m_buffer);
-            if (!m_reader->canRead()) {
-                *error = m_reader->errorString();
-                return false;
-            }
+            if (!m_reader->canRead())
+                return {FailureReason::Unsupported, m_reader->errorString()};
         }
         m_reader->setAutoTransform(false);
         // Counted before anything else: Qt's TIFF plugin miscounts after reading a size.
         listRepresentations();
         if (m_candidates.isEmpty())
             m_size = m_reader->size();
-        return true;
+        return {};
     }
 
     QSize size() const override { return m_size; }
@@ -104,7 +102,7 @@ public:
             m_size = m_reader->size();
     }
 
-    bool read(QSize, DecodedImage *out, FailureReason *reason, QString *error) override
+    Result<DecodedImage> read(QSize) override
     {
         QImage image = m_decoded;
         bool ok = !image.isNull();
@@ -114,23 +112,21 @@ public:
         for (int i = 0; !ok && i < m_candidates.size(); ++i)
             ok = m_reader->jumpToImage(m_candidates.at(i)) && m_reader->read(&image);
         if (!ok) {
-            *error = m_reader->errorString();
-            if (m_size.isValid() && qint64(m_size.width()) * m_size.height() * 8 >
-                                        qint64(QImageReader::allocationLimit()) * 1024 * 1024)
-                *reason = FailureReason::TooLarge;
-            return false;
+            const bool beyondLimit = m_size.isValid() && qint64(m_size.width()) * m_size.height() * 8 >
+                                                             qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+            return Failure(beyondLimit ? FailureReason::TooLarge : FailureReason::Unsupported,
+                           m_reader->errorString());
         }
-        if (exceedsImageLimits(image.width(), image.height())) {
-            *reason = FailureReason::TooLarge;
-            return false;
-        }
-        out->iccProfile = image.colorSpace().iccProfile();
+        if (exceedsImageLimits(image.width(), image.height()))
+            return Failure(FailureReason::TooLarge);
+        DecodedImage out;
+        out.iccProfile = image.colorSpace().iccProfile();
         // The profile travels beside the pixels; conversions must not reinterpret them.
         image.setColorSpace(QColorSpace());
-        out->statedDpi = pngStatedDpi(m_data);
-        out->storedSize = image.size();
-        out->image = image;
-        return true;
+        out.statedDpi = pngStatedDpi(m_data);
+        out.storedSize = image.size();
+        out.image = image;
+        return out;
     }
 
 private:

@@ -65,7 +65,7 @@ bool compress(jpeg_compress_struct *cinfo, JpegEncodeError *err, const QImage *i
 
 } // namespace
 
-QByteArray encodeJpeg(const QImage &source, int quality, double dpi, QString *error)
+Result<QByteArray> encodeJpeg(const QImage &source, int quality, double dpi)
 {
     QImage image;
     if (source.format() == QImage::Format_Grayscale8)
@@ -74,10 +74,8 @@ QByteArray encodeJpeg(const QImage &source, int quality, double dpi, QString *er
         image = source.convertToFormat(QImage::Format_Grayscale8);
     else
         image = flattenedOnWhite(source).convertToFormat(QImage::Format_RGB32);
-    if (image.isNull()) {
-        *error = QStringLiteral("not enough memory");
-        return QByteArray();
-    }
+    if (image.isNull())
+        return Failure(FailureReason::OutOfMemory);
     const unsigned density = unsigned(std::clamp(std::lround(dpi), 1L, 65535L));
 
     jpeg_compress_struct cinfo {};
@@ -89,11 +87,9 @@ QByteArray encodeJpeg(const QImage &source, int quality, double dpi, QString *er
     unsigned long size = 0;
     const bool ok = compress(&cinfo, &err, &image, std::clamp(quality, 0, 100), density, &buffer, &size);
     jpeg_destroy_compress(&cinfo);
-    QByteArray bytes;
-    if (ok)
-        bytes = QByteArray(reinterpret_cast<const char *>(buffer), qsizetype(size));
-    else
-        *error = QString::fromLocal8Bit(err.message);
+    const QByteArray bytes = ok ? QByteArray(reinterpret_cast<const char *>(buffer), qsizetype(size)) : QByteArray();
     std::free(buffer);
+    if (!ok)
+        return Failure(FailureReason::CannotWrite, QString::fromLocal8Bit(err.message));
     return bytes;
 }

@@ -9,26 +9,29 @@
 #include "metadata/IccProfile.h"
 #include "metadata/SourceMetadata.h"
 
-EncodedOutput encodeOutput(const QImage &image, OutputFormat format, int jpegQuality, double dpi,
-                           const QByteArray &iccProfile, const SourceMetadata &metadata)
+static Result<QByteArray> encodePixels(const QImage &image, OutputFormat format, int jpegQuality, double dpi)
 {
-    EncodedOutput out;
     switch (format) {
     case OutputFormat::Jpeg:
-        out.bytes = encodeJpeg(image, jpegQuality, dpi, &out.error);
-        break;
+        return encodeJpeg(image, jpegQuality, dpi);
     case OutputFormat::Png:
-        out.bytes = encodePng(image, dpi, &out.error);
-        break;
+        return encodePng(image, dpi);
     case OutputFormat::Gif:
-        out.bytes = encodeGif(image, &out.error);
-        break;
+        return encodeGif(image);
     case OutputFormat::Tiff:
-        out.bytes = encodeTiff(image, dpi, &out.error);
         break;
     }
-    if (out.bytes.isEmpty())
-        return out;
+    return encodeTiff(image, dpi);
+}
+
+Result<EncodedOutput> encodeOutput(const QImage &image, OutputFormat format, int jpegQuality, double dpi,
+                                   const QByteArray &iccProfile, const SourceMetadata &metadata)
+{
+    Result<QByteArray> pixels = encodePixels(image, format, jpegQuality, dpi);
+    if (!pixels.ok())
+        return pixels.failure();
+    EncodedOutput out;
+    out.bytes = pixels.value();
 
     if (format == OutputFormat::Gif) {
         if (metadata.hasExifXmpOrIptc() || !iccProfile.isEmpty())
@@ -47,13 +50,13 @@ EncodedOutput encodeOutput(const QImage &image, OutputFormat format, int jpegQua
     }
     const bool png = format == OutputFormat::Png;
     if (metadata.hasExifXmpOrIptc()) {
-        QString error;
-        if (!metadata.writeInto(&out.bytes, image.size(), dpi, png ? QByteArray() : profile, &error))
-            out.notes << QStringLiteral("metadata could not be written: %1").arg(error);
+        const Failure failure = metadata.writeInto(&out.bytes, image.size(), dpi, png ? QByteArray() : profile);
+        if (failure.failed())
+            out.notes << QStringLiteral("metadata could not be written: %1").arg(failure.detail);
     } else if (!png && !profile.isEmpty()) {
-        QString error;
-        if (!SourceMetadata().writeInto(&out.bytes, image.size(), dpi, profile, &error))
-            out.notes << QStringLiteral("the colour profile could not be written: %1").arg(error);
+        const Failure failure = SourceMetadata().writeInto(&out.bytes, image.size(), dpi, profile);
+        if (failure.failed())
+            out.notes << QStringLiteral("the colour profile could not be written: %1").arg(failure.detail);
     }
     if (png)
         out.bytes = withPngIccProfile(out.bytes, profile);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Failure.h"
 #include "options/ConversionOptions.h"
 
 #include <QByteArray>
@@ -10,12 +11,11 @@
 class SourceMetadata;
 
 struct EncodedOutput {
-    QByteArray bytes;  // empty on failure
-    QString error;     // why encoding failed
+    QByteArray bytes;
     QStringList notes; // what the output could not keep
 };
 
 // Encodes the finished picture in the output format at the given JPEG quality (0 to 100) and density, with the source's metadata and
 // colour profile where the format holds them and the profile fits the pixels.
-EncodedOutput encodeOutput(const QImage &image, OutputFormat format, int jpegQuality, double dpi,
-                           const QByteArray &iccProfile, const SourceMetadata &metadata);
+Result<EncodedOutput> encodeOutput(const QImage &image, OutputFormat format, int jpegQuality, double dpi,
+                                   const QByteArray &iccProfile, const SourceMetadata &metadata);

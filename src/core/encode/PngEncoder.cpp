@@ -16,7 +16,7 @@ static QImage barePixels(const QImage &image)
     return bare;
 }
 
-QByteArray encodePng(const QImage &image, double dpi, QString *error)
+Result<QByteArray> encodePng(const QImage &image, double dpi)
 {
     QImage bare = barePixels(image);
     const int perMeter = int(std::lround(dpi / 0.0254));
@@ -26,9 +26,7 @@ QByteArray encodePng(const QImage &image, double dpi, QString *error)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    if (!writer.write(bare)) {
-        *error = writer.errorString();
-        return QByteArray();
-    }
+    if (!writer.write(bare)) 
+        return Failure(FailureReason::CannotWrite, writer.errorString());
     return bytes;
 }

@@ -39,20 +39,16 @@ Layout layoutFor(const QImage &image)
 
 } // namespace
 
-QByteArray encodeTiff(const QImage &source, double dpi, QString *error)
+Result<QByteArray> encodeTiff(const QImage &source, double dpi)
 {
     const Layout layout = layoutFor(source);
     const QImage image = source.format() == layout.format ? source : source.convertToFormat(layout.format);
-    if (image.isNull()) {
-        *error = QStringLiteral("not enough memory");
-        return QByteArray();
-    }
+    if (image.isNull())
+        return Failure(FailureReason::OutOfMemory);
     TiffMemoryFile file;
     TIFF *tiff = file.open("w");
-    if (!tiff) {
-        *error = QStringLiteral("cannot start a TIFF file");
-        return QByteArray();
-    }
+    if (!tiff) 
+        return Failure(FailureReason::CannotWrite, QStringLiteral("cannot start a TIFF file"));
     const uint16_t storedSamples = layout.samples == 4 && !layout.alpha ? 3 : layout.samples;
     TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(image.width()));
     TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(image.height()));
@@ -90,9 +86,7 @@ QByteArray encodeTiff(const QImage &source, double dpi, QString *error)
     }
     ok = ok && TIFFWriteDirectory(tiff);
     TIFFClose(tiff);
-    if (!ok) {
-        *error = QStringLiteral("the TIFF encoder failed");
-        return QByteArray();
-    }
+    if (!ok) 
+        return Failure(FailureReason::CannotWrite, QStringLiteral("the TIFF encoder failed"));
     return file.bytes();
 }

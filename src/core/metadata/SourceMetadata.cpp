@@ -12,18 +12,68 @@ struct SourceMetadata::Data {
     Exiv2::XmpData xmp;
     Exiv2::IptcData iptc;
     QByteArray icc;
+    int orientation = 1;
+    double exifDpi = 0.0;
 };
+
+namespace {
+
+int validOrientation(long value)
+{
+    return value >= 1 && value <= 8 ? int(value) : 0;
+}
+
+// The EXIF orientation, else the XMP one; 1 when neither is usable.
+int orientationOf(const Exiv2::ExifData &exif, const Exiv2::XmpData &xmp)
+{
+    auto e = exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
+    if (e != exif.end() && e->count() > 0)
+        if (int o = validOrientation(e->toLong()))
+            return o;
+    auto x = xmp.findKey(Exiv2::XmpKey("Xmp.tiff.Orientation"));
+    if (x != xmp.end() && x->count() > 0)
+        if (int o = validOrientation(x->toLong()))
+            return o;
+    return 1;
+}
+
+// The horizontal density EXIF states; 0 when none or unusable.
+double exifDpiOf(const Exiv2::ExifData &exif)
+{
+    auto x = exif.findKey(Exiv2::ExifKey("Exif.Image.XResolution"));
+    if (x == exif.end() || x->count() == 0)
+        return 0.0;
+    const Exiv2::Rational r = x->toRational();
+    if (r.second == 0)
+        return 0.0;
+    double dpi = double(r.first) / double(r.second);
+    auto unit = exif.findKey(Exiv2::ExifKey("Exif.Image.ResolutionUnit"));
+    if (unit != exif.end() && unit->count() > 0 && unit->toLong() == 3)
+        dpi *= 2.54;
+    return std::isfinite(dpi) && dpi > 0.0 ? dpi : 0.0;
+}
+
+QString libraryWords(const std::exception &e)
+{
+    return QString::fromLocal8Bit(e.what());
+}
+
+} // namespace
 
 SourceMetadata::SourceMetadata() : d(std::make_shared<Data>()) {}
 SourceMetadata::~SourceMetadata() = default;
 SourceMetadata::SourceMetadata(const SourceMetadata &) = default;
 SourceMetadata &SourceMetadata::operator=(const SourceMetadata &) = default;
 
-SourceMetadata SourceMetadata::read(const QString &path, QString *warning)
+SourceMetadata SourceMetadata::read(const QString &path, QStringList *notes)
 {
     initializeCodecLibraries();
     SourceMetadata result;
     auto data = std::make_shared<Data>();
+    const auto note = [notes](const QString &text) {
+        if (notes)
+            *notes << text;
+    };
     try {
         const QByteArray local = QFile::encodeName(path);
         if (Exiv2::ImageFactory::getType(local.toStdString()) == Exiv2::ImageType::none)
@@ -38,9 +88,19 @@ SourceMetadata SourceMetadata::read(const QString &path, QString *warning)
             data->icc = QByteArray(reinterpret_cast<const char *>(icc->pData_), int(icc->size_));
         }
     } catch (const std::exception &e) {
-        if (warning)
-            *warning = QStringLiteral("metadata could not be read: %1").arg(QString::fromLocal8Bit(e.what()));
+        note(QStringLiteral("metadata could not be read: %1").arg(libraryWords(e)));
         return result;
+    }
+    try {
+        data->orientation = orientationOf(data->exif, data->xmp);
+    } catch (const std::exception &e) {
+        note(QStringLiteral("the orientation tag could not be read (%1); the picture is taken as stored")
+                 .arg(libraryWords(e)));
+    }
+    try {
+        data->exifDpi = exifDpiOf(data->exif);
+    } catch (const std::exception &e) {
+        note(QStringLiteral("the EXIF resolution could not be read (%1)").arg(libraryWords(e)));
     }
     result.d = data;
     return result;
@@ -56,44 +116,14 @@ bool SourceMetadata::hasExifXmpOrIptc() const
     return !d->exif.empty() || !d->xmp.empty() || !d->iptc.empty();
 }
 
-static int validOrientation(long value)
-{
-    return value >= 1 && value <= 8 ? int(value) : 0;
-}
-
 int SourceMetadata::orientation() const
 {
-    try {
-        auto e = d->exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
-        if (e != d->exif.end() && e->count() > 0)
-            if (int o = validOrientation(e->toLong()))
-                return o;
-        auto x = d->xmp.findKey(Exiv2::XmpKey("Xmp.tiff.Orientation"));
-        if (x != d->xmp.end() && x->count() > 0)
-            if (int o = validOrientation(x->toLong()))
-                return o;
-    } catch (const std::exception &) {
-    }
-    return 1;
+    return d->orientation;
 }
 
 double SourceMetadata::exifDpi() const
 {
-    try {
-        auto x = d->exif.findKey(Exiv2::ExifKey("Exif.Image.XResolution"));
-        if (x == d->exif.end() || x->count() == 0)
-            return 0.0;
-        const Exiv2::Rational r = x->toRational();
-        if (r.second == 0)
-            return 0.0;
-        double dpi = double(r.first) / double(r.second);
-        auto unit = d->exif.findKey(Exiv2::ExifKey("Exif.Image.ResolutionUnit"));
-        if (unit != d->exif.end() && unit->count() > 0 && unit->toLong() == 3)
-            dpi *= 2.54;
-        return std::isfinite(dpi) && dpi > 0.0 ? dpi : 0.0;
-    } catch (const std::exception &) {
-        return 0.0;
-    }
+    return d->exifDpi;
 }
 
 QByteArray SourceMetadata::iccProfile() const
@@ -122,8 +152,7 @@ static Exiv2::URational dpiRational(double dpi)
     return Exiv2::URational(uint32_t(std::lround(dpi * 1000.0)), 1000);
 }
 
-bool SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double dpi, const QByteArray &icc,
-                               QString *error) const
+Failure SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double dpi, const QByteArray &icc) const
 {
     Exiv2::ExifData exif = d->exif;
     Exiv2::XmpData xmp = d->xmp;
@@ -182,11 +211,9 @@ bool SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double dpi,
             throw Exiv2::Error(Exiv2::kerFailedToReadImageData);
         io.close();
         *encoded = out;
-        return true;
+        return {};
     } catch (const std::exception &e) {
-        if (error)
-            *error = QString::fromLocal8Bit(e.what());
-        return false;
+        return {FailureReason::CannotWrite, libraryWords(e)};
     }
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "common/Failure.h"
+
 #include <QByteArray>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -15,9 +18,9 @@ public:
     SourceMetadata(const SourceMetadata &);
     SourceMetadata &operator=(const SourceMetadata &);
 
-    // Reads the metadata of a file. A file exiv2 does not know, or whose metadata is damaged,
-    // gives empty metadata and, for damage, a warning.
-    static SourceMetadata read(const QString &path, QString *warning = nullptr);
+    // Reads the metadata of a file, its orientation and EXIF density with it. A file exiv2 does
+    // not know gives empty metadata; damage that had to be passed over is said in `notes`.
+    static SourceMetadata read(const QString &path, QStringList *notes = nullptr);
 
     bool isEmpty() const;
     bool hasExifXmpOrIptc() const;
@@ -29,9 +32,8 @@ public:
 
     // Writes the metadata into an encoded JPEG, PNG or TIFF in memory: orientation 1, the given
     // pixel size and density, no embedded thumbnail, and the given colour profile (none when
-    // empty). Returns false with a reason and leaves `encoded` as it was when it cannot.
-    bool writeInto(QByteArray *encoded, QSize pixelSize, double dpi, const QByteArray &iccProfile,
-                   QString *error) const;
+    // empty). A failure leaves `encoded` as it was.
+    Failure writeInto(QByteArray *encoded, QSize pixelSize, double dpi, const QByteArray &iccProfile) const;
 
     // A one-line account of what is carried, for the conversion log.
     QString summary() const;

@@ -4,26 +4,24 @@
 #include "metadata/SourceMetadata.h"
 #include "transform/Upright.h"
 
-QImage decodeUpright(const QString &path, QString *error)
+Result<QImage> decodeUpright(const QString &path)
 {
     ImageDecoder decoder(path);
-    DecodedImage decoded;
-    if (!decoder.open() || !decoder.decode(QSize(), &decoded)) {
-        *error = failureReasonText(decoder.failure());
-        if (!decoder.errorString().isEmpty())
-            *error += QStringLiteral(": ") + decoder.errorString();
-        return QImage();
-    }
-    return uprightImage(decoded.image, SourceMetadata::read(path).orientation());
+    if (const Failure failure = decoder.open(); failure.failed())
+        return failure;
+    const Result<DecodedImage> decoded = decoder.decode(QSize());
+    if (!decoded.ok())
+        return decoded.failure();
+    return uprightImage(decoded.value().image, SourceMetadata::read(path).orientation());
 }
 
-QImage decodeImageData(const QByteArray &data, QString *error)
+Result<QImage> decodeImageData(const QByteArray &data)
 {
     ImageDecoder decoder(data, QByteArray());
-    DecodedImage decoded;
-    if (!decoder.open() || !decoder.decode(QSize(), &decoded)) {
-        *error = failureReasonText(decoder.failure());
-        return QImage();
-    }
-    return decoded.image;
+    if (const Failure failure = decoder.open(); failure.failed())
+        return failure;
+    const Result<DecodedImage> decoded = decoder.decode(QSize());
+    if (!decoded.ok())
+        return decoded.failure();
+    return decoded.value().image;
 }

@@ -36,20 +36,15 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
 {
     PipelineResult result;
     if (!QFileInfo::exists(path)) {
-        result.failure = FailureReason::Missing;
+        result.failure = Failure(FailureReason::Missing);
         return result;
     }
     ImageDecoder decoder(path);
-    if (!decoder.open()) {
-        result.failure = decoder.failure();
-        result.detail = decoder.errorString();
+    result.failure = decoder.open();
+    if (result.failure.failed())
         return result;
-    }
 
-    QString warning;
-    result.metadata = SourceMetadata::read(path, &warning);
-    if (!warning.isEmpty())
-        result.notes << warning;
+    result.metadata = SourceMetadata::read(path, &result.notes);
     const int orientation = result.metadata.orientation();
 
     // Sizes are decided on the upright picture, then mapped back to the stored one for decoding.
@@ -58,9 +53,9 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         target = targetSize(uprightSize(stored, orientation), options);
         if (!exceedsImageLimits(target.width(), target.height()))
             return true;
-        result.failure = FailureReason::TooLarge;
-        result.detail =
-            QStringLiteral("the output would be %1 x %2 pixels").arg(target.width()).arg(target.height());
+        result.failure = Failure(FailureReason::TooLarge, QStringLiteral("the output would be %1 x %2 pixels")
+                                                              .arg(target.width())
+                                                              .arg(target.height()));
         return false;
     };
     // What is drawn: the output size, or for a preview no more than maxSide a side.
@@ -73,12 +68,12 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     if (sizeKnown && !decideTarget(decoder.size()))
         return result;
 
-    DecodedImage decoded;
-    if (!decoder.decode(sizeKnown ? uprightSize(drawnSize(), orientation) : QSize(), &decoded)) {
-        result.failure = decoder.failure();
-        result.detail = decoder.errorString();
+    Result<DecodedImage> decodeResult = decoder.decode(sizeKnown ? uprightSize(drawnSize(), orientation) : QSize());
+    if (!decodeResult.ok()) {
+        result.failure = decodeResult.failure();
         return result;
     }
+    DecodedImage decoded = std::move(decodeResult.value());
     // A header that did not tell the size, or a picture that gave way to another of the same
     // file: decide from what was decoded.
     const QSize storedSize = decoded.storedSize.isValid() ? decoded.storedSize : decoded.image.size();
@@ -100,8 +95,7 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     if (options.anyOverlayActive())
         stamped = composeOverlayCanvas(std::move(stamped), drawn, options.resize != ResizeMode::None, options, target);
     if (stamped.isNull()) {
-        result.failure = FailureReason::TooLarge;
-        result.detail = QStringLiteral("not enough memory");
+        result.failure = Failure(FailureReason::OutOfMemory);
         return result;
     }
     result.image = stamped;

@@ -10,8 +10,7 @@ struct ConversionOptions;
 
 // The finished picture of one input, upright, at its output size, ready to encode.
 struct PipelineResult {
-    FailureReason failure = FailureReason::None;
-    QString detail; // the decoder's or system's own words about a failure
+    Failure failure;
 
     QImage image;
     float imageDpi = 72.0f;  // horizontal density of the source, carried to the output
@@ -19,7 +18,7 @@ struct PipelineResult {
     SourceMetadata metadata; // the source's metadata, to write with the output
     QStringList notes;       // what was done differently from what was asked
 
-    bool ok() const { return failure == FailureReason::None; }
+    bool ok() const { return !failure.failed(); }
 };
 
 // Decodes one file, turns it upright by its EXIF orientation, resizes it as the options say

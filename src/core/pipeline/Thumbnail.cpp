@@ -7,18 +7,18 @@
 QImage makeThumbnail(const QString &path, int maxSide)
 {
     ImageDecoder decoder(path);
-    if (!decoder.open())
+    if (decoder.open().failed())
         return QImage();
     const QSize stored = decoder.size();
     QSize minimum;
     if (stored.isValid() && !stored.isEmpty())
         minimum = stored.scaled(maxSide, maxSide, Qt::KeepAspectRatio);
-    DecodedImage decoded;
-    if (!decoder.decode(minimum, &decoded))
+    const Result<DecodedImage> decoded = decoder.decode(minimum);
+    if (!decoded.ok())
         return QImage();
-    const QImage small =
-        decoded.image.width() > maxSide || decoded.image.height() > maxSide
-            ? decoded.image.scaled(maxSide, maxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-            : decoded.image;
+    const QImage &image = decoded.value().image;
+    const QImage small = image.width() > maxSide || image.height() > maxSide
+                             ? image.scaled(maxSide, maxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                             : image;
     return uprightImage(small, SourceMetadata::read(path).orientation());
 }

@@ -64,11 +64,10 @@ Read readRow(const SettingRow &row, const QVariant &stored, AppSettings &values)
             return Read::Unusable;
         if (stored.toByteArray().isEmpty())
             return Read::Usable; // holds no picture
-        QString error;
-        const QImage picture = decodeImageData(stored.toByteArray(), &error);
-        if (picture.isNull())
+        const Result<QImage> picture = decodeImageData(stored.toByteArray());
+        if (!picture.ok())
             return Read::Unusable;
-        values.setPicture(row.setting, picture);
+        values.setPicture(row.setting, picture.value());
         return Read::Usable;
     }
     }
@@ -116,7 +115,7 @@ bool SettingsStore::isFirstRun() const
 AppSettings SettingsStore::load()
 {
     m_problems.clear();
-    m_error.clear();
+    m_notes.clear();
     const AppSettings defaults = shippedSettings();
     if (isFirstRun()) {
         qCInfo(lcSettings, "Nera failo");
@@ -127,10 +126,10 @@ AppSettings SettingsStore::load()
         // Kept beside the new file, so nothing the user had is lost.
         const QString aside = m_filePath + QStringLiteral(".unreadable");
         QFile::remove(aside);
-        m_error = QFile::copy(m_filePath, aside)
-                      ? QStringLiteral("the settings file could not be read; a copy is kept at %1").arg(aside)
-                      : QStringLiteral("the settings file %1 could not be read").arg(m_filePath);
-        qCWarning(lcSettings, "%s", qPrintable(m_error));
+        m_notes << (QFile::copy(m_filePath, aside)
+                        ? QStringLiteral("the settings file could not be read; a copy is kept at %1").arg(aside)
+                        : QStringLiteral("the settings file %1 could not be read").arg(m_filePath));
+        qCWarning(lcSettings, "%s", qPrintable(m_notes.last()));
         return defaults;
     }
     AppSettings values;
@@ -140,14 +139,15 @@ AppSettings SettingsStore::load()
             m_problems << row.keyName();
         }
     }
-    if (!m_problems.isEmpty())
-        qCWarning(lcSettings, "unusable settings replaced by defaults: %s", qPrintable(m_problems.join(u' ')));
+    if (!m_problems.isEmpty()) {
+        m_notes << QStringLiteral("settings replaced by their defaults: %1").arg(m_problems.join(u' '));
+        qCWarning(lcSettings, "%s", qPrintable(m_notes.last()));
+    }
     return values;
 }
 
-bool SettingsStore::save(const AppSettings &values)
+Failure SettingsStore::save(const AppSettings &values)
 {
-    m_error.clear();
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     QSettings file(m_filePath, QSettings::IniFormat);
     file.clear();
@@ -155,14 +155,14 @@ bool SettingsStore::save(const AppSettings &values)
         file.setValue(row.keyName(), storedForm(row, values));
     file.sync();
     if (file.status() != QSettings::NoError) {
-        m_error = QStringLiteral("the settings could not be written to %1").arg(m_filePath);
-        qCWarning(lcSettings, "%s", qPrintable(m_error));
-        return false;
+        const Failure failure(FailureReason::CannotWrite, m_filePath);
+        qCWarning(lcSettings, "the settings could not be written: %s", qPrintable(failure.text()));
+        return failure;
     }
-    return true;
+    return {};
 }
 
-bool SettingsStore::resetToDefaults()
+Failure SettingsStore::resetToDefaults()
 {
     return save(shippedSettings());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Failure.h"
 #include "settings/AppSettings.h"
 
 #include <QString>
@@ -22,17 +23,18 @@ public:
     // The stored settings; on a first run the shipped defaults. Keys a present file lacks read
     // as 0, 0.0 or nothing, as they always have.
     AppSettings load();
-    // Writes every key, then flushes; false with a message when the file cannot be written.
-    bool save(const AppSettings &settings);
+    // Writes every key, then flushes.
+    Failure save(const AppSettings &settings);
     // Replaces the whole store with the shipped defaults.
-    bool resetToDefaults();
+    Failure resetToDefaults();
 
-    // Keys whose stored values were unusable at the last load, and what happened to the file.
+    // What the last load had to say: a file kept aside, values replaced by their defaults.
+    QStringList notes() const { return m_notes; }
+    // The keys whose stored values were unusable at the last load.
     QStringList problems() const { return m_problems; }
-    QString errorString() const { return m_error; }
 
 private:
     QString m_filePath;
+    QStringList m_notes;
     QStringList m_problems;
-    QString m_error;
 };

@@ -151,7 +151,7 @@ void TestNaming::workedExamples()
             names << (r.status == FileStatus::Written ? QFileInfo(r.output).fileName() : QString());
         QCOMPARE(names, expected);
         if (deleteSecond)
-            QCOMPARE(report.files[1].reason, FailureReason::Missing);
+            QCOMPARE(report.files[1].failure.reason, FailureReason::Missing);
     }
     for (const QString &name : existing)
         QCOMPARE(TestImages::readFile(out.filePath(name)), QByteArray("existing"));

@@ -54,18 +54,17 @@ void TestSafeWriter::publishes()
 {
     QFETCH(PendingFile::Kind, kind);
     QTemporaryDir dir;
-    QString error;
-    PendingFile file = PendingFile::write(dir.path(), "picture", &error, kind);
-    QVERIFY2(file.isValid(), qPrintable(error));
-    const PublishResult result = file.publish(candidateFileNames("IMG", ".jpg"));
-    QCOMPARE(result.status, PublishStatus::Published);
-    QCOMPARE(result.path, dir.filePath("IMG.jpg"));
-    QCOMPARE(TestImages::readFile(result.path), QByteArray("picture"));
+    Result<PendingFile> written = PendingFile::write(dir.path(), "picture", kind);
+    QVERIFY2(written.ok(), qPrintable(written.failure().text()));
+    const Result<QString> result = written.value().publish(candidateFileNames("IMG", ".jpg"));
+    QVERIFY(result.ok());
+    QCOMPARE(result.value(), dir.filePath("IMG.jpg"));
+    QCOMPARE(TestImages::readFile(result.value()), QByteArray("picture"));
     QCOMPARE(entries(dir.path()), QStringList {"IMG.jpg"});
     const mode_t mask = ::umask(022);
     ::umask(mask);
     struct stat st;
-    QCOMPARE(::stat(QFile::encodeName(result.path).constData(), &st), 0);
+    QCOMPARE(::stat(QFile::encodeName(result.value()).constData(), &st), 0);
     QCOMPARE(st.st_mode & 0777, 0666 & ~mask);
 }
 
@@ -78,14 +77,13 @@ void TestSafeWriter::nameTakenAfterWritingIsNotReplaced()
 {
     QFETCH(PendingFile::Kind, kind);
     QTemporaryDir dir;
-    QString error;
-    PendingFile file = PendingFile::write(dir.path(), "new", &error, kind);
+    PendingFile file = std::move(PendingFile::write(dir.path(), "new", kind).value());
     // Another program takes the first two names between the write and the naming.
     TestImages::writeFile(dir.filePath("Trip1.jpg"), "old");
     TestImages::writeFile(dir.filePath("Trip1 (copy).jpg"), "old");
-    const PublishResult result = file.publish(candidateFileNames("Trip1", ".jpg"));
-    QCOMPARE(result.status, PublishStatus::Published);
-    QCOMPARE(QFileInfo(result.path).fileName(), QStringLiteral("Trip1 (copy 2).jpg"));
+    const Result<QString> result = file.publish(candidateFileNames("Trip1", ".jpg"));
+    QVERIFY(result.ok());
+    QCOMPARE(QFileInfo(result.value()).fileName(), QStringLiteral("Trip1 (copy 2).jpg"));
     QCOMPARE(TestImages::readFile(dir.filePath("Trip1.jpg")), QByteArray("old"));
     QCOMPARE(TestImages::readFile(dir.filePath("Trip1 (copy).jpg")), QByteArray("old"));
     QCOMPARE(entries(dir.path()).size(), 3);
@@ -96,10 +94,9 @@ void TestSafeWriter::danglingLinkIsNotFollowed()
     QTemporaryDir dir, elsewhere;
     const QString target = elsewhere.filePath("victim.jpg");
     QVERIFY(QFile::link(target, dir.filePath("IMG.jpg")));
-    QString error;
-    PendingFile file = PendingFile::write(dir.path(), "x", &error);
-    const PublishResult result = file.publish(candidateFileNames("IMG", ".jpg"));
-    QCOMPARE(QFileInfo(result.path).fileName(), QStringLiteral("IMG (copy).jpg"));
+    PendingFile file = std::move(PendingFile::write(dir.path(), "x").value());
+    const Result<QString> result = file.publish(candidateFileNames("IMG", ".jpg"));
+    QCOMPARE(QFileInfo(result.value()).fileName(), QStringLiteral("IMG (copy).jpg"));
     QVERIFY(!QFile::exists(target));
 }
 
@@ -116,9 +113,8 @@ void TestSafeWriter::noFreeNameLeavesNothing()
     for (const QString &name : names)
         TestImages::writeFile(dir.filePath(name), "old");
     {
-        QString error;
-        PendingFile file = PendingFile::write(dir.path(), "x", &error, kind);
-        QCOMPARE(file.publish(names).status, PublishStatus::NoFreeName);
+        PendingFile file = std::move(PendingFile::write(dir.path(), "x", kind).value());
+        QCOMPARE(file.publish(names).failure().reason, FailureReason::NoFreeName);
     }
     QCOMPARE(entries(dir.path()).size(), 100);
 }
@@ -139,22 +135,18 @@ void TestSafeWriter::writeFailureLeavesNothing()
     small.rlim_cur = 1000;
     std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &small);
-    QString error;
-    PendingFile file = PendingFile::write(dir.path(), QByteArray(5000, 'x'), &error, kind);
+    const Result<PendingFile> written = PendingFile::write(dir.path(), QByteArray(5000, 'x'), kind);
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, SIG_DFL);
-    QVERIFY(!file.isValid());
-    QCOMPARE(error, QStringLiteral("File too large"));
+    QCOMPARE(written.failure(), Failure(FailureReason::CannotWrite, QStringLiteral("File too large")));
     QCOMPARE(entries(dir.path()), QStringList());
 }
 
 void TestSafeWriter::missingFolderFails()
 {
     QTemporaryDir dir;
-    QString error;
-    PendingFile file = PendingFile::write(dir.filePath("nope"), "x", &error);
-    QVERIFY(!file.isValid());
-    QCOMPARE(error, QStringLiteral("No such file or directory"));
+    const Result<PendingFile> written = PendingFile::write(dir.filePath("nope"), "x");
+    QCOMPARE(written.failure(), Failure(FailureReason::CannotWrite, QStringLiteral("No such file or directory")));
 }
 
 void TestSafeWriter::crashLeavesNoUnnamedFile()
@@ -162,9 +154,8 @@ void TestSafeWriter::crashLeavesNoUnnamedFile()
     QTemporaryDir dir;
     const pid_t child = ::fork();
     if (child == 0) {
-        QString error;
-        PendingFile file = PendingFile::write(dir.path(), QByteArray(100000, 'x'), &error);
-        ::_exit(file.isValid() ? 0 : 1); // dies without publishing or cleaning up
+        const Result<PendingFile> written = PendingFile::write(dir.path(), QByteArray(100000, 'x'));
+        ::_exit(written.ok() ? 0 : 1); // dies without publishing or cleaning up
     }
     int status = 0;
     ::waitpid(child, &status, 0);

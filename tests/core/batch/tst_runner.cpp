@@ -4,6 +4,10 @@
 
 #include <QtTest>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 ConversionJob jobFor(const QStringList &inputs, const QString &folder, int workers)
@@ -22,7 +26,7 @@ QStringList outputNames(const ConversionReport &report)
     QStringList names;
     for (const FileResult &r : report.files)
         names << (r.status == FileStatus::Written ? QFileInfo(r.output).fileName()
-                                                  : failureReasonText(r.reason));
+                                                  : failureReasonText(r.failure.reason));
     return names;
 }
 
@@ -34,6 +38,7 @@ private Q_SLOTS:
     void initTestCase();
     void everyFailureHasItsReason();
     void cannotWriteCarriesTheSystemMessage();
+    void runningOutOfMemoryIsSaidSo();
     void namesDoNotDependOnWorkers();
     void finishedInListOrder();
     void logoWithoutPictureIsNotedOnce();
@@ -77,7 +82,7 @@ void TestRunner::everyFailureHasItsReason()
     QCOMPARE(report.writtenCount(), 2);
     QCOMPARE(report.failedCount(), 6);
     QVERIFY(!report.cancelled);
-    QVERIFY(report.files[5].failureText().startsWith(QStringLiteral("too large: ")));
+    QVERIFY(report.files[5].failure.text().startsWith(QStringLiteral("too large: ")));
 }
 
 void TestRunner::cannotWriteCarriesTheSystemMessage()
@@ -87,8 +92,42 @@ void TestRunner::cannotWriteCarriesTheSystemMessage()
     TestImages::writeFile(notAFolder, "x");
     const ConversionReport report = ConversionRunner(jobFor({m_good, m_good}, notAFolder, 1)).run();
     QCOMPARE(report.failedCount(), 2);
-    QCOMPARE(report.files[0].reason, FailureReason::CannotWrite);
-    QCOMPARE(report.files[0].failureText(), QStringLiteral("cannot write: Not a directory"));
+    QCOMPARE(report.files[0].failure.reason, FailureReason::CannotWrite);
+    QCOMPARE(report.files[0].failure.text(), QStringLiteral("cannot write: Not a directory"));
+}
+
+void TestRunner::runningOutOfMemoryIsSaidSo()
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    QSKIP("the sanitizers' shadow memory does not fit an address-space limit");
+#else
+    // A 108-megapixel photo is well within the size limits; with the address space nearly used
+    // up it cannot be decoded, and that is what the report says. Written a row at a time, so
+    // this process never held a picture that size; its 432 MB of pixels cannot come from memory
+    // malloc already holds.
+    QTemporaryDir out;
+    const QString photo = m_inputs.filePath("large.jpg");
+    const uchar ink[4] = {0, 0, 0, 40};
+    TestImages::writeCmykJpeg(photo, 12000, 9000, ink, false, QByteArray());
+    const pid_t child = ::fork();
+    if (child == 0) {
+        long pages = 0;
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        if (statm.open(QIODevice::ReadOnly))
+            pages = statm.readAll().split(' ').value(0).toLong();
+        const rlim_t room = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + 24 * 1024 * 1024;
+        const struct rlimit limit = {room, room};
+        ::setrlimit(RLIMIT_AS, &limit);
+        ConversionJob job = jobFor({photo}, out.path(), 1);
+        job.options.resize = ResizeMode::None; // decoded whole
+        const ConversionReport report = ConversionRunner(job).run();
+        ::_exit(int(report.files.value(0).failure.reason));
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(FailureReason(WEXITSTATUS(status)), FailureReason::OutOfMemory);
+#endif
 }
 
 void TestRunner::namesDoNotDependOnWorkers()

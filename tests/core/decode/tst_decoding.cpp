@@ -13,10 +13,15 @@ DecodedImage decodeOrFail(const QString &path, QSize minimum = QSize())
 {
     TestImages::saveFuzzSeed(QStringLiteral("image"), TestImages::readFile(path));
     ImageDecoder decoder(path);
-    DecodedImage decoded;
-    if (!decoder.open() || !decoder.decode(minimum, &decoded))
-        qWarning("decoding %s failed: %s", qPrintable(path), qPrintable(decoder.errorString()));
-    return decoded;
+    Failure failure = decoder.open();
+    if (!failure.failed()) {
+        Result<DecodedImage> decoded = decoder.decode(minimum);
+        if (decoded.ok())
+            return decoded.value();
+        failure = decoded.failure();
+    }
+    qWarning("decoding %s failed: %s", qPrintable(path), qPrintable(failure.text()));
+    return DecodedImage();
 }
 
 } // namespace
@@ -308,7 +313,7 @@ void TestDecoding::resolution()
         TestImages::setExif(path, {{"Exif.Image.XResolution", "0/0"}});
     }
     const PipelineResult result = convertFile(path, ConversionOptions());
-    QVERIFY2(result.ok(), qPrintable(result.detail));
+    QVERIFY2(result.ok(), qPrintable(result.failure.text()));
     QFETCH(double, dpi);
     QVERIFY2(qAbs(double(result.imageDpi) - dpi) < 0.01,
              qPrintable(QStringLiteral("%1 dpi, expected %2").arg(result.imageDpi).arg(dpi)));
@@ -353,7 +358,7 @@ void TestDecoding::badInputs()
     }
     const PipelineResult result = convertFile(path, ConversionOptions());
     QFETCH(int, reason);
-    QCOMPARE(int(result.failure), reason);
+    QCOMPARE(int(result.failure.reason), reason);
     QVERIFY(result.image.isNull());
 }
 
@@ -375,8 +380,8 @@ void TestDecoding::bombIsRefusedBeforeAllocation()
 
     for (const QString &path : {pngPath, jpegPath}) {
         const PipelineResult result = convertFile(path, ConversionOptions());
-        QCOMPARE(result.failure, FailureReason::TooLarge);
-        QVERIFY(result.detail.contains(QStringLiteral("megapixels")));
+        QCOMPARE(result.failure.reason, FailureReason::TooLarge);
+        QVERIFY(result.failure.detail.contains(QStringLiteral("megapixels")));
     }
 
     // A resize that would make a plausible source gigantic is refused as well.
@@ -385,7 +390,7 @@ void TestDecoding::bombIsRefusedBeforeAllocation()
     ConversionOptions wide;
     wide.resize = ResizeMode::Width;
     wide.resizeTo = kMaxResizeSide;
-    QCOMPARE(convertFile(strip, wide).failure, FailureReason::TooLarge);
+    QCOMPARE(convertFile(strip, wide).failure.reason, FailureReason::TooLarge);
 }
 
 QTEST_GUILESS_MAIN(TestDecoding)

@@ -43,10 +43,15 @@ Decoded decode(const QByteArray &bytes)
     file.flush();
     ImageDecoder decoder(file.fileName());
     Decoded d;
-    if (!decoder.open() || !decoder.decode(QSize(), &d.image)) {
-        d.reason = decoder.failure();
-        d.error = decoder.errorString();
+    Failure failure = decoder.open();
+    if (!failure.failed()) {
+        Result<DecodedImage> decoded = decoder.decode(QSize());
+        if (decoded.ok())
+            d.image = decoded.value();
+        failure = decoded.failure();
     }
+    d.reason = failure.reason;
+    d.error = failure.detail;
     return d;
 }
 
@@ -144,6 +149,7 @@ void TestEps::timeLimitStopsGhostscript()
     const Decoded d = decode("%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 10 10\n{} loop\n");
     setGhostscriptTimeLimit(30000);
     QVERIFY(d.image.image.isNull());
+    QCOMPARE(d.reason, FailureReason::TimeLimitExceeded);
     QVERIFY2(d.error.contains(QStringLiteral("longer than")), qPrintable(d.error));
     QVERIFY(timer.elapsed() < 10000);
     QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);

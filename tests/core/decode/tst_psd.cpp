@@ -138,14 +138,18 @@ DecodedImage decodeBytes(const QByteArray &bytes, QString *error = nullptr, Fail
 {
     TestImages::saveFuzzSeed(QStringLiteral("psd"), bytes);
     ImageDecoder decoder(bytes, QByteArray());
-    DecodedImage decoded;
-    if (!decoder.open() || !decoder.decode(QSize(), &decoded)) {
-        if (error)
-            *error = decoder.errorString();
-        if (reason)
-            *reason = decoder.failure();
+    Failure failure = decoder.open();
+    if (!failure.failed()) {
+        Result<DecodedImage> decoded = decoder.decode(QSize());
+        if (decoded.ok())
+            return decoded.value();
+        failure = decoded.failure();
     }
-    return decoded;
+    if (error)
+        *error = failure.detail;
+    if (reason)
+        *reason = failure.reason;
+    return DecodedImage();
 }
 
 } // namespace

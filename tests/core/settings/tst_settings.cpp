@@ -94,7 +94,7 @@ void TestSettings::firstRunGivesTheShippedDefaults()
     QVERIFY(!loaded.picture(Setting::LogoPicture)); // the well keeps the shipped logo
     QVERIFY(!shippedLogo().isNull());
 
-    QVERIFY(store.save(loaded));
+    QVERIFY(!store.save(loaded).failed());
     QVERIFY(!store.isFirstRun());
     QSettings written(store.filePath(), QSettings::IniFormat);
     QCOMPARE(written.allKeys().size(), kSettingCount); // the 31 and the font's name
@@ -110,7 +110,7 @@ void TestSettings::roundTripKeepsEveryKey()
     SettingsStore store(path("round/pressmark.conf"));
     const AppSettings saved = unusualSettings();
     QVERIFY(saved != shippedSettings());
-    QVERIFY(store.save(saved));
+    QVERIFY(!store.save(saved).failed());
     const AppSettings loaded = store.load();
     QVERIFY2(store.problems().isEmpty(), qPrintable(store.problems().join(' ')));
     for (const SettingRow &row : settingRows()) {
@@ -191,21 +191,21 @@ void TestSettings::unparsableFileIsSetAside()
     out.close();
     SettingsStore store(file);
     QCOMPARE(store.load(), shippedSettings());
-    QVERIFY(!store.errorString().isEmpty());
+    QVERIFY(!store.notes().isEmpty());
     QVERIFY(QFile::exists(file + ".unreadable"));
 
     // A folder where the file should be: defaults, and saving says it failed.
     QDir().mkpath(path("folder.conf"));
     SettingsStore blocked(path("folder.conf"));
     QCOMPARE(blocked.load(), shippedSettings());
-    QVERIFY(!blocked.save(unusualSettings()));
+    QCOMPARE(blocked.save(unusualSettings()).reason, FailureReason::CannotWrite);
 }
 
 void TestSettings::resetReplacesTheStore()
 {
     SettingsStore store(path("reset/pressmark.conf"));
-    QVERIFY(store.save(unusualSettings()));
-    QVERIFY(store.resetToDefaults());
+    QVERIFY(!store.save(unusualSettings()).failed());
+    QVERIFY(!store.resetToDefaults().failed());
     QCOMPARE(store.load(), shippedSettings());
 }
 

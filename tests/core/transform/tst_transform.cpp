@@ -140,7 +140,7 @@ void TestGeometry::allEightOrientations()
     TestImages::writeWithQt(stored, path, "png");
     TestImages::setExif(path, {{"Exif.Image.Orientation", QString::number(orientation)}});
     const PipelineResult result = convertFile(path, ConversionOptions());
-    QVERIFY2(result.ok(), qPrintable(result.detail));
+    QVERIFY2(result.ok(), qPrintable(result.failure.text()));
     PM_COMPARE_IMAGES(result.image, expectedUpright(stored, orientation), 0);
 }
 
