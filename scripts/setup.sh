@@ -14,6 +14,8 @@ packages=(
   fonts-dejavu-core ghostscript
   # independent readers the tests use to check written files
   exiv2 imagemagick libimage-exiftool-perl libjpeg-turbo-progs
+  # the manual page is checked with groff
+  groff-base
 )
 
 if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then

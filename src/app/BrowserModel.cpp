@@ -1,7 +1,7 @@
 #include "BrowserModel.h"
 
 #include "ImageListModel.h"
-#include "BackgroundPool.h"
+#include "BackgroundWork.h"
 #include "pipeline/RenderFile.h"
 #include "pipeline/Thumbnail.h"
 
@@ -42,17 +42,10 @@ void BrowserModel::request(const QString &path) const
     if (path.isEmpty() || m_pending.contains(path))
         return;
     m_pending.insert(path);
-    QPointer<BrowserModel> self(const_cast<BrowserModel *>(this));
-    backgroundPool()->start([self, path] {
-        const QImage thumbnail = makeThumbnail(path, kThumbnailSide);
-        QMetaObject::invokeMethod(
-            self,
-            [self, path, thumbnail] {
-                if (self)
-                    self->store(path, thumbnail);
-            },
-            Qt::QueuedConnection);
-    });
+    auto *self = const_cast<BrowserModel *>(this);
+    BackgroundWork::run(
+        self, [path] { return makeThumbnail(path, kThumbnailSide); },
+        [self, path](const QImage &thumbnail) { self->store(path, thumbnail); });
 }
 
 void BrowserModel::store(const QString &path, const QImage &thumbnail)
@@ -80,22 +73,20 @@ void BrowserModel::showPreview(int row, const ConversionOptions &options)
     const ConversionOptions previewOptions = options;
     const quint64 generation = ++*m_previewGeneration;
     const auto current = m_previewGeneration;
-    QPointer<BrowserModel> self(this);
-    backgroundPool()->start([self, path, previewOptions, generation, current, row] {
-        if (current->load() != generation)
-            return; // superseded before it started
-        // Drawn small from a reduced decode: a 24-megapixel photo costs a fraction of a conversion.
-        const PipelineResult result = previewFile(path, previewOptions, 2 * kThumbnailSide);
-        const QImage shown = result.ok() ? result.image : QImage();
-        QMetaObject::invokeMethod(
-            self,
-            [self, shown, generation, current, row] {
-                if (!self || current->load() != generation || row != self->m_previewRow || shown.isNull())
-                    return;
-                self->m_preview = QIcon(QPixmap::fromImage(shown));
-                Q_EMIT self->dataChanged(self->index(row, 0), self->index(row, 0), {Qt::DecorationRole});
-                Q_EMIT self->previewReady(row);
-            },
-            Qt::QueuedConnection);
-    });
+    BackgroundWork::run(
+        this,
+        [path, previewOptions, generation, current] {
+            if (current->load() != generation)
+                return QImage(); // superseded before it started
+            // Drawn small from a reduced decode: a 24-megapixel photo costs a fraction of a conversion.
+            const PipelineResult result = previewFile(path, previewOptions, 2 * kThumbnailSide);
+            return result.ok() ? result.image : QImage();
+        },
+        [this, generation, current, row](const QImage &shown) {
+            if (current->load() != generation || row != m_previewRow || shown.isNull())
+                return;
+            m_preview = QIcon(QPixmap::fromImage(shown));
+            Q_EMIT dataChanged(index(row, 0), index(row, 0), {Qt::DecorationRole});
+            Q_EMIT previewReady(row);
+        });
 }

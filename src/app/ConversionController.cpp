@@ -1,28 +1,18 @@
 #include "ConversionController.h"
 
-#include "BackgroundPool.h"
+#include "BackgroundWork.h"
 #include "batch/ConversionRunner.h"
 
 #include <QEventLoop>
-#include <QPointer>
-#include <QtConcurrent>
 
 ConversionController::ConversionController(QObject *parent) : QObject(parent)
 {
     qRegisterMetaType<ConversionReport>();
-    connect(&m_watcher, &QFutureWatcher<ConversionReport>::finished, this, [this] {
-        m_running = false;
-        const ConversionReport report = m_watcher.result();
-        Q_EMIT finished(report);
-    });
 }
 
 ConversionController::~ConversionController()
 {
-    if (m_running) {
-        cancel();
-        m_watcher.waitForFinished();
-    }
+    cancel();
 }
 
 void ConversionController::start(const ConversionJob &job)
@@ -30,20 +20,18 @@ void ConversionController::start(const ConversionJob &job)
     if (m_running)
         return;
     m_running = true;
-    m_runner = std::make_unique<ConversionRunner>(job);
-    QPointer<ConversionController> self(this);
+    m_runner = std::make_shared<ConversionRunner>(job);
     const int total = m_runner->total();
-    m_runner->setFileStartedHandler([self, total](int, int started) {
-        QMetaObject::invokeMethod(
-            self,
-            [self, started, total] {
-                if (self)
-                    Q_EMIT self->fileStarted(started, total);
-            },
-            Qt::QueuedConnection);
+    const UiChannel channel(this);
+    m_runner->setFileStartedHandler([this, channel, total](int, int started) {
+        channel.post([this, started, total] { Q_EMIT fileStarted(started, total); });
     });
-    ConversionRunner *runner = m_runner.get();
-    m_watcher.setFuture(QtConcurrent::run(backgroundPool(), [runner] { return runner->run(); }));
+    BackgroundWork::run(
+        this, [runner = m_runner] { return runner->run(); },
+        [this](const ConversionReport &report) {
+            m_running = false;
+            Q_EMIT finished(report);
+        });
 }
 
 void ConversionController::cancel()

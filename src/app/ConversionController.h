@@ -3,15 +3,18 @@
 #include "batch/ConversionJob.h"
 #include "batch/ConversionReport.h"
 
-#include <QFutureWatcher>
 #include <QObject>
 
 #include <memory>
 
 class ConversionRunner;
 
-// Runs one conversion at a time off the UI thread and reports back through queued signals.
-// Lives on the UI thread; the runner's workers never touch widgets.
+// Runs one conversion at a time in the background and reports back through signals.
+//
+// Threading: lives on the UI thread, and its signals are emitted there; the runner's workers
+// never touch widgets (their progress comes back through a UiChannel). cancel() and the queries
+// are UI-thread calls. The runner is shared with the work that drives it, so a controller
+// destroyed mid-run cancels it and leaves it to finish the files in flight.
 class ConversionController : public QObject {
     Q_OBJECT
 public:
@@ -32,7 +35,6 @@ Q_SIGNALS:
     void finished(const ConversionReport &report);
 
 private:
-    std::unique_ptr<ConversionRunner> m_runner;
-    QFutureWatcher<ConversionReport> m_watcher;
+    std::shared_ptr<ConversionRunner> m_runner;
     bool m_running = false;
 };

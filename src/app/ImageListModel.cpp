@@ -1,5 +1,5 @@
 #include "ImageListModel.h"
-#include "BackgroundPool.h"
+#include "BackgroundWork.h"
 
 #include "batch/InputFiles.h"
 
@@ -36,21 +36,16 @@ QVariant ImageListModel::data(const QModelIndex &index, int role) const
 void ImageListModel::addToCache(const QString &path)
 {
     ++m_uses[path];
-    // Read on the thread pool, so adding hundreds of files keeps the window responsive; a path
+    // Read in the background, so adding hundreds of files keeps the window responsive; a path
     // added again is read again and replaces what was cached for it.
-    QPointer<ImageListModel> self(this);
-    backgroundPool()->start([self, path] {
-        const SourceMetadata metadata = SourceMetadata::read(path);
-        QMetaObject::invokeMethod(
-            self,
-            [self, path, metadata] {
-                if (self && self->m_uses.contains(path)) {
-                    self->m_metadata.insert(path, metadata);
-                    Q_EMIT self->metadataRead(path);
-                }
-            },
-            Qt::QueuedConnection);
-    });
+    BackgroundWork::run(
+        this, [path] { return SourceMetadata::read(path); },
+        [this, path](const SourceMetadata &metadata) {
+            if (!m_uses.contains(path))
+                return;
+            m_metadata.insert(path, metadata);
+            Q_EMIT metadataRead(path);
+        });
 }
 
 void ImageListModel::releaseFromCache(const QString &path)

@@ -1,4 +1,5 @@
 // pressmark: the desktop application.
+#include "BackgroundWork.h"
 #include "MainWindow.h"
 #include "settings/SettingsStore.h"
 #include "SkinnedControls.h"
@@ -33,5 +34,8 @@ int main(int argc, char *argv[])
                      });
     window.openFiles(files);
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    // Whatever still runs in the background finishes before the application object goes.
+    BackgroundWork::drain();
+    return status;
 }

@@ -1,7 +1,10 @@
+#include "settings/SettingsSchema.h"
 #include "settings/SettingsStore.h"
 #include "TestImages.h"
 
 #include <QtTest>
+
+#include <csignal>
 
 namespace {
 
@@ -43,6 +46,8 @@ private Q_SLOTS:
     void epsWithoutGhostscript();
     void overlaysAndTheirNotes();
     void helpAndVersion();
+    void manualPage();
+    void interruptFinishesTheFilesInFlight();
     void savedSettingsDriveARun();
 
 private:
@@ -209,12 +214,74 @@ void TestCli::helpAndVersion()
 {
     const Run help = cli({"--help"});
     QCOMPARE(help.exitCode, 0);
-    for (const char *flag : {"--output", "--format", "--quality", "--naming", "--title", "--width",
-                             "--height", "--jobs", "--dry-run", "--quiet"})
+    for (const char *flag : {"--output", "--jobs", "--dry-run", "--quiet", "--settings"})
         QVERIFY2(help.out.contains(QLatin1String(flag)), flag);
+    // Every option the settings hold a flag for, with what it takes and its default.
+    for (const SettingRow &row : settingRows())
+        if (row.flag)
+            QVERIFY2(help.out.contains(QStringLiteral("--%1 <").arg(QLatin1String(row.flag))), row.flag);
+    const QString words = help.out.simplified();
+    QVERIFY(words.contains(QStringLiteral("JPEG quality, 0-100 (default 85)")));
+    QVERIFY(words.contains(QStringLiteral("jpeg, png, gif or tiff (default jpeg)")));
     const Run version = cli({"--version"});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.startsWith(QStringLiteral("pressmark-cli ")));
+}
+
+void TestCli::manualPage()
+{
+    const Run man = cli({"--man"});
+    QCOMPARE(man.exitCode, 0);
+    QVERIFY(man.out.startsWith(QStringLiteral(".TH PRESSMARK\\-CLI 1")));
+    // groff reads it without a warning, and it names every flag and every settings key.
+    QTemporaryDir dir;
+    TestImages::writeFile(dir.filePath("pressmark-cli.1"), man.out.toUtf8());
+    int status = -1;
+    const QString text = TestImages::run(
+        "sh", {"-c", QStringLiteral("groff -man -ww -Tutf8 -rHY=0 -rLL=200n -P -cbou %1 2>&1").arg(dir.filePath("pressmark-cli.1"))},
+        &status);
+    QCOMPARE(status, 0);
+    QVERIFY2(!text.contains(QStringLiteral("warning")), qPrintable(text.left(400)));
+    for (const SettingRow &row : settingRows()) {
+        QVERIFY2(text.contains(row.keyName()), row.key);
+        if (row.flag)
+            QVERIFY2(text.contains(QStringLiteral("--%1").arg(QLatin1String(row.flag))), row.flag);
+    }
+}
+
+void TestCli::interruptFinishesTheFilesInFlight()
+{
+    // Ctrl+C during a run: the files in flight are written whole, no more start, nothing is
+    // left half-written, and the summary says how many were not started.
+    QTemporaryDir in, out;
+    const QString photo = in.filePath("big.jpg");
+    TestImages::writeWithQt(TestImages::quadrants(2400, 1600), photo, "jpeg", 90);
+    QStringList arguments = {"-o", out.path(), "--jobs", "1"};
+    for (int i = 0; i < 60; ++i)
+        arguments << photo;
+    QProcess process;
+    process.start(QStringLiteral(PRESSMARK_CLI), arguments);
+    QVERIFY(process.waitForStarted());
+    QByteArray said;
+    while (!said.contains(" -> ") && process.waitForReadyRead(20000))
+        said += process.readAllStandardOutput();
+    QVERIFY(said.contains(" -> "));
+    ::kill(pid_t(process.processId()), SIGINT);
+    QVERIFY(process.waitForFinished(60000));
+    said += process.readAllStandardOutput();
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    const QRegularExpressionMatch summary =
+        QRegularExpression(QStringLiteral("(\\d+) converted, 0 failed, (\\d+) not started \\(cancelled\\)\n$"))
+            .match(QString::fromUtf8(said));
+    QVERIFY2(summary.hasMatch(), said.right(200).constData());
+    const int converted = summary.captured(1).toInt();
+    QVERIFY(converted >= 1 && converted < 60);
+    QCOMPARE(summary.captured(2).toInt(), 60 - converted);
+    const QStringList written = filesIn(out.path());
+    QCOMPARE(written.size(), converted); // no hidden temporary file either
+    for (const QString &name : written)
+        QCOMPARE(TestImages::identify(out.filePath(name), "%w %h"), QStringLiteral("2400 1600"));
 }
 
 void TestCli::savedSettingsDriveARun()

@@ -4,6 +4,7 @@
 
 #include <QtTest>
 
+#include <atomic>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -41,6 +42,8 @@ private Q_SLOTS:
     void runningOutOfMemoryIsSaidSo();
     void namesDoNotDependOnWorkers();
     void finishedInListOrder();
+    void overlaysComeOutTheSameWithSeveralWorkers();
+    void filesInFlightAreBounded();
     void logoWithoutPictureIsNotedOnce();
     void cancelFinishesFilesInFlight_data();
     void cancelFinishesFilesInFlight();
@@ -170,6 +173,78 @@ void TestRunner::finishedInListOrder()
     QCOMPARE(order, expected);
 }
 
+void TestRunner::overlaysComeOutTheSameWithSeveralWorkers()
+{
+    // Workers share the scaled logo and take turns with the font engine; whatever the number of
+    // workers, every output is the same, byte for byte.
+    QTemporaryDir in;
+    QStringList inputs;
+    for (int i = 0; i < 8; ++i) {
+        const QString path = in.filePath(QStringLiteral("photo%1.png").arg(i));
+        TestImages::writeWithQt(TestImages::quadrants(300 + 40 * (i % 3), 200 + 30 * (i % 2)), path, "png");
+        inputs << path;
+    }
+    ConversionOptions options;
+    options.format = OutputFormat::Png;
+    options.logo.enabled = options.watermark.enabled = options.copyright.enabled = true;
+    QImage logo(60, 30, QImage::Format_ARGB32);
+    logo.fill(qRgb(255, 0, 255));
+    options.logo.picture = logo;
+    options.logo.position = Placement::BottomLeft;
+    options.watermark.text = QStringLiteral("© Worker test");
+    options.watermark.size = TextSize::Large;
+    options.copyright.pattern = LinePattern::DiagonalCross;
+    QList<QByteArray> reference;
+    for (int workers : {1, 4}) {
+        QTemporaryDir out;
+        ConversionJob job = jobFor(inputs, out.path(), workers);
+        job.options = options;
+        const ConversionReport report = ConversionRunner(job).run();
+        QCOMPARE(report.writtenCount(), inputs.size());
+        QList<QByteArray> written;
+        for (const FileResult &file : report.files)
+            written << TestImages::readFile(file.output);
+        if (workers == 1)
+            reference = written;
+        QVERIFY(written == reference);
+        // The logo is there: magenta near the bottom-left corner, a 1 % margin in.
+        const QImage first(report.files[0].output);
+        QCOMPARE(first.pixelColor(6, first.height() - 6), QColor(255, 0, 255));
+    }
+}
+
+void TestRunner::filesInFlightAreBounded()
+{
+    // While the first file is slow, the others may run ahead only so far: memory does not grow
+    // with the batch.
+    QTemporaryDir in, out;
+    const QString slow = in.filePath("slow.png");
+    QImage noise(3000, 3000, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(noise.scanLine(y));
+        for (int x = 0; x < noise.width(); ++x)
+            line[x] = qRgb((x * 37 + y * 11) % 251, (x * y) % 253, (x ^ y) & 255);
+    }
+    TestImages::writeWithQt(noise, slow, "png");
+    QStringList inputs = {slow};
+    for (int i = 0; i < 20; ++i)
+        inputs << m_good;
+    const int workers = 2;
+    ConversionRunner runner(jobFor(inputs, out.path(), workers));
+    std::atomic<int> finished {0};
+    std::atomic<int> furthestAhead {0};
+    runner.setFileStartedHandler([&](int index, int) {
+        const int ahead = index - finished.load();
+        if (ahead > furthestAhead.load())
+            furthestAhead.store(ahead);
+    });
+    runner.setFileFinishedHandler([&](const FileResult &) { ++finished; });
+    QCOMPARE(runner.run().writtenCount(), inputs.size());
+    // Two files in flight a worker, counted from the oldest unfinished one.
+    QVERIFY2(furthestAhead.load() < 2 * workers, qPrintable(QString::number(furthestAhead.load())));
+    QCOMPARE(furthestAhead.load(), 2 * workers - 1);
+}
+
 void TestRunner::logoWithoutPictureIsNotedOnce()
 {
     QTemporaryDir out;
@@ -209,5 +284,5 @@ void TestRunner::cancelFinishesFilesInFlight()
     QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), runner.startedCount());
 }
 
-QTEST_GUILESS_MAIN(TestRunner)
+QTEST_MAIN(TestRunner)
 #include "tst_runner.moc"
