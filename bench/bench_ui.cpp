@@ -5,11 +5,11 @@
 //   bench_ui PHOTO...      (the photos are added repeatedly up to 300 entries)
 #include "BrowserModel.h"
 #include "ConversionController.h"
-#include "TitleSizeSection.h"
 #include "ImageListModel.h"
 #include "LogoSection.h"
 #include "MainWindow.h"
 #include "OptionsPanel.h"
+#include "TitleSizeSection.h"
 #include "UnitSlider.h"
 #include "WatermarkSection.h"
 
@@ -36,8 +36,8 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
             const qint64 now = m_clock.elapsed();
             if (now - m_last - 2 > 50 && qEnvironmentVariableIsSet("BENCH_UI_VERBOSE"))
-                std::printf("  stall of %lld ms ending at %lld ms\n", static_cast<long long>(now - m_last - 2),
-                            static_cast<long long>(now));
+                std::printf("  stall of %lld ms ending at %lld ms\n",
+                            static_cast<long long>(now - m_last - 2), static_cast<long long>(now));
             m_worst = std::max(m_worst, now - m_last - 2);
             m_last = now;
         });
@@ -126,7 +126,8 @@ int main(int argc, char *argv[])
     std::printf("option change to preview (%s): median %lld ms, worst %lld ms (target <= 150)\n",
                 qPrintable(photos.first()), static_cast<long long>(latencies.at(latencies.size() / 2)),
                 static_cast<long long>(latencies.last()));
-    std::printf("while previewing: longest UI stall %lld ms (target <= 50)\n", static_cast<long long>(worstStall));
+    std::printf("while previewing: longest UI stall %lld ms (target <= 50)\n",
+                static_cast<long long>(worstStall));
 
     // A conversion of 20 entries (width 1500) with the converting dialog up.
     QTemporaryDir out;

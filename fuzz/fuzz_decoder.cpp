@@ -1,8 +1,8 @@
 // Fuzzes the one decoding entry point on a file: format choice by content, every reader but
 // EPS (whose rendering runs Ghostscript; its header split has its own target).
-#include "decode/ImageDecoder.h"
 #include "common/CodecLibraries.h"
 #include "decode/EpsReader.h"
+#include "decode/ImageDecoder.h"
 
 #include <QCoreApplication>
 #include <QImageReader>

@@ -8,8 +8,8 @@
 #include "ConvertingDialog.h"
 #include "ImageListModel.h"
 #include "MainWindow.h"
-#include "settings/SettingsStore.h"
 #include "SkinnedControls.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,7 +32,9 @@ void spin(int milliseconds)
 void grab(const MainWindow &window, const QString &path)
 {
     const QRect area = window.frameGeometry().adjusted(-20, -20, 20, 20);
-    QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(path);
+    QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .save(path);
     std::printf("%s\n", qPrintable(path));
 }
 

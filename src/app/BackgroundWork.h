@@ -59,7 +59,8 @@ template <typename Work, typename Done> void run(QObject *receiver, Work work, D
     pool()->start([channel, work = std::move(work), done = std::move(done)]() mutable {
         using Value = std::invoke_result_t<Work &>;
         Value value = work();
-        channel.post([done = std::move(done), value = std::move(value)]() mutable { done(std::move(value)); });
+        channel.post(
+            [done = std::move(done), value = std::move(value)]() mutable { done(std::move(value)); });
     });
 }
 

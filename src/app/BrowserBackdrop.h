@@ -11,7 +11,6 @@ public:
     explicit BrowserBackdrop(QWidget *parent = nullptr);
 
     void setHideText(bool hide);
-    bool hideText() const { return m_hideText; }
     // Where the drop picture's top left goes in a backdrop of this size (widget coordinates).
     static QPoint dropPicturePosition(QSize backdrop, QSize picture);
 

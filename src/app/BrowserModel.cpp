@@ -1,7 +1,7 @@
 #include "BrowserModel.h"
 
-#include "ImageListModel.h"
 #include "BackgroundWork.h"
+#include "ImageListModel.h"
 #include "pipeline/RenderFile.h"
 #include "pipeline/Thumbnail.h"
 
@@ -57,7 +57,6 @@ void BrowserModel::store(const QString &path, const QImage &thumbnail)
     for (int row = 0; row < paths.size(); ++row)
         if (paths.at(row) == path)
             Q_EMIT dataChanged(index(row, 0), index(row, 0), {Qt::DecorationRole});
-    Q_EMIT thumbnailReady(path);
 }
 
 void BrowserModel::showPreview(int row, const ConversionOptions &options)

@@ -14,7 +14,9 @@
 class ImageListModel;
 
 // What the image browser shows of the list: each entry's title and thumbnail. Thumbnails are
-// made on the thread pool and cached by path; until one is ready the cell shows a placeholder.
+// made in the background and cached by path; until one is ready the cell shows a placeholder.
+// Threading: lives on the UI thread and is used there only; thumbnails and previews are drawn
+// through BackgroundWork, which hands them back on the UI thread.
 class BrowserModel : public QIdentityProxyModel {
     Q_OBJECT
 public:
@@ -25,18 +27,13 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    // True once every requested thumbnail has arrived (for tests and for idle work).
-    bool thumbnailsSettled() const { return m_pending.isEmpty(); }
-
     // Renders the entry at `row` through the pipeline with these options, resizing off, on the
     // thread pool; its cell shows the thumbnail until the preview is ready. A newer request
     // supersedes an older one.
     void showPreview(int row, const ConversionOptions &options);
     int previewRow() const { return m_previewRow; }
-    bool hasPreview() const { return !m_preview.isNull(); }
 
 Q_SIGNALS:
-    void thumbnailReady(const QString &path);
     void previewReady(int row);
 
 private:

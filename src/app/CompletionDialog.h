@@ -19,7 +19,6 @@ public:
     QLabel *headline() const { return m_headline; }
     QLabel *counter() const { return m_counter; }
     QPlainTextEdit *failures() const { return m_failures; }
-    QPushButton *openFolderButton() const { return m_open; }
 
 private:
     QLabel *m_headline;

@@ -62,7 +62,8 @@ QString CopyrightSection::patternImage(int tag) const
 
 void CopyrightSection::setPatternImage(int tag, bool chosen)
 {
-    const QString name = QStringLiteral("Copyright%1%2").arg(tag).arg(chosen ? QStringLiteral("_on") : QString());
+    const QString name =
+        QStringLiteral("Copyright%1%2").arg(tag).arg(chosen ? QStringLiteral("_on") : QString());
     QToolButton *button = patternButtons.at(tag - 1);
     button->setProperty("imageName", name);
     button->setIcon(skinIcon(name));

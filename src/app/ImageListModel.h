@@ -9,7 +9,9 @@
 
 // The ordered list of files a conversion will process, as the browser shows it. Entries are
 // paths; the same file may stand in the list any number of times. Metadata read at intake is
-// cached per path and kept while any entry uses the path. UI-free; lives on the GUI thread.
+// cached per path and kept while any entry uses the path.
+// Threading: lives on the UI thread and is used there only; metadata is read in the background
+// (BackgroundWork) and put in the cache on the UI thread.
 class ImageListModel : public QAbstractListModel {
     Q_OBJECT
 public:

@@ -21,7 +21,8 @@ LogoSection::LogoSection(QWidget *parent) : OptionSection(tr("Logo"), 284, paren
     chooseLogoButton = new QPushButton(tr("Choose…"), body());
     logoSizePopup = new SkinnedPopUp(SkinnedPopUp::Bezel::Long, body());
     logoSizePopup->addItems({tr("Small · ⅕"), tr("Medium · ¼"), tr("Large · ⅓")});
-    const QStringList logoTips = {tr("A fifth of the picture"), tr("A quarter of the picture"), tr("A third of the picture")};
+    const QStringList logoTips = {tr("A fifth of the picture"), tr("A quarter of the picture"),
+                                  tr("A third of the picture")};
     for (int i = 0; i < logoTips.size(); ++i)
         logoSizePopup->setItemData(i, logoTips.at(i), Qt::ToolTipRole);
     opacity = makeOpacityControl(body());
@@ -35,12 +36,12 @@ LogoSection::LogoSection(QWidget *parent) : OptionSection(tr("Logo"), 284, paren
     grid->addWidget(new QLabel(tr("Position"), body()), 2, 1, 1, 2, Qt::AlignBottom);
     QWidget *positions = nullptr;
     logoPositions = makePositionGroup(body(),
-                                                  {{0, 0, 0, tr("Top left")},
-                                                   {1, 0, 2, tr("Top right")},
-                                                   {4, 1, 1, tr("Centre")},
-                                                   {2, 2, 0, tr("Bottom left")},
-                                                   {3, 2, 2, tr("Bottom right")}},
-                                                  &positions);
+                                      {{0, 0, 0, tr("Top left")},
+                                       {1, 0, 2, tr("Top right")},
+                                       {4, 1, 1, tr("Centre")},
+                                       {2, 2, 0, tr("Bottom left")},
+                                       {3, 2, 2, tr("Bottom right")}},
+                                      &positions);
     grid->addWidget(positions, 3, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(new QLabel(tr("Size"), body()), 4, 0);
     grid->addWidget(logoSizePopup, 4, 1, 1, 2, Qt::AlignLeft);

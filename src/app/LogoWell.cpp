@@ -1,8 +1,8 @@
 #include "LogoWell.h"
 
-#include "pipeline/DecodeUpright.h"
 #include "batch/InputFiles.h"
 #include "common/Logging.h"
+#include "pipeline/DecodeUpright.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

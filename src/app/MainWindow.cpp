@@ -1,25 +1,25 @@
 #include "MainWindow.h"
 
+#include "BrowserBackdrop.h"
 #include "BrowserModel.h"
 #include "CompletionDialog.h"
 #include "ConversionController.h"
 #include "ConvertingDialog.h"
+#include "EmbossedLabel.h"
 #include "ImageBrowserView.h"
 #include "ImageListModel.h"
-#include "BrowserBackdrop.h"
-#include "EmbossedLabel.h"
-#include "batch/InputFiles.h"
+#include "LogoSection.h"
+#include "LogoWell.h"
+#include "OptionsPanel.h"
+#include "SectionPanel.h"
 #include "SheetPlacement.h"
 #include "SkinnedPanels.h"
 #include "TitleBar.h"
+#include "UnitSlider.h"
 #include "WindowChrome.h"
-#include "LogoSection.h"
-#include "LogoWell.h"
-#include "SectionPanel.h"
-#include "OptionsPanel.h"
+#include "batch/InputFiles.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShippedLogo.h"
-#include "UnitSlider.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,8 +61,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_browser->viewport()->installEventFilter(this);
     m_boxFrame = box;
 
-    m_dropHint = new EmbossedLabel(tr("Drop photos here, or choose them with Add…"), EmbossedLabel::Shadow::Dark,
-                                   m_browser->viewport());
+    m_dropHint = new EmbossedLabel(tr("Drop photos here, or choose them with Add…"),
+                                   EmbossedLabel::Shadow::Dark, m_browser->viewport());
     m_dropHint->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     m_dropHint->setAttribute(Qt::WA_TransparentForMouseEvents);
     QPalette hintColours = m_dropHint->palette();
@@ -74,7 +74,7 @@ MainWindow::MainWindow(QWidget *parent)
     countColours.setColor(QPalette::WindowText, QColor(0xdd, 0xdf, 0xe3));
     m_count->setPalette(countColours);
     m_zoom = new UnitSlider(this);
-    m_zoom->setFloatValue(0.5f);
+    m_zoom->setFloatValue(shippedSettings().fraction(Setting::Zoom));
     m_zoom->setMaximumWidth(160);
     m_zoom->setToolTip(tr("Thumbnail size"));
     connect(m_zoom, &UnitSlider::valueMoved, this, &MainWindow::applyZoom);
@@ -123,10 +123,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     // The menus sit under the drawn title bar.
     auto *menus = new QMenuBar(m_chrome);
-    menus->setStyleSheet(QStringLiteral(
-        "QMenuBar { background: #34373c; color: #dddfe3; border-bottom: 1px solid #1c1e21; }"
-        "QMenuBar::item { padding: 2px 8px; background: transparent; }"
-        "QMenuBar::item:selected { background: #4b4f56; }"));
+    menus->setStyleSheet(
+        QStringLiteral("QMenuBar { background: #34373c; color: #dddfe3; border-bottom: 1px solid #1c1e21; }"
+                       "QMenuBar::item { padding: 2px 8px; background: transparent; }"
+                       "QMenuBar::item:selected { background: #4b4f56; }"));
     m_chrome->addBar(menus);
     QMenu *file = menus->addMenu(tr("&File"));
     file->addAction(tr("&Add Images…"), QKeySequence::Open, this, &MainWindow::chooseImages);
@@ -174,8 +174,6 @@ MainWindow::MainWindow(QWidget *parent)
                    ? dialog.selectedFiles().first()
                    : QString();
     };
-    // Until settings are loaded the controls hold the shipped defaults.
-    m_options->applySettings(shippedSettings());
     updateListState();
 }
 

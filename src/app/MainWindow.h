@@ -23,7 +23,8 @@ class WindowChrome;
 
 // The one window: the image browser with its count, drop hint and zoom beside the option
 // sections and the Convert button. It holds values and calls the core; the core decides
-// every pixel and name.
+// every pixel and name. Threading: UI thread only; a conversion runs in the background through
+// its ConversionController.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:

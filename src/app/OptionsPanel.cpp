@@ -14,13 +14,9 @@
 #include <QVBoxLayout>
 
 OptionsPanel::OptionsPanel(QWidget *parent)
-    : QWidget(parent),
-      m_title(new TitleSizeSection),
-      m_logo(new LogoSection),
-      m_watermark(new WatermarkSection),
-      m_copyright(new CopyrightSection),
-      m_output(new OutputControls(this)),
-      m_reset(new QPushButton(tr("Reset Settings"), this))
+    : QWidget(parent), m_title(new TitleSizeSection), m_logo(new LogoSection),
+      m_watermark(new WatermarkSection), m_copyright(new CopyrightSection),
+      m_output(new OutputControls(this)), m_reset(new QPushButton(tr("Reset Settings"), this))
 {
     m_sections = new SectionPanel(m_title, m_logo, m_watermark, m_copyright, m_title->widthField,
                                   m_title->heightField, this);
@@ -41,8 +37,10 @@ OptionsPanel::OptionsPanel(QWidget *parent)
     m_logo->logoWell->showLogo(shippedLogo());
     // The font popup starts on a preferred family, else the system's sans-serif.
     m_watermark->setFonts(FontChoices::installed());
-    m_bindings = m_title->bindings() + m_logo->bindings() + m_watermark->bindings() + m_copyright->bindings() +
-                 m_output->bindings();
+    m_bindings = m_title->bindings() + m_logo->bindings() + m_watermark->bindings() +
+                 m_copyright->bindings() + m_output->bindings();
+    // Until settings are loaded the controls hold the shipped defaults.
+    applySettings(shippedSettings());
 
     connect(m_logo, &LogoSection::previewNeeded, this, &OptionsPanel::previewNeeded);
     connect(m_watermark, &WatermarkSection::previewNeeded, this, &OptionsPanel::previewNeeded);

@@ -17,6 +17,8 @@ class WatermarkSection;
 // Every option control of the window: the accordion of four sections and the output format
 // and quality below it. It holds the values; they go in and out as settings through the
 // sections' bindings, and the core turns them into the options of a conversion.
+// Threading: UI thread only; what leaves it is a settings value or an options value, both plain
+// values a worker may keep.
 class OptionsPanel : public QWidget {
     Q_OBJECT
 public:

@@ -1,8 +1,8 @@
 #include "OutputControls.h"
 
-#include "options/ControlTexts.h"
 #include "SkinnedControls.h"
 #include "UnitSlider.h"
+#include "options/ControlTexts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -16,7 +16,6 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new 
         {QStringLiteral("JPEG"), QStringLiteral("PNG"), QStringLiteral("GIF"), QStringLiteral("TIFF")});
     qualityLabel = new QLabel(tr("Quality"), this);
     qualitySlider = new UnitSlider(this);
-    qualitySlider->setFloatValue(0.85f);
     qualityValue = new QLabel(this);
     qualityValue->setMinimumWidth(44);
     qualityValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -1,7 +1,7 @@
 #include "OverlaySectionParts.h"
 
-#include "options/ControlTexts.h"
 #include "UnitSlider.h"
+#include "options/ControlTexts.h"
 
 #include <QAbstractButton>
 #include <QFrame>

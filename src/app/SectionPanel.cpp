@@ -12,11 +12,8 @@ static constexpr int kClosed = OptionSection::kHeaderHeight;
 SectionPanel::SectionPanel(OptionSection *titleAndSize, OptionSection *logo, OptionSection *watermark,
                            OptionSection *copyright, QLineEdit *widthField, QLineEdit *heightField,
                            QWidget *parent)
-    : QWidget(parent),
-      m_sections {titleAndSize, logo, watermark, copyright},
-      m_frames(4),
-      m_widthField(widthField),
-      m_heightField(heightField)
+    : QWidget(parent), m_sections {titleAndSize, logo, watermark, copyright}, m_frames(4),
+      m_widthField(widthField), m_heightField(heightField)
 {
     for (OptionSection *s : m_sections)
         s->setParent(this);

@@ -31,7 +31,7 @@ struct SettingBinding {
 SettingBinding bindCheckBox(QAbstractButton *box, Setting setting);
 SettingBinding bindHiddenFlag(QWidget *widget, Setting setting); // 1 hidden, 0 shown
 SettingBinding bindText(QLineEdit *field, Setting setting);
-SettingBinding bindPopup(QComboBox *popup, Setting setting); // an index no item has keeps the selection
+SettingBinding bindPopup(QComboBox *popup, Setting setting);    // an index no item has keeps the selection
 SettingBinding bindCells(QButtonGroup *cells, Setting setting); // by tag; an unknown tag keeps it too
 SettingBinding bindSlider(UnitSlider *slider, Setting setting);
 SettingBinding bindOpacity(const OpacityControl &control, Setting setting); // the slider and its label

@@ -48,8 +48,6 @@ public:
     enum class Frame { Overlay, Groove };
     explicit SkinnedLineEdit(Frame frame, QWidget *parent = nullptr);
 
-    Frame frameKind() const { return m_frame; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -1,8 +1,8 @@
 #include "TitleSizeSection.h"
 
 #include "SizeFieldValidator.h"
-#include "options/ConversionOptions.h"
 #include "SkinnedControls.h"
+#include "options/ConversionOptions.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -161,8 +161,7 @@ void TitleSizeSection::heightSideClicked()
 
 void TitleSizeSection::updateLight()
 {
-    light()->setVisible(resizeBox->isChecked() || newNameBox->isChecked() ||
-                        addTextBox->isChecked());
+    light()->setVisible(resizeBox->isChecked() || newNameBox->isChecked() || addTextBox->isChecked());
 }
 
 QList<SettingBinding> TitleSizeSection::bindings()

@@ -1,9 +1,9 @@
 #include "WatermarkSection.h"
 
 #include "ColorWell.h"
-#include "options/FontList.h"
 #include "SkinnedControls.h"
 #include "UnitSlider.h"
+#include "options/FontList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,8 +18,9 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
     watermarkField->setPlaceholderText(tr("© Your name"));
     watermarkSizePopup = new SkinnedPopUp(SkinnedPopUp::Bezel::Long, body());
     watermarkSizePopup->addItems({tr("Small"), tr("Medium"), tr("Large"), tr("Huge")});
-    const QStringList sizeTips = {tr("Letters 1/80 of the picture's width"), tr("Letters 1/40 of the picture's width"),
-                                  tr("Letters 1/20 of the picture's width"), tr("Letters 1/10 of the picture's width")};
+    const QStringList sizeTips = {
+        tr("Letters 1/80 of the picture's width"), tr("Letters 1/40 of the picture's width"),
+        tr("Letters 1/20 of the picture's width"), tr("Letters 1/10 of the picture's width")};
     for (int i = 0; i < sizeTips.size(); ++i)
         watermarkSizePopup->setItemData(i, sizeTips.at(i), Qt::ToolTipRole);
     fontPopup = new SkinnedPopUp(SkinnedPopUp::Bezel::Fonts, body());
@@ -41,14 +42,14 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
     grid->addWidget(new QLabel(tr("Position"), body()), 5, 0, Qt::AlignTop);
     QWidget *positions = nullptr;
     watermarkPositions = makePositionGroup(body(),
-                                                       {{0, 0, 0, tr("Top left")},
-                                                        {5, 0, 1, tr("Centre top")},
-                                                        {1, 0, 2, tr("Top right")},
-                                                        {4, 1, 1, tr("Centre")},
-                                                        {2, 2, 0, tr("Bottom left")},
-                                                        {6, 2, 1, tr("Centre bottom")},
-                                                        {3, 2, 2, tr("Bottom right")}},
-                                                  &positions);
+                                           {{0, 0, 0, tr("Top left")},
+                                            {5, 0, 1, tr("Centre top")},
+                                            {1, 0, 2, tr("Top right")},
+                                            {4, 1, 1, tr("Centre")},
+                                            {2, 2, 0, tr("Bottom left")},
+                                            {6, 2, 1, tr("Centre bottom")},
+                                            {3, 2, 2, tr("Bottom right")}},
+                                           &positions);
     grid->addWidget(positions, 5, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Opacity"), body()), 6, 0);
     grid->addWidget(opacity.slider, 6, 1);

@@ -1,9 +1,9 @@
 // pressmark: the desktop application.
 #include "BackgroundWork.h"
 #include "MainWindow.h"
-#include "settings/SettingsStore.h"
-#include "SkinnedControls.h"
 #include "SingleInstance.h"
+#include "SkinnedControls.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 

@@ -99,8 +99,9 @@ const QList<CliFlag> &cliFlags()
              QStringLiteral("Output folder (created when missing).")},
             {{QStringLiteral("settings")},
              QString(),
-             QStringLiteral("Start from the options saved by the Pressmark window (or, as --settings=FILE, from "
-                            "that settings file); the flags given here override them.")},
+             QStringLiteral(
+                 "Start from the options saved by the Pressmark window (or, as --settings=FILE, from "
+                 "that settings file); the flags given here override them.")},
             {{QStringLiteral("settings-file")}, QStringLiteral("FILE"), QString(), nullptr, true},
             {{QStringLiteral("jobs")},
              QStringLiteral("N"),
@@ -112,10 +113,20 @@ const QList<CliFlag> &cliFlags()
         };
         for (const SettingRow &row : settingRows())
             if (row.flag)
-                list.append({{QString::fromLatin1(row.flag)}, QString::fromLatin1(row.valueName), flagHelp(row), &row});
-        list.append({{QStringLiteral("h"), QStringLiteral("help")}, QString(), QStringLiteral("Show this help.")});
-        list.append({{QStringLiteral("v"), QStringLiteral("version")}, QString(), QStringLiteral("Show the version.")});
-        list.append({{QStringLiteral("man")}, QString(), QStringLiteral("Print the manual page (troff)."), nullptr, true});
+                list.append({{QString::fromLatin1(row.flag)},
+                             QString::fromLatin1(row.valueName),
+                             flagHelp(row),
+                             &row});
+        list.append(
+            {{QStringLiteral("h"), QStringLiteral("help")}, QString(), QStringLiteral("Show this help.")});
+        list.append({{QStringLiteral("v"), QStringLiteral("version")},
+                     QString(),
+                     QStringLiteral("Show the version.")});
+        list.append({{QStringLiteral("man")},
+                     QString(),
+                     QStringLiteral("Print the manual page (troff)."),
+                     nullptr,
+                     true});
         return list;
     }();
     return flags;

@@ -97,7 +97,8 @@ QString setFromFlag(const SettingRow &row, const QString &value, AppSettings &va
         break;
     case FlagValue::Choice: {
         int i = 0;
-        while (i < row.choiceCount && value.compare(QLatin1String(row.choices[i].word), Qt::CaseInsensitive) != 0)
+        while (i < row.choiceCount &&
+               value.compare(QLatin1String(row.choices[i].word), Qt::CaseInsensitive) != 0)
             ++i;
         if (i == row.choiceCount)
             return QStringLiteral("%1 takes %2, not '%3'").arg(flag, choiceWords(row, false), value);
@@ -114,7 +115,8 @@ QString setFromFlag(const SettingRow &row, const QString &value, AppSettings &va
     case FlagValue::Picture: {
         const Result<QImage> picture = decodeUpright(value);
         if (!picture.ok())
-            return QStringLiteral("cannot read the picture %1 for %2: %3").arg(value, flag, picture.failure().text());
+            return QStringLiteral("cannot read the picture %1 for %2: %3")
+                .arg(value, flag, picture.failure().text());
         values.setPicture(row.setting, picture.value());
         break;
     }
@@ -163,7 +165,8 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
     const bool usingSettings = isSet("settings") || isSet("settings-file");
     AppSettings values = shippedSettings();
     if (usingSettings) {
-        const QString path = isSet("settings-file") ? valueOf("settings-file") : SettingsStore::userFilePath();
+        const QString path =
+            isSet("settings-file") ? valueOf("settings-file") : SettingsStore::userFilePath();
         if (isSet("settings-file") && !QFileInfo(path).isFile())
             return usageError(QStringLiteral("no settings file at %1").arg(path));
         SettingsStore store(path);

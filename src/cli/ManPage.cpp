@@ -19,8 +19,8 @@ QString flagLine(const CliFlag &flag)
 {
     QStringList names;
     for (const QString &name : flag.names)
-        names << QStringLiteral("\\fB%1%2\\fR").arg(name.size() == 1 ? QStringLiteral("\\-") : QStringLiteral("\\-\\-"),
-                                                    roff(name));
+        names << QStringLiteral("\\fB%1%2\\fR")
+                     .arg(name.size() == 1 ? QStringLiteral("\\-") : QStringLiteral("\\-\\-"), roff(name));
     QString line = names.join(QStringLiteral(", "));
     if (!flag.valueName.isEmpty())
         line += QStringLiteral(" \\fI%1\\fR").arg(roff(flag.valueName));
@@ -65,14 +65,17 @@ QString typeName(const SettingRow &row)
 QString manPage(const QString &version)
 {
     QString page;
-    page += QStringLiteral(".TH PRESSMARK\\-CLI 1 \"\" \"Pressmark %1\" \"User Commands\"\n").arg(roff(version));
-    page += QStringLiteral(".SH NAME\npressmark\\-cli \\- convert a batch of photographs without replacing a file\n");
+    page +=
+        QStringLiteral(".TH PRESSMARK\\-CLI 1 \"\" \"Pressmark %1\" \"User Commands\"\n").arg(roff(version));
+    page += QStringLiteral(
+        ".SH NAME\npressmark\\-cli \\- convert a batch of photographs without replacing a file\n");
     page += QStringLiteral(".SH SYNOPSIS\n.B pressmark\\-cli\n[\\fIoptions\\fR] \\fB\\-o\\fR \\fIDIR\\fR "
                            "\\fIINPUT\\fR...\n");
     page += QStringLiteral(
         ".SH DESCRIPTION\n"
         "Every input is decoded, turned upright by its EXIF orientation, resized, stamped with the copyright "
-        "lines, the logo and the watermark that are switched on, encoded as JPEG, PNG, GIF or TIFF and written "
+        "lines, the logo and the watermark that are switched on, encoded as JPEG, PNG, GIF or TIFF and "
+        "written "
         "into \\fIDIR\\fR with its metadata, under the first free name: an existing file is never replaced.\n"
         ".PP\n"
         "An \\fIINPUT\\fR that is a folder stands for the image files directly in it, sorted by name.\n"
@@ -85,10 +88,10 @@ QString manPage(const QString &version)
             continue;
         page += QStringLiteral(".TP\n%1\n%2\n").arg(flagLine(flag), roff(flag.help));
     }
-    page += QStringLiteral(
-        ".SH SETTINGS FILE\n"
-        "The window keeps its options in an INI file; \\fB\\-\\-settings\\fR reads it. Its keys, their values "
-        "and the shipped defaults:\n");
+    page += QStringLiteral(".SH SETTINGS FILE\n"
+                           "The window keeps its options in an INI file; \\fB\\-\\-settings\\fR reads it. "
+                           "Its keys, their values "
+                           "and the shipped defaults:\n");
     for (const SettingRow &row : settingRows()) {
         QString text = QStringLiteral("%1; default %2").arg(typeName(row), roff(storedDefault(row)));
         if (row.flag)

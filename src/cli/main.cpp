@@ -1,8 +1,8 @@
 // pressmark-cli: the batch conversion, headless.
 #include "CliFlags.h"
 #include "CliOptions.h"
-#include "batch/ConversionRunner.h"
 #include "ProgressBar.h"
+#include "batch/ConversionRunner.h"
 
 #include <QDir>
 #include <QFileInfo>

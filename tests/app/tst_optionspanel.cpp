@@ -1,6 +1,4 @@
 #include "ColorWell.h"
-#include "options/FontList.h"
-#include "overlay/WatermarkOverlay.h"
 #include "CopyrightSection.h"
 #include "LogoSection.h"
 #include "LogoWell.h"
@@ -8,12 +6,14 @@
 #include "OptionsPanel.h"
 #include "OutputControls.h"
 #include "SectionPanel.h"
-#include "settings/SettingsStore.h"
-#include "settings/ShippedLogo.h"
 #include "TestImages.h"
 #include "TitleSizeSection.h"
 #include "UnitSlider.h"
 #include "WatermarkSection.h"
+#include "options/FontList.h"
+#include "overlay/WatermarkOverlay.h"
+#include "settings/SettingsStore.h"
+#include "settings/ShippedLogo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -230,7 +230,7 @@ void TestOptions::opacityLabelsAndQuality()
     QCOMPARE(out->qualityValue->text(), QStringLiteral("70 %"));
     out->qualitySlider->setSliderDown(false); // let go
     QVERIFY(out->qualityValue->isHidden());
-    QCOMPARE(previews.count(), 2); // quality does not touch the preview
+    QCOMPARE(previews.count(), 2);     // quality does not touch the preview
     out->qualitySlider->setValue(650); // a key step: shown, then hidden once it rests
     QVERIFY(!out->qualityValue->isHidden());
     QTRY_VERIFY(out->qualityValue->isHidden());
@@ -352,9 +352,10 @@ void TestOptions::logoWellRefusesOtherFiles()
         auto *box = window.findChild<QMessageBox *>();
         QVERIFY(box);
         QCOMPARE(box->windowTitle(), QStringLiteral("File Reading Error"));
-        QCOMPARE(box->text(), QStringLiteral("Sorry, this type of file is incompatible! \n\nFailed to open the "
-                                             "file at:\n\"%1\"")
-                                  .arg(m_dir.filePath(name)));
+        QCOMPARE(box->text(),
+                 QStringLiteral("Sorry, this type of file is incompatible! \n\nFailed to open the "
+                                "file at:\n\"%1\"")
+                     .arg(m_dir.filePath(name)));
         QCOMPARE(box->buttons().size(), 1);
         delete box;
     }

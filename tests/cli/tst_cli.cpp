@@ -1,6 +1,6 @@
+#include "TestImages.h"
 #include "settings/SettingsSchema.h"
 #include "settings/SettingsStore.h"
-#include "TestImages.h"
 
 #include <QtTest>
 
@@ -237,9 +237,11 @@ void TestCli::manualPage()
     QTemporaryDir dir;
     TestImages::writeFile(dir.filePath("pressmark-cli.1"), man.out.toUtf8());
     int status = -1;
-    const QString text = TestImages::run(
-        "sh", {"-c", QStringLiteral("groff -man -ww -Tutf8 -rHY=0 -rLL=200n -P -cbou %1 2>&1").arg(dir.filePath("pressmark-cli.1"))},
-        &status);
+    const QString text =
+        TestImages::run("sh",
+                        {"-c", QStringLiteral("groff -man -ww -Tutf8 -rHY=0 -rLL=200n -P -cbou %1 2>&1")
+                                   .arg(dir.filePath("pressmark-cli.1"))},
+                        &status);
     QCOMPARE(status, 0);
     QVERIFY2(!text.contains(QStringLiteral("warning")), qPrintable(text.left(400)));
     for (const SettingRow &row : settingRows()) {
@@ -272,7 +274,8 @@ void TestCli::interruptFinishesTheFilesInFlight()
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 1);
     const QRegularExpressionMatch summary =
-        QRegularExpression(QStringLiteral("(\\d+) converted, 0 failed, (\\d+) not started \\(cancelled\\)\n$"))
+        QRegularExpression(
+            QStringLiteral("(\\d+) converted, 0 failed, (\\d+) not started \\(cancelled\\)\n$"))
             .match(QString::fromUtf8(said));
     QVERIFY2(summary.hasMatch(), said.right(200).constData());
     const int converted = summary.captured(1).toInt();
@@ -308,14 +311,16 @@ void TestCli::savedSettingsDriveARun()
     QCOMPARE(run.exitCode, 0);
     QStringList written = filesIn(out.path());
     QCOMPARE(written.size(), 1);
-    QVERIFY2(written.first().startsWith("Set") && written.first().endsWith(".png"), qPrintable(written.first()));
+    QVERIFY2(written.first().startsWith("Set") && written.first().endsWith(".png"),
+             qPrintable(written.first()));
     QCOMPARE(TestImages::identify(out.filePath(written.first()), "%w %h"), QStringLiteral("120 180"));
     const QImage result(out.filePath(written.first()));
     QCOMPARE(result.pixel(60, 10), qRgb(0, 255, 0)); // the cross's vertical line
 
     // Another settings file by name, and flags over it.
     QTemporaryDir out2;
-    run = cli({"--settings", store.filePath(), "--format", "jpeg", "--naming", "keep", "-o", out2.path(), m_b});
+    run =
+        cli({"--settings", store.filePath(), "--format", "jpeg", "--naming", "keep", "-o", out2.path(), m_b});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(filesIn(out2.path()), QStringList {"beach.jpg"});
     QCOMPARE(TestImages::identify(out2.filePath("beach.jpg"), "%w"), QStringLiteral("120"));

@@ -13,7 +13,7 @@ struct FileResult {
     int index = 0; // 0-based position in the list
     QString input;
     FileStatus status = FileStatus::NotStarted;
-    QString output; // the written file (or, in a dry run, the name it would take)
+    QString output;    // the written file (or, in a dry run, the name it would take)
     Failure failure;   // why it has no output, when it failed
     QStringList notes; // what was kept back without failing the file
 };

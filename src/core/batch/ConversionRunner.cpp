@@ -32,7 +32,8 @@ static ConversionJob prepared(ConversionJob job, QStringList *notes)
         const QString asked = o.watermark.fontFamily;
         const QString family = resolvedWatermarkFamily(asked);
         if (!asked.isEmpty() && family.compare(asked, Qt::CaseInsensitive) != 0)
-            *notes << QStringLiteral("the font \"%1\" is not installed; the watermark uses \"%2\"").arg(asked, family);
+            *notes << QStringLiteral("the font \"%1\" is not installed; the watermark uses \"%2\"")
+                          .arg(asked, family);
         o.watermark.fontFamily = family;
     }
     if (o.logo.enabled && o.logo.picture.isNull())

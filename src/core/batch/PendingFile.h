@@ -11,6 +11,10 @@
 // name; publishing links it under the first free candidate name without ever replacing an
 // existing file, even one that appeared a moment before. Destroying an unpublished pending
 // file removes every trace of it; with an unnamed file not even a crash leaves one.
+// Threading: one thread at a time per pending file (a worker writes it, the naming turn
+// publishes it); different pending files in the same folder may be used at once.
+// Threading: one thread at a time per pending file (a worker writes it, the naming turn
+// publishes it); different pending files in the same folder may be used at once.
 class PendingFile {
 public:
     enum class Kind { Automatic, NamedTemporary };
@@ -24,9 +28,8 @@ public:
 
     // Writes the bytes into the folder. A failure (disk full, permission denied, ...) carries the
     // system's message and leaves nothing behind.
-    static Result<PendingFile> write(const QString &folder, const QByteArray &bytes, Kind kind = Kind::Automatic);
-
-    bool isValid() const { return m_fd >= 0; }
+    static Result<PendingFile> write(const QString &folder, const QByteArray &bytes,
+                                     Kind kind = Kind::Automatic);
 
     // Gives the file the first candidate name (in the folder) that is free, and answers the
     // path it took; "no free name" when every candidate is taken.

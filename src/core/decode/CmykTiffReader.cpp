@@ -1,9 +1,9 @@
 // CMYK TIFF through libtiff, so the separation is converted to RGB through the file's own
 // profile; every other TIFF is read by Qt's plugin.
-#include "transform/CmykToSrgb.h"
 #include "decode/CmykTiffReader.h"
-#include "decode/ImageLimits.h"
 #include "common/TiffMemoryFile.h"
+#include "decode/ImageLimits.h"
+#include "transform/CmykToSrgb.h"
 
 #include <memory>
 

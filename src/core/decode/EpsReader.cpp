@@ -69,8 +69,9 @@ public:
         if (!gs.waitForFinished(g_timeLimit.load())) {
             gs.kill();
             gs.waitForFinished(5000);
-            return Failure(FailureReason::TimeLimitExceeded,
-                           QStringLiteral("Ghostscript took longer than %1 s").arg(g_timeLimit.load() / 1000.0));
+            return Failure(
+                FailureReason::TimeLimitExceeded,
+                QStringLiteral("Ghostscript took longer than %1 s").arg(g_timeLimit.load() / 1000.0));
         }
         if (gs.exitStatus() != QProcess::NormalExit || gs.exitCode() != 0) {
             const QByteArray said = gs.readAll().trimmed();

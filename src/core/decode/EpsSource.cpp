@@ -48,7 +48,8 @@ Result<EpsSource> splitEps(const QByteArray &data)
         const quint32 length = qFromLittleEndian<quint32>(data.constData() + 8);
         if (offset < 30 || length == 0 || offset > quint64(data.size()) ||
             length > quint64(data.size()) - offset)
-            return Failure(FailureReason::Unsupported, QStringLiteral("the EPS header points outside the file"));
+            return Failure(FailureReason::Unsupported,
+                           QStringLiteral("the EPS header points outside the file"));
         source.postscript = data.mid(qsizetype(offset), qsizetype(length));
     } else {
         source.postscript = data;
@@ -58,4 +59,3 @@ Result<EpsSource> splitEps(const QByteArray &data)
     source.boundingBox = boundingBoxOf(source.postscript);
     return source;
 }
-

@@ -107,3 +107,10 @@ Result<DecodedImage> ImageDecoder::decode(QSize minimumSize)
         return Failure(FailureReason::Unsupported);
     return decoded;
 }
+
+Result<DecodedImage> ImageDecoder::openAndDecode(QSize minimumSize)
+{
+    if (const Failure failure = open(); failure.failed())
+        return failure;
+    return decode(minimumSize);
+}

@@ -22,6 +22,8 @@ public:
     QSize size() const;
     // Decodes the picture; minimumSize as for FormatReader::read.
     Result<DecodedImage> decode(QSize minimumSize);
+    // open() and decode() in one step.
+    Result<DecodedImage> openAndDecode(QSize minimumSize = QSize());
 
 private:
     Failure fail(FailureReason reason, const QString &detail = QString());

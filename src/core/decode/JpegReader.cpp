@@ -1,8 +1,8 @@
 // JPEG through libjpeg-turbo directly: DCT-domain shrink on load, CMYK samples for colour
 // management, and the JFIF density, none of which Qt's plugin exposes.
-#include "transform/CmykToSrgb.h"
 #include "decode/JpegReader.h"
 #include "decode/ImageLimits.h"
+#include "transform/CmykToSrgb.h"
 
 #include <csetjmp>
 #include <cstdio>

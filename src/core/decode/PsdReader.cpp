@@ -1,8 +1,8 @@
 // PSD and PSB composite images, hand-written: no packaged library reads them for Qt 6 on Debian 12.
 // Every length and count read from the file is checked against the bytes that remain before use.
-#include "transform/CmykToSrgb.h"
 #include "decode/PsdReader.h"
 #include "decode/ImageLimits.h"
+#include "transform/CmykToSrgb.h"
 
 #include <QtEndian>
 
@@ -149,7 +149,8 @@ Failure parseDocument(const QByteArray &data, Document *doc)
     if (!c.ok())
         return damaged(QStringLiteral("the Photoshop file is truncated"));
     if (c.remaining() < 2 || !doc->hasRealMergedData)
-        return damaged(QStringLiteral("the file has no composite image (saved without \"Maximize Compatibility\")"));
+        return damaged(
+            QStringLiteral("the file has no composite image (saved without \"Maximize Compatibility\")"));
     doc->compression = c.u16();
     doc->channelData = c.position();
     return {};
@@ -203,7 +204,8 @@ public:
             return {};
         }
         if (m_doc.compression != 1)
-            return damaged(QStringLiteral("the composite uses a compression Photoshop files do not use for it"));
+            return damaged(
+                QStringLiteral("the composite uses a compression Photoshop files do not use for it"));
         const qsizetype countBytes = m_doc.large ? 4 : 2;
         if (quint64(rows) * quint64(countBytes) > quint64(c.remaining()))
             return truncated();

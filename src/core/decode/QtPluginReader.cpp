@@ -112,8 +112,9 @@ public:
         for (int i = 0; !ok && i < m_candidates.size(); ++i)
             ok = m_reader->jumpToImage(m_candidates.at(i)) && m_reader->read(&image);
         if (!ok) {
-            const bool beyondLimit = m_size.isValid() && qint64(m_size.width()) * m_size.height() * 8 >
-                                                             qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+            const bool beyondLimit =
+                m_size.isValid() && qint64(m_size.width()) * m_size.height() * 8 >
+                                        qint64(QImageReader::allocationLimit()) * 1024 * 1024;
             return Failure(beyondLimit ? FailureReason::TooLarge : FailureReason::Unsupported,
                            m_reader->errorString());
         }

@@ -30,7 +30,7 @@ int appendToBuffer(GifFileType *gif, const GifByteType *data, int length)
 
 Result<QByteArray> encodeGif(const QImage &source)
 {
-    if (source.width() > 65535 || source.height() > 65535) 
+    if (source.width() > 65535 || source.height() > 65535)
         return Failure(FailureReason::TooLarge, QStringLiteral("GIF holds at most 65535 pixels a side"));
     // Straight (not premultiplied) RGBA bytes in memory order, as the quantizer reads them.
     QImage rgba = source.convertToFormat(QImage::Format_RGBA8888);
@@ -54,12 +54,12 @@ Result<QByteArray> encodeGif(const QImage &source)
     std::unique_ptr<liq_image, LiqImageDeleter> image(
         liq_image_create_rgba(attr.get(), rgba.constBits(), rgba.width(), rgba.height(), 0));
     liq_result *rawResult = nullptr;
-    if (!image || liq_image_quantize(image.get(), attr.get(), &rawResult) != LIQ_OK) 
+    if (!image || liq_image_quantize(image.get(), attr.get(), &rawResult) != LIQ_OK)
         return Failure(FailureReason::CannotWrite, QStringLiteral("the colour quantizer failed"));
     std::unique_ptr<liq_result, LiqResultDeleter> result(rawResult);
     liq_set_dithering_level(result.get(), 1.0f);
     std::vector<unsigned char> indexes(size_t(rgba.width()) * size_t(rgba.height()));
-    if (liq_write_remapped_image(result.get(), image.get(), indexes.data(), indexes.size()) != LIQ_OK) 
+    if (liq_write_remapped_image(result.get(), image.get(), indexes.data(), indexes.size()) != LIQ_OK)
         return Failure(FailureReason::CannotWrite, QStringLiteral("the colour quantizer failed"));
     const liq_palette *palette = liq_get_palette(result.get());
 
@@ -81,7 +81,7 @@ Result<QByteArray> encodeGif(const QImage &source)
     QByteArray bytes;
     int status = 0;
     GifFileType *gif = EGifOpen(&bytes, appendToBuffer, &status);
-    if (!gif) 
+    if (!gif)
         return Failure(FailureReason::CannotWrite, QString::fromLatin1(GifErrorString(status)));
     EGifSetGifVersion(gif, true);
     bool ok = EGifPutScreenDesc(gif, rgba.width(), rgba.height(), 8, 0, map.get()) == GIF_OK;
@@ -98,7 +98,7 @@ Result<QByteArray> encodeGif(const QImage &source)
         ok = EGifPutLine(gif, indexes.data() + size_t(y) * size_t(rgba.width()), rgba.width()) == GIF_OK;
     if (EGifCloseFile(gif, &status) != GIF_OK)
         ok = false;
-    if (!ok) 
+    if (!ok)
         return Failure(FailureReason::CannotWrite, QString::fromLatin1(GifErrorString(status)));
     return bytes;
 }

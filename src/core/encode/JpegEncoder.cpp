@@ -87,7 +87,8 @@ Result<QByteArray> encodeJpeg(const QImage &source, int quality, double dpi)
     unsigned long size = 0;
     const bool ok = compress(&cinfo, &err, &image, std::clamp(quality, 0, 100), density, &buffer, &size);
     jpeg_destroy_compress(&cinfo);
-    const QByteArray bytes = ok ? QByteArray(reinterpret_cast<const char *>(buffer), qsizetype(size)) : QByteArray();
+    const QByteArray bytes =
+        ok ? QByteArray(reinterpret_cast<const char *>(buffer), qsizetype(size)) : QByteArray();
     std::free(buffer);
     if (!ok)
         return Failure(FailureReason::CannotWrite, QString::fromLocal8Bit(err.message));

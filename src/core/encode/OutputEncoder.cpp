@@ -50,7 +50,8 @@ Result<EncodedOutput> encodeOutput(const QImage &image, OutputFormat format, int
     }
     const bool png = format == OutputFormat::Png;
     if (metadata.hasExifXmpOrIptc()) {
-        const Failure failure = metadata.writeInto(&out.bytes, image.size(), dpi, png ? QByteArray() : profile);
+        const Failure failure =
+            metadata.writeInto(&out.bytes, image.size(), dpi, png ? QByteArray() : profile);
         if (failure.failed())
             out.notes << QStringLiteral("metadata could not be written: %1").arg(failure.detail);
     } else if (!png && !profile.isEmpty()) {

@@ -26,7 +26,7 @@ Result<QByteArray> encodePng(const QImage &image, double dpi)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    if (!writer.write(bare)) 
+    if (!writer.write(bare))
         return Failure(FailureReason::CannotWrite, writer.errorString());
     return bytes;
 }

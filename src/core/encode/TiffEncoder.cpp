@@ -47,7 +47,7 @@ Result<QByteArray> encodeTiff(const QImage &source, double dpi)
         return Failure(FailureReason::OutOfMemory);
     TiffMemoryFile file;
     TIFF *tiff = file.open("w");
-    if (!tiff) 
+    if (!tiff)
         return Failure(FailureReason::CannotWrite, QStringLiteral("cannot start a TIFF file"));
     const uint16_t storedSamples = layout.samples == 4 && !layout.alpha ? 3 : layout.samples;
     TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(image.width()));
@@ -86,7 +86,7 @@ Result<QByteArray> encodeTiff(const QImage &source, double dpi)
     }
     ok = ok && TIFFWriteDirectory(tiff);
     TIFFClose(tiff);
-    if (!ok) 
+    if (!ok)
         return Failure(FailureReason::CannotWrite, QStringLiteral("the TIFF encoder failed"));
     return file.bytes();
 }

@@ -152,7 +152,8 @@ static Exiv2::URational dpiRational(double dpi)
     return Exiv2::URational(uint32_t(std::lround(dpi * 1000.0)), 1000);
 }
 
-Failure SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double dpi, const QByteArray &icc) const
+Failure SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double dpi,
+                                  const QByteArray &icc) const
 {
     Exiv2::ExifData exif = d->exif;
     Exiv2::XmpData xmp = d->xmp;

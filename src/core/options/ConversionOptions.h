@@ -7,7 +7,7 @@
 // What a conversion and the preview read: one immutable value, made from the option controls
 // (or settings, or the command line) by optionsFromSettings(). Workers never look at controls
 // or settings. The shipped defaults live in the settings schema; a default-constructed value is
-// merely neutral.
+// merely neutral. Threading: a plain value; copies may be read on any number of threads.
 
 // The largest width or height a resize takes.
 constexpr int kMaxResizeSide = 6000;

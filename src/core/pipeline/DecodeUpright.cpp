@@ -6,10 +6,7 @@
 
 Result<QImage> decodeUpright(const QString &path)
 {
-    ImageDecoder decoder(path);
-    if (const Failure failure = decoder.open(); failure.failed())
-        return failure;
-    const Result<DecodedImage> decoded = decoder.decode(QSize());
+    const Result<DecodedImage> decoded = ImageDecoder(path).openAndDecode();
     if (!decoded.ok())
         return decoded.failure();
     return uprightImage(decoded.value().image, SourceMetadata::read(path).orientation());
@@ -17,10 +14,7 @@ Result<QImage> decodeUpright(const QString &path)
 
 Result<QImage> decodeImageData(const QByteArray &data)
 {
-    ImageDecoder decoder(data, QByteArray());
-    if (const Failure failure = decoder.open(); failure.failed())
-        return failure;
-    const Result<DecodedImage> decoded = decoder.decode(QSize());
+    const Result<DecodedImage> decoded = ImageDecoder(data, QByteArray()).openAndDecode();
     if (!decoded.ok())
         return decoded.failure();
     return decoded.value().image;

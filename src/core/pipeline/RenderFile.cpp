@@ -53,9 +53,9 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         target = targetSize(uprightSize(stored, orientation), options);
         if (!exceedsImageLimits(target.width(), target.height()))
             return true;
-        result.failure = Failure(FailureReason::TooLarge, QStringLiteral("the output would be %1 x %2 pixels")
-                                                              .arg(target.width())
-                                                              .arg(target.height()));
+        result.failure = Failure(
+            FailureReason::TooLarge,
+            QStringLiteral("the output would be %1 x %2 pixels").arg(target.width()).arg(target.height()));
         return false;
     };
     // What is drawn: the output size, or for a preview no more than maxSide a side.
@@ -68,7 +68,8 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     if (sizeKnown && !decideTarget(decoder.size()))
         return result;
 
-    Result<DecodedImage> decodeResult = decoder.decode(sizeKnown ? uprightSize(drawnSize(), orientation) : QSize());
+    Result<DecodedImage> decodeResult =
+        decoder.decode(sizeKnown ? uprightSize(drawnSize(), orientation) : QSize());
     if (!decodeResult.ok()) {
         result.failure = decodeResult.failure();
         return result;
@@ -93,7 +94,8 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     decoded.image = QImage();
     stamped = uprightImage(stamped, orientation);
     if (options.anyOverlayActive())
-        stamped = composeOverlayCanvas(std::move(stamped), drawn, options.resize != ResizeMode::None, options, target);
+        stamped = composeOverlayCanvas(std::move(stamped), drawn, options.resize != ResizeMode::None, options,
+                                       target);
     if (stamped.isNull()) {
         result.failure = Failure(FailureReason::OutOfMemory);
         return result;

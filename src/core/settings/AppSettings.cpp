@@ -13,7 +13,8 @@ bool sameAs(SettingType type, const QVariant &a, const QVariant &b)
     case SettingType::SizeText:
         return a.toString() == b.toString();
     case SettingType::Color:
-        return a.isValid() == b.isValid() && (!a.isValid() || a.value<QColor>().rgba64() == b.value<QColor>().rgba64());
+        return a.isValid() == b.isValid() &&
+               (!a.isValid() || a.value<QColor>().rgba64() == b.value<QColor>().rgba64());
     case SettingType::Picture: {
         if (a.isValid() != b.isValid())
             return false;

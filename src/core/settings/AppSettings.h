@@ -33,7 +33,10 @@ public:
     // A row back to what an absent key reads as.
     void clear(Setting setting);
     // A row's value taken from other settings.
-    void copy(Setting setting, const AppSettings &from) { m_values[size_t(setting)] = from.m_values[size_t(setting)]; }
+    void copy(Setting setting, const AppSettings &from)
+    {
+        m_values[size_t(setting)] = from.m_values[size_t(setting)];
+    }
 
     bool operator==(const AppSettings &other) const;
     bool operator!=(const AppSettings &other) const { return !(*this == other); }

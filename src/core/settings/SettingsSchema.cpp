@@ -65,14 +65,17 @@ constexpr SettingChoice kTextSizeWords[] = {
     {"huge", 3, "over 10"},
 };
 constexpr SettingChoice kPlaceWords[] = {
-    {"top-left", 0},    {"top-right", 1},  {"bottom-left", 2},   {"bottom-right", 3},
-    {"center", 4},      {"center-top", 5}, {"center-bottom", 6},
+    {"top-left", 0}, {"top-right", 1},  {"bottom-left", 2},   {"bottom-right", 3},
+    {"center", 4},   {"center-top", 5}, {"center-bottom", 6},
 };
 constexpr SettingChoice kCornerWords[] = {
     {"top-left", 0}, {"top-right", 1}, {"bottom-left", 2}, {"bottom-right", 3}, {"center", 4},
 };
 constexpr SettingChoice kPatternWords[] = {
-    {"diagonal", 1}, {"cross", 2}, {"horizontal", 3}, {"vertical", 4},
+    {"diagonal", 1},
+    {"cross", 2},
+    {"horizontal", 3},
+    {"vertical", 4},
 };
 
 // A slider fraction as the encoder's percent; an unusable one gives the default.
@@ -112,9 +115,11 @@ std::array<SettingRow, kSettingCount> makeRows()
             o.logo.enabled = v.integer(S::LogoOn) == 1;
         }),
         SettingRow {S::LogoPicture, "zqLogoImage", SettingType::Picture}
-            .withFlag("logo", FlagValue::Picture, "FILE", "Stamp this picture as a logo, its transparency kept")
+            .withFlag("logo", FlagValue::Picture, "FILE",
+                      "Stamp this picture as a logo, its transparency kept")
             .turningOn(S::LogoOn)
-            .applying([](const V &v, O &o) { o.logo.picture = v.picture(S::LogoPicture).value_or(QImage()); }),
+            .applying(
+                [](const V &v, O &o) { o.logo.picture = v.picture(S::LogoPicture).value_or(QImage()); }),
         fraction(S::LogoOpacity, "zqSliderLogoOpacity", 0.8)
             .withFlag("logo-opacity", FlagValue::Percent, "PERCENT", "Logo opacity")
             .turningOn(S::LogoOn)
@@ -127,7 +132,8 @@ std::array<SettingRow, kSettingCount> makeRows()
             .withFlag("logo-position", FlagValue::Choice, "POSITION", "Where the logo goes")
             .withChoices(kCornerWords)
             .turningOn(S::LogoOn)
-            .applying([](const V &v, O &o) { setFromIndex(v.integer(S::LogoPosition), 0, 5, &o.logo.position); }),
+            .applying(
+                [](const V &v, O &o) { setFromIndex(v.integer(S::LogoPosition), 0, 5, &o.logo.position); }),
 
         flag(S::WatermarkLightHidden, "zqLightWatermark", 1),
         flag(S::WatermarkOn, "zqEnableWatermarkChkBox").applying([](const V &v, O &o) {
@@ -184,8 +190,9 @@ std::array<SettingRow, kSettingCount> makeRows()
             .applying([](const V &v, O &o) { o.jpegQuality = qualityPercent(v.fraction(S::JpegQuality)); }),
         fraction(S::Zoom, "zqZoomSlider", 0.5),
         text(S::FontFamily, "zqFontFamilyName")
-            .withFlag("font", FlagValue::Text, "FAMILY",
-                      "Watermark font family (default: the system's sans-serif; a missing font falls back to it)")
+            .withFlag(
+                "font", FlagValue::Text, "FAMILY",
+                "Watermark font family (default: the system's sans-serif; a missing font falls back to it)")
             .turningOn(S::WatermarkOn)
             .resetting(S::FontIndex),
     }};
@@ -208,14 +215,6 @@ const std::array<SettingRow, kSettingCount> &settingRows()
 const SettingRow &settingRow(Setting setting)
 {
     return settingRows()[size_t(setting)];
-}
-
-const SettingRow *settingRowForKey(const QString &key)
-{
-    for (const SettingRow &row : settingRows())
-        if (key == QLatin1String(row.key))
-            return &row;
-    return nullptr;
 }
 
 AppSettings shippedSettings()

@@ -144,8 +144,6 @@ struct SettingRow {
 // Every row, in the order of the enum.
 const std::array<SettingRow, kSettingCount> &settingRows();
 const SettingRow &settingRow(Setting setting);
-// The row stored under this key, or null.
-const SettingRow *settingRowForKey(const QString &key);
 
 // The shipped defaults: what a first run and a reset start from.
 AppSettings shippedSettings();

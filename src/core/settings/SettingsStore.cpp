@@ -126,9 +126,10 @@ AppSettings SettingsStore::load()
         // Kept beside the new file, so nothing the user had is lost.
         const QString aside = m_filePath + QStringLiteral(".unreadable");
         QFile::remove(aside);
-        m_notes << (QFile::copy(m_filePath, aside)
-                        ? QStringLiteral("the settings file could not be read; a copy is kept at %1").arg(aside)
-                        : QStringLiteral("the settings file %1 could not be read").arg(m_filePath));
+        m_notes
+            << (QFile::copy(m_filePath, aside)
+                    ? QStringLiteral("the settings file could not be read; a copy is kept at %1").arg(aside)
+                    : QStringLiteral("the settings file %1 could not be read").arg(m_filePath));
         qCWarning(lcSettings, "%s", qPrintable(m_notes.last()));
         return defaults;
     }

@@ -1,7 +1,7 @@
-#include "options/ConversionOptions.h"
+#include "TestImages.h"
 #include "batch/ConversionRunner.h"
 #include "batch/OutputNaming.h"
-#include "TestImages.h"
+#include "options/ConversionOptions.h"
 
 #include <QtTest>
 
@@ -62,13 +62,15 @@ void TestNaming::stem_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("stem");
-    QTest::newRow("current names ignore the title") << int(NamingMode::CurrentNames) << "Trip" << 1 << "IMG_0001";
+    QTest::newRow("current names ignore the title")
+        << int(NamingMode::CurrentNames) << "Trip" << 1 << "IMG_0001";
     QTest::newRow("new name") << int(NamingMode::NewName) << "Trip" << 12 << "Trip12";
     QTest::newRow("new name, empty title") << int(NamingMode::NewName) << "" << 3 << "IMG_0001";
     QTest::newRow("append") << int(NamingMode::AddText) << "_web" << 1 << "IMG_0001_web";
     QTest::newRow("append, empty title") << int(NamingMode::AddText) << "" << 1 << "IMG_0001";
     QTest::newRow("title as typed") << int(NamingMode::NewName) << " Été 2024 " << 2 << " Été 2024 2";
-    QTest::newRow("slash cannot leave the folder") << int(NamingMode::NewName) << "../up/x" << 1 << ".._up_x1";
+    QTest::newRow("slash cannot leave the folder")
+        << int(NamingMode::NewName) << "../up/x" << 1 << ".._up_x1";
     QTest::newRow("slash in appended text") << int(NamingMode::AddText) << "/sub" << 1 << "IMG_0001_sub";
 }
 
@@ -77,7 +79,8 @@ void TestNaming::stem()
     QFETCH(int, mode);
     QFETCH(QString, title);
     QFETCH(int, position);
-    QTEST(outputStem(QStringLiteral("/Pics/IMG_0001.JPG"), position, optionsFor(NamingMode(mode), title, OutputFormat::Jpeg)),
+    QTEST(outputStem(QStringLiteral("/Pics/IMG_0001.JPG"), position,
+                     optionsFor(NamingMode(mode), title, OutputFormat::Jpeg)),
           "stem");
 }
 
@@ -110,10 +113,11 @@ void TestNaming::workedExamples_data()
                             << QStringList {"IMG_0001_web.tiff", "beach_web.tiff", "IMG_0003_web.tiff"};
     QTest::newRow("append, empty title") << int(NamingMode::AddText) << "" << 2 << QStringList() << false
                                          << QStringList {"IMG_0001.gif", "beach.gif", "IMG_0003.gif"};
-    QTest::newRow("one existing") << int(NamingMode::NewName) << "Trip" << 0 << QStringList {"Trip1.jpg"} << false
-                                  << QStringList {"Trip1 (copy).jpg", "Trip2.jpg", "Trip3.jpg"};
-    QTest::newRow("two existing") << int(NamingMode::NewName) << "Trip" << 0 << QStringList {"Trip1.jpg", "Trip1 (copy).jpg"}
-                                  << false << QStringList {"Trip1 (copy 2).jpg", "Trip2.jpg", "Trip3.jpg"};
+    QTest::newRow("one existing") << int(NamingMode::NewName) << "Trip" << 0 << QStringList {"Trip1.jpg"}
+                                  << false << QStringList {"Trip1 (copy).jpg", "Trip2.jpg", "Trip3.jpg"};
+    QTest::newRow("two existing") << int(NamingMode::NewName) << "Trip" << 0
+                                  << QStringList {"Trip1.jpg", "Trip1 (copy).jpg"} << false
+                                  << QStringList {"Trip1 (copy 2).jpg", "Trip2.jpg", "Trip3.jpg"};
     QTest::newRow("second deleted") << int(NamingMode::NewName) << "Trip" << 0 << QStringList() << true
                                     << QStringList {"Trip1.jpg", QString(), "Trip3.jpg"};
 }

@@ -1,6 +1,6 @@
+#include "TestImages.h"
 #include "batch/OutputNaming.h"
 #include "batch/PendingFile.h"
-#include "TestImages.h"
 
 #include <QtTest>
 
@@ -146,7 +146,8 @@ void TestSafeWriter::missingFolderFails()
 {
     QTemporaryDir dir;
     const Result<PendingFile> written = PendingFile::write(dir.filePath("nope"), "x");
-    QCOMPARE(written.failure(), Failure(FailureReason::CannotWrite, QStringLiteral("No such file or directory")));
+    QCOMPARE(written.failure(),
+             Failure(FailureReason::CannotWrite, QStringLiteral("No such file or directory")));
 }
 
 void TestSafeWriter::crashLeavesNoUnnamedFile()

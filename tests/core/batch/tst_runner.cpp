@@ -1,6 +1,6 @@
+#include "TestImages.h"
 #include "batch/ConversionRunner.h"
 #include "batch/OutputNaming.h"
-#include "TestImages.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "options/ConversionOptions.h"
-#include "decode/ImageDecoder.h"
-#include "pipeline/RenderFile.h"
 #include "TestImages.h"
+#include "decode/ImageDecoder.h"
+#include "options/ConversionOptions.h"
+#include "pipeline/RenderFile.h"
 
 #include <QBuffer>
 #include <QtEndian>
@@ -12,16 +12,10 @@ namespace {
 DecodedImage decodeOrFail(const QString &path, QSize minimum = QSize())
 {
     TestImages::saveFuzzSeed(QStringLiteral("image"), TestImages::readFile(path));
-    ImageDecoder decoder(path);
-    Failure failure = decoder.open();
-    if (!failure.failed()) {
-        Result<DecodedImage> decoded = decoder.decode(minimum);
-        if (decoded.ok())
-            return decoded.value();
-        failure = decoded.failure();
-    }
-    qWarning("decoding %s failed: %s", qPrintable(path), qPrintable(failure.text()));
-    return DecodedImage();
+    const Result<DecodedImage> decoded = ImageDecoder(path).openAndDecode(minimum);
+    if (!decoded.ok())
+        qWarning("decoding %s failed: %s", qPrintable(path), qPrintable(decoded.failure().text()));
+    return decoded.value();
 }
 
 } // namespace

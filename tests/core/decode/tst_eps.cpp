@@ -1,6 +1,6 @@
+#include "TestImages.h"
 #include "decode/EpsReader.h"
 #include "decode/ImageDecoder.h"
-#include "TestImages.h"
 
 #include <QtEndian>
 #include <QtTest>
@@ -41,17 +41,11 @@ Decoded decode(const QByteArray &bytes)
     file.open();
     file.write(bytes);
     file.flush();
-    ImageDecoder decoder(file.fileName());
+    const Result<DecodedImage> decoded = ImageDecoder(file.fileName()).openAndDecode();
     Decoded d;
-    Failure failure = decoder.open();
-    if (!failure.failed()) {
-        Result<DecodedImage> decoded = decoder.decode(QSize());
-        if (decoded.ok())
-            d.image = decoded.value();
-        failure = decoded.failure();
-    }
-    d.reason = failure.reason;
-    d.error = failure.detail;
+    d.image = decoded.value();
+    d.reason = decoded.failure().reason;
+    d.error = decoded.failure().detail;
     return d;
 }
 

@@ -1,6 +1,6 @@
+#include "TestImages.h"
 #include "batch/ConversionRunner.h"
 #include "decode/ImageDecoder.h"
-#include "TestImages.h"
 
 #include <QtEndian>
 #include <QtTest>
@@ -137,19 +137,12 @@ QByteArray plane16(int w, int h, quint16 base)
 DecodedImage decodeBytes(const QByteArray &bytes, QString *error = nullptr, FailureReason *reason = nullptr)
 {
     TestImages::saveFuzzSeed(QStringLiteral("psd"), bytes);
-    ImageDecoder decoder(bytes, QByteArray());
-    Failure failure = decoder.open();
-    if (!failure.failed()) {
-        Result<DecodedImage> decoded = decoder.decode(QSize());
-        if (decoded.ok())
-            return decoded.value();
-        failure = decoded.failure();
-    }
+    const Result<DecodedImage> decoded = ImageDecoder(bytes, QByteArray()).openAndDecode();
     if (error)
-        *error = failure.detail;
+        *error = decoded.failure().detail;
     if (reason)
-        *reason = failure.reason;
-    return DecodedImage();
+        *reason = decoded.failure().reason;
+    return decoded.value();
 }
 
 } // namespace

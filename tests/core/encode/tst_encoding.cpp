@@ -1,3 +1,4 @@
+#include "TestImages.h"
 #include "batch/ConversionRunner.h"
 #include "encode/GifEncoder.h"
 #include "encode/JpegEncoder.h"
@@ -5,7 +6,6 @@
 #include "encode/PngEncoder.h"
 #include "encode/TiffEncoder.h"
 #include "metadata/SourceMetadata.h"
-#include "TestImages.h"
 
 #include <QtTest>
 

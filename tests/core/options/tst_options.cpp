@@ -58,16 +58,26 @@ void TestOptions::sizeFields_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("side");
 
-    const int none = int(ResizeMode::None), byWidth = int(ResizeMode::Width), byHeight = int(ResizeMode::Height);
-    QTest::newRow("width 800") << "800" << "" << byWidth << 800;
-    QTest::newRow("height 600") << "" << "600" << byHeight << 600;
-    QTest::newRow("width 0: no resize") << "0" << "" << none << 0;
-    QTest::newRow("both empty") << "" << "" << none << 0;
-    QTest::newRow("the width wins over the height") << "800" << "600" << byWidth << 800;
-    QTest::newRow("a width of 0 wins too") << "0" << "300" << none << 0;
-    QTest::newRow("letters read as 0") << "abc" << "" << none << 0;
-    QTest::newRow("leading digits") << "640px" << "" << byWidth << 640;
-    QTest::newRow("negative") << "-20" << "" << none << 0;
+    const int none = int(ResizeMode::None), byWidth = int(ResizeMode::Width),
+              byHeight = int(ResizeMode::Height);
+    QTest::newRow("width 800") << "800"
+                               << "" << byWidth << 800;
+    QTest::newRow("height 600") << ""
+                                << "600" << byHeight << 600;
+    QTest::newRow("width 0: no resize") << "0"
+                                        << "" << none << 0;
+    QTest::newRow("both empty") << ""
+                                << "" << none << 0;
+    QTest::newRow("the width wins over the height") << "800"
+                                                    << "600" << byWidth << 800;
+    QTest::newRow("a width of 0 wins too") << "0"
+                                           << "300" << none << 0;
+    QTest::newRow("letters read as 0") << "abc"
+                                       << "" << none << 0;
+    QTest::newRow("leading digits") << "640px"
+                                    << "" << byWidth << 640;
+    QTest::newRow("negative") << "-20"
+                              << "" << none << 0;
 }
 
 void TestOptions::sizeFields()
@@ -106,14 +116,22 @@ void TestOptions::targetSize_data()
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
     QTest::addColumn<QSize>("expected");
-    QTest::newRow("3000x2000 to width 1500") << QSize(3000, 2000) << "1500" << "" << QSize(1500, 1000);
-    QTest::newRow("3000x2000 to height 1000") << QSize(3000, 2000) << "" << "1000" << QSize(1500, 1000);
-    QTest::newRow("1001x667 to width 500") << QSize(1001, 667) << "500" << "" << QSize(500, 333);
-    QTest::newRow("enlarging") << QSize(400, 300) << "1200" << "" << QSize(1200, 900);
-    QTest::newRow("half rounds away from zero") << QSize(4, 3) << "2" << "" << QSize(2, 2);
-    QTest::newRow("no resize keeps the size") << QSize(640, 480) << "" << "" << QSize(640, 480);
-    QTest::newRow("a side rounding to 0 is 1 pixel") << QSize(6000, 10) << "100" << "" << QSize(100, 1);
-    QTest::newRow("width 0 with a height: no resize") << QSize(640, 480) << "0" << "300" << QSize(640, 480);
+    QTest::newRow("3000x2000 to width 1500") << QSize(3000, 2000) << "1500"
+                                             << "" << QSize(1500, 1000);
+    QTest::newRow("3000x2000 to height 1000") << QSize(3000, 2000) << ""
+                                              << "1000" << QSize(1500, 1000);
+    QTest::newRow("1001x667 to width 500") << QSize(1001, 667) << "500"
+                                           << "" << QSize(500, 333);
+    QTest::newRow("enlarging") << QSize(400, 300) << "1200"
+                               << "" << QSize(1200, 900);
+    QTest::newRow("half rounds away from zero") << QSize(4, 3) << "2"
+                                                << "" << QSize(2, 2);
+    QTest::newRow("no resize keeps the size") << QSize(640, 480) << ""
+                                              << "" << QSize(640, 480);
+    QTest::newRow("a side rounding to 0 is 1 pixel") << QSize(6000, 10) << "100"
+                                                     << "" << QSize(100, 1);
+    QTest::newRow("width 0 with a height: no resize") << QSize(640, 480) << "0"
+                                                      << "300" << QSize(640, 480);
 }
 
 void TestOptions::targetSize()
@@ -228,8 +246,8 @@ void TestOptions::fontByNameThenPosition()
 void TestOptions::qualityFromTheSlider()
 {
     AppSettings values = shippedSettings();
-    const QList<QPair<float, int>> cases = {{0.85f, 85}, {1.0f, 100}, {0.333f, 33}, {1.7f, 100}, {-1.0f, 0},
-                                            {std::nanf(""), kDefaultJpegQuality}};
+    const QList<QPair<float, int>> cases = {{0.85f, 85}, {1.0f, 100}, {0.333f, 33},
+                                            {1.7f, 100}, {-1.0f, 0},  {std::nanf(""), kDefaultJpegQuality}};
     for (const auto &[slider, percent] : cases) {
         values.setFraction(Setting::JpegQuality, slider);
         QCOMPARE(derive(values).jpegQuality, percent);
@@ -304,8 +322,10 @@ void TestOptions::startingFont_data()
     QTest::addColumn<int>("index");
     QTest::newRow("Lucida Grande beats Gill Sans before it")
         << QStringList {"Arial", "Gill Sans", "Lucida Grande"} << "Arial" << 2;
-    QTest::newRow("Helvetica beats both") << QStringList {"Gill Sans", "Helvetica", "Lucida Grande"} << "" << 1;
-    QTest::newRow("system sans when none") << QStringList {"C059", "DejaVu Sans", "Z003"} << "DejaVu Sans" << 1;
+    QTest::newRow("Helvetica beats both")
+        << QStringList {"Gill Sans", "Helvetica", "Lucida Grande"} << "" << 1;
+    QTest::newRow("system sans when none")
+        << QStringList {"C059", "DejaVu Sans", "Z003"} << "DejaVu Sans" << 1;
     QTest::newRow("item 0 when the sans is not listed") << QStringList {"C059", "Z003"} << "Nimbus" << 0;
     QTest::newRow("empty list") << QStringList {} << "DejaVu Sans" << -1;
     QTest::newRow("case matters") << QStringList {"helvetica", "Gill Sans"} << "" << 1;

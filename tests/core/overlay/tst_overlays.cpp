@@ -1,11 +1,11 @@
+#include "TestImages.h"
 #include "options/ConversionOptions.h"
-#include "overlay/OverlayComposer.h"
-#include "pipeline/RenderFile.h"
-#include "overlay/OverlayGeometry.h"
 #include "overlay/CopyrightOverlay.h"
 #include "overlay/LogoOverlay.h"
+#include "overlay/OverlayComposer.h"
+#include "overlay/OverlayGeometry.h"
 #include "overlay/WatermarkOverlay.h"
-#include "TestImages.h"
+#include "pipeline/RenderFile.h"
 
 #include <QFontMetricsF>
 #include <QtTest>
@@ -218,7 +218,8 @@ void TestOverlays::copyrightPixels()
     const QImage black = solid(3000, 2000, qRgb(0, 0, 0));
     const QRgb red = qRgb(255, 0, 0), none = qRgb(0, 0, 0);
 
-    c.copyright.pattern = LinePattern::HorizontalPairs; // horizontal lines at bottom-up y 727, 607, 1393, 1273, 15 wide
+    c.copyright.pattern =
+        LinePattern::HorizontalPairs; // horizontal lines at bottom-up y 727, 607, 1393, 1273, 15 wide
     QImage out = composeOverlayCanvas(black, black.size(), false, c);
     for (int y : {727, 607, 1393, 1273}) {
         QCOMPARE(out.pixel(0, 2000 - y), red);
@@ -242,8 +243,7 @@ void TestOverlays::copyrightPixels()
     QCOMPARE(out.pixel(1500, 1200), none); // off both
 
     c.copyright.opacity = 0.0f;
-    PM_COMPARE_IMAGES(composeOverlayCanvas(black, black.size(), false, c),
-                      black, 0);
+    PM_COMPARE_IMAGES(composeOverlayCanvas(black, black.size(), false, c), black, 0);
 
     // A canvas narrower than 100 pixels still gets a line, one pixel wide.
     c.copyright.opacity = 1.0f;

@@ -1,7 +1,7 @@
+#include "TestImages.h"
 #include "options/ConversionOptions.h"
 #include "pipeline/RenderFile.h"
 #include "transform/Rotation.h"
-#include "TestImages.h"
 #include "transform/Upright.h"
 
 #include <QtTest>
