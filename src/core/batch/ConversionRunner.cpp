@@ -139,8 +139,8 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
         outcome.failure = picture.failure;
         return;
     }
-    Result<EncodedOutput> encoded = encodeOutput(picture.image, options.format, options.jpegQuality,
-                                                 picture.imageDpi, picture.iccProfile, picture.metadata);
+    Result<EncodedOutput> encoded =
+        encodeOutput(picture.image, options, picture.imageDpi, picture.iccProfile, picture.metadata);
     picture.image = QImage();
     if (!encoded.ok()) {
         outcome.failure = encoded.failure();

@@ -24,10 +24,11 @@ static Result<QByteArray> encodePixels(const QImage &image, OutputFormat format,
     return encodeTiff(image, dpi);
 }
 
-Result<EncodedOutput> encodeOutput(const QImage &image, OutputFormat format, int jpegQuality, double dpi,
+Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions &options, double dpi,
                                    const QByteArray &iccProfile, const SourceMetadata &metadata)
 {
-    Result<QByteArray> pixels = encodePixels(image, format, jpegQuality, dpi);
+    const OutputFormat format = options.format;
+    Result<QByteArray> pixels = encodePixels(image, format, options.jpegQuality, dpi);
     if (!pixels.ok())
         return pixels.failure();
     EncodedOutput out;

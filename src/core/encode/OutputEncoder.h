@@ -15,7 +15,8 @@ struct EncodedOutput {
     QStringList notes; // what the output could not keep
 };
 
-// Encodes the finished picture in the output format at the given JPEG quality (0 to 100) and density, with
-// the source's metadata and colour profile where the format holds them and the profile fits the pixels.
-Result<EncodedOutput> encodeOutput(const QImage &image, OutputFormat format, int jpegQuality, double dpi,
+// Encodes the finished picture in the options' format (at their JPEG quality) and the given
+// density, with the source's metadata and colour profile where the format holds them and the
+// profile fits the pixels. Runs on worker threads.
+Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions &options, double dpi,
                                    const QByteArray &iccProfile, const SourceMetadata &metadata);

@@ -48,8 +48,10 @@ enum class Setting {
     JpegQuality,          // slider, 0-1
     Zoom,                 // the browser's zoom slider, 0-1
     FontFamily,           // the font by name; wins over FontIndex when installed
+
+    Count // not a setting: how many there are
 };
-constexpr int kSettingCount = int(Setting::FontFamily) + 1;
+constexpr int kSettingCount = int(Setting::Count);
 
 enum class SettingType {
     Integer,  // a state, index, tag or code; checked against [min, max]
