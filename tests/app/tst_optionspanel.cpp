@@ -3,6 +3,7 @@
 #include "LogoSection.h"
 #include "LogoWell.h"
 #include "MainWindow.h"
+#include "batch/ConversionRunner.h"
 #include "OptionsPanel.h"
 #include "OutputControls.h"
 #include "SectionPanel.h"
@@ -554,7 +555,22 @@ void TestOptions::windowAndCommandLineAgree()
     AppSettings loaded = store.load();
     loaded.setPicture(Setting::LogoPicture, shippedLogo());
     const ConversionOptions cli = optionsFromSettings(loaded, ConversionOptions(), FontChoices::installed());
-    QVERIFY(gui == cli);
+    // Both convert a photo to the same file, byte for byte, under the same name.
+    const QString photo = m_dir.filePath("agree.png");
+    TestImages::writeWithQt(TestImages::quadrants(600, 400), photo, "png");
+    QList<QByteArray> outputs;
+    for (const ConversionOptions &options : {gui, cli}) {
+        QTemporaryDir out;
+        ConversionJob job;
+        job.inputs = {photo};
+        job.options = options;
+        job.outputFolder = out.path();
+        const FileResult result = ConversionRunner(job).run().files.value(0);
+        QCOMPARE(QFileInfo(result.output).fileName(), QStringLiteral("Set1.png"));
+        outputs << TestImages::readFile(result.output);
+    }
+    QVERIFY(!outputs.first().isEmpty());
+    QVERIFY(outputs.first() == outputs.last());
     QCOMPARE(gui.resizeTo, 300);
     QCOMPARE(gui.watermark.division(), 80);
     QCOMPARE(gui.copyright.pattern, LinePattern::HorizontalPairs);

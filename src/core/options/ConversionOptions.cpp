@@ -28,30 +28,6 @@ int WatermarkOptions::division() const
     return 40;
 }
 
-bool LogoOptions::operator==(const LogoOptions &o) const
-{
-    return enabled == o.enabled && picture == o.picture && size == o.size && position == o.position &&
-           opacity == o.opacity;
-}
-
-bool WatermarkOptions::operator==(const WatermarkOptions &o) const
-{
-    return enabled == o.enabled && text == o.text && fontFamily == o.fontFamily && size == o.size &&
-           color == o.color && opacity == o.opacity && position == o.position;
-}
-
-bool CopyrightOptions::operator==(const CopyrightOptions &o) const
-{
-    return enabled == o.enabled && pattern == o.pattern && color == o.color && opacity == o.opacity;
-}
-
-bool ConversionOptions::operator==(const ConversionOptions &o) const
-{
-    return naming == o.naming && title == o.title && resize == o.resize && resizeTo == o.resizeTo &&
-           format == o.format && jpegQuality == o.jpegQuality && logo == o.logo && watermark == o.watermark &&
-           copyright == o.copyright;
-}
-
 ConversionOptions ConversionOptions::withoutResize() const
 {
     ConversionOptions same = *this;

@@ -47,7 +47,6 @@ struct LogoOptions {
     bool active() const { return enabled && !picture.isNull(); }
     // The picture's sides are divided by this to give the logo's box.
     int division() const;
-    bool operator==(const LogoOptions &other) const;
 };
 
 struct WatermarkOptions {
@@ -62,7 +61,6 @@ struct WatermarkOptions {
     bool active() const { return enabled && !text.isEmpty(); }
     // The picture's width is divided by this to give the font size in pixels.
     int division() const;
-    bool operator==(const WatermarkOptions &other) const;
 };
 
 struct CopyrightOptions {
@@ -72,7 +70,6 @@ struct CopyrightOptions {
     float opacity = 1.0f; // 0 to 1
 
     bool active() const { return enabled; }
-    bool operator==(const CopyrightOptions &other) const;
 };
 
 struct ConversionOptions {
@@ -92,8 +89,6 @@ struct ConversionOptions {
     bool anyOverlayActive() const { return logo.active() || watermark.active() || copyright.active(); }
     // The same options drawing the picture at its own size, as the preview does.
     ConversionOptions withoutResize() const;
-    bool operator==(const ConversionOptions &other) const;
-    bool operator!=(const ConversionOptions &other) const { return !(*this == other); }
 };
 
 // The extension an output of this format is written with: ".jpg", ".png", ".gif", ".tiff".
