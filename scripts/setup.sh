@@ -24,8 +24,9 @@ if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then
 fi
 
 if [ "${PRESSMARK_DOCS:-0}" = 1 ]; then
-  # a virtual X server for the screenshots under docs/ (ImageMagick grabs them)
-  packages+=(xvfb xcompmgr)
+  # a virtual X server for the screenshots under docs/ (ImageMagick grabs them), and a window
+  # manager and xdotool for trying the window by hand on it
+  packages+=(xvfb xcompmgr openbox xdotool)
 fi
 
 if [ "${PRESSMARK_FUZZ:-0}" = 1 ]; then
