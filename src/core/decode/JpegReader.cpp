@@ -51,7 +51,7 @@ public:
     Failure readHeader() override
     {
         if (!headerSteps())
-            return {FailureReason::Unsupported, libraryMessage()};
+            return libraryFailure();
         // Saved markers live only until decompression ends: take the profile now.
         m_icc = iccProfile();
         return {};
@@ -70,14 +70,14 @@ public:
         const unsigned denominator = shrinkDenominator(minimumSize);
         JDIMENSION width = 0, height = 0;
         if (!startSteps(wanted, denominator, &width, &height))
-            return Failure(FailureReason::Unsupported, libraryMessage());
+            return libraryFailure();
         if (exceedsImageLimits(width, height))
             return Failure(FailureReason::TooLarge);
         QImage image(int(width), int(height), gray ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
         if (!scanlineSteps(&image))
-            return Failure(FailureReason::Unsupported, libraryMessage());
+            return libraryFailure();
         if (m_err.truncated)
             return Failure(FailureReason::Unsupported, QStringLiteral("the file is truncated"));
         DecodedImage out;
@@ -94,7 +94,13 @@ public:
     }
 
 private:
-    QString libraryMessage() const { return QString::fromLocal8Bit(m_err.message); }
+    // What libjpeg stopped on: its own words, and running out of memory told apart.
+    Failure libraryFailure() const
+    {
+        const FailureReason reason = m_err.pub.msg_code == JERR_OUT_OF_MEMORY ? FailureReason::OutOfMemory
+                                                                              : FailureReason::Unsupported;
+        return {reason, QString::fromLocal8Bit(m_err.message)};
+    }
 
     bool headerSteps()
     {

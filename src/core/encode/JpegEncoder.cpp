@@ -9,6 +9,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <jerror.h>
 #include <jpeglib.h>
 
 namespace {
@@ -91,6 +92,8 @@ Result<QByteArray> encodeJpeg(const QImage &source, int quality, double dpi)
         ok ? QByteArray(reinterpret_cast<const char *>(buffer), qsizetype(size)) : QByteArray();
     std::free(buffer);
     if (!ok)
-        return Failure(FailureReason::CannotWrite, QString::fromLocal8Bit(err.message));
+        return Failure(err.pub.msg_code == JERR_OUT_OF_MEMORY ? FailureReason::OutOfMemory
+                                                              : FailureReason::CannotWrite,
+                       QString::fromLocal8Bit(err.message));
     return bytes;
 }
