@@ -325,6 +325,15 @@ void TestCli::savedSettingsDriveARun()
     QCOMPARE(filesIn(out2.path()), QStringList {"beach.jpg"});
     QCOMPARE(TestImages::identify(out2.filePath("beach.jpg"), "%w"), QStringLiteral("120"));
 
+    // The window saves the watermark switched on with no text (it then draws none): such a file
+    // converts, as in the window; a watermark flag without a text is still a usage error.
+    s.setInteger(Setting::WatermarkOn, 1);
+    s.setText(Setting::WatermarkText, QString());
+    QVERIFY(!store.save(s).failed());
+    QTemporaryDir out4;
+    QCOMPARE(cli({"--settings", store.filePath(), "-o", out4.path(), m_b}).exitCode, 0);
+    QCOMPARE(cli({"--settings", store.filePath(), "--watermark-size", "huge", "-o", out4.path(), m_b}).exitCode, 2);
+
     // A settings file that is not there is a usage error; nothing is written.
     QTemporaryDir out3;
     run = cli({"--settings=" + config.filePath("none.conf"), "-o", out3.path(), m_b});
