@@ -93,7 +93,8 @@ QString manPage(const QString &version)
                            "Its keys, their values "
                            "and the shipped defaults:\n");
     for (const SettingRow &row : settingRows()) {
-        QString text = QStringLiteral("%1; default %2").arg(typeName(row), roff(storedDefault(row)));
+        QString text = QStringLiteral("%1 (%2; default %3)")
+                           .arg(roff(QString::fromUtf8(row.about)), typeName(row), roff(storedDefault(row)));
         if (row.flag)
             text += QStringLiteral("; set by \\fB\\-\\-%1\\fR").arg(roff(QString::fromLatin1(row.flag)));
         page += QStringLiteral(".TP\n.B %1\n%2.\n").arg(roff(row.keyName()), text);

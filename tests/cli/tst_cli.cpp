@@ -245,7 +245,7 @@ void TestCli::manualPage()
     QCOMPARE(status, 0);
     QVERIFY2(!text.contains(QStringLiteral("warning")), qPrintable(text.left(400)));
     for (const SettingRow &row : settingRows()) {
-        QVERIFY2(text.contains(row.keyName()), row.key);
+        QVERIFY2(text.contains(row.keyName()) && row.about, row.key); // each key with what it means
         if (row.flag)
             QVERIFY2(text.contains(QStringLiteral("--%1").arg(QLatin1String(row.flag))), row.flag);
     }

@@ -92,74 +92,91 @@ std::array<SettingRow, kSettingCount> makeRows()
     using V = AppSettings;
     using O = ConversionOptions;
     return {{
-        integer(S::OpenSection, "menuBarOpened", 0, 4, 0),
-        flag(S::TitleLightHidden, "zqLightTitleAndSize", 1),
+        integer(S::OpenSection, "menuBarOpened", 0, 4, 0)
+            .meaning(
+                "The open option section: 0 none, 1 title and size, 2 logo, 3 watermark, 4 copyright lines"),
+        flag(S::TitleLightHidden, "zqLightTitleAndSize", 1)
+            .meaning("1 when the title and size light is hidden"),
         integer(S::Naming, "fileCheckBoxSelected", 0, 3, 1)
+            .meaning("Naming: 1 current names, 2 title and list position, 3 current name and title; 0 as 1")
             .withFlag("naming", FlagValue::Choice, "MODE", "How outputs are named")
             .withChoices(kNamingWords),
         text(S::Title, "titleField")
+            .meaning("The new name, or the text added to current names")
             .withFlag("title", FlagValue::Text, "TEXT",
                       "The title for --naming new or append; a / in it becomes _"),
-        flag(S::Resize, "checkBoxEnableEditSize"),
-        flag(S::WidthSide, "radioWidth"),
-        flag(S::HeightSide, "radioHeight"),
+        flag(S::Resize, "checkBoxEnableEditSize").meaning("1 when the resize box is ticked"),
+        flag(S::WidthSide, "radioWidth").meaning("1 when the width is the side given"),
+        flag(S::HeightSide, "radioHeight").meaning("1 when the height is the side given"),
         text(S::WidthText, "inputWidth", SettingType::SizeText)
+            .meaning("The width field; when it holds anything, it governs the resize")
             .withFlag("width", FlagValue::Size, "N", "Resize to this width, the height in proportion")
             .resetting(S::HeightText),
         text(S::HeightText, "inputHeight", SettingType::SizeText)
+            .meaning("The height field")
             .withFlag("height", FlagValue::Size, "N", "Resize to this height, the width in proportion")
             .resetting(S::WidthText),
 
-        flag(S::LogoLightHidden, "zqLightLogo", 1),
-        flag(S::LogoOn, "zqEnableLogoChkBox").applying([](const V &v, O &o) {
-            o.logo.enabled = v.integer(S::LogoOn) == 1;
-        }),
+        flag(S::LogoLightHidden, "zqLightLogo", 1).meaning("1 when the logo light is hidden"),
+        flag(S::LogoOn, "zqEnableLogoChkBox")
+            .meaning("1 when the logo is stamped")
+            .applying([](const V &v, O &o) { o.logo.enabled = v.integer(S::LogoOn) == 1; }),
         SettingRow {S::LogoPicture, "zqLogoImage", SettingType::Picture}
+            .meaning("The logo picture; empty keeps the shipped logo")
             .withFlag("logo", FlagValue::Picture, "FILE",
                       "Stamp this picture as a logo, its transparency kept")
             .turningOn(S::LogoOn)
             .applying(
                 [](const V &v, O &o) { o.logo.picture = v.picture(S::LogoPicture).value_or(QImage()); }),
         fraction(S::LogoOpacity, "zqSliderLogoOpacity", 0.8)
+            .meaning("The logo's opacity")
             .withFlag("logo-opacity", FlagValue::Percent, "PERCENT", "Logo opacity")
             .turningOn(S::LogoOn)
             .applying([](const V &v, O &o) { o.logo.opacity = v.fraction(S::LogoOpacity); }),
         integer(S::LogoSize, "zqLogoPopUp", 0, 2, 1)
+            .meaning("The logo's box: 0 a fifth, 1 a quarter, 2 a third of the picture")
             .withFlag("logo-size", FlagValue::Choice, "SIZE", "The logo's box")
             .withChoices(kLogoSizeWords)
             .turningOn(S::LogoOn),
         integer(S::LogoPosition, "zqLogoPossitionRadioGroup", 0, 4, 1)
+            .meaning("0 top left, 1 top right, 2 bottom left, 3 bottom right, 4 centre")
             .withFlag("logo-position", FlagValue::Choice, "POSITION", "Where the logo goes")
             .withChoices(kCornerWords)
             .turningOn(S::LogoOn)
             .applying(
                 [](const V &v, O &o) { setFromIndex(v.integer(S::LogoPosition), 0, 5, &o.logo.position); }),
 
-        flag(S::WatermarkLightHidden, "zqLightWatermark", 1),
-        flag(S::WatermarkOn, "zqEnableWatermarkChkBox").applying([](const V &v, O &o) {
-            o.watermark.enabled = v.integer(S::WatermarkOn) == 1;
-        }),
+        flag(S::WatermarkLightHidden, "zqLightWatermark", 1).meaning("1 when the watermark light is hidden"),
+        flag(S::WatermarkOn, "zqEnableWatermarkChkBox")
+            .meaning("1 when the watermark is written")
+            .applying([](const V &v, O &o) { o.watermark.enabled = v.integer(S::WatermarkOn) == 1; }),
         text(S::WatermarkText, "zqWatermarkTextField")
+            .meaning("The watermark's text")
             .withFlag("watermark", FlagValue::Text, "TEXT", "Write this text on the picture")
             .turningOn(S::WatermarkOn)
             .applying([](const V &v, O &o) { o.watermark.text = v.text(S::WatermarkText); }),
         fraction(S::WatermarkOpacity, "zqSliderWatermarkOpacity", 0.6)
+            .meaning("The watermark's opacity")
             .withFlag("watermark-opacity", FlagValue::Percent, "PERCENT", "Watermark opacity")
             .turningOn(S::WatermarkOn)
             .applying([](const V &v, O &o) { o.watermark.opacity = v.fraction(S::WatermarkOpacity); }),
         integer(S::WatermarkSize, "zqWatermarkPopUp", 0, 3, 1)
+            .meaning("The letters: 0 to 3, the picture's width over 80, 40, 20 or 10")
             .withFlag("watermark-size", FlagValue::Choice, "SIZE", "The watermark's letters")
             .withChoices(kTextSizeWords)
             .turningOn(S::WatermarkOn),
         color(S::WatermarkColor, "zqWatermarkColorWell", "#ffffffff")
+            .meaning("The watermark's colour, #AARRGGBB")
             .withFlag("watermark-color", FlagValue::Color, "COLOR", "Watermark colour")
             .turningOn(S::WatermarkOn)
             .applying([](const V &v, O &o) {
                 if (const std::optional<QColor> c = v.color(S::WatermarkColor))
                     o.watermark.color = *c;
             }),
-        integer(S::FontIndex, "zqFontListPopup", -1, 1 << 20, -1),
+        integer(S::FontIndex, "zqFontListPopup", -1, 1 << 20, -1)
+            .meaning("The font's position among the installed families, -1 for the starting one"),
         integer(S::WatermarkPosition, "zqWatermarkPossitionRadioGroup", 0, 6, 3)
+            .meaning("As the logo's, and 5 centre top, 6 centre bottom")
             .withFlag("watermark-position", FlagValue::Choice, "POSITION", "Where the watermark goes")
             .withChoices(kPlaceWords)
             .turningOn(S::WatermarkOn)
@@ -167,29 +184,36 @@ std::array<SettingRow, kSettingCount> makeRows()
                 setFromIndex(v.integer(S::WatermarkPosition), 0, 7, &o.watermark.position);
             }),
 
-        flag(S::CopyrightLightHidden, "zqLightCopyright", 1),
-        flag(S::CopyrightOn, "zqEnableCopyrightChkBox"),
+        flag(S::CopyrightLightHidden, "zqLightCopyright", 1).meaning("1 when the copyright light is hidden"),
+        flag(S::CopyrightOn, "zqEnableCopyrightChkBox").meaning("1 when the copyright lines are drawn"),
         integer(S::CopyrightPattern, "zqSelectedCopyrightLinesMAtrix", -1, 4, -1)
+            .meaning("1 diagonal cross, 2 centre cross, 3 lines across, 4 lines down, -1 none; a pattern "
+                     "switches the lines on")
             .withFlag("copyright", FlagValue::Choice, "PATTERN", "Copyright lines across the picture")
             .withChoices(kPatternWords)
             .turningOn(S::CopyrightOn),
         fraction(S::CopyrightOpacity, "zqSliderCopyrightOpacity", 0.25)
+            .meaning("The lines' opacity")
             .withFlag("copyright-opacity", FlagValue::Percent, "PERCENT", "Copyright lines opacity")
             .turningOn(S::CopyrightOn)
             .applying([](const V &v, O &o) { o.copyright.opacity = v.fraction(S::CopyrightOpacity); }),
         color(S::CopyrightColor, "zqCopyrightColorWell", "#ffffffff")
+            .meaning("The lines' colour; empty takes the watermark's")
             .withFlag("copyright-color", FlagValue::Color, "COLOR", "Copyright lines colour")
             .turningOn(S::CopyrightOn),
 
         integer(S::Format, "zqFileFormatPopUp", 0, 3, 0)
+            .meaning("0 JPEG, 1 PNG, 2 GIF, 3 TIFF")
             .withFlag("format", FlagValue::Choice, "FORMAT", "Output format")
             .withChoices(kFormatWords)
             .applying([](const V &v, O &o) { setFromIndex(v.integer(S::Format), 0, 4, &o.format); }),
         fraction(S::JpegQuality, "zqJpgQualitySlider", kDefaultJpegQuality / 100.0)
+            .meaning("JPEG quality")
             .withFlag("quality", FlagValue::Percent, "Q", "JPEG quality")
             .applying([](const V &v, O &o) { o.jpegQuality = qualityPercent(v.fraction(S::JpegQuality)); }),
-        fraction(S::Zoom, "zqZoomSlider", 0.5),
+        fraction(S::Zoom, "zqZoomSlider", 0.5).meaning("The size of the thumbnails"),
         text(S::FontFamily, "zqFontFamilyName")
+            .meaning("The font by name; chosen over the position when installed")
             .withFlag(
                 "font", FlagValue::Text, "FAMILY",
                 "Watermark font family (default: the system's sans-serif; a missing font falls back to it)")

@@ -12,42 +12,42 @@ struct ConversionOptions;
 // their rows, pressmark-cli makes its option flags, their checks and its help and man page
 // from them, and "reset" restores their defaults. Rows are in the order a save writes them.
 //
-// Adding an option: a name here and a row in the table (SettingsSchema.cpp), a field in
-// ConversionOptions that the row's `apply` sets, a control bound to the row in the window, and
-// what the pipeline does with the field.
+// Adding an option: a name here (before Count) and a row in the table (SettingsSchema.cpp), a
+// field in ConversionOptions that the row's `apply` sets, a control bound to the row in the
+// window, and what the pipeline does with the field. See ARCHITECTURE.md.
 enum class Setting {
-    OpenSection,          // which option section is open: 0 none, 1 title ... 4 copyright
-    TitleLightHidden,     // the section lights: 1 hidden
-    Naming,               // 0 none, 1 current names, 2 new name, 3 current name + text
-    Title,                //
-    Resize,               // the resize box (acts only through the size fields)
-    WidthSide,            // the two side buttons
-    HeightSide,           //
-    WidthText,            // the size fields, as typed
-    HeightText,           //
-    LogoLightHidden,      //
-    LogoOn,               //
-    LogoPicture,          //
-    LogoOpacity,          //
-    LogoSize,             // popup index: a fifth, a quarter, a third
-    LogoPosition,         // cell tag, Placement's order
-    WatermarkLightHidden, //
-    WatermarkOn,          //
-    WatermarkText,        //
-    WatermarkOpacity,     //
-    WatermarkSize,        // popup index: small, medium, large, huge
-    WatermarkColor,       //
-    FontIndex,            // the font popup's position, -1 for its starting family
-    WatermarkPosition,    // cell tag, Placement's order
-    CopyrightLightHidden, //
-    CopyrightOn,          //
-    CopyrightPattern,     // cell tag 1-4, -1 for no cell chosen
-    CopyrightOpacity,     //
-    CopyrightColor,       //
-    Format,               // popup index: JPEG, PNG, GIF, TIFF
-    JpegQuality,          // slider, 0-1
-    Zoom,                 // the browser's zoom slider, 0-1
-    FontFamily,           // the font by name; wins over FontIndex when installed
+    OpenSection,
+    TitleLightHidden,
+    Naming,
+    Title,
+    Resize,
+    WidthSide,
+    HeightSide,
+    WidthText,
+    HeightText,
+    LogoLightHidden,
+    LogoOn,
+    LogoPicture,
+    LogoOpacity,
+    LogoSize,
+    LogoPosition,
+    WatermarkLightHidden,
+    WatermarkOn,
+    WatermarkText,
+    WatermarkOpacity,
+    WatermarkSize,
+    WatermarkColor,
+    FontIndex,
+    WatermarkPosition,
+    CopyrightLightHidden,
+    CopyrightOn,
+    CopyrightPattern,
+    CopyrightOpacity,
+    CopyrightColor,
+    Format,
+    JpegQuality,
+    Zoom,
+    FontFamily,
 
     Count // not a setting: how many there are
 };
@@ -88,6 +88,7 @@ struct SettingRow {
     int min = 0, max = 0;         // Integer rows
     double defaultNumber = 0.0;   // Integer and Fraction rows
     const char *defaultText = ""; // Text, SizeText and Color rows, in stored form ("" is none)
+    const char *about = nullptr;  // what the stored value means, for the manual page
 
     // The pressmark-cli flag, or none.
     const char *flag = nullptr; // without the dashes
@@ -107,6 +108,12 @@ struct SettingRow {
     QString keyName() const { return QLatin1String(key); }
 
     // Building a row in the table.
+    SettingRow meaning(const char *text) const
+    {
+        SettingRow r = *this;
+        r.about = text;
+        return r;
+    }
     SettingRow withFlag(const char *name, FlagValue value, const char *valueLabel, const char *text) const
     {
         SettingRow r = *this;
