@@ -1,5 +1,6 @@
 #include "BackgroundWork.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 QThreadPool *BackgroundWork::pool()
@@ -14,7 +15,13 @@ QThreadPool *BackgroundWork::pool()
 
 QObject *BackgroundWork::uiDispatcher()
 {
-    static QObject *const dispatcher = new QObject;
+    static QObject *const dispatcher = [] {
+        auto *object = new QObject;
+        // Deliveries run where the application's event loop runs, whoever asked first.
+        if (QCoreApplication *app = QCoreApplication::instance())
+            object->moveToThread(app->thread());
+        return object;
+    }();
     return dispatcher;
 }
 
