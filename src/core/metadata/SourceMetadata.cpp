@@ -47,9 +47,14 @@ double exifDpiOf(const Exiv2::ExifData &exif)
     if (r.second == 0)
         return 0.0;
     double dpi = double(r.first) / double(r.second);
+    // Inches unless the file says otherwise; "no absolute unit" (1, as phones write 1/1 or 72/1)
+    // states a pixel shape, not a resolution.
     auto unit = exif.findKey(Exiv2::ExifKey("Exif.Image.ResolutionUnit"));
-    if (unit != exif.end() && unit->count() > 0 && unit->toLong() == 3)
+    const long unitCode = unit != exif.end() && unit->count() > 0 ? unit->toLong() : 2;
+    if (unitCode == 3)
         dpi *= 2.54;
+    else if (unitCode != 2)
+        return 0.0;
     return std::isfinite(dpi) && dpi > 0.0 ? dpi : 0.0;
 }
 

@@ -270,6 +270,10 @@ void TestDecoding::resolution_data()
     QTest::newRow("JFIF 300 dpi") << "jfif300.jpg" << 300.0;
     QTest::newRow("JFIF in centimetres") << "jfifcm.jpg" << 118.0 * 2.54;
     QTest::newRow("EXIF only") << "exif240.jpg" << 240.0;
+    QTest::newRow("EXIF in centimetres") << "exifcm.jpg" << 100.0 * 2.54;
+    QTest::newRow("EXIF unit not given: inches") << "exifnounit.jpg" << 180.0;
+    QTest::newRow("EXIF with no absolute unit, as phones write it") << "exifunit1.jpg" << 72.0;
+    QTest::newRow("TIFF with no absolute unit") << "unitless.tiff" << 72.0;
     QTest::newRow("PNG pHYs") << "phys.png" << 11811 * 0.0254;
     QTest::newRow("TIFF XResolution") << "res.tiff" << 150.0;
     QTest::newRow("no density") << "none.png" << 72.0;
@@ -289,12 +293,24 @@ void TestDecoding::resolution()
         convert({"-units", "PixelsPerInch", "-density", "300"});
     else if (name == "jfifcm.jpg")
         convert({"-units", "PixelsPerCentimeter", "-density", "118"});
-    else if (name == "exif240.jpg") {
+    else if (name.startsWith(QLatin1String("exif"))) {
         // cjpeg writes a JFIF header with an aspect ratio only (unit 0).
         TestImages::writeWithQt(m_picture, m_dir.filePath("src.ppm"), "ppm");
         TestImages::run("sh",
                         {"-c", QStringLiteral("cjpeg '%1' > '%2'").arg(m_dir.filePath("src.ppm"), path)});
-        TestImages::setExif(path, {{"Exif.Image.XResolution", "240/1"}, {"Exif.Image.ResolutionUnit", "2"}});
+        if (name == "exif240.jpg")
+            TestImages::setExif(path, {{"Exif.Image.XResolution", "240/1"}, {"Exif.Image.ResolutionUnit", "2"}});
+        else if (name == "exifcm.jpg")
+            TestImages::setExif(path, {{"Exif.Image.XResolution", "100/1"}, {"Exif.Image.ResolutionUnit", "3"}});
+        else if (name == "exifnounit.jpg")
+            TestImages::setExif(path, {{"Exif.Image.XResolution", "180/1"}});
+        else
+            TestImages::setExif(path, {{"Exif.Image.XResolution", "1/1"}, {"Exif.Image.ResolutionUnit", "1"}});
+    } else if (name == "unitless.tiff") {
+        convert({});
+        TestImages::run("exiftool", {"-q", "-overwrite_original", "-XResolution=1", "-YResolution=1",
+                                     "-ResolutionUnit=None", path});
+        QCOMPARE(TestImages::exiv2Value(path, "Exif.Image.ResolutionUnit"), QStringLiteral("1"));
     } else if (name == "phys.png") {
         convert({"-units", "PixelsPerInch", "-density", "300"});
     } else if (name == "res.tiff") {
