@@ -9,6 +9,9 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <cmath>
+#include <limits>
+
 #include <csetjmp>
 #include <cstdio>
 #include <exiv2/exiv2.hpp>
@@ -203,6 +206,25 @@ QString exiv2Value(const QString &path, const QString &key)
         run(QStringLiteral("exiv2"),
             {QStringLiteral("-q"), QStringLiteral("-Pv"), QStringLiteral("-K"), key, path}, &code);
     return out.trimmed();
+}
+
+double psnr(const QImage &a, const QImage &b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    if (x.size() != y.size() || x.isNull())
+        return 0.0;
+    double sum = 0.0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
+        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col) {
+            const int dr = qRed(p[col]) - qRed(q[col]), dg = qGreen(p[col]) - qGreen(q[col]),
+                      db = qBlue(p[col]) - qBlue(q[col]);
+            sum += dr * dr + dg * dg + db * db;
+        }
+    }
+    const double mse = sum / (3.0 * x.width() * x.height());
+    return mse == 0.0 ? std::numeric_limits<double>::infinity() : 10.0 * std::log10(255.0 * 255.0 / mse);
 }
 
 bool fuzzyEqual(const QImage &actualIn, const QImage &expectedIn, int tolerance, QString *message)

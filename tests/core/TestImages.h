@@ -45,6 +45,10 @@ QString identify(const QString &path, const QString &format);
 // One tag's value as the exiv2 tool prints it (-Pv), empty when absent.
 QString exiv2Value(const QString &path, const QString &key);
 
+// Peak signal-to-noise ratio of two pictures of the same size over their colour channels, in
+// dB; infinity when they are equal.
+double psnr(const QImage &a, const QImage &b);
+
 // Compares two pictures channel by channel within a tolerance; on failure the message names
 // the first differing pixel and both colours.
 bool fuzzyEqual(const QImage &actual, const QImage &expected, int tolerance, QString *message);

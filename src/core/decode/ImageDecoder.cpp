@@ -103,8 +103,20 @@ Result<DecodedImage> ImageDecoder::decode(QSize minimumSize)
     if (!m_reader)
         return Failure(FailureReason::InternalError, QStringLiteral("decoded before a header was read"));
     Result<DecodedImage> decoded = m_reader->read(minimumSize);
-    if (decoded.ok() && decoded.value().image.isNull())
+    if (!decoded.ok())
+        return decoded;
+    QImage &image = decoded.value().image;
+    if (image.isNull())
         return Failure(FailureReason::Unsupported);
+    // Resampling and drawing work on true colour: a palette would be re-quantised on the way.
+    if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono ||
+        image.format() == QImage::Format_MonoLSB) {
+        image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                      : image.isGrayscale()    ? QImage::Format_Grayscale8
+                                                               : QImage::Format_RGB32);
+        if (image.isNull())
+            return Failure(FailureReason::OutOfMemory);
+    }
     return decoded;
 }
 

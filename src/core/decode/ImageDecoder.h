@@ -20,7 +20,8 @@ public:
     Failure open();
     // The stored pixel size, valid after open() when the header tells it.
     QSize size() const;
-    // Decodes the picture; minimumSize as for FormatReader::read.
+    // Decodes the picture; minimumSize as for FormatReader::read. Palette pictures come out in
+    // true colour (gray when every entry is gray), with alpha where they have transparency.
     Result<DecodedImage> decode(QSize minimumSize);
     // open() and decode() in one step.
     Result<DecodedImage> openAndDecode(QSize minimumSize = QSize());

@@ -76,6 +76,7 @@ private Q_SLOTS:
     void pipelineTurnsUprightBeforeResizing();
     void pipelineResizeKeepsCorners();
     void untouchedWithoutResize();
+    void palettePicturesAreReducedInTrueColour();
 };
 
 void TestGeometry::rotationCorners()
@@ -192,6 +193,27 @@ void TestGeometry::untouchedWithoutResize()
     QVERIFY(result.ok());
     QVERIFY(result.image.hasAlphaChannel());
     PM_COMPARE_IMAGES(result.image, src, 0);
+}
+
+void TestGeometry::palettePicturesAreReducedInTrueColour()
+{
+    // A 256-colour PNG reduced 4x: the same as reducing its colours decoded by ImageMagick, not
+    // re-quantised to a web palette on the way.
+    QTemporaryDir dir;
+    QImage smooth(600, 400, QImage::Format_RGB32);
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 600; ++x)
+            smooth.setPixel(x, y, qRgb(x * 255 / 599, y * 255 / 399, (x + y) * 255 / 999));
+    TestImages::writeWithQt(smooth, dir.filePath("smooth.png"), "png");
+    const QString palette = dir.filePath("palette.png"), truecolour = dir.filePath("truecolour.png");
+    TestImages::run("convert", {dir.filePath("smooth.png"), "-colors", "256", "PNG8:" + palette});
+    TestImages::run("convert", {palette, "PNG24:" + truecolour});
+    QCOMPARE(TestImages::identify(palette, "%[type]"), QStringLiteral("Palette"));
+    const QImage reduced = convertFile(palette, widthOptions(150)).image;
+    const QImage expected = convertFile(truecolour, widthOptions(150)).image;
+    QCOMPARE(reduced.size(), QSize(150, 100));
+    const double db = TestImages::psnr(reduced, expected);
+    QVERIFY2(db > 50.0, qPrintable(QString::number(db)));
 }
 
 QTEST_GUILESS_MAIN(TestGeometry)
