@@ -106,7 +106,7 @@ Result<PendingFile> PendingFile::write(const QString &folder, const QByteArray &
     int writeError = 0;
     if (!writeAll(file.m_fd, bytes, &writeError))
         return Failure(FailureReason::CannotWrite, systemMessage(writeError));
-    return std::move(file);
+    return file;
 }
 
 Result<QString> PendingFile::publish(const QStringList &candidateNames)

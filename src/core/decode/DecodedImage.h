@@ -8,6 +8,9 @@ struct DecodedImage {
     QImage image;
     // The size of the picture in the file, before any shrink on load.
     QSize storedSize;
+    // How far it was shrunk on load: the stored size over this is what the pixels cover, the
+    // last row and column standing for less than a whole pixel when it does not divide.
+    int shrink = 1;
     // Horizontal density the file's own header states (JFIF, pHYs, ...); 0 when it states none.
     double statedDpi = 0.0;
     // The colour profile that describes these pixels; empty when unknown.

@@ -89,6 +89,7 @@ public:
         }
         out.image = image;
         out.storedSize = size();
+        out.shrink = int(denominator);
         out.statedDpi = m_statedDpi;
         return out;
     }

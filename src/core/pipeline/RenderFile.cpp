@@ -68,8 +68,11 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     if (sizeKnown && !decideTarget(decoder.size()))
         return result;
 
+    // Shrink on load only so far that the resampler still reduces by a factor of 2 or more: the
+    // decoder's own shrink is a cruder filter. A preview may take the cheaper shrink.
+    const int headroom = maxSide > 0 ? 1 : 2;
     Result<DecodedImage> decodeResult =
-        decoder.decode(sizeKnown ? uprightSize(drawnSize(), orientation) : QSize());
+        decoder.decode(sizeKnown ? uprightSize(drawnSize() * headroom, orientation) : QSize());
     if (!decodeResult.ok()) {
         result.failure = decodeResult.failure();
         return result;
@@ -90,7 +93,9 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         result.iccProfile = !decoded.iccProfile.isEmpty() ? decoded.iccProfile : result.metadata.iccProfile();
 
     // Resample while still stored (fewer pixels to turn when shrinking), then turn upright.
-    QImage stamped = resampled(decoded.image, uprightSize(drawn, orientation));
+    const QSizeF covered(double(storedSize.width()) / decoded.shrink,
+                         double(storedSize.height()) / decoded.shrink);
+    QImage stamped = resampled(decoded.image, uprightSize(drawn, orientation), covered);
     decoded.image = QImage();
     stamped = uprightImage(stamped, orientation);
     if (options.anyOverlayActive())

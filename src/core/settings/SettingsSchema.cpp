@@ -10,9 +10,18 @@
 namespace {
 
 // Row builders, one per stored type.
+SettingRow row(Setting s, const char *key, SettingType type)
+{
+    SettingRow r;
+    r.setting = s;
+    r.key = key;
+    r.type = type;
+    return r;
+}
+
 SettingRow integer(Setting s, const char *key, int min, int max, int byDefault)
 {
-    SettingRow row {s, key, SettingType::Integer};
+    SettingRow row = ::row(s, key, SettingType::Integer);
     row.min = min;
     row.max = max;
     row.defaultNumber = byDefault;
@@ -26,7 +35,7 @@ SettingRow flag(Setting s, const char *key, int byDefault = 0)
 
 SettingRow fraction(Setting s, const char *key, double byDefault)
 {
-    SettingRow row {s, key, SettingType::Fraction};
+    SettingRow row = ::row(s, key, SettingType::Fraction);
     row.min = 0;
     row.max = 1;
     row.defaultNumber = byDefault;
@@ -35,12 +44,12 @@ SettingRow fraction(Setting s, const char *key, double byDefault)
 
 SettingRow text(Setting s, const char *key, SettingType type = SettingType::Text)
 {
-    return SettingRow {s, key, type};
+    return row(s, key, type);
 }
 
 SettingRow color(Setting s, const char *key, const char *byDefault)
 {
-    SettingRow row {s, key, SettingType::Color};
+    SettingRow row = ::row(s, key, SettingType::Color);
     row.defaultText = byDefault;
     return row;
 }
@@ -121,7 +130,7 @@ std::array<SettingRow, kSettingCount> makeRows()
         flag(S::LogoOn, "zqEnableLogoChkBox")
             .meaning("1 when the logo is stamped")
             .applying([](const V &v, O &o) { o.logo.enabled = v.integer(S::LogoOn) == 1; }),
-        SettingRow {S::LogoPicture, "zqLogoImage", SettingType::Picture}
+        row(S::LogoPicture, "zqLogoImage", SettingType::Picture)
             .meaning("The logo picture; empty keeps the shipped logo")
             .withFlag("logo", FlagValue::Picture, "FILE",
                       "Stamp this picture as a logo, its transparency kept")

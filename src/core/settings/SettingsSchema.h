@@ -82,9 +82,9 @@ struct SettingChoice {
 };
 
 struct SettingRow {
-    Setting setting;
-    const char *key; // as stored in settings files, never to change
-    SettingType type;
+    Setting setting = Setting::Count;
+    const char *key = ""; // as stored in settings files, never to change
+    SettingType type = SettingType::Integer;
     int min = 0, max = 0;         // Integer rows
     double defaultNumber = 0.0;   // Integer and Fraction rows
     const char *defaultText = ""; // Text, SizeText and Color rows, in stored form ("" is none)
