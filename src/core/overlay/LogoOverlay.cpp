@@ -2,6 +2,7 @@
 
 #include "options/ConversionOptions.h"
 #include "overlay/OverlayGeometry.h"
+#include "transform/Resample.h"
 
 #include <QMutex>
 #include <QPainter>
@@ -29,8 +30,7 @@ QImage scaledLogo(const QImage &logo, QSize size)
         }
     }
     lock.unlock();
-    const QImage scaled = logo.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                              .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage scaled = resampled(logo, size);
     lock.relock();
     cache.push_front({logo.cacheKey(), size, scaled});
     if (cache.size() > 8)

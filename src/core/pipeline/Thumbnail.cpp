@@ -2,6 +2,7 @@
 
 #include "decode/ImageDecoder.h"
 #include "metadata/SourceMetadata.h"
+#include "transform/Resample.h"
 #include "transform/Upright.h"
 
 QImage makeThumbnail(const QString &path, int maxSide)
@@ -16,9 +17,13 @@ QImage makeThumbnail(const QString &path, int maxSide)
     const Result<DecodedImage> decoded = decoder.decode(minimum);
     if (!decoded.ok())
         return QImage();
-    const QImage &image = decoded.value().image;
-    const QImage small = image.width() > maxSide || image.height() > maxSide
-                             ? image.scaled(maxSide, maxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                             : image;
+    const DecodedImage &picture = decoded.value();
+    const QImage &image = picture.image;
+    // Reduced as the output is, so a thumbnail looks like what a conversion writes.
+    const QImage small =
+        image.width() > maxSide || image.height() > maxSide
+            ? resampled(image, image.size().scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)),
+                        QSizeF(stored) / picture.shrink)
+            : image;
     return uprightImage(small, SourceMetadata::read(path).orientation());
 }
