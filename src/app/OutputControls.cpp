@@ -4,6 +4,7 @@
 #include "UnitSlider.h"
 #include "options/ControlTexts.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -20,6 +21,9 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new 
     qualityValue->setMinimumWidth(44);
     qualityValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     qualityValue->hide();
+    srgbBox = new QCheckBox(tr("Convert to sRGB"), this);
+    srgbBox->setToolTip(tr("Write colours converted to sRGB and tagged sRGB, as the web expects; "
+                           "otherwise the source's profile is kept"));
     // The label keeps its room while hidden, so the slider does not jump.
     QSizePolicy keep = qualityValue->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
@@ -32,6 +36,7 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new 
     grid->addWidget(qualityLabel, 1, 0);
     grid->addWidget(qualitySlider, 1, 1);
     grid->addWidget(qualityValue, 1, 2);
+    grid->addWidget(srgbBox, 2, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 
     // A drag ends when the knob is let go; a key or wheel step ends once the slider rests.
@@ -70,5 +75,6 @@ QList<SettingBinding> OutputControls::bindings()
     return {
         bindPopup(formatPopup, Setting::Format).then([this] { formatChosen(); }),
         bindSlider(qualitySlider, Setting::JpegQuality),
+        bindCheckBox(srgbBox, Setting::OutputProfile),
     };
 }

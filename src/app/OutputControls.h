@@ -4,12 +4,13 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QTimer;
 class UnitSlider;
 
-// Output format and JPEG quality. The quality controls show only for JPEG; the quality's
+// Output format, JPEG quality and output colours. The quality controls show only for JPEG; the quality's
 // value label shows only while the slider moves.
 class OutputControls : public QWidget {
     Q_OBJECT
@@ -20,10 +21,11 @@ public:
     QLabel *qualityLabel;
     UnitSlider *qualitySlider;
     QLabel *qualityValue;
+    QCheckBox *srgbBox; // the output profile: sRGB when ticked, the source's when not
 
     void formatChosen();
 
-    // The format (with its handler) and the quality, in loading order.
+    // The format (with its handler), the quality and the colours, in loading order.
     QList<SettingBinding> bindings();
     void qualitySliderChanged();
     void sliderEnded();

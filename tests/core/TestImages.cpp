@@ -282,4 +282,23 @@ QByteArray grayProfile()
     return bytes;
 }
 
+QByteArray adobeRgbProfile()
+{
+    // The Adobe RGB (1998) definition: D65 white, its primaries, a 563/256 power curve.
+    cmsCIExyY white;
+    cmsWhitePointFromTemp(&white, 6504);
+    const cmsCIExyYTRIPLE primaries = {{0.64, 0.33, 1.0}, {0.21, 0.71, 1.0}, {0.15, 0.06, 1.0}};
+    cmsToneCurve *curve = cmsBuildGamma(nullptr, 563.0 / 256.0);
+    cmsToneCurve *curves[3] = {curve, curve, curve};
+    cmsHPROFILE profile = cmsCreateRGBProfile(&white, &primaries, curves);
+    cmsMLU *text = cmsMLUalloc(nullptr, 1);
+    cmsMLUsetASCII(text, "en", "US", "Test Adobe RGB (1998)");
+    cmsWriteTag(profile, cmsSigProfileDescriptionTag, text);
+    cmsMLUfree(text);
+    cmsSetProfileVersion(profile, 2.1);
+    QByteArray bytes = saveProfile(profile);
+    cmsFreeToneCurve(curve);
+    return bytes;
+}
+
 } // namespace TestImages

@@ -53,9 +53,11 @@ double psnr(const QImage &a, const QImage &b);
 // the first differing pixel and both colours.
 bool fuzzyEqual(const QImage &actual, const QImage &expected, int tolerance, QString *message);
 
-// An sRGB profile, and a gray one, made by LittleCMS.
+// An sRGB profile, a gray one and a wide-gamut one, made by LittleCMS.
 QByteArray srgbProfile();
 QByteArray grayProfile();
+// Adobe RGB (1998), wider than sRGB in the greens.
+QByteArray adobeRgbProfile();
 
 } // namespace TestImages
 

@@ -26,6 +26,10 @@ enum class ResizeMode { None, Width, Height };
 
 enum class OutputFormat { Jpeg, Png, Gif, Tiff };
 
+// The colours an output is written in: the source's, with its profile, or converted to sRGB and
+// tagged so. GIF, which holds no profile, is always converted.
+enum class OutputProfile { Keep, Srgb };
+
 // Where an overlay sits. The logo takes the first five.
 enum class Placement { TopLeft, TopRight, BottomLeft, BottomRight, Center, CenterTop, CenterBottom };
 
@@ -81,6 +85,7 @@ struct ConversionOptions {
 
     OutputFormat format = OutputFormat::Jpeg;
     int jpegQuality = kDefaultJpegQuality; // 0 to 100
+    OutputProfile outputProfile = OutputProfile::Keep;
 
     LogoOptions logo;
     WatermarkOptions watermark;

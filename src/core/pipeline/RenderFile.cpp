@@ -7,6 +7,7 @@
 #include "overlay/OverlayComposer.h"
 #include "transform/Resample.h"
 #include "transform/TargetSize.h"
+#include "transform/ToSrgb.h"
 #include "transform/Upright.h"
 
 #include <QFileInfo>
@@ -98,13 +99,25 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     QImage stamped = resampled(decoded.image, uprightSize(drawn, orientation), covered);
     decoded.image = QImage();
     stamped = uprightImage(stamped, orientation);
-    if (options.anyOverlayActive())
+    // GIF holds no profile, so its numbers must be sRGB's; the other formats convert when asked.
+    // Before the overlays, whose colours are sRGB's.
+    const bool toSrgb = options.outputProfile == OutputProfile::Srgb || options.format == OutputFormat::Gif;
+    if (toSrgb && !result.iccProfile.isEmpty() && !stamped.isNull()) {
+        if (std::optional<QImage> converted = convertedToSrgb(stamped, result.iccProfile))
+            stamped = std::move(*converted);
+        else
+            result.notes << QStringLiteral(
+                "the colour profile could not be applied; colours were written as they are");
+    }
+    if (options.anyOverlayActive() && !stamped.isNull())
         stamped = composeOverlayCanvas(std::move(stamped), drawn, options.resize != ResizeMode::None, options,
                                        target);
     if (stamped.isNull()) {
         result.failure = Failure(FailureReason::OutOfMemory);
         return result;
     }
+    if (toSrgb)
+        result.iccProfile = options.format == OutputFormat::Gif ? QByteArray() : srgbProfileFor(stamped);
     result.image = stamped;
     if (maxSide == 0)
         qCInfo(lcConversion, "image_dpi = %f, bitmap.width = %ld, s.f.b.w = %f", double(result.imageDpi),

@@ -62,6 +62,10 @@ constexpr SettingChoice kNamingWords[] = {
 constexpr SettingChoice kFormatWords[] = {
     {"jpeg", 0}, {"png", 1}, {"gif", 2}, {"tiff", 3}, {"jpg", 0, nullptr, true}, {"tif", 3, nullptr, true},
 };
+constexpr SettingChoice kProfileWords[] = {
+    {"keep", 0, "the source's colours and profile"},
+    {"srgb", 1, "converted to sRGB, tagged sRGB"},
+};
 constexpr SettingChoice kLogoSizeWords[] = {
     {"small", 0, "a fifth of the picture"},
     {"medium", 1, "a quarter"},
@@ -220,6 +224,14 @@ std::array<SettingRow, kSettingCount> makeRows()
             .meaning("JPEG quality")
             .withFlag("quality", FlagValue::Percent, "Q", "JPEG quality")
             .applying([](const V &v, O &o) { o.jpegQuality = qualityPercent(v.fraction(S::JpegQuality)); }),
+        flag(S::OutputProfile, "pmOutputProfile")
+            .meaning("0 keeps the source's colour profile, 1 converts to sRGB")
+            .withFlag("output-profile", FlagValue::Choice, "PROFILE", "Output colours")
+            .withChoices(kProfileWords)
+            .applying([](const V &v, O &o) {
+                o.outputProfile =
+                    v.integer(S::OutputProfile) == 1 ? OutputProfile::Srgb : OutputProfile::Keep;
+            }),
         fraction(S::Zoom, "zqZoomSlider", 0.5).meaning("The size of the thumbnails"),
         text(S::FontFamily, "zqFontFamilyName")
             .meaning("The font by name; chosen over the position when installed")

@@ -46,6 +46,7 @@ enum class Setting {
     CopyrightColor,
     Format,
     JpegQuality,
+    OutputProfile,
     Zoom,
     FontFamily,
 

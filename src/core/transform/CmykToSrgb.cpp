@@ -2,21 +2,11 @@
 
 #include "metadata/IccProfile.h"
 
-#include <lcms2.h>
+#include "common/LcmsHandles.h"
 
-#include <memory>
 #include <vector>
 
 namespace {
-
-struct ProfileCloser {
-    void operator()(void *p) const { cmsCloseProfile(p); }
-};
-struct TransformDeleter {
-    void operator()(void *t) const { cmsDeleteTransform(t); }
-};
-using Profile = std::unique_ptr<void, ProfileCloser>;
-using Transform = std::unique_ptr<void, TransformDeleter>;
 
 void naiveCmykToRgb(QImage *image, bool inverted)
 {
@@ -40,11 +30,11 @@ void naiveCmykToRgb(QImage *image, bool inverted)
 
 void convertCmykToRgbInPlace(QImage *image, bool inverted, const QByteArray &cmykProfile)
 {
-    Profile input;
+    LcmsProfile input;
     if (profileColorModel(cmykProfile) == ProfileColorModel::Cmyk)
         input.reset(cmsOpenProfileFromMem(cmykProfile.constData(), cmsUInt32Number(cmykProfile.size())));
-    Profile srgb(cmsCreate_sRGBProfile());
-    Transform transform;
+    LcmsProfile srgb(cmsCreate_sRGBProfile());
+    LcmsTransform transform;
     if (input && srgb) {
         const cmsUInt32Number inFormat = inverted ? TYPE_CMYK_8_REV : TYPE_CMYK_8;
         const cmsUInt32Number outFormat = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? TYPE_BGRA_8 : TYPE_ARGB_8;

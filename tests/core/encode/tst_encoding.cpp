@@ -16,7 +16,7 @@ namespace {
 
 // Converts one file through the whole core and returns the written path.
 FileResult convertOne(const QString &input, const QString &folder, OutputFormat format, int width = 0,
-                      int quality = kDefaultJpegQuality)
+                      int quality = kDefaultJpegQuality, OutputProfile profile = OutputProfile::Keep)
 {
     ConversionJob job;
     job.inputs = {input};
@@ -24,6 +24,7 @@ FileResult convertOne(const QString &input, const QString &folder, OutputFormat 
     job.options.resize = width > 0 ? ResizeMode::Width : ResizeMode::None;
     job.options.resizeTo = width;
     job.options.jpegQuality = quality;
+    job.options.outputProfile = profile;
     job.outputFolder = folder;
     return ConversionRunner(job).run().files.value(0);
 }
@@ -51,6 +52,7 @@ private Q_SLOTS:
     void metadataSurvives();
     void gifNotesWhatItCannotHold();
     void profileFollowsThePixels();
+    void wideGamutBecomesSrgbWhereAsked();
     void resolutionSurvivesResize();
 };
 
@@ -211,6 +213,62 @@ void TestEncoding::profileFollowsThePixels()
         const QColor red = QImage(result.output).pixelColor(16, 16);
         QVERIFY(red.red() > 200 && red.green() < 80);
     }
+}
+
+void TestEncoding::wideGamutBecomesSrgbWhereAsked()
+{
+    // A flat Adobe RGB green: its numbers mean a more saturated colour than in sRGB. GIF holds no
+    // profile, so it always gets sRGB's numbers; the others keep the profile unless asked for
+    // sRGB. The expected numbers come from ImageMagick's own conversion.
+    QTemporaryDir dir;
+    const QString source = dir.filePath("adobe.jpg");
+    QImage flat(48, 32, QImage::Format_RGB32);
+    flat.fill(qRgb(40, 160, 60));
+    TestImages::writeWithQt(flat, source, "jpeg", 100);
+    TestImages::setIcc(source, TestImages::adobeRgbProfile());
+    TestImages::writeFile(dir.filePath("srgb.icc"), TestImages::srgbProfile());
+    const QStringList expected =
+        TestImages::run("convert", {source, "-profile", dir.filePath("srgb.icc"), "-format",
+                                    "%[fx:round(255*p{24,16}.r)] %[fx:round(255*p{24,16}.g)] "
+                                    "%[fx:round(255*p{24,16}.b)]",
+                                    "info:"})
+            .split(' ');
+    QCOMPARE(expected.size(), 3);
+    const QColor srgb(expected[0].toInt(), expected[1].toInt(), expected[2].toInt());
+    QVERIFY2(std::abs(srgb.red() - 40) > 15, "the test colour must differ between the two spaces");
+
+    const auto near = [](QColor a, QColor b, int tolerance) {
+        return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+               std::abs(a.blue() - b.blue()) <= tolerance;
+    };
+    const auto describe = [](QColor c) { return c.name(); };
+
+    const FileResult gif = convertOne(source, dir.path(), OutputFormat::Gif);
+    QCOMPARE(gif.status, FileStatus::Written);
+    QColor written = QImage(gif.output).pixelColor(24, 16);
+    QVERIFY2(near(written, srgb, 3), qPrintable(describe(written) + " against " + describe(srgb)));
+
+    const FileResult kept = convertOne(source, dir.path(), OutputFormat::Png);
+    QCOMPARE(identify(kept.output, "%[icc:description]"), QStringLiteral("Test Adobe RGB (1998)"));
+    written = QImage(kept.output).pixelColor(24, 16);
+    QVERIFY2(near(written, QColor(40, 160, 60), 2), qPrintable(describe(written)));
+
+    for (OutputFormat format : {OutputFormat::Jpeg, OutputFormat::Png, OutputFormat::Tiff}) {
+        const FileResult asked =
+            convertOne(source, dir.path(), format, 0, kDefaultJpegQuality, OutputProfile::Srgb);
+        QCOMPARE(asked.status, FileStatus::Written);
+        QCOMPARE(identify(asked.output, "%[icc:description]"), QStringLiteral("sRGB built-in"));
+        written = QImage(asked.output).pixelColor(24, 16);
+        QVERIFY2(near(written, srgb, 3), qPrintable(asked.output + ": " + describe(written)));
+    }
+
+    // Gray stays gray, tagged with sRGB's tone curve.
+    const QString gray = dir.filePath("gray.png");
+    TestImages::writeWithQt(gradient(40, 30).convertToFormat(QImage::Format_Grayscale8), gray, "png");
+    TestImages::setIcc(gray, TestImages::grayProfile());
+    const FileResult grayOut = convertOne(gray, dir.path(), OutputFormat::Png, 0, 0, OutputProfile::Srgb);
+    QCOMPARE(identify(grayOut.output, "%[colorspace]"), QStringLiteral("Gray"));
+    QCOMPARE(identify(grayOut.output, "%[icc:description]"), QStringLiteral("Gray with sRGB tone curve"));
 }
 
 void TestEncoding::resolutionSurvivesResize()

@@ -60,7 +60,7 @@ private:
 void TestSettings::keysAsStoredFilesSpellThem()
 {
     // Files written by every earlier version use these keys, typos included; keys added since
-    // come after them, each once.
+    // are our own ("pm..."), each once.
     const QStringList stored = {"menuBarOpened",
                                 "zqLightTitleAndSize",
                                 "fileCheckBoxSelected",
@@ -93,10 +93,13 @@ void TestSettings::keysAsStoredFilesSpellThem()
                                 "zqJpgQualitySlider",
                                 "zqZoomSlider",
                                 "zqFontFamilyName"};
-    QStringList keys;
-    for (const SettingRow &row : settingRows())
+    QStringList keys, earlier;
+    for (const SettingRow &row : settingRows()) {
         keys << row.keyName();
-    QCOMPARE(keys.mid(0, stored.size()), stored);
+        if (!row.keyName().startsWith(QLatin1String("pm")))
+            earlier << row.keyName();
+    }
+    QCOMPARE(earlier, stored);
     QCOMPARE(keys.size(), int(QSet<QString>(keys.begin(), keys.end()).size()));
 }
 
