@@ -5,23 +5,40 @@
 #include "overlay/LogoOverlay.h"
 #include "overlay/OverlayCanvas.h"
 #include "overlay/WatermarkOverlay.h"
+#include "transform/PixelFormat.h"
 
 #include <QPainter>
+
+namespace {
+
+// The canvas keeps what the picture has: alpha only when it has transparency (or does not cover
+// the canvas), 16 bits when it has them and the output format can hold them.
+QImage::Format canvasFormat(const QImage &picture, QSize canvasSize, OutputFormat format)
+{
+    const bool deep =
+        isDeepFormat(picture.format()) && (format == OutputFormat::Png || format == OutputFormat::Tiff);
+    if (picture.hasAlphaChannel() || picture.size() != canvasSize)
+        return deep ? QImage::Format_RGBA64_Premultiplied : QImage::Format_ARGB32_Premultiplied;
+    return deep ? QImage::Format_RGBX64 : QImage::Format_RGB32;
+}
+
+} // namespace
 
 QImage composeOverlayCanvas(QImage upright, QSize canvasSize, bool resized, const ConversionOptions &options,
                             QSize layoutSize)
 {
     if (!layoutSize.isValid())
         layoutSize = canvasSize;
+    const bool gray = isGrayFormat(upright.format());
+    const QImage::Format format = canvasFormat(upright, canvasSize, options.format);
     QImage canvas;
-    if (!upright.hasAlphaChannel() && upright.size() == canvasSize &&
-        (upright.format() == QImage::Format_RGB32 ||
-         upright.format() == QImage::Format_ARGB32_Premultiplied)) {
-        // An opaque picture drawn source-over onto a transparent canvas is the picture itself:
-        // stamp it directly (a caller that hands over its only reference saves a copy).
-        canvas = std::move(upright);
+    if (upright.size() == canvasSize) {
+        // A caller that hands over its only reference to a picture in the canvas's format saves
+        // a copy.
+        canvas = convertedTo(upright, format);
+        upright = QImage();
     } else {
-        canvas = QImage(canvasSize, QImage::Format_ARGB32_Premultiplied);
+        canvas = QImage(canvasSize, format);
         if (canvas.isNull())
             return canvas;
         canvas.fill(Qt::transparent);
@@ -45,5 +62,6 @@ QImage composeOverlayCanvas(QImage upright, QSize canvasSize, bool resized, cons
     if (options.watermark.active())
         drawWatermark(painter, layout, options);
     painter.end();
-    return canvas;
+    // Gray stays gray when nothing coloured was drawn.
+    return gray ? grayIfNeutral(canvas) : canvas;
 }

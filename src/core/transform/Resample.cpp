@@ -6,6 +6,7 @@
 // resampler on QImage rows without a copy into its own image type.
 #include "transform/Resample.h"
 
+#include "transform/PixelFormat.h"
 #include "transform/ResampleKernel.h"
 
 #include <algorithm>
@@ -214,29 +215,6 @@ void resampleInto(const QImage &src, QImage &dst, const Layout &layout, QSizeF e
     }
 }
 
-// The picture in the layout's format. Qt 6.4 turns RGBA64 into RGBA64_Premultiplied by
-// multiplying alpha by itself as well, so that one step is done here.
-QImage inLayout(const QImage &image, const Layout &layout)
-{
-    if (image.format() == layout.format)
-        return image;
-    if (layout.format != QImage::Format_RGBA64_Premultiplied)
-        return image.convertToFormat(layout.format);
-    QImage out = image.convertToFormat(QImage::Format_RGBA64);
-    if (out.isNull())
-        return out;
-    for (int y = 0; y < out.height(); ++y) {
-        auto *p = reinterpret_cast<std::uint16_t *>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x, p += 4) {
-            const std::uint32_t a = p[3];
-            for (int c = 0; c < 3; ++c)
-                p[c] = std::uint16_t((p[c] * a + 32767) / 65535);
-        }
-    }
-    out.reinterpretAsFormat(QImage::Format_RGBA64_Premultiplied);
-    return out;
-}
-
 } // namespace
 
 QImage resampled(const QImage &image, QSize size, QSizeF extent)
@@ -246,7 +224,7 @@ QImage resampled(const QImage &image, QSize size, QSizeF extent)
     if ((image.size() == size && extent == QSizeF(size)) || image.isNull() || size.isEmpty())
         return image;
     const Layout layout = layoutFor(image);
-    const QImage source = inLayout(image, layout);
+    const QImage source = convertedTo(image, layout.format);
     QImage result(size, layout.format);
     if (source.isNull() || result.isNull())
         return QImage();

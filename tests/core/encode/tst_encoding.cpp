@@ -29,6 +29,15 @@ FileResult convertOne(const QString &input, const QString &folder, OutputFormat 
     return ConversionRunner(job).run().files.value(0);
 }
 
+// A PNG's bit depth and colour type from its header (0 gray, 2 RGB, 4 gray with alpha, 6 RGBA).
+QString pngHeader(const QString &path)
+{
+    const QByteArray bytes = TestImages::readFile(path);
+    return bytes.size() < 26
+               ? QString()
+               : QStringLiteral("depth %1 type %2").arg(int(uchar(bytes[24]))).arg(int(uchar(bytes[25])));
+}
+
 QImage gradient(int w, int h)
 {
     QImage image(w, h, QImage::Format_RGB32);
@@ -53,6 +62,7 @@ private Q_SLOTS:
     void gifNotesWhatItCannotHold();
     void profileFollowsThePixels();
     void wideGamutBecomesSrgbWhereAsked();
+    void overlaysKeepGrayOpacityAndDepth();
     void resolutionSurvivesResize();
 };
 
@@ -271,6 +281,63 @@ void TestEncoding::wideGamutBecomesSrgbWhereAsked()
     QCOMPARE(identify(grayOut.output, "%[icc:description]"), QStringLiteral("Gray with sRGB tone curve"));
 }
 
+void TestEncoding::overlaysKeepGrayOpacityAndDepth()
+{
+    QTemporaryDir dir;
+    ConversionJob job;
+    job.outputFolder = dir.path();
+    const auto convert = [&](const QString &input, OutputFormat format) {
+        job.inputs = {input};
+        job.options.format = format;
+        const FileResult result = ConversionRunner(job).run().files.value(0);
+        return result.status == FileStatus::Written ? result.output : QString();
+    };
+
+    // An opaque gray JPEG with a white watermark stays opaque and gray; a red one makes it
+    // colour, still without alpha.
+    const QString gray = dir.filePath("gray.jpg");
+    TestImages::writeWithQt(gradient(400, 300).convertToFormat(QImage::Format_Grayscale8), gray, "jpeg", 90);
+    job.options.watermark.enabled = true;
+    job.options.watermark.text = QStringLiteral("Proof");
+    QCOMPARE(pngHeader(convert(gray, OutputFormat::Png)), QStringLiteral("depth 8 type 0"));
+    QCOMPARE(identify(convert(gray, OutputFormat::Tiff), "%[channels]"), QStringLiteral("gray"));
+    job.options.watermark.color = Qt::red;
+    QCOMPARE(pngHeader(convert(gray, OutputFormat::Png)), QStringLiteral("depth 8 type 2"));
+    QCOMPARE(identify(convert(gray, OutputFormat::Tiff), "%[channels]"), QStringLiteral("srgb"));
+    job.options.watermark = WatermarkOptions();
+
+    // A 16-bit PNG with a logo stays 16-bit: the pixels the logo leaves alone keep all 16 bits.
+    const QString deep = dir.filePath("deep.png");
+    TestImages::run("convert",
+                    {"-size", "300x200", "gradient:#102030-#d0e0f0", "-depth", "16", "PNG48:" + deep});
+    QImage logo(40, 40, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    job.options.logo.enabled = true;
+    job.options.logo.picture = logo;
+    job.options.logo.position = Placement::TopRight;
+    const QString sample = QStringLiteral("%[fx:round(65535*p{10,150}.b)]");
+    const QString original = identify(deep, sample);
+    QVERIFY2(original.toInt() % 257 != 0, "the probe must need 16 bits");
+    for (OutputFormat format : {OutputFormat::Png, OutputFormat::Tiff}) {
+        const QString out = convert(deep, format);
+        QCOMPARE(identify(out, "%z %[channels]"), QStringLiteral("16 srgb"));
+        QCOMPARE(identify(out, sample), original);
+        QCOMPARE(identify(out, "%[fx:round(255*p{280,20}.r)] %[fx:round(255*p{280,20}.g)]"),
+                 QStringLiteral("255 0"));
+    }
+    QCOMPARE(pngHeader(convert(deep, OutputFormat::Png)), QStringLiteral("depth 16 type 2"));
+
+    // With alpha too: 16-bit RGBA, the transparent corner left transparent.
+    const QString clear = dir.filePath("clear.png");
+    TestImages::run("convert", {deep, "-alpha", "set", "-channel", "A", "-fx", "i <= 20 && j >= 180 ? 0 : 1",
+                                "+channel", "-depth", "16", "PNG64:" + clear});
+    QCOMPARE(identify(clear, "%[fx:p{5,190}.a]"), QStringLiteral("0"));
+    const QString out = convert(clear, OutputFormat::Png);
+    QCOMPARE(pngHeader(out), QStringLiteral("depth 16 type 6"));
+    QCOMPARE(identify(out, "%[fx:p{5,190}.a] %[fx:round(255*p{280,20}.r)]"), QStringLiteral("0 255"));
+    QCOMPARE(identify(out, sample), original);
+}
+
 void TestEncoding::resolutionSurvivesResize()
 {
     QTemporaryDir dir;
@@ -284,5 +351,5 @@ void TestEncoding::resolutionSurvivesResize()
     }
 }
 
-QTEST_GUILESS_MAIN(TestEncoding)
+QTEST_MAIN(TestEncoding) // watermark text needs fonts
 #include "tst_encoding.moc"
