@@ -4,7 +4,7 @@
 #include "encode/GifEncoder.h"
 #include "encode/JpegEncoder.h"
 #include "encode/PngEncoder.h"
-#include "encode/PngIccChunk.h"
+#include "metadata/PngChunks.h"
 #include "encode/TiffEncoder.h"
 #include "metadata/IccProfile.h"
 #include "metadata/SourceMetadata.h"

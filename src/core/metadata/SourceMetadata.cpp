@@ -1,6 +1,7 @@
 #include "metadata/SourceMetadata.h"
 
 #include "common/CodecLibraries.h"
+#include "metadata/PngChunks.h"
 
 #include <QFile>
 
@@ -199,7 +200,10 @@ Failure SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double d
         Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(
             reinterpret_cast<const Exiv2::byte *>(encoded->constData()), long(encoded->size()));
         image->readMetadata();
-        image->setExifData(exif);
+        // PNG readers look for EXIF in the eXIf chunk, added below; exiv2 would write a legacy
+        // text chunk.
+        const bool png = image->imageType() == Exiv2::ImageType::png;
+        image->setExifData(png ? Exiv2::ExifData() : exif);
         image->setXmpData(xmp);
         image->setIptcData(iptc);
         if (!icc.isEmpty()) {
@@ -216,6 +220,12 @@ Failure SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double d
         if (io.read(reinterpret_cast<Exiv2::byte *>(out.data()), long(out.size())) != long(out.size()))
             throw Exiv2::Error(Exiv2::kerFailedToReadImageData);
         io.close();
+        if (png && !exif.empty()) {
+            Exiv2::Blob blob;
+            Exiv2::ExifParser::encode(blob, Exiv2::bigEndian, exif);
+            out = withPngExif(
+                out, QByteArray(reinterpret_cast<const char *>(blob.data()), qsizetype(blob.size())));
+        }
         *encoded = out;
         return {};
     } catch (const std::exception &e) {
