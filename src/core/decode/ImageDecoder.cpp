@@ -5,6 +5,7 @@
 #include "decode/EpsReader.h"
 #include "decode/ImageLimits.h"
 #include "decode/JpegReader.h"
+#include "decode/PngReader.h"
 #include "decode/PsdReader.h"
 #include "decode/QtPluginReader.h"
 
@@ -24,8 +25,8 @@ bool anything(const QByteArray &)
 
 // Tried in order; the last entry takes every format Qt's image plugins know.
 const ReaderEntry kReaders[] = {
-    {isJpeg, createJpegReader}, {isCmykTiff, createCmykTiffReader}, {isPhotoshop, createPsdReader},
-    {isEps, createEpsReader},   {anything, createQtPluginReader},
+    {isJpeg, createJpegReader},     {isPng, createPngReader}, {isCmykTiff, createCmykTiffReader},
+    {isPhotoshop, createPsdReader}, {isEps, createEpsReader}, {anything, createQtPluginReader},
 };
 
 } // namespace
@@ -112,8 +113,8 @@ Result<DecodedImage> ImageDecoder::decode(QSize minimumSize)
     if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono ||
         image.format() == QImage::Format_MonoLSB) {
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
-                                      : image.isGrayscale()    ? QImage::Format_Grayscale8
-                                                               : QImage::Format_RGB32);
+                                      : image.isGrayscale()   ? QImage::Format_Grayscale8
+                                                              : QImage::Format_RGB32);
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
     }
