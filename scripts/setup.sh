@@ -9,11 +9,13 @@ packages=(
   # core: Qt 6 with its image plugins, metadata, colour, codecs
   qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libxcb1-dev
   libexiv2-dev liblcms2-dev libjpeg62-turbo-dev libpng-dev libtiff-dev
-  libgif-dev libimagequant-dev
+  libgif-dev libimagequant-dev libopenjp2-7-dev
   # fonts for text rendering and EPS rendering (later inputs)
   fonts-dejavu-core ghostscript
   # independent readers the tests use to check written files
   exiv2 imagemagick libimage-exiftool-perl libjpeg-turbo-progs
+  # icon files with JPEG 2000 entries are built with these
+  icnsutils libopenjp2-tools
   # the manual page is checked with groff
   groff-base
 )

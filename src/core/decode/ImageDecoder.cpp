@@ -3,6 +3,7 @@
 #include "common/CodecLibraries.h"
 #include "decode/CmykTiffReader.h"
 #include "decode/EpsReader.h"
+#include "decode/IcnsReader.h"
 #include "decode/ImageLimits.h"
 #include "decode/JpegReader.h"
 #include "decode/PngReader.h"
@@ -25,8 +26,9 @@ bool anything(const QByteArray &)
 
 // Tried in order; the last entry takes every format Qt's image plugins know.
 const ReaderEntry kReaders[] = {
-    {isJpeg, createJpegReader},     {isPng, createPngReader}, {isCmykTiff, createCmykTiffReader},
-    {isPhotoshop, createPsdReader}, {isEps, createEpsReader}, {anything, createQtPluginReader},
+    {isJpeg, createJpegReader},       {isPng, createPngReader}, {isCmykTiff, createCmykTiffReader},
+    {isPhotoshop, createPsdReader},   {isEps, createEpsReader}, {isIcns, createIcnsReader},
+    {anything, createQtPluginReader},
 };
 
 } // namespace

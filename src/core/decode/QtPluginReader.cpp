@@ -1,4 +1,4 @@
-// Every format Qt's image plugins read (PNG, TIFF, GIF, BMP, WebP, TGA, ...), through
+// Every format Qt's image plugins read (TIFF, GIF, BMP, WebP, TGA, classic icons, ...), through
 // QImageReader with its automatic rotation turned off: orientation is applied by the core.
 #include "decode/QtPluginReader.h"
 #include "decode/ImageLimits.h"
@@ -6,33 +6,8 @@
 #include <QBuffer>
 #include <QColorSpace>
 #include <QImageReader>
-#include <QtEndian>
 
 namespace {
-
-// The horizontal density of a PNG's pHYs chunk, 0 when it has none or states no unit.
-double pngStatedDpi(const QByteArray &data)
-{
-    if (!data.startsWith("\x89PNG\r\n\x1a\n"))
-        return 0.0;
-    qsizetype pos = 8;
-    while (pos + 8 <= data.size()) {
-        const quint32 length = qFromBigEndian<quint32>(data.constData() + pos);
-        const QByteArray type = data.mid(pos + 4, 4);
-        if (type == "IDAT" || type == "IEND")
-            break;
-        if (type == "pHYs" && length == 9 && pos + 8 + 9 <= data.size()) {
-            const char *body = data.constData() + pos + 8;
-            const quint32 perMeter = qFromBigEndian<quint32>(body);
-            const bool meters = body[8] == 1;
-            return meters && perMeter > 0 ? perMeter * 0.0254 : 0.0;
-        }
-        if (length > quint32(data.size()))
-            break;
-        pos += 12 + qsizetype(length);
-    }
-    return 0.0;
-}
 
 class QtPluginReader final : public FormatReader {
 public:
@@ -124,7 +99,6 @@ public:
         out.iccProfile = image.colorSpace().iccProfile();
         // The profile travels beside the pixels; conversions must not reinterpret them.
         image.setColorSpace(QColorSpace());
-        out.statedDpi = pngStatedDpi(m_data);
         out.storedSize = image.size();
         out.image = image;
         return out;

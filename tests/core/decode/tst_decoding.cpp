@@ -33,6 +33,8 @@ private Q_SLOTS:
     void grayJpegStaysGray();
     void largestRepresentation_data();
     void largestRepresentation();
+    void iconJpeg2000Entries_data();
+    void iconJpeg2000Entries();
     void shrinkOnLoadNeverBelowTheMinimum();
     void resolution_data();
     void resolution();
@@ -205,7 +207,8 @@ void TestDecoding::largestRepresentation_data()
     QTest::addColumn<QRgb>("colour");
     QTest::newRow("TIFF pages 800x600 and 1600x400") << "unequal.tif" << QSize(1600, 400) << qRgb(0, 0, 255);
     QTest::newRow("TIFF of equal pages") << "equal.tif" << QSize(800, 600) << qRgb(255, 0, 0);
-    QTest::newRow("icon sizes; JPEG 2000 entry skipped") << "icon.icns" << QSize(256, 256) << qRgb(0, 0, 255);
+    QTest::newRow("icon sizes; damaged JPEG 2000 entry passed over")
+        << "icon.icns" << QSize(256, 256) << qRgb(0, 0, 255);
     QTest::newRow("classic icon with mask") << "classic.icns" << QSize(16, 16) << qRgb(0, 255, 0);
 }
 
@@ -239,6 +242,63 @@ void TestDecoding::largestRepresentation()
     QTEST(decoded.image.size(), "size");
     QFETCH(QRgb, colour);
     QCOMPARE(decoded.image.pixel(3, 3) | 0xff000000, colour);
+}
+
+void TestDecoding::iconJpeg2000Entries_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("png2icns: JPEG 2000 at 512 and 256, run-length at 128") << "png2icns" << QSize(512, 512);
+    QTest::newRow("bare codestream entry beside a PNG one") << "codestream" << QSize(320, 320);
+    QTest::newRow("gray JP2 entry") << "gray" << QSize(256, 256);
+    QTest::newRow("run-length entry larger than the PNG one") << "classic wins" << QSize(128, 128);
+}
+
+// The large sizes of modern icons are JPEG 2000: the largest entry is decoded, whatever its
+// coding. The encoders are lossless here, so the pixels must come back exactly.
+void TestDecoding::iconJpeg2000Entries()
+{
+    QFETCH(QString, kind);
+    QFETCH(QSize, size);
+    const QString path = m_dir.filePath(kind + ".icns");
+    auto source = [&](int side, QImage::Format format = QImage::Format_ARGB32) {
+        const QString png = m_dir.filePath(QStringLiteral("%1-%2.png").arg(kind).arg(side));
+        TestImages::writeWithQt(TestImages::quadrants(side, side, format), png, "png");
+        return png;
+    };
+    auto jpeg2000 = [&](const QString &png, const QString &suffix) {
+        const QString out = m_dir.filePath(QStringLiteral("%1.%2").arg(kind, suffix));
+        TestImages::run("opj_compress", {"-i", png, "-o", out});
+        return TestImages::readFile(out);
+    };
+    QImage expected = TestImages::quadrants(size.width(), size.height(), QImage::Format_ARGB32);
+    if (kind == "png2icns") {
+        TestImages::run("png2icns", {path, source(512), source(256), source(128)});
+        const QByteArray file = TestImages::readFile(path);
+        QCOMPARE(file.mid(file.indexOf("ic09") + 8, 6), QByteArray("\0\0\0\x0cjP", 6)); // a JP2 box
+    } else if (kind == "codestream") {
+        const QByteArray j2k = jpeg2000(source(320, QImage::Format_RGB32), "j2k");
+        QVERIFY(j2k.startsWith("\xff\x4f\xff\x51"));
+        TestImages::writeFile(path,
+                              icns(icnsEntry("ic07", pngOf(128, qRgb(255, 0, 0))) + icnsEntry("ic09", j2k)));
+        expected = expected.convertToFormat(QImage::Format_RGB32);
+    } else if (kind == "gray") {
+        const QByteArray jp2 = jpeg2000(source(256, QImage::Format_Grayscale8), "jp2");
+        TestImages::writeFile(path, icns(icnsEntry("ic08", jp2)));
+        expected = TestImages::quadrants(256, 256, QImage::Format_Grayscale8);
+    } else {
+        TestImages::run("png2icns", {path, source(128)});
+        QByteArray file = TestImages::readFile(path);
+        file = icns(file.mid(8) + icnsEntry("icp5", pngOf(32, qRgb(255, 0, 0))));
+        TestImages::writeFile(path, file);
+        expected = QImage(); // Qt's plugin decodes run-length entries; the size tells which was taken
+    }
+    const DecodedImage decoded = decodeOrFail(path);
+    QCOMPARE(decoded.image.size(), size);
+    if (!expected.isNull()) {
+        QCOMPARE(decoded.image.format(), expected.format());
+        PM_COMPARE_IMAGES(decoded.image, expected, 0);
+    }
 }
 
 void TestDecoding::grayJpegStaysGray()
@@ -299,13 +359,16 @@ void TestDecoding::resolution()
         TestImages::run("sh",
                         {"-c", QStringLiteral("cjpeg '%1' > '%2'").arg(m_dir.filePath("src.ppm"), path)});
         if (name == "exif240.jpg")
-            TestImages::setExif(path, {{"Exif.Image.XResolution", "240/1"}, {"Exif.Image.ResolutionUnit", "2"}});
+            TestImages::setExif(path,
+                                {{"Exif.Image.XResolution", "240/1"}, {"Exif.Image.ResolutionUnit", "2"}});
         else if (name == "exifcm.jpg")
-            TestImages::setExif(path, {{"Exif.Image.XResolution", "100/1"}, {"Exif.Image.ResolutionUnit", "3"}});
+            TestImages::setExif(path,
+                                {{"Exif.Image.XResolution", "100/1"}, {"Exif.Image.ResolutionUnit", "3"}});
         else if (name == "exifnounit.jpg")
             TestImages::setExif(path, {{"Exif.Image.XResolution", "180/1"}});
         else
-            TestImages::setExif(path, {{"Exif.Image.XResolution", "1/1"}, {"Exif.Image.ResolutionUnit", "1"}});
+            TestImages::setExif(path,
+                                {{"Exif.Image.XResolution", "1/1"}, {"Exif.Image.ResolutionUnit", "1"}});
     } else if (name == "unitless.tiff") {
         convert({});
         TestImages::run("exiftool", {"-q", "-overwrite_original", "-XResolution=1", "-YResolution=1",
@@ -337,6 +400,7 @@ void TestDecoding::badInputs_data()
     QTest::newRow("random bytes") << "noise.jpg" << int(FailureReason::Unsupported);
     QTest::newRow("truncated JPEG") << "cut.jpg" << int(FailureReason::Unsupported);
     QTest::newRow("truncated PNG") << "cut.png" << int(FailureReason::Unsupported);
+    QTest::newRow("truncated icon, whole small entries") << "cut.icns" << int(FailureReason::Unsupported);
     QTest::newRow("JPEG header only") << "header.jpg" << int(FailureReason::Unsupported);
     QTest::newRow("a folder") << "folder.jpg" << int(FailureReason::CannotRead);
     QTest::newRow("missing") << "absent.jpg" << int(FailureReason::Missing);
@@ -361,6 +425,11 @@ void TestDecoding::badInputs()
         TestImages::writeWithQt(TestImages::quadrants(300, 200), m_dir.filePath("good.png"), "png");
         const QByteArray png = TestImages::readFile(m_dir.filePath("good.png"));
         TestImages::writeFile(path, png.left(png.size() / 2));
+    } else if (name == "cut.icns") {
+        TestImages::writeWithQt(TestImages::quadrants(256, 256), m_dir.filePath("big.png"), "png");
+        const QByteArray big = TestImages::readFile(m_dir.filePath("big.png"));
+        const QByteArray file = icns(icnsEntry("ic07", pngOf(128, qRgb(255, 0, 0))) + icnsEntry("ic08", big));
+        TestImages::writeFile(path, file.left(file.size() - 100));
     } else if (name == "header.jpg") {
         TestImages::writeFile(path, TestImages::readFile(good).left(200));
     } else if (name == "folder.jpg") {
