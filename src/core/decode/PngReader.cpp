@@ -7,6 +7,7 @@
 
 #include <png.h>
 
+#include <cmath>
 #include <csetjmp>
 #include <cstring>
 #include <vector>
@@ -53,7 +54,13 @@ struct Chromaticities {
 QByteArray profileFromGamma(double fileGamma, const Chromaticities *chromaticities, bool gray)
 {
     const double gamma = 1.0 / fileGamma; // PNG stores the encoding exponent
-    const bool srgbLike = gamma > 2.1 && gamma < 2.3 && !chromaticities;
+    // ImageMagick and others write sRGB's numbers as gAMA and cHRM: those need no profile.
+    auto near = [](double a, double b) { return std::abs(a - b) < 0.01; };
+    const Chromaticities *c = chromaticities;
+    const bool srgbPrimaries = !c || (near(c->whiteX, 0.3127) && near(c->whiteY, 0.3290) &&
+                                      near(c->redX, 0.64) && near(c->redY, 0.33) && near(c->greenX, 0.30) &&
+                                      near(c->greenY, 0.60) && near(c->blueX, 0.15) && near(c->blueY, 0.06));
+    const bool srgbLike = gamma > 2.1 && gamma < 2.3 && srgbPrimaries;
     if (srgbLike || gamma < 0.1 || gamma > 10.0)
         return QByteArray();
     cmsToneCurve *curve = cmsBuildGamma(nullptr, gamma);

@@ -20,7 +20,8 @@ struct PngSpec {
     bool interlaced = false;
     bool transparentColour = false; // tRNS: a colour key, or per-entry alpha for a palette
     bool grayPalette = false;
-    double gamma = 0.0; // gAMA when positive
+    double gamma = 0.0;                     // gAMA when positive
+    const double *chromaticities = nullptr; // cHRM: white x, y, then red, green, blue
     int width = 13, height = 7;
 };
 
@@ -106,6 +107,8 @@ void writePng(const QString &path, const PngSpec &spec)
     }
     if (spec.gamma > 0)
         png_set_gAMA(png, info, spec.gamma);
+    if (const double *c = spec.chromaticities)
+        png_set_cHRM(png, info, c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]);
     png_write_info(png, info);
     if (spec.interlaced)
         png_set_interlace_handling(png);
@@ -273,21 +276,30 @@ void TestPng::gammaBecomesAProfile()
     QVERIFY(!icc.isEmpty());
 
     cmsHPROFILE source = cmsOpenProfileFromMem(icc.constData(), cmsUInt32Number(icc.size()));
-    cmsHPROFILE srgb = cmsCreate_sRGBProfile();
-    cmsHTRANSFORM transform = cmsCreateTransform(source, TYPE_RGB_8, srgb, TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
+    cmsHPROFILE srgbProfile = cmsCreate_sRGBProfile();
+    cmsHTRANSFORM transform =
+        cmsCreateTransform(source, TYPE_RGB_8, srgbProfile, TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
     const uchar mid[3] = {128, 128, 128};
     uchar out[3] = {};
     cmsDoTransform(transform, mid, out, 1);
     cmsDeleteTransform(transform);
     cmsCloseProfile(source);
-    cmsCloseProfile(srgb);
+    cmsCloseProfile(srgbProfile);
     QVERIFY2(qAbs(int(out[1]) - 188) <= 2, qPrintable(QString::number(out[1]))); // linear 0.5 in sRGB
 
-    PngSpec usual;
-    usual.gamma = 1 / 2.2;
-    const QString usualPath = m_dir.filePath(QStringLiteral("usual.png"));
-    writePng(usualPath, usual);
-    QVERIFY(decode(usualPath).value().iccProfile.isEmpty());
+    // sRGB's numbers, as ImageMagick writes them on every PNG: no profile. Adobe RGB's
+    // primaries with the same exponent: one.
+    const double srgb[] = {0.3127, 0.329, 0.64, 0.33, 0.3, 0.6, 0.15, 0.06};
+    const double adobe[] = {0.3127, 0.329, 0.64, 0.33, 0.21, 0.71, 0.15, 0.06};
+    const double *const choices[] = {nullptr, srgb, adobe};
+    for (const double *primaries : choices) {
+        PngSpec usual;
+        usual.gamma = 1 / 2.2;
+        usual.chromaticities = primaries;
+        const QString usualPath = m_dir.filePath(QStringLiteral("usual.png"));
+        writePng(usualPath, usual);
+        QCOMPARE(decode(usualPath).value().iccProfile.isEmpty(), primaries != adobe);
+    }
 }
 
 void TestPng::damagedFilesFail_data()
