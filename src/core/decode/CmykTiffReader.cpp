@@ -1,6 +1,8 @@
 // CMYK TIFF through libtiff, so the separation is converted to RGB through the file's own
 // profile; every other TIFF is read by Qt's plugin.
 #include "decode/CmykTiffReader.h"
+
+#include "common/LargeImage.h"
 #include "common/TiffMemoryFile.h"
 #include "decode/ImageLimits.h"
 #include "transform/CmykToSrgb.h"
@@ -68,7 +70,7 @@ public:
     {
         if (exceedsImageLimits(m_size.width(), m_size.height()))
             return Failure(FailureReason::TooLarge);
-        QImage image(m_size, QImage::Format_RGB32);
+        QImage image = allocateLargeImage(m_size, QImage::Format_RGB32);
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
         if (TIFFScanlineSize(m_tiff.get()) != tmsize_t(image.width()) * 4)

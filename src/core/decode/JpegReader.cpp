@@ -1,6 +1,8 @@
 // JPEG through libjpeg-turbo directly: DCT-domain shrink on load, CMYK samples for colour
 // management, and the JFIF density, none of which Qt's plugin exposes.
 #include "decode/JpegReader.h"
+
+#include "common/LargeImage.h"
 #include "decode/ImageLimits.h"
 #include "transform/CmykToSrgb.h"
 
@@ -68,12 +70,19 @@ public:
         if (!gray && !cmyk && Q_BYTE_ORDER != Q_LITTLE_ENDIAN)
             wanted = JCS_EXT_ARGB;
         const unsigned denominator = shrinkDenominator(minimumSize);
+        // Full size, the picture is held whole for the output: three bytes a pixel instead of
+        // four. Shrunk, the resampler's four-channel loops are faster.
+        const bool packed = !gray && !cmyk && denominator == 1;
+        if (packed)
+            wanted = JCS_RGB;
         JDIMENSION width = 0, height = 0;
         if (!startSteps(wanted, denominator, &width, &height))
             return libraryFailure();
         if (exceedsImageLimits(width, height))
             return Failure(FailureReason::TooLarge);
-        QImage image(int(width), int(height), gray ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+        QImage image = allocateLargeImage(QSize(int(width), int(height)), gray     ? QImage::Format_Grayscale8
+                                                                          : packed ? QImage::Format_RGB888
+                                                                                   : QImage::Format_RGB32);
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
         if (!scanlineSteps(&image))

@@ -2,6 +2,7 @@
 // pictures with a transparent colour, and hides the chunks a photographer's output depends on.
 #include "decode/PngReader.h"
 
+#include "common/LargeImage.h"
 #include "common/LcmsHandles.h"
 #include "decode/ImageLimits.h"
 
@@ -117,7 +118,7 @@ public:
 
     Result<DecodedImage> read(QSize) override
     {
-        QImage image(int(m_width), int(m_height), m_format);
+        QImage image = allocateLargeImage(QSize(int(m_width), int(m_height)), m_format);
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
         std::vector<png_bytep> rows(static_cast<size_t>(m_height));

@@ -35,11 +35,13 @@ bool compress(jpeg_compress_struct *cinfo, JpegEncodeError *err, const QImage *i
         return false;
     jpeg_mem_dest(cinfo, buffer, size);
     const bool gray = image->format() == QImage::Format_Grayscale8;
+    const bool packed = image->format() == QImage::Format_RGB888;
     cinfo->image_width = JDIMENSION(image->width());
     cinfo->image_height = JDIMENSION(image->height());
-    cinfo->input_components = gray ? 1 : 4;
-    cinfo->in_color_space =
-        gray ? JCS_GRAYSCALE : (Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB);
+    cinfo->input_components = gray ? 1 : packed ? 3 : 4;
+    cinfo->in_color_space = gray     ? JCS_GRAYSCALE
+                            : packed ? JCS_RGB
+                                     : (Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB);
     jpeg_set_defaults(cinfo);
     jpeg_set_quality(cinfo, quality, TRUE);
     if (!gray && quality >= 90) {
@@ -69,7 +71,7 @@ bool compress(jpeg_compress_struct *cinfo, JpegEncodeError *err, const QImage *i
 Result<QByteArray> encodeJpeg(const QImage &source, int quality, double dpi)
 {
     QImage image;
-    if (source.format() == QImage::Format_Grayscale8)
+    if (source.format() == QImage::Format_Grayscale8 || source.format() == QImage::Format_RGB888)
         image = source;
     else if (source.format() == QImage::Format_Grayscale16)
         image = source.convertToFormat(QImage::Format_Grayscale8);

@@ -1,5 +1,6 @@
 #include "overlay/OverlayComposer.h"
 
+#include "common/LargeImage.h"
 #include "options/ConversionOptions.h"
 #include "overlay/CopyrightOverlay.h"
 #include "overlay/LogoOverlay.h"
@@ -19,6 +20,8 @@ QImage::Format canvasFormat(const QImage &picture, QSize canvasSize, OutputForma
         isDeepFormat(picture.format()) && (format == OutputFormat::Png || format == OutputFormat::Tiff);
     if (picture.hasAlphaChannel() || picture.size() != canvasSize)
         return deep ? QImage::Format_RGBA64_Premultiplied : QImage::Format_ARGB32_Premultiplied;
+    if (picture.format() == QImage::Format_RGB888)
+        return picture.format(); // a full-size decode, drawn on where it is
     return deep ? QImage::Format_RGBX64 : QImage::Format_RGB32;
 }
 
@@ -38,7 +41,7 @@ QImage composeOverlayCanvas(QImage upright, QSize canvasSize, bool resized, cons
         canvas = convertedTo(upright, format);
         upright = QImage();
     } else {
-        canvas = QImage(canvasSize, format);
+        canvas = allocateLargeImage(canvasSize, format);
         if (canvas.isNull())
             return canvas;
         canvas.fill(Qt::transparent);

@@ -6,6 +6,7 @@
 // resampler on QImage rows without a copy into its own image type.
 #include "transform/Resample.h"
 
+#include "common/LargeImage.h"
 #include "transform/PixelFormat.h"
 #include "transform/ResampleKernel.h"
 
@@ -59,6 +60,20 @@ template <typename Sample> void loadRow(const uchar *line, int samples, float *o
     const auto *in = reinterpret_cast<const Sample *>(line);
     for (int i = 0; i < samples; ++i)
         out[i] = float(in[i]);
+}
+
+// A row of packed R, G, B bytes as the four channels of Format_RGB32 in memory order, so a
+// full-size decode in three bytes a pixel needs no converted copy.
+void loadPackedRgbRow(const uchar *line, int pixels, float *out)
+{
+    for (int x = 0; x < pixels; ++x, line += 3, out += 4) {
+        const float r = line[0], g = line[1], b = line[2];
+        if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+            out[0] = b, out[1] = g, out[2] = r, out[3] = 255.0f;
+        } else {
+            out[0] = 255.0f, out[1] = r, out[2] = g, out[3] = b;
+        }
+    }
 }
 
 // One output row from a row of floats: rounded, clamped to the sample's range and, when
@@ -189,12 +204,19 @@ void resampleInto(const QImage &src, QImage &dst, const Layout &layout, QSizeF e
     std::vector<const float *> rows(static_cast<size_t>(std::max(1, v.taps)));
     int filtered = 0; // source rows filtered so far
     const auto slot = [&](int sourceRow) { return ring.data() + size_t(sourceRow % ringRows) * rowFloats; };
+    const bool packed = src.format() == QImage::Format_RGB888;
+    const auto load = [&](int y, float *target) {
+        if (packed)
+            loadPackedRgbRow(src.constScanLine(y), inWidth, target);
+        else
+            loadRow<Sample>(src.constScanLine(y), inWidth * channels, target);
+    };
     const auto filterSourceRow = [&](int y) {
         float *target = slot(y);
         if (sameWidth) {
-            loadRow<Sample>(src.constScanLine(y), rowFloats, target);
+            load(y, target);
         } else {
-            loadRow<Sample>(src.constScanLine(y), inWidth * channels, source.data());
+            load(y, source.data());
             filterRow(source.data(), channels, h, expanded.data(), target);
         }
     };
@@ -224,8 +246,8 @@ QImage resampled(const QImage &image, QSize size, QSizeF extent)
     if ((image.size() == size && extent == QSizeF(size)) || image.isNull() || size.isEmpty())
         return image;
     const Layout layout = layoutFor(image);
-    const QImage source = convertedTo(image, layout.format);
-    QImage result(size, layout.format);
+    const QImage source = image.format() == QImage::Format_RGB888 ? image : convertedTo(image, layout.format);
+    QImage result = allocateLargeImage(size, layout.format);
     if (source.isNull() || result.isNull())
         return QImage();
     result.setDotsPerMeterX(image.dotsPerMeterX());

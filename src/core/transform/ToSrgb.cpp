@@ -59,6 +59,8 @@ Layout layoutFor(const QImage &image)
         return {QImage::Format_Grayscale8, TYPE_GRAY_8};
     case QImage::Format_Grayscale16:
         return {QImage::Format_Grayscale16, TYPE_GRAY_16};
+    case QImage::Format_RGB888:
+        return {QImage::Format_RGB888, TYPE_RGB_8};
     case QImage::Format_RGBX64:
     case QImage::Format_RGB30:
     case QImage::Format_BGR30:

@@ -60,6 +60,7 @@ private Q_SLOTS:
     void copyrightPixels();
     void watermarkStaysInItsRectangle();
     void drawingOrder();
+    void packedRgbDrawnInPlace();
     void portraitPhotoWatermark();
     void previewLooksLikeTheOutput();
 };
@@ -299,6 +300,22 @@ void TestOverlays::drawingOrder()
              qRgb(255, 0, 0));
     QCOMPARE(composeOverlayCanvas(black, black.size(), false, overlays(true, false, false)).pixel(centre),
              qRgb(0, 255, 0));
+}
+
+// A full-size decode comes in three bytes a pixel and is drawn on where it is: the same
+// pixels as on a four-byte canvas, within a level of blending.
+void TestOverlays::packedRgbDrawnInPlace()
+{
+    const QImage picture = TestImages::quadrants(400, 300);
+    ConversionOptions o = overlays(true, true, true);
+    o.watermark.opacity = 0.6;
+    o.logo.opacity = 0.5;
+    const QImage packed = composeOverlayCanvas(picture.convertToFormat(QImage::Format_RGB888), picture.size(),
+                                               false, o);
+    QCOMPARE(packed.format(), QImage::Format_RGB888);
+    const QImage wide = composeOverlayCanvas(picture, picture.size(), false, o);
+    QVERIFY(TestImages::psnr(wide, picture) < 30); // the overlays were drawn
+    PM_COMPARE_IMAGES(packed.convertToFormat(QImage::Format_RGB32), wide, 1);
 }
 
 void TestOverlays::portraitPhotoWatermark()

@@ -167,6 +167,7 @@ void TestResample::matchesDirectLanczos_data()
         QImage::Format produced;
     } kinds[] = {
         {"rgb32", QImage::Format_RGB32, false, QImage::Format_RGB32},
+        {"rgb888", QImage::Format_RGB888, false, QImage::Format_RGB32},
         {"argb32", QImage::Format_ARGB32, true, QImage::Format_ARGB32_Premultiplied},
         {"gray8", QImage::Format_Grayscale8, false, QImage::Format_Grayscale8},
         {"gray16", QImage::Format_Grayscale16, false, QImage::Format_Grayscale16},
