@@ -1,5 +1,5 @@
 // Picture measures for the quality benchmark, independent of the core:
-//   image_metrics compare TEST REFERENCE     PSNR (dB, RGB), SSIM (luma, 11x11 Gaussian window),
+//   image_metrics compare TEST REFERENCE     PSNR (dB, RGB, at 16 bits), SSIM (luma, 11x11 Gaussian window),
 //                                            sharpness (mean Sobel gradient over the reference's,
 //                                            on the reference's edges)
 //   image_metrics zoneplate SIZE OUT.png     a circular zone plate, frequency rising to Nyquist
@@ -18,27 +18,28 @@ using Plane = std::vector<double>;
 
 Plane luma(const QImage &image)
 {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const QImage rgb = image.convertToFormat(QImage::Format_RGBX64);
     Plane y(size_t(rgb.width()) * size_t(rgb.height()));
     for (int r = 0; r < rgb.height(); ++r) {
-        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(r));
+        const auto *line = reinterpret_cast<const QRgba64 *>(rgb.constScanLine(r));
         for (int c = 0; c < rgb.width(); ++c)
             y[size_t(r) * size_t(rgb.width()) + size_t(c)] =
-                0.299 * qRed(line[c]) + 0.587 * qGreen(line[c]) + 0.114 * qBlue(line[c]);
+                (0.299 * line[c].red() + 0.587 * line[c].green() + 0.114 * line[c].blue()) / 257.0;
     }
     return y;
 }
 
 double psnr(const QImage &a, const QImage &b)
 {
-    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    // At 16 bits, so a 16-bit reference keeps its precision; differences in 8-bit levels.
+    const QImage x = a.convertToFormat(QImage::Format_RGBX64), y = b.convertToFormat(QImage::Format_RGBX64);
     double sum = 0.0;
     for (int r = 0; r < x.height(); ++r) {
-        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(r));
-        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(r));
+        const auto *p = reinterpret_cast<const QRgba64 *>(x.constScanLine(r));
+        const auto *q = reinterpret_cast<const QRgba64 *>(y.constScanLine(r));
         for (int c = 0; c < x.width(); ++c) {
-            const double dr = qRed(p[c]) - qRed(q[c]), dg = qGreen(p[c]) - qGreen(q[c]),
-                         db = qBlue(p[c]) - qBlue(q[c]);
+            const double dr = (p[c].red() - q[c].red()) / 257.0, dg = (p[c].green() - q[c].green()) / 257.0,
+                         db = (p[c].blue() - q[c].blue()) / 257.0;
             sum += dr * dr + dg * dg + db * db;
         }
     }
