@@ -15,6 +15,9 @@ struct DecodedImage {
     double statedDpi = 0.0;
     // The colour profile that describes these pixels; empty when unknown.
     QByteArray iccProfile;
+    // True when the reader turned the pixels upright as asked (FormatReader::requestUpright):
+    // their orientation is 1, and they are the stored size turned.
+    bool upright = false;
     // True when the reader converted the pixels to sRGB (CMYK sources): the file's profile no
     // longer applies.
     bool convertedToSrgb = false;

@@ -16,4 +16,7 @@ public:
     virtual QSize size() const = 0;
     // Decodes the picture. A valid minimumSize lets the reader shrink on load, never below it.
     virtual Result<DecodedImage> read(QSize minimumSize) = 0;
+    // Asks for the picture upright by this EXIF orientation, before read(). A reader that can
+    // turn it while decoding, saving a turned copy, does and sets DecodedImage::upright.
+    virtual void requestUpright(int orientation) { Q_UNUSED(orientation) }
 };

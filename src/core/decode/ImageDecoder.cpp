@@ -101,10 +101,12 @@ QSize ImageDecoder::size() const
     return m_reader ? m_reader->size() : QSize();
 }
 
-Result<DecodedImage> ImageDecoder::decode(QSize minimumSize)
+Result<DecodedImage> ImageDecoder::decode(QSize minimumSize, int orientation)
 {
     if (!m_reader)
         return Failure(FailureReason::InternalError, QStringLiteral("decoded before a header was read"));
+    if (orientation != 1)
+        m_reader->requestUpright(orientation);
     Result<DecodedImage> decoded = m_reader->read(minimumSize);
     if (!decoded.ok())
         return decoded;

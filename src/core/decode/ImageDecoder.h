@@ -22,7 +22,9 @@ public:
     QSize size() const;
     // Decodes the picture; minimumSize as for FormatReader::read. Palette pictures come out in
     // true colour (gray when every entry is gray), with alpha where they have transparency.
-    Result<DecodedImage> decode(QSize minimumSize);
+    // With an EXIF orientation, a reader that can turns the picture upright as it decodes
+    // (DecodedImage::upright says whether it did).
+    Result<DecodedImage> decode(QSize minimumSize, int orientation = 1);
     // open() and decode() in one step.
     Result<DecodedImage> openAndDecode(QSize minimumSize = QSize());
 

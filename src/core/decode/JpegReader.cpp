@@ -5,13 +5,21 @@
 #include "common/LargeImage.h"
 #include "decode/ImageLimits.h"
 #include "transform/CmykToSrgb.h"
+#include "transform/Upright.h"
+#include "transform/UprightRows.h"
 
 #include <csetjmp>
 #include <cstdio>
 #include <jerror.h>
 #include <jpeglib.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
+
+// Rows decoded before they are placed upright: 64 rows make 64 adjacent pixels in each turned row.
+constexpr int kBandRows = 64;
 
 struct JpegErrorManager {
     jpeg_error_mgr pub;
@@ -61,6 +69,8 @@ public:
 
     QSize size() const override { return QSize(int(m_cinfo.image_width), int(m_cinfo.image_height)); }
 
+    void requestUpright(int orientation) override { m_orientation = orientation; }
+
     Result<DecodedImage> read(QSize minimumSize) override
     {
         const J_COLOR_SPACE source = m_cinfo.jpeg_color_space;
@@ -80,13 +90,24 @@ public:
             return libraryFailure();
         if (exceedsImageLimits(width, height))
             return Failure(FailureReason::TooLarge);
-        QImage image = allocateLargeImage(QSize(int(width), int(height)), gray     ? QImage::Format_Grayscale8
-                                                                          : packed ? QImage::Format_RGB888
-                                                                                   : QImage::Format_RGB32);
+        // Turned as it is decoded only at full size, where a turned copy would cost most (and a
+        // shrunk picture's partial last block stays on its right and bottom edges).
+        const bool turn = m_orientation >= 2 && m_orientation <= 8 && denominator == 1;
+        const QSize decodedSize {static_cast<int>(width), static_cast<int>(height)};
+        QImage image = allocateLargeImage(turn ? uprightSize(decodedSize, m_orientation) : decodedSize,
+                                          gray     ? QImage::Format_Grayscale8
+                                          : packed ? QImage::Format_RGB888
+                                                   : QImage::Format_RGB32);
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
-        if (!scanlineSteps(&image))
+        std::vector<uchar> band;
+        if (turn) {
+            band.resize(size_t(image.depth() / 8) * width * kBandRows);
+            if (!scanlineSteps(&image, band.data()))
+                return libraryFailure();
+        } else if (!scanlineSteps(&image, nullptr)) {
             return libraryFailure();
+        }
         if (m_err.truncated)
             return Failure(FailureReason::Unsupported, QStringLiteral("the file is truncated"));
         DecodedImage out;
@@ -97,6 +118,7 @@ public:
             out.iccProfile.clear();
         }
         out.image = image;
+        out.upright = turn;
         out.storedSize = size();
         out.shrink = int(denominator);
         out.statedDpi = m_statedDpi;
@@ -156,19 +178,30 @@ private:
         return true;
     }
 
-    bool scanlineSteps(QImage *image)
+    // Decodes into the picture's rows, or with a band into the band, whose rows are then placed
+    // upright in the picture.
+    bool scanlineSteps(QImage *image, uchar *band)
     {
         if (setjmp(m_err.jump))
             return false;
-        JSAMPROW rows[8];
+        JSAMPROW rows[kBandRows];
+        const size_t rowBytes = size_t(image->depth() / 8) * m_cinfo.output_width;
+        const int height = int(m_cinfo.output_height);
         while (m_cinfo.output_scanline < m_cinfo.output_height) {
             const int first = int(m_cinfo.output_scanline);
-            int count = 0;
-            for (; count < 8 && first + count < int(m_cinfo.output_height); ++count)
-                rows[count] = image->scanLine(first + count);
-            if (jpeg_read_scanlines(&m_cinfo, rows, JDIMENSION(count)) == 0)
-                break; // suspended on missing data: the truncation flag says so
-            if (m_err.truncated)
+            const int count = std::min(band ? kBandRows : 8, height - first);
+            for (int i = 0; i < count; ++i)
+                rows[i] = band ? band + size_t(i) * rowBytes : image->scanLine(first + i);
+            int done = 0;
+            while (done < count) {
+                const JDIMENSION read = jpeg_read_scanlines(&m_cinfo, rows + done, JDIMENSION(count - done));
+                if (read == 0 || m_err.truncated)
+                    break; // suspended on missing data: the truncation flag says so
+                done += int(read);
+            }
+            if (band)
+                placeRowsUpright(rows, first, done, int(m_cinfo.output_width), height, m_orientation, image);
+            if (done < count || m_err.truncated)
                 return true;
         }
         jpeg_finish_decompress(&m_cinfo);
@@ -193,6 +226,7 @@ private:
     JpegErrorManager m_err;
     double m_statedDpi = 0.0;
     QByteArray m_icc;
+    int m_orientation = 1;
 };
 
 } // namespace

@@ -73,7 +73,7 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     // decoder's own shrink is a cruder filter. A preview may take the cheaper shrink.
     const int headroom = maxSide > 0 ? 1 : 2;
     Result<DecodedImage> decodeResult =
-        decoder.decode(sizeKnown ? uprightSize(drawnSize() * headroom, orientation) : QSize());
+        decoder.decode(sizeKnown ? uprightSize(drawnSize() * headroom, orientation) : QSize(), orientation);
     if (!decodeResult.ok()) {
         result.failure = decodeResult.failure();
         return result;
@@ -96,9 +96,16 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     // Resample while still stored (fewer pixels to turn when shrinking), then turn upright.
     const QSizeF covered(double(storedSize.width()) / decoded.shrink,
                          double(storedSize.height()) / decoded.shrink);
-    QImage stamped = resampled(decoded.image, uprightSize(drawn, orientation), covered);
+    QImage stamped;
+    if (decoded.upright) {
+        stamped = resampled(decoded.image, drawn,
+                            orientationSwapsSides(orientation) ? covered.transposed() : covered);
+    } else {
+        stamped = resampled(decoded.image, uprightSize(drawn, orientation), covered);
+        decoded.image = QImage();
+        stamped = uprightImage(stamped, orientation);
+    }
     decoded.image = QImage();
-    stamped = uprightImage(stamped, orientation);
     // GIF holds no profile, so its numbers must be sRGB's; the other formats convert when asked.
     // Before the overlays, whose colours are sRGB's.
     const bool toSrgb = options.outputProfile == OutputProfile::Srgb || options.format == OutputFormat::Gif;

@@ -1,6 +1,8 @@
 #include "TestImages.h"
+#include "decode/ImageDecoder.h"
 #include "options/ConversionOptions.h"
 #include "pipeline/RenderFile.h"
+#include "transform/Resample.h"
 #include "transform/Rotation.h"
 #include "transform/Upright.h"
 
@@ -73,6 +75,8 @@ private Q_SLOTS:
     void rotationIsExactForEveryDepth();
     void allEightOrientations_data();
     void allEightOrientations();
+    void jpegTurnedWhileDecoded_data();
+    void jpegTurnedWhileDecoded();
     void pipelineTurnsUprightBeforeResizing();
     void pipelineResizeKeepsCorners();
     void untouchedWithoutResize();
@@ -143,6 +147,52 @@ void TestGeometry::allEightOrientations()
     const PipelineResult result = convertFile(path, ConversionOptions());
     QVERIFY2(result.ok(), qPrintable(result.failure.text()));
     PM_COMPARE_IMAGES(result.image, expectedUpright(stored, orientation), 0);
+}
+
+void TestGeometry::jpegTurnedWhileDecoded_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<bool>("gray");
+    for (const bool gray : {false, true})
+        for (int o = 1; o <= 8; ++o)
+            QTest::addRow("%s, orientation %d", gray ? "gray" : "colour", o) << o << gray;
+}
+
+// A full-size JPEG is turned as its rows are decoded, in bands: the same pixels as turning the
+// decoded picture, for a size that crosses several bands and fills none evenly.
+void TestGeometry::jpegTurnedWhileDecoded()
+{
+    QFETCH(int, orientation);
+    QFETCH(bool, gray);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tagged.jpg");
+    const QImage picture = TestImages::quadrants(137, 203);
+    TestImages::writeWithQt(gray ? picture.convertToFormat(QImage::Format_Grayscale8) : picture, path, "jpeg",
+                            95);
+    const Result<DecodedImage> plain = ImageDecoder(path).openAndDecode();
+    QVERIFY(plain.ok());
+    TestImages::setExif(path, {{"Exif.Image.Orientation", QString::number(orientation)}});
+
+    ImageDecoder decoder(path);
+    QVERIFY(!decoder.open().failed());
+    const Result<DecodedImage> turned = decoder.decode(QSize(), orientation);
+    QVERIFY(turned.ok());
+    QCOMPARE(turned.value().upright, orientation != 1);
+    const QImage expected =
+        expectedUpright(plain.value().image.convertToFormat(QImage::Format_RGB32), orientation);
+    PM_COMPARE_IMAGES(turned.value().image.convertToFormat(QImage::Format_RGB32), expected, 0);
+
+    const PipelineResult full = convertFile(path, ConversionOptions());
+    QVERIFY(full.ok());
+    PM_COMPARE_IMAGES(full.image.convertToFormat(QImage::Format_RGB32), expected, 0);
+    // Reduced from a full-size decode: resampling the turned picture is resampling then turning.
+    const PipelineResult reduced =
+        convertFile(path, widthOptions(orientationSwapsSides(orientation) ? 150 : 100));
+    const QSize size = reduced.image.size();
+    const QImage turnedAfter =
+        uprightImage(resampled(plain.value().image, uprightSize(size, orientation)), orientation);
+    PM_COMPARE_IMAGES(reduced.image.convertToFormat(QImage::Format_RGB32),
+                      turnedAfter.convertToFormat(QImage::Format_RGB32), 1);
 }
 
 void TestGeometry::pipelineTurnsUprightBeforeResizing()
