@@ -100,14 +100,9 @@ public:
                                                    : QImage::Format_RGB32);
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
-        std::vector<uchar> band;
-        if (turn) {
-            band.resize(size_t(image.depth() / 8) * width * kBandRows);
-            if (!scanlineSteps(&image, band.data()))
-                return libraryFailure();
-        } else if (!scanlineSteps(&image, nullptr)) {
+        std::vector<uchar> band(turn ? size_t(image.depth() / 8) * width * kBandRows : 0);
+        if (!scanlineSteps(&image, turn ? band.data() : nullptr))
             return libraryFailure();
-        }
         if (m_err.truncated)
             return Failure(FailureReason::Unsupported, QStringLiteral("the file is truncated"));
         DecodedImage out;
