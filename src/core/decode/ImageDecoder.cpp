@@ -1,6 +1,7 @@
 #include "decode/ImageDecoder.h"
 
 #include "common/CodecLibraries.h"
+#include "common/InputFile.h"
 #include "decode/CmykTiffReader.h"
 #include "decode/EpsReader.h"
 #include "decode/IcnsReader.h"
@@ -33,7 +34,7 @@ const ReaderEntry kReaders[] = {
 
 } // namespace
 
-ImageDecoder::ImageDecoder(const QString &path) : m_file(path)
+ImageDecoder::ImageDecoder(const QString &path) : m_path(path)
 {
     initializeCodecLibraries();
 }
@@ -56,23 +57,11 @@ Failure ImageDecoder::open()
 {
     if (m_inMemory)
         return m_data.isEmpty() ? fail(FailureReason::Unsupported, QStringLiteral("no data")) : readHeader();
-    if (QFileInfo(m_file.fileName()).isDir())
-        return fail(FailureReason::CannotRead, QStringLiteral("it is a folder"));
-    if (!m_file.exists())
-        return fail(FailureReason::Missing);
-    if (!m_file.open(QIODevice::ReadOnly))
-        return fail(FailureReason::CannotRead, m_file.errorString());
-    const qint64 fileSize = m_file.size();
-    if (fileSize == 0)
-        return fail(FailureReason::Unsupported, QStringLiteral("the file is empty"));
-    // Mapped, not read: pages are only touched as the decoder reaches them.
-    if (uchar *mapped = m_file.map(0, fileSize))
-        m_data = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(fileSize));
-    else
-        m_data = m_file.readAll();
-    if (m_data.size() != fileSize)
-        return fail(FailureReason::CannotRead, m_file.errorString());
-    m_formatHint = QFileInfo(m_file.fileName()).suffix().toLatin1();
+    Result<QByteArray> bytes = readInputFile(m_path);
+    if (!bytes.ok())
+        return fail(bytes.failure().reason, bytes.failure().detail);
+    m_data = std::move(bytes.value());
+    m_formatHint = QFileInfo(m_path).suffix().toLatin1();
     return readHeader();
 }
 

@@ -2,7 +2,7 @@
 
 #include "decode/FormatReader.h"
 
-#include <QFile>
+#include <QString>
 #include <memory>
 
 // The one decoding entry point: opens a file (or takes bytes already in memory, such as a
@@ -25,6 +25,8 @@ public:
     // With an EXIF orientation, a reader that can turns the picture upright as it decodes
     // (DecodedImage::upright says whether it did).
     Result<DecodedImage> decode(QSize minimumSize, int orientation = 1);
+    // The file's bytes, read whole by open().
+    const QByteArray &data() const { return m_data; }
     // open() and decode() in one step.
     Result<DecodedImage> openAndDecode(QSize minimumSize = QSize());
 
@@ -32,7 +34,7 @@ private:
     Failure fail(FailureReason reason, const QString &detail = QString());
     Failure readHeader();
 
-    QFile m_file;
+    QString m_path;
     QByteArray m_data;
     QByteArray m_formatHint;
     bool m_inMemory = false;

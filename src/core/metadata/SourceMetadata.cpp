@@ -1,6 +1,7 @@
 #include "metadata/SourceMetadata.h"
 
 #include "common/CodecLibraries.h"
+#include "common/InputFile.h"
 #include "metadata/PngChunks.h"
 
 #include <QFile>
@@ -73,6 +74,12 @@ SourceMetadata &SourceMetadata::operator=(const SourceMetadata &) = default;
 
 SourceMetadata SourceMetadata::read(const QString &path, QStringList *notes)
 {
+    const Result<QByteArray> bytes = readInputFile(path);
+    return bytes.ok() ? fromBytes(bytes.value(), notes) : SourceMetadata();
+}
+
+SourceMetadata SourceMetadata::fromBytes(const QByteArray &bytes, QStringList *notes)
+{
     initializeCodecLibraries();
     SourceMetadata result;
     auto data = std::make_shared<Data>();
@@ -81,10 +88,10 @@ SourceMetadata SourceMetadata::read(const QString &path, QStringList *notes)
             *notes << text;
     };
     try {
-        const QByteArray local = QFile::encodeName(path);
-        if (Exiv2::ImageFactory::getType(local.toStdString()) == Exiv2::ImageType::none)
+        const auto *raw = reinterpret_cast<const Exiv2::byte *>(bytes.constData());
+        if (Exiv2::ImageFactory::getType(raw, long(bytes.size())) == Exiv2::ImageType::none)
             return result;
-        Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(local.toStdString());
+        Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(raw, long(bytes.size()));
         image->readMetadata();
         data->exif = image->exifData();
         data->xmp = image->xmpData();

@@ -21,6 +21,8 @@ public:
     // Reads the metadata of a file, its orientation and EXIF density with it. A file exiv2 does
     // not know gives empty metadata; damage that had to be passed over is said in `notes`.
     static SourceMetadata read(const QString &path, QStringList *notes = nullptr);
+    // The same from a file's bytes already in memory (the decoder's), so a file is read once.
+    static SourceMetadata fromBytes(const QByteArray &bytes, QStringList *notes = nullptr);
 
     bool isEmpty() const;
     bool hasExifXmpOrIptc() const;

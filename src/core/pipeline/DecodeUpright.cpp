@@ -6,10 +6,11 @@
 
 Result<QImage> decodeUpright(const QString &path)
 {
-    const Result<DecodedImage> decoded = ImageDecoder(path).openAndDecode();
+    ImageDecoder decoder(path);
+    const Result<DecodedImage> decoded = decoder.openAndDecode();
     if (!decoded.ok())
         return decoded.failure();
-    return uprightImage(decoded.value().image, SourceMetadata::read(path).orientation());
+    return uprightImage(decoded.value().image, SourceMetadata::fromBytes(decoder.data()).orientation());
 }
 
 Result<QImage> decodeImageData(const QByteArray &data)

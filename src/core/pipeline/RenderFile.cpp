@@ -10,7 +10,6 @@
 #include "transform/ToSrgb.h"
 #include "transform/Upright.h"
 
-#include <QFileInfo>
 
 #include <cmath>
 
@@ -36,16 +35,12 @@ PipelineResult previewFile(const QString &path, const ConversionOptions &options
 PipelineResult renderFile(const QString &path, const ConversionOptions &options, int maxSide)
 {
     PipelineResult result;
-    if (!QFileInfo::exists(path)) {
-        result.failure = Failure(FailureReason::Missing);
-        return result;
-    }
     ImageDecoder decoder(path);
     result.failure = decoder.open();
     if (result.failure.failed())
         return result;
 
-    result.metadata = SourceMetadata::read(path, &result.notes);
+    result.metadata = SourceMetadata::fromBytes(decoder.data(), &result.notes);
     const int orientation = result.metadata.orientation();
 
     // Sizes are decided on the upright picture, then mapped back to the stored one for decoding.

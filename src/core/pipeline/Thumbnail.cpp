@@ -25,5 +25,5 @@ QImage makeThumbnail(const QString &path, int maxSide)
             ? resampled(image, image.size().scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)),
                         QSizeF(stored) / picture.shrink)
             : image;
-    return uprightImage(small, SourceMetadata::read(path).orientation());
+    return uprightImage(small, SourceMetadata::fromBytes(decoder.data()).orientation());
 }

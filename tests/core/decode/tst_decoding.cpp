@@ -1,11 +1,14 @@
 #include "TestImages.h"
 #include "decode/ImageDecoder.h"
 #include "options/ConversionOptions.h"
+#include "metadata/SourceMetadata.h"
 #include "pipeline/RenderFile.h"
 
 #include <QBuffer>
 #include <QtEndian>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -41,6 +44,7 @@ private Q_SLOTS:
     void badInputs_data();
     void badInputs();
     void bombIsRefusedBeforeAllocation();
+    void inputsThatAreNotWhatTheySeem();
 
 private:
     QTemporaryDir m_dir;
@@ -470,6 +474,39 @@ void TestDecoding::bombIsRefusedBeforeAllocation()
     wide.resize = ResizeMode::Width;
     wide.resizeTo = kMaxResizeSide;
     QCOMPARE(convertFile(strip, wide).failure.reason, FailureReason::TooLarge);
+}
+
+// Files that change or are not files: each is that file's failure, with an accurate reason,
+// never a hang or a crash of the run.
+void TestDecoding::inputsThatAreNotWhatTheySeem()
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath("good.jpg");
+    TestImages::writeWithQt(TestImages::quadrants(640, 480), good, "jpeg", 90);
+
+    // A sync client rewriting the file in place, shorter, after it was opened: a mapped file
+    // would raise SIGBUS on the missing pages.
+    const QString shrinking = dir.filePath("shrinking.jpg");
+    QVERIFY(QFile::copy(good, shrinking));
+    ImageDecoder decoder(shrinking);
+    QVERIFY(!decoder.open().failed());
+    QVERIFY(QFile::resize(shrinking, 100));
+    QVERIFY(decoder.decode(QSize()).ok());
+
+    // A FIFO with no writer named like a photo: refused at once, not waited on.
+    const QString fifo = dir.filePath("x.jpg");
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    PipelineResult result = convertFile(fifo, ConversionOptions());
+    QCOMPARE(result.failure.text(), QStringLiteral("cannot read: not a regular file"));
+    QVERIFY(SourceMetadata::read(fifo).isEmpty());
+
+    // A symbolic-link loop is not "missing".
+    const QString loop = dir.filePath("loop.jpg");
+    QVERIFY(QFile::link(dir.filePath("loop2.jpg"), loop));
+    QVERIFY(QFile::link(loop, dir.filePath("loop2.jpg")));
+    result = convertFile(loop, ConversionOptions());
+    QCOMPARE(result.failure.reason, FailureReason::CannotRead);
+    QVERIFY2(result.failure.detail.contains("symbolic links"), qPrintable(result.failure.detail));
 }
 
 QTEST_GUILESS_MAIN(TestDecoding)

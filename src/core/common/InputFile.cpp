@@ -1,0 +1,83 @@
+#include "common/InputFile.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString systemWords(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
+           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+} // namespace
+
+Result<QByteArray> readInputFile(const QString &path)
+{
+    const QByteArray local = QFile::encodeName(path);
+    Descriptor file;
+    // Non-blocking, so a FIFO with no writer cannot hold the open; checked as a regular file
+    // before anything is read from it.
+    file.fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (file.fd < 0) {
+        const int error = errno;
+        if (error == ENOENT)
+            return Failure(FailureReason::Missing);
+        if (error == EISDIR)
+            return Failure(FailureReason::CannotRead, QStringLiteral("it is a folder"));
+        return Failure(FailureReason::CannotRead, systemWords(error));
+    }
+    struct stat before {};
+    if (::fstat(file.fd, &before) != 0)
+        return Failure(FailureReason::CannotRead, systemWords(errno));
+    if (S_ISDIR(before.st_mode))
+        return Failure(FailureReason::CannotRead, QStringLiteral("it is a folder"));
+    if (!S_ISREG(before.st_mode))
+        return Failure(FailureReason::CannotRead, QStringLiteral("not a regular file"));
+    if (before.st_size == 0)
+        return Failure(FailureReason::Unsupported, QStringLiteral("the file is empty"));
+    if (before.st_size > qint64(std::numeric_limits<qsizetype>::max() / 2))
+        return Failure(FailureReason::TooLarge);
+
+    QByteArray bytes;
+    try {
+        bytes.resize(qsizetype(before.st_size));
+    } catch (const std::bad_alloc &) {
+        return Failure(FailureReason::OutOfMemory);
+    }
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(file.fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        if (n < 0)
+            return Failure(FailureReason::CannotRead, systemWords(errno));
+        if (n == 0)
+            return Failure(FailureReason::CannotRead, QStringLiteral("changed while being read"));
+        done += qsizetype(n);
+    }
+    struct stat after {};
+    if (::fstat(file.fd, &after) != 0 || !sameFile(before, after))
+        return Failure(FailureReason::CannotRead, QStringLiteral("changed while being read"));
+    return bytes;
+}
