@@ -19,8 +19,14 @@ namespace {
 
 std::atomic<ConversionRunner *> g_runner {nullptr};
 
-extern "C" void onInterrupt(int)
+// The first Ctrl+C lets the files in flight finish; a second ends the program at once (their
+// unnamed temporary files vanish with it, so nothing half-written is left).
+std::atomic<int> g_interrupts {0};
+
+extern "C" void onInterrupt(int signal)
 {
+    if (g_interrupts.fetch_add(1) > 0)
+        ::_exit(128 + signal);
     if (ConversionRunner *runner = g_runner.load())
         runner->cancel();
 }

@@ -48,6 +48,8 @@ private Q_SLOTS:
     void helpAndVersion();
     void manualPage();
     void interruptFinishesTheFilesInFlight();
+    void ghostscriptEndsWithTheRun();
+    void secondInterruptEndsAtOnce();
     void savedSettingsDriveARun();
 
 private:
@@ -287,6 +289,117 @@ void TestCli::interruptFinishesTheFilesInFlight()
         QCOMPARE(TestImages::identify(out.filePath(name), "%w %h"), QStringLiteral("2400 1600"));
 }
 
+// The pid and state letter of a child of `parent` named `name`, from /proc; 0 when none.
+static QPair<qint64, char> childProcess(qint64 parent, const QByteArray &name)
+{
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        bool numeric = false;
+        const qint64 pid = entry.toLongLong(&numeric);
+        if (!numeric)
+            continue;
+        const QByteArray stat = TestImages::readFile(QStringLiteral("/proc/%1/stat").arg(pid));
+        const int close = stat.lastIndexOf(')');
+        if (close < 0 || stat.mid(stat.indexOf('(') + 1, close - stat.indexOf('(') - 1) != name)
+            continue;
+        const QList<QByteArray> fields = stat.mid(close + 2).split(' ');
+        if (fields.size() > 1 && fields[1].toLongLong() == parent)
+            return {pid, fields[0].at(0)};
+    }
+    return {0, 0};
+}
+
+static bool processGone(qint64 pid)
+{
+    const QByteArray stat = TestImages::readFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    const int close = stat.lastIndexOf(')');
+    return stat.isEmpty() || (close > 0 && stat.mid(close + 2, 1) == "Z");
+}
+
+void TestCli::ghostscriptEndsWithTheRun()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("gs")).isEmpty())
+        QSKIP("Ghostscript is not installed (package ghostscript)");
+    QTemporaryDir temp, out;
+    const QString endless = temp.filePath("endless.eps");
+    TestImages::writeFile(endless, "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 10 10\n{} loop\n");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TMPDIR"), temp.path());
+    const auto startRendering = [&](QProcess &process) {
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(PRESSMARK_CLI), {"-o", out.path(), endless});
+        QPair<qint64, char> gs;
+        for (int i = 0; i < 200 && !gs.first; ++i) {
+            QThread::msleep(50);
+            gs = childProcess(process.processId(), "gs");
+        }
+        return gs.first;
+    };
+    const auto goneWithin = [](qint64 pid, int ms) {
+        for (int waited = 0; waited < ms; waited += 50) {
+            if (processGone(pid))
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
+    };
+
+    // Ctrl+C stops Ghostscript at once, not after its 30 s limit.
+    QProcess interrupted;
+    const qint64 first = startRendering(interrupted);
+    QVERIFY(first);
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(pid_t(interrupted.processId()), SIGINT);
+    QVERIFY(interrupted.waitForFinished(10000));
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(interrupted.readAllStandardError().contains("cancelled"));
+    QVERIFY(goneWithin(first, 3000));
+
+    // kill -9 of the program takes Ghostscript with it; its folder is removed by the next run.
+    QProcess killed;
+    const qint64 second = startRendering(killed);
+    QVERIFY(second);
+    const qint64 killedPid = killed.processId();
+    ::kill(pid_t(killedPid), SIGKILL);
+    QVERIFY(killed.waitForFinished(5000));
+    QVERIFY(goneWithin(second, 3000));
+    const QString stale = QStringLiteral("pressmark-eps-%1-*").arg(killedPid);
+    QCOMPARE(QDir(temp.path()).entryList({stale}, QDir::Dirs).size(), 1);
+    const QString drawing = temp.filePath("drawing.eps");
+    TestImages::writeFile(drawing, "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 10 10\nshowpage\n");
+    const Run next = cli({"-o", out.path(), drawing}, env);
+    QCOMPARE(next.exitCode, 0);
+    QCOMPARE(QDir(temp.path()).entryList({stale}, QDir::Dirs).size(), 0);
+}
+
+void TestCli::secondInterruptEndsAtOnce()
+{
+    // A FIFO named like a photo used to hold a run that no signal could end; now a second
+    // Ctrl+C ends the program at once, leaving no partial file.
+    QTemporaryDir in, out;
+    const QString photo = in.filePath("big.jpg");
+    TestImages::writeWithQt(TestImages::quadrants(4000, 3000), photo, "jpeg", 90);
+    QStringList arguments = {"-o", out.path(), "--jobs", "1", "--format", "png"};
+    for (int i = 0; i < 20; ++i)
+        arguments << photo;
+    QProcess process;
+    process.start(QStringLiteral(PRESSMARK_CLI), arguments);
+    QVERIFY(process.waitForStarted());
+    QByteArray said;
+    while (!said.contains(" -> ") && process.waitForReadyRead(20000))
+        said += process.readAllStandardOutput();
+    QVERIFY(said.contains(" -> "));
+    ::kill(pid_t(process.processId()), SIGINT);
+    QThread::msleep(20);
+    ::kill(pid_t(process.processId()), SIGINT);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 128 + SIGINT);
+    for (const QString &name : filesIn(out.path()))
+        QVERIFY2(!name.startsWith(QLatin1Char('.')), qPrintable(name));
+}
+
 void TestCli::savedSettingsDriveARun()
 {
     // What a user set up in the window: new names, width 120, PNG, the copyright cross in green.
@@ -332,7 +445,9 @@ void TestCli::savedSettingsDriveARun()
     QVERIFY(!store.save(s).failed());
     QTemporaryDir out4;
     QCOMPARE(cli({"--settings", store.filePath(), "-o", out4.path(), m_b}).exitCode, 0);
-    QCOMPARE(cli({"--settings", store.filePath(), "--watermark-size", "huge", "-o", out4.path(), m_b}).exitCode, 2);
+    QCOMPARE(
+        cli({"--settings", store.filePath(), "--watermark-size", "huge", "-o", out4.path(), m_b}).exitCode,
+        2);
 
     // A settings file that is not there is a usage error; nothing is written.
     QTemporaryDir out3;

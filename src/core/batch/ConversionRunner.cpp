@@ -2,6 +2,7 @@
 
 #include "batch/OutputNaming.h"
 #include "batch/PendingFile.h"
+#include "common/Cancellation.h"
 #include "common/CodecLibraries.h"
 #include "encode/OutputEncoder.h"
 #include "overlay/WatermarkOverlay.h"
@@ -88,6 +89,7 @@ ConversionReport ConversionRunner::run()
 
 void ConversionRunner::workerLoop()
 {
+    const CancellationScope cancellation(&m_cancel);
     const int total = int(m_job.inputs.size());
     for (;;) {
         int index;

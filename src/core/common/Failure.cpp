@@ -25,6 +25,8 @@ QString failureReasonText(FailureReason reason)
         return QStringLiteral("EPS needs Ghostscript (package ghostscript)");
     case FailureReason::InternalError:
         return QStringLiteral("internal error");
+    case FailureReason::Cancelled:
+        return QStringLiteral("cancelled");
     }
     return QString();
 }

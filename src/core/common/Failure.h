@@ -17,6 +17,7 @@ enum class FailureReason {
     NoFreeName,        // "no free name"
     NeedsGhostscript,  // "EPS needs Ghostscript (package ghostscript)"
     InternalError,     // "internal error": a fault of ours, reported rather than crashing the run
+    Cancelled,         // "cancelled": stopped while it was being converted
 };
 
 QString failureReasonText(FailureReason reason);

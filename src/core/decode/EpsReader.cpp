@@ -1,11 +1,17 @@
 // EPS, rendered by Ghostscript in a separate process (never linked: its library is AGPL), always
 // with -dSAFER, into a PNG with alpha in a private temporary folder that is always removed.
+// Ghostscript's SAFER mode still lets a file read and write its temporary folder, so the child
+// gets that private folder as its only temporary folder and home, leave to read the input alone,
+// a minimal environment, no inherited descriptors, limits on memory, time and file size, and
+// dies with its parent.
 #include "decode/EpsReader.h"
 
+#include "common/Cancellation.h"
 #include "decode/EpsSource.h"
 #include "decode/ImageLimits.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,13 +19,72 @@
 #include <QtEndian>
 
 #include <atomic>
+#include <cerrno>
 #include <cmath>
+#include <csignal>
+#include <dirent.h>
+#include <fcntl.h>
+#include <linux/close_range.h>
+#include <mutex>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
 std::atomic<int> g_timeLimit {30000};
 
 constexpr double kRenderDpi = 72.0;
+
+// The renderer's temporary folders: "pressmark-eps-<pid>-XXXXXX", so those of a process that is
+// gone (killed with -9) are recognised and removed.
+const QString kFolderPrefix = QStringLiteral("pressmark-eps-");
+
+void removeStaleFolders()
+{
+    QDir temp(QDir::tempPath());
+    const QStringList names = temp.entryList({kFolderPrefix + QStringLiteral("*")},
+                                             QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString &name : names) {
+        bool ok = false;
+        const qint64 pid = name.mid(kFolderPrefix.size()).section(QLatin1Char('-'), 0, 0).toLongLong(&ok);
+        if (!ok || pid <= 0 || pid == qint64(getpid()))
+            continue;
+        if (::kill(pid_t(pid), 0) == 0 || errno != ESRCH)
+            continue; // alive, or not ours to judge
+        QDir(temp.filePath(name)).removeRecursively();
+    }
+}
+
+std::once_flag g_staleFoldersRemoved;
+
+// Runs in the child between fork and exec: only async-signal-safe calls.
+void confineChild(pid_t parent, int seconds)
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) // the parent died before the line above took effect
+        ::_exit(127);
+    const struct {
+        int resource;
+        rlim_t limit;
+    } limits[] = {
+        {RLIMIT_AS, rlim_t(4) << 30},      // address space: 4 GiB
+        {RLIMIT_CPU, rlim_t(seconds) + 5}, // seconds of processor time
+        {RLIMIT_FSIZE, rlim_t(2) << 30},   // largest file it may write: 2 GiB
+        {RLIMIT_CORE, 0},
+    };
+    for (const auto &l : limits) {
+        const struct rlimit value = {l.limit, l.limit};
+        ::setrlimit(l.resource, &value);
+    }
+    // Descriptors the parent left inheritable close at exec, as the others already do.
+    if (::syscall(SYS_close_range, 3U, ~0U, CLOSE_RANGE_CLOEXEC) != 0) {
+        const long most = ::sysconf(_SC_OPEN_MAX);
+        for (int fd = 3; fd < (most > 0 && most < 65536 ? int(most) : 65536); ++fd)
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    }
+}
 
 class EpsReader final : public FormatReader {
 public:
@@ -46,7 +111,9 @@ public:
         const QString ghostscript = QStandardPaths::findExecutable(QStringLiteral("gs"));
         if (ghostscript.isEmpty())
             return Failure(FailureReason::NeedsGhostscript);
-        QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/pressmark-eps-XXXXXX"));
+        std::call_once(g_staleFoldersRemoved, removeStaleFolders);
+        QTemporaryDir folder(QDir::tempPath() + QLatin1Char('/') + kFolderPrefix + QString::number(getpid()) +
+                             QStringLiteral("-XXXXXX"));
         if (!folder.isValid())
             return Failure(FailureReason::CannotRead, folder.errorString());
         const QString input = folder.filePath(QStringLiteral("input.eps"));
@@ -58,20 +125,41 @@ public:
 
         QProcess gs;
         gs.setProcessChannelMode(QProcess::MergedChannels);
+        gs.setStandardInputFile(QProcess::nullDevice());
+        gs.setWorkingDirectory(folder.path());
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        for (const char *name : {"TMPDIR", "TEMP", "TMP", "HOME"})
+            environment.insert(QString::fromLatin1(name), folder.path());
+        gs.setProcessEnvironment(environment);
+        const pid_t parent = getpid();
+        const int seconds = g_timeLimit.load() / 1000;
+        gs.setChildProcessModifier([parent, seconds] { confineChild(parent, seconds); });
         gs.start(ghostscript,
-                 {QStringLiteral("-dSAFER"), QStringLiteral("-dBATCH"), QStringLiteral("-dNOPAUSE"),
-                  QStringLiteral("-dQUIET"), QStringLiteral("-dEPSCrop"), QStringLiteral("-dLastPage=1"),
+                 {QStringLiteral("-dSAFER"), QStringLiteral("--permit-file-read=") + input,
+                  QStringLiteral("-dBATCH"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dQUIET"),
+                  QStringLiteral("-dEPSCrop"), QStringLiteral("-dLastPage=1"),
                   QStringLiteral("-sDEVICE=pngalpha"), QStringLiteral("-r%1").arg(kRenderDpi),
                   QStringLiteral("-dTextAlphaBits=4"), QStringLiteral("-dGraphicsAlphaBits=4"),
                   QStringLiteral("-sOutputFile=") + output, QStringLiteral("-f"), input});
         if (!gs.waitForStarted(10000))
             return Failure(FailureReason::NeedsGhostscript);
-        if (!gs.waitForFinished(g_timeLimit.load())) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!gs.waitForFinished(50)) {
+            const bool cancelled = cancellationRequested();
+            if (!cancelled && !clock.hasExpired(g_timeLimit.load()) && gs.state() != QProcess::NotRunning)
+                continue;
             gs.kill();
             gs.waitForFinished(5000);
-            return Failure(
-                FailureReason::TimeLimitExceeded,
-                QStringLiteral("Ghostscript took longer than %1 s").arg(g_timeLimit.load() / 1000.0));
+            if (cancelled)
+                return Failure(FailureReason::Cancelled);
+            if (clock.hasExpired(g_timeLimit.load()))
+                return Failure(
+                    FailureReason::TimeLimitExceeded,
+                    QStringLiteral("Ghostscript took longer than %1 s").arg(g_timeLimit.load() / 1000.0));
+            break;
         }
         if (gs.exitStatus() != QProcess::NormalExit || gs.exitCode() != 0) {
             const QByteArray said = gs.readAll().trimmed();

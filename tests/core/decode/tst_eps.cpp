@@ -61,6 +61,8 @@ private Q_SLOTS:
     void hostileFiles_data();
     void hostileFiles();
     void timeLimitStopsGhostscript();
+    void sandboxHoldsEveryEscape_data();
+    void sandboxHoldsEveryEscape();
 
 private:
     QTemporaryDir m_tmp; // the readers' temporary folders go here, to be counted
@@ -147,6 +149,56 @@ void TestEps::timeLimitStopsGhostscript()
     QVERIFY2(d.error.contains(QStringLiteral("longer than")), qPrintable(d.error));
     QVERIFY(timer.elapsed() < 10000);
     QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
+}
+
+void TestEps::sandboxHoldsEveryEscape_data()
+{
+    QTest::addColumn<QByteArray>("attack");
+    // TMP and HOME stand for this process's temporary folder and home.
+    QTest::newRow("write in the temporary folder")
+        << QByteArray("/f (TMP/victim) (w) file def f (owned) writestring f closefile");
+    QTest::newRow("read the temporary folder")
+        << QByteArray("(TMP/victim) (r) file 100 string readstring pop 10 10 moveto show");
+    QTest::newRow("delete in the temporary folder") << QByteArray("(TMP/victim) deletefile");
+    QTest::newRow("rename in the temporary folder") << QByteArray("(TMP/victim) (TMP/renamed) renamefile");
+    QTest::newRow("read the home folder")
+        << QByteArray("(HOME/secret) (r) file 100 string readstring pop pop");
+    QTest::newRow("write in the home folder")
+        << QByteArray("/f (HOME/planted) (w) file def f (x) writestring f closefile");
+    QTest::newRow("run a command") << QByteArray("/f (%pipe%touch TMP/piped) (w) file def f closefile");
+}
+
+// Ghostscript's SAFER mode leaves the temporary folder open to a file's PostScript: every attempt
+// to reach this process's files must fail, and the conversion say why.
+void TestEps::sandboxHoldsEveryEscape()
+{
+    QFETCH(QByteArray, attack);
+    QTemporaryDir home;
+    const QByteArray previousHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const QString victim = QDir(m_tmp.path()).filePath("victim");
+    const QString secret = QDir(home.path()).filePath("secret");
+    TestImages::writeFile(victim, "intact");
+    TestImages::writeFile(secret, "intact");
+    attack.replace("TMP", QFile::encodeName(m_tmp.path())).replace("HOME", QFile::encodeName(home.path()));
+
+    QByteArray eps = kDrawing;
+    eps.replace("showpage", attack + "\nshowpage");
+    const Decoded d = decode(eps);
+    qputenv("HOME", previousHome);
+
+    QCOMPARE(d.reason, FailureReason::Unsupported);
+    QVERIFY2(d.error.contains(QStringLiteral("invalidfileaccess")) ||
+                 d.error.contains(QStringLiteral("ioerror")),
+             qPrintable(d.error));
+    QCOMPARE(TestImages::readFile(victim), QByteArray("intact"));
+    QCOMPARE(TestImages::readFile(secret), QByteArray("intact"));
+    QVERIFY(!QFile::exists(QDir(m_tmp.path()).filePath("renamed")));
+    QVERIFY(!QFile::exists(QDir(m_tmp.path()).filePath("piped")));
+    QVERIFY(!QFile::exists(QDir(home.path()).filePath("planted")));
+    QVERIFY(QFile::remove(victim));
+    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList {QFileInfo(home.path()).fileName()});
 }
 
 QTEST_GUILESS_MAIN(TestEps)
