@@ -16,6 +16,8 @@ packages=(
   exiv2 imagemagick libimage-exiftool-perl libjpeg-turbo-progs
   # icon files with JPEG 2000 entries are built with these
   icnsutils libopenjp2-tools
+  # output folders on FAT and FUSE file systems (the tests skip them where FUSE is unavailable)
+  fuse3 fusefat bindfs dosfstools
   # the manual page is checked with groff
   groff-base
 )

@@ -1,10 +1,15 @@
 #include "batch/PendingFile.h"
 
 #include <QFile>
+#include <QSet>
+
+#include <mutex>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,6 +37,71 @@ bool writeAll(int fd, const QByteArray &bytes, int *error)
         left -= n;
     }
     return true;
+}
+
+// Hidden temporary names carry the machine and the process, so the files a killed run left are
+// told from those of a run still going (here, or on another machine sharing the folder).
+QByteArray temporaryPrefix()
+{
+    static const QByteArray prefix = [] {
+        char host[256] = {};
+        ::gethostname(host, sizeof host - 1);
+        QByteArray name(host);
+        name.replace('-', '_').replace('/', '_');
+        return ".pressmark-" + (name.isEmpty() ? QByteArray("host") : name) + '-';
+    }();
+    return prefix;
+}
+
+// Removes, once per folder and process, the hidden temporary files of this machine's processes
+// that are gone.
+void removeStaleTemporaries(const QByteArray &dir)
+{
+    static std::mutex mutex;
+    static QSet<QByteArray> done;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (done.contains(dir))
+            return;
+        done.insert(dir);
+    }
+    const QByteArray prefix = temporaryPrefix();
+    DIR *folder = ::opendir(dir.constData());
+    if (!folder)
+        return;
+    while (const dirent *entry = ::readdir(folder)) {
+        const QByteArray name(entry->d_name);
+        if (!name.startsWith(prefix))
+            continue;
+        bool ok = false;
+        const qint64 pid = name.mid(prefix.size()).split('-').value(0).toLongLong(&ok);
+        if (ok && pid > 0 && pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+            ::unlinkat(::dirfd(folder), name.constData(), 0);
+    }
+    ::closedir(folder);
+}
+
+// Claims the name by creating it exclusively, then renames the finished file over that
+// placeholder: for file systems without no-replace renames or hard links. The name is never
+// taken from another file; between the two steps only a process that deletes our placeholder
+// could lose its own file.
+int claimAndRename(const QByteArray &temporary, const QByteArray &target)
+{
+    const int fd = ::open(target.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return -1;
+    ::close(fd);
+    if (::rename(temporary.constData(), target.constData()) == 0)
+        return 0;
+    const int error = errno;
+    ::unlink(target.constData());
+    errno = error;
+    return -1;
+}
+
+bool noLinksHere(int error)
+{
+    return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK;
 }
 
 mode_t currentUmask()
@@ -96,7 +166,8 @@ Result<PendingFile> PendingFile::write(const QString &folder, const QByteArray &
             tmpfileError != EINVAL)
             return Failure(FailureReason::CannotWrite, systemMessage(tmpfileError));
         // This file system has no unnamed files: a hidden name, removed on every failure.
-        QByteArray pattern = dir + "/.pressmark-XXXXXX";
+        removeStaleTemporaries(dir);
+        QByteArray pattern = dir + '/' + temporaryPrefix() + QByteArray::number(::getpid()) + "-XXXXXX";
         file.m_fd = ::mkostemp(pattern.data(), O_CLOEXEC);
         if (file.m_fd < 0)
             return Failure(FailureReason::CannotWrite, systemMessage(errno));
@@ -130,6 +201,8 @@ Result<QString> PendingFile::publish(const QStringList &candidateNames)
                 rc = ::link(m_temporaryPath.constData(), target.constData());
                 if (rc == 0)
                     ::unlink(m_temporaryPath.constData());
+                else if (noLinksHere(errno))
+                    rc = claimAndRename(m_temporaryPath, target);
             }
             if (rc == 0)
                 m_temporaryPath.clear();

@@ -7,12 +7,14 @@
 #include <QStringList>
 
 // A finished output waiting for its name. Its bytes are written to the output folder first,
-// as an unnamed file (O_TMPFILE) where the file system allows it, else as a hidden temporary
-// name; publishing links it under the first free candidate name without ever replacing an
-// existing file, even one that appeared a moment before. Destroying an unpublished pending
-// file removes every trace of it; with an unnamed file not even a crash leaves one.
-// Threading: one thread at a time per pending file (a worker writes it, the naming turn
-// publishes it); different pending files in the same folder may be used at once.
+// as an unnamed file (O_TMPFILE) where the file system allows it, else under a hidden temporary
+// name ".pressmark-<host>-<pid>-XXXXXX"; publishing links it under the first free candidate
+// name without ever replacing an existing file, even one that appeared a moment before. Where
+// the file system has neither no-replace renames nor hard links (FAT, exFAT, SMB, many FUSE
+// file systems), the name is claimed by creating it exclusively and the file is renamed over
+// that placeholder of its own. Destroying an unpublished pending file removes every trace of it;
+// with an unnamed file not even a crash leaves one, and the hidden names a killed process left
+// are removed by the next write into that folder from the same machine.
 // Threading: one thread at a time per pending file (a worker writes it, the naming turn
 // publishes it); different pending files in the same folder may be used at once.
 class PendingFile {

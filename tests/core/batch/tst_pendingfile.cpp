@@ -8,11 +8,48 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(PendingFile::Kind)
 
 namespace {
+
+// A FUSE file system mounted for one test: a FAT image through fusefat, or a passthrough of a
+// folder through bindfs. Not mounted (a reason in `why`) where FUSE or the program is missing.
+struct FuseMount {
+    QTemporaryDir base;
+    QString point;
+    QString why;
+
+    FuseMount(const QString &kind)
+    {
+        point = base.filePath("mnt");
+        QDir().mkpath(point);
+        const QString program = kind == "fat" ? "fusefat" : "bindfs";
+        if (QStandardPaths::findExecutable(program).isEmpty() || !QFileInfo("/dev/fuse").isWritable()) {
+            why = program + " or /dev/fuse is missing";
+            return;
+        }
+        int rc = 0;
+        if (kind == "fat") {
+            const QString image = base.filePath("fat.img");
+            TestImages::run("mkfs.fat", {"-C", image, "16384"}, &rc);
+            if (rc == 0)
+                TestImages::run(program, {"-o", "rw+", image, point}, &rc);
+        } else {
+            QDir().mkpath(base.filePath("backing"));
+            TestImages::run(program, {base.filePath("backing"), point}, &rc);
+        }
+        if (rc != 0 || !TestImages::run("findmnt", {"-n", point}).contains("fuse"))
+            why = "could not mount " + program;
+    }
+    ~FuseMount()
+    {
+        if (why.isEmpty())
+            TestImages::run("fusermount", {"-u", point});
+    }
+};
 
 QStringList entries(const QString &folder)
 {
@@ -36,6 +73,9 @@ private Q_SLOTS:
     void writeFailureLeavesNothing();
     void missingFolderFails();
     void crashLeavesNoUnnamedFile();
+    void killedWritersTemporariesAreRemoved();
+    void fuseFolders_data();
+    void fuseFolders();
 };
 
 static void addKinds()
@@ -162,6 +202,75 @@ void TestSafeWriter::crashLeavesNoUnnamedFile()
     ::waitpid(child, &status, 0);
     QCOMPARE(WEXITSTATUS(status), 0);
     QCOMPARE(entries(dir.path()), QStringList());
+}
+
+// Where there are no unnamed files, a killed writer leaves its hidden temporary file; the next
+// write into that folder removes it, and leaves those of live processes alone.
+void TestSafeWriter::killedWritersTemporariesAreRemoved()
+{
+    QTemporaryDir dir;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const Result<PendingFile> written =
+            PendingFile::write(dir.path(), QByteArray(100000, 'x'), PendingFile::Kind::NamedTemporary);
+        ::_exit(written.ok() ? 0 : 1); // dies without publishing or cleaning up
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    QCOMPARE(WEXITSTATUS(status), 0);
+    const QStringList left = entries(dir.path());
+    QCOMPARE(left.size(), 1);
+    QVERIFY2(left.first().startsWith(".pressmark-") && left.first().contains(QString::number(child)),
+             qPrintable(left.first()));
+    // A file named like those of a process still running (ours' parent) stays.
+    const QString alive = QString(left.first()).replace(QString::number(child), QString::number(::getppid()));
+    TestImages::writeFile(dir.filePath(alive), "in progress");
+
+    PendingFile next =
+        std::move(PendingFile::write(dir.path(), "new", PendingFile::Kind::NamedTemporary).value());
+    QVERIFY(next.publish({"IMG.jpg"}).ok());
+    QCOMPARE(entries(dir.path()), QStringList({alive, "IMG.jpg"}));
+}
+
+void TestSafeWriter::fuseFolders_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FAT image (fusefat)") << "fat";
+    QTest::newRow("passthrough (bindfs)") << "bindfs";
+}
+
+// USB sticks and shares: FAT refuses hard links and no-replace renames and has no unnamed
+// files. Outputs are still written, and still never replace a file, racing writers included.
+void TestSafeWriter::fuseFolders()
+{
+    QFETCH(QString, kind);
+    FuseMount mount(kind);
+    if (!mount.why.isEmpty())
+        QSKIP(qPrintable(mount.why));
+    const QString folder = mount.point;
+    TestImages::writeFile(QDir(folder).filePath("Trip.jpg"), "old");
+    constexpr int kWriters = 6;
+    std::vector<Result<QString>> published(kWriters, Result<QString>(FailureReason::None));
+    std::vector<std::thread> writers;
+    for (int i = 0; i < kWriters; ++i)
+        writers.emplace_back([&, i] {
+            Result<PendingFile> written = PendingFile::write(folder, QByteArray::number(i));
+            published[size_t(i)] = written.ok() ? written.value().publish(candidateFileNames("Trip", ".jpg"))
+                                                : Result<QString>(written.failure());
+        });
+    for (std::thread &t : writers)
+        t.join();
+    QSet<QString> names;
+    for (int i = 0; i < kWriters; ++i) {
+        const Result<QString> &result = published[size_t(i)];
+        QVERIFY2(result.ok(), qPrintable(result.failure().text()));
+        QCOMPARE(TestImages::readFile(result.value()), QByteArray::number(i));
+        names.insert(QFileInfo(result.value()).fileName());
+    }
+    QCOMPARE(names.size(), kWriters);
+    QVERIFY(!names.contains("Trip.jpg"));
+    QCOMPARE(TestImages::readFile(QDir(folder).filePath("Trip.jpg")), QByteArray("old"));
+    QCOMPARE(entries(folder).size(), kWriters + 1); // no temporary file left
 }
 
 QTEST_GUILESS_MAIN(TestSafeWriter)
