@@ -3,6 +3,7 @@
 #include "CliOptions.h"
 #include "ProgressBar.h"
 #include "batch/ConversionRunner.h"
+#include "batch/InputFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -101,6 +102,19 @@ int main(int argc, char *argv[])
     for (const QString &note : request.notes)
         printLine(stderr, QStringLiteral("pressmark-cli: ") + note);
 
+    // A folder that gave nothing to convert is said, and makes the run a failure.
+    bool emptyFolder = false;
+    for (const QString &input : request.rawInputs) {
+        if (QFileInfo(input).isDir() && expandInputs({input}).isEmpty()) {
+            printLine(stderr, QStringLiteral("pressmark-cli: no image files in %1").arg(input));
+            emptyFolder = true;
+        }
+    }
+    if (job.inputs.isEmpty()) {
+        printLine(stderr, QStringLiteral("pressmark-cli: nothing to convert"));
+        return 1;
+    }
+
     ConversionRunner runner(job);
     std::mutex printing;
     std::optional<ProgressBar> bar;
@@ -147,5 +161,5 @@ int main(int argc, char *argv[])
             summary += QStringLiteral(", %1 not started (cancelled)").arg(report.notStartedCount());
         printLine(stdout, summary);
     }
-    return report.writtenCount() == runner.total() ? 0 : 1;
+    return report.writtenCount() == runner.total() && !emptyFolder ? 0 : 1;
 }

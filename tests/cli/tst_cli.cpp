@@ -51,6 +51,7 @@ private Q_SLOTS:
     void interruptFinishesTheFilesInFlight();
     void ghostscriptEndsWithTheRun();
     void secondInterruptEndsAtOnce();
+    void folderWithoutImagesIsSaid();
     void savedSettingsDriveARun();
 
 private:
@@ -409,6 +410,22 @@ void TestCli::secondInterruptEndsAtOnce()
     QVERIFY2(process.exitCode() == 128 + SIGINT, said.constData());
     for (const QString &name : filesIn(out.path()))
         QVERIFY2(!name.startsWith(QLatin1Char('.')), qPrintable(name));
+}
+
+void TestCli::folderWithoutImagesIsSaid()
+{
+    QTemporaryDir empty, out;
+    TestImages::writeFile(empty.filePath("notes.txt"), "not a picture");
+    Run run = cli({"-o", out.path(), empty.path()});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err,
+             QStringLiteral("pressmark-cli: no image files in %1\npressmark-cli: nothing to convert\n")
+                 .arg(empty.path()));
+    // Beside other inputs, the rest is converted and the run still says it.
+    run = cli({"-o", out.path(), empty.path(), m_b});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.contains(QStringLiteral("no image files in %1").arg(empty.path())));
+    QVERIFY(run.out.endsWith(QStringLiteral("1 converted, 0 failed\n")));
 }
 
 void TestCli::savedSettingsDriveARun()

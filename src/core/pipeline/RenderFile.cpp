@@ -10,10 +10,23 @@
 #include "transform/ToSrgb.h"
 #include "transform/Upright.h"
 
-
 #include <cmath>
+#include <limits>
 
 namespace {
+
+// The longest side each output format can hold: JPEG's header and GIF's store 16-bit sizes.
+int formatMaxSide(OutputFormat format)
+{
+    switch (format) {
+    case OutputFormat::Jpeg:
+        return 65500; // libjpeg's limit, a little under the header's
+    case OutputFormat::Gif:
+        return 65535;
+    default:
+        return std::numeric_limits<int>::max();
+    }
+}
 
 float usableDpi(double stated)
 {
@@ -47,6 +60,18 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     QSize target;
     const auto decideTarget = [&](QSize stored) {
         target = targetSize(uprightSize(stored, orientation), options);
+        const int most = formatMaxSide(options.format);
+        if (maxSide == 0 && std::max(target.width(), target.height()) > most) {
+            result.failure =
+                Failure(FailureReason::TooLarge,
+                        QStringLiteral("the output would be %1 x %2 pixels; %3 holds at most %4 a side")
+                            .arg(target.width())
+                            .arg(target.height())
+                            .arg(options.format == OutputFormat::Jpeg ? QStringLiteral("JPEG")
+                                                                      : QStringLiteral("GIF"))
+                            .arg(most));
+            return false;
+        }
         if (!exceedsImageLimits(target.width(), target.height()))
             return true;
         result.failure = Failure(

@@ -78,6 +78,7 @@ private Q_SLOTS:
     void jpegTurnedWhileDecoded_data();
     void jpegTurnedWhileDecoded();
     void pipelineTurnsUprightBeforeResizing();
+    void sideBeyondTheOutputFormat();
     void pipelineResizeKeepsCorners();
     void untouchedWithoutResize();
     void palettePicturesAreReducedInTrueColour();
@@ -193,6 +194,28 @@ void TestGeometry::jpegTurnedWhileDecoded()
         uprightImage(resampled(plain.value().image, uprightSize(size, orientation)), orientation);
     PM_COMPARE_IMAGES(reduced.image.convertToFormat(QImage::Format_RGB32),
                       turnedAfter.convertToFormat(QImage::Format_RGB32), 1);
+}
+
+// A 70,000 x 1 picture: JPEG and GIF cannot hold it, and say so before anything is encoded.
+void TestGeometry::sideBeyondTheOutputFormat()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("strip.png");
+    QImage strip(70000, 1, QImage::Format_Grayscale8);
+    strip.fill(128);
+    TestImages::writeWithQt(strip, path, "png");
+    ConversionOptions options;
+    for (const auto &[format, name, most] :
+         {std::tuple {OutputFormat::Jpeg, "JPEG", 65500}, std::tuple {OutputFormat::Gif, "GIF", 65535}}) {
+        options.format = format;
+        const PipelineResult result = convertFile(path, options);
+        QCOMPARE(result.failure.text(),
+                 QStringLiteral("too large: the output would be 70000 x 1 pixels; %1 holds at most %2 a side")
+                     .arg(QLatin1String(name))
+                     .arg(most));
+    }
+    options.format = OutputFormat::Png;
+    QVERIFY(convertFile(path, options).ok());
 }
 
 void TestGeometry::pipelineTurnsUprightBeforeResizing()
