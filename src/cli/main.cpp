@@ -38,9 +38,29 @@ void printLine(std::FILE *stream, const QString &text)
     std::fprintf(stream, "%s\n", bytes.constData());
 }
 
+// A file name as it may be printed: control characters (a newline, an escape sequence) as
+// \n, \t or \xHH, so a name cannot forge lines or drive the terminal.
+QString printable(const QString &name)
+{
+    QString out;
+    out.reserve(name.size());
+    for (const QChar c : name) {
+        const ushort u = c.unicode();
+        if (u == '\n')
+            out += QLatin1String("\\n");
+        else if (u == '\t')
+            out += QLatin1String("\\t");
+        else if (u < 0x20 || (u >= 0x7f && u < 0xa0))
+            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 void printError(const QString &input, const QString &message)
 {
-    printLine(stderr, QStringLiteral("pressmark-cli: %1: %2").arg(input, message));
+    printLine(stderr, QStringLiteral("pressmark-cli: %1: %2").arg(printable(input), message));
 }
 
 // Only this program's own lines reach the terminal: image plugins warn about every odd file,
@@ -129,7 +149,8 @@ int main(int argc, char *argv[])
             bar->clear();
         if (result.status == FileStatus::Written) {
             if (!request.quiet)
-                printLine(stdout, QStringLiteral("%1 -> %2").arg(result.input, result.output));
+                printLine(stdout,
+                          QStringLiteral("%1 -> %2").arg(printable(result.input), printable(result.output)));
         } else {
             printError(result.input, result.failure.text());
         }

@@ -52,6 +52,7 @@ private Q_SLOTS:
     void ghostscriptEndsWithTheRun();
     void secondInterruptEndsAtOnce();
     void folderWithoutImagesIsSaid();
+    void controlCharactersInNames();
     void savedSettingsDriveARun();
 
 private:
@@ -426,6 +427,23 @@ void TestCli::folderWithoutImagesIsSaid()
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.err.contains(QStringLiteral("no image files in %1").arg(empty.path())));
     QVERIFY(run.out.endsWith(QStringLiteral("1 converted, 0 failed\n")));
+}
+
+void TestCli::controlCharactersInNames()
+{
+    // A name with a newline and an escape sequence: the output's name has '_' instead, and the
+    // terminal is shown them escaped, never a forged line or a colour change. A hidden source
+    // gives a visible output.
+    QTemporaryDir in, out;
+    const QString odd = in.filePath("a\nb\x1b[31m.png");
+    QVERIFY(QFile::copy(m_b, odd));
+    QVERIFY(QFile::copy(m_b, in.filePath(".hidden.png")));
+    const Run run = cli({"-o", out.path(), odd, in.filePath(".hidden.png")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(filesIn(out.path()), QStringList({"_hidden.jpg", "a_b_[31m.jpg"}));
+    QVERIFY2(run.out.startsWith(
+                 QStringLiteral("%1/a\\nb\\x1b[31m.png -> %2/a_b_[31m.jpg\n").arg(in.path(), out.path())),
+             qPrintable(run.out));
 }
 
 void TestCli::savedSettingsDriveARun()

@@ -12,11 +12,34 @@ QString baseNameOf(const QString &path)
     return name.left(dot);
 }
 
+namespace {
+
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0);
+}
+
+// Control characters (newline, tab, escape) become '_', and a leading dot too: an output is
+// never a hidden file.
+QString safeStem(QString stem)
+{
+    for (QChar &c : stem)
+        if (isControl(c))
+            c = QLatin1Char('_');
+    if (stem.startsWith(QLatin1Char('.')))
+        stem[0] = QLatin1Char('_');
+    return stem;
+}
+
+} // namespace
+
 QString sanitizedTitle(const QString &title)
 {
     QString clean = title;
     clean.replace(QLatin1Char('/'), QLatin1Char('_'));
-    clean.replace(QChar(0), QLatin1Char('_'));
+    for (QChar &c : clean)
+        if (isControl(c))
+            c = QLatin1Char('_');
     return clean;
 }
 
@@ -28,11 +51,11 @@ QString outputStem(const QString &inputPath, int position, const ConversionOptio
     case NamingMode::CurrentNames:
         break;
     case NamingMode::NewName:
-        return title.isEmpty() ? base : title + QString::number(position);
+        return safeStem(title.isEmpty() ? base : title + QString::number(position));
     case NamingMode::AddText:
-        return title.isEmpty() ? base : base + title;
+        return safeStem(title.isEmpty() ? base : base + title);
     }
-    return base;
+    return safeStem(base);
 }
 
 QStringList candidateFileNames(const QString &stem, const QString &extension)

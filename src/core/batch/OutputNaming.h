@@ -12,12 +12,14 @@ constexpr int kOutputNameCandidates = 100;
 // without extension, or a dot file such as ".profile", stays whole.
 QString baseNameOf(const QString &path);
 
-// The title as it may stand in a file name: every '/' (and NUL) becomes '_', so that an output
-// always lands directly in the chosen folder.
+// The title as it may stand in a file name: every '/' and control character (NUL, newline,
+// tab, escape) becomes '_', so that an output always lands directly in the chosen folder with a
+// name a terminal shows as it is.
 QString sanitizedTitle(const QString &title);
 
 // The name stem of the output of the input at 1-based list position n, from the naming mode
-// and title of the options. With no naming mode on, the current name is used.
+// and title of the options. With no naming mode on, the current name is used. Control
+// characters become '_', and so does a leading dot: an output is never a hidden file.
 QString outputStem(const QString &inputPath, int position, const ConversionOptions &options);
 
 // The candidate file names, in the order they are tried: stem + ext, stem + " (copy)" + ext,

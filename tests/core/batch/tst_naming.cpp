@@ -69,9 +69,12 @@ void TestNaming::stem_data()
     QTest::newRow("append") << int(NamingMode::AddText) << "_web" << 1 << "IMG_0001_web";
     QTest::newRow("append, empty title") << int(NamingMode::AddText) << "" << 1 << "IMG_0001";
     QTest::newRow("title as typed") << int(NamingMode::NewName) << " Été 2024 " << 2 << " Été 2024 2";
-    QTest::newRow("slash cannot leave the folder")
-        << int(NamingMode::NewName) << "../up/x" << 1 << ".._up_x1";
+    QTest::newRow("slash cannot leave the folder, nor a dot hide it")
+        << int(NamingMode::NewName) << "../up/x" << 1 << "_._up_x1";
     QTest::newRow("slash in appended text") << int(NamingMode::AddText) << "/sub" << 1 << "IMG_0001_sub";
+    QTest::newRow("title '.'") << int(NamingMode::NewName) << "." << 3 << "_3";
+    QTest::newRow("title '..'") << int(NamingMode::NewName) << ".." << 3 << "_.3";
+    QTest::newRow("newline, tab and escape") << int(NamingMode::NewName) << "a\nb\tc\x1b[31m" << 1 << "a_b_c_[31m1";
 }
 
 void TestNaming::stem()
