@@ -13,7 +13,11 @@
 #include <QSet>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 // A file that has been through the pipeline and waits for its turn to be named.
@@ -84,7 +88,23 @@ ConversionReport ConversionRunner::run()
     for (std::thread &t : threads)
         t.join();
     m_report.cancelled = m_cancel.load();
+    if (m_report.writtenCount() > 0)
+        flushOutputs();
     return m_report;
+}
+
+// Outputs are linked into place unflushed, which is fast; before the run reports, the output
+// folder's file system is flushed once, so a power cut cannot leave complete-looking names with
+// empty contents.
+void ConversionRunner::flushOutputs()
+{
+    const QByteArray folder = QFile::encodeName(m_job.outputFolder);
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 || ::syncfs(fd) != 0)
+        m_report.notes << QStringLiteral("the outputs could not be flushed to disk: %1")
+                              .arg(QString::fromLocal8Bit(std::strerror(errno)));
+    if (fd >= 0)
+        ::close(fd);
 }
 
 void ConversionRunner::workerLoop()

@@ -38,6 +38,7 @@ private:
     struct Outcome;
 
     void workerLoop();
+    void flushOutputs();
     Outcome processFile(int index) const;
     void convertInto(int index, Outcome &outcome) const;
     void commit(int index, Outcome &outcome);

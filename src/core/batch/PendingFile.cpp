@@ -177,6 +177,8 @@ Result<PendingFile> PendingFile::write(const QString &folder, const QByteArray &
     int writeError = 0;
     if (!writeAll(file.m_fd, bytes, &writeError))
         return Failure(FailureReason::CannotWrite, systemMessage(writeError));
+    // Starts writing it to disk now, without waiting, so the run's closing flush has little left.
+    ::sync_file_range(file.m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
     return file;
 }
 
