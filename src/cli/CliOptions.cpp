@@ -83,6 +83,10 @@ QString setFromFlag(const SettingRow &row, const QString &value, AppSettings &va
     case FlagValue::None:
         break;
     case FlagValue::Text:
+        if (!row.fits(value))
+            return QStringLiteral("%1 is longer than a file name can hold (at most %2 bytes)")
+                .arg(flag)
+                .arg(row.maxBytes);
         values.setText(row.setting, value);
         break;
     case FlagValue::Size:

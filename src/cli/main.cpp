@@ -70,6 +70,9 @@ void filterMessages(QtMsgType type, const QMessageLogContext &context, const QSt
     const bool own = context.category && qstrncmp(context.category, "pressmark", 9) == 0;
     if (!own && type != QtCriticalMsg && type != QtFatalMsg)
         return;
+    // The settings store's warnings come back as notes, printed once as the program's own lines.
+    if (own && qstrcmp(context.category, "pressmark.settings") == 0 && type == QtWarningMsg)
+        return;
     const QByteArray bytes = message.toLocal8Bit();
     if (own)
         std::fprintf(stderr, "%s: %s\n", context.category, bytes.constData());

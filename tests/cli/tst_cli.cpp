@@ -80,6 +80,8 @@ void TestCli::usageErrorsWriteNothing_data()
     QTest::newRow("unknown naming") << QStringList {"--naming", "rename"};
     QTest::newRow("unknown flag") << QStringList {"--sharpen"};
     QTest::newRow("jobs 0") << QStringList {"--jobs", "0"};
+    QTest::newRow("title longer than a file name")
+        << QStringList {"--naming", "new", "--title", QString(201, QLatin1Char('t'))};
 }
 
 void TestCli::usageErrorsWriteNothing()

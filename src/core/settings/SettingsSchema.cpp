@@ -115,7 +115,9 @@ std::array<SettingRow, kSettingCount> makeRows()
             .withFlag("naming", FlagValue::Choice, "MODE", "How outputs are named")
             .withChoices(kNamingWords),
         text(S::Title, "titleField")
-            .meaning("The new name, or the text added to current names")
+            .meaning("The new name, or the text added to current names; at most 200 bytes, so a name "
+                     "with its number, copy mark and extension fits a file name")
+            .withMaxBytes(200)
             .withFlag("title", FlagValue::Text, "TEXT",
                       "The title for --naming new or append; a / in it becomes _"),
         flag(S::Resize, "checkBoxEnableEditSize").meaning("1 when the resize box is ticked"),

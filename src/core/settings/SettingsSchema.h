@@ -90,6 +90,7 @@ struct SettingRow {
     double defaultNumber = 0.0;   // Integer and Fraction rows
     const char *defaultText = ""; // Text, SizeText and Color rows, in stored form ("" is none)
     const char *about = nullptr;  // what the stored value means, for the manual page
+    int maxBytes = 0;             // Text rows: the longest value, in UTF-8 bytes; 0 for any
 
     // The pressmark-cli flag, or none.
     const char *flag = nullptr; // without the dashes
@@ -115,6 +116,14 @@ struct SettingRow {
         r.about = text;
         return r;
     }
+    SettingRow withMaxBytes(int bytes) const
+    {
+        SettingRow r = *this;
+        r.maxBytes = bytes;
+        return r;
+    }
+    // Whether a text fits the row's limit.
+    bool fits(const QString &text) const { return maxBytes <= 0 || text.toUtf8().size() <= maxBytes; }
     SettingRow withFlag(const char *name, FlagValue value, const char *valueLabel, const char *text) const
     {
         SettingRow r = *this;

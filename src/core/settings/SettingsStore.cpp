@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+
 #include <QStandardPaths>
+#include <algorithm>
 
 #include <cmath>
 
@@ -44,7 +46,7 @@ Read readRow(const SettingRow &row, const QVariant &stored, AppSettings &values)
         if (stored.typeId() != QMetaType::QString)
             return Read::Unusable;
         const QString value = stored.toString();
-        if (row.type == SettingType::SizeText && !isAcceptableSizeText(value))
+        if ((row.type == SettingType::SizeText && !isAcceptableSizeText(value)) || !row.fits(value))
             return Read::Unusable;
         values.setText(row.setting, value);
         return Read::Usable;
@@ -121,8 +123,18 @@ AppSettings SettingsStore::load()
         qCInfo(lcSettings, "Nera failo");
         return defaults;
     }
+    // A FIFO or device at the path would block the reading: only a regular file is read.
+    const QFileInfo info(m_filePath);
+    if (!info.isFile()) {
+        m_notes << QStringLiteral("%1 is not a regular file; the shipped settings are used").arg(m_filePath);
+        qCWarning(lcSettings, "%s", qPrintable(m_notes.last()));
+        return defaults;
+    }
     QSettings file(m_filePath, QSettings::IniFormat);
-    if (file.status() != QSettings::NoError || !QFileInfo(m_filePath).isReadable()) {
+    // A file that is not settings at all (random bytes, another program's) holds none of the keys.
+    const bool holdsAnyKey = std::any_of(settingRows().begin(), settingRows().end(),
+                                         [&](const SettingRow &row) { return file.contains(row.keyName()); });
+    if (file.status() != QSettings::NoError || !info.isReadable() || (!holdsAnyKey && info.size() > 0)) {
         // Kept beside the new file, so nothing the user had is lost.
         const QString aside = m_filePath + QStringLiteral(".unreadable");
         QFile::remove(aside);

@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <random>
+#include <sys/stat.h>
+
 // Every stored value away from its shipped default, so a lost or swapped key shows.
 static AppSettings unusualSettings()
 {
@@ -51,6 +54,7 @@ private Q_SLOTS:
     void unusableValuesTakeTheDefaults();
     void unparsableFileIsSetAside();
     void resetReplacesTheStore();
+    void filesThatAreNotSettings();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -225,6 +229,51 @@ void TestSettings::unparsableFileIsSetAside()
     SettingsStore blocked(path("folder.conf"));
     QCOMPARE(blocked.load(), shippedSettings());
     QCOMPARE(blocked.save(unusualSettings()).reason, FailureReason::CannotWrite);
+}
+
+// Whatever lies at the settings path, the program starts at once with the shipped settings, and
+// what the user had is kept aside when it is a file.
+void TestSettings::filesThatAreNotSettings()
+{
+    // A FIFO with no writer would block a reader for ever.
+    const QString fifo = path("fifo/pressmark.conf");
+    QDir().mkpath(path("fifo"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    SettingsStore piped(fifo);
+    QCOMPARE(piped.load(), shippedSettings());
+    QCOMPARE(piped.notes(), QStringList {fifo + " is not a regular file; the shipped settings are used"});
+
+    // Random bytes parse as an INI file with no settings keys: set aside, not taken silently.
+    const QString noise = path("noise/pressmark.conf");
+    QDir().mkpath(path("noise"));
+    QByteArray bytes(4096, '\0');
+    std::mt19937 random(3);
+    for (char &b : bytes)
+        b = char(random());
+    QFile out(noise);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+    out.close();
+    SettingsStore random_(noise);
+    QCOMPARE(random_.load(), shippedSettings());
+    QCOMPARE(random_.notes().size(), 1);
+    QFile aside(noise + ".unreadable");
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), bytes);
+
+    // A title no file name can hold is refused at once, the rest kept.
+    const QString huge = path("huge/pressmark.conf");
+    AppSettings values = unusualSettings();
+    values.setText(Setting::Title, QString(1024 * 1024, QLatin1Char('t')));
+    QVERIFY(!SettingsStore(huge).save(values).failed());
+    SettingsStore reading(huge);
+    QElapsedTimer clock;
+    clock.start();
+    const AppSettings loaded = reading.load();
+    QCOMPARE(loaded.text(Setting::Title), shippedSettings().text(Setting::Title));
+    QCOMPARE(loaded.text(Setting::WidthText), unusualSettings().text(Setting::WidthText));
+    QCOMPARE(reading.notes(), QStringList {"settings replaced by their defaults: titleField"});
+    QVERIFY(clock.elapsed() < 5000);
 }
 
 void TestSettings::resetReplacesTheStore()
