@@ -178,11 +178,15 @@ int main(int argc, char *argv[])
     if (!request.quiet)
         for (const QString &note : report.notes)
             printLine(stderr, QStringLiteral("pressmark-cli: note: ") + note);
+    if (!report.stopped.isEmpty())
+        printLine(stderr, QStringLiteral("pressmark-cli: ") + report.stopped);
     if (!request.quiet) {
         QString summary =
             QStringLiteral("%1 converted, %2 failed").arg(report.writtenCount()).arg(report.failedCount());
         if (report.cancelled)
             summary += QStringLiteral(", %1 not started (cancelled)").arg(report.notStartedCount());
+        else if (!report.stopped.isEmpty())
+            summary += QStringLiteral(", %1 not started").arg(report.notStartedCount());
         printLine(stdout, summary);
     }
     return report.writtenCount() == runner.total() && !emptyFolder ? 0 : 1;

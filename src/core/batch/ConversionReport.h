@@ -23,6 +23,9 @@ struct ConversionReport {
     QVector<FileResult> files; // one per input, in list order
     QStringList notes;         // about the whole run, said once (a font substituted, ...)
     bool cancelled = false;
+    // Why the run stopped before the end without being cancelled (the output folder
+    // disappeared); empty when it did not.
+    QString stopped;
 
     int writtenCount() const;
     int failedCount() const;

@@ -88,7 +88,10 @@ ConversionReport ConversionRunner::run()
     for (std::thread &t : threads)
         t.join();
     m_report.cancelled = m_cancel.load();
-    if (m_report.writtenCount() > 0)
+    if (m_folderGone.load())
+        m_report.stopped =
+            QStringLiteral("the output folder %1 is gone; the run stopped").arg(m_job.outputFolder);
+    if (m_report.writtenCount() > 0 && !m_folderGone.load())
         flushOutputs();
     return m_report;
 }
@@ -116,9 +119,11 @@ void ConversionRunner::workerLoop()
         int started;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_wake.wait(lock,
-                        [&] { return m_cancel.load() || m_next >= total || m_next < m_turn + m_window; });
-            if (m_cancel.load() || m_next >= total)
+            m_wake.wait(lock, [&] {
+                return m_cancel.load() || m_folderGone.load() || m_next >= total ||
+                       m_next < m_turn + m_window;
+            });
+            if (m_cancel.load() || m_folderGone.load() || m_next >= total)
                 return;
             index = m_next++;
             started = ++m_started;
@@ -172,6 +177,9 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
     Result<PendingFile> written = PendingFile::write(m_job.outputFolder, encoded.value().bytes);
     if (!written.ok()) {
         outcome.failure = written.failure();
+        // Every later file would fail the same way: the run stops here.
+        if (!QFileInfo(m_job.outputFolder).isDir())
+            m_folderGone.store(true);
         return;
     }
     outcome.file = std::move(written.value());

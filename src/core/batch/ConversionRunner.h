@@ -51,6 +51,7 @@ private:
     std::function<void(const FileResult &)> m_onFinished;
 
     std::atomic<bool> m_cancel {false};
+    mutable std::atomic<bool> m_folderGone {false}; // set by a worker whose write found no output folder
     std::atomic<int> m_started {0};
     std::mutex m_mutex;
     std::condition_variable m_wake;

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void initTestCase();
     void everyFailureHasItsReason();
     void cannotWriteCarriesTheSystemMessage();
+    void outputFolderGoneStopsTheRun();
     void runningOutOfMemoryIsSaidSo();
     void namesDoNotDependOnWorkers();
     void finishedInListOrder();
@@ -94,9 +95,31 @@ void TestRunner::cannotWriteCarriesTheSystemMessage()
     const QString notAFolder = out.filePath("file");
     TestImages::writeFile(notAFolder, "x");
     const ConversionReport report = ConversionRunner(jobFor({m_good, m_good}, notAFolder, 1)).run();
-    QCOMPARE(report.failedCount(), 2);
+    QCOMPARE(report.failedCount(), 1);
     QCOMPARE(report.files[0].failure.reason, FailureReason::CannotWrite);
     QCOMPARE(report.files[0].failure.text(), QStringLiteral("cannot write: Not a directory"));
+    QCOMPARE(report.files[1].status, FileStatus::NotStarted);
+}
+
+// The output folder removed during a run (an unplugged stick): the run stops at the first file
+// that finds it gone, with one reason, instead of decoding every later file to fail it.
+void TestRunner::outputFolderGoneStopsTheRun()
+{
+    QTemporaryDir base;
+    const QString out = base.filePath("out");
+    QVERIFY(QDir().mkpath(out));
+    ConversionRunner runner(jobFor(QStringList(30, m_good), out, 2));
+    runner.setFileFinishedHandler([&](const FileResult &result) {
+        if (result.index == 0)
+            QDir(out).removeRecursively();
+    });
+    const ConversionReport report = runner.run();
+    QCOMPARE(report.writtenCount(), 1);
+    QVERIFY2(report.failedCount() >= 1 && report.failedCount() <= 5,
+             qPrintable(QString::number(report.failedCount())));
+    QCOMPARE(report.notStartedCount(), 30 - 1 - report.failedCount());
+    QCOMPARE(report.stopped, QStringLiteral("the output folder %1 is gone; the run stopped").arg(out));
+    QVERIFY(!report.cancelled);
 }
 
 void TestRunner::runningOutOfMemoryIsSaidSo()
