@@ -26,6 +26,18 @@ Run cli(const QStringList &arguments,
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
+// Starts pressmark-cli and waits until it has written its first output; what it printed by then.
+QByteArray startUntilFirstOutput(QProcess &process, const QStringList &arguments)
+{
+    process.start(QStringLiteral(PRESSMARK_CLI), arguments);
+    QByteArray said;
+    if (!process.waitForStarted())
+        return said;
+    while (!said.contains(" -> ") && process.waitForReadyRead(20000))
+        said += process.readAllStandardOutput();
+    return said;
+}
+
 QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
@@ -269,11 +281,7 @@ void TestCli::interruptFinishesTheFilesInFlight()
     for (int i = 0; i < 60; ++i)
         arguments << photo;
     QProcess process;
-    process.start(QStringLiteral(PRESSMARK_CLI), arguments);
-    QVERIFY(process.waitForStarted());
-    QByteArray said;
-    while (!said.contains(" -> ") && process.waitForReadyRead(20000))
-        said += process.readAllStandardOutput();
+    QByteArray said = startUntilFirstOutput(process, arguments);
     QVERIFY(said.contains(" -> "));
     ::kill(pid_t(process.processId()), SIGINT);
     QVERIFY(process.waitForFinished(60000));
@@ -397,11 +405,7 @@ void TestCli::secondInterruptEndsAtOnce()
     for (int i = 0; i < 20; ++i)
         arguments << photo;
     QProcess process;
-    process.start(QStringLiteral(PRESSMARK_CLI), arguments);
-    QVERIFY(process.waitForStarted());
-    QByteArray said;
-    while (!said.contains(" -> ") && process.waitForReadyRead(20000))
-        said += process.readAllStandardOutput();
+    QByteArray said = startUntilFirstOutput(process, arguments);
     QVERIFY(said.contains(" -> "));
     QThread::msleep(100); // the next file has started
     ::kill(pid_t(process.processId()), SIGINT);
