@@ -10,6 +10,7 @@
 #include "decode/PngReader.h"
 #include "decode/PsdReader.h"
 #include "decode/QtPluginReader.h"
+#include "decode/Truncation.h"
 
 #include <QFileInfo>
 
@@ -67,6 +68,11 @@ Failure ImageDecoder::open()
 
 Failure ImageDecoder::readHeader()
 {
+    // One rule for every format: a file that stops early is refused, never half converted.
+    const bool gif = m_data.startsWith("GIF8");
+    const bool tiff = m_data.startsWith("II*") || m_data.startsWith("MM\0*");
+    if ((gif && gifIsTruncated(m_data)) || (tiff && tiffIsTruncated(m_data)))
+        return fail(FailureReason::Unsupported, QStringLiteral("the file is truncated"));
     for (const ReaderEntry &entry : kReaders) {
         if (!entry.matches(m_data))
             continue;

@@ -1,7 +1,7 @@
 #include "TestImages.h"
 #include "decode/ImageDecoder.h"
-#include "options/ConversionOptions.h"
 #include "metadata/SourceMetadata.h"
+#include "options/ConversionOptions.h"
 #include "pipeline/RenderFile.h"
 
 #include <QBuffer>
@@ -45,6 +45,8 @@ private Q_SLOTS:
     void badInputs();
     void bombIsRefusedBeforeAllocation();
     void inputsThatAreNotWhatTheySeem();
+    void truncatedFilesAreRefused_data();
+    void truncatedFilesAreRefused();
 
 private:
     QTemporaryDir m_dir;
@@ -507,6 +509,43 @@ void TestDecoding::inputsThatAreNotWhatTheySeem()
     result = convertFile(loop, ConversionOptions());
     QCOMPARE(result.failure.reason, FailureReason::CannotRead);
     QVERIFY2(result.failure.detail.contains("symbolic links"), qPrintable(result.failure.detail));
+}
+
+void TestDecoding::truncatedFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("kept"); // the fraction of the file left; 0 for all but the last byte
+    for (const char *name : {"anim.gif", "pages.tif"})
+        for (const double kept : {0.5, 0.9, 0.0})
+            QTest::addRow("%s, %s", name, kept > 0 ? qPrintable(QString::number(kept)) : "last byte cut")
+                << name << kept;
+}
+
+// Qt's plugins decode what a cut GIF or TIFF still holds, without a word; the file is refused
+// as truncated, as a cut JPEG or PNG is.
+void TestDecoding::truncatedFilesAreRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(double, kept);
+    const QString whole = m_dir.filePath("whole-" + name);
+    TestImages::writeWithQt(TestImages::quadrants(300, 200), m_dir.filePath("p1.png"), "png");
+    TestImages::writeWithQt(TestImages::quadrants(200, 300), m_dir.filePath("p2.png"), "png");
+    TestImages::run("convert",
+                    {m_dir.filePath("p1.png"), m_dir.filePath("p2.png"), "-compress", "LZW", whole});
+    QVERIFY(ImageDecoder(whole).openAndDecode().ok());
+
+    const QByteArray bytes = TestImages::readFile(whole);
+    const QString cut = m_dir.filePath("cut-" + name);
+    TestImages::writeFile(cut, bytes.left(kept > 0 ? qsizetype(bytes.size() * kept) : bytes.size() - 1));
+    TestImages::saveFuzzSeed(QStringLiteral("image"), TestImages::readFile(cut));
+    const Result<DecodedImage> decoded = ImageDecoder(cut).openAndDecode();
+    if (kept == 0.0) {
+        // Only the GIF trailer or a TIFF byte that may belong to no strip: still whole.
+        if (name.endsWith("gif"))
+            QVERIFY(decoded.ok());
+        return;
+    }
+    QCOMPARE(decoded.failure().text(), QStringLiteral("unsupported or damaged image: the file is truncated"));
 }
 
 QTEST_GUILESS_MAIN(TestDecoding)
