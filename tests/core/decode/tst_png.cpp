@@ -14,7 +14,7 @@
 
 namespace {
 
-struct PngSpec {
+struct PngLayout {
     int colourType = PNG_COLOR_TYPE_RGB;
     int depth = 8;
     bool interlaced = false;
@@ -27,7 +27,7 @@ struct PngSpec {
 
 } // namespace
 
-Q_DECLARE_METATYPE(PngSpec)
+Q_DECLARE_METATYPE(PngLayout)
 
 namespace {
 
@@ -48,29 +48,29 @@ int channelsOf(int colourType)
 
 // Writes random samples, packed as the PNG format stores them; the first pixel's colour is the
 // transparent one when a colour key is asked for, so the key occurs in the picture.
-void writePng(const QString &path, const PngSpec &spec)
+void writePng(const QString &path, const PngLayout &layout)
 {
-    const int channels = channelsOf(spec.colourType);
-    const int maxSample = (1 << spec.depth) - 1;
-    const int paletteSize = spec.colourType == PNG_COLOR_TYPE_PALETTE ? std::min(maxSample + 1, 200) : 0;
-    std::mt19937 random(uint32_t(spec.colourType * 100 + spec.depth));
-    std::vector<std::vector<int>> samples(size_t(spec.height));
+    const int channels = channelsOf(layout.colourType);
+    const int maxSample = (1 << layout.depth) - 1;
+    const int paletteSize = layout.colourType == PNG_COLOR_TYPE_PALETTE ? std::min(maxSample + 1, 200) : 0;
+    std::mt19937 random(uint32_t(layout.colourType * 100 + layout.depth));
+    std::vector<std::vector<int>> samples(size_t(layout.height));
     for (auto &row : samples)
-        for (int i = 0; i < spec.width * channels; ++i)
+        for (int i = 0; i < layout.width * channels; ++i)
             row.push_back(int(random() % uint32_t(paletteSize ? paletteSize : maxSample + 1)));
 
-    const size_t rowBytes = (size_t(spec.width) * size_t(channels) * size_t(spec.depth) + 7) / 8;
-    std::vector<std::vector<png_byte>> rows(size_t(spec.height), std::vector<png_byte>(rowBytes, 0));
-    for (int y = 0; y < spec.height; ++y) {
-        for (int i = 0; i < spec.width * channels; ++i) {
+    const size_t rowBytes = (size_t(layout.width) * size_t(channels) * size_t(layout.depth) + 7) / 8;
+    std::vector<std::vector<png_byte>> rows(size_t(layout.height), std::vector<png_byte>(rowBytes, 0));
+    for (int y = 0; y < layout.height; ++y) {
+        for (int i = 0; i < layout.width * channels; ++i) {
             const int value = samples[size_t(y)][size_t(i)];
             png_byte *row = rows[size_t(y)].data();
-            if (spec.depth == 16) {
+            if (layout.depth == 16) {
                 row[2 * i] = png_byte(value >> 8);
                 row[2 * i + 1] = png_byte(value);
             } else {
-                const int bit = i * spec.depth;
-                row[bit / 8] |= png_byte(value << (8 - spec.depth - bit % 8));
+                const int bit = i * layout.depth;
+                row[bit / 8] |= png_byte(value << (8 - layout.depth - bit % 8));
             }
         }
     }
@@ -80,23 +80,23 @@ void writePng(const QString &path, const PngSpec &spec)
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_init_io(png, file);
-    png_set_IHDR(png, info, png_uint_32(spec.width), png_uint_32(spec.height), spec.depth, spec.colourType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, png_uint_32(layout.width), png_uint_32(layout.height), layout.depth,
+                 layout.colourType, layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     std::vector<png_color> palette;
     std::vector<png_byte> alphas;
     for (int i = 0; i < paletteSize; ++i) {
         const png_byte level = png_byte(random());
-        palette.push_back(spec.grayPalette ? png_color {level, level, level}
-                                           : png_color {level, png_byte(random()), png_byte(random())});
+        palette.push_back(layout.grayPalette ? png_color {level, level, level}
+                                             : png_color {level, png_byte(random()), png_byte(random())});
         alphas.push_back(png_byte(random()));
     }
     if (paletteSize)
         png_set_PLTE(png, info, palette.data(), paletteSize);
-    if (spec.transparentColour) {
+    if (layout.transparentColour) {
         const std::vector<int> &first = samples[0];
         png_color_16 key {};
-        if (spec.colourType == PNG_COLOR_TYPE_GRAY)
+        if (layout.colourType == PNG_COLOR_TYPE_GRAY)
             key.gray = png_uint_16(first[0]);
         else
             key = {0, png_uint_16(first[0]), png_uint_16(first[1]), png_uint_16(first[2]), 0};
@@ -105,12 +105,12 @@ void writePng(const QString &path, const PngSpec &spec)
         else
             png_set_tRNS(png, info, nullptr, 0, &key);
     }
-    if (spec.gamma > 0)
-        png_set_gAMA(png, info, spec.gamma);
-    if (const double *c = spec.chromaticities)
+    if (layout.gamma > 0)
+        png_set_gAMA(png, info, layout.gamma);
+    if (const double *c = layout.chromaticities)
         png_set_cHRM(png, info, c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]);
     png_write_info(png, info);
-    if (spec.interlaced)
+    if (layout.interlaced)
         png_set_interlace_handling(png);
     std::vector<png_bytep> pointers;
     for (auto &row : rows)
@@ -183,7 +183,7 @@ private:
 
 void TestPng::matchesAnIndependentReader_data()
 {
-    QTest::addColumn<PngSpec>("spec");
+    QTest::addColumn<PngLayout>("layout");
     const QList<QPair<int, QList<int>>> kinds = {
         {PNG_COLOR_TYPE_GRAY, {1, 2, 4, 8, 16}}, {PNG_COLOR_TYPE_RGB, {8, 16}},
         {PNG_COLOR_TYPE_PALETTE, {1, 2, 4, 8}},  {PNG_COLOR_TYPE_GRAY_ALPHA, {8, 16}},
@@ -196,23 +196,23 @@ void TestPng::matchesAnIndependentReader_data()
                 for (const bool key : {false, true}) {
                     if (key && !keyable)
                         continue;
-                    PngSpec spec;
-                    spec.colourType = kind.first;
-                    spec.depth = depth;
-                    spec.interlaced = interlaced;
-                    spec.transparentColour = key;
+                    PngLayout layout;
+                    layout.colourType = kind.first;
+                    layout.depth = depth;
+                    layout.interlaced = interlaced;
+                    layout.transparentColour = key;
                     QTest::addRow("type %d, %d bits%s%s", kind.first, depth, interlaced ? ", interlaced" : "",
                                   key ? ", tRNS" : "")
-                        << spec;
+                        << layout;
                 }
             }
         }
     }
-    PngSpec tiny;
+    PngLayout tiny;
     tiny.width = tiny.height = 1;
     tiny.interlaced = true;
     QTest::newRow("1x1 interlaced") << tiny;
-    PngSpec tall;
+    PngLayout tall;
     tall.width = 1;
     tall.height = 9;
     tall.depth = 16;
@@ -222,18 +222,18 @@ void TestPng::matchesAnIndependentReader_data()
 
 void TestPng::matchesAnIndependentReader()
 {
-    QFETCH(PngSpec, spec);
+    QFETCH(PngLayout, layout);
     const QString path = m_dir.filePath(QStringLiteral("%1.png").arg(QTest::currentDataTag()));
-    writePng(path, spec);
+    writePng(path, layout);
     TestImages::saveFuzzSeed(QStringLiteral("image"), TestImages::readFile(path));
     const Result<DecodedImage> decoded = decode(path);
     QVERIFY2(decoded.ok(), qPrintable(decoded.failure().text()));
-    const QImage expected = referenceRgba64(path, QSize(spec.width, spec.height));
+    const QImage expected = referenceRgba64(path, QSize(layout.width, layout.height));
     QVERIFY(!expected.isNull());
     const QImage actual = decoded.value().image.convertToFormat(QImage::Format_RGBA64);
     const QString difference = firstDifference(actual, expected);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
-    const bool transparent = (spec.colourType & PNG_COLOR_MASK_ALPHA) || spec.transparentColour;
+    const bool transparent = (layout.colourType & PNG_COLOR_MASK_ALPHA) || layout.transparentColour;
     QCOMPARE(decoded.value().image.hasAlphaChannel(), transparent);
 }
 
@@ -242,7 +242,7 @@ void TestPng::matchesAnIndependentReader()
 void TestPng::keepsGrayAndDepth()
 {
     const struct {
-        PngSpec spec;
+        PngLayout layout;
         QImage::Format format;
     } cases[] = {
         {{PNG_COLOR_TYPE_GRAY, 16}, QImage::Format_Grayscale16},
@@ -257,7 +257,7 @@ void TestPng::keepsGrayAndDepth()
     int n = 0;
     for (const auto &c : cases) {
         const QString path = m_dir.filePath(QStringLiteral("kind%1.png").arg(n++));
-        writePng(path, c.spec);
+        writePng(path, c.layout);
         const Result<DecodedImage> decoded = decode(path);
         QVERIFY2(decoded.ok(), qPrintable(path));
         QCOMPARE(decoded.value().image.format(), c.format);
@@ -268,7 +268,7 @@ void TestPng::keepsGrayAndDepth()
 // sRGB's own exponent needs none.
 void TestPng::gammaBecomesAProfile()
 {
-    PngSpec linear;
+    PngLayout linear;
     linear.gamma = 1.0;
     const QString linearPath = m_dir.filePath(QStringLiteral("linear.png"));
     writePng(linearPath, linear);
@@ -293,7 +293,7 @@ void TestPng::gammaBecomesAProfile()
     const double adobe[] = {0.3127, 0.329, 0.64, 0.33, 0.21, 0.71, 0.15, 0.06};
     const double *const choices[] = {nullptr, srgb, adobe};
     for (const double *primaries : choices) {
-        PngSpec usual;
+        PngLayout usual;
         usual.gamma = 1 / 2.2;
         usual.chromaticities = primaries;
         const QString usualPath = m_dir.filePath(QStringLiteral("usual.png"));
@@ -320,10 +320,10 @@ void TestPng::damagedFilesFail()
 {
     QFETCH(QString, damage);
     QFETCH(QString, detail);
-    PngSpec spec;
-    spec.width = spec.height = 40;
+    PngLayout layout;
+    layout.width = layout.height = 40;
     const QString path = m_dir.filePath(damage + QStringLiteral(".png"));
-    writePng(path, spec);
+    writePng(path, layout);
     QByteArray bytes = TestImages::readFile(path);
     if (damage == QLatin1String("truncated")) {
         bytes.truncate(bytes.size() * 2 / 3);
