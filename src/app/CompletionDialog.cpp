@@ -1,6 +1,7 @@
 #include "CompletionDialog.h"
 
 #include "SkinImages.h"
+#include "common/FileName.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -32,7 +33,8 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     QStringList lines;
     for (const FileResult &file : report.files)
         if (file.status == FileStatus::Failed)
-            lines << QStringLiteral("%1 — %2").arg(QFileInfo(file.input).fileName(), file.failure.text());
+            lines << QStringLiteral("%1 — %2").arg(readableFileName(QFileInfo(file.input).fileName()),
+                                                   file.failure.text());
     m_failures = new QPlainTextEdit(lines.join(QLatin1Char('\n')), this);
     m_failures->setReadOnly(true);
     m_failures->setVisible(!lines.isEmpty());

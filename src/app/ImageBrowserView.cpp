@@ -1,6 +1,7 @@
 #include "ImageBrowserView.h"
 
 #include "ImageListModel.h"
+#include "batch/InputFiles.h"
 
 #include <QDragEnterEvent>
 #include <QKeyEvent>
@@ -85,11 +86,7 @@ void ImageBrowserView::performDrop(const QMimeData *data, const QPoint &position
         m_list->moveEntries(selectedRows(), row);
         return;
     }
-    QStringList paths;
-    for (const QUrl &url : data->urls())
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
-    m_list->insertDropped(paths, row);
+    m_list->insertDropped(localFilesFromUriList(data->data(QStringLiteral("text/uri-list"))), row);
 }
 
 void ImageBrowserView::keyPressEvent(QKeyEvent *event)

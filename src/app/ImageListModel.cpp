@@ -2,6 +2,7 @@
 #include "BackgroundWork.h"
 
 #include "batch/InputFiles.h"
+#include "common/FileName.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QThreadPool>
 
 #include <algorithm>
+#include <unistd.h>
 
 ImageListModel::ImageListModel(QObject *parent) : QAbstractListModel(parent) {}
 
@@ -24,7 +26,7 @@ QVariant ImageListModel::data(const QModelIndex &index, int role) const
     const QString &path = m_paths.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return QFileInfo(path).fileName();
+        return readableFileName(QFileInfo(path).fileName());
     case Qt::ToolTipRole:
     case PathRole:
         return path;
@@ -110,8 +112,7 @@ int ImageListModel::insertDropped(const QStringList &paths, int row)
 
 bool ImageListModel::addOpened(const QString &path)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    if (pathKind(path) != PathKind::File || ::access(encodeFileName(path).constData(), R_OK) != 0) {
         selectFirst();
         return false;
     }

@@ -1,5 +1,7 @@
 #include "SingleInstance.h"
 
+#include "common/FileName.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -13,10 +15,10 @@ bool SingleInstance::handOver(const QStringList &files)
     socket.connectToServer(m_name);
     if (!socket.waitForConnected(500))
         return false;
-    QStringList absolute;
+    QByteArray names;
     for (const QString &file : files)
-        absolute << QFileInfo(file).absoluteFilePath();
-    socket.write(absolute.join(QLatin1Char('\n')).toUtf8() + '\n');
+        names += encodeFileName(QFileInfo(file).absoluteFilePath()) + '\n';
+    socket.write(names);
     socket.flush();
     socket.waitForBytesWritten(2000);
     socket.disconnectFromServer();
@@ -33,9 +35,12 @@ bool SingleInstance::listen()
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, [this, socket] {
-                const QString text = QString::fromUtf8(socket->readAll());
+                const QByteArray names = socket->readAll();
                 socket->deleteLater();
-                QStringList files = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+                QStringList files;
+                for (const QByteArray &name : names.split('\n'))
+                    if (!name.isEmpty())
+                        files << decodeFileName(name);
                 Q_EMIT filesReceived(files);
             });
         }

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "SingleInstance.h"
 #include "SkinnedControls.h"
+#include "common/FileName.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
@@ -16,7 +17,10 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Pressmark"));
     QApplication::setDesktopFileName(QStringLiteral("pressmark"));
     QApplication::setStyle(new SkinStyle(QStringLiteral("Fusion")));
-    const QStringList files = QApplication::arguments().mid(1);
+    // File names as the bytes they are: a name need not be UTF-8.
+    QStringList files;
+    for (int i = 1; i < argc; ++i)
+        files << decodeFileName(QByteArray(argv[i]));
 
     SingleInstance instance(QStringLiteral("pressmark-%1").arg(getuid()));
     if (instance.handOver(files))

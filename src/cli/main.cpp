@@ -4,14 +4,14 @@
 #include "ProgressBar.h"
 #include "batch/ConversionRunner.h"
 #include "batch/InputFiles.h"
+#include "common/FileName.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <mutex>
 #include <optional>
 #include <unistd.h>
@@ -39,12 +39,14 @@ void printLine(std::FILE *stream, const QString &text)
 }
 
 // A file name as it may be printed: control characters (a newline, an escape sequence) as
-// \n, \t or \xHH, so a name cannot forge lines or drive the terminal.
+// \n, \t or \xHH, so a name cannot forge lines or drive the terminal; bytes that are not
+// UTF-8 as \xHH too.
 QString printable(const QString &name)
 {
     QString out;
     out.reserve(name.size());
-    for (const QChar c : name) {
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name.at(i);
         const ushort u = c.unicode();
         if (u == '\n')
             out += QLatin1String("\\n");
@@ -52,6 +54,8 @@ QString printable(const QString &name)
             out += QLatin1String("\\t");
         else if (u < 0x20 || (u >= 0x7f && u < 0xa0))
             out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else if (u >= 0xdc80 && u <= 0xdcff && (i == 0 || !name.at(i - 1).isHighSurrogate()))
+            out += QStringLiteral("\\x%1").arg(u - 0xdc00, 2, 16, QLatin1Char('0'));
         else
             out += c;
     }
@@ -92,7 +96,11 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("pressmark-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PRESSMARK_VERSION));
 
-    const CliRequest request = parseCommandLine(QCoreApplication::arguments());
+    // Arguments as the bytes they are: a file name need not be UTF-8.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << decodeFileName(QByteArray(argv[i]));
+    const CliRequest request = parseCommandLine(arguments);
     switch (request.action) {
     case CliRequest::Action::ShowHelp:
         printLine(stdout, request.helpText);
@@ -112,13 +120,15 @@ int main(int argc, char *argv[])
     }
 
     const ConversionJob &job = request.job;
-    if (!job.dryRun && !QDir().mkpath(job.outputFolder)) {
+    if (const int error = job.dryRun ? 0 : makeFolders(job.outputFolder)) {
         printLine(stderr,
-                  QStringLiteral("pressmark-cli: cannot create the output folder %1").arg(job.outputFolder));
+                  QStringLiteral("pressmark-cli: cannot create the output folder %1: %2")
+                      .arg(printable(job.outputFolder), QString::fromLocal8Bit(std::strerror(error))));
         return 2;
     }
-    if (!job.dryRun && !QFileInfo(job.outputFolder).isDir()) {
-        printLine(stderr, QStringLiteral("pressmark-cli: %1 is not a folder").arg(job.outputFolder));
+    if (!job.dryRun && pathKind(job.outputFolder) != PathKind::Folder) {
+        printLine(stderr,
+                  QStringLiteral("pressmark-cli: %1 is not a folder").arg(printable(job.outputFolder)));
         return 2;
     }
 
@@ -128,8 +138,8 @@ int main(int argc, char *argv[])
     // A folder that gave nothing to convert is said, and makes the run a failure.
     bool emptyFolder = false;
     for (const QString &input : request.rawInputs) {
-        if (QFileInfo(input).isDir() && expandInputs({input}).isEmpty()) {
-            printLine(stderr, QStringLiteral("pressmark-cli: no image files in %1").arg(input));
+        if (pathKind(input) == PathKind::Folder && expandInputs({input}).isEmpty()) {
+            printLine(stderr, QStringLiteral("pressmark-cli: no image files in %1").arg(printable(input)));
             emptyFolder = true;
         }
     }

@@ -1,5 +1,6 @@
 #include "ImageListModel.h"
 #include "TestImages.h"
+#include "common/FileName.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -14,6 +15,7 @@ private Q_SLOTS:
     void moveBlock();
     void duplicatesShareTheirCache();
     void selectionAndCount();
+    void nameThatIsNotUtf8();
 
 private:
     QString file(const QString &name) const { return m_dir.filePath(name); }
@@ -119,6 +121,19 @@ void TestImageList::selectionAndCount()
     list.clear();
     QCOMPARE(list.rowCount(), 0);
     QCOMPARE(list.indexSelected(), ImageListModel::kNoSelection);
+}
+
+void TestImageList::nameThatIsNotUtf8()
+{
+    // A Latin-1 name (byte E9) opened with the application and dropped: taken, and shown readable.
+    const QString latin1 = decodeFileName(QFile::encodeName(m_dir.path()) + "/caf\xe9.png");
+    QVERIFY(QFile::copy(file("a.png"), file("staged.png")));
+    QVERIFY(::rename(QFile::encodeName(file("staged.png")).constData(), encodeFileName(latin1).constData()) ==
+            0);
+    ImageListModel list;
+    QVERIFY(list.addOpened(latin1));
+    QCOMPARE(list.insertDropped({latin1}, 1), 1);
+    QCOMPARE(list.data(list.index(1), Qt::DisplayRole).toString(), QStringLiteral("caf\u00e9.png"));
 }
 
 QTEST_GUILESS_MAIN(TestImageList)

@@ -5,7 +5,10 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -65,6 +68,7 @@ private Q_SLOTS:
     void secondInterruptEndsAtOnce();
     void folderWithoutImagesIsSaid();
     void controlCharactersInNames();
+    void namesThatAreNotUtf8();
     void savedSettingsDriveARun();
 
 private:
@@ -450,6 +454,42 @@ void TestCli::controlCharactersInNames()
     QVERIFY2(run.out.startsWith(
                  QStringLiteral("%1/a\\nb\\x1b[31m.png -> %2/a_b_[31m.jpg\n").arg(in.path(), out.path())),
              qPrintable(run.out));
+}
+
+void TestCli::namesThatAreNotUtf8()
+{
+    // A Latin-1 "café.png" (byte E9) in a folder, and an output folder named with byte FF: both
+    // found, read and written by their own bytes; the output's name is valid UTF-8.
+    QTemporaryDir in, out;
+    QFile source(m_b);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray bytes = source.readAll();
+    const QByteArray latin1 = QFile::encodeName(in.path()) + "/caf\xe9.png";
+    const int fd = ::open(latin1.constData(), O_CREAT | O_EXCL | O_WRONLY, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
+    ::close(fd);
+
+    // QProcess would re-encode the arguments; the shell passes the bytes as they are.
+    const auto run = [](const QString &script, const QStringList &arguments) {
+        QProcess process;
+        process.start(QStringLiteral("sh"), QStringList {"-c", script, PRESSMARK_CLI} + arguments);
+        process.waitForFinished(60000);
+        return Run {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                    QString::fromUtf8(process.readAllStandardError())};
+    };
+    Run folder = run(R"(exec "$0" -o "$1" "$2")", {out.path(), in.path()});
+    QCOMPARE(folder.exitCode, 0);
+    QCOMPARE(filesIn(out.path()), QStringList {QStringLiteral("café.jpg")});
+    QVERIFY2(folder.out.contains(QStringLiteral("/caf\\xe9.png -> %1/café.jpg").arg(out.path())),
+             qPrintable(folder.out));
+
+    Run named = run(R"sh(exec "$0" -o "$1/$(printf 'x\377')" "$2/$(printf 'caf\351.png')")sh",
+                    {out.path(), in.path()});
+    QCOMPARE(named.exitCode, 0);
+    const QByteArray written = QFile::encodeName(out.path()) + "/x\xff/caf\xc3\xa9.jpg";
+    struct stat info {};
+    QVERIFY2(::stat(written.constData(), &info) == 0 && info.st_size > 0, qPrintable(named.out + named.err));
 }
 
 void TestCli::savedSettingsDriveARun()

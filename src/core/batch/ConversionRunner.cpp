@@ -4,12 +4,12 @@
 #include "batch/PendingFile.h"
 #include "common/Cancellation.h"
 #include "common/CodecLibraries.h"
+#include "common/FileName.h"
 #include "encode/OutputEncoder.h"
 #include "overlay/WatermarkOverlay.h"
 #include "pipeline/RenderFile.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QSet>
 #include <QThread>
 
@@ -101,7 +101,7 @@ ConversionReport ConversionRunner::run()
 // empty contents.
 void ConversionRunner::flushOutputs()
 {
-    const QByteArray folder = QFile::encodeName(m_job.outputFolder);
+    const QByteArray folder = encodeFileName(m_job.outputFolder);
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0 || ::syncfs(fd) != 0)
         m_report.notes << QStringLiteral("the outputs could not be flushed to disk: %1")
@@ -178,7 +178,7 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
     if (!written.ok()) {
         outcome.failure = written.failure();
         // Every later file would fail the same way: the run stops here.
-        if (!QFileInfo(m_job.outputFolder).isDir())
+        if (pathKind(m_job.outputFolder) != PathKind::Folder)
             m_folderGone.store(true);
         return;
     }
@@ -222,7 +222,7 @@ ConversionReport ConversionRunner::runDry()
         const int started = ++m_started;
         if (m_onStarted)
             m_onStarted(index, started);
-        if (!QFileInfo::exists(result.input)) {
+        if (pathKind(result.input) == PathKind::Missing) {
             result.status = FileStatus::Failed;
             result.failure = Failure(FailureReason::Missing);
             finish(result);
@@ -233,7 +233,7 @@ ConversionReport ConversionRunner::runDry()
         result.failure = Failure(FailureReason::NoFreeName);
         for (const QString &name : candidateFileNames(stem, extensionFor(m_job.options.format))) {
             const QString path = QDir(m_job.outputFolder).filePath(name);
-            if (claimed.contains(path) || QFileInfo(path).exists() || QFileInfo(path).isSymLink())
+            if (claimed.contains(path) || pathTaken(path))
                 continue;
             claimed.insert(path);
             result.status = FileStatus::Written;

@@ -1,7 +1,12 @@
 #include "batch/InputFiles.h"
 
+#include "common/FileName.h"
+
 #include <QDir>
-#include <QFileInfo>
+
+#include <algorithm>
+#include <dirent.h>
+#include <memory>
 
 const QStringList &openDialogExtensions()
 {
@@ -34,17 +39,45 @@ QStringList expandInputs(const QStringList &paths)
 {
     QStringList inputs;
     for (const QString &path : paths) {
-        const QFileInfo info(path);
-        if (!info.isDir()) {
+        if (pathKind(path) != PathKind::Folder) {
             inputs << path;
             continue;
         }
-        const QDir dir(path);
-        const QFileInfoList entries =
-            dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-        for (const QFileInfo &entry : entries)
-            if (hasAcceptedExtension(entry.fileName(), dropExtensions()))
-                inputs << dir.filePath(entry.fileName());
+        // Listed with the names' own bytes: Qt's listing drops names that are not UTF-8.
+        const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(encodeFileName(path).constData()),
+                                                       ::closedir);
+        if (!dir)
+            continue;
+        QStringList names;
+        while (const dirent *entry = ::readdir(dir.get())) {
+            const QString name = decodeFileName(QByteArray(entry->d_name));
+            if (hasAcceptedExtension(name, dropExtensions()))
+                names << name;
+        }
+        std::sort(names.begin(), names.end());
+        QString folder = QDir::cleanPath(path);
+        if (!folder.endsWith(QLatin1Char('/')))
+            folder += QLatin1Char('/');
+        for (const QString &name : names)
+            if (pathKind(folder + name) == PathKind::File)
+                inputs << folder + name;
     }
     return inputs;
+}
+
+QStringList localFilesFromUriList(const QByteArray &uriList)
+{
+    QStringList paths;
+    for (QByteArray line : uriList.split('\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        for (const QByteArray &prefix : {QByteArray("file://localhost/"), QByteArray("file:///")}) {
+            if (line.startsWith(prefix)) {
+                paths << decodeFileName(QByteArray::fromPercentEncoding(line.mid(prefix.size() - 1)));
+                break;
+            }
+        }
+    }
+    return paths;
 }

@@ -14,3 +14,7 @@ bool hasAcceptedExtension(const QString &path, const QStringList &extensions);
 // directly in it with a drop extension, sorted by name; anything else stays as given, so a
 // missing file keeps its place and fails at its turn.
 QStringList expandInputs(const QStringList &paths);
+
+// The local files of a dropped text/uri-list, each name with its own bytes (QUrl would
+// replace the bytes of a name that is not UTF-8).
+QStringList localFilesFromUriList(const QByteArray &uriList);

@@ -1,5 +1,6 @@
 #include "batch/OutputNaming.h"
 
+#include "common/FileName.h"
 #include "options/ConversionOptions.h"
 
 QString baseNameOf(const QString &path)
@@ -19,10 +20,12 @@ bool isControl(QChar c)
     return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0);
 }
 
-// Control characters (newline, tab, escape) become '_', and a leading dot too: an output is
-// never a hidden file.
-QString safeStem(QString stem)
+// Bytes of a source name that were not UTF-8 are read as Latin-1, control characters
+// (newline, tab, escape) become '_', and a leading dot too: an output name is always valid
+// UTF-8 and never a hidden file.
+QString safeStem(const QString &name)
 {
+    QString stem = readableFileName(name);
     for (QChar &c : stem)
         if (isControl(c))
             c = QLatin1Char('_');

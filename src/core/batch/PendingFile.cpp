@@ -1,6 +1,7 @@
 #include "batch/PendingFile.h"
 
-#include <QFile>
+#include "common/FileName.h"
+
 #include <QSet>
 
 #include <mutex>
@@ -157,7 +158,7 @@ Result<PendingFile> PendingFile::write(const QString &folder, const QByteArray &
     const mode_t mode = 0666 & ~currentUmask();
     PendingFile file;
     file.m_folder = folder;
-    const QByteArray dir = QFile::encodeName(folder);
+    const QByteArray dir = encodeFileName(folder);
     if (kind == Kind::Automatic)
         file.m_fd = ::open(dir.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (file.m_fd < 0) {
@@ -189,7 +190,7 @@ Result<QString> PendingFile::publish(const QStringList &candidateNames)
     const QByteArray procPath = QByteArray("/proc/self/fd/") + QByteArray::number(m_fd);
     for (const QString &name : candidateNames) {
         const QString path = m_folder + QLatin1Char('/') + name;
-        const QByteArray target = QFile::encodeName(path);
+        const QByteArray target = encodeFileName(path);
         int rc;
         if (m_temporaryPath.isEmpty()) {
             rc = ::linkat(AT_FDCWD, procPath.constData(), AT_FDCWD, target.constData(), AT_SYMLINK_FOLLOW);

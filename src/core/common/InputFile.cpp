@@ -1,6 +1,6 @@
 #include "common/InputFile.h"
 
-#include <QFile>
+#include "common/FileName.h"
 
 #include <cerrno>
 #include <cstring>
@@ -34,7 +34,7 @@ bool sameFile(const struct stat &a, const struct stat &b)
 
 Result<QByteArray> readInputFile(const QString &path)
 {
-    const QByteArray local = QFile::encodeName(path);
+    const QByteArray local = encodeFileName(path);
     Descriptor file;
     // Non-blocking, so a FIFO with no writer cannot hold the open; checked as a regular file
     // before anything is read from it.

@@ -1,6 +1,8 @@
 #include "TestImages.h"
 #include "batch/ConversionRunner.h"
+#include "batch/InputFiles.h"
 #include "batch/OutputNaming.h"
+#include "common/FileName.h"
 #include "options/ConversionOptions.h"
 
 #include <QtTest>
@@ -30,6 +32,9 @@ private Q_SLOTS:
     void workedExamples();
     void sameFolderNeverOverwrites();
     void repeatedRunsCount();
+    void fileNamesKeepTheirBytes_data();
+    void fileNamesKeepTheirBytes();
+    void droppedNamesKeepTheirBytes();
 };
 
 void TestNaming::baseName_data()
@@ -74,7 +79,8 @@ void TestNaming::stem_data()
     QTest::newRow("slash in appended text") << int(NamingMode::AddText) << "/sub" << 1 << "IMG_0001_sub";
     QTest::newRow("title '.'") << int(NamingMode::NewName) << "." << 3 << "_3";
     QTest::newRow("title '..'") << int(NamingMode::NewName) << ".." << 3 << "_.3";
-    QTest::newRow("newline, tab and escape") << int(NamingMode::NewName) << "a\nb\tc\x1b[31m" << 1 << "a_b_c_[31m1";
+    QTest::newRow("newline, tab and escape")
+        << int(NamingMode::NewName) << "a\nb\tc\x1b[31m" << 1 << "a_b_c_[31m1";
 }
 
 void TestNaming::stem()
@@ -208,6 +214,46 @@ void TestNaming::repeatedRunsCount()
         QCOMPARE(QFileInfo(report.files[0].output).fileName(), QStringLiteral("Trip1%1.png").arg(suffix));
         QCOMPARE(QFileInfo(report.files[11].output).fileName(), QStringLiteral("Trip12%1.png").arg(suffix));
     }
+}
+
+void TestNaming::fileNamesKeepTheirBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("outputStem"); // from "/p/<bytes>.jpg"
+    QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9 \xf0\x9f\x93\xb7") << QStringLiteral("café 📷");
+    QTest::newRow("Latin-1") << QByteArray("caf\xe9") << QStringLiteral("café");
+    QTest::newRow("pair, then a byte") << QByteArray("\xf0\x9f\x93\xb7\xb7") << QStringLiteral("📷·");
+    QTest::newRow("C1 byte") << QByteArray("a\x85z") << QStringLiteral("a_z");
+    QTest::newRow("overlong slash") << QByteArray("a\xc0\xafz") << QStringLiteral("aÀ¯z");
+    QTest::newRow("encoded surrogate") << QByteArray("\xed\xb3\xa9") << QStringLiteral("í³©");
+    QTest::newRow("cut sequence") << QByteArray("x\xe2\x82") << QStringLiteral("xâ_");
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xf5\x80\x80\x80") << QStringLiteral("õ___");
+}
+
+void TestNaming::fileNamesKeepTheirBytes()
+{
+    QFETCH(QByteArray, bytes);
+    const QString name = decodeFileName(bytes);
+    QCOMPARE(encodeFileName(name), bytes);
+    QCOMPARE(hasEscapedBytes(name), !QUtf8StringView(bytes).isValidUtf8());
+    if (!hasEscapedBytes(name))
+        QCOMPARE(name, QString::fromUtf8(bytes));
+    const QString stem =
+        outputStem(QStringLiteral("/p/") + name + QStringLiteral(".jpg"), 1, ConversionOptions());
+    QTEST(stem, "outputStem");
+    QVERIFY(!hasEscapedBytes(stem));
+}
+
+void TestNaming::droppedNamesKeepTheirBytes()
+{
+    // What a file manager puts in a drop: percent-encoded bytes, CRLF lines, comments, remote URLs.
+    const QByteArray list = "# dropped\r\nfile:///p/caf%E9.jpg\r\nfile://localhost/p/a%20b.png\r\n"
+                            "https://example.org/x.jpg\r\nfile:///p/%C3%BC.gif";
+    const QStringList paths = localFilesFromUriList(list);
+    QCOMPARE(paths.size(), 3);
+    QCOMPARE(encodeFileName(paths.at(0)), QByteArray("/p/caf\xe9.jpg"));
+    QCOMPARE(paths.at(1), QStringLiteral("/p/a b.png"));
+    QCOMPARE(paths.at(2), QStringLiteral("/p/ü.gif"));
 }
 
 QTEST_GUILESS_MAIN(TestNaming)
