@@ -71,7 +71,9 @@ Failure ImageDecoder::readHeader()
     // One rule for every format: a file that stops early is refused, never half converted.
     const bool gif = m_data.startsWith("GIF8");
     const bool tiff = m_data.startsWith("II*") || m_data.startsWith("MM\0*");
-    if ((gif && gifIsTruncated(m_data)) || (tiff && tiffIsTruncated(m_data)))
+    const bool eps = isEps(m_data);
+    if ((gif && gifIsTruncated(m_data)) || (tiff && tiffIsTruncated(m_data)) ||
+        (eps && epsIsTruncated(m_data)))
         return fail(FailureReason::Unsupported, QStringLiteral("the file is truncated"));
     for (const ReaderEntry &entry : kReaders) {
         if (!entry.matches(m_data))

@@ -4,6 +4,10 @@
 
 #include "common/TiffMemoryFile.h"
 
+#include <QtEndian>
+
+#include <algorithm>
+
 namespace {
 
 // Skips a chain of data sub-blocks; false when it runs past the end.
@@ -81,4 +85,30 @@ bool tiffIsTruncated(const QByteArray &data)
         TIFFClose(tiff);
     }
     return truncated;
+}
+
+bool epsIsTruncated(const QByteArray &data)
+{
+    QByteArrayView postscript(data);
+    if (data.startsWith("\xC5\xD0\xD3\xC6")) {
+        if (data.size() < 30)
+            return true;
+        // PostScript, WMF preview, TIFF preview: offset and length each.
+        for (const int field : {4, 12, 20}) {
+            const quint64 offset = qFromLittleEndian<quint32>(data.constData() + field);
+            const quint64 length = qFromLittleEndian<quint32>(data.constData() + field + 4);
+            if (offset + length > quint64(data.size()))
+                return true;
+        }
+        postscript = postscript.sliced(qFromLittleEndian<quint32>(data.constData() + 4),
+                                       qFromLittleEndian<quint32>(data.constData() + 8));
+    }
+    const qsizetype firstLineEnd = postscript.indexOf('\n');
+    const QByteArrayView firstLine = postscript.first(firstLineEnd < 0 ? postscript.size() : firstLineEnd);
+    if (!firstLine.startsWith("%!PS-Adobe-") || !firstLine.contains("EPSF"))
+        return false;
+    if (postscript.last(std::min<qsizetype>(postscript.size(), 4096)).contains("%%EOF"))
+        return false;
+    const char last = postscript.back();
+    return last != '\n' && last != '\r' && last != '\x04';
 }

@@ -8,3 +8,8 @@
 // past the end. A file damaged in some other way is left to the decoder.
 bool gifIsTruncated(const QByteArray &data);
 bool tiffIsTruncated(const QByteArray &data);
+// Ghostscript renders what a cut EPS still holds without an error. A DOS-binary EPS whose
+// sections run past the end is cut; so is an EPS that declares itself one ("%!PS-Adobe-N EPSF")
+// and stops in the middle of a line with no "%%EOF" (which every EPS writer ends with). A
+// hand-written file without "%%EOF" that ends with its last line is taken as whole.
+bool epsIsTruncated(const QByteArray &data);
