@@ -14,6 +14,8 @@ packages=(
   fonts-dejavu-core ghostscript
   # independent readers the tests use to check written files
   exiv2 imagemagick libimage-exiftool-perl libjpeg-turbo-progs
+  # a run's peak memory is measured with GNU time
+  time
   # icon files with JPEG 2000 entries are built with these
   icnsutils libopenjp2-tools
   # output folders on FAT and FUSE file systems (the tests skip them where FUSE is unavailable)
@@ -24,7 +26,7 @@ packages=(
 
 if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then
   # benchmark peers and real camera photographs
-  packages+=(libvips-tools time lomiri-wallpapers-20.04)
+  packages+=(libvips-tools lomiri-wallpapers-20.04)
 fi
 
 if [ "${PRESSMARK_DOCS:-0}" = 1 ]; then

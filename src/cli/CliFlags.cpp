@@ -106,6 +106,11 @@ const QList<CliFlag> &cliFlags()
             {{QStringLiteral("jobs")},
              QStringLiteral("N"),
              QStringLiteral("Files converted at once, 1-256 (default: one per core).")},
+            {{QStringLiteral("memory")},
+             QStringLiteral("MB"),
+             QStringLiteral("Memory the files at work may take together, in MiB; files wait for their "
+                            "turn beyond it, and a larger file runs alone (default: a quarter of the "
+                            "computer's memory).")},
             {{QStringLiteral("dry-run")},
              QString(),
              QStringLiteral("Print the output names a run would give; write nothing.")},

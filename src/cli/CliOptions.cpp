@@ -16,6 +16,7 @@
 namespace {
 
 constexpr int kMaxJobs = 256;
+constexpr int kMaxMemoryMiB = 16 * 1024 * 1024; // 16 TiB
 
 bool parseIntInRange(const QString &text, int low, int high, int *value)
 {
@@ -210,6 +211,9 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
     int workers = 0;
     if (isSet("jobs") && !parseIntInRange(valueOf("jobs"), 1, kMaxJobs, &workers))
         return usageError(QStringLiteral("--jobs takes a number from 1 to %1").arg(kMaxJobs));
+    int memory = 0;
+    if (isSet("memory") && !parseIntInRange(valueOf("memory"), 16, kMaxMemoryMiB, &memory))
+        return usageError(QStringLiteral("--memory takes a number of MiB from 16 to %1").arg(kMaxMemoryMiB));
     if (!isSet("output"))
         return usageError(QStringLiteral("an output folder is required (-o DIR)"));
     if (parser.positionalArguments().isEmpty())
@@ -220,6 +224,7 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
     request.job.options = optionsFromSettings(values, ConversionOptions(), FontChoices::installed());
     request.job.outputFolder = valueOf("output");
     request.job.workers = workers;
+    request.job.memoryBudget = qint64(memory) << 20;
     request.job.dryRun = isSet("dry-run");
     request.quiet = isSet("quiet");
     return request;

@@ -11,5 +11,6 @@ struct ConversionJob {
     ConversionOptions options;
     QString outputFolder;
     int workers = 0;     // 0: one per core; 1 converts one file at a time
+    qint64 memoryBudget = 0; // bytes the files at work may take together; 0: defaultMemoryBudget()
     bool dryRun = false; // decide the names only: decode nothing, write nothing
 };

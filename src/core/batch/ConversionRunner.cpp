@@ -46,7 +46,9 @@ static ConversionJob prepared(ConversionJob job, QStringList *notes)
     return job;
 }
 
-ConversionRunner::ConversionRunner(ConversionJob job) : m_job(prepared(std::move(job), &m_report.notes))
+ConversionRunner::ConversionRunner(ConversionJob job)
+    : m_job(prepared(std::move(job), &m_report.notes)),
+      m_budget(m_job.memoryBudget > 0 ? m_job.memoryBudget : defaultMemoryBudget())
 {
     m_report.files.resize(m_job.inputs.size());
     for (int i = 0; i < m_job.inputs.size(); ++i) {
@@ -160,7 +162,9 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
 {
     const QString &path = m_job.inputs.at(index);
     const ConversionOptions &options = m_job.options;
-    PipelineResult picture = convertFile(path, options);
+    // Held until the output is written: the picture and its encoded bytes are gone by then.
+    MemoryBudget::Ticket ticket = m_budget.enter();
+    PipelineResult picture = convertFile(path, options, [&ticket](qint64 bytes) { ticket.admit(bytes); });
     outcome.notes = picture.notes;
     if (picture.failure.failed()) {
         outcome.failure = picture.failure;

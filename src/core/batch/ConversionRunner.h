@@ -2,6 +2,7 @@
 
 #include "batch/ConversionJob.h"
 #include "batch/ConversionReport.h"
+#include "batch/MemoryBudget.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -12,7 +13,8 @@
 // Runs a ConversionJob on worker threads. Files start in list order; each is decoded,
 // stamped and encoded in parallel, but takes its output name in list order, so the names are
 // those of a one-at-a-time run. At most a few files beyond the oldest unfinished one are in
-// flight, so memory does not grow with the batch.
+// flight, so memory does not grow with the batch, and files are admitted into decoding by the
+// memory they need against the job's budget, so it does not grow with the workers either.
 //
 // Threading: run() blocks its caller and may be called from any thread; the handlers are
 // called on worker threads (the finished handler in list order, one at a time) and must not
@@ -47,6 +49,7 @@ private:
 
     ConversionReport m_report; // before the job: preparing the job adds the run's notes
     const ConversionJob m_job;
+    mutable MemoryBudget m_budget;
     std::function<void(int, int)> m_onStarted;
     std::function<void(const FileResult &)> m_onFinished;
 

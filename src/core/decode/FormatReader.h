@@ -14,6 +14,14 @@ public:
     virtual Failure readHeader() = 0;
     // The stored size; invalid when the header does not tell it.
     virtual QSize size() const = 0;
+    // About the memory read(minimumSize) will take for the picture: four bytes a pixel of the
+    // stored size unless the reader knows better. 0 when the size is unknown.
+    virtual qint64 decodedBytes(QSize minimumSize) const
+    {
+        Q_UNUSED(minimumSize)
+        const QSize s = size();
+        return s.isValid() ? qint64(s.width()) * s.height() * 4 : 0;
+    }
     // Decodes the picture. A valid minimumSize lets the reader shrink on load, never below it.
     virtual Result<DecodedImage> read(QSize minimumSize) = 0;
     // Asks for the picture upright by this EXIF orientation, before read(). A reader that can

@@ -98,6 +98,11 @@ QSize ImageDecoder::size() const
     return m_reader ? m_reader->size() : QSize();
 }
 
+qint64 ImageDecoder::decodedBytes(QSize minimumSize) const
+{
+    return m_reader ? m_reader->decodedBytes(minimumSize) : 0;
+}
+
 Result<DecodedImage> ImageDecoder::decode(QSize minimumSize, int orientation)
 {
     if (!m_reader)

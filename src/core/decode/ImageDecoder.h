@@ -20,6 +20,8 @@ public:
     Failure open();
     // The stored pixel size, valid after open() when the header tells it.
     QSize size() const;
+    // About the memory decode(minimumSize) will take for the picture (see FormatReader).
+    qint64 decodedBytes(QSize minimumSize) const;
     // Decodes the picture; minimumSize as for FormatReader::read. Palette pictures come out in
     // true colour (gray when every entry is gray), with alpha where they have transparency.
     // With an EXIF orientation, a reader that can turns the picture upright as it decodes

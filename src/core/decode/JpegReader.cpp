@@ -69,6 +69,12 @@ public:
 
     QSize size() const override { return QSize(int(m_cinfo.image_width), int(m_cinfo.image_height)); }
 
+    qint64 decodedBytes(QSize minimumSize) const override
+    {
+        const qint64 d = shrinkDenominator(minimumSize);
+        return ((qint64(m_cinfo.image_width) + d - 1) / d) * ((qint64(m_cinfo.image_height) + d - 1) / d) * 4;
+    }
+
     void requestUpright(int orientation) override { m_orientation = orientation; }
 
     Result<DecodedImage> read(QSize minimumSize) override

@@ -116,6 +116,11 @@ public:
 
     QSize size() const override { return QSize(int(m_width), int(m_height)); }
 
+    qint64 decodedBytes(QSize) const override
+    {
+        return qint64(m_width) * m_height * QImage::toPixelFormat(m_format).bitsPerPixel() / 8;
+    }
+
     Result<DecodedImage> read(QSize) override
     {
         QImage image = allocateLargeImage(QSize(int(m_width), int(m_height)), m_format);

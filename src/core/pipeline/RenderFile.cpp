@@ -35,9 +35,9 @@ float usableDpi(double stated)
 
 } // namespace
 
-PipelineResult convertFile(const QString &path, const ConversionOptions &options)
+PipelineResult convertFile(const QString &path, const ConversionOptions &options, const MemoryAdmission &admit)
 {
-    return renderFile(path, options, 0);
+    return renderFile(path, options, 0, admit);
 }
 
 PipelineResult previewFile(const QString &path, const ConversionOptions &options, int maxSide)
@@ -45,7 +45,8 @@ PipelineResult previewFile(const QString &path, const ConversionOptions &options
     return renderFile(path, options.withoutResize(), maxSide);
 }
 
-PipelineResult renderFile(const QString &path, const ConversionOptions &options, int maxSide)
+PipelineResult renderFile(const QString &path, const ConversionOptions &options, int maxSide,
+                          const MemoryAdmission &admit)
 {
     PipelineResult result;
     ImageDecoder decoder(path);
@@ -92,8 +93,15 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     // Shrink on load only so far that the resampler still reduces by a factor of 2 or more: the
     // decoder's own shrink is a cruder filter. A preview may take the cheaper shrink.
     const int headroom = maxSide > 0 ? 1 : 2;
-    Result<DecodedImage> decodeResult =
-        decoder.decode(sizeKnown ? uprightSize(drawnSize() * headroom, orientation) : QSize(), orientation);
+    const QSize minimumSize = sizeKnown ? uprightSize(drawnSize() * headroom, orientation) : QSize();
+    if (admit) {
+        // A picture resized or turned is a second picture beside the decoded one.
+        const QSize out = sizeKnown ? drawnSize() : QSize(0, 0);
+        const bool copied = !sizeKnown || out != uprightSize(decoder.size(), orientation) || orientation != 1;
+        admit(decoder.data().size() + decoder.decodedBytes(minimumSize) +
+              (copied ? qint64(out.width()) * out.height() * 4 : 0));
+    }
+    Result<DecodedImage> decodeResult = decoder.decode(minimumSize, orientation);
     if (!decodeResult.ok()) {
         result.failure = decodeResult.failure();
         return result;

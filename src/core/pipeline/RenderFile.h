@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QStringList>
 
+#include <functional>
+
 struct ConversionOptions;
 
 // The finished picture of one input, upright, at its output size, ready to encode.
@@ -21,10 +23,16 @@ struct PipelineResult {
     bool ok() const { return !failure.failed(); }
 };
 
+// Called once a file's header is read, before its picture is decoded, with about the memory the
+// rest of its conversion takes (its bytes, the decoded picture, the output picture). May block
+// until that much is free.
+using MemoryAdmission = std::function<void(qint64 bytes)>;
+
 // Decodes one file, turns it upright by its EXIF orientation, resizes it as the options say
 // and draws the active overlays. A pure function of the file and the options; runs on any
 // thread.
-PipelineResult convertFile(const QString &path, const ConversionOptions &options);
+PipelineResult convertFile(const QString &path, const ConversionOptions &options,
+                           const MemoryAdmission &admit = {});
 
 // The picture as the conversion would make it at its own size (resizing off), drawn no larger
 // than maxSide a side: decoded with shrink on load, with the overlays of the full size scaled
@@ -32,4 +40,5 @@ PipelineResult convertFile(const QString &path, const ConversionOptions &options
 PipelineResult previewFile(const QString &path, const ConversionOptions &options, int maxSide);
 
 // convertFile() and previewFile() both: maxSide 0 draws the full output.
-PipelineResult renderFile(const QString &path, const ConversionOptions &options, int maxSide);
+PipelineResult renderFile(const QString &path, const ConversionOptions &options, int maxSide,
+                          const MemoryAdmission &admit = {});

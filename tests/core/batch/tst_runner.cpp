@@ -162,7 +162,8 @@ void TestRunner::runningOutOfMemoryIsSaidSo()
 
 void TestRunner::namesDoNotDependOnWorkers()
 {
-    // Same-named sources from several folders, with failures between them.
+    // Same-named sources from several folders, with failures between them; last, four workers
+    // under a memory budget smaller than any file, which then run one at a time.
     QTemporaryDir a, b;
     QStringList inputs;
     for (int i = 0; i < 9; ++i) {
@@ -174,9 +175,11 @@ void TestRunner::namesDoNotDependOnWorkers()
             inputs << a.filePath("missing.png");
     }
     QStringList reference;
-    for (int workers : {1, 2, 4}) {
+    for (int workers : {1, 2, 4, -4}) {
         QTemporaryDir out;
-        const QStringList names = outputNames(ConversionRunner(jobFor(inputs, out.path(), workers)).run());
+        ConversionJob job = jobFor(inputs, out.path(), std::abs(workers));
+        job.memoryBudget = workers < 0 ? 1 : 0;
+        const QStringList names = outputNames(ConversionRunner(job).run());
         if (workers == 1)
             reference = names;
         QCOMPARE(names, reference);
