@@ -70,7 +70,9 @@ Failure ImageDecoder::readHeader()
 {
     // One rule for every format: a file that stops early is refused, never half converted.
     const bool gif = m_data.startsWith("GIF8");
-    const bool tiff = m_data.startsWith("II*") || m_data.startsWith("MM\0*");
+    const QByteArrayView start = QByteArrayView(m_data).first(std::min<qsizetype>(m_data.size(), 4));
+    const bool tiff = start == QByteArrayView("II*\0", 4) || start == QByteArrayView("MM\0*", 4) ||
+                      start == QByteArrayView("II+\0", 4) || start == QByteArrayView("MM\0+", 4);
     const bool eps = isEps(m_data);
     if ((gif && gifIsTruncated(m_data)) || (tiff && tiffIsTruncated(m_data)) ||
         (eps && epsIsTruncated(m_data)))

@@ -1,5 +1,6 @@
 // Hand-written: giflib reports a truncated file only as a decoding error without saying so, and
-// Qt's plugins pass over the error; a walk over the block structure is all that is needed.
+// Qt's plugins pass over the error; a walk over the block structure is all that is needed. The
+// same for TIFF's directories, which libtiff reads leniently when their values are cut.
 #include "decode/Truncation.h"
 
 #include "common/TiffMemoryFile.h"
@@ -21,6 +22,90 @@ bool skipSubBlocks(const QByteArray &d, qsizetype &pos)
             return true;
         pos += length;
     }
+}
+
+// Reads TIFF's integers in the file's byte order.
+struct TiffBytes {
+    const QByteArray &d;
+    bool little;
+    bool big; // BigTIFF: 8-byte offsets and counts
+
+    bool has(quint64 offset, quint64 bytes) const
+    {
+        return offset <= quint64(d.size()) && bytes <= quint64(d.size()) - offset;
+    }
+    quint64 read(quint64 at, int bytes) const
+    {
+        const char *p = d.constData() + at;
+        switch (bytes) {
+        case 2:
+            return little ? qFromLittleEndian<quint16>(p) : qFromBigEndian<quint16>(p);
+        case 4:
+            return little ? qFromLittleEndian<quint32>(p) : qFromBigEndian<quint32>(p);
+        default:
+            return little ? qFromLittleEndian<quint64>(p) : qFromBigEndian<quint64>(p);
+        }
+    }
+};
+
+int tiffTypeSize(quint64 type)
+{
+    switch (type) {
+    case 3:
+    case 8:
+        return 2; // SHORT, SSHORT
+    case 4:
+    case 9:
+    case 11:
+    case 13:
+        return 4; // LONG, SLONG, FLOAT, IFD
+    case 5:
+    case 10:
+    case 12:
+        return 8; // RATIONAL, SRATIONAL, DOUBLE
+    case 16:
+    case 17:
+    case 18:
+        return 8; // LONG8, SLONG8, IFD8
+    default:
+        return 1; // BYTE, ASCII, UNDEFINED and unknown types
+    }
+}
+
+// Every directory, and every value stored outside its entry, lies within the file.
+bool tiffDirectoriesAreWhole(const QByteArray &d)
+{
+    if (d.size() < 8)
+        return false;
+    const bool little = d.startsWith("II");
+    const TiffBytes t {d, little,
+                       (little ? qFromLittleEndian<quint16>(d.constData() + 2)
+                               : qFromBigEndian<quint16>(d.constData() + 2)) == 43};
+    const int word = t.big ? 8 : 4;
+    if (t.big && d.size() < 16)
+        return false;
+    quint64 directory = t.read(t.big ? 8 : 4, word);
+    for (int pages = 0; directory != 0 && pages < 10000; ++pages) {
+        const int countBytes = t.big ? 8 : 2;
+        if (!t.has(directory, quint64(countBytes)))
+            return false;
+        const quint64 entries = t.read(directory, countBytes);
+        const quint64 entryBytes = t.big ? 20 : 12;
+        if (entries > quint64(d.size()) / entryBytes ||
+            !t.has(directory + countBytes, entries * entryBytes + word))
+            return false;
+        for (quint64 i = 0; i < entries; ++i) {
+            const quint64 entry = directory + countBytes + i * entryBytes;
+            const quint64 count = t.read(entry + 4, word);
+            const quint64 size = tiffTypeSize(t.read(entry + 2, 2));
+            if (count > quint64(d.size()) / size)
+                return false;
+            if (count * size > quint64(word) && !t.has(t.read(entry + 4 + word, word), count * size))
+                return false;
+        }
+        directory = t.read(directory + countBytes + entries * entryBytes, word);
+    }
+    return true;
 }
 
 qsizetype colourTableBytes(uchar flags)
@@ -63,6 +148,8 @@ bool gifIsTruncated(const QByteArray &d)
 
 bool tiffIsTruncated(const QByteArray &data)
 {
+    if (!tiffDirectoriesAreWhole(data))
+        return true;
     TiffMemoryFile file(data); // libtiff's messages are silenced once, at start
     bool truncated = false;
     if (TIFF *tiff = file.open("r")) {
