@@ -6,7 +6,6 @@
 #include <QImageReader>
 
 #include <exiv2/exiv2.hpp>
-#include <malloc.h>
 #include <mutex>
 #include <tiffio.h>
 
@@ -42,10 +41,5 @@ void initializeCodecLibraries()
         // libtiff's default handlers print to stderr; failures are reported per file instead.
         TIFFSetErrorHandler(nullptr);
         TIFFSetWarningHandler(nullptr);
-        // glibc raises its threshold for mapping a block to the largest block freed (up to 32 MiB),
-        // after which file bytes and encoded outputs come from per-thread heaps that keep what is
-        // freed: with eight workers the process held half as much again as its files at work. A
-        // fixed threshold gives every large block back when it is freed.
-        mallopt(M_MMAP_THRESHOLD, 1 << 20);
     });
 }

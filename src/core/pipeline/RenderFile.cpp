@@ -35,7 +35,8 @@ float usableDpi(double stated)
 
 } // namespace
 
-PipelineResult convertFile(const QString &path, const ConversionOptions &options, const MemoryAdmission &admit)
+PipelineResult convertFile(const QString &path, const ConversionOptions &options,
+                           const MemoryAdmission &admit)
 {
     return renderFile(path, options, 0, admit);
 }
@@ -95,11 +96,15 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     const int headroom = maxSide > 0 ? 1 : 2;
     const QSize minimumSize = sizeKnown ? uprightSize(drawnSize() * headroom, orientation) : QSize();
     if (admit) {
-        // A picture resized or turned is a second picture beside the decoded one.
+        // A picture resized or turned is a second picture beside the decoded one; the encoded
+        // output is held while it is written (a compressed JPEG or GIF about a byte a pixel at
+        // most, PNG and TIFF up to four).
         const QSize out = sizeKnown ? drawnSize() : QSize(0, 0);
+        const qint64 outPixels = qint64(out.width()) * out.height();
         const bool copied = !sizeKnown || out != uprightSize(decoder.size(), orientation) || orientation != 1;
-        admit(decoder.data().size() + decoder.decodedBytes(minimumSize) +
-              (copied ? qint64(out.width()) * out.height() * 4 : 0));
+        const bool compact = options.format == OutputFormat::Jpeg || options.format == OutputFormat::Gif;
+        admit(decoder.data().size() + decoder.decodedBytes(minimumSize) + (copied ? outPixels * 4 : 0) +
+              outPixels * (compact ? 1 : 4));
     }
     Result<DecodedImage> decodeResult = decoder.decode(minimumSize, orientation);
     if (!decodeResult.ok()) {
