@@ -19,7 +19,10 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     setWindowTitle(tr("Conversion finished"));
     setMinimumWidth(420);
     auto *icon = new QLabel(this);
-    const QString image = report.cancelled ? QStringLiteral("Attention") : QStringLiteral("done");
+    // The tick only when every file was written.
+    const bool allWritten = report.writtenCount() == int(report.files.size());
+    const QString image =
+        allWritten && !report.cancelled ? QStringLiteral("done") : QStringLiteral("Attention");
     icon->setObjectName(QStringLiteral("notificationImage"));
     icon->setProperty("imageName", image);
     icon->setPixmap(skinPixmap(image, QSize(48, 48), devicePixelRatioF()));
@@ -29,6 +32,24 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     const int started = int(report.files.size()) - report.notStartedCount();
     m_counter = new QLabel(QStringLiteral("%1/%2").arg(started).arg(report.files.size()), this);
     m_counter->setVisible(report.cancelled);
+
+    // The outcome in words, then what stopped the run, if anything did.
+    QString outcome = tr("%1 of %2 converted").arg(report.writtenCount()).arg(report.files.size());
+    if (report.failedCount() > 0)
+        outcome += tr(", %1 failed").arg(report.failedCount());
+    if (report.notStartedCount() > 0)
+        outcome += tr(", %1 not started").arg(report.notStartedCount());
+    m_summary = new QLabel(outcome, this);
+    m_summary->setObjectName(QStringLiteral("runSummary"));
+    m_summary->setVisible(!allWritten);
+    QLabel *stopped = nullptr;
+    if (!report.stopped.isEmpty()) {
+        QString text = readableFileName(report.stopped);
+        text[0] = text[0].toUpper();
+        stopped = new QLabel(text + QLatin1Char('.'), this);
+        stopped->setObjectName(QStringLiteral("runStopped"));
+        stopped->setWordWrap(true);
+    }
 
     QStringList lines;
     for (const FileResult &file : report.files)
@@ -55,6 +76,9 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     top->addWidget(m_headline, 1);
     top->addWidget(m_counter);
     layout->addLayout(top);
+    layout->addWidget(m_summary);
+    if (stopped)
+        layout->addWidget(stopped);
     if (!lines.isEmpty())
         layout->addWidget(new QLabel(tr("These files were not converted:"), this));
     layout->addWidget(m_failures);

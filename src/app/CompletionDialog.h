@@ -9,8 +9,9 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// The report at the end of a run: completed or cancelled, the count after a cancel, and the
-// inputs that produced no output, each with its reason. It can open the output folder.
+// The report at the end of a run: completed or cancelled, the count after a cancel, the outcome
+// in words unless every file was written ("12 of 20 converted, 2 failed"), what stopped the run,
+// and the inputs that produced no output, each with its reason. It can open the output folder.
 class CompletionDialog : public SheetDialog {
     Q_OBJECT
 public:
@@ -18,11 +19,13 @@ public:
 
     QLabel *headline() const { return m_headline; }
     QLabel *counter() const { return m_counter; }
+    QLabel *summary() const { return m_summary; }
     QPlainTextEdit *failures() const { return m_failures; }
 
 private:
     QLabel *m_headline;
     QLabel *m_counter;
+    QLabel *m_summary;
     QPlainTextEdit *m_failures;
     QPushButton *m_open;
 };

@@ -203,7 +203,6 @@ void TestMainWindow::deleteKeyRemovesTheSelection()
     QCOMPARE(window.countLabel()->text(), QStringLiteral("3 images"));
 }
 
-
 void TestMainWindow::draggingReordersAndDropsInsert()
 {
     MainWindow window;
@@ -240,6 +239,7 @@ void TestMainWindow::completionImages()
 {
     ConversionReport done;
     done.files.resize(1);
+    done.files[0].status = FileStatus::Written;
     CompletionDialog finished(done, m_dir.path(), nullptr);
     auto *image = finished.findChild<QLabel *>(QStringLiteral("notificationImage"));
     QCOMPARE(image->property("imageName").toString(), QStringLiteral("done"));
@@ -253,6 +253,23 @@ void TestMainWindow::completionImages()
     QCOMPARE(image->property("imageName").toString(), QStringLiteral("Attention"));
     QCOMPARE(stopped.findChild<QLabel *>(QStringLiteral("runNotes"))->text(), cancelled.notes.first());
     QVERIFY(!image->pixmap().isNull());
+    QVERIFY(finished.summary()->isHidden());
+
+    // Failures are never shown with the tick; the outcome is said in words, and why the run
+    // stopped early.
+    ConversionReport partly;
+    partly.files.resize(20);
+    for (int i = 0; i < 14; ++i)
+        partly.files[i].status = i % 7 == 3 ? FileStatus::Failed : FileStatus::Written;
+    partly.stopped = QStringLiteral("the output folder /media/stick is gone; the run stopped");
+    CompletionDialog failed(partly, m_dir.path(), nullptr);
+    image = failed.findChild<QLabel *>(QStringLiteral("notificationImage"));
+    QCOMPARE(image->property("imageName").toString(), QStringLiteral("Attention"));
+    QCOMPARE(failed.headline()->text(), QStringLiteral("Image Conversion Completed!"));
+    QCOMPARE(failed.summary()->text(), QStringLiteral("12 of 20 converted, 2 failed, 6 not started"));
+    QVERIFY(!failed.summary()->isHidden());
+    QCOMPARE(failed.findChild<QLabel *>(QStringLiteral("runStopped"))->text(),
+             QStringLiteral("The output folder /media/stick is gone; the run stopped."));
 }
 
 QTEST_MAIN(TestMainWindow)
