@@ -233,6 +233,7 @@ void TestNaming::fileNamesKeepTheirBytes_data()
 void TestNaming::fileNamesKeepTheirBytes()
 {
     QFETCH(QByteArray, bytes);
+    TestImages::saveFuzzSeed(QStringLiteral("name"), bytes);
     const QString name = decodeFileName(bytes);
     QCOMPARE(encodeFileName(name), bytes);
     QCOMPARE(hasEscapedBytes(name), !QUtf8StringView(bytes).isValidUtf8());
