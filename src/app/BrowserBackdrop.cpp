@@ -7,9 +7,7 @@
 
 #include <cmath>
 
-BrowserBackdrop::BrowserBackdrop(QWidget *parent) : QWidget(parent)
-{
-}
+BrowserBackdrop::BrowserBackdrop(QWidget *parent) : QWidget(parent) {}
 
 void BrowserBackdrop::setHideText(bool hide)
 {

@@ -126,10 +126,16 @@ QList<SettingBinding> CopyrightSection::bindings()
     return {
         bindHiddenFlag(light(), Setting::CopyrightLightHidden),
         bindCheckBox(copyrightBox, Setting::CopyrightOn),
-        bindCells(patternCells, Setting::CopyrightPattern).then([this] {
-            const int tag = selectedTag();
-            if (tag >= 1 && tag <= 4)
+        bindCells(patternCells, Setting::CopyrightPattern).then([this](const AppSettings &v) {
+            // No stored pattern (the shipped -1) means none chosen, as at the first start; the
+            // pattern's handler would switch the lines on.
+            const int tag = v.integer(Setting::CopyrightPattern);
+            if (tag >= 1 && tag <= 4) {
                 patternClicked(tag);
+            } else {
+                deselectAll();
+                showNoPatternChosen();
+            }
         }),
         bindOpacity(opacity, Setting::CopyrightOpacity),
         color,

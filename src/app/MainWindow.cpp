@@ -30,6 +30,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QStandardPaths>
@@ -174,6 +175,17 @@ MainWindow::MainWindow(QWidget *parent)
                    ? dialog.selectedFiles().first()
                    : QString();
     };
+    m_confirmReset = [this] {
+        QMessageBox ask(QMessageBox::Question, tr("Reset Settings"),
+                        tr("Put every option back to how Pressmark ships?"), QMessageBox::Cancel, this);
+        ask.setInformativeText(
+            tr("The logo, watermark, copyright lines, naming, size and format you set are lost."));
+        QPushButton *reset = ask.addButton(tr("Reset"), QMessageBox::DestructiveRole);
+        ask.setDefaultButton(QMessageBox::Cancel);
+        ask.setWindowModality(Qt::WindowModal);
+        ask.exec();
+        return ask.clickedButton() == reset;
+    };
     updateListState();
 }
 
@@ -188,7 +200,10 @@ QWidget *MainWindow::buildOptionsColumn()
     m_options = new OptionsPanel(column);
     connect(m_options, &OptionsPanel::previewNeeded, this, &MainWindow::updatePreview);
     connect(m_options, &OptionsPanel::namingModeChanged, this, &MainWindow::updateListState);
-    connect(m_options, &OptionsPanel::resetRequested, this, &MainWindow::resetSettings);
+    connect(m_options, &OptionsPanel::resetRequested, this, [this] {
+        if (m_confirmReset())
+            resetSettings();
+    });
     m_convert = new QPushButton(tr("Convert"), column);
     m_convert->setDefault(true);
     m_convert->setMinimumHeight(34);

@@ -50,6 +50,8 @@ public:
     void openFiles(const QStringList &paths);
     // Asks for the output folder; tests put their own answer here.
     void setFolderChooser(std::function<QString()> chooser) { m_chooseFolder = std::move(chooser); }
+    // Asks before Reset Settings puts every option back; tests answer without a dialog.
+    void setResetConfirmation(std::function<bool()> confirm) { m_confirmReset = std::move(confirm); }
 
     // The options as the controls hold them now.
     ConversionOptions currentOptions() const;
@@ -99,5 +101,6 @@ private:
     CompletionDialog *m_completion = nullptr;
     QString m_outputFolder;
     std::function<QString()> m_chooseFolder;
+    std::function<bool()> m_confirmReset;
     ConversionOptions m_lastOptions; // divisors keep their value while their overlay is off
 };

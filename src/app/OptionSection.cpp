@@ -31,6 +31,22 @@ OptionSection::OptionSection(const QString &title, int openHeight, QWidget *pare
     m_body = new TiledBackground(QStringLiteral("PrefBg"), true, this);
 }
 
+void OptionSection::mousePressEvent(QMouseEvent *event)
+{
+    m_headerPressed = event->button() == Qt::LeftButton && event->position().y() < kHeaderHeight;
+    event->accept(); // a press on the options does not move the window
+}
+
+void OptionSection::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool onHeader =
+        rect().contains(event->position().toPoint()) && event->position().y() < kHeaderHeight;
+    if (m_headerPressed && event->button() == Qt::LeftButton && onHeader)
+        m_button->click();
+    m_headerPressed = false;
+    event->accept();
+}
+
 QString OptionSection::headerImage() const
 {
     return m_button->property("imageName").toString();

@@ -24,6 +24,9 @@ public:
     QWidget *body() const { return m_body; }
 
 protected:
+    // A click anywhere on the header bar opens or closes the section, as its button does.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
@@ -33,4 +36,5 @@ private:
     QLabel *m_title;
     QLabel *m_light;
     QWidget *m_body;
+    bool m_headerPressed = false;
 };

@@ -2,6 +2,7 @@
 
 #include "OptionSection.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QParallelAnimationGroup>
@@ -61,8 +62,25 @@ int SectionPanel::openSectionCode() const
 
 void SectionPanel::setHeaderImages(int open)
 {
+    for (int i = 0; i < 4; ++i) {
+        OptionSection *section = m_sections.at(i);
+        section->setHeaderImage(i == open ? QStringLiteral("btnClose") : QStringLiteral("btnOpen"));
+        // A closed section's controls leave the focus chain at once (they are hidden once the
+        // section has closed), so Tab and typing never reach what cannot be seen.
+        QWidget *body = section->body();
+        if (i == open) {
+            body->show();
+        } else if (body->isAncestorOf(QApplication::focusWidget())) {
+            section->headerButton()->setFocus(Qt::OtherFocusReason);
+        }
+    }
+}
+
+void SectionPanel::hideClosedBodies()
+{
     for (int i = 0; i < 4; ++i)
-        m_sections.at(i)->setHeaderImage(i == open ? QStringLiteral("btnClose") : QStringLiteral("btnOpen"));
+        if (!isOpen(Section(i)))
+            m_sections.at(i)->body()->hide();
 }
 
 void SectionPanel::restack()
@@ -84,6 +102,7 @@ void SectionPanel::apply(const QList<Section> &order)
     if (!m_animated || !isVisible()) {
         for (Section s : order)
             m_sections.at(s)->setGeometry(m_frames.at(s));
+        hideClosedBodies();
         return;
     }
     m_animation = new QParallelAnimationGroup(this);
@@ -93,6 +112,7 @@ void SectionPanel::apply(const QList<Section> &order)
         move->setEasingCurve(QEasingCurve::InOutQuad);
         move->setEndValue(m_frames.at(s));
     }
+    connect(m_animation, &QAbstractAnimation::finished, this, &SectionPanel::hideClosedBodies);
     m_animation->start();
 }
 

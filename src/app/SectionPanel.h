@@ -45,6 +45,7 @@ protected:
 private:
     bool isOpen(Section which) const;
     void setHeaderImages(int open); // -1 for none
+    void hideClosedBodies();
     void restack();
     void apply(const QList<Section> &order);
 

@@ -11,10 +11,15 @@
 
 SettingBinding SettingBinding::then(std::function<void()> handler) const
 {
+    return then([handler](const AppSettings &) { handler(); });
+}
+
+SettingBinding SettingBinding::then(std::function<void(const AppSettings &)> handler) const
+{
     SettingBinding chained = *this;
     chained.apply = [first = apply, handler](const AppSettings &values) {
         first(values);
-        handler();
+        handler(values);
     };
     return chained;
 }

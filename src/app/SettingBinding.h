@@ -25,6 +25,7 @@ struct SettingBinding {
 
     // The same binding, running `handler` after the value is in.
     SettingBinding then(std::function<void()> handler) const;
+    SettingBinding then(std::function<void(const AppSettings &)> handler) const;
 };
 
 // The usual controls. Their apply calls no handler.

@@ -10,8 +10,8 @@
 static const QString kKnob = QStringLiteral("knob");
 static const QString kBar = QStringLiteral("sliderLine");
 
-void SkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
-                                   const QWidget *widget) const
+void SkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                   QPainter *painter, const QWidget *widget) const
 {
     const auto *slider = qstyleoption_cast<const QStyleOptionSlider *>(option);
     if (control != CC_Slider || !slider || slider->orientation != Qt::Horizontal) {
@@ -26,8 +26,8 @@ void SkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     if (plain.subControls != SC_None)
         QProxyStyle::drawComplexControl(control, &plain, painter, widget);
     const QRect groove = subControlRect(CC_Slider, slider, SC_SliderGroove, widget);
-    drawSkinStretched(*painter, QRectF(groove.x() + 1.0, groove.center().y() - 2.0, groove.width() - 2.0, 5.0),
-                      kBar);
+    drawSkinStretched(*painter,
+                      QRectF(groove.x() + 1.0, groove.center().y() - 2.0, groove.width() - 2.0, 5.0), kBar);
     drawSkinStretched(*painter, subControlRect(CC_Slider, slider, SC_SliderHandle, widget), kKnob);
 }
 

@@ -25,16 +25,14 @@ void TiledBackground::mousePressEvent(QMouseEvent *event)
         event->ignore();
 }
 
-BottomBar::BottomBar(QWidget *parent) : QWidget(parent)
-{
-}
+BottomBar::BottomBar(QWidget *parent) : QWidget(parent) {}
 
 void BottomBar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect b = rect();
-    drawSkinTiled(painter, QRectF(b.x() + 5.0, b.y(), b.width() - 10.0, b.height()), QStringLiteral("bottomLineBg"),
-                  QPointF(b.x() + 5.0, b.y()));
+    drawSkinTiled(painter, QRectF(b.x() + 5.0, b.y(), b.width() - 10.0, b.height()),
+                  QStringLiteral("bottomLineBg"), QPointF(b.x() + 5.0, b.y()));
     drawSkinStretched(painter, QRectF(0.0, 0.0, 5.0, b.height()), QStringLiteral("LeftBotLine"));
     drawSkinStretched(painter, QRectF(b.width() - 5.0, 0.0, 5.0, b.height()), QStringLiteral("RightBotLine"));
 }
@@ -48,7 +46,8 @@ void BoxFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect b = rect();
-    drawSkinTiled(painter, QRectF(0.0, 5.0, 2.0, b.height() - 10.0), QStringLiteral("LBoxLine"), QPointF(0.0, 5.0));
+    drawSkinTiled(painter, QRectF(0.0, 5.0, 2.0, b.height() - 10.0), QStringLiteral("LBoxLine"),
+                  QPointF(0.0, 5.0));
     drawSkinTiled(painter, QRectF(b.width() - 2.0, 5.0, 2.0, b.height() - 10.0), QStringLiteral("RBoxLine"),
                   QPointF(b.width() - 2.0, 5.0));
     drawSkinStretched(painter, QRectF(0.0, 0.0, b.width(), 5.0), QStringLiteral("TBoxLine"));

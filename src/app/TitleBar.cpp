@@ -39,7 +39,8 @@ QToolButton *makeButton(QWidget *parent, const QString &tip)
     button->setFixedSize(14, 14);
     button->setToolTip(tip);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; background: transparent; }"));
+    button->setStyleSheet(
+        QStringLiteral("QToolButton { border: none; padding: 0; background: transparent; }"));
     button->setMouseTracking(true);
     return button;
 }
@@ -101,7 +102,8 @@ QRect TitleBar::trackingRect() const
 
 void TitleBar::setPictures(const QString &close, const QString &minimize, const QString &zoom)
 {
-    const QList<QPair<QToolButton *, QString>> pictures = {{m_close, close}, {m_minimize, minimize}, {m_zoom, zoom}};
+    const QList<QPair<QToolButton *, QString>> pictures = {
+        {m_close, close}, {m_minimize, minimize}, {m_zoom, zoom}};
     for (const auto &[button, name] : pictures) {
         button->setProperty("imageName", name);
         button->setIcon(skinIcon(name));
@@ -115,7 +117,8 @@ void TitleBar::setNormalPictures()
 
 void TitleBar::mouseEntered()
 {
-    setPictures(QStringLiteral("btn_closeHover"), QStringLiteral("btn_minHover"), QStringLiteral("btn_zoomHover"));
+    setPictures(QStringLiteral("btn_closeHover"), QStringLiteral("btn_minHover"),
+                QStringLiteral("btn_zoomHover"));
 }
 
 void TitleBar::mouseExited()

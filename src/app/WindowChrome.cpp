@@ -36,8 +36,8 @@ bool WindowChrome::desktopComposites()
             connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.constData()), nullptr);
         if (!atom)
             return false;
-        xcb_get_selection_owner_reply_t *owner =
-            xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+        xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(
+            connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
         const bool composited = owner && owner->owner != XCB_NONE;
         free(owner);
         free(atom);
@@ -81,8 +81,8 @@ QRect WindowChrome::frameRect() const
 
 void WindowChrome::setFullScreenLook(bool fullScreen)
 {
-    for (QToolButton *button : {m_titleBar->closeButton(), m_titleBar->minimizeButton(), m_titleBar->zoomButton(),
-                                m_titleBar->fullScreenButton()})
+    for (QToolButton *button : {m_titleBar->closeButton(), m_titleBar->minimizeButton(),
+                                m_titleBar->zoomButton(), m_titleBar->fullScreenButton()})
         button->setVisible(!fullScreen);
     m_movable = !fullScreen;
 }
@@ -97,10 +97,12 @@ void WindowChrome::paintEvent(QPaintEvent *)
         const qreal t = qreal(m_shadow - i + 1) / m_shadow;
         painter.setPen(QPen(QColor(0, 0, 0, int(40 * t * t)), 1.0));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(frame.adjusted(-i + 0.5, -i + 1.5, i - 0.5, i + 0.5), kRadius + i, kRadius + i);
+        painter.drawRoundedRect(frame.adjusted(-i + 0.5, -i + 1.5, i - 0.5, i + 0.5), kRadius + i,
+                                kRadius + i);
     }
     QPainterPath outline;
-    outline.addRoundedRect(frame.adjusted(0.5, 0.5, -0.5, -0.5), m_shadow ? kRadius : 0, m_shadow ? kRadius : 0);
+    outline.addRoundedRect(frame.adjusted(0.5, 0.5, -0.5, -0.5), m_shadow ? kRadius : 0,
+                           m_shadow ? kRadius : 0);
     painter.fillPath(outline, QColor(0x2b, 0x2d, 0x31));
     painter.setPen(QPen(QColor(0x16, 0x17, 0x1a), 1.0));
     painter.drawPath(outline);
@@ -128,7 +130,8 @@ void WindowChrome::mouseMoveEvent(QMouseEvent *event)
     const Qt::Edges edges = m_movable ? edgesAt(event->position().toPoint()) : Qt::Edges();
     if ((edges & Qt::LeftEdge && edges & Qt::TopEdge) || (edges & Qt::RightEdge && edges & Qt::BottomEdge))
         setCursor(Qt::SizeFDiagCursor);
-    else if ((edges & Qt::RightEdge && edges & Qt::TopEdge) || (edges & Qt::LeftEdge && edges & Qt::BottomEdge))
+    else if ((edges & Qt::RightEdge && edges & Qt::TopEdge) ||
+             (edges & Qt::LeftEdge && edges & Qt::BottomEdge))
         setCursor(Qt::SizeBDiagCursor);
     else if (edges & (Qt::LeftEdge | Qt::RightEdge))
         setCursor(Qt::SizeHorCursor);

@@ -3,7 +3,6 @@
 #include "LogoSection.h"
 #include "LogoWell.h"
 #include "MainWindow.h"
-#include "batch/ConversionRunner.h"
 #include "OptionsPanel.h"
 #include "OutputControls.h"
 #include "SectionPanel.h"
@@ -11,6 +10,7 @@
 #include "TitleSizeSection.h"
 #include "UnitSlider.h"
 #include "WatermarkSection.h"
+#include "batch/ConversionRunner.h"
 #include "options/FontList.h"
 #include "overlay/WatermarkOverlay.h"
 #include "settings/SettingsStore.h"
@@ -39,6 +39,7 @@ private Q_SLOTS:
     void opacityLabelsAndQuality();
     void formatHidesQuality();
     void accordionGeometry();
+    void closedSectionsTakeNoKeys();
     void logoWellRoads();
     void logoWellRefusesOtherFiles();
     void everySettingHasOneControl();
@@ -297,6 +298,42 @@ void TestOptions::accordionGeometry()
     QCOMPARE(panel->section(SectionPanel::Watermark)->geometry().height(), 306);
 }
 
+void TestOptions::closedSectionsTakeNoKeys()
+{
+    // Every section closed: Tab never lands inside one, so typing cannot switch an overlay on.
+    MainWindow window;
+    SectionPanel *panel = window.options()->sections();
+    panel->setAnimated(false);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(panel->openSectionCode(), 0);
+    const auto insideASection = [panel](QWidget *w) {
+        for (int i = 0; i < 4; ++i)
+            if (panel->section(SectionPanel::Section(i))->body()->isAncestorOf(w))
+                return true;
+        return false;
+    };
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Tab);
+        QVERIFY2(!insideASection(QApplication::focusWidget()),
+                 qPrintable(QApplication::focusWidget()->metaObject()->className()));
+    }
+    QTest::keyClicks(QApplication::focusWidget(), "W");
+    QVERIFY(window.options()->watermark()->watermarkField->text().isEmpty());
+
+    // A click anywhere on a header bar opens its section, and its controls take focus then;
+    // closing it again while one has focus gives focus back to the header.
+    OptionSection *watermark = panel->section(SectionPanel::Watermark);
+    QTest::mouseClick(watermark, Qt::LeftButton, {}, QPoint(watermark->width() / 2, 16));
+    QCOMPARE(panel->openSectionCode(), 3);
+    window.options()->watermark()->watermarkField->setFocus();
+    QVERIFY(window.options()->watermark()->watermarkField->hasFocus());
+    QTest::mouseClick(watermark, Qt::LeftButton, {}, QPoint(watermark->width() - 40, 10));
+    QCOMPARE(panel->openSectionCode(), 0);
+    QVERIFY(!insideASection(QApplication::focusWidget()));
+}
+
 void TestOptions::logoWellRoads()
 {
     OptionsPanel panel;
@@ -498,14 +535,35 @@ void TestOptions::resetOpensTheLogoSection()
     QImage logo(5, 5, QImage::Format_ARGB32);
     logo.fill(Qt::green);
     mine.setPicture(Setting::LogoPicture, logo);
+    mine.setInteger(Setting::CopyrightOn, 1);
+    mine.setInteger(Setting::CopyrightLightHidden, 0);
+    mine.setInteger(Setting::CopyrightPattern, 3);
     QVERIFY(!store.save(mine).failed());
     MainWindow window;
     window.options()->sections()->setAnimated(false);
     window.useSettings(&store);
     QCOMPARE(window.options()->sections()->openSectionCode(), 1);
     QCOMPARE(window.options()->logo()->logoWell->logo().size(), QSize(5, 5));
+    // Asked first: declining changes nothing.
+    bool answer = false;
+    int asked = 0;
+    window.setResetConfirmation([&] {
+        ++asked;
+        return answer;
+    });
+    window.options()->resetButton()->click();
+    QCOMPARE(asked, 1);
+    QCOMPARE(window.options()->output()->formatPopup->currentIndex(), 2);
+    answer = true;
     window.options()->resetButton()->click();
     QCOMPARE(window.options()->sections()->openSectionCode(), 2);
+    // Exactly the first start's state: the copyright lines off, no pattern chosen.
+    CopyrightSection *copyright = window.options()->copyright();
+    QVERIFY(!copyright->copyrightBox->isChecked());
+    QVERIFY(copyright->light()->isHidden());
+    QCOMPARE(copyright->patternCells->checkedId(), -1);
+    for (int tag = 1; tag <= 4; ++tag)
+        QCOMPARE(copyright->patternImage(tag), QStringLiteral("Copyright%1").arg(tag));
     QCOMPARE(window.options()->output()->formatPopup->currentIndex(), 0);
     QCOMPARE(window.options()->logo()->logoWell->logo().size(), shippedLogo().size());
     QCOMPARE(store.load(), shippedSettings());

@@ -123,7 +123,8 @@ void TestSkin::sheetPlacement_data()
     QTest::addColumn<QSize>("sheet");
     QTest::addColumn<QPoint>("offset");
     QTest::newRow("801 wide, 300 wide sheet") << QSize(801, 600) << QSize(300, 120) << QPoint(250, 24);
-    QTest::newRow("odd sheet: halves cut before subtracting") << QSize(800, 600) << QSize(301, 120) << QPoint(250, 24);
+    QTest::newRow("odd sheet: halves cut before subtracting")
+        << QSize(800, 600) << QSize(301, 120) << QPoint(250, 24);
     QTest::newRow("sheet wider than the window") << QSize(300, 400) << QSize(500, 100) << QPoint(-100, 24);
     QTest::newRow("no sheet") << QSize(1000, 700) << QSize(0, 0) << QPoint(500, 24);
 }
@@ -158,12 +159,14 @@ void TestSkin::fullScreenHidesTheButtons()
     QVERIFY(window.chrome()->movableByBackground());
     window.toggleFullScreen();
     QTRY_VERIFY(window.isFullScreen());
-    for (QToolButton *button : {bar->closeButton(), bar->minimizeButton(), bar->zoomButton(), bar->fullScreenButton()})
+    for (QToolButton *button :
+         {bar->closeButton(), bar->minimizeButton(), bar->zoomButton(), bar->fullScreenButton()})
         QVERIFY(button->isHidden());
     QVERIFY(!window.chrome()->movableByBackground());
     window.toggleFullScreen();
     QTRY_VERIFY(!window.isFullScreen());
-    for (QToolButton *button : {bar->closeButton(), bar->minimizeButton(), bar->zoomButton(), bar->fullScreenButton()})
+    for (QToolButton *button :
+         {bar->closeButton(), bar->minimizeButton(), bar->zoomButton(), bar->fullScreenButton()})
         QVERIFY(!button->isHidden());
     QVERIFY(window.chrome()->movableByBackground());
 }
