@@ -62,13 +62,19 @@ void BrowserModel::store(const QString &path, const QImage &thumbnail)
 void BrowserModel::showPreview(int row, const ConversionOptions &options)
 {
     const int previous = m_previewRow;
+    const QString path = row >= 0 && row < m_list->rowCount() ? m_list->paths().at(row) : QString();
     m_previewRow = row;
-    m_preview = QIcon();
-    if (previous >= 0 && previous < rowCount())
+    // The same file keeps its last preview until the new one is ready (wherever it moved);
+    // another file shows its thumbnail until then.
+    if (path != m_previewPath)
+        m_preview = QIcon();
+    m_previewPath = path;
+    if (previous != row && previous >= 0 && previous < rowCount())
         Q_EMIT dataChanged(index(previous, 0), index(previous, 0), {Qt::DecorationRole});
-    if (row < 0 || row >= m_list->rowCount())
+    if (path.isEmpty())
         return;
-    const QString path = m_list->paths().at(row);
+    if (previous != row)
+        Q_EMIT dataChanged(index(row, 0), index(row, 0), {Qt::DecorationRole});
     const ConversionOptions previewOptions = options;
     const quint64 generation = ++*m_previewGeneration;
     const auto current = m_previewGeneration;
@@ -82,10 +88,12 @@ void BrowserModel::showPreview(int row, const ConversionOptions &options)
             return result.ok() ? result.image : QImage();
         },
         [this, generation, current, row](const QImage &shown) {
-            if (current->load() != generation || row != m_previewRow || shown.isNull())
+            if (current->load() != generation || row != m_previewRow)
                 return;
-            m_preview = QIcon(QPixmap::fromImage(shown));
+            // A file that can no longer be read shows its thumbnail, not an old preview.
+            m_preview = shown.isNull() ? QIcon() : QIcon(QPixmap::fromImage(shown));
             Q_EMIT dataChanged(index(row, 0), index(row, 0), {Qt::DecorationRole});
-            Q_EMIT previewReady(row);
+            if (!shown.isNull())
+                Q_EMIT previewReady(row);
         });
 }

@@ -45,6 +45,7 @@ private:
     mutable QSet<QString> m_pending;
     QIcon m_placeholder;
     int m_previewRow = -1;
+    QString m_previewPath;
     QIcon m_preview;
     std::shared_ptr<std::atomic<quint64>> m_previewGeneration = std::make_shared<std::atomic<quint64>>(0);
 };

@@ -1,5 +1,6 @@
 #include "ImageBrowserView.h"
 
+#include "BrowserCellDelegate.h"
 #include "ImageListModel.h"
 #include "batch/InputFiles.h"
 
@@ -18,9 +19,11 @@ ImageBrowserView::ImageBrowserView(ImageListModel *list, QWidget *parent) : QLis
     setDefaultDropAction(Qt::MoveAction);
     setAcceptDrops(true);
     setDropIndicatorShown(true);
+    // Every cell has the same size and draws its picture whole inside it.
+    setItemDelegate(new BrowserCellDelegate(this));
     setUniformItemSizes(true);
-    setWordWrap(true);
-    setSpacing(8);
+    setWordWrap(false);
+    setSpacing(0);
     // The window's backdrop shows through.
     QPalette clear = palette();
     clear.setColor(QPalette::Base, Qt::transparent);
@@ -35,7 +38,26 @@ void ImageBrowserView::setZoom(double zoom)
 {
     const int side = int(64 + qBound(0.0, zoom, 1.0) * (256 - 64));
     setIconSize(QSize(side, side));
-    setGridSize(QSize(side + 24, side + 40));
+    updateGrid();
+}
+
+void ImageBrowserView::updateGrid()
+{
+    // As many columns as fit, the spare width spread evenly between them.
+    const int side = iconSize().width();
+    const int narrowest = side + 2 * BrowserCellDelegate::kMargin;
+    const int room = viewport()->width();
+    const int columns = std::max(1, room / narrowest);
+    const int width = std::max(narrowest, room / columns);
+    const QSize grid(width, BrowserCellDelegate::cellHeight(side, fontMetrics()));
+    if (grid != gridSize())
+        setGridSize(grid);
+}
+
+void ImageBrowserView::resizeEvent(QResizeEvent *event)
+{
+    updateGrid();
+    QListView::resizeEvent(event);
 }
 
 QList<int> ImageBrowserView::selectedRows() const

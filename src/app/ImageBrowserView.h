@@ -25,8 +25,10 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void updateGrid();
     int dropRow(const QPoint &position) const;
 
     ImageListModel *m_list;

@@ -159,7 +159,19 @@ void ImageListModel::moveEntries(QList<int> rows, int destination)
     const int at = destination - below;
     for (int i = 0; i < moved.size(); ++i)
         m_paths.insert(at + i, moved.at(i));
+    // The selected entry stays selected wherever it went, and keeps its preview.
+    if (m_selected != kNoSelection) {
+        const int inBlock = int(rows.indexOf(m_selected));
+        if (inBlock >= 0) {
+            m_selected = at + inBlock;
+        } else {
+            const int rest = m_selected - int(std::count_if(rows.begin(), rows.end(),
+                                                            [&](int r) { return r < m_selected; }));
+            m_selected = rest >= at ? rest + int(moved.size()) : rest;
+        }
+    }
     endResetModel();
+    Q_EMIT indexSelectedChanged(m_selected);
 }
 
 void ImageListModel::clear()

@@ -1,3 +1,4 @@
+#include "BrowserCellDelegate.h"
 #include "BrowserModel.h"
 #include "CompletionDialog.h"
 #include "ConversionController.h"
@@ -31,6 +32,7 @@ private Q_SLOTS:
     void deleteKeyRemovesTheSelection();
     void draggingReordersAndDropsInsert();
     void completionImages();
+    void gridShowsEveryPictureWhole();
 
 private:
     QStringList photos(int count);
@@ -225,6 +227,11 @@ void TestMainWindow::draggingReordersAndDropsInsert()
     for (const QString &path : window.imageList()->paths())
         names << QFileInfo(path).fileName();
     QCOMPARE(names, (QStringList {"b.jpg", "c.jpg", "a.jpg", "d.jpg"}));
+    // The moved entry is still the selected one, in the list and in the view, and its cell
+    // shows the preview.
+    QCOMPARE(window.imageList()->indexSelected(), 2);
+    QCOMPARE(view->selectedRows(), QList<int> {2});
+    QCOMPARE(window.browserModel()->previewRow(), 2);
 
     // A file from the file manager dropped on the left half of the second cell goes before it.
     QMimeData drop;
@@ -270,6 +277,86 @@ void TestMainWindow::completionImages()
     QVERIFY(!failed.summary()->isHidden());
     QCOMPARE(failed.findChild<QLabel *>(QStringLiteral("runStopped"))->text(),
              QStringLiteral("The output folder /media/stick is gone; the run stopped."));
+}
+
+void TestMainWindow::gridShowsEveryPictureWhole()
+{
+    // Portrait, landscape, square, tiny and tall pictures in one colour each: at every zoom, and
+    // after a move, each is drawn whole in its cell, standing on the same line, its name below;
+    // the selected one (its preview) in its own colour, untinted.
+    MainWindow window;
+    window.resize(1100, 700);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QList<QPair<QSize, QColor>> kinds = {{QSize(200, 300), QColor(0xEF, 0xAD, 0xAE)},
+                                               {QSize(400, 200), QColor(Qt::blue)},
+                                               {QSize(250, 250), QColor(Qt::green)},
+                                               {QSize(30, 20), QColor(Qt::red)},
+                                               {QSize(90, 400), QColor(Qt::yellow)}};
+    QStringList paths;
+    QHash<QString, QPair<QSize, QColor>> kindOf;
+    for (int i = 0; i < kinds.size(); ++i) {
+        QImage picture(kinds.at(i).first, QImage::Format_RGB32);
+        picture.fill(kinds.at(i).second);
+        paths << m_dir.filePath(QStringLiteral("cell%1.png").arg(i));
+        QVERIFY(picture.save(paths.last()));
+        kindOf.insert(paths.last(), kinds.at(i));
+    }
+    window.openFiles(paths);
+    ImageBrowserView *view = window.browser();
+    QAbstractItemModel *model = view->model();
+
+    // What is wrong with the cell of this row as drawn, or nothing.
+    const auto cellFault = [&](int row) -> QString {
+        const QModelIndex index = model->index(row, 0);
+        view->scrollTo(index);
+        const QImage shown = view->viewport()->grab().toImage();
+        const QRect cell = view->visualRect(index);
+        const int side = view->iconSize().width();
+        const auto kind = kindOf.value(window.imageList()->paths().at(row));
+        const QRect area = BrowserCellDelegate::pictureArea(cell, side);
+        const QRect picture = BrowserCellDelegate::pictureRect(area, kind.first);
+        const QRect caption = BrowserCellDelegate::captionRect(cell, side, view->fontMetrics());
+        if (!cell.contains(picture) || !cell.contains(caption) || picture.bottom() != area.bottom())
+            return QStringLiteral("row %1: picture or name outside the cell").arg(row);
+        if (qMax(picture.width(), picture.height()) != side)
+            return QStringLiteral("row %1: not fitted to the cell").arg(row);
+        const QList<QPoint> probes = {picture.center(),
+                                      {picture.center().x(), picture.top() + 1},
+                                      {picture.center().x(), picture.bottom() - 1},
+                                      {picture.left() + 1, picture.center().y()},
+                                      {picture.right() - 1, picture.center().y()}};
+        for (const QPoint &p : probes) {
+            const QColor c = shown.pixelColor(p);
+            const QColor want = kind.second;
+            if (qAbs(c.red() - want.red()) > 3 || qAbs(c.green() - want.green()) > 3 ||
+                qAbs(c.blue() - want.blue()) > 3)
+                return QStringLiteral("row %1: %2 at (%3, %4), %5 expected")
+                    .arg(row)
+                    .arg(c.name())
+                    .arg(p.x())
+                    .arg(p.y())
+                    .arg(want.name());
+        }
+        return QString();
+    };
+    const auto gridFault = [&] {
+        for (int row = 0; row < model->rowCount(); ++row)
+            if (const QString fault = cellFault(row); !fault.isEmpty())
+                return fault;
+        return QString();
+    };
+    for (const double zoom : {0.0, 1.0, 0.5}) {
+        view->setZoom(zoom);
+        QTRY_COMPARE_WITH_TIMEOUT(gridFault(), QString(), 10000);
+    }
+    QCOMPARE(view->selectedRows(), QList<int> {0});
+    window.imageList()->moveEntries({0}, 3);
+    QTRY_COMPARE_WITH_TIMEOUT(gridFault(), QString(), 10000);
+
+    // The spare width is spread evenly: the cells of a row fill it.
+    const int columns = view->viewport()->width() / view->gridSize().width();
+    QVERIFY(view->viewport()->width() - columns * view->gridSize().width() < columns);
 }
 
 QTEST_MAIN(TestMainWindow)
