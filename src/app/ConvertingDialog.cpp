@@ -1,5 +1,6 @@
 #include "ConvertingDialog.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -28,6 +29,18 @@ ConvertingDialog::ConvertingDialog(int total, QWidget *parent) : SheetDialog(par
         m_cancel->setText(QStringLiteral("Canceling..."));
         Q_EMIT cancelRequested();
     });
+}
+
+void ConvertingDialog::reject()
+{
+    if (m_cancel->isEnabled())
+        m_cancel->click();
+}
+
+void ConvertingDialog::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    reject();
 }
 
 void ConvertingDialog::advance(int started)

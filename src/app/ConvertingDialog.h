@@ -7,7 +7,7 @@ class QProgressBar;
 class QPushButton;
 
 // The window-modal dialog shown while a conversion runs: a bar that advances one step as each
-// file starts, the "started/total files" text, and Cancel.
+// file starts, the "started/total files" text, and Cancel. It stays for the whole run.
 class ConvertingDialog : public SheetDialog {
     Q_OBJECT
 public:
@@ -19,8 +19,15 @@ public:
     QLabel *countLabel() const { return m_count; }
     QPushButton *cancelButton() const { return m_cancel; }
 
+    // Escape, and closing the sheet by any other road, mean Cancel: the sheet stays, modal,
+    // until the run has ended and the window takes it away.
+    void reject() override;
+
 Q_SIGNALS:
     void cancelRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     int m_total;

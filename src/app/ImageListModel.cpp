@@ -75,10 +75,9 @@ void ImageListModel::setIndexSelected(int row)
 
 int ImageListModel::addChosen(const QStringList &paths)
 {
-    QStringList accepted;
+    QStringList accepted, refused;
     for (const QString &path : paths)
-        if (hasAcceptedExtension(path, openDialogExtensions()))
-            accepted << path;
+        (hasAcceptedExtension(path, openDialogExtensions()) ? accepted : refused) << path;
     if (!accepted.isEmpty()) {
         beginInsertRows(QModelIndex(), int(m_paths.size()), int(m_paths.size() + accepted.size() - 1));
         for (const QString &path : accepted) {
@@ -88,16 +87,18 @@ int ImageListModel::addChosen(const QStringList &paths)
         endInsertRows();
     }
     selectFirst();
+    if (!refused.isEmpty())
+        Q_EMIT skipped(refused);
     return int(accepted.size());
 }
 
 int ImageListModel::insertDropped(const QStringList &paths, int row)
 {
     row = std::clamp(row, 0, int(m_paths.size()));
-    QStringList accepted;
-    for (const QString &path : paths)
-        if (hasAcceptedExtension(path, dropExtensions()))
-            accepted << path;
+    // A dropped folder stands for the pictures in it.
+    QStringList accepted, refused;
+    for (const QString &path : expandInputs(paths))
+        (hasAcceptedExtension(path, dropExtensions()) ? accepted : refused) << path;
     if (!accepted.isEmpty()) {
         beginInsertRows(QModelIndex(), row, row + int(accepted.size()) - 1);
         for (int i = 0; i < accepted.size(); ++i) {
@@ -107,6 +108,8 @@ int ImageListModel::insertDropped(const QStringList &paths, int row)
         endInsertRows();
     }
     selectFirst();
+    if (!refused.isEmpty())
+        Q_EMIT skipped(refused);
     return int(accepted.size());
 }
 

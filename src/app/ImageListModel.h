@@ -53,6 +53,8 @@ public:
 
 Q_SIGNALS:
     void indexSelectedChanged(int row);
+    // Files offered to the list that it did not take: their type is not one it reads.
+    void skipped(const QStringList &paths);
     // The metadata of a file that entered the list has been read (on the thread pool).
     void metadataRead(const QString &path);
 

@@ -18,6 +18,7 @@
 #include "UnitSlider.h"
 #include "WindowChrome.h"
 #include "batch/InputFiles.h"
+#include "common/FileName.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShippedLogo.h"
 
@@ -27,6 +28,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -81,20 +83,38 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_zoom, &UnitSlider::valueMoved, this, &MainWindow::applyZoom);
 
     auto *add = new QPushButton(tr("Add…"), this);
-    auto *remove = new QPushButton(tr("Remove"), this);
-    auto *clear = new QPushButton(tr("Clear"), this);
+    m_remove = new QPushButton(tr("Remove"), this);
+    m_clear = new QPushButton(tr("Clear"), this);
     connect(add, &QPushButton::clicked, this, &MainWindow::chooseImages);
-    connect(remove, &QPushButton::clicked, this,
+    connect(m_remove, &QPushButton::clicked, this,
             [this] { m_list->removeEntries(m_browser->selectedRows()); });
-    connect(clear, &QPushButton::clicked, m_list, &ImageListModel::clear);
+    connect(m_clear, &QPushButton::clicked, m_list, &ImageListModel::clear);
+
+    m_intakeNote = new EmbossedLabel(QString(), EmbossedLabel::Shadow::Dark, this);
+    m_intakeNote->setPalette(countColours);
+    m_intakeNote->hide();
+    connect(m_list, &ImageListModel::skipped, this, [this](const QStringList &paths) {
+        QStringList names;
+        for (const QString &path : paths)
+            names << readableFileName(QFileInfo(path).fileName());
+        m_intakeNote->setText(
+            paths.size() == 1 ? tr("1 file skipped: not a picture type Pressmark reads")
+                              : tr("%1 files skipped: not picture types Pressmark reads").arg(paths.size()));
+        m_intakeNote->setToolTip(names.join(QLatin1Char('\n')));
+        m_intakeNote->show();
+    });
+    // A new intake that takes everything clears the note.
+    connect(m_list, &QAbstractItemModel::rowsAboutToBeInserted, m_intakeNote, &QWidget::hide);
 
     auto *bottomBar = new BottomBar(this);
     bottomBar->setFixedHeight(36);
     auto *bottom = new QHBoxLayout(bottomBar);
     bottom->setContentsMargins(10, 4, 10, 2);
     bottom->addWidget(add);
-    bottom->addWidget(remove);
-    bottom->addWidget(clear);
+    bottom->addWidget(m_remove);
+    bottom->addWidget(m_clear);
+    bottom->addSpacing(12);
+    bottom->addWidget(m_intakeNote);
     bottom->addStretch(1);
     bottom->addWidget(m_count);
     bottom->addSpacing(16);
@@ -299,6 +319,8 @@ void MainWindow::updateListState()
 {
     const bool empty = m_list->isEmpty();
     m_convert->setEnabled(!empty);
+    m_remove->setEnabled(!empty);
+    m_clear->setEnabled(!empty);
     m_count->setText(m_list->countText());
     m_dropHint->setVisible(empty);
     m_backdrop->setHideText(!empty);

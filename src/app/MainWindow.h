@@ -35,6 +35,10 @@ public:
     ImageBrowserView *browser() const { return m_browser; }
     QPushButton *convertButton() const { return m_convert; }
     QLabel *countLabel() const { return m_count; }
+    // Says how many offered files the list did not take, and why, until the next intake.
+    QLabel *intakeNote() const { return m_intakeNote; }
+    QPushButton *removeButton() const { return m_remove; }
+    QPushButton *clearButton() const { return m_clear; }
     QLabel *dropHint() const { return m_dropHint; }
     OptionsPanel *options() const { return m_options; }
     UnitSlider *zoomSlider() const { return m_zoom; }
@@ -88,6 +92,9 @@ private:
     BrowserModel *m_browserModel;
     ImageBrowserView *m_browser;
     QLabel *m_count;
+    QLabel *m_intakeNote;
+    QPushButton *m_remove;
+    QPushButton *m_clear;
     QLabel *m_dropHint;
     UnitSlider *m_zoom;
     WindowChrome *m_chrome;

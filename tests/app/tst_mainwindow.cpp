@@ -53,6 +53,16 @@ void TestMainWindow::convertButtonFollowsTheList()
 {
     MainWindow window;
     QVERIFY(!window.convertButton()->isEnabled());
+    QVERIFY(!window.removeButton()->isEnabled());
+    QVERIFY(!window.clearButton()->isEnabled());
+    // Files the list does not take are counted aloud.
+    window.imageList()->addChosen(
+        {m_dir.filePath("photo.jpg"), m_dir.filePath("notes.txt"), m_dir.filePath("a.heic")});
+    QVERIFY(!window.intakeNote()->isHidden());
+    QCOMPARE(window.intakeNote()->text(),
+             QStringLiteral("2 files skipped: not picture types Pressmark reads"));
+    QVERIFY(window.removeButton()->isEnabled());
+    window.imageList()->clear();
     QCOMPARE(window.countLabel()->text(), QStringLiteral("0 images"));
     QVERIFY(!window.dropHint()->isHidden());
     window.openFiles(photos(1));
@@ -112,7 +122,11 @@ void TestMainWindow::cancelledRun()
     window.setFolderChooser([&] { return out.path(); });
     window.convert();
     QPushButton *cancel = window.convertingDialog()->cancelButton();
-    cancel->click();
+    // Escape is Cancel there; the sheet stays, modal, until the run ends.
+    QTest::keyClick(window.convertingDialog(), Qt::Key_Escape);
+    QVERIFY(window.convertingDialog()->isVisible());
+    QVERIFY(window.convertingDialog()->isModal() ||
+            window.convertingDialog()->windowModality() != Qt::NonModal);
     QVERIFY(!cancel->isEnabled());
     QCOMPARE(cancel->text(), QStringLiteral("Canceling..."));
     QTRY_VERIFY_WITH_TIMEOUT(window.completionDialog(), 20000);

@@ -32,7 +32,7 @@ bool hasAcceptedExtension(const QString &path, const QStringList &extensions)
     const int dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)
         return false;
-    return extensions.contains(name.mid(dot + 1), Qt::CaseSensitive);
+    return extensions.contains(name.mid(dot + 1), Qt::CaseInsensitive);
 }
 
 QStringList expandInputs(const QStringList &paths)

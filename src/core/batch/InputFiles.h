@@ -4,10 +4,11 @@
 
 // The extensions the open dialog offers, in their order (16 entries).
 const QStringList &openDialogExtensions();
-// The extensions a drop accepts (the 16 above and "eps", "EPS"). Compared case-sensitively.
+// The extensions a drop accepts (the 16 above and "eps", "EPS").
 const QStringList &dropExtensions();
 
-// True when the file name's extension is one of the list's entries exactly.
+// True when the file name's extension is one of the list's entries, in any case: the open
+// dialog offers "Sunset.Jpg", so every road takes it.
 bool hasAcceptedExtension(const QString &path, const QStringList &extensions);
 
 // The inputs of a batch from paths as a user names them: a folder stands for the files
