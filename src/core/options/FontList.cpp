@@ -5,9 +5,19 @@
 
 #include <algorithm>
 
+QString familyWithoutFoundry(const QString &family)
+{
+    const qsizetype open = family.lastIndexOf(QLatin1String(" ["));
+    if (open > 0 && family.endsWith(QLatin1Char(']')))
+        return family.left(open);
+    return family;
+}
+
 QStringList installedFontFamilies()
 {
-    QStringList families = QFontDatabase::families();
+    QStringList families;
+    for (const QString &family : QFontDatabase::families())
+        families << familyWithoutFoundry(family);
     families.removeDuplicates();
     std::stable_sort(families.begin(), families.end(), [](const QString &a, const QString &b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;

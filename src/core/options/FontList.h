@@ -3,9 +3,12 @@
 #include <QString>
 #include <QStringList>
 
-// The installed font families, sorted without regard to case, as the font popup lists them.
-// Needs a QGuiApplication.
+// The installed font families, each once and without its foundry (Qt names a family that
+// several foundries supply "C059 [UKWN]", "C059 [URW ]"), sorted without regard to case, as the
+// font popup lists them. Needs a QGuiApplication.
 QStringList installedFontFamilies();
+// "Nimbus Sans [URW ]" -> "Nimbus Sans"; other names as they are.
+QString familyWithoutFoundry(const QString &family);
 
 // The popup's starting item, found in one scan from the top: the first "Helvetica" at once,
 // else the first "Lucida Grande", else the first "Gill Sans", else systemSans when listed,

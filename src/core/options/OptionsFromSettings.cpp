@@ -36,7 +36,7 @@ qint32 leadingInteger(const QString &text)
 
 int fontIndexForSettings(const AppSettings &values, const FontChoices &fonts)
 {
-    const QString family = values.text(Setting::FontFamily);
+    const QString family = familyWithoutFoundry(values.text(Setting::FontFamily));
     if (!family.isEmpty()) {
         const int byName = int(fonts.families.indexOf(family));
         if (byName >= 0)
@@ -50,7 +50,7 @@ int fontIndexForSettings(const AppSettings &values, const FontChoices &fonts)
 
 static QString fontFamilyFor(const AppSettings &values, const FontChoices &fonts)
 {
-    const QString named = values.text(Setting::FontFamily);
+    const QString named = familyWithoutFoundry(values.text(Setting::FontFamily));
     if (!named.isEmpty() && values.integer(Setting::FontIndex) == -1 && !fonts.families.contains(named))
         return named;
     const int index = fontIndexForSettings(values, fonts);

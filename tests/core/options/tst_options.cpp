@@ -40,6 +40,7 @@ private Q_SLOTS:
     void namingModes();
     void overlaySizesFollowTheirPopupsOnlyWhileDrawn();
     void copyrightPatternSwitchesTheLinesOn();
+    void installedFamiliesOnceWithoutFoundry();
     void fontByNameThenPosition();
     void qualityFromTheSlider();
     void shippedDefaults();
@@ -226,12 +227,27 @@ void TestOptions::copyrightPatternSwitchesTheLinesOn()
     QCOMPARE(derive(values).copyright.color, QColor(Qt::red));
 }
 
+void TestOptions::installedFamiliesOnceWithoutFoundry()
+{
+    // Families several foundries supply (Ghostscript's fonts come as "C059 [UKWN]" and
+    // "C059 [URW ]") are listed once, by their name alone.
+    const QStringList families = installedFontFamilies();
+    QCOMPARE(families.size(), QSet<QString>(families.begin(), families.end()).size());
+    for (const QString &family : families)
+        QVERIFY2(!family.endsWith(QLatin1Char(']')), qPrintable(family));
+    QCOMPARE(familyWithoutFoundry(QStringLiteral("Nimbus Sans [URW ]")), QStringLiteral("Nimbus Sans"));
+    QCOMPARE(familyWithoutFoundry(QStringLiteral("Odd [name")), QStringLiteral("Odd [name"));
+}
+
 void TestOptions::fontByNameThenPosition()
 {
     AppSettings values = shippedSettings();
     values.setText(Setting::FontFamily, QStringLiteral("DejaVu Sans"));
     values.setInteger(Setting::FontIndex, 2);
     QCOMPARE(derive(values).watermark.fontFamily, QStringLiteral("DejaVu Sans")); // the name wins
+    // A name stored with its foundry (as Qt once listed it) finds the family.
+    values.setText(Setting::FontFamily, QStringLiteral("DejaVu Sans [UKWN]"));
+    QCOMPARE(derive(values).watermark.fontFamily, QStringLiteral("DejaVu Sans"));
     values.setText(Setting::FontFamily, QStringLiteral("Uninstalled"));
     QCOMPARE(derive(values).watermark.fontFamily, QStringLiteral("Zeta")); // then the position
     values.setInteger(Setting::FontIndex, 99);
@@ -339,5 +355,5 @@ void TestOptions::startingFont()
     QCOMPARE(defaultFontIndex(families, systemSans), index);
 }
 
-QTEST_GUILESS_MAIN(TestOptions)
+QTEST_MAIN(TestOptions)
 #include "tst_options.moc"
