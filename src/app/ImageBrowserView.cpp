@@ -7,6 +7,8 @@
 #include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
+#include <QStyleOption>
 #include <QUrl>
 
 ImageBrowserView::ImageBrowserView(ImageListModel *list, QWidget *parent) : QListView(parent), m_list(list)
@@ -46,9 +48,18 @@ void ImageBrowserView::updateGrid()
     // As many columns as fit, the spare width spread evenly between them.
     const int side = iconSize().width();
     const int narrowest = side + 2 * BrowserCellDelegate::kMargin;
-    const int room = viewport()->width();
-    const int columns = std::max(1, room / narrowest);
-    const int width = std::max(narrowest, room / columns);
+    // The width the view lays its rows out in: it keeps room for a scroll bar that may come.
+    int room = maximumViewportSize().width();
+    if (verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded) {
+        room -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
+        if (style()->styleHint(QStyle::SH_ScrollView_FrameOnlyAroundContents, nullptr, this)) {
+            QStyleOption option;
+            option.initFrom(this);
+            room -= 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+        }
+    }
+    const int columns = std::max(1, (room - 1) / narrowest);
+    const int width = std::max(narrowest, (room - 1) / columns); // a row that fills it exactly wraps
     const QSize grid(width, BrowserCellDelegate::cellHeight(side, fontMetrics()));
     if (grid != gridSize())
         setGridSize(grid);

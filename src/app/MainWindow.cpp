@@ -155,7 +155,19 @@ MainWindow::MainWindow(QWidget *parent)
     file->addAction(tr("&Close"), QKeySequence::Close, this, &QWidget::close);
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
     QMenu *view = menus->addMenu(tr("&View"));
-    view->addAction(tr("&Full Screen"), QKeySequence::FullScreen, this, &MainWindow::toggleFullScreen);
+    QAction *fullScreen = view->addAction(tr("&Full Screen"), this, &MainWindow::toggleFullScreen);
+    // F11 everywhere, and the desktop's own key where it has another.
+    QList<QKeySequence> fullScreenKeys {QKeySequence(Qt::Key_F11)};
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::FullScreen))
+        if (!fullScreenKeys.contains(key))
+            fullScreenKeys << key;
+    fullScreen->setShortcuts(fullScreenKeys);
+    // Escape leaves full screen (and does nothing otherwise).
+    m_leaveFullScreen = new QAction(tr("Leave Full Screen"), this);
+    m_leaveFullScreen->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_leaveFullScreen->setEnabled(false);
+    connect(m_leaveFullScreen, &QAction::triggered, this, &QWidget::showNormal);
+    addAction(m_leaveFullScreen);
     QMenu *help = menus->addMenu(tr("&Help"));
     help->addAction(tr("Pressmark &Help"), QKeySequence::HelpContents, this, &MainWindow::openHelp);
     setWindowIcon(QIcon(QStringLiteral(":/pressmark.svg")));
@@ -294,8 +306,12 @@ void MainWindow::toggleFullScreen()
 
 void MainWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
         m_chrome->setFullScreenLook(isFullScreen());
+        m_chrome->setFillsScreen(isFullScreen() || isMaximized());
+        if (m_leaveFullScreen)
+            m_leaveFullScreen->setEnabled(isFullScreen());
+    }
     QMainWindow::changeEvent(event);
 }
 

@@ -94,6 +94,7 @@ private:
     QLabel *m_count;
     QLabel *m_intakeNote;
     QPushButton *m_remove;
+    QAction *m_leaveFullScreen = nullptr;
     QPushButton *m_clear;
     QLabel *m_dropHint;
     UnitSlider *m_zoom;

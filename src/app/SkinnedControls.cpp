@@ -2,6 +2,7 @@
 
 #include "SkinImages.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSlider>
@@ -125,4 +126,40 @@ void SkinnedLineEdit::paintEvent(QPaintEvent *event)
                   QPointF(b.x() + 2.0, b.y()));
     drawSkinStretched(painter, QRectF(0.0, 0.0, 2.0, b.height()), QStringLiteral("TxtFld_l"));
     drawSkinStretched(painter, QRectF(b.width() - 2.0, 0.0, 2.0, b.height()), QStringLiteral("TxtFld_r"));
+}
+
+QPalette SkinStyle::standardPalette() const
+{
+    QPalette light(QColor(0xef, 0xf0, 0xf1), QColor(0xe4, 0xe6, 0xe9));
+    light.setColor(QPalette::WindowText, QColor(0x1f, 0x21, 0x24));
+    light.setColor(QPalette::Text, QColor(0x1f, 0x21, 0x24));
+    light.setColor(QPalette::ButtonText, QColor(0x1f, 0x21, 0x24));
+    light.setColor(QPalette::Base, Qt::white);
+    light.setColor(QPalette::AlternateBase, QColor(0xf4, 0xf5, 0xf6));
+    light.setColor(QPalette::ToolTipBase, QColor(0xff, 0xff, 0xdc));
+    light.setColor(QPalette::ToolTipText, Qt::black);
+    light.setColor(QPalette::PlaceholderText, QColor(0x80, 0x84, 0x8a));
+    light.setColor(QPalette::Highlight, QColor(0x30, 0x8c, 0xc6));
+    light.setColor(QPalette::HighlightedText, Qt::white);
+    light.setColor(QPalette::Link, QColor(0x1d, 0x6f, 0xb8));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        light.setColor(QPalette::Disabled, role, QColor(0x9a, 0x9d, 0xa2));
+    return light;
+}
+
+void SkinStyle::polish(QPalette &palette)
+{
+    palette = standardPalette();
+}
+
+void applySkinPalette()
+{
+    const QPalette skin = SkinStyle(QStringLiteral("Fusion")).standardPalette();
+    QApplication::setPalette(skin);
+    // The classes Qt gives a theme's own palette, each overridden by name.
+    for (const char *name :
+         {"QAbstractButton", "QToolButton", "QCheckBox", "QRadioButton", "QComboBox", "QLabel",
+          "QMessageBoxLabel", "QLineEdit", "QTextEdit", "QTextControl", "QPlainTextEdit", "QAbstractItemView",
+          "QHeaderView", "QMenu", "QMenuBar", "QTabBar", "QGroupBox", "QAbstractSpinBox"})
+        QApplication::setPalette(skin, name);
 }

@@ -18,7 +18,16 @@ public:
                     const QWidget *widget = nullptr) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
                          const QWidget *widget = nullptr) const override;
+    // The skin's own light palette, whatever the desktop's theme: its panels are light, so a
+    // dark theme's light text would vanish on them.
+    QPalette standardPalette() const override;
+    void polish(QPalette &palette) override;
+    using QProxyStyle::polish;
 };
+
+// Puts the skin's palette on the application and on every class a desktop theme gives its own
+// palette (combo boxes, buttons, labels, fields, menus...). Call once, before any window.
+void applySkinPalette();
 
 // A popup whose bezel is one of three pictures ("popUpButton" 57, "popUpLongButton" 100 or
 // "popUpFontsButton" 140 pixels wide), drawn under its text.

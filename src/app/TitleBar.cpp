@@ -82,6 +82,16 @@ TitleBar::TitleBar(QWidget *parent) : QWidget(parent)
         setNormalPictures();
     });
     connect(m_fullScreen, &QToolButton::clicked, this, &TitleBar::fullScreenRequested);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            applicationActivated();
+    });
+}
+
+void TitleBar::applicationActivated()
+{
+    if (!m_inside)
+        setNormalPictures();
 }
 
 void TitleBar::setTitle(const QString &title)

@@ -31,6 +31,9 @@ public:
 
     void mouseEntered();
     void mouseExited();
+    // The application came to the front: the buttons show their colours again at once, not
+    // only once the pointer has passed over them.
+    void applicationActivated();
     // For tests: whether the application counts as active.
     void setActiveQuery(std::function<bool()> isActive) { m_isActive = std::move(isActive); }
 

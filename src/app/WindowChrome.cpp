@@ -76,7 +76,18 @@ void WindowChrome::addBar(QWidget *bar)
 
 QRect WindowChrome::frameRect() const
 {
-    return rect().adjusted(m_shadow, m_shadow, -m_shadow, -m_shadow);
+    const int s = shadow();
+    return rect().adjusted(s, s, -s, -s);
+}
+
+void WindowChrome::setFillsScreen(bool fills)
+{
+    if (fills == m_fills)
+        return;
+    m_fills = fills;
+    const int margin = shadow() + 1;
+    m_layout->setContentsMargins(margin, margin, margin, margin);
+    update();
 }
 
 void WindowChrome::setFullScreenLook(bool fullScreen)
@@ -92,17 +103,17 @@ void WindowChrome::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF frame = frameRect();
+    const int s = shadow();
     // A soft shadow: rings of falling opacity around the frame.
-    for (int i = m_shadow; i > 0; --i) {
-        const qreal t = qreal(m_shadow - i + 1) / m_shadow;
+    for (int i = s; i > 0; --i) {
+        const qreal t = qreal(s - i + 1) / s;
         painter.setPen(QPen(QColor(0, 0, 0, int(40 * t * t)), 1.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(frame.adjusted(-i + 0.5, -i + 1.5, i - 0.5, i + 0.5), kRadius + i,
                                 kRadius + i);
     }
     QPainterPath outline;
-    outline.addRoundedRect(frame.adjusted(0.5, 0.5, -0.5, -0.5), m_shadow ? kRadius : 0,
-                           m_shadow ? kRadius : 0);
+    outline.addRoundedRect(frame.adjusted(0.5, 0.5, -0.5, -0.5), s ? kRadius : 0, s ? kRadius : 0);
     painter.fillPath(outline, QColor(0x2b, 0x2d, 0x31));
     painter.setPen(QPen(QColor(0x16, 0x17, 0x1a), 1.0));
     painter.drawPath(outline);

@@ -25,6 +25,10 @@ public:
     bool movableByBackground() const { return m_movable; }
     // Full screen: buttons hidden, no moving by the background; and back.
     void setFullScreenLook(bool fullScreen);
+    // Maximised or full screen: the window fills the screen square, without shadow, margin or
+    // rounded corners; and back.
+    void setFillsScreen(bool fills);
+    bool fillsScreen() const { return m_fills; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -36,6 +40,9 @@ private:
 
     TitleBar *m_titleBar;
     QVBoxLayout *m_layout;
+    int shadow() const { return m_fills ? 0 : m_shadow; }
+
     int m_shadow;
+    bool m_fills = false;
     bool m_movable = true;
 };

@@ -17,6 +17,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Pressmark"));
     QApplication::setDesktopFileName(QStringLiteral("pressmark"));
     QApplication::setStyle(new SkinStyle(QStringLiteral("Fusion")));
+    applySkinPalette();
     // File names as the bytes they are: a name need not be UTF-8.
     QStringList files;
     for (int i = 1; i < argc; ++i)

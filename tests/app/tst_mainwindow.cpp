@@ -368,9 +368,20 @@ void TestMainWindow::gridShowsEveryPictureWhole()
     window.imageList()->moveEntries({0}, 3);
     QTRY_COMPARE_WITH_TIMEOUT(gridFault(), QString(), 10000);
 
-    // The spare width is spread evenly: the cells of a row fill it.
-    const int columns = view->viewport()->width() / view->gridSize().width();
-    QVERIFY(view->viewport()->width() - columns * view->gridSize().width() < columns);
+    // The spare width is spread evenly: the cells of a row fill it, whatever the window's width.
+    for (const int width : {1100, 1317, 900}) {
+        window.resize(width, 700);
+        QTRY_VERIFY(view->viewport()->width() > 0);
+        QCoreApplication::processEvents();
+        int right = 0;
+        for (int row = 0; row < model->rowCount(); ++row)
+            right = qMax(right, view->visualRect(model->index(row, 0)).right());
+        // What is left: less than a column's share, and the room the view keeps for a scroll bar.
+        const int columns = view->viewport()->width() / view->gridSize().width();
+        const int scrollBar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+        QVERIFY2(view->viewport()->width() - 1 - right <= columns + scrollBar,
+                 qPrintable(QStringLiteral("%1 px spare").arg(view->viewport()->width() - 1 - right)));
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

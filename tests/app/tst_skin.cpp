@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QLabel>
 #include <QSlider>
 #include <QStyleFactory>
 #include <QStyleOptionSlider>
@@ -66,6 +67,8 @@ private Q_SLOTS:
     void missingPicturesLeaveTheControlsOwnDrawing();
     void slidersHaveNoTickMarks();
     void dropPictureSitsLeftOfAndBelowTheCentre();
+    void darkDesktopThemeDoesNotReachTheSkin();
+    void fullScreenAndMaximisedFillTheScreen();
 };
 
 void TestSkin::hoverPictures()
@@ -79,6 +82,11 @@ void TestSkin::hoverPictures()
     QCOMPARE(pictures(bar), (QStringList {"btn_closeHover", "btn_minHover", "btn_zoomHover"}));
     bar.mouseExited(); // in the background: all three off
     QCOMPARE(pictures(bar), (QStringList {"btn_activeoff", "btn_activeoff", "btn_activeoff"}));
+    // Back in front: the colours return without the pointer passing over them.
+    bar.applicationActivated();
+    QCOMPARE(pictures(bar), normal);
+    bar.mouseEntered();
+    bar.mouseExited();
     active = true;
     bar.mouseEntered();
     bar.mouseExited();
@@ -280,6 +288,69 @@ void TestSkin::dropPictureSitsLeftOfAndBelowTheCentre()
     QCOMPARE(BrowserBackdrop::dropPicturePosition(QSize(400, 300), QSize(200, 120)), QPoint(92, 94));
     // Halves round to the nearest whole pixel.
     QCOMPARE(BrowserBackdrop::dropPicturePosition(QSize(401, 301), QSize(200, 120)).x(), 93);
+}
+
+void TestSkin::darkDesktopThemeDoesNotReachTheSkin()
+{
+    // A dark theme gives light text to the application and to classes such as QComboBox and
+    // QLabel; on the skin's light panels it vanished (1.1:1). The skin's palette holds.
+    QPalette dark(QColor(0x20, 0x20, 0x20), QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(dark);
+    QApplication::setPalette(dark, "QComboBox");
+    QApplication::setPalette(dark, "QLabel");
+    applySkinPalette();
+    SkinnedPopUp popup(SkinnedPopUp::Bezel::Short);
+    QLabel label(QStringLiteral("Format"));
+    const auto contrast = [](QColor a, QColor b) {
+        // WCAG's contrast ratio, from relative luminance.
+        const auto linear = [](float v) {
+            return v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        const auto lum = [&](QColor c) {
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        };
+        const double hi = qMax(lum(a), lum(b)) + 0.05, lo = qMin(lum(a), lum(b)) + 0.05;
+        return hi / lo;
+    };
+    QVERIFY(contrast(label.palette().color(QPalette::WindowText), label.palette().color(QPalette::Window)) >
+            7);
+    QVERIFY(contrast(popup.palette().color(QPalette::ButtonText), popup.palette().color(QPalette::Button)) >
+            7);
+    QPalette polished = dark;
+    SkinStyle(QStringLiteral("Fusion")).polish(polished);
+    QCOMPARE(polished.color(QPalette::WindowText), label.palette().color(QPalette::WindowText));
+    QApplication::setPalette(before);
+}
+
+void TestSkin::fullScreenAndMaximisedFillTheScreen()
+{
+    // F11 toggles full screen and Escape leaves it; full screen and maximised fill the screen
+    // square: no shadow margin, no rounded corners.
+    MainWindow window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *chrome = window.findChild<WindowChrome *>();
+    QTest::keyClick(&window, Qt::Key_Escape); // nothing to leave
+    QVERIFY(!window.isFullScreen());
+    QTest::keyClick(&window, Qt::Key_F11);
+    QTRY_VERIFY(window.isFullScreen());
+    QVERIFY(chrome->fillsScreen());
+    QCOMPARE(chrome->frameRect(), chrome->rect());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTRY_VERIFY(!window.isFullScreen());
+    QVERIFY(!chrome->fillsScreen());
+    window.showMaximized();
+    QTRY_VERIFY(window.isMaximized());
+    QVERIFY(chrome->fillsScreen());
+    QCOMPARE(chrome->frameRect(), chrome->rect());
+    // The corner pixel is the window's own colour, not the transparent outside of a rounded one.
+    const QImage corner = chrome->grab(QRect(0, 0, 2, 2)).toImage();
+    QCOMPARE(qAlpha(corner.pixel(0, 0)), 255);
 }
 
 QTEST_MAIN(TestSkin)
