@@ -7,7 +7,7 @@ packages=(
   # build
   build-essential cmake pkg-config
   # core: Qt 6 with its image plugins, metadata, colour, codecs
-  qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libxcb1-dev
+  qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libxcb1-dev libxcb-shape0-dev
   libexiv2-dev liblcms2-dev libjpeg62-turbo-dev libpng-dev libtiff-dev
   libgif-dev libimagequant-dev libopenjp2-7-dev
   # fonts for text rendering and EPS rendering (later inputs)

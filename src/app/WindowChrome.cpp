@@ -14,6 +14,9 @@
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 #endif
+#ifdef PRESSMARK_HAVE_XCB_SHAPE
+#include <xcb/shape.h>
+#endif
 
 static constexpr int kShadow = 12;
 static constexpr int kResizeBorder = 5;
@@ -87,7 +90,47 @@ void WindowChrome::setFillsScreen(bool fills)
     m_fills = fills;
     const int margin = shadow() + 1;
     m_layout->setContentsMargins(margin, margin, margin, margin);
+    updateInputShape();
     update();
+}
+
+void WindowChrome::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    updateInputShape();
+}
+
+void WindowChrome::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    updateInputShape();
+}
+
+void WindowChrome::updateInputShape()
+{
+    QWindow *handle = window()->windowHandle();
+    if (!m_shadow || !handle || window() != parentWidget() || !isVisible())
+        return;
+    const QRect frame = QRect(mapTo(window(), frameRect().topLeft()), frameRect().size());
+    const QString platform = QGuiApplication::platformName();
+    if (platform.startsWith(QLatin1String("wayland"))) {
+        handle->setMask(QRegion(frame)); // Wayland's mask is the input region
+        return;
+    }
+#ifdef PRESSMARK_HAVE_XCB_SHAPE
+    if (platform == QLatin1String("xcb")) {
+        auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+        if (!connection)
+            return;
+        const qreal ratio = handle->devicePixelRatio();
+        const xcb_rectangle_t rectangle {int16_t(frame.x() * ratio), int16_t(frame.y() * ratio),
+                                         uint16_t(frame.width() * ratio), uint16_t(frame.height() * ratio)};
+        xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_UNSORTED,
+                             xcb_window_t(handle->winId()), 0, 0, 1, &rectangle);
+        xcb_flush(connection);
+    }
+#endif
 }
 
 void WindowChrome::setFullScreenLook(bool fullScreen)
@@ -121,8 +164,9 @@ void WindowChrome::paintEvent(QPaintEvent *)
 
 Qt::Edges WindowChrome::edgesAt(const QPoint &position) const
 {
+    // The band lies on the visible edge and inside it, never in the shadow.
     const QRect frame = frameRect();
-    if (!frame.adjusted(-kResizeBorder, -kResizeBorder, kResizeBorder, kResizeBorder).contains(position))
+    if (!frame.contains(position))
         return {};
     Qt::Edges edges;
     if (position.x() < frame.left() + kResizeBorder)
@@ -158,6 +202,11 @@ void WindowChrome::mousePressEvent(QMouseEvent *event)
     // Presses that no control took land here: the background and the title bar.
     if (event->button() != Qt::LeftButton || !m_movable || !window()->windowHandle()) {
         QWidget::mousePressEvent(event);
+        return;
+    }
+    // A press in the shadow (where the system still delivers one) neither moves nor resizes.
+    if (!frameRect().contains(event->position().toPoint())) {
+        event->ignore();
         return;
     }
     const Qt::Edges edges = edgesAt(event->position().toPoint());

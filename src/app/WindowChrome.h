@@ -30,13 +30,20 @@ public:
     void setFillsScreen(bool fills);
     bool fillsScreen() const { return m_fills; }
 
+    // Where the window takes the pointer: the visible frame; the shadow lets clicks through to
+    // the windows below (the X shape extension's input region, Wayland's input region).
+    QRegion inputRegion() const { return QRegion(frameRect()); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     Qt::Edges edgesAt(const QPoint &position) const;
+    void updateInputShape();
 
     TitleBar *m_titleBar;
     QVBoxLayout *m_layout;
