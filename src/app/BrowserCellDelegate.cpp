@@ -1,5 +1,7 @@
 #include "BrowserCellDelegate.h"
 
+#include "ImageListModel.h"
+
 #include <QListView>
 #include <QPainter>
 #include <QPainterPath>
@@ -57,7 +59,11 @@ void BrowserCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     const QSize natural = icon.availableSizes().isEmpty() ? icon.actualSize(QSize(4096, 4096))
                                                           : icon.availableSizes().constFirst();
     const QRect picture = pictureRect(area, natural);
+    // An entry whose file has gone is shown faded, its name marked.
+    const bool missing = index.data(ImageListModel::MissingRole).toBool();
     if (!picture.isEmpty()) {
+        if (missing)
+            painter->setOpacity(0.3);
         if (selected) {
             // The mark lies around the picture, outside it.
             QPainterPath frame;
@@ -69,10 +75,12 @@ void BrowserCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
         const qreal ratio = painter->device()->devicePixelRatioF();
         const QPixmap pixmap = icon.pixmap(picture.size(), ratio, QIcon::Normal);
         painter->drawPixmap(picture, pixmap);
+        painter->setOpacity(1.0);
     }
 
     const QRect caption = captionRect(cell, side, option.fontMetrics);
-    const QString name = option.fontMetrics.elidedText(index.data(Qt::DisplayRole).toString(),
+    const QString title = index.data(Qt::DisplayRole).toString();
+    const QString name = option.fontMetrics.elidedText(missing ? tr("%1 (missing)").arg(title) : title,
                                                        Qt::ElideMiddle, caption.width() - 12);
     if (selected) {
         const int width = option.fontMetrics.horizontalAdvance(name) + 12;
@@ -82,7 +90,9 @@ void BrowserCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
         painter->setBrush(palette.color(QPalette::Highlight));
         painter->drawRoundedRect(pill, caption.height() / 2.0, caption.height() / 2.0);
     }
-    painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setPen(selected  ? palette.color(QPalette::HighlightedText)
+                    : missing ? QColor(0xff, 0x8a, 0x80)
+                              : palette.color(QPalette::Text));
     painter->setFont(option.font);
     painter->drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, name);
     painter->restore();

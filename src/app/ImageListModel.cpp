@@ -28,8 +28,11 @@ QVariant ImageListModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return readableFileName(QFileInfo(path).fileName());
     case Qt::ToolTipRole:
+        return pathKind(path) == PathKind::Missing ? tr("%1 — the file is no longer there").arg(path) : path;
     case PathRole:
         return path;
+    case MissingRole:
+        return pathKind(path) == PathKind::Missing;
     default:
         return QVariant();
     }
@@ -127,10 +130,37 @@ bool ImageListModel::addOpened(const QString &path)
     return true;
 }
 
+void ImageListModel::rememberForUndo()
+{
+    m_undo << m_paths;
+    if (m_undo.size() > 20)
+        m_undo.removeFirst();
+    Q_EMIT undoAvailable(true);
+}
+
+void ImageListModel::undo()
+{
+    if (m_undo.isEmpty())
+        return;
+    const QStringList restored = m_undo.takeLast();
+    beginResetModel();
+    for (const QString &path : std::as_const(m_paths))
+        releaseFromCache(path);
+    m_paths = restored;
+    for (const QString &path : restored)
+        addToCache(path);
+    endResetModel();
+    m_selected = kNoSelection;
+    selectFirst();
+    Q_EMIT undoAvailable(!m_undo.isEmpty());
+}
+
 void ImageListModel::removeEntries(QList<int> rows)
 {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (std::any_of(rows.begin(), rows.end(), [&](int r) { return r >= 0 && r < m_paths.size(); }))
+        rememberForUndo();
     // From the last, so earlier rows keep their numbers.
     for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
         const int row = *it;
@@ -179,6 +209,8 @@ void ImageListModel::moveEntries(QList<int> rows, int destination)
 
 void ImageListModel::clear()
 {
+    if (!m_paths.isEmpty())
+        rememberForUndo();
     setIndexSelected(kNoSelection);
     beginResetModel();
     m_paths.clear();

@@ -15,7 +15,10 @@
 class ImageListModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    enum Roles { PathRole = Qt::UserRole + 1 };
+    enum Roles {
+        PathRole = Qt::UserRole + 1,
+        MissingRole, // true when the entry's file is no longer there (asked at each paint)
+    };
     static constexpr int kNoSelection = -1;
 
     explicit ImageListModel(QObject *parent = nullptr);
@@ -42,6 +45,11 @@ public:
     void moveEntries(QList<int> rows, int destination);
     void clear();
 
+    // Undo for Remove and Clear: a list of hundreds of photos is work to rebuild. The list as
+    // it was before each of the last few removals comes back, entries and order.
+    bool canUndo() const { return !m_undo.isEmpty(); }
+    void undo();
+
     int indexSelected() const { return m_selected; }
     void setIndexSelected(int row);
 
@@ -57,8 +65,10 @@ Q_SIGNALS:
     void skipped(const QStringList &paths);
     // The metadata of a file that entered the list has been read (on the thread pool).
     void metadataRead(const QString &path);
+    void undoAvailable(bool available);
 
 private:
+    void rememberForUndo();
     void addToCache(const QString &path);
     void releaseFromCache(const QString &path);
     void selectFirst();
@@ -66,5 +76,6 @@ private:
     QStringList m_paths;
     QHash<QString, SourceMetadata> m_metadata;
     QHash<QString, int> m_uses; // entries per path
+    QList<QStringList> m_undo;  // the lists before the last removals, the latest last
     int m_selected = kNoSelection;
 };

@@ -151,9 +151,31 @@ MainWindow::MainWindow(QWidget *parent)
     m_chrome->addBar(menus);
     QMenu *file = menus->addMenu(tr("&File"));
     file->addAction(tr("&Add Images…"), QKeySequence::Open, this, &MainWindow::chooseImages);
+    m_convertAction = file->addAction(tr("Con&vert…"), this, &MainWindow::convert);
+    m_convertAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     file->addSeparator();
     file->addAction(tr("&Close"), QKeySequence::Close, this, &QWidget::close);
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    QMenu *edit = menus->addMenu(tr("&Edit"));
+    m_undoAction = edit->addAction(tr("&Undo"), QKeySequence::Undo, m_list, &ImageListModel::undo);
+    m_undoAction->setEnabled(false);
+    connect(m_list, &ImageListModel::undoAvailable, m_undoAction, &QAction::setEnabled);
+    edit->addSeparator();
+    m_removeAction =
+        edit->addAction(tr("&Remove"), this, [this] { m_list->removeEntries(m_browser->selectedRows()); });
+    m_removeAction->setShortcuts({QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Backspace)});
+    m_removeAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_browser->addAction(m_removeAction); // only while the grid has focus: fields keep Delete
+    m_clearAction = edit->addAction(tr("C&lear"), m_list, &ImageListModel::clear);
+    m_selectAllAction = edit->addAction(tr("Select &All"), this, [this] {
+        // The first entry takes the preview, so the whole selection stays.
+        m_list->setIndexSelected(0);
+        m_browser->selectAll();
+    });
+    m_selectAllAction->setShortcut(QKeySequence::SelectAll);
+    m_selectAllAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_browser->addAction(m_selectAllAction);
     QMenu *view = menus->addMenu(tr("&View"));
     QAction *fullScreen = view->addAction(tr("&Full Screen"), this, &MainWindow::toggleFullScreen);
     // F11 everywhere, and the desktop's own key where it has another.
@@ -172,6 +194,11 @@ MainWindow::MainWindow(QWidget *parent)
     help->addAction(tr("Pressmark &Help"), QKeySequence::HelpContents, this, &MainWindow::openHelp);
     setWindowIcon(QIcon(QStringLiteral(":/pressmark.svg")));
 
+    // Back in front: files deleted meanwhile show as missing.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            m_browser->viewport()->update();
+    });
     connect(m_list, &QAbstractItemModel::rowsInserted, this, &MainWindow::updateListState);
     connect(m_list, &QAbstractItemModel::rowsRemoved, this, &MainWindow::updateListState);
     connect(m_list, &QAbstractItemModel::modelReset, this, &MainWindow::updateListState);
@@ -337,6 +364,9 @@ void MainWindow::updateListState()
     m_convert->setEnabled(!empty);
     m_remove->setEnabled(!empty);
     m_clear->setEnabled(!empty);
+    for (QAction *action : {m_convertAction, m_removeAction, m_clearAction, m_selectAllAction})
+        if (action)
+            action->setEnabled(!empty);
     m_count->setText(m_list->countText());
     m_dropHint->setVisible(empty);
     m_backdrop->setHideText(!empty);

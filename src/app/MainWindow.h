@@ -95,6 +95,11 @@ private:
     QLabel *m_intakeNote;
     QPushButton *m_remove;
     QAction *m_leaveFullScreen = nullptr;
+    QAction *m_convertAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_removeAction = nullptr;
+    QAction *m_clearAction = nullptr;
+    QAction *m_selectAllAction = nullptr;
     QPushButton *m_clear;
     QLabel *m_dropHint;
     UnitSlider *m_zoom;

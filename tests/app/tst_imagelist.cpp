@@ -16,6 +16,7 @@ private Q_SLOTS:
     void duplicatesShareTheirCache();
     void selectionAndCount();
     void nameThatIsNotUtf8();
+    void removeAndClearCanBeUndone();
 
 private:
     QString file(const QString &name) const { return m_dir.filePath(name); }
@@ -143,6 +144,36 @@ void TestImageList::nameThatIsNotUtf8()
     QVERIFY(list.addOpened(latin1));
     QCOMPARE(list.insertDropped({latin1}, 1), 1);
     QCOMPARE(list.data(list.index(1), Qt::DisplayRole).toString(), QStringLiteral("caf\u00e9.png"));
+}
+
+void TestImageList::removeAndClearCanBeUndone()
+{
+    ImageListModel list;
+    QSignalSpy available(&list, &ImageListModel::undoAvailable);
+    QVERIFY(!list.canUndo());
+    const QStringList four = {file("a.png"), file("b.png"), file("c.png"), file("a.png")};
+    list.addChosen(four);
+    list.removeEntries({1, 3});
+    list.removeEntries({7}); // nothing removed: nothing to undo for it
+    list.clear();
+    QVERIFY(list.isEmpty());
+    list.undo();
+    QCOMPARE(list.paths(), (QStringList {file("a.png"), file("c.png")}));
+    list.undo();
+    QCOMPARE(list.paths(), four);
+    QCOMPARE(list.indexSelected(), 0);
+    QVERIFY(!list.canUndo());
+    QCOMPARE(available.last().first().toBool(), false);
+    list.undo(); // nothing left: no change
+    QCOMPARE(list.paths(), four);
+
+    // An entry whose file has gone says so.
+    QVERIFY(QFile::copy(file("b.png"), file("gone.png")));
+    list.addChosen({file("gone.png")});
+    const QModelIndex gone = list.index(int(list.rowCount()) - 1);
+    QVERIFY(!gone.data(ImageListModel::MissingRole).toBool());
+    QVERIFY(QFile::remove(file("gone.png")));
+    QVERIFY(gone.data(ImageListModel::MissingRole).toBool());
 }
 
 QTEST_GUILESS_MAIN(TestImageList)
