@@ -1,5 +1,6 @@
 #include "CompletionDialog.h"
 
+#include "DesktopServices.h"
 #include "SkinImages.h"
 #include "common/FileName.h"
 
@@ -64,9 +65,25 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     auto *buttons = new QDialogButtonBox(this);
     m_open = buttons->addButton(tr("Open Folder"), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
-    connect(m_open, &QPushButton::clicked, this, [this, outputFolder] {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(outputFolder));
-        accept();
+    QStringList written;
+    for (const FileResult &file : report.files)
+        if (file.status == FileStatus::Written)
+            written << file.output;
+    m_whereNote = new QLabel(this);
+    m_whereNote->setObjectName(QStringLiteral("whereNote"));
+    m_whereNote->setWordWrap(true);
+    m_whereNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_whereNote->hide();
+    connect(m_open, &QPushButton::clicked, this, [this, outputFolder, written] {
+        // The written files selected in the file manager where it can; else their folder; and
+        // where no file manager opens, where the files are.
+        if (DesktopServices::showFiles(written, outputFolder)) {
+            accept();
+            return;
+        }
+        m_whereNote->setText(
+            tr("No file manager opened. The files are in %1").arg(readableFileName(outputFolder)));
+        m_whereNote->show();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -89,5 +106,6 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
         notes->setWordWrap(true);
         layout->addWidget(notes);
     }
+    layout->addWidget(m_whereNote);
     layout->addWidget(buttons);
 }

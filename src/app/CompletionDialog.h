@@ -20,6 +20,7 @@ public:
     QLabel *headline() const { return m_headline; }
     QLabel *counter() const { return m_counter; }
     QLabel *summary() const { return m_summary; }
+    QPushButton *openButton() const { return m_open; }
     QPlainTextEdit *failures() const { return m_failures; }
 
 private:
@@ -28,4 +29,5 @@ private:
     QLabel *m_summary;
     QPlainTextEdit *m_failures;
     QPushButton *m_open;
+    QLabel *m_whereNote;
 };

@@ -5,6 +5,7 @@
 #include "CompletionDialog.h"
 #include "ConversionController.h"
 #include "ConvertingDialog.h"
+#include "DesktopServices.h"
 #include "EmbossedLabel.h"
 #include "ImageBrowserView.h"
 #include "ImageListModel.h"
@@ -26,6 +27,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -36,6 +38,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QStandardPaths>
+#include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -382,7 +385,22 @@ void MainWindow::openHelp()
     QFile::remove(copy);
     QFile::copy(QStringLiteral(":/help.html"), copy);
     QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(copy));
+    if (DesktopServices::openUrl(QUrl::fromLocalFile(copy)))
+        return;
+    // No browser took it: the application's own viewer shows it.
+    if (!m_helpViewer) {
+        m_helpViewer = new QDialog(this);
+        m_helpViewer->setWindowTitle(tr("Pressmark Help"));
+        auto *text = new QTextBrowser(m_helpViewer);
+        text->setObjectName(QStringLiteral("helpText"));
+        text->setOpenExternalLinks(true);
+        text->setSource(QUrl(QStringLiteral("qrc:/help.html")));
+        auto *layout = new QVBoxLayout(m_helpViewer);
+        layout->addWidget(text);
+        m_helpViewer->resize(640, 560);
+    }
+    m_helpViewer->show();
+    m_helpViewer->raise();
 }
 
 void MainWindow::updatePreview()
@@ -428,6 +446,7 @@ void MainWindow::convert()
     job.outputFolder = folder;
     delete m_completion;
     m_completion = nullptr;
+    m_runClock.start();
     m_converting = new ConvertingDialog(int(job.inputs.size()), this);
     connect(m_converting, &ConvertingDialog::cancelRequested, m_conversion, &ConversionController::cancel);
     placeSheet(m_converting, visibleFrame());
@@ -445,6 +464,15 @@ void MainWindow::finishConversion(const ConversionReport &report)
     m_completion = new CompletionDialog(report, m_outputFolder, this);
     placeSheet(m_completion, visibleFrame());
     m_completion->show();
+    // A long run that ends while the user works elsewhere is announced by the desktop.
+    if (m_runClock.isValid() && m_runClock.elapsed() > 5000 && !isActiveWindow()) {
+        const int written = report.writtenCount();
+        DesktopServices::notify(
+            m_completion->headline()->text(),
+            written == int(report.files.size())
+                ? (written == 1 ? tr("1 image converted") : tr("%1 images converted").arg(written))
+                : m_completion->summary()->text());
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

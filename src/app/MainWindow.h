@@ -3,11 +3,13 @@
 #include "batch/ConversionJob.h"
 #include "batch/ConversionReport.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <functional>
 
 class BrowserBackdrop;
+class QDialog;
 class BrowserModel;
 class CompletionDialog;
 class ConversionController;
@@ -37,6 +39,7 @@ public:
     QLabel *countLabel() const { return m_count; }
     // Says how many offered files the list did not take, and why, until the next intake.
     QLabel *intakeNote() const { return m_intakeNote; }
+    QDialog *helpViewer() const { return m_helpViewer; }
     QPushButton *removeButton() const { return m_remove; }
     QPushButton *clearButton() const { return m_clear; }
     QLabel *dropHint() const { return m_dropHint; }
@@ -95,6 +98,8 @@ private:
     QLabel *m_intakeNote;
     QPushButton *m_remove;
     QAction *m_leaveFullScreen = nullptr;
+    QDialog *m_helpViewer = nullptr;
+    QElapsedTimer m_runClock;
     QAction *m_convertAction = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_removeAction = nullptr;

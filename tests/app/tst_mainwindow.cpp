@@ -3,18 +3,21 @@
 #include "CompletionDialog.h"
 #include "ConversionController.h"
 #include "ConvertingDialog.h"
+#include "DesktopServices.h"
 #include "ImageBrowserView.h"
 #include "ImageListModel.h"
 #include "MainWindow.h"
 #include "SingleInstance.h"
 #include "TestImages.h"
 
+#include <QDesktopServices>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextBrowser>
 #include <QtTest>
 
 class TestMainWindow : public QObject {
@@ -33,6 +36,7 @@ private Q_SLOTS:
     void draggingReordersAndDropsInsert();
     void completionImages();
     void gridShowsEveryPictureWhole();
+    void desktopWithoutHandlers();
 
 private:
     QStringList photos(int count);
@@ -382,6 +386,36 @@ void TestMainWindow::gridShowsEveryPictureWhole()
         QVERIFY2(view->viewport()->width() - 1 - right <= columns + scrollBar,
                  qPrintable(QStringLiteral("%1 px spare").arg(view->viewport()->width() - 1 - right)));
     }
+}
+
+void TestMainWindow::desktopWithoutHandlers()
+{
+    // No browser and no file manager ("Unable to detect a launcher"): Help opens in the
+    // application's own viewer, and Open Folder says where the files are.
+    QList<QUrl> asked;
+    DesktopServices::setUrlOpenerForTests([&](const QUrl &url) {
+        asked << url;
+        return false;
+    });
+    MainWindow window;
+    window.openHelp();
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(window.helpViewer() && window.helpViewer()->isVisible());
+    auto *text = window.helpViewer()->findChild<QTextBrowser *>(QStringLiteral("helpText"));
+    QVERIFY(text->toPlainText().contains(QStringLiteral("Pressmark")));
+
+    ConversionReport report;
+    report.files.resize(1);
+    report.files[0].status = FileStatus::Written;
+    report.files[0].output = m_dir.filePath("out/photo.jpg");
+    CompletionDialog done(report, m_dir.filePath("out"), nullptr);
+    done.show();
+    done.openButton()->click();
+    QVERIFY(done.isVisible());
+    auto *where = done.findChild<QLabel *>(QStringLiteral("whereNote"));
+    QVERIFY(!where->isHidden());
+    QVERIFY(where->text().contains(m_dir.filePath("out")));
+    DesktopServices::setUrlOpenerForTests([](const QUrl &url) { return QDesktopServices::openUrl(url); });
 }
 
 QTEST_MAIN(TestMainWindow)
