@@ -36,6 +36,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTextBrowser>
@@ -231,6 +232,9 @@ MainWindow::MainWindow(QWidget *parent)
         dialog.setFileMode(QFileDialog::Directory);
         dialog.setOption(QFileDialog::ShowDirsOnly);
         dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Convert"));
+        // Where the last run wrote, when it is still there.
+        if (pathKind(m_outputFolder) == PathKind::Folder)
+            dialog.setDirectory(m_outputFolder);
         dialog.setWindowModality(Qt::WindowModal);
         placeSheet(&dialog, visibleFrame()); // a desktop-native chooser places itself
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
@@ -286,6 +290,19 @@ void MainWindow::useSettings(SettingsStore *store)
 {
     m_settings = store;
     loadSettings();
+    // The window's remembered place, when it still lies on a screen.
+    const QStringList parts = m_settings->load().text(Setting::WindowGeometry).split(QLatin1Char(','));
+    if (parts.size() == 4) {
+        bool ok[4];
+        const QRect place(parts[0].toInt(&ok[0]), parts[1].toInt(&ok[1]), parts[2].toInt(&ok[2]),
+                          parts[3].toInt(&ok[3]));
+        const bool onScreen =
+            std::any_of(QGuiApplication::screens().cbegin(), QGuiApplication::screens().cend(),
+                        [&](const QScreen *s) { return s->availableGeometry().intersects(place); });
+        if (ok[0] && ok[1] && ok[2] && ok[3] && onScreen && place.width() >= minimumWidth() &&
+            place.height() >= minimumHeight() && place.width() < 100000 && place.height() < 100000)
+            setGeometry(place);
+    }
 }
 
 void MainWindow::loadSettings()
@@ -296,6 +313,7 @@ void MainWindow::loadSettings()
     m_options->applySettings(settings);
     m_zoom->setFloatValue(settings.fraction(Setting::Zoom));
     applyZoom(m_zoom->floatValue());
+    m_outputFolder = settings.text(Setting::OutputFolder);
     // The remembered section opens last, once everything else is in place.
     m_options->openSection(settings.integer(Setting::OpenSection));
 }
@@ -306,6 +324,12 @@ void MainWindow::saveSettings()
         return;
     AppSettings settings = m_options->captureSettings();
     settings.setFraction(Setting::Zoom, m_zoom->floatValue());
+    // A folder whose name is not UTF-8 cannot be stored as text; it is not remembered.
+    settings.setText(Setting::OutputFolder, hasEscapedBytes(m_outputFolder) ? QString() : m_outputFolder);
+    const QRect place = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+    settings.setText(
+        Setting::WindowGeometry,
+        QStringLiteral("%1,%2,%3,%4").arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height()));
     m_settings->save(settings);
 }
 

@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "SingleInstance.h"
 #include "TestImages.h"
+#include "settings/SettingsStore.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -95,6 +96,23 @@ void TestMainWindow::oneFileRun()
     QVERIFY(window.completionDialog()->counter()->isHidden());
     QVERIFY(window.completionDialog()->failures()->isHidden());
     QVERIFY(QFile::exists(out.filePath("photo.jpg")));
+
+    // The folder written into and the window's place are remembered for the next start.
+    SettingsStore store(m_dir.filePath("remember/pressmark.conf"));
+    {
+        MainWindow first;
+        first.useSettings(&store);
+        first.openFiles(photos(1));
+        first.setFolderChooser([&] { return out.path(); });
+        first.convert();
+        QTRY_VERIFY_WITH_TIMEOUT(first.completionDialog(), 20000);
+        first.setGeometry(120, 90, 1010, 640);
+        first.close();
+    }
+    QCOMPARE(store.load().text(Setting::OutputFolder), out.path());
+    MainWindow second;
+    second.useSettings(&store);
+    QCOMPARE(second.geometry(), QRect(120, 90, 1010, 640));
 }
 
 void TestMainWindow::runWithFailures()

@@ -242,6 +242,9 @@ std::array<SettingRow, kSettingCount> makeRows()
                 "Watermark font family (default: the system's sans-serif; a missing font falls back to it)")
             .turningOn(S::WatermarkOn)
             .resetting(S::FontIndex),
+        text(S::OutputFolder, "pmOutputFolder")
+            .meaning("The folder the last run wrote into; the folder chooser opens there"),
+        text(S::WindowGeometry, "pmWindowGeometry").meaning("The window's place and size: x,y,width,height"),
     }};
 }
 

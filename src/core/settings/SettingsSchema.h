@@ -49,6 +49,8 @@ enum class Setting {
     OutputProfile,
     Zoom,
     FontFamily,
+    OutputFolder,
+    WindowGeometry,
 
     Count // not a setting: how many there are
 };
