@@ -9,6 +9,7 @@
 #include "EmbossedLabel.h"
 #include "ImageBrowserView.h"
 #include "ImageListModel.h"
+#include "LargePreview.h"
 #include "LogoSection.h"
 #include "LogoWell.h"
 #include "OptionsPanel.h"
@@ -181,6 +182,14 @@ MainWindow::MainWindow(QWidget *parent)
     m_selectAllAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_browser->addAction(m_selectAllAction);
     QMenu *view = menus->addMenu(tr("&View"));
+    m_previewAction = view->addAction(tr("&Large Preview"), this, &MainWindow::openLargePreview);
+    m_previewAction->setShortcut(QKeySequence(Qt::Key_Space));
+    m_previewAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_browser->addAction(m_previewAction);
+    connect(m_browser, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        m_list->setIndexSelected(index.row());
+        openLargePreview();
+    });
     QAction *fullScreen = view->addAction(tr("&Full Screen"), this, &MainWindow::toggleFullScreen);
     // F11 everywhere, and the desktop's own key where it has another.
     QList<QKeySequence> fullScreenKeys {QKeySequence(Qt::Key_F11)};
@@ -391,7 +400,8 @@ void MainWindow::updateListState()
     m_convert->setEnabled(!empty);
     m_remove->setEnabled(!empty);
     m_clear->setEnabled(!empty);
-    for (QAction *action : {m_convertAction, m_removeAction, m_clearAction, m_selectAllAction})
+    for (QAction *action :
+         {m_convertAction, m_removeAction, m_clearAction, m_selectAllAction, m_previewAction})
         if (action)
             action->setEnabled(!empty);
     m_count->setText(m_list->countText());
@@ -425,6 +435,23 @@ void MainWindow::openHelp()
     }
     m_helpViewer->show();
     m_helpViewer->raise();
+}
+
+void MainWindow::openLargePreview()
+{
+    if (m_list->isEmpty())
+        return;
+    if (!m_largePreview) {
+        m_largePreview = new LargePreview(
+            m_list, [this] { return currentOptions(); }, this);
+        // Stepping through the list moves the window's selection, and its cell preview, along.
+        connect(m_largePreview, &LargePreview::rowShown, this,
+                [this](int row) { m_list->setIndexSelected(row); });
+    }
+    m_largePreview->showRow(std::max(0, m_list->indexSelected()));
+    m_largePreview->show();
+    m_largePreview->raise();
+    m_largePreview->activateWindow();
 }
 
 void MainWindow::updatePreview()

@@ -9,6 +9,7 @@
 #include <functional>
 
 class BrowserBackdrop;
+class LargePreview;
 class QDialog;
 class BrowserModel;
 class CompletionDialog;
@@ -40,6 +41,9 @@ public:
     // Says how many offered files the list did not take, and why, until the next intake.
     QLabel *intakeNote() const { return m_intakeNote; }
     QDialog *helpViewer() const { return m_helpViewer; }
+    // Double-click or Space on an entry: the selected entry large, with every overlay.
+    void openLargePreview();
+    LargePreview *largePreview() const { return m_largePreview; }
     QPushButton *removeButton() const { return m_remove; }
     QPushButton *clearButton() const { return m_clear; }
     QLabel *dropHint() const { return m_dropHint; }
@@ -101,6 +105,8 @@ private:
     QDialog *m_helpViewer = nullptr;
     QElapsedTimer m_runClock;
     QAction *m_convertAction = nullptr;
+    QAction *m_previewAction = nullptr;
+    LargePreview *m_largePreview = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_removeAction = nullptr;
     QAction *m_clearAction = nullptr;

@@ -6,13 +6,17 @@
 #include "DesktopServices.h"
 #include "ImageBrowserView.h"
 #include "ImageListModel.h"
+#include "LargePreview.h"
 #include "MainWindow.h"
+#include "OptionsPanel.h"
 #include "SingleInstance.h"
 #include "TestImages.h"
+#include "WatermarkSection.h"
 #include "settings/SettingsStore.h"
 
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -38,6 +42,7 @@ private Q_SLOTS:
     void completionImages();
     void gridShowsEveryPictureWhole();
     void desktopWithoutHandlers();
+    void largePreview();
 
 private:
     QStringList photos(int count);
@@ -434,6 +439,47 @@ void TestMainWindow::desktopWithoutHandlers()
     QVERIFY(!where->isHidden());
     QVERIFY(where->text().contains(m_dir.filePath("out")));
     DesktopServices::setUrlOpenerForTests([](const QUrl &url) { return QDesktopServices::openUrl(url); });
+}
+
+void TestMainWindow::largePreview()
+{
+    // Space on the grid opens the selected entry large with its overlays; the arrow keys step
+    // (the window's selection follows), 1 shows 100 %, B the picture without overlays, Escape
+    // closes.
+    MainWindow window;
+    window.resize(1000, 700);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QStringList files;
+    for (const char *name : {"p1.jpg", "p2.jpg", "p3.jpg"}) {
+        QFile::copy(m_dir.filePath("photo.jpg"), m_dir.filePath(name));
+        files << m_dir.filePath(name);
+    }
+    window.openFiles(files);
+    QLineEdit *text = window.options()->watermark()->watermarkField;
+    QTest::keyClicks(text, "Sample"); // typing switches the watermark on
+    window.browser()->setFocus();
+    QTest::keyClick(window.browser(), Qt::Key_Space);
+    LargePreview *preview = window.largePreview();
+    QVERIFY(preview && preview->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!preview->shownImage().isNull(), 10000);
+    QCOMPARE(preview->row(), 0);
+
+    QTest::keyClick(preview, Qt::Key_Right);
+    QCOMPARE(preview->row(), 1);
+    QCOMPARE(window.imageList()->indexSelected(), 1);
+    QTest::keyClick(preview, Qt::Key_1);
+    QTRY_COMPARE_WITH_TIMEOUT(preview->shownImage().size(), QSize(600, 400), 10000);
+    const QImage after = preview->shownImage();
+    QSignalSpy rendered(preview, &LargePreview::rendered);
+    QTest::keyClick(preview, Qt::Key_B);
+    QVERIFY(preview->before());
+    QVERIFY(rendered.wait(10000));
+    QCOMPARE(preview->shownImage().size(), QSize(600, 400));
+    QVERIFY(preview->shownImage() != after); // the watermark is gone
+    QTest::keyClick(preview, Qt::Key_Escape);
+    QVERIFY(!preview->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
