@@ -10,10 +10,20 @@ tool=$build/tools/pressmark_screenshots
 for program in xvfb-run xcompmgr; do
   command -v "$program" >/dev/null || { echo "missing $program: run PRESSMARK_DOCS=1 scripts/setup.sh"; exit 2; }
 done
-photos=(/usr/share/backgrounds/*.jpg)
-[ -e "${photos[0]}" ] || { echo "no photos in /usr/share/backgrounds: run PRESSMARK_BENCH=1 scripts/setup.sh"; exit 2; }
+sources=(/usr/share/backgrounds/*.jpg)
+[ -e "${sources[0]}" ] || { echo "no photos in /usr/share/backgrounds: run PRESSMARK_BENCH=1 scripts/setup.sh"; exit 2; }
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
+# 19 photos of mixed aspect: each wallpaper cut portrait, square, landscape, wide and 3:4.
+photos=()
+for source in "${sources[@]}"; do
+  for aspect in 2:3 1:1 3:2 16:9 3:4; do
+    [ ${#photos[@]} -ge 19 ] && break 2
+    name=$(basename "$source" .jpg | cut -d_ -f1)-${aspect/:/x}.jpg
+    convert "$source" -gravity center -crop "$aspect" +repage -resize 1600x1600 -quality 88 "$config/$name"
+    photos+=("$config/$name")
+  done
+done
 XDG_CONFIG_HOME=$config xvfb-run -a -s "-screen 0 1160x760x24" bash -c '
   xcompmgr -c -r 0 -o 0 & sleep 1
   "$0" docs "${@}"

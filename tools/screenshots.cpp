@@ -7,6 +7,7 @@
 #include "ConversionController.h"
 #include "ConvertingDialog.h"
 #include "ImageListModel.h"
+#include "LargePreview.h"
 #include "MainWindow.h"
 #include "SkinnedControls.h"
 #include "settings/SettingsStore.h"
@@ -29,7 +30,7 @@ void spin(int milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-void grab(const MainWindow &window, const QString &path)
+void grab(const QWidget &window, const QString &path)
 {
     const QRect area = window.frameGeometry().adjusted(-20, -20, 20, 20);
     QGuiApplication::primaryScreen()
@@ -67,6 +68,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(new SkinStyle(QStringLiteral("Fusion")));
+    applySkinPalette();
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         std::fprintf(stderr, "usage: pressmark_screenshots OUTPUT_DIR PHOTO...\n");
@@ -92,6 +94,15 @@ int main(int argc, char *argv[])
     spin(4000);
     grab(window, out + "/window-preview.png");
 
+    // The large preview of the third photo, with the session's overlays.
+    window.imageList()->setIndexSelected(2);
+    window.openLargePreview();
+    window.largePreview()->move(window.geometry().topLeft() + QPoint(40, 10));
+    spin(3000);
+    grab(*window.largePreview(), out + "/large-preview.png");
+    window.largePreview()->close();
+    spin(300);
+
     // A run with a file that went missing and one that is damaged.
     const QString missing = work.filePath("IMG_2041.jpg");
     const QString damaged = work.filePath("IMG_2042.jpg");
@@ -112,7 +123,7 @@ int main(int argc, char *argv[])
     bool finished = false;
     QObject::connect(window.conversion(), &ConversionController::finished, &window, [&] { finished = true; });
     window.convert();
-    spin(1800);
+    spin(250); // the photos convert fast: the sheet is caught early
     grab(window, out + "/sheet-converting.png");
     while (!finished)
         spin(100);
