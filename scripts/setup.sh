@@ -20,6 +20,8 @@ packages=(
   icnsutils libopenjp2-tools
   # output folders on FAT and FUSE file systems (the tests skip them where FUSE is unavailable)
   fuse3 fusefat bindfs dosfstools
+  # a private session bus for the desktop tests (file manager, notifications)
+  dbus-daemon
   # the manual page is checked with groff
   groff-base
 )

@@ -43,6 +43,7 @@ private Q_SLOTS:
     void gridShowsEveryPictureWhole();
     void desktopWithoutHandlers();
     void largePreview();
+    void previewKeptUntilTheNextIsReady();
 
 private:
     QStringList photos(int count);
@@ -480,6 +481,24 @@ void TestMainWindow::largePreview()
     QVERIFY(preview->shownImage() != after); // the watermark is gone
     QTest::keyClick(preview, Qt::Key_Escape);
     QVERIFY(!preview->isVisible());
+}
+
+void TestMainWindow::previewKeptUntilTheNextIsReady()
+{
+    // Each keystroke in the watermark field asks for a new preview; the cell keeps showing the
+    // last one until the new one is ready, never the plain thumbnail in between.
+    MainWindow window;
+    BrowserModel *model = window.browserModel();
+    QSignalSpy ready(model, &BrowserModel::previewReady);
+    window.openFiles(photos(2));
+    QTRY_VERIFY_WITH_TIMEOUT(!ready.isEmpty(), 10000);
+    const QModelIndex first = model->index(0, 0);
+    const qint64 shown = model->data(first, Qt::DecorationRole).value<QIcon>().cacheKey();
+    ready.clear();
+    model->showPreview(0, ConversionOptions());
+    QCOMPARE(model->data(first, Qt::DecorationRole).value<QIcon>().cacheKey(), shown);
+    QTRY_VERIFY_WITH_TIMEOUT(!ready.isEmpty(), 10000);
+    QVERIFY(model->data(first, Qt::DecorationRole).value<QIcon>().cacheKey() != shown);
 }
 
 QTEST_MAIN(TestMainWindow)
