@@ -91,9 +91,6 @@ MainWindow::MainWindow(QWidget *parent)
     m_remove = new QPushButton(tr("Remove"), this);
     m_clear = new QPushButton(tr("Clear"), this);
     connect(add, &QPushButton::clicked, this, &MainWindow::chooseImages);
-    connect(m_remove, &QPushButton::clicked, this,
-            [this] { m_list->removeEntries(m_browser->selectedRows()); });
-    connect(m_clear, &QPushButton::clicked, m_list, &ImageListModel::clear);
 
     m_intakeNote = new EmbossedLabel(QString(), EmbossedLabel::Shadow::Dark, this);
     m_intakeNote->setPalette(countColours);
@@ -181,6 +178,9 @@ MainWindow::MainWindow(QWidget *parent)
     m_selectAllAction->setShortcut(QKeySequence::SelectAll);
     m_selectAllAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_browser->addAction(m_selectAllAction);
+    // The buttons are the same actions as the menu's.
+    connect(m_remove, &QPushButton::clicked, m_removeAction, &QAction::trigger);
+    connect(m_clear, &QPushButton::clicked, m_clearAction, &QAction::trigger);
     QMenu *view = menus->addMenu(tr("&View"));
     m_previewAction = view->addAction(tr("&Large Preview"), this, &MainWindow::openLargePreview);
     m_previewAction->setShortcut(QKeySequence(Qt::Key_Space));

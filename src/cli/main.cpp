@@ -54,8 +54,8 @@ QString printable(const QString &name)
             out += QLatin1String("\\t");
         else if (u < 0x20 || (u >= 0x7f && u < 0xa0))
             out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
-        else if (u >= 0xdc80 && u <= 0xdcff && (i == 0 || !name.at(i - 1).isHighSurrogate()))
-            out += QStringLiteral("\\x%1").arg(u - 0xdc00, 2, 16, QLatin1Char('0'));
+        else if (const int byte = escapedByte(name, i); byte >= 0)
+            out += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
         else
             out += c;
     }

@@ -94,6 +94,11 @@ QByteArray encodeFileName(const QString &name)
     return bytes;
 }
 
+int escapedByte(const QString &name, qsizetype i)
+{
+    return isEscape(name, i) ? int(name.at(i).unicode() - kEscapeBase) : -1;
+}
+
 bool hasEscapedBytes(const QString &name)
 {
     for (qsizetype i = 0; i < name.size(); ++i)

@@ -12,6 +12,8 @@
 QString decodeFileName(const QByteArray &bytes);
 QByteArray encodeFileName(const QString &name);
 
+// The byte kept at position i of the name, or -1 when i holds a character.
+int escapedByte(const QString &name, qsizetype i);
 // True when the name holds bytes that were not valid UTF-8.
 bool hasEscapedBytes(const QString &name);
 // The name with each escaped byte read as Latin-1 (the likeliest origin of such names), so it
