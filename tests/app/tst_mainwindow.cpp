@@ -73,7 +73,15 @@ void TestMainWindow::convertButtonFollowsTheList()
     QCOMPARE(window.intakeNote()->text(),
              QStringLiteral("2 files skipped: not picture types Pressmark reads"));
     QVERIFY(window.removeButton()->isEnabled());
-    window.imageList()->clear();
+    // The buttons do what the menu's Remove and Clear do, undo included.
+    window.browser()->selectionModel()->select(window.browser()->model()->index(0, 0),
+                                               QItemSelectionModel::ClearAndSelect);
+    window.removeButton()->click();
+    QVERIFY(window.imageList()->isEmpty());
+    window.imageList()->undo();
+    QCOMPARE(window.imageList()->rowCount(), 1);
+    window.clearButton()->click();
+    QVERIFY(window.imageList()->isEmpty());
     QCOMPARE(window.countLabel()->text(), QStringLiteral("0 images"));
     QVERIFY(!window.dropHint()->isHidden());
     window.openFiles(photos(1));
