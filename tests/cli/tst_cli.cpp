@@ -71,6 +71,7 @@ private Q_SLOTS:
     void namesThatAreNotUtf8();
     void memoryBudgetHoldsAtAnyJobs();
     void savedSettingsDriveARun();
+    void outputFolderSwappedMidRun();
 
 private:
     QTemporaryDir m_dir;
@@ -590,6 +591,44 @@ void TestCli::savedSettingsDriveARun()
     run = cli({"--settings=" + config.filePath("none.conf"), "-o", out3.path(), m_b});
     QCOMPARE(run.exitCode, 2);
     QVERIFY(filesIn(out3.path()).isEmpty());
+}
+
+void TestCli::outputFolderSwappedMidRun()
+{
+    // The output folder is renamed and a symbolic link to another folder put in its place while
+    // the run goes on: nothing lands in the other folder, and the run stops and says so.
+    QTemporaryDir in, base;
+    const QString photo = in.filePath("big.jpg");
+    TestImages::writeWithQt(TestImages::quadrants(2400, 1600), photo, "jpeg", 90);
+    const QString out = base.filePath("out"), moved = base.filePath("out.old"),
+                  elsewhere = base.filePath("elsewhere");
+    QVERIFY(QDir().mkpath(elsewhere));
+    QStringList arguments = {"-o", out, "--jobs", "1"};
+    for (int i = 0; i < 40; ++i)
+        arguments << photo;
+    QProcess process;
+    QByteArray said = startUntilFirstOutput(process, arguments);
+    QVERIFY(said.contains(" -> "));
+    QCOMPARE(QProcess::execute("mv", {out, moved}), 0);
+    QCOMPARE(QProcess::execute("ln", {"-s", elsewhere, out}), 0);
+    QVERIFY(process.waitForFinished(60000));
+    said += process.readAllStandardOutput();
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(filesIn(elsewhere), QStringList());
+    QVERIFY2(err.contains(QStringLiteral("pressmark-cli: the output folder %1 ").arg(out)) &&
+                 err.contains("; the run stopped"),
+             qPrintable(err));
+    const QRegularExpressionMatch summary =
+        QRegularExpression("(\\d+) converted, (\\d+) failed, (\\d+) not started\n$")
+            .match(QString::fromUtf8(said));
+    QVERIFY2(summary.hasMatch(), said.right(200).constData());
+    QVERIFY(summary.captured(3).toInt() > 0);
+    // Every file reported written is whole in the folder that was moved; no temporary is left.
+    const QStringList written = filesIn(moved);
+    QCOMPARE(written.size(), summary.captured(1).toInt());
+    for (const QString &name : written)
+        QCOMPARE(TestImages::identify(QDir(moved).filePath(name), "%w %h"), QStringLiteral("2400 1600"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

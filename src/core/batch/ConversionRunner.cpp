@@ -80,9 +80,30 @@ ConversionReport ConversionRunner::run()
     if (m_job.dryRun)
         return runDry();
     const int total = int(m_job.inputs.size());
+    if (total == 0)
+        return m_report;
     int workers = m_job.workers > 0 ? m_job.workers : QThread::idealThreadCount();
     workers = std::max(1, std::min(workers, total));
     m_window = 2 * workers;
+    // Every output goes into the folder opened here, whatever its path leads to later.
+    Result<std::shared_ptr<const OutputFolder>> folder = OutputFolder::open(m_job.outputFolder);
+    if (!folder.ok()) {
+        // The first file fails with the system's reason; no other starts.
+        FileResult &first = m_report.files[0];
+        m_started.store(1);
+        if (m_onStarted)
+            m_onStarted(0, 1);
+        first.status = FileStatus::Failed;
+        first.failure = folder.failure();
+        finish(first);
+        m_report.stopped =
+            pathKind(m_job.outputFolder) == PathKind::Missing
+                ? QStringLiteral("the output folder %1 is gone; the run stopped").arg(m_job.outputFolder)
+                : QStringLiteral("the output folder %1 cannot be opened; the run stopped")
+                      .arg(m_job.outputFolder);
+        return m_report;
+    }
+    m_folder = folder.value();
     std::vector<std::thread> threads;
     threads.reserve(size_t(workers));
     for (int i = 0; i < workers; ++i)
@@ -90,7 +111,10 @@ ConversionReport ConversionRunner::run()
     for (std::thread &t : threads)
         t.join();
     m_report.cancelled = m_cancel.load();
-    if (m_folderGone.load())
+    if (m_folderReplaced.load())
+        m_report.stopped = QStringLiteral("the output folder %1 was moved or replaced; the run stopped")
+                               .arg(m_job.outputFolder);
+    else if (m_folderGone.load())
         m_report.stopped =
             QStringLiteral("the output folder %1 is gone; the run stopped").arg(m_job.outputFolder);
     if (m_report.writtenCount() > 0 && !m_folderGone.load())
@@ -103,13 +127,26 @@ ConversionReport ConversionRunner::run()
 // empty contents.
 void ConversionRunner::flushOutputs()
 {
-    const QByteArray folder = encodeFileName(m_job.outputFolder);
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0 || ::syncfs(fd) != 0)
+    if (::syncfs(m_folder->descriptor()) != 0)
         m_report.notes << QStringLiteral("the outputs could not be flushed to disk: %1")
                               .arg(QString::fromLocal8Bit(std::strerror(errno)));
-    if (fd >= 0)
-        ::close(fd);
+}
+
+// Whether the output folder's path still leads to the folder the run opened; when it does not,
+// the run stops: no file starts after this one.
+bool ConversionRunner::folderStillInPlace() const
+{
+    switch (m_folder->place()) {
+    case OutputFolder::Place::InPlace:
+        return true;
+    case OutputFolder::Place::Replaced:
+        m_folderReplaced.store(true);
+        break;
+    case OutputFolder::Place::Gone:
+        break;
+    }
+    m_folderGone.store(true);
+    return false;
 }
 
 void ConversionRunner::workerLoop()
@@ -178,12 +215,11 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
         return;
     }
     outcome.notes << encoded.value().notes;
-    Result<PendingFile> written = PendingFile::write(m_job.outputFolder, encoded.value().bytes);
+    Result<PendingFile> written = PendingFile::write(m_folder, encoded.value().bytes);
     if (!written.ok()) {
         outcome.failure = written.failure();
         // Every later file would fail the same way: the run stops here.
-        if (pathKind(m_job.outputFolder) != PathKind::Folder)
-            m_folderGone.store(true);
+        folderStillInPlace();
         return;
     }
     outcome.file = std::move(written.value());
@@ -194,6 +230,12 @@ void ConversionRunner::commit(int index, Outcome &outcome)
 {
     FileResult &result = m_report.files[index];
     result.notes = outcome.notes;
+    if (!outcome.failure.failed() && !folderStillInPlace())
+        outcome.failure =
+            m_folderReplaced.load()
+                ? Failure(FailureReason::CannotWrite,
+                          QStringLiteral("the output folder was moved or replaced"))
+                : Failure(FailureReason::CannotWrite, QStringLiteral("the output folder is gone"));
     if (!outcome.failure.failed()) {
         const Result<QString> published =
             outcome.file.publish(candidateFileNames(outcome.stem, extensionFor(m_job.options.format)));

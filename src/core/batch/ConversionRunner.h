@@ -3,6 +3,7 @@
 #include "batch/ConversionJob.h"
 #include "batch/ConversionReport.h"
 #include "batch/MemoryBudget.h"
+#include "batch/OutputFolder.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -45,6 +46,7 @@ private:
     void convertInto(int index, Outcome &outcome) const;
     void commit(int index, Outcome &outcome);
     void finish(const FileResult &result);
+    bool folderStillInPlace() const;
     ConversionReport runDry();
 
     ConversionReport m_report; // before the job: preparing the job adds the run's notes
@@ -54,7 +56,10 @@ private:
     std::function<void(const FileResult &)> m_onFinished;
 
     std::atomic<bool> m_cancel {false};
-    mutable std::atomic<bool> m_folderGone {false}; // set by a worker whose write found no output folder
+    std::shared_ptr<const OutputFolder> m_folder; // opened as the run starts
+    // Set when the output folder's path stopped leading to the opened folder: no file starts after.
+    mutable std::atomic<bool> m_folderGone {false};
+    mutable std::atomic<bool> m_folderReplaced {false};
     std::atomic<int> m_started {0};
     std::mutex m_mutex;
     std::condition_variable m_wake;

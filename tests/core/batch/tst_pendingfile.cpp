@@ -4,10 +4,14 @@
 
 #include <QtTest>
 
+#include <memory>
+
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <thread>
 #include <unistd.h>
 
@@ -73,7 +77,8 @@ private Q_SLOTS:
     void writeFailureLeavesNothing();
     void missingFolderFails();
     void crashLeavesNoUnnamedFile();
-    void killedWritersTemporariesAreRemoved();
+    void onlyKilledRunsTemporariesAreRemoved_data();
+    void onlyKilledRunsTemporariesAreRemoved();
     void fuseFolders_data();
     void fuseFolders();
 };
@@ -204,32 +209,125 @@ void TestSafeWriter::crashLeavesNoUnnamedFile()
     QCOMPARE(entries(dir.path()), QStringList());
 }
 
-// Where there are no unnamed files, a killed writer leaves its hidden temporary file; the next
-// write into that folder removes it, and leaves those of live processes alone.
-void TestSafeWriter::killedWritersTemporariesAreRemoved()
+// A child that writes a hidden temporary into the folder, then dies without cleaning up (its
+// pid); with `linger`, a grandchild keeps the file open (and its lock held) until `release`
+// is closed.
+static pid_t leaveTemporary(const QString &folder, int *release = nullptr)
 {
-    QTemporaryDir dir;
+    int pipeFds[2] = {-1, -1};
+    if (release && ::pipe(pipeFds) != 0)
+        return -1;
     const pid_t child = ::fork();
     if (child == 0) {
-        const Result<PendingFile> written =
-            PendingFile::write(dir.path(), QByteArray(100000, 'x'), PendingFile::Kind::NamedTemporary);
+        Result<PendingFile> written =
+            PendingFile::write(folder, QByteArray(1000, 'x'), PendingFile::Kind::NamedTemporary);
+        if (written.ok() && release && ::fork() == 0) {
+            char c;
+            ::close(pipeFds[1]);
+            while (::read(pipeFds[0], &c, 1) > 0) {
+            }
+            ::_exit(0);
+        }
         ::_exit(written.ok() ? 0 : 1); // dies without publishing or cleaning up
     }
     int status = 0;
     ::waitpid(child, &status, 0);
-    QCOMPARE(WEXITSTATUS(status), 0);
-    const QStringList left = entries(dir.path());
-    QCOMPARE(left.size(), 1);
-    QVERIFY2(left.first().startsWith(".pressmark-") && left.first().contains(QString::number(child)),
-             qPrintable(left.first()));
-    // A file named like those of a process still running (ours' parent) stays.
-    const QString alive = QString(left.first()).replace(QString::number(child), QString::number(::getppid()));
-    TestImages::writeFile(dir.filePath(alive), "in progress");
+    if (release) {
+        ::close(pipeFds[0]);
+        *release = pipeFds[1];
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? child : -1;
+}
+
+static QString newEntry(const QStringList &before, const QString &folder)
+{
+    for (const QString &name : entries(folder))
+        if (!before.contains(name))
+            return name;
+    return QString();
+}
+
+void TestSafeWriter::onlyKilledRunsTemporariesAreRemoved_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("local folder") << "local";
+    QTest::newRow("FAT image (fusefat)") << "fat";
+    QTest::newRow("passthrough (bindfs)") << "bindfs";
+}
+
+// Where there are no unnamed files, a killed writer leaves its hidden temporary file; the next
+// write into that folder removes it. Nothing else goes: not a file that merely looks like one,
+// nor one still held open by a process, nor one newer than the run that finds it.
+void TestSafeWriter::onlyKilledRunsTemporariesAreRemoved()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir local;
+    std::unique_ptr<FuseMount> mount;
+    QString folder = local.path();
+    if (kind != "local") {
+        mount = std::make_unique<FuseMount>(kind);
+        if (!mount->why.isEmpty())
+            QSKIP(qPrintable(mount->why));
+        folder = mount->point;
+    }
+    const QDir dir(folder);
+
+    const pid_t killed = leaveTemporary(folder);
+    QVERIFY(killed > 0);
+    const QString left = entries(folder).value(0);
+    QVERIFY2(left.startsWith(".pressmark-") && left.contains(QString::number(killed)), qPrintable(left));
+    const QString prefix = left.left(left.indexOf(QString::number(killed)));
+
+    // Files someone named like temporaries: a wrong tag, the older six-letter form.
+    const QStringList lookalikes = {prefix + QString::number(killed) + "-abcdefgh-0123456789abcdef",
+                                    prefix + QString::number(killed) + "-Ab3dEf"};
+    for (const QString &name : lookalikes)
+        TestImages::writeFile(dir.filePath(name), "a user's file");
+
+    // A temporary whose writer died while another process still holds it open.
+    int release = -1;
+    QStringList before = entries(folder);
+    QVERIFY(leaveTemporary(folder, &release) > 0);
+    const QString held = newEntry(before, folder);
+
+    // A temporary newer than the run that finds it.
+    before = entries(folder);
+    QVERIFY(leaveTemporary(folder) > 0);
+    const QString newer = newEntry(before, folder);
+    const struct timespec later[2] = {{::time(nullptr) + 3600, 0}, {::time(nullptr) + 3600, 0}};
+    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(dir.filePath(newer)).constData(), later, 0), 0);
+
+    // Where the file system keeps extended attributes, a temporary without its mark.
+    before = entries(folder);
+    QVERIFY(leaveTemporary(folder) > 0);
+    const QString unmarked = newEntry(before, folder);
+    const QByteArray unmarkedPath = QFile::encodeName(dir.filePath(unmarked));
+    const bool attributes = ::removexattr(unmarkedPath.constData(), "user.pressmark.temporary") == 0;
+    if (!attributes)
+        QVERIFY(::unlink(unmarkedPath.constData()) == 0);
 
     PendingFile next =
-        std::move(PendingFile::write(dir.path(), "new", PendingFile::Kind::NamedTemporary).value());
+        std::move(PendingFile::write(folder, "new", PendingFile::Kind::NamedTemporary).value());
     QVERIFY(next.publish({"IMG.jpg"}).ok());
-    QCOMPARE(entries(dir.path()), QStringList({alive, "IMG.jpg"}));
+    QStringList expected = lookalikes + QStringList {held, newer, "IMG.jpg"};
+    if (attributes)
+        expected << unmarked;
+    expected.sort();
+    QCOMPARE(entries(folder), expected);
+    for (const QString &name : lookalikes)
+        QCOMPARE(TestImages::readFile(dir.filePath(name)), QByteArray("a user's file"));
+
+    // The holder lets go (and the folder can be unmounted).
+    ::close(release);
+    const int fd = ::open(QFile::encodeName(dir.filePath(held)).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(fd >= 0);
+    const auto unlocked = [fd] {
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        return ::fcntl(fd, F_OFD_GETLK, &lock) == 0 && lock.l_type == F_UNLCK;
+    };
+    QTRY_VERIFY(unlocked());
+    ::close(fd);
 }
 
 void TestSafeWriter::fuseFolders_data()
