@@ -70,6 +70,7 @@ private Q_SLOTS:
     void controlCharactersInNames();
     void namesThatAreNotUtf8();
     void memoryBudgetHoldsAtAnyJobs();
+    void epsKeepsToItsDeclaredPage();
     void savedSettingsDriveARun();
     void outputFolderSwappedMidRun();
 
@@ -535,6 +536,43 @@ void TestCli::memoryBudgetHoldsAtAnyJobs()
     const qint64 peakMiB = said.section("peak ", 1).trimmed().toLongLong() >> 10;
     QVERIFY2(peakMiB > 0 && peakMiB < 128 + 25 + fileMiB + 8,
              qPrintable(QStringLiteral("peak %1 MiB, files %2 MiB: %3").arg(peakMiB).arg(fileMiB).arg(said)));
+}
+
+void TestCli::epsKeepsToItsDeclaredPage()
+{
+    // Three EPS files that declare 10 x 10 points but set a page of 17000 x 17000 (289 megapixels)
+    // in their PostScript, at three jobs under a 50 MiB budget: each is drawn at the size it
+    // declares, and neither the program nor Ghostscript ever holds the large page (GNU time reports
+    // the largest of the process and its children; each once took more than a gigabyte).
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    QSKIP("the sanitizers' shadow memory and quarantine are not the program's memory");
+#endif
+    if (QStandardPaths::findExecutable(QStringLiteral("gs")).isEmpty())
+        QSKIP("Ghostscript is not installed (package ghostscript)");
+    if (QStandardPaths::findExecutable("time", {"/usr/bin"}).isEmpty())
+        QSKIP("GNU time (package time) is needed to measure the peak");
+    QTemporaryDir in, out;
+    QStringList inputs;
+    for (int i = 0; i < 3; ++i) {
+        inputs << in.filePath(QStringLiteral("page%1.eps").arg(i));
+        TestImages::writeFile(inputs.last(), "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 10 10\n"
+                                             "%%EndComments\n<< /PageSize [17000 17000] >> setpagedevice\n"
+                                             "1 0 0 setrgbcolor 0 0 17000 17000 rectfill\nshowpage\n");
+    }
+    QProcess process;
+    process.start("/usr/bin/time", QStringList {"-f", "peak %M", PRESSMARK_CLI, "--quiet", "--jobs", "3",
+                                                "--memory", "50", "-o", out.path()} +
+                                       inputs);
+    QVERIFY(process.waitForFinished(120000));
+    const QString said = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 0);
+    const QStringList written = filesIn(out.path());
+    QCOMPARE(written.size(), 3);
+    for (const QString &name : written)
+        QCOMPARE(TestImages::identify(out.filePath(name), "%w %h"), QStringLiteral("10 10"));
+    const qint64 peakMiB = said.section("peak ", 1).trimmed().toLongLong() >> 10;
+    QVERIFY2(peakMiB > 0 && peakMiB < 150,
+             qPrintable(QStringLiteral("peak %1 MiB: %2").arg(peakMiB).arg(said)));
 }
 
 void TestCli::savedSettingsDriveARun()

@@ -4,15 +4,19 @@
 // gets that private folder as its only temporary folder and home, leave to read the input alone,
 // a minimal environment, no inherited descriptors, limits on memory, time and file size, and
 // dies with its parent.
+// The page is fixed at the file's bounding box (an A4 page when it states none), so PostScript in
+// the file cannot draw a larger picture than the header promised the memory budget; a PNG larger
+// than that is refused before it is decoded. Ghostscript's address space is limited by the page's
+// size, and counted in the memory the file is admitted for.
 #include "decode/EpsReader.h"
 
 #include "common/Cancellation.h"
 #include "decode/EpsSource.h"
-#include "decode/ImageLimits.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -37,6 +41,20 @@ std::atomic<int> g_timeLimit {30000};
 
 constexpr double kRenderDpi = 72.0;
 
+// The page of a file that states no bounding box: A4, in points.
+constexpr QSizeF kDefaultPage(595.0, 842.0);
+
+// The address space Ghostscript may take for a page of this many pixels: what it takes to start
+// (about 56 MiB for Ghostscript 10 in Debian 12, on a 10 x 10 point file), doubled for fonts,
+// patterns and images, and twice the page at four bytes a pixel (it draws large pages in bands
+// and needs far less); at most 4 GiB.
+qint64 ghostscriptAddressSpace(QSize page)
+{
+    const qint64 start = qint64(128) << 20;
+    const qint64 raster = qint64(page.width()) * page.height() * 4;
+    return std::min(start + 2 * raster, qint64(4) << 30);
+}
+
 // The renderer's temporary folders: "pressmark-eps-<pid>-XXXXXX", so those of a process that is
 // gone (killed with -9) are recognised and removed.
 const QString kFolderPrefix = QStringLiteral("pressmark-eps-");
@@ -60,7 +78,7 @@ void removeStaleFolders()
 std::once_flag g_staleFoldersRemoved;
 
 // Runs in the child between fork and exec: only async-signal-safe calls.
-void confineChild(pid_t parent, int seconds)
+void confineChild(pid_t parent, int seconds, rlim_t addressSpace)
 {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (::getppid() != parent) // the parent died before the line above took effect
@@ -69,7 +87,7 @@ void confineChild(pid_t parent, int seconds)
         int resource;
         rlim_t limit;
     } limits[] = {
-        {RLIMIT_AS, rlim_t(4) << 30},      // address space: 4 GiB
+        {RLIMIT_AS, addressSpace},
         {RLIMIT_CPU, rlim_t(seconds) + 5}, // seconds of processor time
         {RLIMIT_FSIZE, rlim_t(2) << 30},   // largest file it may write: 2 GiB
         {RLIMIT_CORE, 0},
@@ -96,15 +114,20 @@ public:
         if (!split.ok())
             return split.failure();
         m_source = split.value();
-        if (!m_source.boundingBox.isEmpty()) {
-            const double w = std::ceil(m_source.boundingBox.width() * kRenderDpi / 72.0);
-            const double h = std::ceil(m_source.boundingBox.height() * kRenderDpi / 72.0);
-            m_size = QSize(int(std::min(w, 2.0e9)), int(std::min(h, 2.0e9)));
-        }
+        const QSizeF page = m_source.boundingBox.isEmpty() ? kDefaultPage : m_source.boundingBox.size();
+        const double w = std::ceil(page.width() * kRenderDpi / 72.0);
+        const double h = std::ceil(page.height() * kRenderDpi / 72.0);
+        m_size = QSize(int(std::min(w, 2.0e9)), int(std::min(h, 2.0e9)));
         return {};
     }
 
     QSize size() const override { return m_size; }
+
+    // The picture, and beside it Ghostscript, held to its address space while it renders.
+    qint64 decodedBytes(QSize minimumSize) const override
+    {
+        return FormatReader::decodedBytes(minimumSize) + ghostscriptAddressSpace(m_size);
+    }
 
     Result<DecodedImage> read(QSize) override
     {
@@ -135,14 +158,20 @@ public:
         gs.setProcessEnvironment(environment);
         const pid_t parent = getpid();
         const int seconds = g_timeLimit.load() / 1000;
-        gs.setChildProcessModifier([parent, seconds] { confineChild(parent, seconds); });
-        gs.start(ghostscript,
-                 {QStringLiteral("-dSAFER"), QStringLiteral("--permit-file-read=") + input,
-                  QStringLiteral("-dBATCH"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dQUIET"),
-                  QStringLiteral("-dEPSCrop"), QStringLiteral("-dLastPage=1"),
-                  QStringLiteral("-sDEVICE=pngalpha"), QStringLiteral("-r%1").arg(kRenderDpi),
-                  QStringLiteral("-dTextAlphaBits=4"), QStringLiteral("-dGraphicsAlphaBits=4"),
-                  QStringLiteral("-sOutputFile=") + output, QStringLiteral("-f"), input});
+        const qint64 addressSpace = ghostscriptAddressSpace(m_size);
+        gs.setChildProcessModifier(
+            [parent, seconds, addressSpace] { confineChild(parent, seconds, rlim_t(addressSpace)); });
+        // -dEPSCrop moves the box's corner to the page's; -g fixes the page at the box in pixels,
+        // and FIXEDMEDIA and FIXEDRESOLUTION keep setpagedevice in the file from changing it.
+        gs.start(ghostscript, {QStringLiteral("-dSAFER"), QStringLiteral("--permit-file-read=") + input,
+                               QStringLiteral("-dBATCH"), QStringLiteral("-dNOPAUSE"),
+                               QStringLiteral("-dQUIET"), QStringLiteral("-dEPSCrop"),
+                               QStringLiteral("-dFIXEDMEDIA"), QStringLiteral("-dFIXEDRESOLUTION"),
+                               QStringLiteral("-g%1x%2").arg(m_size.width()).arg(m_size.height()),
+                               QStringLiteral("-dLastPage=1"), QStringLiteral("-sDEVICE=pngalpha"),
+                               QStringLiteral("-r%1").arg(kRenderDpi), QStringLiteral("-dTextAlphaBits=4"),
+                               QStringLiteral("-dGraphicsAlphaBits=4"),
+                               QStringLiteral("-sOutputFile=") + output, QStringLiteral("-f"), input});
         if (!gs.waitForStarted(10000))
             return Failure(FailureReason::NeedsGhostscript);
         QElapsedTimer clock;
@@ -163,15 +192,31 @@ public:
         }
         if (gs.exitStatus() != QProcess::NormalExit || gs.exitCode() != 0) {
             const QByteArray said = gs.readAll().trimmed();
+            if (said.contains("/VMerror"))
+                return Failure(FailureReason::OutOfMemory,
+                               QStringLiteral("Ghostscript needed more than the %1 MiB allowed for this page")
+                                   .arg(addressSpace >> 20));
             return Failure(FailureReason::Unsupported,
                            QStringLiteral("Ghostscript could not render it: %1")
                                .arg(QString::fromLocal8Bit(said.left(200)).section(QLatin1Char('\n'), 0, 0)));
         }
-        QImage image(output);
+        // The size from the PNG's header, before anything is decoded: -g gave the page in whole
+        // pixels, so it is never larger than the header's size.
+        QImageReader reader(output, "png");
+        const QSize rendered = reader.size();
+        if (!rendered.isValid())
+            return Failure(FailureReason::Unsupported, QStringLiteral("Ghostscript rendered nothing"));
+        if (rendered.width() > m_size.width() || rendered.height() > m_size.height())
+            return Failure(FailureReason::TooLarge,
+                           QStringLiteral("Ghostscript rendered a larger page than the file declares: "
+                                          "%1 x %2 pixels for %3 x %4")
+                               .arg(rendered.width())
+                               .arg(rendered.height())
+                               .arg(m_size.width())
+                               .arg(m_size.height()));
+        const QImage image = reader.read();
         if (image.isNull())
             return Failure(FailureReason::Unsupported, QStringLiteral("Ghostscript rendered nothing"));
-        if (exceedsImageLimits(image.width(), image.height()))
-            return Failure(FailureReason::TooLarge);
         DecodedImage out;
         out.image = image.convertToFormat(QImage::Format_ARGB32);
         out.storedSize = image.size();

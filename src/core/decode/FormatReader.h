@@ -15,7 +15,8 @@ public:
     // The stored size; invalid when the header does not tell it.
     virtual QSize size() const = 0;
     // About the memory read(minimumSize) will take for the picture: four bytes a pixel of the
-    // stored size unless the reader knows better. 0 when the size is unknown.
+    // stored size unless the reader knows better. 0 when the size is unknown. A reader that
+    // renders in a helper process adds the most that process may take.
     virtual qint64 decodedBytes(QSize minimumSize) const
     {
         Q_UNUSED(minimumSize)

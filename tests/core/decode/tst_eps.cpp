@@ -49,6 +49,13 @@ Decoded decode(const QByteArray &bytes)
     return d;
 }
 
+// A red bar over the left half of a 10 x 10 point box, and whatever `body` does before it.
+QByteArray tenPointBox(const QByteArray &body, bool boxed = true)
+{
+    return "%!PS-Adobe-3.0 EPSF-3.0\n" + QByteArray(boxed ? "%%BoundingBox: 0 0 10 10\n" : "") +
+           "%%EndComments\n" + body + "\n1 0 0 setrgbcolor 0 0 5 10 rectfill\nshowpage\n%%EOF\n";
+}
+
 } // namespace
 
 class TestEps : public QObject {
@@ -61,6 +68,10 @@ private Q_SLOTS:
     void hostileFiles_data();
     void hostileFiles();
     void timeLimitStopsGhostscript();
+    void pageStaysAtTheDeclaredBox_data();
+    void pageStaysAtTheDeclaredBox();
+    void largerRenderingIsRefused();
+    void ghostscriptIsHeldToTheDeclaredMemory();
     void sandboxHoldsEveryEscape_data();
     void sandboxHoldsEveryEscape();
 
@@ -148,6 +159,85 @@ void TestEps::timeLimitStopsGhostscript()
     QCOMPARE(d.reason, FailureReason::TimeLimitExceeded);
     QVERIFY2(d.error.contains(QStringLiteral("longer than")), qPrintable(d.error));
     QVERIFY(timer.elapsed() < 10000);
+    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
+}
+
+void TestEps::pageStaysAtTheDeclaredBox_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("size");
+    const QByteArray largerPage = "<< /PageSize [3000 3000] >> setpagedevice";
+    const QByteArray insistingPage = "<< /PageSize [3000 3000] /HWResolution [144 144] "
+                                     "/Policies << /PageSize 3 /HWResolution 3 >> >> setpagedevice";
+    QTest::newRow("box, larger page set") << tenPointBox(largerPage) << QSize(10, 10);
+    QTest::newRow("box, larger page and resolution insisted on")
+        << tenPointBox(insistingPage) << QSize(10, 10);
+    // Without a box, an A4 page of 595 x 842 points.
+    QTest::newRow("no box") << tenPointBox(QByteArray(), false) << QSize(595, 842);
+    QTest::newRow("no box, larger page set") << tenPointBox(largerPage, false) << QSize(595, 842);
+}
+
+// PostScript in the file cannot enlarge the page beyond the size its header gave, the size the
+// memory budget admitted it for.
+void TestEps::pageStaysAtTheDeclaredBox()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, size);
+    TestImages::saveFuzzSeed(QStringLiteral("eps"), bytes);
+    ImageDecoder decoder(bytes, "eps");
+    QVERIFY(!decoder.open().failed());
+    QCOMPARE(decoder.size(), size);
+    const Result<DecodedImage> decoded = decoder.decode(QSize());
+    QVERIFY2(decoded.ok(), qPrintable(decoded.failure().text()));
+    const QImage &image = decoded.value().image;
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.pixel(2, size.height() - 5), qRgb(255, 0, 0));
+    QCOMPARE(qAlpha(image.pixel(7, size.height() - 5)), 0);
+    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
+}
+
+// Should Ghostscript ever draw a larger page than the file declares, the picture is refused
+// before it is decoded. A stand-in for Ghostscript writes a 3000 x 3000 PNG.
+void TestEps::largerRenderingIsRefused()
+{
+    Decoded d;
+    {
+        QTemporaryDir bin;
+        const QString page = bin.filePath(QStringLiteral("page.png"));
+        QVERIFY(QImage(3000, 3000, QImage::Format_ARGB32).save(page, "PNG"));
+        const QString gs = bin.filePath(QStringLiteral("gs"));
+        TestImages::writeFile(gs, "#!/bin/sh\nfor a in \"$@\"; do case \"$a\" in -sOutputFile=*) exec cp '" +
+                                      QFile::encodeName(page) + "' \"${a#-sOutputFile=}\";; esac; done\n");
+        QVERIFY(QFile::setPermissions(gs, QFile::ReadOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        d = decode(tenPointBox(QByteArray()));
+        qputenv("PATH", path);
+    }
+    QVERIFY(d.image.image.isNull());
+    QCOMPARE(d.reason, FailureReason::TooLarge);
+    QVERIFY2(d.error.contains(QStringLiteral("larger page than the file declares")), qPrintable(d.error));
+    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
+}
+
+// The memory an EPS is admitted for includes Ghostscript's: at least the 56 MiB of address space
+// Ghostscript 10 takes to start, and Ghostscript cannot take more than was declared.
+void TestEps::ghostscriptIsHeldToTheDeclaredMemory()
+{
+    ImageDecoder decoder(tenPointBox(QByteArray()), "eps");
+    QVERIFY(!decoder.open().failed());
+    const qint64 declaredMiB = decoder.decodedBytes(QSize()) >> 20;
+    QVERIFY2(declaredMiB >= 56, qPrintable(QString::number(declaredMiB)));
+
+    const auto hoarding = [](qint64 mebibytes) {
+        return tenPointBox(QByteArrayLiteral("/hoard [1 1 ") + QByteArray::number(mebibytes) +
+                           " {pop 1048576 string} for] def");
+    };
+    const Decoded modest = decode(hoarding(16));
+    QVERIFY2(!modest.image.image.isNull(), qPrintable(modest.error));
+    const Decoded greedy = decode(hoarding(declaredMiB + 16));
+    QVERIFY(greedy.image.image.isNull());
+    QCOMPARE(greedy.reason, FailureReason::OutOfMemory);
     QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
 }
 
