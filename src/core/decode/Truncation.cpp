@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -72,40 +73,44 @@ int tiffTypeSize(quint64 type)
     }
 }
 
-// Every directory, and every value stored outside its entry, lies within the file.
-bool tiffDirectoriesAreWhole(const QByteArray &d)
+// The number of pages: directories up to the chain's end, or up to a directory met before (a
+// chain that loops back, where libtiff stops too). -1 when a directory, or a value stored
+// outside its entry, lies past the end of the file.
+int wholeTiffPages(const QByteArray &d)
 {
     if (d.size() < 8)
-        return false;
+        return -1;
     const bool little = d.startsWith("II");
     const TiffBytes t {d, little,
                        (little ? qFromLittleEndian<quint16>(d.constData() + 2)
                                : qFromBigEndian<quint16>(d.constData() + 2)) == 43};
     const int word = t.big ? 8 : 4;
     if (t.big && d.size() < 16)
-        return false;
+        return -1;
     quint64 directory = t.read(t.big ? 8 : 4, word);
-    for (int pages = 0; directory != 0 && pages < 10000; ++pages) {
+    std::set<quint64> seen;
+    int pages = 0;
+    for (; directory != 0 && pages < 10000 && seen.insert(directory).second; ++pages) {
         const int countBytes = t.big ? 8 : 2;
         if (!t.has(directory, quint64(countBytes)))
-            return false;
+            return -1;
         const quint64 entries = t.read(directory, countBytes);
         const quint64 entryBytes = t.big ? 20 : 12;
         if (entries > quint64(d.size()) / entryBytes ||
             !t.has(directory + countBytes, entries * entryBytes + word))
-            return false;
+            return -1;
         for (quint64 i = 0; i < entries; ++i) {
             const quint64 entry = directory + countBytes + i * entryBytes;
             const quint64 count = t.read(entry + 4, word);
             const quint64 size = tiffTypeSize(t.read(entry + 2, 2));
             if (count > quint64(d.size()) / size)
-                return false;
+                return -1;
             if (count * size > quint64(word) && !t.has(t.read(entry + 4 + word, word), count * size))
-                return false;
+                return -1;
         }
         directory = t.read(directory + countBytes + entries * entryBytes, word);
     }
-    return true;
+    return pages;
 }
 
 qsizetype colourTableBytes(uchar flags)
@@ -148,13 +153,14 @@ bool gifIsTruncated(const QByteArray &d)
 
 bool tiffIsTruncated(const QByteArray &data)
 {
-    if (!tiffDirectoriesAreWhole(data))
+    const int pages = wholeTiffPages(data);
+    if (pages < 0)
         return true;
     TiffMemoryFile file(data); // libtiff's messages are silenced once, at start
     bool truncated = false;
     if (TIFF *tiff = file.open("r")) {
         // Every page: its strips or tiles within the file, and the next page readable.
-        for (;;) {
+        for (int page = 1;; ++page) {
             const bool tiled = TIFFIsTiled(tiff);
             const tstrile_t count = tiled ? TIFFNumberOfTiles(tiff) : TIFFNumberOfStrips(tiff);
             for (tstrile_t i = 0; i < count && !truncated; ++i) {
@@ -162,7 +168,7 @@ bool tiffIsTruncated(const QByteArray &data)
                 const uint64_t bytes = TIFFGetStrileByteCount(tiff, i);
                 truncated = offset > uint64_t(data.size()) || bytes > uint64_t(data.size()) - offset;
             }
-            if (truncated || TIFFLastDirectory(tiff))
+            if (truncated || page >= pages || TIFFLastDirectory(tiff))
                 break;
             if (!TIFFReadDirectory(tiff)) {
                 truncated = true;

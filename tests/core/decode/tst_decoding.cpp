@@ -47,6 +47,8 @@ private Q_SLOTS:
     void inputsThatAreNotWhatTheySeem();
     void truncatedFilesAreRefused_data();
     void truncatedFilesAreRefused();
+    void loopingPageChainEndsAtTheLoop_data();
+    void loopingPageChainEndsAtTheLoop();
 
 private:
     QTemporaryDir m_dir;
@@ -570,6 +572,66 @@ void TestDecoding::truncatedFilesAreRefused()
         return;
     }
     QCOMPARE(decoded.failure().text(), QStringLiteral("unsupported or damaged image: the file is truncated"));
+}
+
+// Points the last directory of a TIFF back at one of its directories (0 the first).
+static QByteArray withPageLoop(QByteArray tiff, int target)
+{
+    const bool little = tiff.startsWith("II");
+    const auto get = [&](qsizetype at, int bytes) -> quint32 {
+        const char *p = tiff.constData() + at;
+        if (bytes == 2)
+            return little ? qFromLittleEndian<quint16>(p) : qFromBigEndian<quint16>(p);
+        return little ? qFromLittleEndian<quint32>(p) : qFromBigEndian<quint32>(p);
+    };
+    QList<quint32> directories;
+    for (quint32 at = get(4, 4); at != 0; at = get(at + 2 + 12 * get(at, 2), 4))
+        directories << at;
+    const qsizetype next = directories.last() + 2 + 12 * get(directories.last(), 2);
+    if (little)
+        qToLittleEndian<quint32>(directories.value(target), tiff.data() + next);
+    else
+        qToBigEndian<quint32>(directories.value(target), tiff.data() + next);
+    return tiff;
+}
+
+void TestDecoding::loopingPageChainEndsAtTheLoop_data()
+{
+    QTest::addColumn<QStringList>("pages");
+    QTest::addColumn<QString>("type"); // ImageMagick's -type for the file
+    QTest::addColumn<int>("target");   // the directory the last one points back at
+    const QStringList two = {"300x200 xc:red", "200x100 xc:blue"};
+    QTest::newRow("two pages, back to the first") << two << "TrueColor" << 0;
+    QTest::newRow("two pages, the last to itself") << two << "TrueColor" << 1;
+    QTest::newRow("one page, to itself") << QStringList {"300x200 xc:red"} << "TrueColor" << 0;
+    QTest::newRow("CMYK, back to the first") << two << "ColorSeparation" << 0;
+}
+
+// libtiff stops at a page chain that loops, as at its end; the pages before the loop are a
+// whole file.
+void TestDecoding::loopingPageChainEndsAtTheLoop()
+{
+    QFETCH(QStringList, pages);
+    QFETCH(QString, type);
+    QFETCH(int, target);
+    QStringList arguments;
+    for (const QString &page : pages)
+        arguments << "-size" << page.section(' ', 0, 0) << page.section(' ', 1);
+    const QString whole = m_dir.filePath("chain.tif"), looped = m_dir.filePath("looped.tif");
+    arguments += {"-type", type, "-depth", "8", whole};
+    TestImages::run("convert", arguments);
+    QCOMPARE(TestImages::identify(whole, "%n\n").count('\n'), pages.size() - 1);
+    TestImages::writeFile(looped, withPageLoop(TestImages::readFile(whole), target));
+    // ImageMagick's libtiff sees the loop.
+    QProcess identify;
+    identify.start("identify", {looped});
+    QVERIFY(identify.waitForFinished());
+    QVERIFY(QString::fromLocal8Bit(identify.readAllStandardError()).contains("looping"));
+
+    const DecodedImage decoded = decodeOrFail(looped);
+    QCOMPARE(decoded.convertedToSrgb, type == "ColorSeparation"); // through the CMYK reader
+    QCOMPARE(decoded.image.size(), QSize(300, 200));
+    QCOMPARE(decoded.image.pixel(10, 10) | 0xff000000, qRgb(255, 0, 0));
 }
 
 QTEST_GUILESS_MAIN(TestDecoding)
