@@ -100,7 +100,7 @@ int ImageListModel::insertDropped(const QStringList &paths, int row)
     row = std::clamp(row, 0, int(m_paths.size()));
     // A dropped folder stands for the pictures in it.
     QStringList accepted, refused;
-    for (const QString &path : expandInputs(paths))
+    for (const QString &path : expandInputs(paths, &refused))
         (hasAcceptedExtension(path, dropExtensions()) ? accepted : refused) << path;
     if (!accepted.isEmpty()) {
         beginInsertRows(QModelIndex(), row, row + int(accepted.size()) - 1);

@@ -172,10 +172,14 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
     if (usingSettings) {
         const QString path =
             isSet("settings-file") ? valueOf("settings-file") : SettingsStore::userFilePath();
-        if (isSet("settings-file") && !QFileInfo(path).isFile())
+        if (isSet("settings-file") && !QFileInfo::exists(path))
             return usageError(QStringLiteral("no settings file at %1").arg(path));
-        SettingsStore store(path);
+        // Read, never written: a file that cannot be used stops the run as it is.
+        SettingsStore store(path, SettingsStore::Access::ReadOnly);
         values = store.load();
+        if (!store.unreadableReason().isEmpty())
+            return usageError(QStringLiteral("the settings file %1 cannot be read: %2")
+                                  .arg(path, store.unreadableReason()));
         request.notes << store.notes();
     }
 
@@ -196,6 +200,10 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
             switchedOn << *row.turnsOn;
         }
     }
+    // New names need the title they are made of.
+    const int naming = values.integer(Setting::Naming);
+    if (isSet("naming") && (naming == 2 || naming == 3) && values.text(Setting::Title).isEmpty())
+        return usageError(QStringLiteral("--naming %1 needs a title (--title TEXT)").arg(valueOf("naming")));
     // An overlay switched on here needs what it draws; one from saved settings has it already.
     if (switchedOn.contains(Setting::LogoOn) && !isSet("logo") && !usingSettings)
         return usageError(QStringLiteral("the logo options need --logo FILE"));
@@ -220,7 +228,10 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
         return usageError(QStringLiteral("no input files"));
 
     request.rawInputs = parser.positionalArguments();
-    request.job.inputs = expandInputs(request.rawInputs);
+    QStringList skipped;
+    request.job.inputs = expandInputs(request.rawInputs, &skipped);
+    for (const QString &path : skipped)
+        request.skipped << path;
     request.job.options = optionsFromSettings(values, ConversionOptions(), FontChoices::installed());
     request.job.outputFolder = valueOf("output");
     request.job.workers = workers;

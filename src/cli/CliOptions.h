@@ -14,7 +14,8 @@ struct CliRequest {
     ConversionJob job;
     QStringList rawInputs; // as typed, before folders are expanded
     bool quiet = false;
-    QStringList notes; // said before the run, e.g. settings that could not be used
+    QStringList notes;   // said before the run, e.g. settings that could not be used
+    QStringList skipped; // what an input folder holds under a picture's name but is not a file
 };
 
 // Parses pressmark-cli's arguments (the program name first) into a job.

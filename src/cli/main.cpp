@@ -134,6 +134,8 @@ int main(int argc, char *argv[])
 
     for (const QString &note : request.notes)
         printLine(stderr, QStringLiteral("pressmark-cli: ") + note);
+    for (const QString &path : request.skipped)
+        printError(path, QStringLiteral("skipped: not a regular file"));
 
     // A folder that gave nothing to convert is said, and makes the run a failure.
     bool emptyFolder = false;

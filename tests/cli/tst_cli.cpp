@@ -73,6 +73,7 @@ private Q_SLOTS:
     void epsKeepsToItsDeclaredPage();
     void savedSettingsDriveARun();
     void outputFolderSwappedMidRun();
+    void settingsFileIsOnlyRead();
 
 private:
     QTemporaryDir m_dir;
@@ -99,6 +100,8 @@ void TestCli::usageErrorsWriteNothing_data()
     QTest::newRow("unknown naming") << QStringList {"--naming", "rename"};
     QTest::newRow("unknown flag") << QStringList {"--sharpen"};
     QTest::newRow("jobs 0") << QStringList {"--jobs", "0"};
+    QTest::newRow("new names without a title") << QStringList {"--naming", "new"};
+    QTest::newRow("appended title without a title") << QStringList {"--naming", "append"};
     QTest::newRow("title longer than a file name")
         << QStringList {"--naming", "new", "--title", QString(201, QLatin1Char('t'))};
 }
@@ -145,11 +148,16 @@ void TestCli::folderInputs()
     for (const char *name : {"b.jpg", "a.PNG", "d.Jpg", "c.txt"})
         TestImages::writeWithQt(TestImages::quadrants(20, 10), in.filePath(name), "png");
     QDir(in.path()).mkdir("sub.jpg");
+    QCOMPARE(::mkfifo(QFile::encodeName(in.filePath("pipe.jpg")).constData(), 0600), 0);
     const Run run = cli({"-o", out.path(), "--quiet", in.path()});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QString());
-    // The drop road's extensions, in any case; folders inside are not entered.
+    // The drop road's extensions, in any case; folders inside are not entered. What bears a
+    // picture's name but is no file is said to be skipped.
     QCOMPARE(filesIn(out.path()), (QStringList {"a.jpg", "b.jpg", "d.jpg"}));
+    QCOMPARE(run.err, QStringLiteral("pressmark-cli: %1: skipped: not a regular file\n"
+                                     "pressmark-cli: %2: skipped: not a regular file\n")
+                          .arg(in.filePath("pipe.jpg"), in.filePath("sub.jpg")));
 }
 
 void TestCli::dryRunWritesNothing()
@@ -629,6 +637,37 @@ void TestCli::savedSettingsDriveARun()
     run = cli({"--settings=" + config.filePath("none.conf"), "-o", out3.path(), m_b});
     QCOMPARE(run.exitCode, 2);
     QVERIFY(filesIn(out3.path()).isEmpty());
+}
+
+void TestCli::settingsFileIsOnlyRead()
+{
+    // A settings file named on the command line is read and never written: one that cannot be
+    // used is a usage error, and nothing is set aside, copied or replaced beside it.
+    QTemporaryDir config, out;
+    const QString garbage = config.filePath("broken.conf");
+    TestImages::writeFile(garbage, QByteArray(20000, '\x01'));
+    TestImages::writeFile(garbage + ".unreadable", "the user's own");
+    Run run = cli({"--settings=" + garbage, "-o", out.path(), m_b});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.startsWith(
+                 QStringLiteral("pressmark-cli: the settings file %1 cannot be read: ").arg(garbage)),
+             qPrintable(run.err));
+    QCOMPARE(QDir(config.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList {"broken.conf", "broken.conf.unreadable"}));
+    QCOMPARE(TestImages::readFile(garbage + ".unreadable"), QByteArray("the user's own"));
+    QCOMPARE(TestImages::readFile(garbage), QByteArray(20000, '\x01'));
+    QVERIFY(filesIn(out.path()).isEmpty());
+
+    // A FIFO is named for what it is, and nothing waits on it.
+    const QString fifo = config.filePath("fifo.conf");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    run = cli({"--settings=" + fifo, "-o", out.path(), m_b});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.startsWith(
+                 QStringLiteral("pressmark-cli: the settings file %1 cannot be read: not a regular file\n")
+                     .arg(fifo)),
+             qPrintable(run.err));
+    QVERIFY(filesIn(out.path()).isEmpty());
 }
 
 void TestCli::outputFolderSwappedMidRun()

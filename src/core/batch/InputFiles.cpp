@@ -35,7 +35,7 @@ bool hasAcceptedExtension(const QString &path, const QStringList &extensions)
     return extensions.contains(name.mid(dot + 1), Qt::CaseInsensitive);
 }
 
-QStringList expandInputs(const QStringList &paths)
+QStringList expandInputs(const QStringList &paths, QStringList *skipped)
 {
     QStringList inputs;
     for (const QString &path : paths) {
@@ -58,9 +58,12 @@ QStringList expandInputs(const QStringList &paths)
         QString folder = QDir::cleanPath(path);
         if (!folder.endsWith(QLatin1Char('/')))
             folder += QLatin1Char('/');
-        for (const QString &name : names)
+        for (const QString &name : names) {
             if (pathKind(folder + name) == PathKind::File)
                 inputs << folder + name;
+            else if (skipped)
+                *skipped << folder + name;
+        }
     }
     return inputs;
 }

@@ -13,8 +13,10 @@ bool hasAcceptedExtension(const QString &path, const QStringList &extensions);
 
 // The inputs of a batch from paths as a user names them: a folder stands for the files
 // directly in it with a drop extension, sorted by name; anything else stays as given, so a
-// missing file keeps its place and fails at its turn.
-QStringList expandInputs(const QStringList &paths);
+// missing file keeps its place and fails at its turn. What a folder holds under a picture's
+// name but is not a regular file (a FIFO, a device, a folder, a dangling link) goes into
+// `skipped`.
+QStringList expandInputs(const QStringList &paths, QStringList *skipped = nullptr);
 
 // The local files of a dropped text/uri-list, each name with its own bytes (QUrl would
 // replace the bytes of a name that is not UTF-8).

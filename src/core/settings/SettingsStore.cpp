@@ -11,9 +11,15 @@
 #include <QSettings>
 
 #include <QStandardPaths>
-#include <algorithm>
+#include <QTemporaryFile>
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -99,9 +105,22 @@ QVariant storedForm(const SettingRow &row, const AppSettings &values)
     return QVariant();
 }
 
+// The file a save replaces: the path, or the file a symbolic link there leads to, so a settings
+// file kept elsewhere and linked stays linked.
+QString writtenPath(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
+}
+
 } // namespace
 
-SettingsStore::SettingsStore(const QString &filePath) : m_filePath(filePath) {}
+SettingsStore::SettingsStore(const QString &filePath, Access access) : m_filePath(filePath), m_access(access)
+{
+}
 
 QString SettingsStore::userFilePath()
 {
@@ -118,6 +137,8 @@ AppSettings SettingsStore::load()
 {
     m_problems.clear();
     m_notes.clear();
+    m_unreadable.clear();
+    m_leaveAlone = false;
     const AppSettings defaults = shippedSettings();
     if (isFirstRun()) {
         qCInfo(lcSettings, "Nera failo");
@@ -126,6 +147,7 @@ AppSettings SettingsStore::load()
     // A FIFO or device at the path would block the reading: only a regular file is read.
     const QFileInfo info(m_filePath);
     if (!info.isFile()) {
+        m_unreadable = QStringLiteral("not a regular file");
         m_notes << QStringLiteral("%1 is not a regular file; the shipped settings are used").arg(m_filePath);
         qCWarning(lcSettings, "%s", qPrintable(m_notes.last()));
         return defaults;
@@ -135,14 +157,10 @@ AppSettings SettingsStore::load()
     const bool holdsAnyKey = std::any_of(settingRows().begin(), settingRows().end(),
                                          [&](const SettingRow &row) { return file.contains(row.keyName()); });
     if (file.status() != QSettings::NoError || !info.isReadable() || (!holdsAnyKey && info.size() > 0)) {
-        // Kept beside the new file, so nothing the user had is lost.
-        const QString aside = m_filePath + QStringLiteral(".unreadable");
-        QFile::remove(aside);
-        m_notes
-            << (QFile::copy(m_filePath, aside)
-                    ? QStringLiteral("the settings file could not be read; a copy is kept at %1").arg(aside)
-                    : QStringLiteral("the settings file %1 could not be read").arg(m_filePath));
-        qCWarning(lcSettings, "%s", qPrintable(m_notes.last()));
+        m_unreadable = !info.isReadable() ? QStringLiteral("permission denied")
+                                          : QStringLiteral("it does not hold Pressmark settings");
+        if (m_access == Access::ReadWrite)
+            setAside();
         return defaults;
     }
     AppSettings values;
@@ -159,19 +177,67 @@ AppSettings SettingsStore::load()
     return values;
 }
 
+// Moves an unreadable file out of the way under the first free name, so nothing the user had is
+// lost or replaced; when it cannot be moved, it is never written over.
+void SettingsStore::setAside()
+{
+    const QByteArray from = QFile::encodeName(m_filePath);
+    QString aside;
+    for (int n = 1; n <= 100 && aside.isEmpty(); ++n) {
+        const QString name =
+            m_filePath + QStringLiteral(".unreadable") + (n == 1 ? QString() : QStringLiteral("-%1").arg(n));
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, QFile::encodeName(name).constData(),
+                        RENAME_NOREPLACE) == 0)
+            aside = name;
+        else if (errno != EEXIST)
+            break;
+    }
+    if (aside.isEmpty()) {
+        m_leaveAlone = true;
+        m_notes << QStringLiteral("the settings file %1 could not be read (%2); it is left as it is and the "
+                                  "settings are not saved")
+                       .arg(m_filePath, m_unreadable);
+    } else {
+        m_notes << QStringLiteral("the settings file could not be read; it is kept at %1").arg(aside);
+    }
+    qCWarning(lcSettings, "%s", qPrintable(m_notes.last()));
+}
+
 Failure SettingsStore::save(const AppSettings &values)
 {
-    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
-    QSettings file(m_filePath, QSettings::IniFormat);
-    file.clear();
-    for (const SettingRow &row : settingRows())
-        file.setValue(row.keyName(), storedForm(row, values));
-    file.sync();
-    if (file.status() != QSettings::NoError) {
-        const Failure failure(FailureReason::CannotWrite, m_filePath);
+    const auto refuse = [this](const QString &why) {
+        const Failure failure(FailureReason::CannotWrite, why);
         qCWarning(lcSettings, "the settings could not be written: %s", qPrintable(failure.text()));
         return failure;
+    };
+    if (m_access == Access::ReadOnly)
+        return refuse(QStringLiteral("%1 is only read").arg(m_filePath));
+    if (m_leaveAlone)
+        return refuse(QStringLiteral("%1 could not be read and is left as it is").arg(m_filePath));
+    // Only a regular file is replaced: a FIFO or a device there is left alone (opening it could
+    // block for ever), and so is a folder.
+    const QString target = writtenPath(m_filePath);
+    struct stat there {};
+    if (::stat(QFile::encodeName(target).constData(), &there) == 0 && !S_ISREG(there.st_mode))
+        return refuse(QStringLiteral("%1 is not a regular file").arg(m_filePath));
+    const QString folder = QFileInfo(target).absolutePath();
+    QDir().mkpath(folder);
+    // A new file beside the old one, renamed over it once whole.
+    QTemporaryFile fresh(folder + QStringLiteral("/.pressmark-settings-XXXXXX"));
+    if (!fresh.open())
+        return refuse(QStringLiteral("%1: %2").arg(folder, fresh.errorString()));
+    fresh.close();
+    {
+        QSettings file(fresh.fileName(), QSettings::IniFormat);
+        for (const SettingRow &row : settingRows())
+            file.setValue(row.keyName(), storedForm(row, values));
+        file.sync();
+        if (file.status() != QSettings::NoError)
+            return refuse(m_filePath);
     }
+    if (::rename(QFile::encodeName(fresh.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+        return refuse(QStringLiteral("%1: %2").arg(m_filePath, QString::fromLocal8Bit(std::strerror(errno))));
+    fresh.setAutoRemove(false);
     return {};
 }
 

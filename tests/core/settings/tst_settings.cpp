@@ -1,3 +1,4 @@
+#include "TestImages.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShippedLogo.h"
 
@@ -6,8 +7,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <random>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // Every stored value away from its shipped default, so a lost or swapped key shows.
 static AppSettings unusualSettings()
@@ -55,6 +59,8 @@ private Q_SLOTS:
     void unparsableFileIsSetAside();
     void resetReplacesTheStore();
     void filesThatAreNotSettings();
+    void savingReplacesOnlyARegularFile();
+    void unreadableFileIsNeverReplaced();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -282,6 +288,103 @@ void TestSettings::resetReplacesTheStore()
     QVERIFY(!store.save(unusualSettings()).failed());
     QVERIFY(!store.resetToDefaults().failed());
     QCOMPARE(store.load(), shippedSettings());
+}
+
+// Runs `task` in a child process; its exit code, or -1 when it had not ended after ten seconds
+// (it is then killed).
+static int exitCodeWithin10s(const std::function<int()> &task)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(task());
+    for (int i = 0; i < 1000; ++i) {
+        int status = 0;
+        if (::waitpid(child, &status, WNOHANG) == child)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        QTest::qSleep(10);
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    return -1;
+}
+
+// Closing the window saves: a FIFO at the settings path once blocked that save for ever. A
+// save writes a new file and renames it over the old one, only when that is a regular file.
+void TestSettings::savingReplacesOnlyARegularFile()
+{
+    const QString fifo = path("fifo-save/pressmark.conf");
+    QDir().mkpath(path("fifo-save"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const int saved = exitCodeWithin10s([&] {
+        SettingsStore store(fifo);
+        store.load();
+        const Failure failure = store.save(unusualSettings());
+        return failure.reason == FailureReason::CannotWrite && failure.detail.contains("not a regular file")
+                   ? 0
+                   : 1;
+    });
+    QCOMPARE(saved, 0);
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    QCOMPARE(QDir(path("fifo-save"))
+                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {"pressmark.conf"});
+
+    // A settings file kept elsewhere and linked to stays linked, and gets the new settings.
+    const QString real = path("dotfiles/pressmark.conf"), linked = path("linked/pressmark.conf");
+    QDir().mkpath(path("dotfiles"));
+    QDir().mkpath(path("linked"));
+    QVERIFY(QFile::link(real, linked));
+    SettingsStore store(linked);
+    QVERIFY(!store.save(unusualSettings()).failed());
+    QVERIFY(QFileInfo(linked).isSymLink());
+    QCOMPARE(SettingsStore(real).load(), unusualSettings());
+    QVERIFY(!store.save(shippedSettings()).failed());
+    QCOMPARE(store.load(), shippedSettings());
+    QCOMPARE(QDir(path("linked")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {"pressmark.conf"});
+}
+
+// An unreadable settings file is set aside under a name that replaces nothing; when it cannot
+// be, it is left where it is and never written over. A read-only store writes nothing at all.
+void TestSettings::unreadableFileIsNeverReplaced()
+{
+    const QByteArray garbage("[General\n\x01\x02\xff=\n[", 16);
+    const QString file = path("aside/pressmark.conf");
+    QDir().mkpath(path("aside"));
+    TestImages::writeFile(file, garbage);
+    TestImages::writeFile(file + ".unreadable", "the user's own");
+    TestImages::writeFile(file + ".unreadable-2", "the user's own too");
+    SettingsStore store(file);
+    QCOMPARE(store.load(), shippedSettings());
+    QCOMPARE(TestImages::readFile(file + ".unreadable"), QByteArray("the user's own"));
+    QCOMPARE(TestImages::readFile(file + ".unreadable-2"), QByteArray("the user's own too"));
+    QCOMPARE(TestImages::readFile(file + ".unreadable-3"), garbage);
+    QVERIFY(!store.save(unusualSettings()).failed());
+    QCOMPARE(store.load(), unusualSettings());
+
+    // Every name to set it aside under is taken: it stays, and saving leaves it alone.
+    const QString crowded = path("crowded/pressmark.conf");
+    QDir().mkpath(path("crowded"));
+    TestImages::writeFile(crowded, garbage);
+    TestImages::writeFile(crowded + ".unreadable", "taken");
+    for (int n = 2; n <= 100; ++n)
+        TestImages::writeFile(crowded + QStringLiteral(".unreadable-%1").arg(n), "taken");
+    SettingsStore stuck(crowded);
+    QCOMPARE(stuck.load(), shippedSettings());
+    QCOMPARE(stuck.save(unusualSettings()).reason, FailureReason::CannotWrite);
+    QCOMPARE(TestImages::readFile(crowded), garbage);
+
+    // Read only: the reason is given, nothing is moved, copied or written.
+    const QString other = path("readonly/pressmark.conf");
+    QDir().mkpath(path("readonly"));
+    TestImages::writeFile(other, garbage);
+    SettingsStore reader(other, SettingsStore::Access::ReadOnly);
+    QCOMPARE(reader.load(), shippedSettings());
+    QCOMPARE(reader.unreadableReason(), QStringLiteral("it does not hold Pressmark settings"));
+    QCOMPARE(reader.save(unusualSettings()).reason, FailureReason::CannotWrite);
+    QCOMPARE(QDir(path("readonly")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {"pressmark.conf"});
+    QCOMPARE(TestImages::readFile(other), garbage);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
