@@ -4,9 +4,9 @@
 #include "encode/GifEncoder.h"
 #include "encode/JpegEncoder.h"
 #include "encode/PngEncoder.h"
-#include "metadata/PngChunks.h"
 #include "encode/TiffEncoder.h"
 #include "metadata/IccProfile.h"
+#include "metadata/PngChunks.h"
 #include "metadata/SourceMetadata.h"
 
 static Result<QByteArray> encodePixels(const QImage &image, OutputFormat format, int jpegQuality, double dpi)
@@ -43,6 +43,11 @@ Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions 
     if (format == OutputFormat::Tiff)
         qCInfo(lcConversion, "metref = %s", qPrintable(metadata.summary()));
     QByteArray profile = iccProfile;
+    // Every profile a source gives passes here on its way into the output.
+    if (!profile.isEmpty() && !profileIsUsable(profile)) {
+        out.notes << QStringLiteral("the colour profile is damaged and is left out");
+        profile.clear();
+    }
     // Every encoder writes gray formats as gray and everything else as RGB.
     if (!profile.isEmpty() && !profileMatchesImage(profile, image)) {
         out.notes << QStringLiteral(

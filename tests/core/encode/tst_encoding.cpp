@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+#include <zlib.h>
+
 using TestImages::exiv2Value;
 using TestImages::identify;
 
@@ -61,6 +63,8 @@ private Q_SLOTS:
     void metadataSurvives();
     void gifNotesWhatItCannotHold();
     void profileFollowsThePixels();
+    void damagedProfileIsLeftOut_data();
+    void damagedProfileIsLeftOut();
     void wideGamutBecomesSrgbWhereAsked();
     void overlaysKeepGrayOpacityAndDepth();
     void resolutionSurvivesResize();
@@ -232,6 +236,95 @@ void TestEncoding::profileFollowsThePixels()
                  qPrintable(result.output));
         const QColor red = QImage(result.output).pixelColor(16, 16);
         QVERIFY(red.red() > 200 && red.green() < 80);
+    }
+}
+
+// The profile a file carries, as exiv2 extracts it (without judging it); empty when none.
+static QByteArray embeddedProfile(const QString &path)
+{
+    const QString extracted = QFileInfo(path).path() + "/" + QFileInfo(path).completeBaseName() + ".icc";
+    QFile::remove(extracted);
+    int code = 0;
+    TestImages::run("exiv2", {"-q", "-f", "-eC", path}, &code);
+    return QFile::exists(extracted) ? TestImages::readFile(extracted) : QByteArray();
+}
+
+// A PNG with an iCCP chunk holding the profile as given, unchecked (ImageMagick refuses to
+// write a damaged one).
+static QByteArray pngWithProfile(const QByteArray &png, const QByteArray &profile)
+{
+    uLongf packedSize = compressBound(uLong(profile.size()));
+    QByteArray packed(qsizetype(packedSize), '\0');
+    compress(reinterpret_cast<Bytef *>(packed.data()), &packedSize,
+             reinterpret_cast<const Bytef *>(profile.constData()), uLong(profile.size()));
+    const QByteArray body = "iCCP" + QByteArray("ICC profile\0\0", 13) + packed.left(qsizetype(packedSize));
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(quint32(body.size() - 4), chunk.data());
+    chunk += body + QByteArray(4, '\0');
+    qToBigEndian<quint32>(
+        quint32(crc32(0, reinterpret_cast<const Bytef *>(body.constData()), uInt(body.size()))),
+        chunk.data() + chunk.size() - 4);
+    const qsizetype afterHeader = 8 + 8 + 13 + 4;
+    return png.left(afterHeader) + chunk + png.mid(afterHeader);
+}
+
+void TestEncoding::damagedProfileIsLeftOut_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QByteArray>("profile");
+    QTest::addColumn<bool>("kept");
+    // An RGB display profile's header (version 2.1, D50 illuminant) and an empty tag table.
+    QByteArray header(132, '\0');
+    qToBigEndian<quint32>(132, header.data());
+    header.replace(8, 2, "\x02\x10");
+    header.replace(12, 12, "mntrRGB XYZ ");
+    header.replace(36, 4, "acsp");
+    qToBigEndian<quint32>(0xF6D6, header.data() + 68);
+    qToBigEndian<quint32>(0x10000, header.data() + 72);
+    qToBigEndian<quint32>(0xD32D, header.data() + 76);
+    QByteArray tableCut = header;
+    qToBigEndian<quint32>(5, tableCut.data() + 128); // five tags, none there
+    // sRGB with its red tone curve's data placed past the end.
+    QByteArray tagOutside = TestImages::srgbProfile();
+    for (quint32 i = 0; i < qFromBigEndian<quint32>(tagOutside.constData() + 128); ++i)
+        if (tagOutside.mid(132 + 12 * i, 4) == "rTRC")
+            qToBigEndian<quint32>(quint32(tagOutside.size()), tagOutside.data() + 132 + 12 * i + 4);
+    QVERIFY(tagOutside != TestImages::srgbProfile());
+
+    for (const char *source : {"jpg", "png"}) {
+        QTest::addRow("%s: no tags", source) << source << header << false;
+        QTest::addRow("%s: tag table past the end", source) << source << tableCut << false;
+        QTest::addRow("%s: a tone curve's data past the end", source) << source << tagOutside << false;
+        QTest::addRow("%s: Adobe RGB, kept byte for byte", source)
+            << source << TestImages::adobeRgbProfile() << true;
+    }
+}
+
+// A profile LittleCMS cannot convert from describes no colours: it is not written, and the
+// file says so.
+void TestEncoding::damagedProfileIsLeftOut()
+{
+    QFETCH(QString, source);
+    QFETCH(QByteArray, profile);
+    QFETCH(bool, kept);
+    QTemporaryDir dir;
+    const QString input = dir.filePath("profiled." + source);
+    TestImages::writeWithQt(gradient(40, 30), input, source.toLatin1(), 90);
+    if (source == "png")
+        TestImages::writeFile(input, pngWithProfile(TestImages::readFile(input), profile));
+    else
+        TestImages::setIcc(input, profile);
+    QCOMPARE(embeddedProfile(input), profile);
+    for (OutputFormat format : {OutputFormat::Jpeg, OutputFormat::Png, OutputFormat::Tiff}) {
+        const FileResult result = convertOne(input, dir.path(), format);
+        QCOMPARE(result.status, FileStatus::Written);
+        if (kept) {
+            QVERIFY2(result.notes.isEmpty(), qPrintable(result.notes.join("; ")));
+            QCOMPARE(embeddedProfile(result.output), profile);
+        } else {
+            QCOMPARE(result.notes, QStringList {"the colour profile is damaged and is left out"});
+            QCOMPARE(embeddedProfile(result.output), QByteArray());
+        }
     }
 }
 
