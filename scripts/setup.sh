@@ -22,8 +22,8 @@ packages=(
   fuse3 fusefat bindfs dosfstools
   # a private session bus for the desktop tests (file manager, notifications)
   dbus-daemon
-  # the manual page is checked with groff
-  groff-base
+  # the manual page is checked with groff, the desktop entry with desktop-file-validate
+  groff-base desktop-file-utils
 )
 
 if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then

@@ -7,38 +7,59 @@
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
-
-#include <unistd.h>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pressmark"));
     QApplication::setOrganizationName(QStringLiteral("Pressmark"));
-    QApplication::setDesktopFileName(QStringLiteral("pressmark"));
+    QApplication::setDesktopFileName(SingleInstance::applicationId());
     QApplication::setStyle(new SkinStyle(QStringLiteral("Fusion")));
     applySkinPalette();
-    // File names as the bytes they are: a name need not be UTF-8.
+    // File names as the bytes they are: a name need not be UTF-8. "--service": started by the
+    // session bus for a desktop launcher, which then says what to open.
     QStringList files;
-    for (int i = 1; i < argc; ++i)
-        files << decodeFileName(QByteArray(argv[i]));
+    bool service = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--service")
+            service = true;
+        else
+            files << decodeFileName(argument);
+    }
 
-    SingleInstance instance(QStringLiteral("pressmark-%1").arg(getuid()));
-    if (instance.handOver(files))
+    SingleInstance instance(SingleInstance::currentPlace());
+    if (!service && instance.handOver(files))
         return 0;
 
     SettingsStore settings(SettingsStore::userFilePath());
     MainWindow window;
     window.useSettings(&settings);
-    instance.listen();
+    const bool listening = instance.listen();
+    const auto toFront = [&window] {
+        window.show();
+        window.raise();
+        window.activateWindow();
+    };
     QObject::connect(&instance, &SingleInstance::filesReceived, &window,
-                     [&window](const QStringList &received) {
+                     [&window, toFront](const QStringList &received) {
                          window.openFiles(received);
-                         window.raise();
-                         window.activateWindow();
+                         toFront();
                      });
-    window.openFiles(files);
-    window.show();
+    QObject::connect(&instance, &SingleInstance::activated, &window, toFront);
+    if (service) {
+        // Nothing to show until the launcher asks; a service nobody asks for ends.
+        if (!listening)
+            return 1;
+        QTimer::singleShot(25000, &window, [&window] {
+            if (!window.isVisible())
+                QApplication::quit();
+        });
+    } else {
+        window.openFiles(files);
+        window.show();
+    }
     const int status = app.exec();
     // Whatever still runs in the background finishes before the application object goes.
     BackgroundWork::drain();

@@ -9,7 +9,6 @@
 #include "LargePreview.h"
 #include "MainWindow.h"
 #include "OptionsPanel.h"
-#include "SingleInstance.h"
 #include "TestImages.h"
 #include "WatermarkSection.h"
 #include "settings/SettingsStore.h"
@@ -35,7 +34,6 @@ private Q_SLOTS:
     void cancelledRun();
     void folderChoiceCancelledStartsNothing();
     void previewFollowsTheSelection();
-    void secondLaunchHandsOverItsFiles();
     void quittingDuringARunWaitsForIt();
     void deleteKeyRemovesTheSelection();
     void draggingReordersAndDropsInsert();
@@ -205,22 +203,6 @@ void TestMainWindow::previewFollowsTheSelection()
     // Clearing the selection keeps the preview where it is.
     selection->clearSelection();
     QCOMPARE(window.imageList()->indexSelected(), 1);
-}
-
-void TestMainWindow::secondLaunchHandsOverItsFiles()
-{
-    const QString name = QStringLiteral("pressmark-test-%1").arg(QCoreApplication::applicationPid());
-    SingleInstance first(name);
-    QVERIFY(!first.handOver({})); // nobody is running yet
-    QVERIFY(first.listen());
-    QSignalSpy received(&first, &SingleInstance::filesReceived);
-    SingleInstance second(name);
-    QVERIFY(second.handOver({m_dir.filePath("photo.jpg"), QStringLiteral("relative name.png")}));
-    QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 5000);
-    const QStringList files = received.first().first().toStringList();
-    QCOMPARE(files.size(), 2);
-    QCOMPARE(files.first(), m_dir.filePath("photo.jpg"));
-    QVERIFY(QFileInfo(files.last()).isAbsolute());
 }
 
 void TestMainWindow::quittingDuringARunWaitsForIt()
