@@ -11,9 +11,14 @@
 
 namespace {
 
+// Where exiv2's messages on this thread go while exiv2MessagesDuring() runs.
+thread_local QList<Exiv2Message> *t_exiv2Messages = nullptr;
+
 void forwardExiv2Message(int level, const char *message)
 {
     qCDebug(lcMetadata, "exiv2 (%d): %s", level, message);
+    if (t_exiv2Messages)
+        t_exiv2Messages->append({level >= Exiv2::LogMsg::error, QString::fromLocal8Bit(message).trimmed()});
 }
 
 // exiv2's XMP toolkit keeps shared state (its namespace registry) that it guards only with the
@@ -42,4 +47,17 @@ void initializeCodecLibraries()
         TIFFSetErrorHandler(nullptr);
         TIFFSetWarningHandler(nullptr);
     });
+}
+
+QList<Exiv2Message> exiv2MessagesDuring(const std::function<void()> &work)
+{
+    initializeCodecLibraries();
+    QList<Exiv2Message> messages;
+    struct Collecting {
+        QList<Exiv2Message> *outer;
+        ~Collecting() { t_exiv2Messages = outer; }
+    } collecting {t_exiv2Messages};
+    t_exiv2Messages = &messages;
+    work();
+    return messages;
 }

@@ -65,6 +65,49 @@ QString libraryWords(const std::exception &e)
     return QString::fromLocal8Bit(e.what());
 }
 
+// exiv2's words for what it passed over: the first, and how many more.
+QString firstOf(QStringList messages)
+{
+    messages.removeDuplicates();
+    return messages.size() == 1
+               ? messages.first()
+               : QStringLiteral("%1 (and %2 more)").arg(messages.first()).arg(messages.size() - 1);
+}
+
+// What exiv2 read without a word and left out: an XMP packet that does not parse, and EXIF or
+// IPTC it reported as unreadable while reading (its errors, and its warnings that something
+// failed, where it drops a block or a dataset). A pointer back to a directory already read is
+// a loop exiv2 stops at: nothing is left out.
+QStringList passedOver(const Exiv2::Image &image, const QList<Exiv2Message> &messages)
+{
+    QStringList notes;
+    const std::string &packet = image.xmpPacket();
+    if (!packet.empty() && image.xmpData().empty()) {
+        Exiv2::XmpData parsed;
+        if (Exiv2::XmpParser::decode(parsed, packet) != 0)
+            notes << QStringLiteral("the XMP data is malformed and is left out");
+    }
+    QStringList exif, iptc;
+    for (const Exiv2Message &message : messages) {
+        if (message.text.contains(QLatin1String("XMP")) ||
+            message.text.contains(QLatin1String("references previously read")) ||
+            (!message.error && !message.text.startsWith(QLatin1String("Failed to"))))
+            continue;
+        (message.text.contains(QLatin1String("IPTC")) ? iptc : exif) << message.text;
+    }
+    if (!exif.isEmpty())
+        notes << (image.exifData().empty()
+                      ? QStringLiteral("the EXIF data could not be read and is left out: %1")
+                      : QStringLiteral("part of the EXIF data could not be read and is left out: %1"))
+                     .arg(firstOf(exif));
+    if (!iptc.isEmpty())
+        notes << (image.iptcData().empty()
+                      ? QStringLiteral("the IPTC data could not be read and is left out: %1")
+                      : QStringLiteral("part of the IPTC data could not be read and is left out: %1"))
+                     .arg(firstOf(iptc));
+    return notes;
+}
+
 } // namespace
 
 SourceMetadata::SourceMetadata() : d(std::make_shared<Data>()) {}
@@ -92,7 +135,9 @@ SourceMetadata SourceMetadata::fromBytes(const QByteArray &bytes, QStringList *n
         if (Exiv2::ImageFactory::getType(raw, long(bytes.size())) == Exiv2::ImageType::none)
             return result;
         Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(raw, long(bytes.size()));
-        image->readMetadata();
+        const QList<Exiv2Message> messages = exiv2MessagesDuring([&] { image->readMetadata(); });
+        for (const QString &text : passedOver(*image, messages))
+            note(text);
         data->exif = image->exifData();
         data->xmp = image->xmpData();
         data->iptc = image->iptcData();

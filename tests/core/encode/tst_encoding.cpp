@@ -49,6 +49,72 @@ QImage gradient(int w, int h)
     return image;
 }
 
+QByteArray deflated(const QByteArray &bytes)
+{
+    uLongf size = compressBound(uLong(bytes.size()));
+    QByteArray packed(qsizetype(size), '\0');
+    compress(reinterpret_cast<Bytef *>(packed.data()), &size,
+             reinterpret_cast<const Bytef *>(bytes.constData()), uLong(bytes.size()));
+    return packed.left(qsizetype(size));
+}
+
+// A PNG with one more chunk right after its header chunk, the bytes as given.
+QByteArray withPngChunk(const QByteArray &png, const char type[4], const QByteArray &data)
+{
+    const QByteArray body = QByteArray(type, 4) + data;
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(quint32(data.size()), chunk.data());
+    chunk += body + QByteArray(4, '\0');
+    qToBigEndian<quint32>(
+        quint32(crc32(0, reinterpret_cast<const Bytef *>(body.constData()), uInt(body.size()))),
+        chunk.data() + chunk.size() - 4);
+    const qsizetype afterHeader = 8 + 8 + 13 + 4;
+    return png.left(afterHeader) + chunk + png.mid(afterHeader);
+}
+
+// A JPEG with one more marker segment right after its start, the payload as given.
+QByteArray withJpegSegment(const QByteArray &jpeg, uchar marker, const QByteArray &payload)
+{
+    QByteArray segment(4, '\xff');
+    segment[1] = char(marker);
+    qToBigEndian<quint16>(quint16(payload.size() + 2), segment.data() + 2);
+    return jpeg.left(2) + segment + payload + jpeg.mid(2);
+}
+
+// An EXIF block ("Exif\0\0" and a little-endian TIFF structure): the first directory holds
+// Make "TestCam", `extraFirst` more short values and the pointer to the Photo directory, which
+// holds DateTimeOriginal and `extraPhoto` more short values.
+QByteArray exifBlock(int extraFirst, int extraPhoto)
+{
+    const auto entry = [](quint16 tag, quint16 type, quint32 count, quint32 value) {
+        QByteArray e(12, '\0');
+        qToLittleEndian<quint16>(tag, e.data());
+        qToLittleEndian<quint16>(type, e.data() + 2);
+        qToLittleEndian<quint32>(count, e.data() + 4);
+        qToLittleEndian<quint32>(value, e.data() + 8);
+        return e;
+    };
+    const auto directory = [](const QList<QByteArray> &entries) {
+        QByteArray d(2, '\0');
+        qToLittleEndian<quint16>(quint16(entries.size()), d.data());
+        for (const QByteArray &e : entries)
+            d += e;
+        return d + QByteArray(4, '\0');
+    };
+    const QByteArray make("TestCam\0", 8), date("2024:05:01 10:00:00\0", 20);
+    const quint32 makeAt = 8 + 2 + 12 * quint32(extraFirst + 2) + 4;
+    const quint32 photoAt = makeAt + quint32(make.size());
+    QList<QByteArray> first {entry(0x010F, 2, quint32(make.size()), makeAt)};
+    for (int i = 0; i < extraFirst; ++i)
+        first << entry(quint16(0xC000 + i), 3, 1, 1);
+    first << entry(0x8769, 4, 1, photoAt);
+    const quint32 dateAt = photoAt + 2 + 12 * quint32(extraPhoto + 1) + 4;
+    QList<QByteArray> photo {entry(0x9003, 2, quint32(date.size()), dateAt)};
+    for (int i = 0; i < extraPhoto; ++i)
+        photo << entry(quint16(0xA500 + i), 3, 1, 1);
+    return QByteArray("Exif\0\0II*\0\x08\0\0\0", 14) + directory(first) + make + directory(photo) + date;
+}
+
 } // namespace
 
 class TestEncoding : public QObject {
@@ -65,6 +131,8 @@ private Q_SLOTS:
     void profileFollowsThePixels();
     void damagedProfileIsLeftOut_data();
     void damagedProfileIsLeftOut();
+    void unreadableMetadataIsNoted_data();
+    void unreadableMetadataIsNoted();
     void wideGamutBecomesSrgbWhereAsked();
     void overlaysKeepGrayOpacityAndDepth();
     void resolutionSurvivesResize();
@@ -249,25 +317,6 @@ static QByteArray embeddedProfile(const QString &path)
     return QFile::exists(extracted) ? TestImages::readFile(extracted) : QByteArray();
 }
 
-// A PNG with an iCCP chunk holding the profile as given, unchecked (ImageMagick refuses to
-// write a damaged one).
-static QByteArray pngWithProfile(const QByteArray &png, const QByteArray &profile)
-{
-    uLongf packedSize = compressBound(uLong(profile.size()));
-    QByteArray packed(qsizetype(packedSize), '\0');
-    compress(reinterpret_cast<Bytef *>(packed.data()), &packedSize,
-             reinterpret_cast<const Bytef *>(profile.constData()), uLong(profile.size()));
-    const QByteArray body = "iCCP" + QByteArray("ICC profile\0\0", 13) + packed.left(qsizetype(packedSize));
-    QByteArray chunk(4, '\0');
-    qToBigEndian<quint32>(quint32(body.size() - 4), chunk.data());
-    chunk += body + QByteArray(4, '\0');
-    qToBigEndian<quint32>(
-        quint32(crc32(0, reinterpret_cast<const Bytef *>(body.constData()), uInt(body.size()))),
-        chunk.data() + chunk.size() - 4);
-    const qsizetype afterHeader = 8 + 8 + 13 + 4;
-    return png.left(afterHeader) + chunk + png.mid(afterHeader);
-}
-
 void TestEncoding::damagedProfileIsLeftOut_data()
 {
     QTest::addColumn<QString>("source");
@@ -311,7 +360,9 @@ void TestEncoding::damagedProfileIsLeftOut()
     const QString input = dir.filePath("profiled." + source);
     TestImages::writeWithQt(gradient(40, 30), input, source.toLatin1(), 90);
     if (source == "png")
-        TestImages::writeFile(input, pngWithProfile(TestImages::readFile(input), profile));
+        // By hand: ImageMagick refuses to write a damaged profile.
+        TestImages::writeFile(input, withPngChunk(TestImages::readFile(input), "iCCP",
+                                                  QByteArray("ICC profile\0\0", 13) + deflated(profile)));
     else
         TestImages::setIcc(input, profile);
     QCOMPARE(embeddedProfile(input), profile);
@@ -326,6 +377,57 @@ void TestEncoding::damagedProfileIsLeftOut()
             QCOMPARE(embeddedProfile(result.output), QByteArray());
         }
     }
+}
+
+void TestEncoding::unreadableMetadataIsNoted_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("note"); // the start of the one note expected
+    QTest::addColumn<QString>("make"); // Exif.Image.Make in the output
+    QTest::addColumn<QString>("date"); // Exif.Photo.DateTimeOriginal in the output
+    const QString make = QStringLiteral("TestCam"), date = QStringLiteral("2024:05:01 10:00:00"), none;
+    const QString exifLost = QStringLiteral("the EXIF data could not be read and is left out: ");
+    const QString exifCut = QStringLiteral("part of the EXIF data could not be read and is left out: ");
+    const QString xmpLost = QStringLiteral("the XMP data is malformed and is left out");
+    QTest::newRow("EXIF read whole") << "exif.jpg" << none << make << date;
+    QTest::newRow("Photo directory of 3000 entries") << "photo3000.jpg" << exifCut << make << none;
+    QTest::newRow("first directory of 4000 entries") << "first4000.jpg" << exifLost << none << none;
+    QTest::newRow("XMP not well-formed, EXIF whole") << "badxmp.jpg" << xmpLost << make << date;
+}
+
+// What exiv2 passes over is said in the file's notes; what it could read is still carried.
+void TestEncoding::unreadableMetadataIsNoted()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, note);
+    QTemporaryDir dir;
+    const QString input = dir.filePath(name);
+    TestImages::writeWithQt(gradient(40, 30), input, "jpeg", 90);
+    QByteArray bytes = TestImages::readFile(input);
+    if (name == "exif.jpg") {
+        bytes = withJpegSegment(bytes, 0xE1, exifBlock(0, 0));
+    } else if (name == "photo3000.jpg") {
+        bytes = withJpegSegment(bytes, 0xE1, exifBlock(0, 3000));
+    } else if (name == "first4000.jpg") {
+        bytes = withJpegSegment(bytes, 0xE1, exifBlock(4000, 0));
+    } else if (name == "badxmp.jpg") {
+        const QByteArray cut = "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF "
+                               "xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'><rdf:Description";
+        bytes = withJpegSegment(bytes, 0xE1, QByteArray("http://ns.adobe.com/xap/1.0/\0", 29) + cut);
+        bytes = withJpegSegment(bytes, 0xE1, exifBlock(0, 0));
+    }
+    TestImages::writeFile(input, bytes);
+
+    const FileResult result = convertOne(input, dir.path(), OutputFormat::Jpeg);
+    QCOMPARE(result.status, FileStatus::Written);
+    if (note.isEmpty()) {
+        QVERIFY2(result.notes.isEmpty(), qPrintable(result.notes.join("; ")));
+    } else {
+        QCOMPARE(result.notes.size(), 1);
+        QVERIFY2(result.notes.first().startsWith(note), qPrintable(result.notes.first()));
+    }
+    QTEST(exiv2Value(result.output, "Exif.Image.Make"), "make");
+    QTEST(exiv2Value(result.output, "Exif.Photo.DateTimeOriginal"), "date");
 }
 
 void TestEncoding::wideGamutBecomesSrgbWhereAsked()
