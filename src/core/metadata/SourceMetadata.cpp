@@ -131,10 +131,14 @@ SourceMetadata SourceMetadata::fromBytes(const QByteArray &bytes, QStringList *n
             *notes << text;
     };
     try {
-        const auto *raw = reinterpret_cast<const Exiv2::byte *>(bytes.constData());
-        if (Exiv2::ImageFactory::getType(raw, long(bytes.size())) == Exiv2::ImageType::none)
+        QStringList leftOut;
+        const QByteArray readable = pngMetadataForReading(bytes, &leftOut);
+        for (const QString &text : leftOut)
+            note(text);
+        const auto *raw = reinterpret_cast<const Exiv2::byte *>(readable.constData());
+        if (Exiv2::ImageFactory::getType(raw, long(readable.size())) == Exiv2::ImageType::none)
             return result;
-        Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(raw, long(bytes.size()));
+        Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(raw, long(readable.size()));
         const QList<Exiv2Message> messages = exiv2MessagesDuring([&] { image->readMetadata(); });
         for (const QString &text : passedOver(*image, messages))
             note(text);
@@ -146,7 +150,7 @@ SourceMetadata SourceMetadata::fromBytes(const QByteArray &bytes, QStringList *n
             data->icc = QByteArray(reinterpret_cast<const char *>(icc->pData_), int(icc->size_));
         }
     } catch (const std::exception &e) {
-        note(QStringLiteral("metadata could not be read: %1").arg(libraryWords(e)));
+        note(QStringLiteral("the metadata could not be read and is left out: %1").arg(libraryWords(e)));
         return result;
     }
     try {

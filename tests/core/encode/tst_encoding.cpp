@@ -58,6 +58,33 @@ QByteArray deflated(const QByteArray &bytes)
     return packed.left(qsizetype(size));
 }
 
+// A zlib stream that unpacks to `size` zero bytes.
+QByteArray deflatedZeros(qint64 size)
+{
+    z_stream stream {};
+    deflateInit(&stream, Z_BEST_COMPRESSION);
+    const QByteArray zeros(1 << 16, '\0');
+    QByteArray out;
+    char buffer[1 << 14];
+    for (qint64 left = size;;) {
+        const qint64 step = std::min<qint64>(left, zeros.size());
+        left -= step;
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(zeros.constData()));
+        stream.avail_in = uInt(step);
+        int code = Z_OK;
+        do {
+            stream.next_out = reinterpret_cast<Bytef *>(buffer);
+            stream.avail_out = sizeof buffer;
+            code = deflate(&stream, left == 0 ? Z_FINISH : Z_NO_FLUSH);
+            out.append(buffer, qsizetype(sizeof buffer - stream.avail_out));
+        } while (stream.avail_out == 0);
+        if (left == 0 && code == Z_STREAM_END)
+            break;
+    }
+    deflateEnd(&stream);
+    return out;
+}
+
 // A PNG with one more chunk right after its header chunk, the bytes as given.
 QByteArray withPngChunk(const QByteArray &png, const char type[4], const QByteArray &data)
 {
@@ -382,17 +409,36 @@ void TestEncoding::damagedProfileIsLeftOut()
 void TestEncoding::unreadableMetadataIsNoted_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("note"); // the start of the one note expected
-    QTest::addColumn<QString>("make"); // Exif.Image.Make in the output
-    QTest::addColumn<QString>("date"); // Exif.Photo.DateTimeOriginal in the output
+    QTest::addColumn<QString>("note");  // the start of the one note expected
+    QTest::addColumn<QString>("make");  // Exif.Image.Make in the output
+    QTest::addColumn<QString>("date");  // Exif.Photo.DateTimeOriginal in the output
+    QTest::addColumn<QString>("title"); // Xmp.dc.title in the output
     const QString make = QStringLiteral("TestCam"), date = QStringLiteral("2024:05:01 10:00:00"), none;
+    const QString title = QStringLiteral("lang=\"x-default\" Harbour");
     const QString exifLost = QStringLiteral("the EXIF data could not be read and is left out: ");
     const QString exifCut = QStringLiteral("part of the EXIF data could not be read and is left out: ");
     const QString xmpLost = QStringLiteral("the XMP data is malformed and is left out");
-    QTest::newRow("EXIF read whole") << "exif.jpg" << none << make << date;
-    QTest::newRow("Photo directory of 3000 entries") << "photo3000.jpg" << exifCut << make << none;
-    QTest::newRow("first directory of 4000 entries") << "first4000.jpg" << exifLost << none << none;
-    QTest::newRow("XMP not well-formed, EXIF whole") << "badxmp.jpg" << xmpLost << make << date;
+    QTest::newRow("EXIF read whole") << "exif.jpg" << none << make << date << none;
+    QTest::newRow("Photo directory of 3000 entries") << "photo3000.jpg" << exifCut << make << none << none;
+    QTest::newRow("first directory of 4000 entries") << "first4000.jpg" << exifLost << none << none << none;
+    QTest::newRow("XMP not well-formed, EXIF whole") << "badxmp.jpg" << xmpLost << make << date << none;
+    // PNG: EXIF in an eXIf chunk, XMP in an iTXt one, beside a compressed chunk that unpacks to
+    // 64 MiB of zeros or is cut short.
+    QTest::newRow("PNG, zTXt of 64 MiB")
+        << "ztxt.png"
+        << "the PNG's zTXt chunk \"Comment\" is too large when unpacked and is left out" << make << date
+        << title;
+    QTest::newRow("PNG, compressed iTXt of 64 MiB")
+        << "itxt.png"
+        << "the PNG's iTXt chunk \"Comment\" is too large when unpacked and is left out" << make << date
+        << title;
+    QTest::newRow("PNG, iCCP of 64 MiB")
+        << "iccp.png"
+        << "the PNG's colour profile is too large when unpacked and is left out" << make << date << title;
+    QTest::newRow("PNG, zTXt cut short")
+        << "cutztxt.png"
+        << "the PNG's zTXt chunk \"Comment\" is damaged and is left out" << make << date << title;
+    QTest::newRow("PNG, XMP of 200 KB in a compressed iTXt") << "bigxmp.png" << none << make << date << title;
 }
 
 // What exiv2 passes over is said in the file's notes; what it could read is still carried.
@@ -402,7 +448,8 @@ void TestEncoding::unreadableMetadataIsNoted()
     QFETCH(QString, note);
     QTemporaryDir dir;
     const QString input = dir.filePath(name);
-    TestImages::writeWithQt(gradient(40, 30), input, "jpeg", 90);
+    const bool png = name.endsWith(".png");
+    TestImages::writeWithQt(gradient(40, 30), input, png ? "png" : "jpeg", png ? -1 : 90);
     QByteArray bytes = TestImages::readFile(input);
     if (name == "exif.jpg") {
         bytes = withJpegSegment(bytes, 0xE1, exifBlock(0, 0));
@@ -410,6 +457,32 @@ void TestEncoding::unreadableMetadataIsNoted()
         bytes = withJpegSegment(bytes, 0xE1, exifBlock(0, 3000));
     } else if (name == "first4000.jpg") {
         bytes = withJpegSegment(bytes, 0xE1, exifBlock(4000, 0));
+    } else if (png) {
+        QByteArray xmp =
+            "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>"
+            "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF "
+            "xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'><rdf:Description "
+            "rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/'><dc:title><rdf:Alt><rdf:li "
+            "xml:lang='x-default'>Harbour</rdf:li></rdf:Alt></dc:title></rdf:Description>"
+            "</rdf:RDF></x:xmpmeta>";
+        if (name == "bigxmp.png")
+            xmp += QByteArray(200 * 1024, ' '); // padding, as editors leave room to grow
+        xmp += "<?xpacket end='w'?>";
+        const QByteArray xmpKeyword("XML:com.adobe.xmp\0", 18);
+        bytes = withPngChunk(bytes, "eXIf", exifBlock(0, 0).mid(6));
+        bytes = name == "bigxmp.png"
+                    ? withPngChunk(bytes, "iTXt", xmpKeyword + QByteArray("\1\0\0\0", 4) + deflated(xmp))
+                    : withPngChunk(bytes, "iTXt", xmpKeyword + QByteArray(4, '\0') + xmp);
+        const qint64 bomb = qint64(64) << 20;
+        if (name == "ztxt.png")
+            bytes = withPngChunk(bytes, "zTXt", QByteArray("Comment\0\0", 9) + deflatedZeros(bomb));
+        else if (name == "cutztxt.png")
+            bytes = withPngChunk(bytes, "zTXt",
+                                 QByteArray("Comment\0\0", 9) + deflated(QByteArray(5000, 'x')).left(20));
+        else if (name == "itxt.png")
+            bytes = withPngChunk(bytes, "iTXt", QByteArray("Comment\0\1\0\0\0", 12) + deflatedZeros(bomb));
+        else if (name == "iccp.png")
+            bytes = withPngChunk(bytes, "iCCP", QByteArray("ICC profile\0\0", 13) + deflatedZeros(bomb));
     } else if (name == "badxmp.jpg") {
         const QByteArray cut = "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF "
                                "xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'><rdf:Description";
@@ -428,6 +501,7 @@ void TestEncoding::unreadableMetadataIsNoted()
     }
     QTEST(exiv2Value(result.output, "Exif.Image.Make"), "make");
     QTEST(exiv2Value(result.output, "Exif.Photo.DateTimeOriginal"), "date");
+    QTEST(exiv2Value(result.output, "Xmp.dc.title"), "title");
 }
 
 void TestEncoding::wideGamutBecomesSrgbWhereAsked()
