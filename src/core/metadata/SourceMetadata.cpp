@@ -2,6 +2,7 @@
 
 #include "common/CodecLibraries.h"
 #include "common/InputFile.h"
+#include "metadata/PhotoshopIptc.h"
 #include "metadata/PngChunks.h"
 
 #include <QFile>
@@ -145,6 +146,12 @@ SourceMetadata SourceMetadata::fromBytes(const QByteArray &bytes, QStringList *n
         data->exif = image->exifData();
         data->xmp = image->xmpData();
         data->iptc = image->iptcData();
+        const QByteArray iptc = jpegIptcOverSegments(readable);
+        Exiv2::IptcData joined;
+        if (!iptc.isEmpty() &&
+            Exiv2::IptcParser::decode(joined, reinterpret_cast<const Exiv2::byte *>(iptc.constData()),
+                                      uint32_t(iptc.size())) == 0)
+            data->iptc = joined;
         if (image->iccProfileDefined()) {
             const Exiv2::DataBuf *icc = image->iccProfile();
             data->icc = QByteArray(reinterpret_cast<const char *>(icc->pData_), int(icc->size_));

@@ -142,6 +142,24 @@ QByteArray exifBlock(int extraFirst, int extraPhoto)
     return QByteArray("Exif\0\0II*\0\x08\0\0\0", 14) + directory(first) + make + directory(photo) + date;
 }
 
+// A Photoshop image resource (8BIM, the id, an empty name, the size, the data padded to even).
+QByteArray photoshopResource(quint16 id, const QByteArray &data)
+{
+    QByteArray resource("8BIM\0\0\0\0\0\0\0\0", 12);
+    qToBigEndian<quint16>(id, resource.data() + 4);
+    qToBigEndian<quint32>(quint32(data.size()), resource.data() + 8);
+    return resource + data + QByteArray(data.size() % 2, '\0');
+}
+
+// An IPTC dataset of the application record.
+QByteArray iptcDataset(quint8 tag, const QByteArray &value)
+{
+    QByteArray dataset("\x1c\x02\0\0\0", 5);
+    dataset[2] = char(tag);
+    qToBigEndian<quint16>(quint16(value.size()), dataset.data() + 3);
+    return dataset + value;
+}
+
 } // namespace
 
 class TestEncoding : public QObject {
@@ -160,6 +178,8 @@ private Q_SLOTS:
     void damagedProfileIsLeftOut();
     void unreadableMetadataIsNoted_data();
     void unreadableMetadataIsNoted();
+    void iptcSplitOverSegmentsIsJoined_data();
+    void iptcSplitOverSegmentsIsJoined();
     void wideGamutBecomesSrgbWhereAsked();
     void overlaysKeepGrayOpacityAndDepth();
     void resolutionSurvivesResize();
@@ -502,6 +522,52 @@ void TestEncoding::unreadableMetadataIsNoted()
     QTEST(exiv2Value(result.output, "Exif.Image.Make"), "make");
     QTEST(exiv2Value(result.output, "Exif.Photo.DateTimeOriginal"), "date");
     QTEST(exiv2Value(result.output, "Xmp.dc.title"), "title");
+}
+
+void TestEncoding::iptcSplitOverSegmentsIsJoined_data()
+{
+    QTest::addColumn<QList<int>>("cuts"); // where the resource stream is cut into APP13 segments
+    QTest::addColumn<bool>("twoIptc");    // the datasets in two IPTC resources, else in one
+    // A resolution resource of 16 bytes (28 with its header), then the IPTC: 90 bytes of
+    // datasets (102 with the header), or 29 and 61 (41 and 73).
+    QTest::newRow("one IPTC resource cut in its datasets") << QList<int> {28 + 50} << false;
+    QTest::newRow("one IPTC resource cut in its header") << QList<int> {28 + 6} << false;
+    QTest::newRow("cut where the IPTC resource starts") << QList<int> {28} << false;
+    QTest::newRow("two IPTC resources, a segment each") << QList<int> {28 + 42} << true;
+    QTest::newRow("three segments, the first a whole resource") << QList<int> {28, 28 + 60} << false;
+}
+
+// Photoshop splits its resources over as many APP13 segments as they need, wherever the 64 KB a
+// segment holds runs out; every IPTC dataset is carried.
+void TestEncoding::iptcSplitOverSegmentsIsJoined()
+{
+    QFETCH(QList<int>, cuts);
+    QFETCH(bool, twoIptc);
+    const QByteArray first =
+        iptcDataset(0, QByteArray("\0\4", 2)) + iptcDataset(5, "Harbour") + iptcDataset(25, "boats");
+    const QByteArray second = iptcDataset(25, "gulls") + iptcDataset(120, "Caption in the second half");
+    QByteArray stream = photoshopResource(0x03ED, QByteArray::fromHex("00480000000100010048000000010001"));
+    stream += twoIptc ? photoshopResource(0x0404, first) + photoshopResource(0x0404, second)
+                      : photoshopResource(0x0404, first + second);
+
+    QTemporaryDir dir;
+    const QString input = dir.filePath("split.jpg");
+    TestImages::writeWithQt(gradient(40, 30), input, "jpeg", 90);
+    QByteArray bytes = TestImages::readFile(input);
+    // Each segment goes in right after the start marker: the last first.
+    cuts.prepend(0);
+    cuts.append(int(stream.size()));
+    for (qsizetype i = cuts.size() - 2; i >= 0; --i)
+        bytes = withJpegSegment(
+            bytes, 0xED, QByteArray("Photoshop 3.0\0", 14) + stream.mid(cuts[i], cuts[i + 1] - cuts[i]));
+    TestImages::writeFile(input, bytes);
+
+    const FileResult result = convertOne(input, dir.path(), OutputFormat::Jpeg);
+    QCOMPARE(result.status, FileStatus::Written);
+    QVERIFY2(result.notes.isEmpty(), qPrintable(result.notes.join("; ")));
+    QCOMPARE(TestImages::run("exiftool", {"-s3", "-sep", ", ", "-IPTC:ObjectName", "-IPTC:Keywords",
+                                          "-IPTC:Caption-Abstract", result.output}),
+             QStringLiteral("Harbour\nboats, gulls\nCaption in the second half\n"));
 }
 
 void TestEncoding::wideGamutBecomesSrgbWhereAsked()
