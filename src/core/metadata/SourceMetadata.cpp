@@ -140,18 +140,22 @@ SourceMetadata SourceMetadata::fromBytes(const QByteArray &bytes, QStringList *n
         if (Exiv2::ImageFactory::getType(raw, long(readable.size())) == Exiv2::ImageType::none)
             return result;
         Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(raw, long(readable.size()));
-        const QList<Exiv2Message> messages = exiv2MessagesDuring([&] { image->readMetadata(); });
-        for (const QString &text : passedOver(*image, messages))
-            note(text);
+        QList<Exiv2Message> messages = exiv2MessagesDuring([&] { image->readMetadata(); });
         data->exif = image->exifData();
         data->xmp = image->xmpData();
         data->iptc = image->iptcData();
+        // The IPTC over all of a JPEG's APP13 segments, when there are several, takes the place of
+        // what exiv2 read from the first ones, and of what it said of them.
         const QByteArray iptc = jpegIptcOverSegments(readable);
         Exiv2::IptcData joined;
         if (!iptc.isEmpty() &&
             Exiv2::IptcParser::decode(joined, reinterpret_cast<const Exiv2::byte *>(iptc.constData()),
-                                      uint32_t(iptc.size())) == 0)
+                                      uint32_t(iptc.size())) == 0) {
             data->iptc = joined;
+            messages.removeIf([](const Exiv2Message &m) { return m.text.contains(QLatin1String("IPTC")); });
+        }
+        for (const QString &text : passedOver(*image, messages))
+            note(text);
         if (image->iccProfileDefined()) {
             const Exiv2::DataBuf *icc = image->iccProfile();
             data->icc = QByteArray(reinterpret_cast<const char *>(icc->pData_), int(icc->size_));

@@ -527,14 +527,15 @@ void TestEncoding::unreadableMetadataIsNoted()
 void TestEncoding::iptcSplitOverSegmentsIsJoined_data()
 {
     QTest::addColumn<QList<int>>("cuts"); // where the resource stream is cut into APP13 segments
-    QTest::addColumn<bool>("twoIptc");    // the datasets in two IPTC resources, else in one
+    QTest::addColumn<int>("iptcCut");     // where the datasets are cut into two IPTC resources; 0: one
     // A resolution resource of 16 bytes (28 with its header), then the IPTC: 90 bytes of
-    // datasets (102 with the header), or 29 and 61 (41 and 73).
-    QTest::newRow("one IPTC resource cut in its datasets") << QList<int> {28 + 50} << false;
-    QTest::newRow("one IPTC resource cut in its header") << QList<int> {28 + 6} << false;
-    QTest::newRow("cut where the IPTC resource starts") << QList<int> {28} << false;
-    QTest::newRow("two IPTC resources, a segment each") << QList<int> {28 + 42} << true;
-    QTest::newRow("three segments, the first a whole resource") << QList<int> {28, 28 + 60} << false;
+    // datasets (102 with the header), or two resources, each with its header and padding.
+    QTest::newRow("one IPTC resource cut in its datasets") << QList<int> {28 + 50} << 0;
+    QTest::newRow("one IPTC resource cut in its header") << QList<int> {28 + 6} << 0;
+    QTest::newRow("cut where the IPTC resource starts") << QList<int> {28} << 0;
+    QTest::newRow("three segments, the first a whole resource") << QList<int> {28, 28 + 60} << 0;
+    QTest::newRow("two IPTC resources, a segment each") << QList<int> {28 + 12 + 29 + 1} << 29;
+    QTest::newRow("two IPTC resources, a dataset across them") << QList<int> {28 + 12 + 36} << 36;
 }
 
 // Photoshop splits its resources over as many APP13 segments as they need, wherever the 64 KB a
@@ -542,13 +543,14 @@ void TestEncoding::iptcSplitOverSegmentsIsJoined_data()
 void TestEncoding::iptcSplitOverSegmentsIsJoined()
 {
     QFETCH(QList<int>, cuts);
-    QFETCH(bool, twoIptc);
-    const QByteArray first =
-        iptcDataset(0, QByteArray("\0\4", 2)) + iptcDataset(5, "Harbour") + iptcDataset(25, "boats");
-    const QByteArray second = iptcDataset(25, "gulls") + iptcDataset(120, "Caption in the second half");
+    QFETCH(int, iptcCut);
+    const QByteArray datasets = iptcDataset(0, QByteArray("\0\4", 2)) + iptcDataset(5, "Harbour") +
+                                iptcDataset(25, "boats") + iptcDataset(25, "gulls") +
+                                iptcDataset(120, "Caption in the second half");
     QByteArray stream = photoshopResource(0x03ED, QByteArray::fromHex("00480000000100010048000000010001"));
-    stream += twoIptc ? photoshopResource(0x0404, first) + photoshopResource(0x0404, second)
-                      : photoshopResource(0x0404, first + second);
+    stream += iptcCut == 0 ? photoshopResource(0x0404, datasets)
+                           : photoshopResource(0x0404, datasets.left(iptcCut)) +
+                                 photoshopResource(0x0404, datasets.mid(iptcCut));
 
     QTemporaryDir dir;
     const QString input = dir.filePath("split.jpg");
