@@ -6,6 +6,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cmath>
 #include <exiv2/exiv2.hpp>
 
@@ -124,7 +125,6 @@ SourceMetadata SourceMetadata::read(const QString &path, QStringList *notes)
 SourceMetadata SourceMetadata::fromBytes(const QByteArray &bytes, QStringList *notes)
 {
     initializeCodecLibraries();
-    SourceMetadata result;
     auto data = std::make_shared<Data>();
     const auto note = [notes](const QString &text) {
         if (notes)
@@ -133,7 +133,7 @@ SourceMetadata SourceMetadata::fromBytes(const QByteArray &bytes, QStringList *n
     try {
         const auto *raw = reinterpret_cast<const Exiv2::byte *>(bytes.constData());
         if (Exiv2::ImageFactory::getType(raw, long(bytes.size())) == Exiv2::ImageType::none)
-            return result;
+            return SourceMetadata();
         Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(raw, long(bytes.size()));
         const QList<Exiv2Message> messages = exiv2MessagesDuring([&] { image->readMetadata(); });
         for (const QString &text : passedOver(*image, messages))
@@ -147,8 +147,52 @@ SourceMetadata SourceMetadata::fromBytes(const QByteArray &bytes, QStringList *n
         }
     } catch (const std::exception &e) {
         note(QStringLiteral("metadata could not be read: %1").arg(libraryWords(e)));
-        return result;
+        return SourceMetadata();
     }
+    return withDerivedValues(std::move(data), note);
+}
+
+SourceMetadata SourceMetadata::fromBlocks(const QByteArray &exif, const QByteArray &xmp, QStringList *notes)
+{
+    initializeCodecLibraries();
+    auto data = std::make_shared<Data>();
+    const auto note = [notes](const QString &text) {
+        if (notes)
+            *notes << text;
+    };
+    if (!exif.isEmpty()) {
+        try {
+            const QList<Exiv2Message> messages = exiv2MessagesDuring([&] {
+                Exiv2::ExifParser::decode(data->exif, reinterpret_cast<const Exiv2::byte *>(exif.constData()),
+                                          uint32_t(exif.size()));
+            });
+            if (data->exif.empty())
+                note(QStringLiteral("the EXIF data could not be read and is left out"));
+            else if (std::any_of(messages.begin(), messages.end(), [](const Exiv2Message &m) { return m.error; }))
+                note(QStringLiteral("part of the EXIF data could not be read and is left out"));
+        } catch (const std::exception &e) {
+            data->exif.clear();
+            note(QStringLiteral("the EXIF data could not be read and is left out: %1").arg(libraryWords(e)));
+        }
+    }
+    if (!xmp.isEmpty()) {
+        try {
+            if (Exiv2::XmpParser::decode(data->xmp, xmp.toStdString()) != 0) {
+                data->xmp.clear();
+                note(QStringLiteral("the XMP data is malformed and is left out"));
+            }
+        } catch (const std::exception &e) {
+            data->xmp.clear();
+            note(QStringLiteral("the XMP data is malformed and is left out: %1").arg(libraryWords(e)));
+        }
+    }
+    return withDerivedValues(std::move(data), note);
+}
+
+SourceMetadata SourceMetadata::withDerivedValues(std::shared_ptr<Data> data,
+                                                 const std::function<void(const QString &)> &note)
+{
+    SourceMetadata result;
     try {
         data->orientation = orientationOf(data->exif, data->xmp);
     } catch (const std::exception &e) {

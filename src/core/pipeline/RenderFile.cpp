@@ -4,6 +4,7 @@
 #include "decode/ImageDecoder.h"
 #include "decode/ImageLimits.h"
 #include "options/ConversionOptions.h"
+#include "pipeline/FileMetadata.h"
 #include "overlay/OverlayComposer.h"
 #include "transform/Resample.h"
 #include "transform/TargetSize.h"
@@ -55,8 +56,8 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     if (result.failure.failed())
         return result;
 
-    result.metadata = SourceMetadata::fromBytes(decoder.data(), &result.notes);
-    const int orientation = result.metadata.orientation();
+    result.metadata = fileMetadata(decoder, &result.notes);
+    const int orientation = decoder.orientationToApply(result.metadata.orientation());
 
     // Sizes are decided on the upright picture, then mapped back to the stored one for decoding.
     QSize target;
