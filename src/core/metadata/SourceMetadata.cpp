@@ -247,6 +247,22 @@ template <typename Container, typename Key> static bool hasKey(Container &data, 
     return data.findKey(Key(name)) != data.end();
 }
 
+// What a raw file (DNG and those built like it) states to develop its sensor data: the colour
+// filter, levels, colour matrices, white balance, crop, ... They describe no developed picture.
+// The camera's model, serial number and lens stay.
+static void eraseRawDevelopmentTags(Exiv2::ExifData &exif)
+{
+    const auto isRawDevelopment = [](const Exiv2::Exifdatum &d) {
+        if (d.groupName() != "Image")
+            return false;
+        const uint16_t tag = d.tag();
+        const bool descriptive = tag == 0xc614 || tag == 0xc615 || tag == 0xc62f || tag == 0xc630;
+        return tag == 0x00fe || tag == 0x828d || tag == 0x828e || (tag >= 0xc612 && tag <= 0xcfff && !descriptive);
+    };
+    for (auto it = exif.begin(); it != exif.end();)
+        it = isRawDevelopment(*it) ? exif.erase(it) : std::next(it);
+}
+
 static Exiv2::URational dpiRational(double dpi)
 {
     if (std::fabs(dpi - std::round(dpi)) < 1e-6)
@@ -273,6 +289,7 @@ Failure SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double d
                   "Exif.Image.RowsPerStrip", "Exif.Image.TileOffsets", "Exif.Image.TileByteCounts",
                   "Exif.Image.JPEGInterchangeFormat", "Exif.Image.JPEGInterchangeFormatLength"})
                 eraseKey<Exiv2::ExifData, Exiv2::ExifKey>(exif, key);
+            eraseRawDevelopmentTags(exif);
             if (hasKey<Exiv2::ExifData, Exiv2::ExifKey>(exif, "Exif.Photo.PixelXDimension")) {
                 exif["Exif.Photo.PixelXDimension"] = uint32_t(pixelSize.width());
                 exif["Exif.Photo.PixelYDimension"] = uint32_t(pixelSize.height());
