@@ -1,5 +1,5 @@
-// Fuzzes the HEIF and AVIF reader (libheif) through the decoding entry point on bytes in memory, with the metadata
-// its reader hands over, and shrink on load asked for on every other input.
+// Fuzzes the HEIF and AVIF reader (libheif) through the decoding entry point on bytes in memory, with the
+// metadata its reader hands over, and shrink on load asked for on every other input.
 #include "common/CodecLibraries.h"
 #include "decode/HeifReader.h"
 #include "decode/ImageDecoder.h"

@@ -1,8 +1,8 @@
-// Fuzzes the JPEG 2000 reader (OpenJPEG) through the decoding entry point on bytes in memory, with the metadata
-// its reader hands over, and shrink on load asked for on every other input.
+// Fuzzes the JPEG 2000 reader (OpenJPEG) through the decoding entry point on bytes in memory, with the
+// metadata its reader hands over, and shrink on load asked for on every other input.
 #include "common/CodecLibraries.h"
-#include "decode/Jpeg2000Reader.h"
 #include "decode/ImageDecoder.h"
+#include "decode/Jpeg2000Reader.h"
 #include "pipeline/FileMetadata.h"
 
 #include <cstdint>

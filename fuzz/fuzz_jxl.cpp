@@ -1,8 +1,8 @@
 // Fuzzes the JPEG XL reader (libjxl) through the decoding entry point on bytes in memory, with the metadata
 // its reader hands over, and shrink on load asked for on every other input.
 #include "common/CodecLibraries.h"
-#include "decode/JxlReader.h"
 #include "decode/ImageDecoder.h"
+#include "decode/JxlReader.h"
 #include "pipeline/FileMetadata.h"
 
 #include <cstdint>

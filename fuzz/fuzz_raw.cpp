@@ -1,5 +1,5 @@
-// Fuzzes the camera raw reader (LibRaw), as a .dng through the decoding entry point on bytes in memory, with the metadata
-// its reader hands over, and shrink on load asked for on every other input.
+// Fuzzes the camera raw reader (LibRaw), as a .dng through the decoding entry point on bytes in memory, with
+// the metadata its reader hands over, and shrink on load asked for on every other input.
 #include "common/CodecLibraries.h"
 #include "decode/CameraRawReader.h"
 #include "decode/ImageDecoder.h"

@@ -714,11 +714,16 @@ void TestCli::modernInputsUprightWithTheirExif_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("tool");
-    QTest::newRow("HEIC from a JPEG tagged 6 (heif-enc)") << "phone.HEIC" << "heif-enc";
-    QTest::newRow("AVIF from a JPEG tagged 6 (avifenc)") << "phone.avif" << "avifenc";
-    QTest::newRow("JPEG XL from a JPEG tagged 6 (cjxl)") << "phone.jxl" << "cjxl";
-    QTest::newRow("DNG tagged 6") << "camera.dng" << "";
-    QTest::newRow("JPEG 2000 tagged 6") << "scan.jp2" << "opj_compress";
+    QTest::newRow("HEIC from a JPEG tagged 6 (heif-enc)") << "phone.HEIC"
+                                                          << "heif-enc";
+    QTest::newRow("AVIF from a JPEG tagged 6 (avifenc)") << "phone.avif"
+                                                         << "avifenc";
+    QTest::newRow("JPEG XL from a JPEG tagged 6 (cjxl)") << "phone.jxl"
+                                                         << "cjxl";
+    QTest::newRow("DNG tagged 6") << "camera.dng"
+                                  << "";
+    QTest::newRow("JPEG 2000 tagged 6") << "scan.jp2"
+                                        << "opj_compress";
 }
 
 // From a folder (their extensions are taken, in any case) to JPEG: upright, tagged 1, the

@@ -107,7 +107,7 @@ void writeDng(const QString &path, const QImage &picture, int orientation, const
     const uint8_t version[4] = {1, 4, 0, 0};
     // XYZ (D65) to the camera's colours, here linear sRGB.
     const float toCamera[9] = {3.2404542f, -1.5371385f, -0.4985314f, -0.9692660f, 1.8760108f,
-                               0.0415560f,  0.0556434f,  -0.2040259f, 1.0572252f};
+                               0.0415560f, 0.0556434f,  -0.2040259f, 1.0572252f};
     const float neutral[3] = {1.0f, 1.0f, 1.0f};
     const uint32_t white[1] = {65535};
     const float black[1] = {0.0f};
@@ -135,7 +135,8 @@ void writeDng(const QString &path, const QImage &picture, int orientation, const
     TIFFSetField(tiff, TIFFTAG_BLACKLEVEL, 1, black);
     const auto linear = [](int v) {
         const double c = v / 255.0;
-        return uint16_t(std::lround(65535.0 * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4))));
+        return uint16_t(
+            std::lround(65535.0 * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4))));
     };
     std::vector<uint16_t> row(static_cast<size_t>(width));
     for (int y = 0; y < height; ++y) {

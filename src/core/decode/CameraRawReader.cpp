@@ -38,12 +38,15 @@ public:
     {
         m_raw->set_dataerror_handler(noteDataError, &m_damaged);
         // LibRaw only reads the buffer; m_data keeps it unchanged while the reader lives.
-        if (const int code = m_raw->open_buffer(const_cast<char *>(m_data.constData()), size_t(m_data.size()));
+        if (const int code =
+                m_raw->open_buffer(const_cast<char *>(m_data.constData()), size_t(m_data.size()));
             code != LIBRAW_SUCCESS)
             return failureOf(code);
         const libraw_image_sizes_t &sizes = m_raw->imgdata.sizes;
-        if (exceedsImageLimits(sizes.raw_width, sizes.raw_height) || exceedsImageLimits(sizes.width, sizes.height))
-            return {FailureReason::TooLarge, QStringLiteral("%1 x %2 sensor pixels").arg(sizes.raw_width).arg(sizes.raw_height)};
+        if (exceedsImageLimits(sizes.raw_width, sizes.raw_height) ||
+            exceedsImageLimits(sizes.width, sizes.height))
+            return {FailureReason::TooLarge,
+                    QStringLiteral("%1 x %2 sensor pixels").arg(sizes.raw_width).arg(sizes.raw_height)};
         m_size = sizes.flip & 4 ? QSize(sizes.height, sizes.width) : QSize(sizes.width, sizes.height);
         return {};
     }
@@ -75,20 +78,23 @@ public:
         if (int code = m_raw->unpack(); code != LIBRAW_SUCCESS)
             return failureOf(code);
         if (m_damaged || m_raw->error_count() > 0)
-            return Failure(FailureReason::Unsupported, QStringLiteral("the raw data is truncated or damaged"));
+            return Failure(FailureReason::Unsupported,
+                           QStringLiteral("the raw data is truncated or damaged"));
         if (int code = m_raw->dcraw_process(); code != LIBRAW_SUCCESS)
             return failureOf(code);
         int code = LIBRAW_SUCCESS;
-        std::unique_ptr<libraw_processed_image_t, MemImageDeleter> processed(m_raw->dcraw_make_mem_image(&code));
+        std::unique_ptr<libraw_processed_image_t, MemImageDeleter> processed(
+            m_raw->dcraw_make_mem_image(&code));
         if (!processed)
             return failureOf(code);
         m_raw->free_image(); // LibRaw's own picture is no longer needed
         const libraw_processed_image_t &p = *processed;
-        if (p.type != LIBRAW_IMAGE_BITMAP || p.bits != 8 || (p.colors != 3 && p.colors != 1) || p.width == 0 ||
-            p.height == 0 || exceedsImageLimits(p.width, p.height) ||
+        if (p.type != LIBRAW_IMAGE_BITMAP || p.bits != 8 || (p.colors != 3 && p.colors != 1) ||
+            p.width == 0 || p.height == 0 || exceedsImageLimits(p.width, p.height) ||
             qint64(p.width) * p.height * p.colors > qint64(p.data_size))
             return Failure(FailureReason::Unsupported, QStringLiteral("LibRaw gave no usable picture"));
-        QImage out(int(p.width), int(p.height), p.colors == 3 ? QImage::Format_RGB888 : QImage::Format_Grayscale8);
+        QImage out(int(p.width), int(p.height),
+                   p.colors == 3 ? QImage::Format_RGB888 : QImage::Format_Grayscale8);
         if (out.isNull())
             return Failure(FailureReason::OutOfMemory);
         const qsizetype rowBytes = qsizetype(p.width) * p.colors;

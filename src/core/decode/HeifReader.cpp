@@ -87,7 +87,8 @@ bool primaryItemIsTurned(const QByteArray &file)
         if (box.type == fourCc("pitm")) {
             QByteArrayView body = box.body;
             quint32 versionFlags = 0;
-            hasPrimary = takeNumber(body, 4, &versionFlags) && takeNumber(body, versionFlags >> 24 ? 4 : 2, &primary);
+            hasPrimary =
+                takeNumber(body, 4, &versionFlags) && takeNumber(body, versionFlags >> 24 ? 4 : 2, &primary);
         } else if (box.type == fourCc("iprp")) {
             QByteArrayView properties = box.body;
             Box inner;
@@ -168,15 +169,16 @@ public:
         m_context.reset(heif_context_alloc());
         if (!m_context)
             return Failure(FailureReason::OutOfMemory);
-        heif_context_set_maximum_image_size_limit(m_context.get(),
-                                                  int(std::min<qint64>(kMaxImageSide, std::numeric_limits<int>::max())));
+        heif_context_set_maximum_image_size_limit(
+            m_context.get(), int(std::min<qint64>(kMaxImageSide, std::numeric_limits<int>::max())));
         // The bytes stay in m_data, unchanged, for the context's life.
-        if (const heif_error e = heif_context_read_from_memory_without_copy(m_context.get(), m_data.constData(),
-                                                                            size_t(m_data.size()), nullptr);
+        if (const heif_error e = heif_context_read_from_memory_without_copy(
+                m_context.get(), m_data.constData(), size_t(m_data.size()), nullptr);
             e.code != heif_error_Ok)
             return failure(e);
         heif_image_handle *handle = nullptr;
-        if (const heif_error e = heif_context_get_primary_image_handle(m_context.get(), &handle); e.code != heif_error_Ok)
+        if (const heif_error e = heif_context_get_primary_image_handle(m_context.get(), &handle);
+            e.code != heif_error_Ok)
             return failure(e);
         m_handle.reset(handle);
         const int width = heif_image_handle_get_width(handle), height = heif_image_handle_get_height(handle);
@@ -217,9 +219,9 @@ public:
         if (!options)
             return Failure(FailureReason::OutOfMemory);
         options->convert_hdr_to_8bit = 0;
-        const heif_chroma chroma = m_deep ? (m_alpha ? heif_chroma_interleaved_RRGGBBAA_LE
-                                                     : heif_chroma_interleaved_RRGGBB_LE)
-                                          : (m_alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB);
+        const heif_chroma chroma =
+            m_deep ? (m_alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE)
+                   : (m_alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB);
         heif_image *decoded = nullptr;
         if (const heif_error e =
                 heif_decode_image(m_handle.get(), &decoded, heif_colorspace_RGB, chroma, options.get());
@@ -240,22 +242,25 @@ public:
         if (!m_deep) {
             // The decoded plane is taken as it is: the QImage keeps libheif's picture alive.
             heif_image *owned = picture.release();
-            out = QImage(plane, width, height, stride,
-                         !m_alpha       ? QImage::Format_RGB888
-                         : premultiplied ? QImage::Format_RGBA8888_Premultiplied
-                                         : QImage::Format_RGBA8888,
-                         [](void *image) { heif_image_release(static_cast<heif_image *>(image)); }, owned);
+            out = QImage(
+                plane, width, height, stride,
+                !m_alpha        ? QImage::Format_RGB888
+                : premultiplied ? QImage::Format_RGBA8888_Premultiplied
+                                : QImage::Format_RGBA8888,
+                [](void *image) { heif_image_release(static_cast<heif_image *>(image)); }, owned);
             if (out.isNull()) {
                 heif_image_release(owned);
                 return Failure(FailureReason::OutOfMemory);
             }
             if (m_alpha)
-                out = out.convertToFormat(premultiplied ? QImage::Format_ARGB32_Premultiplied : QImage::Format_ARGB32);
+                out = out.convertToFormat(premultiplied ? QImage::Format_ARGB32_Premultiplied
+                                                        : QImage::Format_ARGB32);
         } else {
-            const int bits = std::clamp(heif_image_get_bits_per_pixel_range(decoded, heif_channel_interleaved), 1, 16);
+            const int bits =
+                std::clamp(heif_image_get_bits_per_pixel_range(decoded, heif_channel_interleaved), 1, 16);
             const quint32 top = (quint32(1) << bits) - 1;
             out = QImage(width, height,
-                         !m_alpha       ? QImage::Format_RGBX64
+                         !m_alpha        ? QImage::Format_RGBX64
                          : premultiplied ? QImage::Format_RGBA64_Premultiplied
                                          : QImage::Format_RGBA64);
             if (out.isNull())
@@ -265,7 +270,8 @@ public:
                 auto *to = reinterpret_cast<quint16 *>(out.scanLine(y));
                 for (int x = 0; x < width; ++x) {
                     for (int c = 0; c < channels; ++c) {
-                        const quint32 v = std::min(quint32(qFromLittleEndian<quint16>(from + 2 * (x * channels + c))), top);
+                        const quint32 v =
+                            std::min(quint32(qFromLittleEndian<quint16>(from + 2 * (x * channels + c))), top);
                         to[4 * x + c] = quint16((v * 65535 + top / 2) / top);
                     }
                     if (!m_alpha)
@@ -301,19 +307,23 @@ private:
         if (count <= 0)
             return;
         std::vector<heif_item_id> ids(static_cast<size_t>(count));
-        const int listed = heif_image_handle_get_list_of_metadata_block_IDs(m_handle.get(), nullptr, ids.data(), count);
+        const int listed =
+            heif_image_handle_get_list_of_metadata_block_IDs(m_handle.get(), nullptr, ids.data(), count);
         for (int i = 0; i < std::min(listed, count); ++i) {
             const QByteArray type = heif_image_handle_get_metadata_type(m_handle.get(), ids[size_t(i)]);
-            const QByteArray contentType = heif_image_handle_get_metadata_content_type(m_handle.get(), ids[size_t(i)]);
+            const QByteArray contentType =
+                heif_image_handle_get_metadata_content_type(m_handle.get(), ids[size_t(i)]);
             const bool exif = type == "Exif";
             const bool xmp = type == "mime" && contentType == "application/rdf+xml";
             if ((!exif || !m_exif.isEmpty()) && (!xmp || !m_xmp.isEmpty()))
                 continue;
             const size_t size = heif_image_handle_get_metadata_size(m_handle.get(), ids[size_t(i)]);
-            if (size == 0 || size > size_t(m_data.size()) * 64 || size > size_t(std::numeric_limits<int>::max()))
+            if (size == 0 || size > size_t(m_data.size()) * 64 ||
+                size > size_t(std::numeric_limits<int>::max()))
                 continue;
             QByteArray block(qsizetype(size), Qt::Uninitialized);
-            if (heif_image_handle_get_metadata(m_handle.get(), ids[size_t(i)], block.data()).code != heif_error_Ok)
+            if (heif_image_handle_get_metadata(m_handle.get(), ids[size_t(i)], block.data()).code !=
+                heif_error_Ok)
                 continue;
             if (exif)
                 m_exif = tiffOfExifBlock(block);

@@ -35,10 +35,16 @@ bool anything(const QByteArray &)
 // Tried in order; the last entry takes every format Qt's image plugins know. Camera raw files
 // come before the TIFF reader, since most start as TIFF files do.
 const ReaderEntry kReaders[] = {
-    {isJpeg, createJpegReader},       {isPng, createPngReader}, {nullptr, createCameraRawReader, isCameraRaw},
+    {isJpeg, createJpegReader},
+    {isPng, createPngReader},
+    {nullptr, createCameraRawReader, isCameraRaw},
     {isCmykTiff, createCmykTiffReader},
-    {isPhotoshop, createPsdReader},   {isEps, createEpsReader}, {isIcns, createIcnsReader},
-    {isHeif, createHeifReader},       {isJxl, createJxlReader}, {isJpeg2000, createJpeg2000Reader},
+    {isPhotoshop, createPsdReader},
+    {isEps, createEpsReader},
+    {isIcns, createIcnsReader},
+    {isHeif, createHeifReader},
+    {isJxl, createJxlReader},
+    {isJpeg2000, createJpeg2000Reader},
     {anything, createQtPluginReader},
 };
 

@@ -123,7 +123,8 @@ public:
             if (info->m_default_tile_info.tccp_info) {
                 m_resolutions = ~OPJ_UINT32(0);
                 for (OPJ_UINT32 c = 0; c < info->nbcomps; ++c)
-                    m_resolutions = std::min(m_resolutions, info->m_default_tile_info.tccp_info[c].numresolutions);
+                    m_resolutions =
+                        std::min(m_resolutions, info->m_default_tile_info.tccp_info[c].numresolutions);
             }
             opj_destroy_cstr_info(&info);
         }

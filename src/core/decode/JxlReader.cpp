@@ -47,8 +47,8 @@ public:
         Decoder decoder(JxlDecoderCreate(nullptr));
         if (!decoder)
             return Failure(FailureReason::OutOfMemory);
-        if (JxlDecoderSubscribeEvents(decoder.get(), JXL_DEC_BASIC_INFO | JXL_DEC_COLOR_ENCODING | JXL_DEC_BOX) !=
-                JXL_DEC_SUCCESS ||
+        if (JxlDecoderSubscribeEvents(decoder.get(), JXL_DEC_BASIC_INFO | JXL_DEC_COLOR_ENCODING |
+                                                         JXL_DEC_BOX) != JXL_DEC_SUCCESS ||
             JxlDecoderSetDecompressBoxes(decoder.get(), JXL_TRUE) != JXL_DEC_SUCCESS ||
             JxlDecoderSetInput(decoder.get(), reinterpret_cast<const uint8_t *>(m_data.constData()),
                                size_t(m_data.size())) != JXL_DEC_SUCCESS)
@@ -81,11 +81,13 @@ public:
                 if (target && target->isEmpty()) {
                     box = target;
                     box->resize(4096);
-                    JxlDecoderSetBoxBuffer(decoder.get(), reinterpret_cast<uint8_t *>(box->data()), size_t(box->size()));
+                    JxlDecoderSetBoxBuffer(decoder.get(), reinterpret_cast<uint8_t *>(box->data()),
+                                           size_t(box->size()));
                 }
             } else if (status == JXL_DEC_BOX_NEED_MORE_OUTPUT) {
                 if (!box)
-                    return {FailureReason::Unsupported, QStringLiteral("libjxl asked for an unexpected buffer")};
+                    return {FailureReason::Unsupported,
+                            QStringLiteral("libjxl asked for an unexpected buffer")};
                 const size_t left = JxlDecoderReleaseBoxBuffer(decoder.get());
                 const size_t boxUsed = size_t(box->size()) - left;
                 if (size_t(box->size()) * 2 > kMaxBoxBytes) { // passed over; the file is still read
@@ -152,24 +154,26 @@ public:
         // Gray with alpha comes as RGBA; colour without alpha as RGB at 8 bits and as RGBX at
         // 16, Qt's layouts.
         const int channels = gray && !alpha ? 1 : deep() || alpha ? 4 : 3;
-        const QImage::Format format = gray && !alpha ? (deep() ? QImage::Format_Grayscale16 : QImage::Format_Grayscale8)
-                                      : deep()       ? (alpha ? QImage::Format_RGBA64 : QImage::Format_RGBX64)
-                                      : alpha        ? QImage::Format_RGBA8888
-                                                     : QImage::Format_RGB888;
+        const QImage::Format format = gray && !alpha
+                                          ? (deep() ? QImage::Format_Grayscale16 : QImage::Format_Grayscale8)
+                                      : deep() ? (alpha ? QImage::Format_RGBA64 : QImage::Format_RGBX64)
+                                      : alpha  ? QImage::Format_RGBA8888
+                                               : QImage::Format_RGB888;
         QImage out(m_size, format);
         if (out.isNull())
             return Failure(FailureReason::OutOfMemory);
-        const JxlPixelFormat pixels {uint32_t(channels), deep() ? JXL_TYPE_UINT16 : JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN,
-                                     size_t(out.bytesPerLine())};
+        const JxlPixelFormat pixels {uint32_t(channels), deep() ? JXL_TYPE_UINT16 : JXL_TYPE_UINT8,
+                                     JXL_NATIVE_ENDIAN, size_t(out.bytesPerLine())};
         for (;;) {
             const JxlDecoderStatus status = JxlDecoderProcessInput(decoder.get());
             if (status == JXL_DEC_NEED_IMAGE_OUT_BUFFER) {
                 size_t needed = 0;
                 if (JxlDecoderImageOutBufferSize(decoder.get(), &pixels, &needed) != JXL_DEC_SUCCESS ||
                     needed > size_t(out.sizeInBytes()) ||
-                    JxlDecoderSetImageOutBuffer(decoder.get(), &pixels, out.bits(), size_t(out.sizeInBytes())) !=
-                        JXL_DEC_SUCCESS)
-                    return Failure(FailureReason::Unsupported, QStringLiteral("the picture does not fit its size"));
+                    JxlDecoderSetImageOutBuffer(decoder.get(), &pixels, out.bits(),
+                                                size_t(out.sizeInBytes())) != JXL_DEC_SUCCESS)
+                    return Failure(FailureReason::Unsupported,
+                                   QStringLiteral("the picture does not fit its size"));
             } else if (status == JXL_DEC_FULL_IMAGE) {
                 break; // the first frame only
             } else if (status == JXL_DEC_NEED_MORE_INPUT) {
@@ -177,7 +181,8 @@ public:
             } else if (status == JXL_DEC_SUCCESS) {
                 return Failure(FailureReason::Unsupported, QStringLiteral("the file holds no picture"));
             } else if (status == JXL_DEC_ERROR) {
-                return Failure(FailureReason::Unsupported, QStringLiteral("libjxl could not decode the picture"));
+                return Failure(FailureReason::Unsupported,
+                               QStringLiteral("libjxl could not decode the picture"));
             }
         }
         if (deep() && !alpha && !gray) // libjxl leaves the unused fourth sample as it is
@@ -210,7 +215,8 @@ private:
             isSrgb(encoding))
             return;
         size_t size = 0;
-        if (JxlDecoderGetICCProfileSize(decoder, nullptr, JXL_COLOR_PROFILE_TARGET_DATA, &size) != JXL_DEC_SUCCESS ||
+        if (JxlDecoderGetICCProfileSize(decoder, nullptr, JXL_COLOR_PROFILE_TARGET_DATA, &size) !=
+                JXL_DEC_SUCCESS ||
             size == 0 || size > kMaxBoxBytes)
             return;
         QByteArray icc(qsizetype(size), Qt::Uninitialized);

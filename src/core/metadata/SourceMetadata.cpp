@@ -168,7 +168,8 @@ SourceMetadata SourceMetadata::fromBlocks(const QByteArray &exif, const QByteArr
             });
             if (data->exif.empty())
                 note(QStringLiteral("the EXIF data could not be read and is left out"));
-            else if (std::any_of(messages.begin(), messages.end(), [](const Exiv2Message &m) { return m.error; }))
+            else if (std::any_of(messages.begin(), messages.end(),
+                                 [](const Exiv2Message &m) { return m.error; }))
                 note(QStringLiteral("part of the EXIF data could not be read and is left out"));
         } catch (const std::exception &e) {
             data->exif.clear();
@@ -257,7 +258,8 @@ static void eraseRawDevelopmentTags(Exiv2::ExifData &exif)
             return false;
         const uint16_t tag = d.tag();
         const bool descriptive = tag == 0xc614 || tag == 0xc615 || tag == 0xc62f || tag == 0xc630;
-        return tag == 0x00fe || tag == 0x828d || tag == 0x828e || (tag >= 0xc612 && tag <= 0xcfff && !descriptive);
+        return tag == 0x00fe || tag == 0x828d || tag == 0x828e ||
+               (tag >= 0xc612 && tag <= 0xcfff && !descriptive);
     };
     for (auto it = exif.begin(); it != exif.end();)
         it = isRawDevelopment(*it) ? exif.erase(it) : std::next(it);

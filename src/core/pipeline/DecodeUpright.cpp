@@ -10,7 +10,8 @@ Result<QImage> decodeUpright(const QString &path)
     const Result<DecodedImage> decoded = decoder.openAndDecode();
     if (!decoded.ok())
         return decoded.failure();
-    return uprightImage(decoded.value().image, decoder.orientationToApply(fileMetadata(decoder).orientation()));
+    return uprightImage(decoded.value().image,
+                        decoder.orientationToApply(fileMetadata(decoder).orientation()));
 }
 
 Result<QImage> decodeImageData(const QByteArray &data)

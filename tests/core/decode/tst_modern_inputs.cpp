@@ -100,8 +100,8 @@ void writeHeif(const QString &path, const QImage &stored, heif_compression_forma
 int difference(const QImage &actual, const QImage &expected, QPoint at)
 {
     const QColor a = actual.pixelColor(at), e = expected.pixelColor(at);
-    return std::max({std::abs(a.red() - e.red()), std::abs(a.green() - e.green()), std::abs(a.blue() - e.blue()),
-                     std::abs(a.alpha() - e.alpha())});
+    return std::max({std::abs(a.red() - e.red()), std::abs(a.green() - e.green()),
+                     std::abs(a.blue() - e.blue()), std::abs(a.alpha() - e.alpha())});
 }
 
 // The centre of each quadrant and two points near opposite corners (a few pixels in, where
@@ -109,7 +109,8 @@ int difference(const QImage &actual, const QImage &expected, QPoint at)
 QList<QPoint> probes(QSize size)
 {
     const int w = size.width(), h = size.height();
-    return {{w / 4, h / 4}, {3 * w / 4, h / 4}, {w / 4, 3 * h / 4}, {3 * w / 4, 3 * h / 4}, {6, 6}, {w - 7, h - 7}};
+    return {{w / 4, h / 4}, {3 * w / 4, h / 4}, {w / 4, 3 * h / 4}, {3 * w / 4, 3 * h / 4},
+            {6, 6},         {w - 7, h - 7}};
 }
 
 #define PM_COMPARE_PROBES(actual, expected, tolerance)                                                       \
@@ -180,7 +181,8 @@ QString TestModernInputs::fixture(const QString &kind, int orientation)
     } else if (kind == "avifenc irot") {
         path = m_dir.filePath("irot.avif");
         // irot turns anticlockwise in quarters: 3 is orientation 6's quarter clockwise.
-        TestImages::run("avifenc", {"-s", "10", "--min", "0", "--max", "8", "--ignore-exif", "--irot", "3", jpeg, path});
+        TestImages::run("avifenc",
+                        {"-s", "10", "--min", "0", "--max", "8", "--ignore-exif", "--irot", "3", jpeg, path});
     } else if (kind == "cjxl") {
         path = m_dir.filePath("tagged.jxl");
         TestImages::run("cjxl", {jpeg, path});
@@ -206,16 +208,24 @@ void TestModernInputs::turnedUprightOnce_data()
     QTest::addColumn<int>("tolerance");
     QTest::addColumn<bool>("exif");
     // heif-enc 1.15 copies the JPEG's EXIF, tag 6 and all, and stores the pixels as they were.
-    QTest::newRow("HEIC, EXIF orientation only (heif-enc)") << "heif-enc" << "heif-enc" << 12 << true;
-    QTest::newRow("HEIC, rotation property only") << "heic irot" << "" << 12 << true;
-    QTest::newRow("HEIC, rotation property and EXIF 6") << "heic irot and exif" << "" << 12 << true;
+    QTest::newRow("HEIC, EXIF orientation only (heif-enc)") << "heif-enc"
+                                                            << "heif-enc" << 12 << true;
+    QTest::newRow("HEIC, rotation property only") << "heic irot"
+                                                  << "" << 12 << true;
+    QTest::newRow("HEIC, rotation property and EXIF 6") << "heic irot and exif"
+                                                        << "" << 12 << true;
     // avifenc 0.11 writes the rotation property and keeps the EXIF tag 6 as well.
-    QTest::newRow("AVIF, rotation property and EXIF 6 (avifenc)") << "avifenc" << "avifenc" << 12 << true;
-    QTest::newRow("AVIF, rotation property only") << "avifenc irot" << "avifenc" << 12 << false;
+    QTest::newRow("AVIF, rotation property and EXIF 6 (avifenc)") << "avifenc"
+                                                                  << "avifenc" << 12 << true;
+    QTest::newRow("AVIF, rotation property only") << "avifenc irot"
+                                                  << "avifenc" << 12 << false;
     // cjxl moves the JPEG's orientation into the codestream and keeps the EXIF, compressed.
-    QTest::newRow("JPEG XL from a JPEG tagged 6 (cjxl)") << "cjxl" << "cjxl" << 6 << true;
-    QTest::newRow("DNG tagged 6") << "dng" << "" << 12 << true;
-    QTest::newRow("JPEG 2000 tagged 6") << "jp2" << "opj_compress" << 0 << true;
+    QTest::newRow("JPEG XL from a JPEG tagged 6 (cjxl)") << "cjxl"
+                                                         << "cjxl" << 6 << true;
+    QTest::newRow("DNG tagged 6") << "dng"
+                                  << "" << 12 << true;
+    QTest::newRow("JPEG 2000 tagged 6") << "jp2"
+                                        << "opj_compress" << 0 << true;
 }
 
 // Whatever holds the turn (HEIF's rotation property, the EXIF tag, JPEG XL's codestream, a
@@ -272,7 +282,8 @@ void TestModernInputs::depthAndAlpha_data()
     QTest::newRow("HEIC with alpha") << "heic alpha" << int(QImage::Format_ARGB32) << 12;
     QTest::newRow("AVIF, 10 bits (avifenc)") << "avif 10" << int(QImage::Format_RGBX64) << 6;
     QTest::newRow("HEIC, 10 bits (heif-enc)") << "heic 10" << int(QImage::Format_RGBX64) << 6;
-    QTest::newRow("JPEG XL, 16 bits with alpha, lossless") << "jxl 16 alpha" << int(QImage::Format_RGBA64) << 0;
+    QTest::newRow("JPEG XL, 16 bits with alpha, lossless")
+        << "jxl 16 alpha" << int(QImage::Format_RGBA64) << 0;
     QTest::newRow("JPEG XL, 8 bits") << "jxl 8" << int(QImage::Format_RGB888) << 0;
     QTest::newRow("JPEG XL, gray") << "jxl gray" << int(QImage::Format_Grayscale8) << 0;
 }
