@@ -1,6 +1,7 @@
 #include "decode/HeifReader.h"
 
 #include "decode/ImageLimits.h"
+#include "metadata/CicpProfile.h"
 
 #include <libheif/heif.h>
 
@@ -284,7 +285,7 @@ public:
         DecodedImage result;
         result.image = out;
         result.storedSize = out.size();
-        result.iccProfile = iccProfile();
+        result.iccProfile = iccProfile(&result.notes);
         return result;
     }
 
@@ -332,9 +333,23 @@ private:
         }
     }
 
-    QByteArray iccProfile() const
+    // The file's ICC profile, else one made for its colour code points; none for sRGB.
+    QByteArray iccProfile(QStringList *notes) const
     {
         const heif_color_profile_type type = heif_image_handle_get_color_profile_type(m_handle.get());
+        if (type == heif_color_profile_type_nclx) {
+            heif_color_profile_nclx *nclx = nullptr;
+            if (heif_image_handle_get_nclx_color_profile(m_handle.get(), &nclx).code != heif_error_Ok ||
+                !nclx)
+                return QByteArray();
+            QString unsupported;
+            const QByteArray icc =
+                profileForCicp(int(nclx->color_primaries), int(nclx->transfer_characteristics), &unsupported);
+            heif_nclx_color_profile_free(nclx);
+            if (!unsupported.isEmpty())
+                *notes << QStringLiteral("%1; its colours were taken as sRGB").arg(unsupported);
+            return icc;
+        }
         if (type != heif_color_profile_type_rICC && type != heif_color_profile_type_prof)
             return QByteArray();
         const size_t size = heif_image_handle_get_raw_color_profile_size(m_handle.get());

@@ -200,6 +200,10 @@ public:
         result.storedSize = m_size;
         // Gray with alpha is given as RGBA, which a gray profile does not describe.
         result.iccProfile = gray && alpha ? QByteArray() : m_icc;
+        if (gray && alpha && !m_icc.isEmpty())
+            result.notes << QStringLiteral(
+                "the gray colour profile does not describe the picture in colour made "
+                "of it; its colours were taken as sRGB");
         return result;
     }
 

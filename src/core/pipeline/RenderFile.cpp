@@ -113,6 +113,7 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         return result;
     }
     DecodedImage decoded = std::move(decodeResult.value());
+    result.notes << decoded.notes;
     // A header that did not tell the size, or a picture that gave way to another of the same
     // file: decide from what was decoded.
     const QSize storedSize = decoded.storedSize.isValid() ? decoded.storedSize : decoded.image.size();

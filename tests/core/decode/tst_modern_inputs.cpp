@@ -143,6 +143,8 @@ private Q_SLOTS:
     void rawIsToldByExtensionAndContent();
     void truncatedFilesAreRefused_data();
     void truncatedFilesAreRefused();
+    void colourCodePoints_data();
+    void colourCodePoints();
 
 private:
     QString fixture(const QString &kind, int orientation);
@@ -443,6 +445,44 @@ void TestModernInputs::truncatedFilesAreRefused()
             ImageDecoder(cut, QFileInfo(path).suffix().toLatin1()).openAndDecode();
         QVERIFY2(!decoded.ok(), qPrintable(QStringLiteral("%1 of the file was decoded").arg(part)));
     }
+}
+
+void TestModernInputs::colourCodePoints_data()
+{
+    QTest::addColumn<QString>("cicp");
+    QTest::addColumn<QRgb>("expected");
+    QTest::addColumn<bool>("noted");
+    QTest::newRow("sRGB: as they are") << "1/13/6" << qRgb(200, 20, 20) << false;
+    QTest::newRow("unspecified: taken as sRGB") << "2/2/6" << qRgb(200, 20, 20) << false;
+    // Display P3's (200, 20, 20) is (219, 0, 0) in sRGB, the green and blue beyond its gamut.
+    QTest::newRow("Display P3: converted") << "12/13/6" << qRgb(219, 0, 0) << false;
+    QTest::newRow("PQ: as they are, said") << "9/16/6" << qRgb(200, 20, 20) << true;
+}
+
+// AVIF and HEIF files state their colours by code points, not a profile: converted to sRGB
+// when asked, through a profile made for them.
+void TestModernInputs::colourCodePoints()
+{
+    QFETCH(QString, cicp);
+    QFETCH(QRgb, expected);
+    QFETCH(bool, noted);
+    if (!hasTool("avifenc"))
+        QSKIP("avifenc is missing (package libavif-bin)");
+    QImage flat(32, 32, QImage::Format_RGB32);
+    flat.fill(qRgb(200, 20, 20));
+    const QString png = m_dir.filePath("flat.png"), path = m_dir.filePath("cicp.avif");
+    TestImages::writeWithQt(flat, png, "png");
+    QFile::remove(path);
+    TestImages::run("avifenc", {"-s", "10", "-l", "-y", "444", "--cicp", cicp, png, path});
+    ConversionOptions options;
+    options.outputProfile = OutputProfile::Srgb;
+    const PipelineResult result = convertFile(path, options);
+    QVERIFY2(!result.failure.failed(), qPrintable(result.failure.text()));
+    QCOMPARE(result.notes.join(" ").contains("taken as sRGB"), noted);
+    const QColor seen = result.image.pixelColor(16, 16);
+    QVERIFY2(std::abs(seen.red() - qRed(expected)) <= 4 && std::abs(seen.green() - qGreen(expected)) <= 4 &&
+                 std::abs(seen.blue() - qBlue(expected)) <= 4,
+             qPrintable(seen.name()));
 }
 
 QTEST_GUILESS_MAIN(TestModernInputs)
