@@ -12,17 +12,21 @@ PRESSMARK_FUZZ=1 scripts/setup.sh
 seeds=$PWD/build-fuzz-seeds
 rm -rf "$seeds" && mkdir -p "$seeds"
 cmake -S . -B build >/dev/null && cmake --build build -j2 >/dev/null
-(cd build && PRESSMARK_FUZZ_SEEDS="$seeds" QT_QPA_PLATFORM=offscreen ctest -R 'tst_(psd|eps|decoding|png|naming)' >/dev/null)
+(cd build && PRESSMARK_FUZZ_SEEDS="$seeds" QT_QPA_PLATFORM=offscreen ctest -R 'tst_(psd|eps|decoding|png|naming|modern_inputs)' >/dev/null)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DPRESSMARK_FUZZ=ON -DPRESSMARK_BUILD_TESTS=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j2 --target fuzz_psd fuzz_eps_split fuzz_decoder fuzz_file_names >/dev/null
+cmake --build build-fuzz -j2 --target fuzz_psd fuzz_eps_split fuzz_decoder fuzz_file_names \
+  fuzz_heif fuzz_jxl fuzz_raw fuzz_jp2 >/dev/null
 
 out=$PWD/fuzz-out
+# run TARGET SEED-PREFIX...
 run() {
-  local target=$1 corpus=$out/$1/corpus
+  local target=$1 corpus=$out/$1/corpus prefix
   mkdir -p "$corpus" "$out/$target/crashes"
-  cp -n "$seeds"/"$2"* "$corpus"/ 2>/dev/null || true
+  for prefix in "${@:2}"; do
+    cp -n "$seeds"/"$prefix"* "$corpus"/ 2>/dev/null || true
+  done
   build-fuzz/fuzz/"$target" "$corpus" -max_total_time="$seconds" -rss_limit_mb=4096 -timeout=30 \
     -artifact_prefix="$out/$target/crashes/" -print_final_stats=1 >"$out/$target/log" 2>&1 || true
   local runs
@@ -34,4 +38,10 @@ run fuzz_eps_split eps &
 wait
 run fuzz_decoder "" &
 run fuzz_file_names name &
+wait
+run fuzz_heif heic avif &
+run fuzz_jxl jxl &
+wait
+run fuzz_raw dng &
+run fuzz_jp2 jp2 &
 wait

@@ -10,6 +10,8 @@ packages=(
   qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libxcb1-dev libxcb-shape0-dev
   libexiv2-dev liblcms2-dev libjpeg62-turbo-dev libpng-dev libtiff-dev
   libgif-dev libimagequant-dev libopenjp2-7-dev
+  # HEIF/AVIF (libheif with libde265, dav1d and aom), JPEG XL, camera RAW
+  libheif-dev libjxl-dev libraw-dev
   # fonts for text rendering and EPS rendering (later inputs)
   fonts-dejavu-core ghostscript
   # independent readers the tests use to check written files
@@ -18,6 +20,8 @@ packages=(
   time
   # icon files with JPEG 2000 entries are built with these
   icnsutils libopenjp2-tools
+  # HEIC, AVIF and JPEG XL test files are written with these
+  libheif-examples libavif-bin libjxl-tools
   # output folders on FAT and FUSE file systems (the tests skip them where FUSE is unavailable)
   fuse3 fusefat bindfs dosfstools
   # a private session bus for the desktop tests (file manager, notifications)

@@ -66,7 +66,7 @@ void TestMainWindow::convertButtonFollowsTheList()
     QVERIFY(!window.clearButton()->isEnabled());
     // Files the list does not take are counted aloud.
     window.imageList()->addChosen(
-        {m_dir.filePath("photo.jpg"), m_dir.filePath("notes.txt"), m_dir.filePath("a.heic")});
+        {m_dir.filePath("photo.jpg"), m_dir.filePath("notes.txt"), m_dir.filePath("clip.mov")});
     QVERIFY(!window.intakeNote()->isHidden());
     QCOMPARE(window.intakeNote()->text(),
              QStringLiteral("2 files skipped: not picture types Pressmark reads"));

@@ -11,12 +11,14 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include <csetjmp>
 #include <cstdio>
 #include <exiv2/exiv2.hpp>
 #include <jpeglib.h>
 #include <lcms2.h>
+#include <tiffio.h>
 #include <zlib.h>
 
 namespace TestImages {
@@ -93,6 +95,59 @@ QByteArray readFile(const QString &path)
     QFile f(path);
     f.open(QIODevice::ReadOnly);
     return f.readAll();
+}
+
+void writeDng(const QString &path, const QImage &picture, int orientation, const QString &artist)
+{
+    TIFF *tiff = TIFFOpen(QFile::encodeName(path).constData(), "w");
+    QVERIFY(tiff);
+    const int width = picture.width(), height = picture.height();
+    const uint16_t patternSize[2] = {2, 2};
+    const uint8_t pattern[4] = {0, 1, 1, 2}; // red, green / green, blue
+    const uint8_t version[4] = {1, 4, 0, 0};
+    // XYZ (D65) to the camera's colours, here linear sRGB.
+    const float toCamera[9] = {3.2404542f, -1.5371385f, -0.4985314f, -0.9692660f, 1.8760108f,
+                               0.0415560f, 0.0556434f,  -0.2040259f, 1.0572252f};
+    const float neutral[3] = {1.0f, 1.0f, 1.0f};
+    const uint32_t white[1] = {65535};
+    const float black[1] = {0.0f};
+    TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, 0);
+    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, width);
+    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, height);
+    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, 16);
+    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, 1);
+    TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_NONE);
+    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, 32803); // colour filter array
+    TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, height);
+    TIFFSetField(tiff, TIFFTAG_ORIENTATION, orientation);
+    TIFFSetField(tiff, TIFFTAG_MAKE, "Pressmark");
+    TIFFSetField(tiff, TIFFTAG_MODEL, "Test Sensor");
+    TIFFSetField(tiff, TIFFTAG_ARTIST, artist.toUtf8().constData());
+    TIFFSetField(tiff, TIFFTAG_CFAREPEATPATTERNDIM, patternSize);
+    TIFFSetField(tiff, TIFFTAG_CFAPATTERN, 4, pattern);
+    TIFFSetField(tiff, TIFFTAG_DNGVERSION, version);
+    TIFFSetField(tiff, TIFFTAG_UNIQUECAMERAMODEL, "Pressmark Test Sensor");
+    TIFFSetField(tiff, TIFFTAG_COLORMATRIX1, 9, toCamera);
+    TIFFSetField(tiff, TIFFTAG_CALIBRATIONILLUMINANT1, 21); // D65
+    TIFFSetField(tiff, TIFFTAG_ASSHOTNEUTRAL, 3, neutral);
+    TIFFSetField(tiff, TIFFTAG_WHITELEVEL, 1, white);
+    TIFFSetField(tiff, TIFFTAG_BLACKLEVEL, 1, black);
+    const auto linear = [](int v) {
+        const double c = v / 255.0;
+        return uint16_t(
+            std::lround(65535.0 * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4))));
+    };
+    std::vector<uint16_t> row(static_cast<size_t>(width));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const QRgb p = picture.pixel(x, y);
+            const int colour = pattern[(y % 2) * 2 + x % 2];
+            row[size_t(x)] = linear(colour == 0 ? qRed(p) : colour == 1 ? qGreen(p) : qBlue(p));
+        }
+        QVERIFY(TIFFWriteScanline(tiff, row.data(), uint32_t(y), 0) == 1);
+    }
+    TIFFClose(tiff);
 }
 
 void saveFuzzSeed(const QString &kind, const QByteArray &bytes)

@@ -22,6 +22,11 @@ void writeWithQt(const QImage &image, const QString &path, const char *format, i
 void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[4], bool adobe,
                    const QByteArray &icc = QByteArray());
 
+// A minimal DNG written with libtiff: the picture (as stored) linearised and sampled through an
+// RGGB colour filter, 16 bits a sample, a camera whose colours are linear sRGB, neutral white
+// balance, the given EXIF orientation and artist.
+void writeDng(const QString &path, const QImage &picture, int orientation, const QString &artist);
+
 // Whole-file helpers.
 void writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);

@@ -15,6 +15,15 @@ const QStringList &openDialogExtensions()
         QStringLiteral("tiff"), QStringLiteral("TIFF"), QStringLiteral("jpg"),  QStringLiteral("JPG"),
         QStringLiteral("jpeg"), QStringLiteral("JPEG"), QStringLiteral("gif"),  QStringLiteral("GIF"),
         QStringLiteral("psd"),  QStringLiteral("PSD"),  QStringLiteral("icns"), QStringLiteral("ICNS"),
+        QStringLiteral("heic"), QStringLiteral("HEIC"), QStringLiteral("heif"), QStringLiteral("HEIF"),
+        QStringLiteral("hif"),  QStringLiteral("HIF"),  QStringLiteral("avif"), QStringLiteral("AVIF"),
+        QStringLiteral("jxl"),  QStringLiteral("JXL"),  QStringLiteral("jp2"),  QStringLiteral("JP2"),
+        QStringLiteral("j2k"),  QStringLiteral("J2K"),  QStringLiteral("jpf"),  QStringLiteral("JPF"),
+        QStringLiteral("dng"),  QStringLiteral("DNG"),  QStringLiteral("cr2"),  QStringLiteral("CR2"),
+        QStringLiteral("cr3"),  QStringLiteral("CR3"),  QStringLiteral("nef"),  QStringLiteral("NEF"),
+        QStringLiteral("arw"),  QStringLiteral("ARW"),  QStringLiteral("raf"),  QStringLiteral("RAF"),
+        QStringLiteral("orf"),  QStringLiteral("ORF"),  QStringLiteral("rw2"),  QStringLiteral("RW2"),
+        QStringLiteral("pef"),  QStringLiteral("PEF"),
     };
     return list;
 }

@@ -2,9 +2,10 @@
 
 #include <QStringList>
 
-// The extensions the open dialog offers, in their order (16 entries).
+// The extensions the open dialog offers, in their order: each in lower and upper case (PNG,
+// TIFF, JPEG, GIF, PSD, icons, then HEIF, AVIF, JPEG XL, JPEG 2000 and camera raw files).
 const QStringList &openDialogExtensions();
-// The extensions a drop accepts (the 16 above and "eps", "EPS").
+// The extensions a drop accepts (those above and "eps", "EPS").
 const QStringList &dropExtensions();
 
 // True when the file name's extension is one of the list's entries, in any case: the open

@@ -43,6 +43,8 @@ void initializeCodecLibraries()
         Exiv2::XmpParser::initialize(lockXmpToolkit, nullptr);
         Exiv2::LogMsg::setHandler(forwardExiv2Message);
         Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
+        // ISO base media files (Canon's CR3) are read only when asked for.
+        Exiv2::enableBMFF(true);
         // libtiff's default handlers print to stderr; failures are reported per file instead.
         TIFFSetErrorHandler(nullptr);
         TIFFSetWarningHandler(nullptr);

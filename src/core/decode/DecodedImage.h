@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QStringList>
 
 // The pixels of one decoded file, in the orientation they are stored.
 struct DecodedImage {
@@ -21,4 +22,6 @@ struct DecodedImage {
     // True when the reader converted the pixels to sRGB (CMYK sources): the file's profile no
     // longer applies.
     bool convertedToSrgb = false;
+    // What the reader kept back without failing, for the file's report.
+    QStringList notes;
 };

@@ -3,6 +3,7 @@
 #include "common/Failure.h"
 #include "decode/DecodedImage.h"
 
+#include <QByteArray>
 #include <QSize>
 
 // One format family: reads the header, then the picture. Readers run on worker threads and
@@ -28,4 +29,18 @@ public:
     // Asks for the picture upright by this EXIF orientation, before read(). A reader that can
     // turn it while decoding, saving a turned copy, does and sets DecodedImage::upright.
     virtual void requestUpright(int orientation) { Q_UNUSED(orientation) }
+    // True when read() gives the picture as it is shown, turned by the file's own rule (HEIF's
+    // rotation and mirror properties, JPEG XL's orientation, a camera's flip): size() is the
+    // shown size, and an EXIF orientation tag in the file is not applied again. Valid after
+    // readHeader().
+    virtual bool turnsItself() const { return false; }
+    // The EXIF (as a TIFF structure, from its byte order mark on) and the XMP packet the reader
+    // took out of a container exiv2 does not read (HEIF, AVIF, JPEG XL). False when the file's
+    // metadata is left to exiv2. Valid after readHeader().
+    virtual bool embeddedMetadata(QByteArray *exif, QByteArray *xmp) const
+    {
+        Q_UNUSED(exif)
+        Q_UNUSED(xmp)
+        return false;
+    }
 };

@@ -2,11 +2,15 @@
 
 #include "common/CodecLibraries.h"
 #include "common/InputFile.h"
+#include "decode/CameraRawReader.h"
 #include "decode/CmykTiffReader.h"
 #include "decode/EpsReader.h"
+#include "decode/HeifReader.h"
 #include "decode/IcnsReader.h"
 #include "decode/ImageLimits.h"
+#include "decode/Jpeg2000Reader.h"
 #include "decode/JpegReader.h"
+#include "decode/JxlReader.h"
 #include "decode/PngReader.h"
 #include "decode/PsdReader.h"
 #include "decode/QtPluginReader.h"
@@ -19,6 +23,8 @@ namespace {
 struct ReaderEntry {
     bool (*matches)(const QByteArray &data);
     std::unique_ptr<FormatReader> (*create)(const QByteArray &data, const QByteArray &formatHint);
+    // In place of `matches`, for formats told by their extension as well as their content.
+    bool (*matchesNamed)(const QByteArray &data, const QByteArray &formatHint) = nullptr;
 };
 
 bool anything(const QByteArray &)
@@ -26,10 +32,19 @@ bool anything(const QByteArray &)
     return true;
 }
 
-// Tried in order; the last entry takes every format Qt's image plugins know.
+// Tried in order; the last entry takes every format Qt's image plugins know. Camera raw files
+// come before the TIFF reader, since most start as TIFF files do.
 const ReaderEntry kReaders[] = {
-    {isJpeg, createJpegReader},       {isPng, createPngReader}, {isCmykTiff, createCmykTiffReader},
-    {isPhotoshop, createPsdReader},   {isEps, createEpsReader}, {isIcns, createIcnsReader},
+    {isJpeg, createJpegReader},
+    {isPng, createPngReader},
+    {nullptr, createCameraRawReader, isCameraRaw},
+    {isCmykTiff, createCmykTiffReader},
+    {isPhotoshop, createPsdReader},
+    {isEps, createEpsReader},
+    {isIcns, createIcnsReader},
+    {isHeif, createHeifReader},
+    {isJxl, createJxlReader},
+    {isJpeg2000, createJpeg2000Reader},
     {anything, createQtPluginReader},
 };
 
@@ -78,7 +93,7 @@ Failure ImageDecoder::readHeader()
         (eps && epsIsTruncated(m_data)))
         return fail(FailureReason::Unsupported, QStringLiteral("the file is truncated"));
     for (const ReaderEntry &entry : kReaders) {
-        if (!entry.matches(m_data))
+        if (entry.matches ? !entry.matches(m_data) : !entry.matchesNamed(m_data, m_formatHint))
             continue;
         m_reader = entry.create(m_data, m_formatHint);
         if (const Failure failure = m_reader->readHeader(); failure.failed())
@@ -103,6 +118,16 @@ QSize ImageDecoder::size() const
 qint64 ImageDecoder::decodedBytes(QSize minimumSize) const
 {
     return m_reader ? m_reader->decodedBytes(minimumSize) : 0;
+}
+
+int ImageDecoder::orientationToApply(int exifOrientation) const
+{
+    return m_reader && m_reader->turnsItself() ? 1 : exifOrientation;
+}
+
+bool ImageDecoder::embeddedMetadata(QByteArray *exif, QByteArray *xmp) const
+{
+    return m_reader && m_reader->embeddedMetadata(exif, xmp);
 }
 
 Result<DecodedImage> ImageDecoder::decode(QSize minimumSize, int orientation)

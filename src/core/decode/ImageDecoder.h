@@ -27,6 +27,11 @@ public:
     // With an EXIF orientation, a reader that can turns the picture upright as it decodes
     // (DecodedImage::upright says whether it did).
     Result<DecodedImage> decode(QSize minimumSize, int orientation = 1);
+    // The EXIF orientation still to apply to what decode() gives: 1 when the reader turns the
+    // picture by the file's own rule (FormatReader::turnsItself), else exifOrientation.
+    int orientationToApply(int exifOrientation) const;
+    // The EXIF and XMP the reader took out of the file itself (FormatReader::embeddedMetadata).
+    bool embeddedMetadata(QByteArray *exif, QByteArray *xmp) const;
     // The file's bytes, read whole by open().
     const QByteArray &data() const { return m_data; }
     // open() and decode() in one step.

@@ -119,15 +119,36 @@ public:
             return {FailureReason::Unsupported, QStringLiteral("%1 components").arg(header->numcomps)};
         m_size = QSize(int(std::min<qint64>(width, kMaxImageSide + 1)),
                        int(std::min<qint64>(height, kMaxImageSide + 1)));
+        if (opj_codestream_info_v2_t *info = opj_get_cstr_info(m_codec.get())) {
+            if (info->m_default_tile_info.tccp_info) {
+                m_resolutions = ~OPJ_UINT32(0);
+                for (OPJ_UINT32 c = 0; c < info->nbcomps; ++c)
+                    m_resolutions =
+                        std::min(m_resolutions, info->m_default_tile_info.tccp_info[c].numresolutions);
+            }
+            opj_destroy_cstr_info(&info);
+        }
         return {};
     }
 
     QSize size() const override { return m_size; }
 
-    Result<DecodedImage> read(QSize) override
+    qint64 decodedBytes(QSize minimumSize) const override
+    {
+        // OpenJPEG's 32-bit samples, the 16-bit picture made from them and its 8-bit copy.
+        const QSize s = reducedSize(reduction(minimumSize));
+        return qint64(s.width()) * s.height() * (4 * m_image->numcomps + 8 + 4);
+    }
+
+    Result<DecodedImage> read(QSize minimumSize) override
     {
         if (exceedsImageLimits(m_size.width(), m_size.height()))
             return Failure(FailureReason::TooLarge);
+        // Shrink on load: OpenJPEG leaves out the finest resolution levels.
+        const int reduce = reduction(minimumSize);
+        if (reduce > 0 && !opj_set_decoded_resolution_factor(m_codec.get(), OPJ_UINT32(reduce)))
+            return failure();
+        const QSize size = reducedSize(reduce);
         if (!opj_decode(m_codec.get(), m_stream.get(), m_image.get()) ||
             !opj_end_decompress(m_codec.get(), m_stream.get()))
             return failure();
@@ -145,12 +166,12 @@ public:
         const bool gray = channels <= 2;
         const bool alpha = channels == 2 || channels == 4;
         const bool ycc = image.color_space == OPJ_CLRSPC_SYCC && !gray;
-        QImage out(m_size, alpha ? QImage::Format_RGBA64 : QImage::Format_RGBX64);
+        QImage out(size, alpha ? QImage::Format_RGBA64 : QImage::Format_RGBX64);
         if (out.isNull())
             return Failure(FailureReason::OutOfMemory);
-        for (int y = 0; y < m_size.height(); ++y) {
+        for (int y = 0; y < size.height(); ++y) {
             auto *line = reinterpret_cast<quint16 *>(out.scanLine(y));
-            for (int x = 0; x < m_size.width(); ++x) {
+            for (int x = 0; x < size.width(); ++x) {
                 double c[4];
                 for (int i = 0; i < channels; ++i)
                     c[i] = sample16(image.comps[i], x, y);
@@ -184,6 +205,7 @@ public:
         DecodedImage decoded;
         decoded.image = out;
         decoded.storedSize = m_size;
+        decoded.shrink = 1 << reduce;
         if (image.icc_profile_buf && image.icc_profile_len > 0)
             decoded.iccProfile =
                 QByteArray(reinterpret_cast<const char *>(image.icc_profile_buf), int(image.icc_profile_len));
@@ -191,6 +213,32 @@ public:
     }
 
 private:
+    // The most resolution levels that can be left out with the picture still at least
+    // minimumSize (both sides halve with each).
+    int reduction(QSize minimumSize) const
+    {
+        if (!minimumSize.isValid() || minimumSize.isEmpty())
+            return 0;
+        int reduce = 0;
+        while (OPJ_UINT32(reduce + 1) < m_resolutions && reduce < 30) {
+            const QSize next = reducedSize(reduce + 1);
+            if (next.width() < minimumSize.width() || next.height() < minimumSize.height())
+                break;
+            ++reduce;
+        }
+        return reduce;
+    }
+
+    // The picture's size with `reduce` levels left out, as OpenJPEG rounds it.
+    QSize reducedSize(int reduce) const
+    {
+        if (reduce == 0)
+            return m_size;
+        const auto down = [reduce](qint64 v) { return (v + (qint64(1) << reduce) - 1) >> reduce; };
+        const opj_image_t &image = *m_image;
+        return QSize(int(down(image.x1) - down(image.x0)), int(down(image.y1) - down(image.y0)));
+    }
+
     Failure failure() const
     {
         const bool truncated = m_message.contains(QLatin1String("truncat"), Qt::CaseInsensitive) ||
@@ -205,6 +253,7 @@ private:
     std::unique_ptr<opj_stream_t, StreamDeleter> m_stream;
     std::unique_ptr<opj_image_t, ImageDeleter> m_image;
     QSize m_size;
+    OPJ_UINT32 m_resolutions = 1; // resolution levels every component has
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cmath>
 #include <exiv2/exiv2.hpp>
 
@@ -125,7 +126,6 @@ SourceMetadata SourceMetadata::read(const QString &path, QStringList *notes)
 SourceMetadata SourceMetadata::fromBytes(const QByteArray &bytes, QStringList *notes)
 {
     initializeCodecLibraries();
-    SourceMetadata result;
     auto data = std::make_shared<Data>();
     const auto note = [notes](const QString &text) {
         if (notes)
@@ -138,7 +138,7 @@ SourceMetadata SourceMetadata::fromBytes(const QByteArray &bytes, QStringList *n
             note(text);
         const auto *raw = reinterpret_cast<const Exiv2::byte *>(readable.constData());
         if (Exiv2::ImageFactory::getType(raw, long(readable.size())) == Exiv2::ImageType::none)
-            return result;
+            return SourceMetadata();
         Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(raw, long(readable.size()));
         QList<Exiv2Message> messages = exiv2MessagesDuring([&] { image->readMetadata(); });
         data->exif = image->exifData();
@@ -162,8 +162,53 @@ SourceMetadata SourceMetadata::fromBytes(const QByteArray &bytes, QStringList *n
         }
     } catch (const std::exception &e) {
         note(QStringLiteral("the metadata could not be read and is left out: %1").arg(libraryWords(e)));
-        return result;
+        return SourceMetadata();
     }
+    return withDerivedValues(std::move(data), note);
+}
+
+SourceMetadata SourceMetadata::fromBlocks(const QByteArray &exif, const QByteArray &xmp, QStringList *notes)
+{
+    initializeCodecLibraries();
+    auto data = std::make_shared<Data>();
+    const auto note = [notes](const QString &text) {
+        if (notes)
+            *notes << text;
+    };
+    if (!exif.isEmpty()) {
+        try {
+            const QList<Exiv2Message> messages = exiv2MessagesDuring([&] {
+                Exiv2::ExifParser::decode(data->exif, reinterpret_cast<const Exiv2::byte *>(exif.constData()),
+                                          uint32_t(exif.size()));
+            });
+            if (data->exif.empty())
+                note(QStringLiteral("the EXIF data could not be read and is left out"));
+            else if (std::any_of(messages.begin(), messages.end(),
+                                 [](const Exiv2Message &m) { return m.error; }))
+                note(QStringLiteral("part of the EXIF data could not be read and is left out"));
+        } catch (const std::exception &e) {
+            data->exif.clear();
+            note(QStringLiteral("the EXIF data could not be read and is left out: %1").arg(libraryWords(e)));
+        }
+    }
+    if (!xmp.isEmpty()) {
+        try {
+            if (Exiv2::XmpParser::decode(data->xmp, xmp.toStdString()) != 0) {
+                data->xmp.clear();
+                note(QStringLiteral("the XMP data is malformed and is left out"));
+            }
+        } catch (const std::exception &e) {
+            data->xmp.clear();
+            note(QStringLiteral("the XMP data is malformed and is left out: %1").arg(libraryWords(e)));
+        }
+    }
+    return withDerivedValues(std::move(data), note);
+}
+
+SourceMetadata SourceMetadata::withDerivedValues(std::shared_ptr<Data> data,
+                                                 const std::function<void(const QString &)> &note)
+{
+    SourceMetadata result;
     try {
         data->orientation = orientationOf(data->exif, data->xmp);
     } catch (const std::exception &e) {
@@ -218,6 +263,23 @@ template <typename Container, typename Key> static bool hasKey(Container &data, 
     return data.findKey(Key(name)) != data.end();
 }
 
+// What a raw file (DNG and those built like it) states to develop its sensor data: the colour
+// filter, levels, colour matrices, white balance, crop, ... They describe no developed picture.
+// The camera's model, serial number and lens stay.
+static void eraseRawDevelopmentTags(Exiv2::ExifData &exif)
+{
+    const auto isRawDevelopment = [](const Exiv2::Exifdatum &d) {
+        if (d.groupName() != "Image")
+            return false;
+        const uint16_t tag = d.tag();
+        const bool descriptive = tag == 0xc614 || tag == 0xc615 || tag == 0xc62f || tag == 0xc630;
+        return tag == 0x00fe || tag == 0x828d || tag == 0x828e ||
+               (tag >= 0xc612 && tag <= 0xcfff && !descriptive);
+    };
+    for (auto it = exif.begin(); it != exif.end();)
+        it = isRawDevelopment(*it) ? exif.erase(it) : std::next(it);
+}
+
 static Exiv2::URational dpiRational(double dpi)
 {
     if (std::fabs(dpi - std::round(dpi)) < 1e-6)
@@ -244,6 +306,7 @@ Failure SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double d
                   "Exif.Image.RowsPerStrip", "Exif.Image.TileOffsets", "Exif.Image.TileByteCounts",
                   "Exif.Image.JPEGInterchangeFormat", "Exif.Image.JPEGInterchangeFormatLength"})
                 eraseKey<Exiv2::ExifData, Exiv2::ExifKey>(exif, key);
+            eraseRawDevelopmentTags(exif);
             if (hasKey<Exiv2::ExifData, Exiv2::ExifKey>(exif, "Exif.Photo.PixelXDimension")) {
                 exif["Exif.Photo.PixelXDimension"] = uint32_t(pixelSize.width());
                 exif["Exif.Photo.PixelYDimension"] = uint32_t(pixelSize.height());

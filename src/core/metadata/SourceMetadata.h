@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 // The metadata of a source file: EXIF, XMP, IPTC and the ICC colour profile, read with exiv2.
@@ -23,6 +24,10 @@ public:
     static SourceMetadata read(const QString &path, QStringList *notes = nullptr);
     // The same from a file's bytes already in memory (the decoder's), so a file is read once.
     static SourceMetadata fromBytes(const QByteArray &bytes, QStringList *notes = nullptr);
+    // The same from blocks a decoder took out of a container exiv2 does not read: EXIF as a
+    // TIFF structure (from its byte order mark on) and an XMP packet, either may be empty.
+    static SourceMetadata fromBlocks(const QByteArray &exif, const QByteArray &xmp,
+                                     QStringList *notes = nullptr);
 
     bool isEmpty() const;
     bool hasExifXmpOrIptc() const;
@@ -42,5 +47,7 @@ public:
 
 private:
     struct Data;
+    static SourceMetadata withDerivedValues(std::shared_ptr<Data> data,
+                                            const std::function<void(const QString &)> &note);
     std::shared_ptr<const Data> d;
 };

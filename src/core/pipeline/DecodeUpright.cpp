@@ -1,7 +1,7 @@
 #include "pipeline/DecodeUpright.h"
 
 #include "decode/ImageDecoder.h"
-#include "metadata/SourceMetadata.h"
+#include "pipeline/FileMetadata.h"
 #include "transform/Upright.h"
 
 Result<QImage> decodeUpright(const QString &path)
@@ -10,7 +10,8 @@ Result<QImage> decodeUpright(const QString &path)
     const Result<DecodedImage> decoded = decoder.openAndDecode();
     if (!decoded.ok())
         return decoded.failure();
-    return uprightImage(decoded.value().image, SourceMetadata::fromBytes(decoder.data()).orientation());
+    return uprightImage(decoded.value().image,
+                        decoder.orientationToApply(fileMetadata(decoder).orientation()));
 }
 
 Result<QImage> decodeImageData(const QByteArray &data)

@@ -5,6 +5,7 @@
 #include "decode/ImageLimits.h"
 #include "options/ConversionOptions.h"
 #include "overlay/OverlayComposer.h"
+#include "pipeline/FileMetadata.h"
 #include "transform/Resample.h"
 #include "transform/TargetSize.h"
 #include "transform/ToSrgb.h"
@@ -55,8 +56,8 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     if (result.failure.failed())
         return result;
 
-    result.metadata = SourceMetadata::fromBytes(decoder.data(), &result.notes);
-    const int orientation = result.metadata.orientation();
+    result.metadata = fileMetadata(decoder, &result.notes);
+    const int orientation = decoder.orientationToApply(result.metadata.orientation());
 
     // Sizes are decided on the upright picture, then mapped back to the stored one for decoding.
     QSize target;
@@ -112,6 +113,7 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         return result;
     }
     DecodedImage decoded = std::move(decodeResult.value());
+    result.notes << decoded.notes;
     // A header that did not tell the size, or a picture that gave way to another of the same
     // file: decide from what was decoded.
     const QSize storedSize = decoded.storedSize.isValid() ? decoded.storedSize : decoded.image.size();

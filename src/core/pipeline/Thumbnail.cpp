@@ -1,7 +1,7 @@
 #include "pipeline/Thumbnail.h"
 
 #include "decode/ImageDecoder.h"
-#include "metadata/SourceMetadata.h"
+#include "pipeline/FileMetadata.h"
 #include "transform/Resample.h"
 #include "transform/Upright.h"
 
@@ -22,8 +22,9 @@ QImage makeThumbnail(const QString &path, int maxSide)
     // Reduced as the output is, so a thumbnail looks like what a conversion writes.
     const QImage small =
         image.width() > maxSide || image.height() > maxSide
-            ? resampled(image, image.size().scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)),
+            ? resampled(image,
+                        image.size().scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)),
                         QSizeF(stored) / picture.shrink)
             : image;
-    return uprightImage(small, SourceMetadata::fromBytes(decoder.data()).orientation());
+    return uprightImage(small, decoder.orientationToApply(fileMetadata(decoder).orientation()));
 }
