@@ -166,6 +166,7 @@ private Q_SLOTS:
     void jpegIsRecompressedOnlyWhenUntouched_data();
     void jpegIsRecompressedOnlyWhenUntouched();
     void webpRefusesSidesOverItsLimit();
+    void grayProfileBecomesSrgbForWebp();
 };
 
 void TestModernFormats::roundTripsThroughItsDecoder_data()
@@ -398,6 +399,24 @@ void TestModernFormats::webpRefusesSidesOverItsLimit()
     // One pixel less fits.
     TestImages::writeWithQt(strip.copy(0, 0, 16383, 2), wide, "png");
     QCOMPARE(convertOne(wide, dir.path(), optionsFor(OutputFormat::WebP)).status, FileStatus::Written);
+}
+
+// WebP holds RGB only: a gray picture's gray profile would not describe the file, so the
+// picture is converted to sRGB and tagged with the RGB sRGB profile. AVIF and JPEG XL keep gray.
+void TestModernFormats::grayProfileBecomesSrgbForWebp()
+{
+    SKIP_WITHOUT(Tool {"exiftool", "libimage-exiftool-perl"});
+    QTemporaryDir dir;
+    const QString gray = dir.filePath("gray.png");
+    TestImages::writeWithQt(scene(40, 30, false).convertToFormat(QImage::Format_Grayscale8), gray, "png");
+    TestImages::setIcc(gray, TestImages::grayProfile());
+    const FileResult webp = convertOne(gray, dir.path(), optionsFor(OutputFormat::WebP, 100));
+    QCOMPARE(webp.status, FileStatus::Written);
+    QVERIFY2(webp.notes.isEmpty(), qPrintable(webp.notes.join("; ")));
+    QCOMPARE(exiftool(webp.output, "ICC_Profile:ColorSpaceData"), QStringLiteral("RGB"));
+    QCOMPARE(exiftool(webp.output, "ICC_Profile:ProfileDescription"), QStringLiteral("sRGB built-in"));
+    const FileResult avif = convertOne(gray, dir.path(), optionsFor(OutputFormat::Avif));
+    QCOMPARE(exiftool(avif.output, "ICC_Profile:ColorSpaceData"), QStringLiteral("GRAY"));
 }
 
 QTEST_MAIN(TestModernFormats)
