@@ -85,8 +85,9 @@ Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions 
 {
     const OutputFormat format = options.format;
     EncodedOutput out;
+    // A profile the pixel path would leave out sends the JPEG there too, so the note is made.
     if (format == OutputFormat::JpegXl && !untouchedJpeg.isEmpty() &&
-        (iccProfile.isEmpty() || profileIsUsable(iccProfile))) {
+        (iccProfile.isEmpty() || (profileIsUsable(iccProfile) && profileMatchesImage(iccProfile, image)))) {
         // The JPEG as it is, its metadata as the source has it: that is what rebuilds the original.
         Result<QByteArray> recompressed = recompressJpegAsJpegXl(untouchedJpeg);
         if (recompressed.ok()) {

@@ -333,6 +333,7 @@ void TestModernFormats::jpegIsRecompressedOnlyWhenUntouched_data()
     QTest::newRow("a watermark") << "watermark" << false;
     QTest::newRow("Adobe RGB converted to sRGB") << "srgb" << false;
     QTest::newRow("sRGB asked of a JPEG without profile: recompressed") << "srgb-none" << true;
+    QTest::newRow("a damaged profile, left out with a note") << "damaged" << false;
 }
 
 void TestModernFormats::jpegIsRecompressedOnlyWhenUntouched()
@@ -347,6 +348,15 @@ void TestModernFormats::jpegIsRecompressedOnlyWhenUntouched()
         source, {{"Exif.Image.Make", "TestCam"}, {"Exif.Image.Orientation", change == "turned" ? "6" : "1"}});
     if (change == "srgb")
         TestImages::setIcc(source, TestImages::adobeRgbProfile());
+    if (change == "damaged") {
+        // An RGB display profile's header with an empty tag table: it describes no colours.
+        QByteArray header(132, '\0');
+        qToBigEndian<quint32>(132, header.data());
+        header.replace(8, 2, "\x02\x10");
+        header.replace(12, 12, "mntrRGB XYZ ");
+        header.replace(36, 4, "acsp");
+        TestImages::setIcc(source, header);
+    }
     const QByteArray original = TestImages::readFile(source);
 
     ConversionOptions options = optionsFor(OutputFormat::JpegXl, 60); // the quality does not apply
@@ -361,6 +371,9 @@ void TestModernFormats::jpegIsRecompressedOnlyWhenUntouched()
     }
     const FileResult written = convertOne(source, dir.path(), options);
     QCOMPARE(written.status, FileStatus::Written);
+    QCOMPARE(written.notes, change == "damaged"
+                                ? QStringList {"the colour profile is damaged and is left out"}
+                                : QStringList());
     const QByteArray jxl = TestImages::readFile(written.output);
     QCOMPARE(jxlBoxes(jxl).contains(QStringLiteral("jbrd")), recompressed);
 
