@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Times pressmark-cli against vipsthumbnail and ImageMagick on a batch of 20 distinct
 # 24-megapixel camera-like JPEGs (a detailed photo with sensor-like noise, 7-10 MB each) with EXIF: a resize to width 1500 at quality 85 with metadata
-# kept, then a full-size re-encode. Prints wall times, ratios and peak memory.
+# kept, then a full-size re-encode. Prints wall times, ratios and peak memory. Then full-size WebP
+# and AVIF at quality 85 against vips' webpsave and heifsave (av1, aom at the same speed), with
+# the CPU time, the output size and PSNR/SSIM against the source for both, and each encoder
+# alone on one core (bench_encode) at 1500 wide and at 24 MP.
 #
 #   bench/bench_batch.sh [BUILD_DIR]        (default: build)
 #
@@ -10,8 +13,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 cli=$build/src/cli/pressmark-cli
-[ -x "$cli" ] || { echo "build pressmark-cli first ($cli)"; exit 2; }
-for tool in vipsthumbnail vips mogrify exiftool /usr/bin/time; do
+metrics=$build/bench/image_metrics
+encoders=$build/bench/bench_encode
+for tool in "$cli" "$metrics" "$encoders"; do
+  [ -x "$tool" ] || { echo "build the project first ($tool)"; exit 2; }
+done
+for tool in vipsthumbnail vips mogrify exiftool dwebp avifdec /usr/bin/time; do
   command -v "$tool" >/dev/null || { echo "missing $tool: run PRESSMARK_BENCH=1 scripts/setup.sh"; exit 2; }
 done
 
@@ -75,3 +82,52 @@ read -r po_t po_m < <(measure "$cli" -o "$out/pm" --quality 85 --jobs 2 --quiet 
   --watermark "(c) 2024 Pressmark Bench" --copyright diagonal "$photos"/*.jpg)
 printf "%-16s %8ss (%s s/image) %8s MiB\n" "with overlays" "$po_t" "$(ratio "$po_t" 20)" $((po_m / 1024))
 echo "overlays / plain re-encode: $(ratio "$po_t" "$pf_t")   (target <= 1.25)"
+
+# Runs a command under /usr/bin/time; prints "seconds cpu_seconds peak_kib".
+measure_cpu() {
+  local log=$out/time.log
+  /usr/bin/time -f "%e %U %S %M" -o "$log" "$@" >/dev/null 2>"$out/err.log" || { cat "$out/err.log"; exit 1; }
+  awk '{ printf "%s %.2f %s\n", $1, $2 + $3, $4 }' "$log"
+}
+
+# Mean PSNR and SSIM of the first three outputs in a folder against their sources, each decoded
+# to PNG by its format's own tool.
+quality_of() {
+  local dir=$1 ext=$2 sum_p=0 sum_s=0 n=0 f name p s _
+  for f in $(ls "$photos"/*.jpg | head -n 3); do
+    name=$(basename "$f" .jpg)
+    case $ext in
+      webp) dwebp -quiet "$dir/$name.webp" -o "$out/decoded.png" ;;
+      avif) avifdec "$dir/$name.avif" "$out/decoded.png" >/dev/null ;;
+    esac
+    read -r p s _ < <("$metrics" compare "$out/decoded.png" "$f")
+    sum_p=$(awk -v a="$sum_p" -v b="$p" 'BEGIN { print a + b }')
+    sum_s=$(awk -v a="$sum_s" -v b="$s" 'BEGIN { print a + b }')
+    n=$((n + 1))
+  done
+  awk -v p="$sum_p" -v s="$sum_s" -v n="$n" 'BEGIN { printf "%.2f dB SSIM %.4f", p / n, s / n }'
+}
+
+megabytes() { du -sm "$1" | cut -f1; }
+
+echo "== full-size WebP and AVIF at quality 85 against vips (same 20 photos; CPU is user + system)"
+for fmt in webp avif; do
+  rm -rf "$out/pm" "$out/vips" && mkdir -p "$out/pm" "$out/vips"
+  read -r pe_t pe_c pe_m < <(measure_cpu "$cli" -o "$out/pm" --format "$fmt" --quality 85 --jobs 2 --quiet "$photos"/*.jpg)
+  if [ "$fmt" = webp ]; then
+    save="vips copy \"\$f\" \"$out/vips/\$(basename \"\$f\" .jpg).webp[Q=85]\""
+  else
+    # heifsave's effort 0 is aom's speed 9, as pressmark's; 8 bits and 4:2:0 below Q 90, as pressmark's.
+    save="vips heifsave \"\$f\" \"$out/vips/\$(basename \"\$f\" .jpg).avif\" --Q 85 --compression av1 --encoder aom --effort 0 --bitdepth 8"
+  fi
+  printf 'for f in "%s"/*.jpg; do %s; done\n' "$photos" "$save" > "$out/vips.sh"
+  read -r ve_t ve_c ve_m < <(measure_cpu bash "$out/vips.sh")
+  printf "%-22s %7ss wall %7ss CPU %6s MiB peak %5s MB out  %s\n" "pressmark-cli $fmt" "$pe_t" "$pe_c" \
+    $((pe_m / 1024)) "$(megabytes "$out/pm")" "$(quality_of "$out/pm" "$fmt")"
+  printf "%-22s %7ss wall %7ss CPU %6s MiB peak %5s MB out  %s\n" "vips $fmt" "$ve_t" "$ve_c" \
+    $((ve_m / 1024)) "$(megabytes "$out/vips")" "$(quality_of "$out/vips" "$fmt")"
+  echo "pressmark / vips $fmt: wall $(ratio "$pe_t" "$ve_t"), CPU $(ratio "$pe_c" "$ve_c")"
+done
+
+echo "== each encoder alone on one core, quality 85 (bench_encode)"
+"$encoders" "$(ls "$photos"/*.jpg | head -n 1)" 1500

@@ -10,12 +10,16 @@ packages=(
   qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libxcb1-dev libxcb-shape0-dev
   libexiv2-dev liblcms2-dev libjpeg62-turbo-dev libpng-dev libtiff-dev
   libgif-dev libimagequant-dev libopenjp2-7-dev
-  # HEIF/AVIF (libheif with libde265, dav1d and aom), JPEG XL, camera RAW
-  libheif-dev libjxl-dev libraw-dev
+  # HEIF/AVIF input (libheif with libde265, dav1d and aom), camera RAW (LibRaw); WebP, AVIF and
+  # JPEG XL output (libwebp with libwebpmux, libavif with aom), JPEG XL both ways (libjxl; Brotli
+  # unpacks the metadata boxes libjxl packs)
+  libheif-dev libraw-dev libwebp-dev libavif-dev libjxl-dev libbrotli-dev
   # fonts for text rendering and EPS rendering (later inputs)
   fonts-dejavu-core ghostscript
   # independent readers the tests use to check written files
   exiv2 imagemagick libimage-exiftool-perl libjpeg-turbo-progs
+  # the WebP, AVIF and JPEG XL tools (dwebp, avifdec, djxl and their encoders)
+  webp libavif-bin libjxl-tools
   # a run's peak memory is measured with GNU time
   time
   # icon files with JPEG 2000 entries are built with these

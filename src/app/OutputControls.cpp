@@ -3,6 +3,7 @@
 #include "SkinnedControls.h"
 #include "UnitSlider.h"
 #include "options/ControlTexts.h"
+#include "options/ConversionOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,8 +14,10 @@
 OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new QTimer(this))
 {
     formatPopup = new SkinnedPopUp(SkinnedPopUp::Bezel::Short, this);
-    formatPopup->addItems(
-        {QStringLiteral("JPEG"), QStringLiteral("PNG"), QStringLiteral("GIF"), QStringLiteral("TIFF")});
+    // In the order of the stored indexes (OutputFormat's values).
+    formatPopup->addItems({QStringLiteral("JPEG"), QStringLiteral("PNG"), QStringLiteral("GIF"),
+                           QStringLiteral("TIFF"), QStringLiteral("WebP"), QStringLiteral("AVIF"),
+                           QStringLiteral("JPEG XL")});
     qualityLabel = new QLabel(tr("Quality"), this);
     qualitySlider = new UnitSlider(this);
     qualityValue = new QLabel(this);
@@ -50,9 +53,10 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new 
 
 void OutputControls::formatChosen()
 {
-    const bool jpeg = formatPopup->currentIndex() == 0;
-    qualityLabel->setVisible(jpeg);
-    qualitySlider->setVisible(jpeg);
+    const int index = formatPopup->currentIndex();
+    const bool lossy = index >= 0 && usesQuality(OutputFormat(index));
+    qualityLabel->setVisible(lossy);
+    qualitySlider->setVisible(lossy);
 }
 
 void OutputControls::qualitySliderChanged()

@@ -10,8 +10,8 @@ class QLabel;
 class QTimer;
 class UnitSlider;
 
-// Output format, JPEG quality and output colours. The quality controls show only for JPEG; the quality's
-// value label shows only while the slider moves.
+// Output format, quality and output colours. The quality controls show only for the formats the quality
+// applies to (JPEG, WebP, AVIF, JPEG XL); the quality's value label shows only while the slider moves.
 class OutputControls : public QWidget {
     Q_OBJECT
 public:

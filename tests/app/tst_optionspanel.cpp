@@ -243,11 +243,18 @@ void TestOptions::formatHidesQuality()
     OptionsPanel panel;
     panel.show();
     OutputControls *out = panel.output();
-    for (int index : {1, 2, 3, 0}) {
+    // The popup's items in the order of the stored indexes: the four first, then the newer.
+    QStringList items;
+    for (int i = 0; i < out->formatPopup->count(); ++i)
+        items << out->formatPopup->itemText(i);
+    QCOMPARE(items, QStringList({"JPEG", "PNG", "GIF", "TIFF", "WebP", "AVIF", "JPEG XL"}));
+    // The quality shows for the lossy formats only.
+    for (int index : {1, 4, 2, 5, 3, 6, 0}) {
         out->formatPopup->setCurrentIndex(index);
         out->formatChosen();
-        QCOMPARE(out->qualitySlider->isHidden(), index != 0);
-        QCOMPARE(out->qualityLabel->isHidden(), index != 0);
+        const bool lossy = index == 0 || index >= 4;
+        QCOMPARE(out->qualitySlider->isHidden(), !lossy);
+        QCOMPARE(out->qualityLabel->isHidden(), !lossy);
     }
 }
 

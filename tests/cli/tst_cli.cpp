@@ -55,6 +55,8 @@ private Q_SLOTS:
     void usageErrorsWriteNothing_data();
     void usageErrorsWriteNothing();
     void convertsAndReports();
+    void newerFormats_data();
+    void newerFormats();
     void missingInputFailsAtItsPosition();
     void folderInputs();
     void dryRunWritesNothing();
@@ -130,6 +132,64 @@ void TestCli::convertsAndReports()
     QCOMPARE(run.out, QStringLiteral("%1 -> %2/été photo.png\n%3 -> %2/beach.png\n2 converted, 0 failed\n")
                           .arg(m_a, folder, m_b));
     QCOMPARE(TestImages::identify(folder + "/beach.png", "%w %h"), QStringLiteral("150 225"));
+}
+
+void TestCli::newerFormats_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QString>("decoder");
+    QTest::newRow("webp") << "webp"
+                          << "webp"
+                          << "dwebp";
+    QTest::newRow("avif") << "avif"
+                          << "avif"
+                          << "avifdec";
+    QTest::newRow("jxl") << "jxl"
+                         << "jxl"
+                         << "djxl";
+    QTest::newRow("jpegxl, an alias") << "jpegxl"
+                                      << "jxl"
+                                      << "djxl";
+    QTest::newRow("jpeg-xl, an alias") << "jpeg-xl"
+                                       << "jxl"
+                                       << "djxl";
+    QTest::newRow("index 4 in a settings file") << "settings:4"
+                                                << "webp"
+                                                << "dwebp";
+    QTest::newRow("index 6 in a settings file") << "settings:6"
+                                                << "jxl"
+                                                << "djxl";
+}
+
+// --format and a settings file's stored index both reach the newer formats; what is written is
+// the format the name says, as its own decoder reads it.
+void TestCli::newerFormats()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, extension);
+    QFETCH(QString, decoder);
+    if (QStandardPaths::findExecutable(decoder).isEmpty())
+        QSKIP(qPrintable(decoder + " is not installed (packages webp, libavif-bin, libjxl-tools)"));
+    QTemporaryDir out;
+    QStringList arguments = {"-o", out.path(), "--width", "120", m_b};
+    if (word.startsWith("settings:")) {
+        const QString file = out.filePath("chosen.conf");
+        TestImages::writeFile(file, "[General]\nzqFileFormatPopUp=" + word.mid(9).toLatin1() + "\n");
+        arguments << "--settings" << file;
+    } else {
+        arguments << "--format" << word;
+    }
+    const Run run = cli(arguments);
+    QCOMPARE(run.exitCode, 0);
+    const QString written = out.filePath("beach." + extension);
+    QCOMPARE(run.out, QStringLiteral("%1 -> %2\n1 converted, 0 failed\n").arg(m_b, written));
+    const QString png = out.filePath("back.png");
+    int code = -1;
+    TestImages::run(
+        decoder, decoder == "dwebp" ? QStringList {written, "-o", png} : QStringList {written, png}, &code);
+    QCOMPARE(code, 0);
+    QCOMPARE(QImage(png).size(), QSize(120, 180));
 }
 
 void TestCli::missingInputFailsAtItsPosition()
@@ -257,8 +317,9 @@ void TestCli::helpAndVersion()
         if (row.flag)
             QVERIFY2(help.out.contains(QStringLiteral("--%1 <").arg(QLatin1String(row.flag))), row.flag);
     const QString words = help.out.simplified();
-    QVERIFY(words.contains(QStringLiteral("JPEG quality, 0-100 (default 85)")));
-    QVERIFY(words.contains(QStringLiteral("jpeg, png, gif or tiff (default jpeg)")));
+    QVERIFY(words.contains(QStringLiteral("Quality of JPEG, WebP, AVIF and JPEG XL, 0-100 (default 85)")));
+    QVERIFY(words.contains(QStringLiteral("jpeg, png, gif, tiff, webp, avif or jxl (default jpeg)")));
+    QVERIFY(!words.contains(QStringLiteral("jpegxl")));
     const Run version = cli({"--version"});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.startsWith(QStringLiteral("pressmark-cli ")));

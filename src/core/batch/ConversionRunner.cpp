@@ -207,9 +207,10 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
         outcome.failure = picture.failure;
         return;
     }
-    Result<EncodedOutput> encoded =
-        encodeOutput(picture.image, options, picture.imageDpi, picture.iccProfile, picture.metadata);
+    Result<EncodedOutput> encoded = encodeOutput(picture.image, options, picture.imageDpi, picture.iccProfile,
+                                                 picture.metadata, picture.untouchedJpeg);
     picture.image = QImage();
+    picture.untouchedJpeg = QByteArray();
     if (!encoded.ok()) {
         outcome.failure = encoded.failure();
         return;

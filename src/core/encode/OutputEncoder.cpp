@@ -1,15 +1,20 @@
 #include "encode/OutputEncoder.h"
 
 #include "common/Logging.h"
+#include "encode/AvifEncoder.h"
 #include "encode/GifEncoder.h"
 #include "encode/JpegEncoder.h"
+#include "encode/JpegXlEncoder.h"
 #include "encode/PngEncoder.h"
 #include "encode/TiffEncoder.h"
+#include "encode/WebpEncoder.h"
 #include "metadata/IccProfile.h"
 #include "metadata/PngChunks.h"
 #include "metadata/SourceMetadata.h"
 
-static Result<QByteArray> encodePixels(const QImage &image, OutputFormat format, int jpegQuality, double dpi)
+namespace {
+
+Result<QByteArray> encodePixels(const QImage &image, OutputFormat format, int jpegQuality, double dpi)
 {
     switch (format) {
     case OutputFormat::Jpeg:
@@ -18,21 +23,88 @@ static Result<QByteArray> encodePixels(const QImage &image, OutputFormat format,
         return encodePng(image, dpi);
     case OutputFormat::Gif:
         return encodeGif(image);
-    case OutputFormat::Tiff:
+    default:
         break;
     }
     return encodeTiff(image, dpi);
 }
 
+// The formats whose own library writes the metadata, handed over as blocks.
+bool takesMetadataBlocks(OutputFormat format)
+{
+    return format == OutputFormat::WebP || format == OutputFormat::Avif || format == OutputFormat::JpegXl;
+}
+
+Result<QByteArray> encodeWithBlocks(const QImage &image, const ConversionOptions &options,
+                                    const SourceMetadata::Blocks &blocks, const QByteArray &profile)
+{
+    switch (options.format) {
+    case OutputFormat::WebP:
+        return encodeWebp(image, options.jpegQuality, blocks, profile);
+    case OutputFormat::Avif:
+        return encodeAvif(image, options.jpegQuality, blocks, profile);
+    default:
+        break;
+    }
+    return encodeJpegXl(image, options.jpegQuality, blocks, profile);
+}
+
+// WebP holds RGB only: a gray picture is written as RGB, and only an RGB profile describes it.
+bool profileFitsOutput(const QByteArray &profile, const QImage &image, OutputFormat format)
+{
+    if (format == OutputFormat::WebP)
+        return profileColorModel(profile) == ProfileColorModel::Rgb;
+    return profileMatchesImage(profile, image);
+}
+
+} // namespace
+
+int encodingBytesPerPixel(OutputFormat format, int quality)
+{
+    const bool lossless = quality >= 100;
+    switch (format) {
+    case OutputFormat::Jpeg:
+    case OutputFormat::Gif:
+        return 1; // a compressed JPEG or GIF is about a byte a pixel at most
+    // The newer codecs work on whole planes of their own (libjxl in floats): pressmark-cli's peak
+    // over a JPEG output's, per pixel of a 24-megapixel photo, rounded up.
+    case OutputFormat::WebP:
+        return lossless ? 28 : 6;
+    case OutputFormat::Avif:
+        return quality >= kAvifFullChromaQuality ? 30 : 16;
+    case OutputFormat::JpegXl:
+        return lossless ? 68 : 48; // a JPEG recompressed takes about 21
+    default:
+        return 4; // PNG and TIFF up to four
+    }
+}
+
 Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions &options, double dpi,
-                                   const QByteArray &iccProfile, const SourceMetadata &metadata)
+                                   const QByteArray &iccProfile, const SourceMetadata &metadata,
+                                   const QByteArray &untouchedJpeg)
 {
     const OutputFormat format = options.format;
-    Result<QByteArray> pixels = encodePixels(image, format, options.jpegQuality, dpi);
-    if (!pixels.ok())
-        return pixels.failure();
     EncodedOutput out;
-    out.bytes = pixels.value();
+    // A profile the pixel path would leave out sends the JPEG there too, so the note is made.
+    if (format == OutputFormat::JpegXl && !untouchedJpeg.isEmpty() &&
+        (iccProfile.isEmpty() || (profileIsUsable(iccProfile) && profileMatchesImage(iccProfile, image)))) {
+        // The JPEG as it is, its metadata as the source has it: that is what rebuilds the original.
+        Result<QByteArray> recompressed = recompressJpegAsJpegXl(untouchedJpeg);
+        if (recompressed.ok()) {
+            out.bytes = recompressed.value();
+            return out;
+        }
+        qCInfo(lcConversion, "JPEG XL recompression: %s; encoding the pixels",
+               qPrintable(recompressed.failure().detail));
+    }
+
+    const bool blocks = takesMetadataBlocks(format);
+    if (!blocks) {
+        Result<QByteArray> pixels = encodePixels(image, format, options.jpegQuality, dpi);
+        if (!pixels.ok())
+            return pixels.failure();
+        out.bytes = pixels.value();
+    }
 
     if (format == OutputFormat::Gif) {
         if (metadata.hasExifXmpOrIptc() || !iccProfile.isEmpty())
@@ -48,12 +120,29 @@ Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions 
         out.notes << QStringLiteral("the colour profile is damaged and is left out");
         profile.clear();
     }
-    // Every encoder writes gray formats as gray and everything else as RGB.
-    if (!profile.isEmpty() && !profileMatchesImage(profile, image)) {
+    // Every encoder but WebP's writes gray formats as gray and everything else as RGB.
+    if (!profile.isEmpty() && !profileFitsOutput(profile, image, format)) {
         out.notes << QStringLiteral(
             "the colour profile does not describe the output's colours; it was not kept");
         profile.clear();
     }
+
+    if (blocks) {
+        SourceMetadata::Blocks metadataBlocks;
+        if (metadata.hasExifXmpOrIptc()) {
+            Result<SourceMetadata::Blocks> made = metadata.blocksFor(image.size(), dpi);
+            if (made.ok())
+                metadataBlocks = made.value();
+            else
+                out.notes << QStringLiteral("metadata could not be written: %1").arg(made.failure().detail);
+        }
+        Result<QByteArray> encoded = encodeWithBlocks(image, options, metadataBlocks, profile);
+        if (!encoded.ok())
+            return encoded.failure();
+        out.bytes = encoded.value();
+        return out;
+    }
+
     const bool png = format == OutputFormat::Png;
     if (metadata.hasExifXmpOrIptc()) {
         const Failure failure =

@@ -15,8 +15,15 @@ struct EncodedOutput {
     QStringList notes; // what the output could not keep
 };
 
-// Encodes the finished picture in the options' format (at their JPEG quality) and the given
+// Encodes the finished picture in the options' format (at their quality) and the given
 // density, with the source's metadata and colour profile where the format holds them and the
-// profile is usable and fits the pixels. Runs on worker threads.
+// profile is usable and fits the pixels. For JPEG XL, `untouchedJpeg` (the source file's bytes
+// when it is a JPEG the conversion leaves as it is, else empty) is recompressed losslessly
+// instead, falling back to the picture when libjxl cannot carry it. Runs on worker threads.
 Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions &options, double dpi,
-                                   const QByteArray &iccProfile, const SourceMetadata &metadata);
+                                   const QByteArray &iccProfile, const SourceMetadata &metadata,
+                                   const QByteArray &untouchedJpeg = QByteArray());
+
+// About the memory encoding takes beside the picture, per output pixel: the encoded bytes held
+// until written, and the encoder's own working memory (measured on 24-megapixel photos).
+int encodingBytesPerPixel(OutputFormat format, int quality);

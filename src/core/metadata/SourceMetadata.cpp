@@ -287,6 +287,75 @@ static Exiv2::URational dpiRational(double dpi)
     return Exiv2::URational(uint32_t(std::lround(dpi * 1000.0)), 1000);
 }
 
+// The source's EXIF and XMP brought up to date for an output of this size and density:
+// orientation 1, no thumbnail, none of the source's structure tags. Throws exiv2's errors.
+static void updateForOutput(Exiv2::ExifData &exif, Exiv2::XmpData &xmp, QSize pixelSize, double dpi)
+{
+    if (!exif.empty()) {
+        Exiv2::ExifThumb(exif).erase();
+        exif["Exif.Image.Orientation"] = uint16_t(1);
+        // Structure tags of the source's own layout would be wrong for this file.
+        for (const char *key :
+             {"Exif.Image.ImageWidth", "Exif.Image.ImageLength", "Exif.Image.BitsPerSample",
+              "Exif.Image.Compression", "Exif.Image.PhotometricInterpretation", "Exif.Image.SamplesPerPixel",
+              "Exif.Image.PlanarConfiguration", "Exif.Image.YCbCrSubSampling", "Exif.Image.StripOffsets",
+              "Exif.Image.StripByteCounts", "Exif.Image.RowsPerStrip", "Exif.Image.TileOffsets",
+              "Exif.Image.TileByteCounts", "Exif.Image.JPEGInterchangeFormat",
+              "Exif.Image.JPEGInterchangeFormatLength"})
+            eraseKey<Exiv2::ExifData, Exiv2::ExifKey>(exif, key);
+        eraseRawDevelopmentTags(exif);
+        if (hasKey<Exiv2::ExifData, Exiv2::ExifKey>(exif, "Exif.Photo.PixelXDimension")) {
+            exif["Exif.Photo.PixelXDimension"] = uint32_t(pixelSize.width());
+            exif["Exif.Photo.PixelYDimension"] = uint32_t(pixelSize.height());
+        }
+        exif["Exif.Image.XResolution"] = dpiRational(dpi);
+        exif["Exif.Image.YResolution"] = dpiRational(dpi);
+        exif["Exif.Image.ResolutionUnit"] = uint16_t(2);
+    }
+    if (!xmp.empty()) {
+        if (hasKey<Exiv2::XmpData, Exiv2::XmpKey>(xmp, "Xmp.tiff.Orientation"))
+            xmp["Xmp.tiff.Orientation"] = "1";
+        for (auto [key, value] : {std::pair {"Xmp.exif.PixelXDimension", pixelSize.width()},
+                                  std::pair {"Xmp.exif.PixelYDimension", pixelSize.height()},
+                                  std::pair {"Xmp.tiff.ImageWidth", pixelSize.width()},
+                                  std::pair {"Xmp.tiff.ImageLength", pixelSize.height()}}) {
+            if (hasKey<Exiv2::XmpData, Exiv2::XmpKey>(xmp, key))
+                xmp[key] = std::to_string(value);
+        }
+    }
+}
+
+static QByteArray exifStructure(const Exiv2::ExifData &exif)
+{
+    Exiv2::Blob blob;
+    Exiv2::ExifParser::encode(blob, Exiv2::bigEndian, exif);
+    return QByteArray(reinterpret_cast<const char *>(blob.data()), qsizetype(blob.size()));
+}
+
+Result<SourceMetadata::Blocks> SourceMetadata::blocksFor(QSize pixelSize, double dpi) const
+{
+    Exiv2::ExifData exif = d->exif;
+    Exiv2::XmpData xmp = d->xmp;
+    try {
+        updateForOutput(exif, xmp, pixelSize, dpi);
+        if (!d->iptc.empty())
+            Exiv2::copyIptcToXmp(d->iptc, xmp);
+        Blocks blocks;
+        if (!exif.empty())
+            blocks.exif = exifStructure(exif);
+        if (!xmp.empty()) {
+            std::string packet;
+            if (Exiv2::XmpParser::encode(packet, xmp, Exiv2::XmpParser::useCompactFormat) != 0)
+                return Failure(FailureReason::CannotWrite,
+                               QStringLiteral("the XMP data could not be written"));
+            blocks.xmp = QByteArray::fromStdString(packet);
+        }
+        return blocks;
+    } catch (const std::exception &e) {
+        return Failure(FailureReason::CannotWrite, libraryWords(e));
+    }
+}
+
 Failure SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double dpi,
                                   const QByteArray &icc) const
 {
@@ -294,38 +363,7 @@ Failure SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double d
     Exiv2::XmpData xmp = d->xmp;
     Exiv2::IptcData iptc = d->iptc;
     try {
-        if (!exif.empty()) {
-            Exiv2::ExifThumb(exif).erase();
-            exif["Exif.Image.Orientation"] = uint16_t(1);
-            // Structure tags of the source's own layout would be wrong for this file.
-            for (const char *key :
-                 {"Exif.Image.ImageWidth", "Exif.Image.ImageLength", "Exif.Image.BitsPerSample",
-                  "Exif.Image.Compression", "Exif.Image.PhotometricInterpretation",
-                  "Exif.Image.SamplesPerPixel", "Exif.Image.PlanarConfiguration",
-                  "Exif.Image.YCbCrSubSampling", "Exif.Image.StripOffsets", "Exif.Image.StripByteCounts",
-                  "Exif.Image.RowsPerStrip", "Exif.Image.TileOffsets", "Exif.Image.TileByteCounts",
-                  "Exif.Image.JPEGInterchangeFormat", "Exif.Image.JPEGInterchangeFormatLength"})
-                eraseKey<Exiv2::ExifData, Exiv2::ExifKey>(exif, key);
-            eraseRawDevelopmentTags(exif);
-            if (hasKey<Exiv2::ExifData, Exiv2::ExifKey>(exif, "Exif.Photo.PixelXDimension")) {
-                exif["Exif.Photo.PixelXDimension"] = uint32_t(pixelSize.width());
-                exif["Exif.Photo.PixelYDimension"] = uint32_t(pixelSize.height());
-            }
-            exif["Exif.Image.XResolution"] = dpiRational(dpi);
-            exif["Exif.Image.YResolution"] = dpiRational(dpi);
-            exif["Exif.Image.ResolutionUnit"] = uint16_t(2);
-        }
-        if (!xmp.empty()) {
-            if (hasKey<Exiv2::XmpData, Exiv2::XmpKey>(xmp, "Xmp.tiff.Orientation"))
-                xmp["Xmp.tiff.Orientation"] = "1";
-            for (auto [key, value] : {std::pair {"Xmp.exif.PixelXDimension", pixelSize.width()},
-                                      std::pair {"Xmp.exif.PixelYDimension", pixelSize.height()},
-                                      std::pair {"Xmp.tiff.ImageWidth", pixelSize.width()},
-                                      std::pair {"Xmp.tiff.ImageLength", pixelSize.height()}}) {
-                if (hasKey<Exiv2::XmpData, Exiv2::XmpKey>(xmp, key))
-                    xmp[key] = std::to_string(value);
-            }
-        }
+        updateForOutput(exif, xmp, pixelSize, dpi);
 
         Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(
             reinterpret_cast<const Exiv2::byte *>(encoded->constData()), long(encoded->size()));
@@ -350,12 +388,8 @@ Failure SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double d
         if (io.read(reinterpret_cast<Exiv2::byte *>(out.data()), long(out.size())) != long(out.size()))
             throw Exiv2::Error(Exiv2::kerFailedToReadImageData);
         io.close();
-        if (png && !exif.empty()) {
-            Exiv2::Blob blob;
-            Exiv2::ExifParser::encode(blob, Exiv2::bigEndian, exif);
-            out = withPngExif(
-                out, QByteArray(reinterpret_cast<const char *>(blob.data()), qsizetype(blob.size())));
-        }
+        if (png && !exif.empty())
+            out = withPngExif(out, exifStructure(exif));
         *encoded = out;
         return {};
     } catch (const std::exception &e) {

@@ -42,6 +42,16 @@ public:
     // empty). A failure leaves `encoded` as it was.
     Failure writeInto(QByteArray *encoded, QSize pixelSize, double dpi, const QByteArray &iccProfile) const;
 
+    // The same metadata as blocks for formats whose own library writes them (WebP, AVIF, JPEG
+    // XL): the EXIF as a TIFF structure ("II*\0..." or "MM\0*...", empty when there is none)
+    // and the XMP packet (empty when none), brought up to date as writeInto() does. These
+    // formats have no place for IPTC, so its datasets go into the XMP as their XMP properties.
+    struct Blocks {
+        QByteArray exif;
+        QByteArray xmp;
+    };
+    Result<Blocks> blocksFor(QSize pixelSize, double dpi) const;
+
     // A one-line account of what is carried, for the conversion log.
     QString summary() const;
 

@@ -47,6 +47,39 @@ QString extensionFor(OutputFormat format)
         return QStringLiteral(".gif");
     case OutputFormat::Tiff:
         return QStringLiteral(".tiff");
+    case OutputFormat::WebP:
+        return QStringLiteral(".webp");
+    case OutputFormat::Avif:
+        return QStringLiteral(".avif");
+    case OutputFormat::JpegXl:
+        return QStringLiteral(".jxl");
     }
     return QStringLiteral(".tiff");
+}
+
+QString formatName(OutputFormat format)
+{
+    switch (format) {
+    case OutputFormat::Jpeg:
+        return QStringLiteral("JPEG");
+    case OutputFormat::Png:
+        return QStringLiteral("PNG");
+    case OutputFormat::Gif:
+        return QStringLiteral("GIF");
+    case OutputFormat::Tiff:
+        return QStringLiteral("TIFF");
+    case OutputFormat::WebP:
+        return QStringLiteral("WebP");
+    case OutputFormat::Avif:
+        return QStringLiteral("AVIF");
+    case OutputFormat::JpegXl:
+        return QStringLiteral("JPEG XL");
+    }
+    return QStringLiteral("TIFF");
+}
+
+bool usesQuality(OutputFormat format)
+{
+    return format == OutputFormat::Jpeg || format == OutputFormat::WebP || format == OutputFormat::Avif ||
+           format == OutputFormat::JpegXl;
 }

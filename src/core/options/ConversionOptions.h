@@ -11,7 +11,7 @@
 
 // The largest width or height a resize takes.
 constexpr int kMaxResizeSide = 6000;
-// JPEG quality, in percent, when nothing says otherwise.
+// The quality of the lossy formats, in percent, when nothing says otherwise.
 constexpr int kDefaultJpegQuality = 85;
 
 // How output files are named.
@@ -24,7 +24,8 @@ enum class NamingMode {
 // Which side of the upright picture is given; the other follows in proportion.
 enum class ResizeMode { None, Width, Height };
 
-enum class OutputFormat { Jpeg, Png, Gif, Tiff };
+// The values follow the stored indexes of the format setting (0 JPEG ... 6 JPEG XL).
+enum class OutputFormat { Jpeg, Png, Gif, Tiff, WebP, Avif, JpegXl };
 
 // The colours an output is written in: the source's, with its profile, or converted to sRGB and
 // tagged so. GIF, which holds no profile, is always converted.
@@ -84,7 +85,7 @@ struct ConversionOptions {
     int resizeTo = 0; // the given side in pixels, above 0 whenever resize is not None
 
     OutputFormat format = OutputFormat::Jpeg;
-    int jpegQuality = kDefaultJpegQuality; // 0 to 100
+    int jpegQuality = kDefaultJpegQuality; // 0 to 100, for every format usesQuality() names
     OutputProfile outputProfile = OutputProfile::Keep;
 
     LogoOptions logo;
@@ -96,5 +97,11 @@ struct ConversionOptions {
     ConversionOptions withoutResize() const;
 };
 
-// The extension an output of this format is written with: ".jpg", ".png", ".gif", ".tiff".
+// The extension an output of this format is written with: ".jpg", ".png", ".gif", ".tiff",
+// ".webp", ".avif", ".jxl".
 QString extensionFor(OutputFormat format);
+// The format's name as a reason states it: "JPEG", "WebP", "JPEG XL".
+QString formatName(OutputFormat format);
+// True for the formats the quality applies to: JPEG, WebP, AVIF and JPEG XL (the last three are
+// lossless at 100).
+bool usesQuality(OutputFormat format);

@@ -17,7 +17,8 @@ namespace {
 QImage::Format canvasFormat(const QImage &picture, QSize canvasSize, OutputFormat format)
 {
     const bool deep =
-        isDeepFormat(picture.format()) && (format == OutputFormat::Png || format == OutputFormat::Tiff);
+        isDeepFormat(picture.format()) && (format == OutputFormat::Png || format == OutputFormat::Tiff ||
+                                           format == OutputFormat::Avif || format == OutputFormat::JpegXl);
     if (picture.hasAlphaChannel() || picture.size() != canvasSize)
         return deep ? QImage::Format_RGBA64_Premultiplied : QImage::Format_ARGB32_Premultiplied;
     if (picture.format() == QImage::Format_RGB888)

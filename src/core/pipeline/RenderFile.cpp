@@ -3,9 +3,13 @@
 #include "common/Logging.h"
 #include "decode/ImageDecoder.h"
 #include "decode/ImageLimits.h"
+#include "decode/JpegReader.h"
+#include "encode/OutputEncoder.h"
+#include "metadata/IccProfile.h"
 #include "options/ConversionOptions.h"
 #include "overlay/OverlayComposer.h"
 #include "pipeline/FileMetadata.h"
+#include "transform/PixelFormat.h"
 #include "transform/Resample.h"
 #include "transform/TargetSize.h"
 #include "transform/ToSrgb.h"
@@ -16,7 +20,8 @@
 
 namespace {
 
-// The longest side each output format can hold: JPEG's header and GIF's store 16-bit sizes.
+// The longest side each output format can hold: JPEG's header and GIF's store 16-bit sizes,
+// WebP's 14-bit ones, AV1's 16-bit ones less one.
 int formatMaxSide(OutputFormat format)
 {
     switch (format) {
@@ -24,6 +29,10 @@ int formatMaxSide(OutputFormat format)
         return 65500; // libjpeg's limit, a little under the header's
     case OutputFormat::Gif:
         return 65535;
+    case OutputFormat::WebP:
+        return 16383;
+    case OutputFormat::Avif:
+        return 65536;
     default:
         return std::numeric_limits<int>::max();
     }
@@ -70,8 +79,7 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
                         QStringLiteral("the output would be %1 x %2 pixels; %3 holds at most %4 a side")
                             .arg(target.width())
                             .arg(target.height())
-                            .arg(options.format == OutputFormat::Jpeg ? QStringLiteral("JPEG")
-                                                                      : QStringLiteral("GIF"))
+                            .arg(formatName(options.format))
                             .arg(most));
             return false;
         }
@@ -97,15 +105,13 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     const int headroom = maxSide > 0 ? 1 : 2;
     const QSize minimumSize = sizeKnown ? uprightSize(drawnSize() * headroom, orientation) : QSize();
     if (admit) {
-        // A picture resized or turned is a second picture beside the decoded one; the encoded
-        // output is held while it is written (a compressed JPEG or GIF about a byte a pixel at
-        // most, PNG and TIFF up to four).
+        // A picture resized or turned is a second picture beside the decoded one; the encoder's
+        // working memory and the encoded output are held while it is written.
         const QSize out = sizeKnown ? drawnSize() : QSize(0, 0);
         const qint64 outPixels = qint64(out.width()) * out.height();
         const bool copied = !sizeKnown || out != uprightSize(decoder.size(), orientation) || orientation != 1;
-        const bool compact = options.format == OutputFormat::Jpeg || options.format == OutputFormat::Gif;
         admit(decoder.data().size() + decoder.decodedBytes(minimumSize) + (copied ? outPixels * 4 : 0) +
-              outPixels * (compact ? 1 : 4));
+              outPixels * encodingBytesPerPixel(options.format, options.jpegQuality));
     }
     Result<DecodedImage> decodeResult = decoder.decode(minimumSize, orientation);
     if (!decodeResult.ok()) {
@@ -141,9 +147,14 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         stamped = uprightImage(stamped, orientation);
     }
     decoded.image = QImage();
-    // GIF holds no profile, so its numbers must be sRGB's; the other formats convert when asked.
-    // Before the overlays, whose colours are sRGB's.
-    const bool toSrgb = options.outputProfile == OutputProfile::Srgb || options.format == OutputFormat::Gif;
+    // GIF holds no profile, so its numbers must be sRGB's; WebP holds RGB only, so a gray
+    // picture's gray profile cannot go with it; the other formats convert when asked. Before the
+    // overlays, whose colours are sRGB's.
+    const bool grayInWebp = options.format == OutputFormat::WebP && isGrayFormat(stamped.format()) &&
+                            profileColorModel(result.iccProfile) == ProfileColorModel::Gray;
+    const bool toSrgb =
+        options.outputProfile == OutputProfile::Srgb || options.format == OutputFormat::Gif || grayInWebp;
+    const bool colorsConverted = toSrgb && !result.iccProfile.isEmpty();
     if (toSrgb && !result.iccProfile.isEmpty() && !stamped.isNull()) {
         if (std::optional<QImage> converted = convertedToSrgb(stamped, result.iccProfile))
             stamped = std::move(*converted);
@@ -159,8 +170,15 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         return result;
     }
     if (toSrgb)
-        result.iccProfile = options.format == OutputFormat::Gif ? QByteArray() : srgbProfileFor(stamped);
+        result.iccProfile = options.format == OutputFormat::Gif    ? QByteArray()
+                            : options.format == OutputFormat::WebP ? srgbProfile()
+                                                                   : srgbProfileFor(stamped);
     result.image = stamped;
+    // What JPEG XL can take as the JPEG itself: every pixel as the file stores it.
+    if (options.format == OutputFormat::JpegXl && maxSide == 0 && orientation == 1 && decoded.shrink == 1 &&
+        !decoded.convertedToSrgb && !colorsConverted && !options.anyOverlayActive() && drawn == storedSize &&
+        isJpeg(decoder.data()))
+        result.untouchedJpeg = decoder.data();
     if (maxSide == 0)
         qCInfo(lcConversion, "image_dpi = %f, bitmap.width = %ld, s.f.b.w = %f", double(result.imageDpi),
                long(result.image.width()), result.image.width() * 72.0 / double(result.imageDpi));

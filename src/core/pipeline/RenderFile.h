@@ -18,7 +18,11 @@ struct PipelineResult {
     float imageDpi = 72.0f;  // horizontal density of the source, carried to the output
     QByteArray iccProfile;   // the profile of the pixels, empty when none applies
     SourceMetadata metadata; // the source's metadata, to write with the output
-    QStringList notes;       // what was done differently from what was asked
+    // For a JPEG XL output: the source file's bytes when it is a JPEG whose pixels the conversion
+    // leaves as they are (no resize, no turn, no overlay, no colour conversion), so it can be
+    // recompressed losslessly. Shares the decoder's bytes; empty otherwise.
+    QByteArray untouchedJpeg;
+    QStringList notes; // what was done differently from what was asked
 
     bool ok() const { return !failure.failed(); }
 };

@@ -60,7 +60,17 @@ constexpr SettingChoice kNamingWords[] = {
     {"append", 3, "the current name and the title"},
 };
 constexpr SettingChoice kFormatWords[] = {
-    {"jpeg", 0}, {"png", 1}, {"gif", 2}, {"tiff", 3}, {"jpg", 0, nullptr, true}, {"tif", 3, nullptr, true},
+    {"jpeg", 0},
+    {"png", 1},
+    {"gif", 2},
+    {"tiff", 3},
+    {"jpg", 0, nullptr, true},
+    {"tif", 3, nullptr, true},
+    {"webp", 4},
+    {"avif", 5},
+    {"jxl", 6},
+    {"jpegxl", 6, nullptr, true},
+    {"jpeg-xl", 6, nullptr, true},
 };
 constexpr SettingChoice kProfileWords[] = {
     {"keep", 0, "the source's colours and profile"},
@@ -217,14 +227,15 @@ std::array<SettingRow, kSettingCount> makeRows()
             .withFlag("copyright-color", FlagValue::Color, "COLOR", "Copyright lines colour")
             .turningOn(S::CopyrightOn),
 
-        integer(S::Format, "zqFileFormatPopUp", 0, 3, 0)
-            .meaning("0 JPEG, 1 PNG, 2 GIF, 3 TIFF")
+        integer(S::Format, "zqFileFormatPopUp", 0, 6, 0)
+            .meaning("0 JPEG, 1 PNG, 2 GIF, 3 TIFF, 4 WebP, 5 AVIF, 6 JPEG XL")
             .withFlag("format", FlagValue::Choice, "FORMAT", "Output format")
             .withChoices(kFormatWords)
-            .applying([](const V &v, O &o) { setFromIndex(v.integer(S::Format), 0, 4, &o.format); }),
+            .applying([](const V &v, O &o) { setFromIndex(v.integer(S::Format), 0, 7, &o.format); }),
         fraction(S::JpegQuality, "zqJpgQualitySlider", kDefaultJpegQuality / 100.0)
-            .meaning("JPEG quality")
-            .withFlag("quality", FlagValue::Percent, "Q", "JPEG quality")
+            .meaning("The quality of JPEG, WebP, AVIF and JPEG XL outputs; at 100, WebP, AVIF and JPEG XL "
+                     "are lossless")
+            .withFlag("quality", FlagValue::Percent, "Q", "Quality of JPEG, WebP, AVIF and JPEG XL")
             .applying([](const V &v, O &o) { o.jpegQuality = qualityPercent(v.fraction(S::JpegQuality)); }),
         flag(S::OutputProfile, "pmOutputProfile")
             .meaning("0 keeps the source's colour profile, 1 converts to sRGB")

@@ -43,6 +43,7 @@ private Q_SLOTS:
     void installedFamiliesOnceWithoutFoundry();
     void fontByNameThenPosition();
     void qualityFromTheSlider();
+    void formatFromItsStoredIndex();
     void shippedDefaults();
     void percentLabels_data();
     void percentLabels();
@@ -267,6 +268,23 @@ void TestOptions::qualityFromTheSlider()
     for (const auto &[slider, percent] : cases) {
         values.setFraction(Setting::JpegQuality, slider);
         QCOMPARE(derive(values).jpegQuality, percent);
+    }
+}
+
+void TestOptions::formatFromItsStoredIndex()
+{
+    // The stored indexes 0 to 3 keep their meaning; 4 to 6 are the newer formats; others leave
+    // the format as it was.
+    AppSettings values = shippedSettings();
+    const QList<QPair<int, QString>> cases = {{0, ".jpg"},  {1, ".png"},  {2, ".gif"}, {3, ".tiff"},
+                                              {4, ".webp"}, {5, ".avif"}, {6, ".jxl"}};
+    for (const auto &[index, extension] : cases) {
+        values.setInteger(Setting::Format, index);
+        QCOMPARE(extensionFor(derive(values).format), extension);
+    }
+    for (int index : {7, -1, 42}) {
+        values.setInteger(Setting::Format, index);
+        QCOMPARE(derive(values).format, OutputFormat::Jpeg);
     }
 }
 
