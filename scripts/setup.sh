@@ -18,6 +18,8 @@ packages=(
   time
   # icon files with JPEG 2000 entries are built with these
   icnsutils libopenjp2-tools
+  # TIFF fixtures (planar, tiled, 12-bit, JPEG-compressed) are built with libtiff's own tools
+  libtiff-tools
   # output folders on FAT and FUSE file systems (the tests skip them where FUSE is unavailable)
   fuse3 fusefat bindfs dosfstools
   # a private session bus for the desktop tests (file manager, notifications)

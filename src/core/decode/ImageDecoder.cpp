@@ -10,6 +10,7 @@
 #include "decode/PngReader.h"
 #include "decode/PsdReader.h"
 #include "decode/QtPluginReader.h"
+#include "decode/TgaReader.h"
 #include "decode/Truncation.h"
 
 #include <QFileInfo>
@@ -19,6 +20,8 @@ namespace {
 struct ReaderEntry {
     bool (*matches)(const QByteArray &data);
     std::unique_ptr<FormatReader> (*create)(const QByteArray &data, const QByteArray &formatHint);
+    // For formats without a signature, known by their extension (the hint) and header.
+    bool (*matchesNamed)(const QByteArray &data, const QByteArray &formatHint) = nullptr;
 };
 
 bool anything(const QByteArray &)
@@ -28,9 +31,9 @@ bool anything(const QByteArray &)
 
 // Tried in order; the last entry takes every format Qt's image plugins know.
 const ReaderEntry kReaders[] = {
-    {isJpeg, createJpegReader},       {isPng, createPngReader}, {isCmykTiff, createCmykTiffReader},
-    {isPhotoshop, createPsdReader},   {isEps, createEpsReader}, {isIcns, createIcnsReader},
-    {anything, createQtPluginReader},
+    {isJpeg, createJpegReader},        {isPng, createPngReader},         {isCmykTiff, createCmykTiffReader},
+    {isPhotoshop, createPsdReader},    {isEps, createEpsReader},         {isIcns, createIcnsReader},
+    {nullptr, createTgaReader, isTga}, {anything, createQtPluginReader},
 };
 
 } // namespace
@@ -78,7 +81,7 @@ Failure ImageDecoder::readHeader()
         (eps && epsIsTruncated(m_data)))
         return fail(FailureReason::Unsupported, QStringLiteral("the file is truncated"));
     for (const ReaderEntry &entry : kReaders) {
-        if (!entry.matches(m_data))
+        if (entry.matchesNamed ? !entry.matchesNamed(m_data, m_formatHint) : !entry.matches(m_data))
             continue;
         m_reader = entry.create(m_data, m_formatHint);
         if (const Failure failure = m_reader->readHeader(); failure.failed())
