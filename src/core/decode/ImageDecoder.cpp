@@ -2,6 +2,7 @@
 
 #include "common/CodecLibraries.h"
 #include "common/InputFile.h"
+#include "decode/BmpReader.h"
 #include "decode/CmykTiffReader.h"
 #include "decode/EpsReader.h"
 #include "decode/IcnsReader.h"
@@ -31,9 +32,9 @@ bool anything(const QByteArray &)
 
 // Tried in order; the last entry takes every format Qt's image plugins know.
 const ReaderEntry kReaders[] = {
-    {isJpeg, createJpegReader},        {isPng, createPngReader},         {isCmykTiff, createCmykTiffReader},
-    {isPhotoshop, createPsdReader},    {isEps, createEpsReader},         {isIcns, createIcnsReader},
-    {nullptr, createTgaReader, isTga}, {anything, createQtPluginReader},
+    {isJpeg, createJpegReader},     {isPng, createPngReader},          {isCmykTiff, createCmykTiffReader},
+    {isPhotoshop, createPsdReader}, {isEps, createEpsReader},          {isIcns, createIcnsReader},
+    {isBmp, createBmpReader},       {nullptr, createTgaReader, isTga}, {anything, createQtPluginReader},
 };
 
 } // namespace
