@@ -6,6 +6,7 @@
 #include "decode/CmykTiffReader.h"
 #include "decode/EpsReader.h"
 #include "decode/IcnsReader.h"
+#include "decode/IcoReader.h"
 #include "decode/ImageLimits.h"
 #include "decode/JpegReader.h"
 #include "decode/PngReader.h"
@@ -32,9 +33,10 @@ bool anything(const QByteArray &)
 
 // Tried in order; the last entry takes every format Qt's image plugins know.
 const ReaderEntry kReaders[] = {
-    {isJpeg, createJpegReader},     {isPng, createPngReader},          {isCmykTiff, createCmykTiffReader},
-    {isPhotoshop, createPsdReader}, {isEps, createEpsReader},          {isIcns, createIcnsReader},
-    {isBmp, createBmpReader},       {nullptr, createTgaReader, isTga}, {anything, createQtPluginReader},
+    {isJpeg, createJpegReader},       {isPng, createPngReader}, {isCmykTiff, createCmykTiffReader},
+    {isPhotoshop, createPsdReader},   {isEps, createEpsReader}, {isIcns, createIcnsReader},
+    {isBmp, createBmpReader},         {isIco, createIcoReader}, {nullptr, createTgaReader, isTga},
+    {anything, createQtPluginReader},
 };
 
 } // namespace

@@ -75,6 +75,37 @@ QString hex(const QList<QRgb> &list)
     return words.join(' ');
 }
 
+// An icon file of the given entries; the directory states `stated` as every entry's size.
+QByteArray ico(const QList<QByteArray> &entries, int type = 1, int stated = 16)
+{
+    QByteArray directory = le16(0) + le16(quint16(type)) + le16(quint16(entries.size()));
+    quint32 offset = quint32(6 + 16 * entries.size());
+    QByteArray data;
+    for (const QByteArray &entry : entries) {
+        directory += le16(quint16(stated | stated << 8)) + le16(0) + le16(1) + le16(32) +
+                     le32(quint32(entry.size())) + le32(offset);
+        offset += quint32(entry.size());
+        data += entry;
+    }
+    return directory + data;
+}
+
+// A bitmap entry: header with the doubled height, then the colour rows and the mask rows.
+QByteArray iconBitmap(int width, int height, int bits, const QByteArray &palette, const QByteArray &colour,
+                      const QByteArray &mask)
+{
+    return infoHeader(40, width, height * 2, bits, 0, int(palette.size() / 4)) + palette + colour + mask;
+}
+
+QByteArray pngOf(const QImage &image)
+{
+    const QString path = QDir::temp().filePath("pressmark-ico-entry.png");
+    TestImages::writeWithQt(image, path, "png");
+    const QByteArray bytes = TestImages::readFile(path);
+    QFile::remove(path);
+    return bytes;
+}
+
 } // namespace
 
 class TestBmp : public QObject {
@@ -87,6 +118,8 @@ private Q_SLOTS:
     void embeddedProfile();
     void truncatedIsRefused_data();
     void truncatedIsRefused();
+    void iconEntries_data();
+    void iconEntries();
 
 private:
     QTemporaryDir m_dir;
@@ -310,6 +343,80 @@ void TestBmp::truncatedIsRefused()
     QVERIFY(
         decode(bytes.left(kept > 0 ? qsizetype(bytes.size() * kept) : bytes.size() - 1), &failure).isNull());
     QCOMPARE(failure, QStringLiteral("unsupported or damaged image: the file is truncated"));
+}
+
+void TestBmp::iconEntries_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QList<QRgb>>("pixels"); // row by row from the top left; empty for a failure
+    const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255), clear = 0;
+    // 2 x 2, 24 bits, bottom row first; the mask (rows of four bytes) clears the top right.
+    const QByteArray bgr24("\xff\x00\x00"
+                           "\x00\xff\x00"
+                           "\x00\x00"
+                           "\x00\x00\xff"
+                           "\x00\x00\xff"
+                           "\x00\x00",
+                           16);
+    const QByteArray mask2(QByteArray("\x00\x00\x00\x00"
+                                      "\x40\x00\x00\x00",
+                                      8));
+    const QByteArray small24 = iconBitmap(2, 2, 24, QByteArray(), bgr24, mask2);
+    QTest::newRow("24-bit bitmap with mask, directory saying 16 x 16")
+        << ico({small24}) << QList<QRgb> {red, clear, blue, green};
+    QTest::newRow("cursor") << ico({small24}, 2) << QList<QRgb> {red, clear, blue, green};
+    const QByteArray palette = le32(0xff0000) + le32(0x00ff00) + le32(0x0000ff) + le32(0);
+    QTest::newRow("4-bit bitmap with mask") << ico({iconBitmap(2, 2, 4, palette,
+                                                               QByteArray("\x12\x00\x00\x00"
+                                                                          "\x00\x10\x00\x00",
+                                                                          8),
+                                                               mask2)})
+                                            << QList<QRgb> {red, clear, green, blue};
+    QTest::newRow("32-bit bitmap with alpha: mask ignored")
+        << ico({iconBitmap(2, 1, 32, QByteArray(), le32(0x80ff0000) + le32(0xff00ff00),
+                           QByteArray(4, '\xff'))})
+        << QList<QRgb> {qRgba(255, 0, 0, 128), green};
+    QTest::newRow("32-bit bitmap, alpha zero everywhere: mask used")
+        << ico({iconBitmap(2, 1, 32, QByteArray(), le32(0x00ff0000) + le32(0x0000ff00),
+                           QByteArray("\x40\x00\x00\x00", 4))})
+        << QList<QRgb> {red, clear};
+    QImage png(3, 3, QImage::Format_ARGB32);
+    png.fill(qRgba(0, 0, 255, 200));
+    QTest::newRow("PNG entry larger than the bitmap, directory saying 16 x 16 for both")
+        << ico({small24, pngOf(png)}) << QList<QRgb>(9, qRgba(0, 0, 255, 200));
+    QTest::newRow("largest of three, directory saying 256 x 256")
+        << ico({small24, iconBitmap(1, 1, 24, QByteArray(), QByteArray("\x00\xff\x00\x00", 4), le32(0)),
+                iconBitmap(5, 1, 24, QByteArray(),
+                           QByteArray("\x00\x00\xff", 3).repeated(4) + QByteArray("\x00\xff\x00\x00", 4),
+                           le32(0))},
+               1, 0)
+        << QList<QRgb> {red, red, red, red, green};
+    const QByteArray cut =
+        ico({iconBitmap(1, 1, 24, QByteArray(), QByteArray("\x00\xff\x00\x00", 4), le32(0)),
+             iconBitmap(40, 40, 24, QByteArray(), QByteArray(40 * 120, '\x10'), QByteArray(40 * 8, '\0'))});
+    QTest::newRow("largest entry cut") << cut.left(cut.size() - 2000) << QList<QRgb>();
+}
+
+// Qt's plugin refused an entry whose header disagrees with the directory; the entry's own
+// header is what its pixels follow.
+void TestBmp::iconEntries()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QList<QRgb>, pixels);
+    TestImages::saveFuzzSeed(QStringLiteral("ico"), file);
+    const Result<DecodedImage> decoded = ImageDecoder(file, "ico").openAndDecode();
+    if (pixels.isEmpty()) {
+        QCOMPARE(decoded.failure().text(),
+                 QStringLiteral("unsupported or damaged image: the file is truncated"));
+        return;
+    }
+    QVERIFY2(decoded.ok(), qPrintable(decoded.failure().text()));
+    const QImage argb = decoded.value().image.convertToFormat(QImage::Format_ARGB32);
+    QList<QRgb> actual;
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x)
+            actual << argb.pixel(x, y);
+    QVERIFY2(actual == pixels, qPrintable(hex(actual) + " expected " + hex(pixels)));
 }
 
 QTEST_GUILESS_MAIN(TestBmp)
