@@ -13,6 +13,7 @@
 #include "decode/PsdReader.h"
 #include "decode/QtPluginReader.h"
 #include "decode/TgaReader.h"
+#include "decode/TiffReader.h"
 #include "decode/Truncation.h"
 
 #include <QFileInfo>
@@ -33,10 +34,10 @@ bool anything(const QByteArray &)
 
 // Tried in order; the last entry takes every format Qt's image plugins know.
 const ReaderEntry kReaders[] = {
-    {isJpeg, createJpegReader},       {isPng, createPngReader}, {isCmykTiff, createCmykTiffReader},
-    {isPhotoshop, createPsdReader},   {isEps, createEpsReader}, {isIcns, createIcnsReader},
-    {isBmp, createBmpReader},         {isIco, createIcoReader}, {nullptr, createTgaReader, isTga},
-    {anything, createQtPluginReader},
+    {isJpeg, createJpegReader},        {isPng, createPngReader},         {isCmykTiff, createCmykTiffReader},
+    {isPhotoshop, createPsdReader},    {isEps, createEpsReader},         {isIcns, createIcnsReader},
+    {isBmp, createBmpReader},          {isIco, createIcoReader},         {isTiff, createTiffReader},
+    {nullptr, createTgaReader, isTga}, {anything, createQtPluginReader},
 };
 
 } // namespace

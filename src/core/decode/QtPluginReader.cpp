@@ -1,5 +1,6 @@
-// Every format Qt's image plugins read (TIFF, GIF, BMP, WebP, TGA, classic icons, ...), through
-// QImageReader with its automatic rotation turned off: orientation is applied by the core.
+// Every format Qt's image plugins read that no reader of our own takes (GIF, WebP, PNM, XPM,
+// classic Apple icons, ...), through QImageReader with its automatic rotation turned off:
+// orientation is applied by the core.
 #include "decode/QtPluginReader.h"
 #include "decode/ImageLimits.h"
 
