@@ -20,7 +20,7 @@ public:
 
     Failure readHeader() override
     {
-        // Formats without a signature (TGA) are known by the file's extension only; the
+        // Formats without a signature are known by the file's extension only; the
         // content decides for the rest, so a misnamed file still reads.
         if (!m_formatHint.isEmpty() && QImageReader::supportedImageFormats().contains(m_formatHint)) {
             m_reader = std::make_unique<QImageReader>(&m_buffer, m_formatHint);
