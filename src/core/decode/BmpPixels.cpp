@@ -274,6 +274,8 @@ Result<BmpLayout> readBmpLayout(const QByteArray &d, qsizetype infoOffset, qsize
 Result<QImage> decodeBmpPixels(const QByteArray &d, const BmpLayout &l)
 {
     using C = BmpLayout::Coding;
+    if (l.coding == C::Jpeg || l.coding == C::Png)
+        return Failure(FailureReason::Unsupported, QStringLiteral("a bitmap holding a JPEG or PNG file"));
     if (exceedsImageLimits(l.width, l.height))
         return Failure(FailureReason::TooLarge);
     const bool indexed = l.bits <= 8;

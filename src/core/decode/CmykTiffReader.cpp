@@ -101,8 +101,8 @@ bool isCmykTiff(const QByteArray &data)
     TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_BITSPERSAMPLE, &bits);
     TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_INKSET, &inkSet);
     TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_SAMPLEFORMAT, &sampleFormat);
-    return photometric == PHOTOMETRIC_SEPARATED && samples >= 4 && (bits == 8 || bits == 16) &&
-           inkSet == INKSET_CMYK && sampleFormat == SAMPLEFORMAT_UINT;
+    return photometric == PHOTOMETRIC_SEPARATED && samples >= 4 && samples <= 16 &&
+           (bits == 8 || bits == 16) && inkSet == INKSET_CMYK && sampleFormat == SAMPLEFORMAT_UINT;
 }
 
 std::unique_ptr<FormatReader> createCmykTiffReader(const QByteArray &data, const QByteArray &)

@@ -47,7 +47,9 @@ public:
             if (offset >= quint32(m_data.size()))
                 return {FailureReason::Unsupported, kTruncated};
             auto entry = std::make_unique<IconEntry>();
-            entry->data = m_data.mid(qsizetype(offset));
+            // A view of the file, never a copy: a directory may name thousands of entries.
+            entry->data =
+                QByteArray::fromRawData(m_data.constData() + offset, m_data.size() - qsizetype(offset));
             if (isPng(entry->data)) {
                 entry->png = createPngReader(entry->data, "png");
                 if (const Failure failure = entry->png->readHeader(); failure.failed()) {

@@ -51,6 +51,9 @@ QByteArray tiffProfile(TIFF *tiff);
 template <typename Take> Failure TiffSamples::read(Take take)
 {
     const Failure damaged(FailureReason::Unsupported, QStringLiteral("the TIFF data is damaged"));
+    // A strip's row or a tile beyond 1 GiB is no picture within the limits.
+    constexpr tmsize_t kLargestBuffer = tmsize_t(1) << 30;
+    const Failure tooLarge(FailureReason::TooLarge, QStringLiteral("a TIFF row or tile beyond 1 GiB"));
     const int planes = m_separate ? m_samples : 1;
     const int perPixel = m_separate ? 1 : m_samples;
     std::vector<uchar> buffer;
@@ -59,6 +62,8 @@ template <typename Take> Failure TiffSamples::read(Take take)
         const tmsize_t lineBytes = TIFFScanlineSize(m_tiff);
         if (lineBytes <= 0)
             return damaged;
+        if (lineBytes > kLargestBuffer || qint64(m_width) * perPixel * 2 > kLargestBuffer)
+            return tooLarge;
         buffer.resize(size_t(lineBytes));
         values.resize(size_t(m_width) * size_t(perPixel));
         for (int plane = 0; plane < planes; ++plane) {
@@ -74,6 +79,8 @@ template <typename Take> Failure TiffSamples::read(Take take)
     const tmsize_t tileBytes = TIFFTileSize(m_tiff), rowBytes = TIFFTileRowSize(m_tiff);
     if (tileBytes <= 0 || rowBytes <= 0 || m_tileWidth == 0 || m_tileHeight == 0)
         return damaged;
+    if (tileBytes > kLargestBuffer || qint64(m_tileWidth) * perPixel * 2 > kLargestBuffer)
+        return tooLarge;
     buffer.resize(size_t(tileBytes));
     values.resize(size_t(m_tileWidth) * size_t(perPixel));
     for (int plane = 0; plane < planes; ++plane) {
