@@ -57,6 +57,14 @@ public:
         if (exceedsImageLimits(m_size.width(), m_size.height()))
             return Failure(FailureReason::TooLarge);
         Result<QImage> image = m_format == QImage::Format_Invalid ? throughRgbaInterface() : ownPath();
+        if (!image.ok() && image.failure().reason == FailureReason::Unsupported &&
+            m_format != QImage::Format_Invalid) {
+            // Strips libtiff cannot read a row at a time (a rows-per-strip value past the
+            // picture's height, some codecs) it may still read whole.
+            Result<QImage> whole = throughRgbaInterface();
+            if (whole.ok())
+                image = whole;
+        }
         if (!image.ok())
             return image.failure();
         DecodedImage out;
@@ -293,7 +301,7 @@ private:
         uint16_t orientation = ORIENTATION_TOPLEFT;
         TIFFGetFieldDefaulted(tiff, TIFFTAG_ORIENTATION, &orientation);
         if (!TIFFReadRGBAImageOriented(tiff, uint32_t(m_size.width()), uint32_t(m_size.height()),
-                                       reinterpret_cast<uint32_t *>(image.bits()), orientation, 0))
+                                       reinterpret_cast<uint32_t *>(image.bits()), orientation, 1))
             return Failure(FailureReason::Unsupported, QStringLiteral("the TIFF data is damaged"));
         uint16_t extraCount = 0;
         uint16_t *extraTypes = nullptr;
