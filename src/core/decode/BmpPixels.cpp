@@ -66,7 +66,7 @@ Failure decodeRunLength(const QByteArray &d, const BmpLayout &l, QImage *image)
             else
                 line[x] = uchar(value);
         }
-        ++x;
+        x = std::min(x + 1, l.width); // past the row's end, pixels are clipped
     };
     while (row < l.height) {
         if (size - at < 2) {
@@ -101,7 +101,7 @@ Failure decodeRunLength(const QByteArray &d, const BmpLayout &l, QImage *image)
         } else if (second == 2) { // delta
             if (size - at < 2)
                 return {FailureReason::Unsupported, kTruncated};
-            x += p[at];
+            x = std::min(x + p[at], l.width);
             row += p[at + 1];
             at += 2;
         } else { // absolute: `second` pixels, padded to a word

@@ -41,6 +41,14 @@ public:
         return m_embedded ? m_embedded->size() : QSize(m_layout.width, m_layout.height);
     }
 
+    // A palette picture is decoded to indexes, then turned into true colour: both at once.
+    qint64 decodedBytes(QSize minimumSize) const override
+    {
+        if (m_embedded)
+            return m_embedded->decodedBytes(minimumSize);
+        return qint64(m_layout.width) * m_layout.height * (m_layout.bits <= 8 ? 5 : 4);
+    }
+
     Result<DecodedImage> read(QSize minimumSize) override
     {
         if (m_embedded) {

@@ -85,6 +85,15 @@ public:
 
     QSize size() const override { return m_entries.front()->size; }
 
+    // A palette bitmap is decoded to indexes, then turned into true colour: both at once.
+    qint64 decodedBytes(QSize minimumSize) const override
+    {
+        const IconEntry &entry = *m_entries.front();
+        if (entry.png)
+            return entry.png->decodedBytes(minimumSize);
+        return qint64(entry.size.width()) * entry.size.height() * (entry.bits <= 8 ? 5 : 4);
+    }
+
     // Entries that cannot be decoded give way to the next largest, unless cut short: a cut file
     // is refused, never read from what is left.
     Result<DecodedImage> read(QSize minimumSize) override
