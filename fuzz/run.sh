@@ -12,12 +12,12 @@ PRESSMARK_FUZZ=1 scripts/setup.sh
 seeds=$PWD/build-fuzz-seeds
 rm -rf "$seeds" && mkdir -p "$seeds"
 cmake -S . -B build >/dev/null && cmake --build build -j2 >/dev/null
-(cd build && PRESSMARK_FUZZ_SEEDS="$seeds" QT_QPA_PLATFORM=offscreen ctest -R 'tst_(psd|eps|decoding|png|naming|modern_inputs)' >/dev/null)
+(cd build && PRESSMARK_FUZZ_SEEDS="$seeds" QT_QPA_PLATFORM=offscreen ctest -R 'tst_(psd|eps|decoding|png|naming|modern_inputs|tga|bmp|tiff)' >/dev/null)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DPRESSMARK_FUZZ=ON -DPRESSMARK_BUILD_TESTS=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j2 --target fuzz_psd fuzz_eps_split fuzz_decoder fuzz_file_names \
-  fuzz_heif fuzz_jxl fuzz_raw fuzz_jp2 >/dev/null
+  fuzz_heif fuzz_jxl fuzz_raw fuzz_jp2 fuzz_tga fuzz_bmp fuzz_ico >/dev/null
 
 out=$PWD/fuzz-out
 # run TARGET SEED-PREFIX...
@@ -44,4 +44,9 @@ run fuzz_jxl jxl &
 wait
 run fuzz_raw dng &
 run fuzz_jp2 jp2 &
+wait
+run fuzz_tga tga &
+run fuzz_bmp bmp &
+wait
+run fuzz_ico ico &
 wait

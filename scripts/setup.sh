@@ -26,6 +26,8 @@ packages=(
   icnsutils libopenjp2-tools
   # HEIC, AVIF and JPEG XL test files are written with these
   libheif-examples libavif-bin libjxl-tools
+  # TIFF fixtures (planar, tiled, 12-bit, JPEG-compressed) are built with libtiff's own tools
+  libtiff-tools
   # output folders on FAT and FUSE file systems (the tests skip them where FUSE is unavailable)
   fuse3 fusefat bindfs dosfstools
   # a private session bus for the desktop tests (file manager, notifications)

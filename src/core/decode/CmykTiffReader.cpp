@@ -1,10 +1,11 @@
 // CMYK TIFF through libtiff, so the separation is converted to RGB through the file's own
-// profile; every other TIFF is read by Qt's plugin.
+// profile; every other TIFF is read by the TIFF reader.
 #include "decode/CmykTiffReader.h"
 
 #include "common/LargeImage.h"
 #include "common/TiffMemoryFile.h"
 #include "decode/ImageLimits.h"
+#include "decode/TiffSamples.h"
 #include "transform/CmykToSrgb.h"
 
 #include <memory>
@@ -15,26 +16,6 @@ struct TiffCloser {
     void operator()(TIFF *t) const { TIFFClose(t); }
 };
 
-// The page a multi-page TIFF gives: the largest by area, the first among equals.
-tdir_t largestDirectory(TIFF *tiff)
-{
-    tdir_t best = 0;
-    qint64 bestArea = -1;
-    tdir_t index = 0;
-    do {
-        uint32_t width = 0, height = 0;
-        TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
-        TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
-        if (qint64(width) * height > bestArea) {
-            bestArea = qint64(width) * height;
-            best = index;
-        }
-        ++index;
-    } while (index < 1024 && TIFFReadDirectory(tiff));
-    TIFFSetDirectory(tiff, best);
-    return best;
-}
-
 class CmykTiffReader final : public FormatReader {
 public:
     explicit CmykTiffReader(const QByteArray &data) : m_file(data) {}
@@ -44,23 +25,13 @@ public:
         m_tiff.reset(m_file.open("r"));
         if (!m_tiff)
             return {FailureReason::Unsupported, QStringLiteral("not a readable TIFF")};
-        largestDirectory(m_tiff.get());
+        useLargestTiffPage(m_tiff.get());
         uint32_t width = 0, height = 0;
         TIFFGetField(m_tiff.get(), TIFFTAG_IMAGEWIDTH, &width);
         TIFFGetField(m_tiff.get(), TIFFTAG_IMAGELENGTH, &height);
         m_size = QSize(int(std::min<uint32_t>(width, INT32_MAX)), int(std::min<uint32_t>(height, INT32_MAX)));
-        float xResolution = 0;
-        uint16_t unit = RESUNIT_INCH;
-        if (TIFFGetField(m_tiff.get(), TIFFTAG_XRESOLUTION, &xResolution) && xResolution > 0) {
-            TIFFGetFieldDefaulted(m_tiff.get(), TIFFTAG_RESOLUTIONUNIT, &unit);
-            m_dpi = unit == RESUNIT_CENTIMETER ? xResolution * 2.54
-                    : unit == RESUNIT_INCH     ? xResolution
-                                               : 0.0;
-        }
-        uint32_t iccLength = 0;
-        void *icc = nullptr;
-        if (TIFFGetField(m_tiff.get(), TIFFTAG_ICCPROFILE, &iccLength, &icc) && icc)
-            m_icc = QByteArray(static_cast<const char *>(icc), int(iccLength));
+        m_dpi = tiffDpi(m_tiff.get());
+        m_icc = tiffProfile(m_tiff.get());
         return {};
     }
 
@@ -73,12 +44,28 @@ public:
         QImage image = allocateLargeImage(m_size, QImage::Format_RGB32);
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
-        if (TIFFScanlineSize(m_tiff.get()) != tmsize_t(image.width()) * 4)
-            return Failure(FailureReason::Unsupported, QStringLiteral("unexpected TIFF layout"));
-        for (int y = 0; y < image.height(); ++y) {
-            if (TIFFReadScanline(m_tiff.get(), image.scanLine(y), uint32_t(y), 0) != 1)
-                return Failure(FailureReason::Unsupported, QStringLiteral("the TIFF data is damaged"));
-        }
+        // C, M, Y, K bytes in each pixel's four bytes, for the conversion; 16-bit inks to 8.
+        TiffSamples samples(m_tiff.get());
+        const int perPixel = samples.samplesPerPixel();
+        const quint32 largest = (quint32(1) << samples.bitsPerSample()) - 1;
+        auto eight = [largest](quint16 v) { return uchar((quint32(v) * 255 + largest / 2) / largest); };
+        const Failure failure =
+            samples.read([&](uint32_t y, uint32_t x0, uint32_t columns, int sample, const quint16 *values) {
+                uchar *line = image.scanLine(int(y)) + size_t(x0) * 4;
+                if (sample >= 4)
+                    return;
+                for (uint32_t i = 0; i < columns; ++i) {
+                    if (sample >= 0) {
+                        line[i * 4 + uint32_t(sample)] = eight(values[i]);
+                    } else {
+                        for (int s = 0; s < 4; ++s)
+                            line[i * 4 + uint32_t(s)] =
+                                eight(values[size_t(i) * size_t(perPixel) + size_t(s)]);
+                    }
+                }
+            });
+        if (failure.failed())
+            return failure;
         convertCmykToRgbInPlace(&image, false, m_icc);
         DecodedImage out;
         out.image = image;
@@ -100,21 +87,22 @@ private:
 
 bool isCmykTiff(const QByteArray &data)
 {
-    if (!data.startsWith("II*\0") && !data.startsWith("MM\0*"))
+    if (!data.startsWith(QByteArrayView("II*\0", 4)) && !data.startsWith(QByteArrayView("MM\0*", 4)) &&
+        !data.startsWith(QByteArrayView("II+\0", 4)) && !data.startsWith(QByteArrayView("MM\0+", 4)))
         return false;
     TiffMemoryFile file(data);
     std::unique_ptr<TIFF, TiffCloser> tiff(file.open("r"));
     if (!tiff)
         return false;
-    largestDirectory(tiff.get());
-    uint16_t photometric = 0, samples = 0, bits = 0, planar = PLANARCONFIG_CONTIG, inkSet = INKSET_CMYK;
+    useLargestTiffPage(tiff.get());
+    uint16_t photometric = 0, samples = 0, bits = 0, inkSet = INKSET_CMYK, sampleFormat = SAMPLEFORMAT_UINT;
     TIFFGetField(tiff.get(), TIFFTAG_PHOTOMETRIC, &photometric);
     TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_SAMPLESPERPIXEL, &samples);
     TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_BITSPERSAMPLE, &bits);
-    TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_PLANARCONFIG, &planar);
     TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_INKSET, &inkSet);
-    return photometric == PHOTOMETRIC_SEPARATED && samples == 4 && bits == 8 &&
-           planar == PLANARCONFIG_CONTIG && inkSet == INKSET_CMYK && !TIFFIsTiled(tiff.get());
+    TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_SAMPLEFORMAT, &sampleFormat);
+    return photometric == PHOTOMETRIC_SEPARATED && samples >= 4 && samples <= 16 &&
+           (bits == 8 || bits == 16) && inkSet == INKSET_CMYK && sampleFormat == SAMPLEFORMAT_UINT;
 }
 
 std::unique_ptr<FormatReader> createCmykTiffReader(const QByteArray &data, const QByteArray &)

@@ -161,17 +161,38 @@ public:
         const qint64 addressSpace = ghostscriptAddressSpace(m_size);
         gs.setChildProcessModifier(
             [parent, seconds, addressSpace] { confineChild(parent, seconds, rlim_t(addressSpace)); });
-        // -dEPSCrop moves the box's corner to the page's; -g fixes the page at the box in pixels,
-        // and FIXEDMEDIA and FIXEDRESOLUTION keep setpagedevice in the file from changing it.
-        gs.start(ghostscript, {QStringLiteral("-dSAFER"), QStringLiteral("--permit-file-read=") + input,
-                               QStringLiteral("-dBATCH"), QStringLiteral("-dNOPAUSE"),
-                               QStringLiteral("-dQUIET"), QStringLiteral("-dEPSCrop"),
-                               QStringLiteral("-dFIXEDMEDIA"), QStringLiteral("-dFIXEDRESOLUTION"),
-                               QStringLiteral("-g%1x%2").arg(m_size.width()).arg(m_size.height()),
-                               QStringLiteral("-dLastPage=1"), QStringLiteral("-sDEVICE=pngalpha"),
-                               QStringLiteral("-r%1").arg(kRenderDpi), QStringLiteral("-dTextAlphaBits=4"),
-                               QStringLiteral("-dGraphicsAlphaBits=4"),
-                               QStringLiteral("-sOutputFile=") + output, QStringLiteral("-f"), input});
+        // -g fixes the page at the box in pixels, and FIXEDMEDIA and FIXEDRESOLUTION keep
+        // setpagedevice in the file from changing it; every page starts moved so the box's corner
+        // is the page's (Ghostscript's -dEPSCrop knows no box stated at the end, nor one in a file
+        // not headed as EPS). A file that never calls showpage, which an EPS need not, is shown
+        // after it has run.
+        const QPointF corner = m_source.boundingBox.isEmpty() ? QPointF() : m_source.boundingBox.topLeft();
+        const QString beginPage =
+            QStringLiteral("<< /BeginPage { pop %1 %2 translate } bind >> setpagedevice")
+                .arg(-corner.x(), 0, 'f', 6)
+                .arg(-corner.y(), 0, 'f', 6);
+        gs.start(
+            ghostscript,
+            {QStringLiteral("-dSAFER"),
+             QStringLiteral("--permit-file-read=") + input,
+             QStringLiteral("-dBATCH"),
+             QStringLiteral("-dNOPAUSE"),
+             QStringLiteral("-dQUIET"),
+             QStringLiteral("-dFIXEDMEDIA"),
+             QStringLiteral("-dFIXEDRESOLUTION"),
+             QStringLiteral("-g%1x%2").arg(m_size.width()).arg(m_size.height()),
+             QStringLiteral("-dLastPage=1"),
+             QStringLiteral("-sDEVICE=pngalpha"),
+             QStringLiteral("-r%1").arg(kRenderDpi),
+             QStringLiteral("-dTextAlphaBits=4"),
+             QStringLiteral("-dGraphicsAlphaBits=4"),
+             QStringLiteral("-sOutputFile=") + output,
+             QStringLiteral("-c"),
+             beginPage,
+             QStringLiteral("-f"),
+             input,
+             QStringLiteral("-c"),
+             QStringLiteral("currentpagedevice /PageCount get 0 eq { systemdict /showpage get exec } if")});
         if (!gs.waitForStarted(10000))
             return Failure(FailureReason::NeedsGhostscript);
         QElapsedTimer clock;

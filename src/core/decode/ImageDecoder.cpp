@@ -2,11 +2,13 @@
 
 #include "common/CodecLibraries.h"
 #include "common/InputFile.h"
+#include "decode/BmpReader.h"
 #include "decode/CameraRawReader.h"
 #include "decode/CmykTiffReader.h"
 #include "decode/EpsReader.h"
 #include "decode/HeifReader.h"
 #include "decode/IcnsReader.h"
+#include "decode/IcoReader.h"
 #include "decode/ImageLimits.h"
 #include "decode/Jpeg2000Reader.h"
 #include "decode/JpegReader.h"
@@ -14,6 +16,8 @@
 #include "decode/PngReader.h"
 #include "decode/PsdReader.h"
 #include "decode/QtPluginReader.h"
+#include "decode/TgaReader.h"
+#include "decode/TiffReader.h"
 #include "decode/Truncation.h"
 
 #include <QFileInfo>
@@ -23,7 +27,7 @@ namespace {
 struct ReaderEntry {
     bool (*matches)(const QByteArray &data);
     std::unique_ptr<FormatReader> (*create)(const QByteArray &data, const QByteArray &formatHint);
-    // In place of `matches`, for formats told by their extension as well as their content.
+    // In place of `matches`, for formats told by their extension (the hint) as well as their content.
     bool (*matchesNamed)(const QByteArray &data, const QByteArray &formatHint) = nullptr;
 };
 
@@ -45,6 +49,10 @@ const ReaderEntry kReaders[] = {
     {isHeif, createHeifReader},
     {isJxl, createJxlReader},
     {isJpeg2000, createJpeg2000Reader},
+    {isBmp, createBmpReader},
+    {isIco, createIcoReader},
+    {isTiff, createTiffReader},
+    {nullptr, createTgaReader, isTga},
     {anything, createQtPluginReader},
 };
 

@@ -1,5 +1,6 @@
-// Every format Qt's image plugins read (TIFF, GIF, BMP, WebP, TGA, classic icons, ...), through
-// QImageReader with its automatic rotation turned off: orientation is applied by the core.
+// Every format Qt's image plugins read that no reader of our own takes (GIF, WebP, PNM, XPM,
+// classic Apple icons, ...), through QImageReader with its automatic rotation turned off:
+// orientation is applied by the core.
 #include "decode/QtPluginReader.h"
 #include "decode/ImageLimits.h"
 
@@ -19,7 +20,7 @@ public:
 
     Failure readHeader() override
     {
-        // Formats without a signature (TGA) are known by the file's extension only; the
+        // Formats without a signature are known by the file's extension only; the
         // content decides for the rest, so a misnamed file still reads.
         if (!m_formatHint.isEmpty() && QImageReader::supportedImageFormats().contains(m_formatHint)) {
             m_reader = std::make_unique<QImageReader>(&m_buffer, m_formatHint);

@@ -4,6 +4,7 @@
 #include "decode/Truncation.h"
 
 #include "common/TiffMemoryFile.h"
+#include "decode/EpsSource.h"
 
 #include <QtEndian>
 
@@ -193,8 +194,10 @@ bool epsIsTruncated(const QByteArray &data)
             if (offset + length > quint64(data.size()))
                 return true;
         }
-        postscript = postscript.sliced(qFromLittleEndian<quint32>(data.constData() + 4),
-                                       qFromLittleEndian<quint32>(data.constData() + 8));
+        const quint32 offset = qFromLittleEndian<quint32>(data.constData() + 4);
+        postscript = postscript.sliced(
+            offset,
+            dosPostScriptEnd(data, offset, qFromLittleEndian<quint32>(data.constData() + 8)) - offset);
     }
     const qsizetype firstLineEnd = postscript.indexOf('\n');
     const QByteArrayView firstLine = postscript.first(firstLineEnd < 0 ? postscript.size() : firstLineEnd);

@@ -10,7 +10,8 @@
 bool gifIsTruncated(const QByteArray &data);
 bool tiffIsTruncated(const QByteArray &data);
 // Ghostscript renders what a cut EPS still holds without an error. A DOS-binary EPS whose
-// sections run past the end is cut; so is an EPS that declares itself one ("%!PS-Adobe-N EPSF")
+// sections run past the end is cut (a PostScript section stated short of its last lines runs on,
+// as dosPostScriptEnd() says); so is an EPS that declares itself one ("%!PS-Adobe-N EPSF")
 // and stops in the middle of a line with no "%%EOF" (which every EPS writer ends with). A
 // hand-written file without "%%EOF" that ends with its last line is taken as whole.
 bool epsIsTruncated(const QByteArray &data);

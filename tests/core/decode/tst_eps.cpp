@@ -65,6 +65,10 @@ private Q_SLOTS:
     void rendersAtSeventyTwoDpi();
     void dosBinaryRendersItsPostScript();
     void cropsToTheBoundingBox();
+    void boundingBoxAtTheEnd_data();
+    void boundingBoxAtTheEnd();
+    void withoutShowpage_data();
+    void withoutShowpage();
     void hostileFiles_data();
     void hostileFiles();
     void timeLimitStopsGhostscript();
@@ -118,6 +122,73 @@ void TestEps::cropsToTheBoundingBox()
     QCOMPARE(d.image.image.size(), QSize(300, 200));
     QCOMPARE(d.image.image.pixel(50, 150), qRgb(255, 0, 0));  // point (250, 150)
     QCOMPARE(d.image.image.pixel(250, 150), qRgb(0, 0, 255)); // point (450, 150)
+}
+
+void TestEps::boundingBoxAtTheEnd_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QByteArray atEnd = kDrawing;
+    atEnd.replace("%%BoundingBox: 0 0 600 400", "%%BoundingBox: (atend)");
+    const QByteArray trailer = "%%Trailer\n%%BoundingBox: 200 100 500 300\n";
+    QTest::newRow("in the trailer") << QByteArray(atEnd).replace("showpage\n%%EOF\n",
+                                                                 "showpage\n" + trailer + "%%EOF\n");
+    QTest::newRow("after %%EOF") << QByteArray(atEnd).replace("showpage\n%%EOF\n",
+                                                              "showpage\n%%EOF\n" + trailer);
+    QTest::newRow("beyond the first 256 KiB") << QByteArray(atEnd).replace(
+        "showpage\n%%EOF\n", QByteArray("% padding\n").repeated(30000) + "showpage\n" + trailer + "%%EOF\n");
+    // A DOS-binary EPS whose stated PostScript length stops inside its trailer, before the box
+    // (as some writers leave it): the section runs on to the end of the file.
+    const QByteArray postscript = QByteArray(atEnd).replace("showpage\n%%EOF\n", "showpage\n" + trailer);
+    const QByteArray preview(64, '\x11');
+    QByteArray header(30, '\0');
+    header.replace(0, 4, "\xC5\xD0\xD3\xC6");
+    qToLittleEndian<quint32>(quint32(30 + preview.size()), header.data() + 4);
+    qToLittleEndian<quint32>(quint32(postscript.indexOf("%%Trailer") + 2), header.data() + 8);
+    qToLittleEndian<quint32>(30, header.data() + 20); // TIFF preview, before the PostScript
+    qToLittleEndian<quint32>(quint32(preview.size()), header.data() + 24);
+    header[28] = header[29] = '\xff';
+    QTest::newRow("DOS-binary, stated length short of the trailer") << header + preview + postscript;
+}
+
+// "%%BoundingBox: (atend)" defers to the trailer: the page is that box, its corner moved to the
+// picture's, as for a box in the header.
+void TestEps::boundingBoxAtTheEnd()
+{
+    QFETCH(QByteArray, bytes);
+    const Decoded d = decode(bytes);
+    QVERIFY2(!d.image.image.isNull(), qPrintable(d.error));
+    QCOMPARE(d.image.image.size(), QSize(300, 200));
+    QCOMPARE(d.image.image.pixel(50, 150), qRgb(255, 0, 0));  // point (250, 150)
+    QCOMPARE(d.image.image.pixel(250, 150), qRgb(0, 0, 255)); // point (450, 150)
+    QCOMPARE(qAlpha(d.image.image.pixel(250, 50)), 0);        // point (450, 250)
+}
+
+void TestEps::withoutShowpage_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QByteArray drawing = kDrawing;
+    drawing.replace("showpage\n", "");
+    QTest::newRow("headed as EPS") << drawing;
+    QTest::newRow("headed as plain PostScript with a box")
+        << QByteArray(drawing).replace("%!PS-Adobe-3.0 EPSF-3.0", "%!PS-Adobe-2.0");
+    QTest::newRow("showpage defined but never called")
+        << QByteArray(drawing).replace("%%EndComments\n", "%%EndComments\n/sp {showpage} def\n");
+    QTest::newRow("showpage redefined to nothing")
+        << QByteArray(drawing).replace("%%EndComments\n", "%%EndComments\n/showpage {} def\n");
+}
+
+// An EPS need not call showpage: what it drew is the picture.
+void TestEps::withoutShowpage()
+{
+    QFETCH(QByteArray, bytes);
+    const Decoded d = decode(bytes);
+    QVERIFY2(!d.image.image.isNull(), qPrintable(d.error));
+    QCOMPARE(d.image.image.size(), QSize(600, 400));
+    QCOMPARE(d.image.image.pixel(10, 10), qRgb(255, 0, 0));
+    QCOMPARE(d.image.image.pixel(400, 300), qRgb(0, 0, 255));
+    // A file that does call it gives one page, not two.
+    const Decoded whole = decode(kDrawing);
+    QCOMPARE(whole.image.image.pixel(400, 300), qRgb(0, 0, 255));
 }
 
 void TestEps::hostileFiles_data()

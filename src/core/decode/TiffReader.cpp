@@ -1,0 +1,340 @@
+// TIFF through libtiff directly, as PNG through libpng: Qt's plugin squeezes 16-bit planar
+// pictures, refuses 12-bit samples and 16-bit tiled planes, and drops 16 bits to 8.
+#include "decode/TiffReader.h"
+
+#include "common/LargeImage.h"
+#include "common/TiffMemoryFile.h"
+#include "decode/ImageLimits.h"
+#include "decode/TiffSamples.h"
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+struct TiffCloser {
+    void operator()(TIFF *t) const { TIFFClose(t); }
+};
+
+// Where one sample goes in the picture.
+enum class Target { Skip, Red, Green, Blue, Alpha, GrayToRgb, Gray, Index };
+
+class TiffReader final : public FormatReader {
+public:
+    explicit TiffReader(const QByteArray &data) : m_file(data) {}
+
+    Failure readHeader() override
+    {
+        m_tiff.reset(m_file.open("r"));
+        if (!m_tiff)
+            return {FailureReason::Unsupported, QStringLiteral("not a readable TIFF")};
+        TIFF *tiff = m_tiff.get();
+        useLargestTiffPage(tiff);
+        uint32_t width = 0, height = 0;
+        TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
+        TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
+        m_size = QSize(int(std::min<uint32_t>(width, INT32_MAX)), int(std::min<uint32_t>(height, INT32_MAX)));
+        m_dpi = tiffDpi(tiff);
+        m_icc = tiffProfile(tiff);
+        planLayout();
+        return {};
+    }
+
+    QSize size() const override { return m_size; }
+
+    qint64 decodedBytes(QSize) const override
+    {
+        // A palette picture is turned into true colour after it is decoded: both at once.
+        const int bytes = m_format == QImage::Format_Invalid ? 4
+                          : m_format == QImage::Format_Indexed8
+                              ? 5
+                              : QImage::toPixelFormat(m_format).bitsPerPixel() / 8;
+        return qint64(m_size.width()) * m_size.height() * bytes;
+    }
+
+    Result<DecodedImage> read(QSize) override
+    {
+        if (exceedsImageLimits(m_size.width(), m_size.height()))
+            return Failure(FailureReason::TooLarge);
+        Result<QImage> image = m_format == QImage::Format_Invalid ? throughRgbaInterface() : ownPath();
+        if (!image.ok() && image.failure().reason == FailureReason::Unsupported &&
+            m_format != QImage::Format_Invalid) {
+            // Strips libtiff cannot read a row at a time (a rows-per-strip value past the
+            // picture's height, some codecs) it may still read whole.
+            Result<QImage> whole = throughRgbaInterface();
+            if (whole.ok())
+                image = whole;
+        }
+        if (!image.ok())
+            return image.failure();
+        DecodedImage out;
+        out.image = image.value();
+        out.storedSize = out.image.size();
+        out.statedDpi = m_dpi;
+        out.iccProfile = m_icc;
+        return out;
+    }
+
+private:
+    // Decides the picture's format and where each sample goes; leaves the format invalid for
+    // pages only libtiff's RGBA interface reads.
+    void planLayout()
+    {
+        TIFF *tiff = m_tiff.get();
+        uint16_t photometric = 0, samples = 1, bits = 1, sampleFormat = SAMPLEFORMAT_UINT, compression = 0;
+        const bool hasPhotometric = TIFFGetField(tiff, TIFFTAG_PHOTOMETRIC, &photometric);
+        TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples);
+        TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &bits);
+        TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLEFORMAT, &sampleFormat);
+        TIFFGetFieldDefaulted(tiff, TIFFTAG_COMPRESSION, &compression);
+        if (!hasPhotometric || bits == 0 || bits > 16 ||
+            (sampleFormat != SAMPLEFORMAT_UINT && sampleFormat != SAMPLEFORMAT_VOID))
+            return;
+        if (photometric == PHOTOMETRIC_YCBCR && compression == COMPRESSION_JPEG) {
+            // libjpeg turns the samples into RGB, subsampled or not.
+            TIFFSetField(tiff, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
+            photometric = PHOTOMETRIC_RGB;
+        }
+        int colours = 0;
+        bool gray = false;
+        switch (photometric) {
+        case PHOTOMETRIC_MINISWHITE:
+        case PHOTOMETRIC_MINISBLACK:
+            colours = 1;
+            gray = true;
+            m_inverted = photometric == PHOTOMETRIC_MINISWHITE;
+            break;
+        case PHOTOMETRIC_RGB:
+            colours = 3;
+            break;
+        case PHOTOMETRIC_PALETTE:
+            colours = 1;
+            break;
+        default:
+            return;
+        }
+        if (samples < colours || samples > 16)
+            return;
+        // The first extra sample is alpha when the file says so; other extras are passed over.
+        uint16_t extraCount = 0;
+        uint16_t *extraTypes = nullptr;
+        bool alpha = false;
+        if (samples > colours && TIFFGetField(tiff, TIFFTAG_EXTRASAMPLES, &extraCount, &extraTypes) &&
+            extraCount > 0 && extraTypes) {
+            alpha = extraTypes[0] == EXTRASAMPLE_ASSOCALPHA || extraTypes[0] == EXTRASAMPLE_UNASSALPHA;
+            m_premultiplied = extraTypes[0] == EXTRASAMPLE_ASSOCALPHA;
+        }
+        const bool deep = bits > 8;
+        m_targets.assign(samples, Target::Skip);
+        if (photometric == PHOTOMETRIC_PALETTE) {
+            uint16_t *red = nullptr, *green = nullptr, *blue = nullptr;
+            if (bits > 8 || alpha || !TIFFGetField(tiff, TIFFTAG_COLORMAP, &red, &green, &blue))
+                return;
+            const int entries = 1 << bits;
+            // Some writers store 8-bit values in the 16-bit map.
+            bool eightBit = true;
+            for (int i = 0; i < entries; ++i)
+                eightBit = eightBit && red[i] < 256 && green[i] < 256 && blue[i] < 256;
+            auto channel = [eightBit](uint16_t v) {
+                return eightBit ? int(v) : (int(v) * 255 + 32767) / 65535;
+            };
+            for (int i = 0; i < entries; ++i)
+                m_palette.append(qRgb(channel(red[i]), channel(green[i]), channel(blue[i])));
+            m_targets[0] = Target::Index;
+            m_format = QImage::Format_Indexed8;
+            m_bits = bits;
+            return;
+        }
+        if (gray) {
+            m_targets[0] = alpha ? Target::GrayToRgb : Target::Gray;
+            m_format = alpha ? (deep ? QImage::Format_RGBA64 : QImage::Format_ARGB32)
+                             : (deep ? QImage::Format_Grayscale16 : QImage::Format_Grayscale8);
+        } else {
+            m_targets[0] = Target::Red;
+            m_targets[1] = Target::Green;
+            m_targets[2] = Target::Blue;
+            m_format = alpha ? (deep ? QImage::Format_RGBA64 : QImage::Format_ARGB32)
+                             : (deep ? QImage::Format_RGBX64 : QImage::Format_RGB32);
+        }
+        if (alpha)
+            m_targets[size_t(colours)] = Target::Alpha;
+        m_bits = bits;
+    }
+
+    Result<QImage> ownPath()
+    {
+        QImage image = allocateLargeImage(m_size, m_format);
+        if (image.isNull())
+            return Failure(FailureReason::OutOfMemory);
+        const bool deep = m_format == QImage::Format_RGBA64 || m_format == QImage::Format_RGBX64 ||
+                          m_format == QImage::Format_Grayscale16;
+        const bool words = m_format == QImage::Format_RGBA64 || m_format == QImage::Format_RGBX64;
+        if (m_format == QImage::Format_Indexed8) {
+            image.setColorTable(m_palette);
+        } else if (m_format != QImage::Format_Grayscale8 && m_format != QImage::Format_Grayscale16) {
+            // Opaque until an alpha sample says otherwise.
+            for (int y = 0; y < image.height(); ++y)
+                std::memset(image.scanLine(y), 0xff, size_t(image.bytesPerLine()));
+        }
+        // Each stored value, scaled to the picture's 8 or 16 bits (12 bits to 16); gray that
+        // counts from white turned round.
+        const quint32 largest = (quint32(1) << m_bits) - 1;
+        std::vector<quint16> scaled(size_t(largest) + 1);
+        for (quint32 v = 0; v <= largest; ++v) {
+            const quint32 top = deep ? 65535 : 255;
+            scaled[v] = quint16((quint64(v) * top + largest / 2) / largest);
+        }
+        const std::vector<Target> targets = m_targets;
+        const bool inverted = m_inverted;
+        const int samples = int(targets.size());
+        const int top = deep ? 65535 : 255;
+        auto store = [&](uchar *line, uint32_t x, Target target, quint16 raw) {
+            if (target == Target::Index) {
+                line[x] = uchar(raw);
+                return;
+            }
+            quint16 v = scaled[raw];
+            if (inverted && target != Target::Alpha)
+                v = quint16(top - v);
+            switch (target) {
+            case Target::Gray:
+                if (deep)
+                    reinterpret_cast<quint16 *>(line)[x] = v;
+                else
+                    line[x] = uchar(v);
+                break;
+            case Target::GrayToRgb:
+                store8or16(line, x, 0, v, words);
+                store8or16(line, x, 1, v, words);
+                store8or16(line, x, 2, v, words);
+                break;
+            case Target::Red:
+                store8or16(line, x, 0, v, words);
+                break;
+            case Target::Green:
+                store8or16(line, x, 1, v, words);
+                break;
+            case Target::Blue:
+                store8or16(line, x, 2, v, words);
+                break;
+            case Target::Alpha:
+                store8or16(line, x, 3, v, words);
+                break;
+            default:
+                break;
+            }
+        };
+        TiffSamples samplesOf(m_tiff.get());
+        const Failure failure =
+            samplesOf.read([&](uint32_t y, uint32_t x0, uint32_t columns, int sample, const quint16 *values) {
+                uchar *line = image.scanLine(int(y));
+                if (sample >= 0) {
+                    const Target target = targets[size_t(sample)];
+                    if (target == Target::Skip)
+                        return;
+                    for (uint32_t i = 0; i < columns; ++i)
+                        store(line, x0 + i, target, values[i]);
+                    return;
+                }
+                for (uint32_t i = 0; i < columns; ++i)
+                    for (int s = 0; s < samples; ++s)
+                        if (targets[size_t(s)] != Target::Skip)
+                            store(line, x0 + i, targets[size_t(s)],
+                                  values[size_t(i) * size_t(samples) + size_t(s)]);
+            });
+        if (failure.failed())
+            return failure;
+        if (m_premultiplied)
+            unpremultiply(&image);
+        return image;
+    }
+
+    // One channel of an RGB32/ARGB32 pixel (R, G, B, A as 0 to 3) or of a 64-bit one.
+    static void store8or16(uchar *line, uint32_t x, int channel, quint16 v, bool words)
+    {
+        if (words) {
+            reinterpret_cast<quint16 *>(line)[size_t(x) * 4 + size_t(channel)] = v;
+            return;
+        }
+        static constexpr int kShift[4] = {16, 8, 0, 24};
+        QRgb &p = reinterpret_cast<QRgb *>(line)[x];
+        p = (p & ~(QRgb(0xff) << kShift[channel])) | (QRgb(v) << kShift[channel]);
+    }
+
+    // Associated alpha: the colours were stored multiplied by it.
+    static void unpremultiply(QImage *image)
+    {
+        const bool words = image->format() == QImage::Format_RGBA64;
+        for (int y = 0; y < image->height(); ++y) {
+            if (words) {
+                auto *p = reinterpret_cast<quint16 *>(image->scanLine(y));
+                for (int x = 0; x < image->width(); ++x, p += 4) {
+                    const quint32 a = p[3];
+                    for (int c = 0; c < 3; ++c)
+                        p[c] = a == 0
+                                   ? 0
+                                   : quint16(std::min<quint64>(65535, (quint64(p[c]) * 65535 + a / 2) / a));
+                }
+            } else {
+                auto *p = reinterpret_cast<QRgb *>(image->scanLine(y));
+                for (int x = 0; x < image->width(); ++x) {
+                    const int a = qAlpha(p[x]);
+                    auto channel = [a](int v) { return a == 0 ? 0 : std::min(255, (v * 255 + a / 2) / a); };
+                    p[x] = qRgba(channel(qRed(p[x])), channel(qGreen(p[x])), channel(qBlue(p[x])), a);
+                }
+            }
+        }
+    }
+
+    // libtiff's RGBA interface: 8 bits, in the stored orientation, alpha premultiplied.
+    Result<QImage> throughRgbaInterface()
+    {
+        TIFF *tiff = m_tiff.get();
+        char message[1024] = {};
+        if (!TIFFRGBAImageOK(tiff, message))
+            return Failure(FailureReason::Unsupported, QString::fromLatin1(message));
+        QImage image = allocateLargeImage(m_size, QImage::Format_RGBA8888_Premultiplied);
+        if (image.isNull())
+            return Failure(FailureReason::OutOfMemory);
+        if (image.bytesPerLine() != qsizetype(m_size.width()) * 4)
+            return Failure(FailureReason::InternalError, QStringLiteral("unexpected row padding"));
+        uint16_t orientation = ORIENTATION_TOPLEFT;
+        TIFFGetFieldDefaulted(tiff, TIFFTAG_ORIENTATION, &orientation);
+        if (!TIFFReadRGBAImageOriented(tiff, uint32_t(m_size.width()), uint32_t(m_size.height()),
+                                       reinterpret_cast<uint32_t *>(image.bits()), orientation, 1))
+            return Failure(FailureReason::Unsupported, QStringLiteral("the TIFF data is damaged"));
+        uint16_t extraCount = 0;
+        uint16_t *extraTypes = nullptr;
+        const bool alpha =
+            TIFFGetField(tiff, TIFFTAG_EXTRASAMPLES, &extraCount, &extraTypes) && extraCount > 0;
+        image = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        if (image.isNull())
+            return Failure(FailureReason::OutOfMemory);
+        return image;
+    }
+
+    TiffMemoryFile m_file;
+    std::unique_ptr<TIFF, TiffCloser> m_tiff;
+    QSize m_size;
+    double m_dpi = 0.0;
+    QByteArray m_icc;
+    QImage::Format m_format = QImage::Format_Invalid;
+    std::vector<Target> m_targets;
+    QList<QRgb> m_palette;
+    int m_bits = 8;
+    bool m_inverted = false;
+    bool m_premultiplied = false;
+};
+
+} // namespace
+
+std::unique_ptr<FormatReader> createTiffReader(const QByteArray &data, const QByteArray &)
+{
+    return std::make_unique<TiffReader>(data);
+}
+
+bool isTiff(const QByteArray &data)
+{
+    return data.startsWith(QByteArrayView("II*\0", 4)) || data.startsWith(QByteArrayView("MM\0*", 4)) ||
+           data.startsWith(QByteArrayView("II+\0", 4)) || data.startsWith(QByteArrayView("MM\0+", 4));
+}
