@@ -1,21 +1,10 @@
-// Fuzzes the icon and cursor reader (and through it the BMP pixel decoding and the PNG reader) on bytes in
-// memory.
+// Fuzzes the icon and cursor reader (and through it the BMP pixel decoding and the PNG reader) on
+// bytes in memory.
+#include "FuzzTarget.h"
 #include "decode/IcoReader.h"
-
-#include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    if (!isIco(bytes))
-        return 0;
-    std::unique_ptr<FormatReader> reader = createIcoReader(bytes, "ico");
-    if (reader->readHeader().failed())
-        return 0;
-    // Large claims are refused by the size limit, which the tests cover; keep runs fast.
-    const QSize claimed = reader->size();
-    if (qint64(claimed.width()) * claimed.height() > 4'000'000)
-        return 0;
-    reader->read(QSize());
-    return 0;
+    const QByteArray bytes = fuzzBytes(data, size);
+    return fuzzReader(bytes, isIco(bytes), createIcoReader, "ico");
 }
