@@ -25,7 +25,7 @@ static Result<QByteArray> encodePixels(const QImage &image, OutputFormat format,
 }
 
 Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions &options, double dpi,
-                                   const QByteArray &iccProfile, const SourceMetadata &metadata)
+                                   const QByteArray &iccProfile, const SourceMetadata &source)
 {
     const OutputFormat format = options.format;
     Result<QByteArray> pixels = encodePixels(image, format, options.jpegQuality, dpi);
@@ -33,6 +33,7 @@ Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions 
         return pixels.failure();
     EncodedOutput out;
     out.bytes = pixels.value();
+    const SourceMetadata metadata = source.keeping(options.metadata, &out.metadataRemoved);
 
     if (format == OutputFormat::Gif) {
         if (metadata.hasExifXmpOrIptc() || !iccProfile.isEmpty())
