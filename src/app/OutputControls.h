@@ -10,8 +10,8 @@ class QLabel;
 class QTimer;
 class UnitSlider;
 
-// Output format, JPEG quality and output colours. The quality controls show only for JPEG; the quality's
-// value label shows only while the slider moves.
+// Output format, JPEG quality, output colours and the metadata kept. The quality controls show only for JPEG;
+// the quality's value label shows only while the slider moves.
 class OutputControls : public QWidget {
     Q_OBJECT
 public:
@@ -21,7 +21,8 @@ public:
     QLabel *qualityLabel;
     UnitSlider *qualitySlider;
     QLabel *qualityValue;
-    QCheckBox *srgbBox; // the output profile: sRGB when ticked, the source's when not
+    QCheckBox *srgbBox;       // the output profile: sRGB when ticked, the source's when not
+    QComboBox *metadataPopup; // the metadata kept, in MetadataKept's order
 
     void formatChosen();
 

@@ -99,7 +99,8 @@ QString setFromFlag(const SettingRow &row, const QString &value, AppSettings &va
     case FlagValue::SizePair: {
         const QStringList sides = value.split(QRegularExpression(QStringLiteral("[xX\\x{00d7}]")));
         int height = 0;
-        if (sides.size() != 2 || !row.pairedWith || !parseIntInRange(sides.at(0), 1, kMaxResizeSide, &number) ||
+        if (sides.size() != 2 || !row.pairedWith ||
+            !parseIntInRange(sides.at(0), 1, kMaxResizeSide, &number) ||
             !parseIntInRange(sides.at(1), 1, kMaxResizeSide, &height))
             return QStringLiteral("%1 takes WxH, two numbers from 1 to %2 (800x600), not '%3'")
                 .arg(flag)

@@ -101,7 +101,8 @@ QString manPage(const QString &version)
             QStringList flags;
             for (int i = 0; i < row.choiceCount; ++i)
                 if (!row.choices[i].alias)
-                    flags << QStringLiteral("\\fB\\-\\-%1\\fR").arg(roff(QString::fromLatin1(row.choices[i].word)));
+                    flags << QStringLiteral("\\fB\\-\\-%1\\fR")
+                                 .arg(roff(QString::fromLatin1(row.choices[i].word)));
             text += QStringLiteral("; set by %1").arg(flags.join(QStringLiteral(" and ")));
         }
         page += QStringLiteral(".TP\n.B %1\n%2.\n").arg(roff(row.keyName()), text);

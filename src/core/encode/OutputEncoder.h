@@ -19,7 +19,7 @@ struct EncodedOutput {
 };
 
 // Encodes the finished picture in the options' format (at their JPEG quality) and the given
-// density, with the source's metadata (as much as the options keep) and colour profile where the format holds them and the
-// profile is usable and fits the pixels. Runs on worker threads.
+// density, with the source's metadata (as much as the options keep) and colour profile where the format holds
+// them and the profile is usable and fits the pixels. Runs on worker threads.
 Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions &options, double dpi,
                                    const QByteArray &iccProfile, const SourceMetadata &metadata);

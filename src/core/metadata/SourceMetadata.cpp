@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <set>
 #include <exiv2/exiv2.hpp>
+#include <set>
 
 struct SourceMetadata::Data {
     Exiv2::ExifData exif;
@@ -241,9 +241,8 @@ bool isLocation(const Exiv2::Exifdatum &datum)
 {
     if (datum.groupName() == "GPSInfo" || datum.key() == "Exif.Image.GPSTag")
         return true;
-    static const std::set<std::string> names = {"Country", "State",        "City",
-                                                "City2",   "Landmark",     "Location",
-                                                "LocationName", "LocalLocationName"};
+    static const std::set<std::string> names = {"Country",  "State",    "City",         "City2",
+                                                "Landmark", "Location", "LocationName", "LocalLocationName"};
     return Exiv2::ExifTags::isMakerGroup(datum.groupName()) && names.count(datum.tagName()) > 0;
 }
 
@@ -297,19 +296,36 @@ bool describesTheFile(const Exiv2::Exifdatum &datum)
 {
     const std::string group = datum.groupName();
     if (group == "Image")
-        return isAnyOf(datum.key(),
-                       {"Exif.Image.Orientation", "Exif.Image.XResolution", "Exif.Image.YResolution",
-                        "Exif.Image.ResolutionUnit", "Exif.Image.ExifTag", "Exif.Image.NewSubfileType",
-                        "Exif.Image.SubfileType", "Exif.Image.ImageWidth", "Exif.Image.ImageLength",
-                        "Exif.Image.BitsPerSample", "Exif.Image.Compression",
-                        "Exif.Image.PhotometricInterpretation", "Exif.Image.FillOrder",
-                        "Exif.Image.SamplesPerPixel", "Exif.Image.PlanarConfiguration",
-                        "Exif.Image.Predictor", "Exif.Image.SampleFormat", "Exif.Image.ExtraSamples",
-                        "Exif.Image.YCbCrSubSampling", "Exif.Image.YCbCrPositioning", "Exif.Image.StripOffsets",
-                        "Exif.Image.StripByteCounts", "Exif.Image.RowsPerStrip", "Exif.Image.TileWidth",
-                        "Exif.Image.TileLength", "Exif.Image.TileOffsets", "Exif.Image.TileByteCounts",
-                        "Exif.Image.InterColorProfile", "Exif.Image.JPEGInterchangeFormat",
-                        "Exif.Image.JPEGInterchangeFormatLength"});
+        return isAnyOf(datum.key(), {"Exif.Image.Orientation",
+                                     "Exif.Image.XResolution",
+                                     "Exif.Image.YResolution",
+                                     "Exif.Image.ResolutionUnit",
+                                     "Exif.Image.ExifTag",
+                                     "Exif.Image.NewSubfileType",
+                                     "Exif.Image.SubfileType",
+                                     "Exif.Image.ImageWidth",
+                                     "Exif.Image.ImageLength",
+                                     "Exif.Image.BitsPerSample",
+                                     "Exif.Image.Compression",
+                                     "Exif.Image.PhotometricInterpretation",
+                                     "Exif.Image.FillOrder",
+                                     "Exif.Image.SamplesPerPixel",
+                                     "Exif.Image.PlanarConfiguration",
+                                     "Exif.Image.Predictor",
+                                     "Exif.Image.SampleFormat",
+                                     "Exif.Image.ExtraSamples",
+                                     "Exif.Image.YCbCrSubSampling",
+                                     "Exif.Image.YCbCrPositioning",
+                                     "Exif.Image.StripOffsets",
+                                     "Exif.Image.StripByteCounts",
+                                     "Exif.Image.RowsPerStrip",
+                                     "Exif.Image.TileWidth",
+                                     "Exif.Image.TileLength",
+                                     "Exif.Image.TileOffsets",
+                                     "Exif.Image.TileByteCounts",
+                                     "Exif.Image.InterColorProfile",
+                                     "Exif.Image.JPEGInterchangeFormat",
+                                     "Exif.Image.JPEGInterchangeFormatLength"});
     if (group == "Photo")
         return isAnyOf(datum.key(), {"Exif.Photo.PixelXDimension", "Exif.Photo.PixelYDimension"});
     return group != "GPSInfo" && !inMakerNote(datum);
@@ -351,8 +367,9 @@ SourceMetadata SourceMetadata::keeping(MetadataKept kept, bool *removed) const
         case MetadataKept::NoLocation: {
             const auto location = [](const auto &datum) { return isLocation(datum); };
             // The maker's notes go whole: exiv2 cannot read every maker's, and some hold places.
-            said = eraseIf(data->exif, [](const Exiv2::Exifdatum &e) { return isLocation(e) || inMakerNote(e); },
-                           location);
+            said = eraseIf(
+                data->exif, [](const Exiv2::Exifdatum &e) { return isLocation(e) || inMakerNote(e); },
+                location);
             said = eraseIf(data->xmp, location, always) || said;
             said = eraseIf(data->iptc, location, always) || said;
             break;
@@ -361,8 +378,10 @@ SourceMetadata SourceMetadata::keeping(MetadataKept kept, bool *removed) const
             const auto others = [](const auto &datum) { return !isAuthorship(datum); };
             said = eraseIf(data->exif, others, exifCounts);
             said = eraseIf(data->xmp, others, always) || said;
-            said = eraseIf(data->iptc, [](const Exiv2::Iptcdatum &i) { return !isAuthorship(i) && !isIptcFraming(i); },
-                           iptcCounts) ||
+            said = eraseIf(
+                       data->iptc,
+                       [](const Exiv2::Iptcdatum &i) { return !isAuthorship(i) && !isIptcFraming(i); },
+                       iptcCounts) ||
                    said;
             // The framing alone says nothing.
             if (std::all_of(data->iptc.begin(), data->iptc.end(), isIptcFraming))

@@ -78,13 +78,13 @@ enum class SettingType {
 
 // How a pressmark-cli flag's value becomes the stored value.
 enum class FlagValue {
-    None,    // the row has no flag
-    Text,    // as typed
-    Size,    // a whole number from 1 to kMaxResizeSide, stored as the size field's text
-    Percent, // 0-100, stored as a fraction
-    Choice,  // one of the row's words, stored as its number
-    Color,   // #RRGGBB or a colour name
-    Picture, // a picture file, decoded and turned upright
+    None,     // the row has no flag
+    Text,     // as typed
+    Size,     // a whole number from 1 to kMaxResizeSide, stored as the size field's text
+    Percent,  // 0-100, stored as a fraction
+    Choice,   // one of the row's words, stored as its number
+    Color,    // #RRGGBB or a colour name
+    Picture,  // a picture file, decoded and turned upright
     SizePair, // WxH, each a whole number from 1 to kMaxResizeSide: W stored in this row, H in
               // the row it is `pairedWith`, each as a size field's text
     Number,   // a whole number from 1 to the row's max, stored as it is

@@ -17,7 +17,8 @@ int side(float v)
 QSize governedBy(QSize src, bool byWidth, int length)
 {
     const float scale = byWidth ? float(length) / float(src.width()) : float(length) / float(src.height());
-    return QSize(side(std::roundf(float(src.width()) * scale)), side(std::roundf(float(src.height()) * scale)));
+    return QSize(side(std::roundf(float(src.width()) * scale)),
+                 side(std::roundf(float(src.height()) * scale)));
 }
 
 } // namespace
@@ -47,8 +48,7 @@ QSize targetSize(QSize src, const ConversionOptions &o)
         if (o.resizeTo <= 0 && o.fitHeight <= 0)
             return src;
         // resizeTo / w <= fitHeight / h, compared exactly.
-        byWidth = o.fitHeight <= 0 ||
-                  (o.resizeTo > 0 && qint64(o.resizeTo) * h <= qint64(o.fitHeight) * w);
+        byWidth = o.fitHeight <= 0 || (o.resizeTo > 0 && qint64(o.resizeTo) * h <= qint64(o.fitHeight) * w);
         length = byWidth ? o.resizeTo : o.fitHeight;
         break;
     }
