@@ -814,6 +814,12 @@ void TestCli::metadataRemovalIsSaidOnce()
     QTemporaryDir out2;
     run = cli({"--metadata", "keep", "-o", out2.path(), tagged, plain});
     QCOMPARE(run.err, QString());
+    // A TIFF's own tags (its layout, pages, white point) are not metadata that was removed.
+    const QString tiff = dir.filePath("plain.tif");
+    TestImages::run("convert", {plain, tiff});
+    QTemporaryDir out3;
+    run = cli({"--metadata", "none", "-o", out3.path(), tiff});
+    QCOMPARE(run.err, QString());
     QVERIFY(!TestImages::exiv2Value(out2.filePath("gps.jpg"), "Exif.GPSInfo.GPSLatitude").isEmpty());
 }
 

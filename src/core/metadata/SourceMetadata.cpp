@@ -290,8 +290,9 @@ bool isIptcFraming(const Exiv2::Iptcdatum &datum)
                                  "Iptc.Application2.RecordVersion"});
 }
 
-// EXIF that describes the source file rather than the picture: its layout, which writeInto()
-// replaces, its thumbnail and further pages, which are never carried.
+// EXIF that describes the source file rather than the picture: its layout and how its samples
+// are coded (TIFF's own tags), which writeInto() replaces or the output states of itself, its
+// thumbnail and further pages, which are never carried. Leaving these out is not worth a note.
 bool describesTheFile(const Exiv2::Exifdatum &datum)
 {
     const std::string group = datum.groupName();
@@ -324,6 +325,15 @@ bool describesTheFile(const Exiv2::Exifdatum &datum)
                                      "Exif.Image.TileOffsets",
                                      "Exif.Image.TileByteCounts",
                                      "Exif.Image.InterColorProfile",
+                                     "Exif.Image.PageNumber",
+                                     "Exif.Image.PageName",
+                                     "Exif.Image.WhitePoint",
+                                     "Exif.Image.PrimaryChromaticities",
+                                     "Exif.Image.TransferFunction",
+                                     "Exif.Image.YCbCrCoefficients",
+                                     "Exif.Image.ReferenceBlackWhite",
+                                     "Exif.Image.MinSampleValue",
+                                     "Exif.Image.MaxSampleValue",
                                      "Exif.Image.JPEGInterchangeFormat",
                                      "Exif.Image.JPEGInterchangeFormatLength"});
     if (group == "Photo")
