@@ -109,7 +109,10 @@ TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title an
     connect(widthSide, &QRadioButton::clicked, this, &TitleSizeSection::widthSideClicked);
     connect(heightSide, &QRadioButton::clicked, this, &TitleSizeSection::heightSideClicked);
     connect(otherSide, &QRadioButton::clicked, this, &TitleSizeSection::otherSideClicked);
-    connect(otherModePopup, &QComboBox::activated, this, &TitleSizeSection::otherModeChosen);
+    connect(otherModePopup, &QComboBox::activated, this, [this] {
+        otherModeChosen();
+        otherFields(otherModePopup->currentIndex()).first()->setFocus();
+    });
 }
 
 QList<QLineEdit *> TitleSizeSection::otherFields(int mode) const
@@ -260,8 +263,7 @@ void TitleSizeSection::otherSideClicked()
     }
     otherModePopup->setEnabled(true);
     otherModeChosen();
-    if (!otherFields(otherModePopup->currentIndex()).isEmpty())
-        otherFields(otherModePopup->currentIndex()).first()->setFocus();
+    otherFields(otherModePopup->currentIndex()).first()->setFocus();
     // The other modes never enlarge unless asked to.
     neverEnlargeBox->setChecked(true);
 }
@@ -286,14 +288,14 @@ void TitleSizeSection::otherModeChosen()
     fitTimes->setVisible(mode == FitWithin);
     otherUnit->setText(mode == Percent ? QStringLiteral("%") : tr("pixels"));
     otherUnit->setEnabled(chosen);
-    if (chosen && sender() == otherModePopup)
-        shown.first()->setFocus();
 }
 
 void TitleSizeSection::showGoverningMode()
 {
-    if (!widthField->text().isEmpty() || !heightField->text().isEmpty())
-        return; // they govern
+    // Width and height govern when they hold text; with the resize box off, the fields stay as
+    // loaded, as the width and height fields do.
+    if (!resizeBox->isChecked() || !widthField->text().isEmpty() || !heightField->text().isEmpty())
+        return;
     for (int mode : {LongEdge, ShortEdge, FitWithin, Percent}) {
         const QList<QLineEdit *> fields = otherFields(mode);
         if (std::none_of(fields.begin(), fields.end(), [](QLineEdit *f) { return !f->text().isEmpty(); }))
