@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QTimer>
 
@@ -27,6 +28,12 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new 
     srgbBox = new QCheckBox(tr("Convert to sRGB"), this);
     srgbBox->setToolTip(tr("Write colours converted to sRGB and tagged sRGB, as the web expects; "
                            "otherwise the source's profile is kept"));
+    metadataPopup = new SkinnedPopUp(SkinnedPopUp::Bezel::Fonts, this);
+    // In the order of the stored values.
+    metadataPopup->addItems({tr("Keep all"), tr("No location"), tr("Copyright only"), tr("None")});
+    metadataPopup->setToolTip(tr("The EXIF, XMP and IPTC the outputs keep: all of it; all but GPS positions, "
+                                 "place names and the camera maker's notes; only authorship and rights; "
+                                 "or none. The colour profile is kept either way."));
     // The label keeps its room while hidden, so the slider does not jump.
     QSizePolicy keep = qualityValue->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
@@ -40,6 +47,12 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new 
     grid->addWidget(qualitySlider, 1, 1);
     grid->addWidget(qualityValue, 1, 2);
     grid->addWidget(srgbBox, 2, 0, 1, 3);
+    // A line of its own across the columns, so its longer label moves nothing above it.
+    auto *metadataLine = new QHBoxLayout;
+    metadataLine->addWidget(new QLabel(tr("Metadata"), this));
+    metadataLine->addWidget(metadataPopup);
+    metadataLine->addStretch(1);
+    grid->addLayout(metadataLine, 3, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 
     // A drag ends when the knob is let go; a key or wheel step ends once the slider rests.
@@ -80,5 +93,6 @@ QList<SettingBinding> OutputControls::bindings()
         bindPopup(formatPopup, Setting::Format).then([this] { formatChosen(); }),
         bindSlider(qualitySlider, Setting::JpegQuality),
         bindCheckBox(srgbBox, Setting::OutputProfile),
+        bindPopup(metadataPopup, Setting::MetadataKept),
     };
 }

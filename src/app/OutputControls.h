@@ -10,8 +10,9 @@ class QLabel;
 class QTimer;
 class UnitSlider;
 
-// Output format, quality and output colours. The quality controls show only for the formats the quality
-// applies to (JPEG, WebP, AVIF, JPEG XL); the quality's value label shows only while the slider moves.
+// Output format, quality, output colours and the metadata kept. The quality controls show only for the
+// formats the quality applies to (JPEG, WebP, AVIF, JPEG XL); the quality's value label shows only while
+// the slider moves.
 class OutputControls : public QWidget {
     Q_OBJECT
 public:
@@ -21,7 +22,8 @@ public:
     QLabel *qualityLabel;
     UnitSlider *qualitySlider;
     QLabel *qualityValue;
-    QCheckBox *srgbBox; // the output profile: sRGB when ticked, the source's when not
+    QCheckBox *srgbBox;       // the output profile: sRGB when ticked, the source's when not
+    QComboBox *metadataPopup; // the metadata kept, in MetadataKept's order
 
     void formatChosen();
 

@@ -6,7 +6,7 @@
 
 QValidator::State SizeFieldValidator::validate(QString &input, int &) const
 {
-    if (isAcceptableSizeText(input))
+    if (isAcceptableSizeText(input) && (input.isEmpty() || input.toInt() <= m_most))
         return Acceptable;
     QApplication::beep();
     return Invalid;

@@ -70,6 +70,12 @@ QString flagHelp(const SettingRow &row)
     case FlagValue::Size:
         text += QStringLiteral(", 1-%1").arg(kMaxResizeSide);
         break;
+    case FlagValue::SizePair:
+        text += QStringLiteral(", each 1-%1").arg(kMaxResizeSide);
+        break;
+    case FlagValue::Number:
+        text += QStringLiteral(", 1-%1").arg(row.max);
+        break;
     case FlagValue::Percent:
         text += QStringLiteral(", 0-100");
         break;
@@ -82,6 +88,7 @@ QString flagHelp(const SettingRow &row)
     case FlagValue::None:
     case FlagValue::Text:
     case FlagValue::Picture:
+    case FlagValue::Switches:
         break;
     }
     const QString byDefault = defaultOf(row);
@@ -116,12 +123,20 @@ const QList<CliFlag> &cliFlags()
              QStringLiteral("Print the output names a run would give; write nothing.")},
             {{QStringLiteral("quiet")}, QString(), QStringLiteral("Print failures only.")},
         };
-        for (const SettingRow &row : settingRows())
+        for (const SettingRow &row : settingRows()) {
             if (row.flag)
                 list.append({{QString::fromLatin1(row.flag)},
                              QString::fromLatin1(row.valueName),
                              flagHelp(row),
                              &row});
+            if (row.flagValue == FlagValue::Switches)
+                for (int i = 0; i < row.choiceCount; ++i)
+                    list.append({{QString::fromLatin1(row.choices[i].word)},
+                                 QString(),
+                                 QString::fromUtf8(row.choices[i].meaning) + QLatin1Char('.'),
+                                 &row,
+                                 row.choices[i].alias});
+        }
         list.append(
             {{QStringLiteral("h"), QStringLiteral("help")}, QString(), QStringLiteral("Show this help.")});
         list.append({{QStringLiteral("v"), QStringLiteral("version")},

@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 
 #include <map>
@@ -94,6 +95,27 @@ QString setFromFlag(const SettingRow &row, const QString &value, AppSettings &va
         if (!parseIntInRange(value, 1, kMaxResizeSide, &number))
             return QStringLiteral("%1 takes a number from 1 to %2").arg(flag).arg(kMaxResizeSide);
         values.setText(row.setting, QString::number(number));
+        break;
+    case FlagValue::SizePair: {
+        const QStringList sides = value.split(QRegularExpression(QStringLiteral("[xX\\x{00d7}]")));
+        int height = 0;
+        if (sides.size() != 2 || !row.pairedWith ||
+            !parseIntInRange(sides.at(0), 1, kMaxResizeSide, &number) ||
+            !parseIntInRange(sides.at(1), 1, kMaxResizeSide, &height))
+            return QStringLiteral("%1 takes WxH, two numbers from 1 to %2 (800x600), not '%3'")
+                .arg(flag)
+                .arg(kMaxResizeSide)
+                .arg(value);
+        values.setText(row.setting, QString::number(number));
+        values.setText(*row.pairedWith, QString::number(height));
+        break;
+    }
+    case FlagValue::Number:
+        if (!parseIntInRange(value, 1, row.max, &number))
+            return QStringLiteral("%1 takes a number from 1 to %2").arg(flag).arg(row.max);
+        values.setInteger(row.setting, number);
+        break;
+    case FlagValue::Switches:
         break;
     case FlagValue::Percent:
         if (!parseIntInRange(value, 0, 100, &number))
@@ -185,16 +207,33 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
 
     QList<Setting> switchedOn;
     for (const SettingRow &row : settingRows()) {
+        if (row.flagValue == FlagValue::Switches) {
+            // One flag for each word: at most one of them.
+            const SettingChoice *given = nullptr;
+            for (int i = 0; i < row.choiceCount; ++i) {
+                if (!isSet(row.choices[i].word))
+                    continue;
+                if (given)
+                    return usageError(QStringLiteral("give %1 or %2, not both")
+                                          .arg(dashed(given->word), dashed(row.choices[i].word)));
+                given = &row.choices[i];
+            }
+            if (given)
+                values.setInteger(row.setting, given->value);
+            continue;
+        }
         if (!row.flag || !isSet(row.flag))
             continue;
-        if (row.resets && settingRow(*row.resets).flag && isSet(settingRow(*row.resets).flag))
-            return usageError(QStringLiteral("give %1 or %2, not both")
-                                  .arg(dashed(row.flag), dashed(settingRow(*row.resets).flag)));
+        const std::vector<Setting> resets = rowsResetBy(row);
+        for (const Setting other : resets)
+            if (settingRow(other).flag && isSet(settingRow(other).flag))
+                return usageError(QStringLiteral("give %1 or %2, not both")
+                                      .arg(dashed(row.flag), dashed(settingRow(other).flag)));
         const QString error = setFromFlag(row, valueOf(row.flag), values);
         if (!error.isEmpty())
             return usageError(error);
-        if (row.resets)
-            values.copy(*row.resets, shippedSettings());
+        for (const Setting other : resets)
+            values.copy(other, shippedSettings());
         if (row.turnsOn && !switchedOn.contains(*row.turnsOn)) {
             values.setInteger(*row.turnsOn, 1);
             switchedOn << *row.turnsOn;

@@ -97,6 +97,14 @@ QString manPage(const QString &version)
                            .arg(roff(QString::fromUtf8(row.about)), typeName(row), roff(storedDefault(row)));
         if (row.flag)
             text += QStringLiteral("; set by \\fB\\-\\-%1\\fR").arg(roff(QString::fromLatin1(row.flag)));
+        if (row.flagValue == FlagValue::Switches) {
+            QStringList flags;
+            for (int i = 0; i < row.choiceCount; ++i)
+                if (!row.choices[i].alias)
+                    flags << QStringLiteral("\\fB\\-\\-%1\\fR")
+                                 .arg(roff(QString::fromLatin1(row.choices[i].word)));
+            text += QStringLiteral("; set by %1").arg(flags.join(QStringLiteral(" and ")));
+        }
         page += QStringLiteral(".TP\n.B %1\n%2.\n").arg(roff(row.keyName()), text);
     }
     page += QStringLiteral(

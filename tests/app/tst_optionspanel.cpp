@@ -32,6 +32,9 @@ private Q_SLOTS:
     void initTestCase();
     void namingIsOneChoice();
     void resizeAndSides();
+    void otherResizeModes();
+    void otherModesLoadAsTheyGovern();
+    void metadataPopup();
     void titleLightRule();
     void sizeFieldsTakeDigitsOnly();
     void watermarkTextSwitchesTheWatermark();
@@ -135,6 +138,110 @@ void TestOptions::resizeAndSides()
     t->resizeBox->click(); // on again: the width side, empty
     QVERIFY(t->widthSide->isChecked() && t->widthField->text().isEmpty());
     QVERIFY(!t->heightField->isEnabled());
+}
+
+void TestOptions::otherResizeModes()
+{
+    OptionsPanel panel;
+    TitleSizeSection *t = panel.titleAndSize();
+    QVERIFY(!t->otherSide->isEnabled() && !t->neverEnlargeBox->isEnabled());
+    t->resizeBox->click();
+    QVERIFY(t->otherSide->isEnabled() && !t->otherSide->isChecked() && !t->otherModePopup->isEnabled());
+    QVERIFY(t->neverEnlargeBox->isEnabled() && !t->neverEnlargeBox->isChecked()); // width enlarges
+    t->widthField->setText(QStringLiteral("800"));
+
+    // The third side: the width emptied, the long edge's field open, never enlarging.
+    t->otherSide->click();
+    QVERIFY(t->otherSide->isChecked() && !t->widthSide->isChecked() && !t->heightSide->isChecked());
+    QVERIFY(t->widthField->text().isEmpty() && !t->widthField->isEnabled());
+    QVERIFY(t->otherModePopup->isEnabled() && t->longEdgeField->isEnabled());
+    QVERIFY(t->longEdgeField->isVisibleTo(t->body()) && !t->fitWidthField->isVisibleTo(t->body()));
+    QVERIFY(t->neverEnlargeBox->isChecked());
+    t->longEdgeField->setText(QStringLiteral("1200"));
+    ConversionOptions o = panel.currentOptions(ConversionOptions());
+    QCOMPARE(o.resize, ResizeMode::LongEdge);
+    QCOMPARE(o.resizeTo, 1200);
+    QVERIFY(o.neverEnlarge);
+    QCOMPARE(panel.captureSettings().integer(Setting::NeverEnlarge), 0); // the mode's own default
+
+    // Another mode: its two fields, the long edge's emptied; enlarging by choice is stored.
+    t->otherModePopup->setCurrentIndex(2);
+    t->otherModeChosen();
+    QVERIFY(t->longEdgeField->text().isEmpty() && !t->longEdgeField->isVisibleTo(t->body()));
+    QVERIFY(t->fitWidthField->isEnabled() && t->fitHeightField->isEnabled() &&
+            t->fitTimes->isVisibleTo(t->body()));
+    t->fitWidthField->setText(QStringLiteral("800"));
+    t->fitHeightField->setText(QStringLiteral("600"));
+    t->neverEnlargeBox->click();
+    o = panel.currentOptions(ConversionOptions());
+    QCOMPARE(o.resize, ResizeMode::Fit);
+    QCOMPARE(QSize(o.resizeTo, o.fitHeight), QSize(800, 600));
+    QVERIFY(!o.neverEnlarge);
+    QCOMPARE(panel.captureSettings().integer(Setting::NeverEnlarge), 2);
+
+    // What was set comes back in another window.
+    const AppSettings saved = panel.captureSettings();
+    {
+        OptionsPanel again;
+        again.applySettings(saved);
+        QVERIFY(again.captureSettings() == saved);
+        QVERIFY(again.titleAndSize()->otherSide->isChecked());
+        QCOMPARE(again.titleAndSize()->fitHeightField->text(), QStringLiteral("600"));
+        QVERIFY(!again.titleAndSize()->neverEnlargeBox->isChecked());
+    }
+
+    // The percent takes 1 to 1000.
+    t->otherModePopup->setCurrentIndex(3);
+    t->otherModeChosen();
+    QVERIFY(t->fitWidthField->text().isEmpty() && t->fitHeightField->text().isEmpty());
+    QTest::keyClicks(t->scaleField, "1001");
+    QCOMPARE(t->scaleField->text(), QStringLiteral("100"));
+    QCOMPARE(t->otherUnit->text(), QStringLiteral("%"));
+    QCOMPARE(panel.captureSettings().integer(Setting::ScalePercent), 100);
+
+    // Back to the height: the other modes put away, enlarging as before.
+    t->heightSide->click();
+    QVERIFY(!t->otherSide->isChecked() && !t->otherModePopup->isEnabled());
+    QVERIFY(t->scaleField->text().isEmpty() && !t->scaleField->isEnabled());
+    QVERIFY(!t->neverEnlargeBox->isChecked());
+    QCOMPARE(panel.captureSettings().integer(Setting::NeverEnlarge), 0);
+    t->resizeBox->click();
+    QVERIFY(!t->otherSide->isEnabled() && !t->neverEnlargeBox->isEnabled());
+}
+
+void TestOptions::otherModesLoadAsTheyGovern()
+{
+    // A file whose short edge field holds a number while its popup names another mode (written
+    // by hand): the window shows the mode that governs the conversion.
+    AppSettings s = shippedSettings();
+    s.setInteger(Setting::Resize, 1);
+    s.setInteger(Setting::WidthSide, 1);
+    s.setInteger(Setting::ResizeOtherMode, 3);
+    s.setText(Setting::ShortEdgeText, QStringLiteral("480"));
+    OptionsPanel panel;
+    panel.applySettings(s);
+    TitleSizeSection *t = panel.titleAndSize();
+    QVERIFY(t->otherSide->isChecked() && !t->widthSide->isChecked());
+    QCOMPARE(t->otherModePopup->currentIndex(), 1);
+    QCOMPARE(t->shortEdgeField->text(), QStringLiteral("480"));
+    QVERIFY(t->neverEnlargeBox->isChecked());
+    const ConversionOptions o = panel.currentOptions(ConversionOptions());
+    QCOMPARE(o.resize, ResizeMode::ShortEdge);
+    QCOMPARE(o.resizeTo, 480);
+}
+
+void TestOptions::metadataPopup()
+{
+    OptionsPanel panel;
+    QComboBox *popup = panel.output()->metadataPopup;
+    QCOMPARE(popup->currentIndex(), 0);
+    const QList<MetadataKept> kept = {MetadataKept::All, MetadataKept::NoLocation,
+                                      MetadataKept::CopyrightOnly, MetadataKept::None};
+    for (int i = 0; i < popup->count(); ++i) {
+        popup->setCurrentIndex(i);
+        QCOMPARE(panel.captureSettings().integer(Setting::MetadataKept), i);
+        QCOMPARE(panel.currentOptions(ConversionOptions()).metadata, kept.at(i));
+    }
 }
 
 void TestOptions::titleLightRule()
@@ -271,7 +378,7 @@ void TestOptions::accordionGeometry()
     QCOMPARE(heights(panel), allClosed);
 
     panel->toggleTitleSection();
-    QCOMPARE(tops(panel), (QList<int> {0, 236, 268, 300}));
+    QCOMPARE(tops(panel), (QList<int> {0, 290, 322, 354}));
     QCOMPARE(headerImages(panel), (QStringList {"btnClose", "btnOpen", "btnOpen", "btnOpen"}));
     QVERIFY(!options.titleAndSize()->widthField->isHidden());
     panel->toggleLogoSection(); // closes the title section in the same move

@@ -78,6 +78,10 @@ private Q_SLOTS:
     void settingsFileIsOnlyRead();
     void modernInputsUprightWithTheirExif_data();
     void modernInputsUprightWithTheirExif();
+    void resizeModes_data();
+    void resizeModes();
+    void sizeFlagsReplaceSavedSizes();
+    void metadataRemovalIsSaidOnce();
 
 private:
     QTemporaryDir m_dir;
@@ -106,6 +110,17 @@ void TestCli::usageErrorsWriteNothing_data()
     QTest::newRow("jobs 0") << QStringList {"--jobs", "0"};
     QTest::newRow("new names without a title") << QStringList {"--naming", "new"};
     QTest::newRow("appended title without a title") << QStringList {"--naming", "append"};
+    QTest::newRow("width and long edge") << QStringList {"--width", "100", "--long-edge", "100"};
+    QTest::newRow("long edge and fit") << QStringList {"--long-edge", "100", "--fit", "100x100"};
+    QTest::newRow("scale and height") << QStringList {"--scale", "50", "--height", "100"};
+    QTest::newRow("fit without a height") << QStringList {"--fit", "100"};
+    QTest::newRow("fit 0x100") << QStringList {"--fit", "0x100"};
+    QTest::newRow("fit over 6000") << QStringList {"--fit", "100x6001"};
+    QTest::newRow("long edge over 6000") << QStringList {"--long-edge", "6001"};
+    QTest::newRow("scale 0") << QStringList {"--scale", "0"};
+    QTest::newRow("scale over 1000") << QStringList {"--scale", "1001"};
+    QTest::newRow("enlarge and never enlarge") << QStringList {"--enlarge", "--no-enlarge"};
+    QTest::newRow("unknown metadata") << QStringList {"--metadata", "gps"};
     QTest::newRow("title longer than a file name")
         << QStringList {"--naming", "new", "--title", QString(201, QLatin1Char('t'))};
 }
@@ -320,6 +335,9 @@ void TestCli::helpAndVersion()
     QVERIFY(words.contains(QStringLiteral("Quality of JPEG, WebP, AVIF and JPEG XL, 0-100 (default 85)")));
     QVERIFY(words.contains(QStringLiteral("jpeg, png, gif, tiff, webp, avif or jxl (default jpeg)")));
     QVERIFY(!words.contains(QStringLiteral("jpegxl")));
+    // The switches without a value.
+    for (const char *flag : {"--no-enlarge ", "--enlarge "})
+        QVERIFY2(help.out.contains(QLatin1String(flag)), flag);
     const Run version = cli({"--version"});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.startsWith(QStringLiteral("pressmark-cli ")));
@@ -346,6 +364,7 @@ void TestCli::manualPage()
         if (row.flag)
             QVERIFY2(text.contains(QStringLiteral("--%1").arg(QLatin1String(row.flag))), row.flag);
     }
+    QVERIFY(text.simplified().contains(QStringLiteral("set by --no-enlarge and --enlarge")));
 }
 
 void TestCli::interruptFinishesTheFilesInFlight()
@@ -834,6 +853,102 @@ void TestCli::modernInputsUprightWithTheirExif()
     QCOMPARE(TestImages::exiv2Value(written, "Exif.Image.DNGVersion"), QString());
     QCOMPARE(TestImages::exiv2Value(written, "Exif.Image.ColorMatrix1"), QString());
     QCOMPARE(TestImages::exiv2Value(written, "Exif.Image.CFAPattern"), QString());
+}
+
+void TestCli::resizeModes_data()
+{
+    // m_a is 300 x 200, m_b 200 x 300; the sizes worked out by hand.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("landscape");
+    QTest::addColumn<QString>("portrait");
+    QTest::newRow("long edge 100") << QStringList {"--long-edge", "100"} << "100 67"
+                                   << "67 100";
+    QTest::newRow("short edge 100") << QStringList {"--short-edge", "100"} << "150 100"
+                                    << "100 150";
+    QTest::newRow("fit 100x100") << QStringList {"--fit", "100x100"} << "100 67"
+                                 << "67 100";
+    QTest::newRow("fit 150x40: the height governs") << QStringList {"--fit", "150x40"} << "60 40"
+                                                    << "27 40";
+    QTest::newRow("scale 50") << QStringList {"--scale", "50"} << "150 100"
+                              << "100 150";
+    QTest::newRow("long edge 400 keeps smaller pictures") << QStringList {"--long-edge", "400"} << "300 200"
+                                                          << "200 300";
+    QTest::newRow("scale 150 keeps them too") << QStringList {"--scale", "150"} << "300 200"
+                                              << "200 300";
+    QTest::newRow("long edge 400 with --enlarge")
+        << QStringList {"--long-edge", "400", "--enlarge"} << "400 267"
+        << "267 400";
+    QTest::newRow("width 250 enlarges") << QStringList {"--width", "250"} << "250 167"
+                                        << "250 375";
+    QTest::newRow("width 250 with --no-enlarge")
+        << QStringList {"--width", "250", "--no-enlarge"} << "250 167"
+        << "200 300";
+}
+
+void TestCli::resizeModes()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir out;
+    const Run run = cli(arguments + QStringList {"--format", "png", "-o", out.path(), m_a, m_b});
+    QCOMPARE(run.exitCode, 0);
+    QTEST(TestImages::identify(out.filePath("été photo.png"), "%w %h"), "landscape");
+    QTEST(TestImages::identify(out.filePath("beach.png"), "%w %h"), "portrait");
+}
+
+void TestCli::sizeFlagsReplaceSavedSizes()
+{
+    // A size flag over saved settings puts every other size field back, whichever row it is on.
+    QTemporaryDir config;
+    SettingsStore store(config.filePath("sizes.conf"));
+    AppSettings s = shippedSettings();
+    s.setInteger(Setting::ResizeOtherSide, 1);
+    s.setText(Setting::LongEdgeText, QStringLiteral("100"));
+    QVERIFY(!store.save(s).failed());
+    const auto sizeWith = [&](const QStringList &flags) {
+        QTemporaryDir out;
+        const Run run =
+            cli(QStringList {"--settings=" + store.filePath()} + flags + QStringList {"-o", out.path(), m_a});
+        return run.exitCode == 0 ? TestImages::identify(out.filePath("été photo.jpg"), "%w %h") : run.err;
+    };
+    QCOMPARE(sizeWith({}), QStringLiteral("100 67"));
+    QCOMPARE(sizeWith({"--width", "240"}), QStringLiteral("240 160"));
+    QCOMPARE(sizeWith({"--scale", "10"}), QStringLiteral("30 20"));
+    s.setText(Setting::LongEdgeText, QString());
+    s.setInteger(Setting::ResizeOtherSide, 0);
+    s.setText(Setting::HeightText, QStringLiteral("50"));
+    QVERIFY(!store.save(s).failed());
+    QCOMPARE(sizeWith({}), QStringLiteral("75 50"));
+    QCOMPARE(sizeWith({"--fit", "60x60"}), QStringLiteral("60 40"));
+}
+
+void TestCli::metadataRemovalIsSaidOnce()
+{
+    QTemporaryDir dir;
+    const QString tagged = dir.filePath("gps.jpg"), plain = dir.filePath("plain.jpg");
+    TestImages::writeWithQt(TestImages::quadrants(60, 40), tagged, "jpeg", 90);
+    TestImages::writeWithQt(TestImages::quadrants(60, 40), plain, "jpeg", 90);
+    TestImages::setExif(tagged, {{"Exif.GPSInfo.GPSLatitudeRef", "N"},
+                                 {"Exif.GPSInfo.GPSLatitude", "48/1 51/1 3024/100"},
+                                 {"Exif.Image.Artist", "Ana Lens"}});
+    QTemporaryDir out;
+    Run run = cli({"--metadata", "no-location", "-o", out.path(), tagged, plain});
+    QCOMPARE(run.exitCode, 0);
+    // Once, at the end, counting only the file that had a location.
+    QCOMPARE(run.err,
+             QStringLiteral("pressmark-cli: note: the location was removed from the metadata of 1 file\n"));
+    QCOMPARE(TestImages::exiv2Value(out.filePath("gps.jpg"), "Exif.GPSInfo.GPSLatitude"), QString());
+    QCOMPARE(TestImages::exiv2Value(out.filePath("gps.jpg"), "Exif.Image.Artist"),
+             QStringLiteral("Ana Lens"));
+    QTemporaryDir out2;
+    run = cli({"--metadata", "keep", "-o", out2.path(), tagged, plain});
+    QCOMPARE(run.err, QString());
+    // A TIFF's own tags (its layout, pages, white point) are not metadata that was removed.
+    const QString tiff = dir.filePath("plain.tif");
+    TestImages::run("convert", {plain, tiff});
+    QTemporaryDir out3;
+    run = cli({"--metadata", "none", "-o", out3.path(), tiff});
+    QCOMPARE(run.err, QString());
+    QVERIFY(!TestImages::exiv2Value(out2.filePath("gps.jpg"), "Exif.GPSInfo.GPSLatitude").isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

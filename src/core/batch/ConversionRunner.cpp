@@ -26,7 +26,25 @@ struct ConversionRunner::Outcome {
     QStringList notes;
     QString stem;
     PendingFile file;
+    bool metadataRemoved = false;
 };
+
+// What the run says once when the metadata option left something out of `files` outputs.
+static QString metadataRemovalNote(MetadataKept kept, int files)
+{
+    const QString count = files == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(files);
+    switch (kept) {
+    case MetadataKept::NoLocation:
+        return QStringLiteral("the location was removed from the metadata of %1").arg(count);
+    case MetadataKept::CopyrightOnly:
+        return QStringLiteral("the metadata of %1 was reduced to authorship and rights").arg(count);
+    case MetadataKept::None:
+        return QStringLiteral("the metadata was removed from %1").arg(count);
+    case MetadataKept::All:
+        break;
+    }
+    return QString();
+}
 
 // The job as the workers read it, and what the run should say about it once.
 static ConversionJob prepared(ConversionJob job, QStringList *notes)
@@ -119,6 +137,8 @@ ConversionReport ConversionRunner::run()
             QStringLiteral("the output folder %1 is gone; the run stopped").arg(m_job.outputFolder);
     if (m_report.writtenCount() > 0 && !m_folderGone.load())
         flushOutputs();
+    if (m_metadataRemoved > 0)
+        m_report.notes << metadataRemovalNote(m_job.options.metadata, m_metadataRemoved);
     return m_report;
 }
 
@@ -216,6 +236,7 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
         return;
     }
     outcome.notes << encoded.value().notes;
+    outcome.metadataRemoved = encoded.value().metadataRemoved;
     Result<PendingFile> written = PendingFile::write(m_folder, encoded.value().bytes);
     if (!written.ok()) {
         outcome.failure = written.failure();
@@ -243,6 +264,8 @@ void ConversionRunner::commit(int index, Outcome &outcome)
         if (published.ok()) {
             result.status = FileStatus::Written;
             result.output = published.value();
+            if (outcome.metadataRemoved)
+                ++m_metadataRemoved;
         } else {
             outcome.failure = published.failure();
         }

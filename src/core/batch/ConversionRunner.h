@@ -67,4 +67,5 @@ private:
     int m_turn = 0;   // next index to take its name
     int m_window = 1; // how far starting may run ahead of naming
     std::map<int, Outcome> m_waiting;
+    int m_metadataRemoved = 0; // written files whose metadata lost what the options leave out
 };

@@ -80,13 +80,14 @@ int encodingBytesPerPixel(OutputFormat format, int quality)
 }
 
 Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions &options, double dpi,
-                                   const QByteArray &iccProfile, const SourceMetadata &metadata,
+                                   const QByteArray &iccProfile, const SourceMetadata &source,
                                    const QByteArray &untouchedJpeg)
 {
     const OutputFormat format = options.format;
     EncodedOutput out;
-    // A profile the pixel path would leave out sends the JPEG there too, so the note is made.
-    if (format == OutputFormat::JpegXl && !untouchedJpeg.isEmpty() &&
+    // A profile the pixel path would leave out sends the JPEG there too, so the note is made; so
+    // does metadata to leave out, which the recompressed file would carry as the source has it.
+    if (format == OutputFormat::JpegXl && !untouchedJpeg.isEmpty() && options.metadata == MetadataKept::All &&
         (iccProfile.isEmpty() || (profileIsUsable(iccProfile) && profileMatchesImage(iccProfile, image)))) {
         // The JPEG as it is, its metadata as the source has it: that is what rebuilds the original.
         Result<QByteArray> recompressed = recompressJpegAsJpegXl(untouchedJpeg);
@@ -97,6 +98,7 @@ Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions 
         qCInfo(lcConversion, "JPEG XL recompression: %s; encoding the pixels",
                qPrintable(recompressed.failure().detail));
     }
+    const SourceMetadata metadata = source.keeping(options.metadata, &out.metadataRemoved);
 
     const bool blocks = takesMetadataBlocks(format);
     if (!blocks) {

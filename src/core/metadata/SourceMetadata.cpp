@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <exiv2/exiv2.hpp>
+#include <set>
 
 struct SourceMetadata::Data {
     Exiv2::ExifData exif;
@@ -247,6 +249,219 @@ double SourceMetadata::exifDpi() const
 QByteArray SourceMetadata::iccProfile() const
 {
     return d->icc;
+}
+
+namespace {
+
+bool startsWith(const std::string &text, const char *prefix)
+{
+    return text.compare(0, std::strlen(prefix), prefix) == 0;
+}
+
+// The key itself, or a part of it (an array item, a field of a structure).
+bool isKeyOrPart(const std::string &key, const char *name)
+{
+    const size_t n = std::strlen(name);
+    return key.compare(0, n, name) == 0 && (key.size() == n || key[n] == '[' || key[n] == '/');
+}
+
+bool isAnyOf(const std::string &key, std::initializer_list<const char *> names)
+{
+    for (const char *name : names)
+        if (isKeyOrPart(key, name))
+            return true;
+    return false;
+}
+
+bool inMakerNote(const Exiv2::Exifdatum &datum)
+{
+    return Exiv2::ExifTags::isMakerGroup(datum.groupName()) || datum.groupName() == "MakerNote" ||
+           datum.key() == "Exif.Photo.MakerNote";
+}
+
+// Where the picture was taken: the GPS directory, and the place names some makers' notes hold
+// (Panasonic's and Samsung's, Pentax's world-time location).
+bool isLocation(const Exiv2::Exifdatum &datum)
+{
+    if (datum.groupName() == "GPSInfo" || datum.key() == "Exif.Image.GPSTag")
+        return true;
+    static const std::set<std::string> names = {"Country",  "State",    "City",         "City2",
+                                                "Landmark", "Location", "LocationName", "LocalLocationName"};
+    return Exiv2::ExifTags::isMakerGroup(datum.groupName()) && names.count(datum.tagName()) > 0;
+}
+
+bool isLocation(const Exiv2::Xmpdatum &datum)
+{
+    const std::string key = datum.key();
+    return startsWith(key, "Xmp.exif.GPS") ||
+           isAnyOf(key, {"Xmp.photoshop.City", "Xmp.photoshop.State", "Xmp.photoshop.Country",
+                         "Xmp.iptc.Location", "Xmp.iptc.CountryCode", "Xmp.iptcExt.LocationCreated",
+                         "Xmp.iptcExt.LocationShown", "Xmp.xmpDM.shotLocation"});
+}
+
+bool isLocation(const Exiv2::Iptcdatum &datum)
+{
+    return isAnyOf(datum.key(), {"Iptc.Application2.City", "Iptc.Application2.SubLocation",
+                                 "Iptc.Application2.ProvinceState", "Iptc.Application2.CountryCode",
+                                 "Iptc.Application2.CountryName", "Iptc.Application2.LocationCode",
+                                 "Iptc.Application2.LocationName"});
+}
+
+// Who made the picture and its rights.
+bool isAuthorship(const Exiv2::Exifdatum &datum)
+{
+    return isAnyOf(datum.key(), {"Exif.Image.Artist", "Exif.Image.Copyright", "Exif.Image.XPAuthor"});
+}
+
+bool isAuthorship(const Exiv2::Xmpdatum &datum)
+{
+    const std::string key = datum.key();
+    return startsWith(key, "Xmp.xmpRights.") ||
+           isAnyOf(key, {"Xmp.dc.creator", "Xmp.dc.rights", "Xmp.photoshop.Credit",
+                         "Xmp.photoshop.AuthorsPosition", "Xmp.tiff.Artist", "Xmp.tiff.Copyright"});
+}
+
+bool isAuthorship(const Exiv2::Iptcdatum &datum)
+{
+    return isAnyOf(datum.key(), {"Iptc.Application2.Byline", "Iptc.Application2.BylineTitle",
+                                 "Iptc.Application2.Credit", "Iptc.Application2.Copyright"});
+}
+
+// IPTC's own framing: the record versions and the character set its texts are in.
+bool isIptcFraming(const Exiv2::Iptcdatum &datum)
+{
+    return isAnyOf(datum.key(), {"Iptc.Envelope.ModelVersion", "Iptc.Envelope.CharacterSet",
+                                 "Iptc.Application2.RecordVersion"});
+}
+
+// EXIF that describes the source file rather than the picture: its layout and how its samples
+// are coded (TIFF's own tags), which writeInto() replaces or the output states of itself, its
+// thumbnail and further pages, which are never carried. Leaving these out is not worth a note.
+bool describesTheFile(const Exiv2::Exifdatum &datum)
+{
+    const std::string group = datum.groupName();
+    if (group == "Image")
+        return isAnyOf(datum.key(), {"Exif.Image.Orientation",
+                                     "Exif.Image.XResolution",
+                                     "Exif.Image.YResolution",
+                                     "Exif.Image.ResolutionUnit",
+                                     "Exif.Image.ExifTag",
+                                     "Exif.Image.NewSubfileType",
+                                     "Exif.Image.SubfileType",
+                                     "Exif.Image.ImageWidth",
+                                     "Exif.Image.ImageLength",
+                                     "Exif.Image.BitsPerSample",
+                                     "Exif.Image.Compression",
+                                     "Exif.Image.PhotometricInterpretation",
+                                     "Exif.Image.FillOrder",
+                                     "Exif.Image.SamplesPerPixel",
+                                     "Exif.Image.PlanarConfiguration",
+                                     "Exif.Image.Predictor",
+                                     "Exif.Image.SampleFormat",
+                                     "Exif.Image.ExtraSamples",
+                                     "Exif.Image.YCbCrSubSampling",
+                                     "Exif.Image.YCbCrPositioning",
+                                     "Exif.Image.StripOffsets",
+                                     "Exif.Image.StripByteCounts",
+                                     "Exif.Image.RowsPerStrip",
+                                     "Exif.Image.TileWidth",
+                                     "Exif.Image.TileLength",
+                                     "Exif.Image.TileOffsets",
+                                     "Exif.Image.TileByteCounts",
+                                     "Exif.Image.InterColorProfile",
+                                     "Exif.Image.PageNumber",
+                                     "Exif.Image.PageName",
+                                     "Exif.Image.WhitePoint",
+                                     "Exif.Image.PrimaryChromaticities",
+                                     "Exif.Image.TransferFunction",
+                                     "Exif.Image.YCbCrCoefficients",
+                                     "Exif.Image.ReferenceBlackWhite",
+                                     "Exif.Image.MinSampleValue",
+                                     "Exif.Image.MaxSampleValue",
+                                     "Exif.Image.JPEGInterchangeFormat",
+                                     "Exif.Image.JPEGInterchangeFormatLength"});
+    if (group == "Photo")
+        return isAnyOf(datum.key(), {"Exif.Photo.PixelXDimension", "Exif.Photo.PixelYDimension"});
+    return group != "GPSInfo" && !inMakerNote(datum);
+}
+
+// Erases what `leaveOut` picks; says whether any of it was worth saying (`counts`).
+template <typename Container, typename LeaveOut, typename Counts>
+bool eraseIf(Container &data, LeaveOut leaveOut, Counts counts)
+{
+    bool said = false;
+    for (auto it = data.begin(); it != data.end();) {
+        if (leaveOut(*it)) {
+            said = said || counts(*it);
+            it = data.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    return said;
+}
+
+} // namespace
+
+SourceMetadata SourceMetadata::keeping(MetadataKept kept, bool *removed) const
+{
+    if (removed)
+        *removed = false;
+    if (kept == MetadataKept::All)
+        return *this;
+    auto data = std::make_shared<Data>(*d);
+    bool said = false;
+    const auto always = [](const auto &) { return true; };
+    const auto exifCounts = [](const Exiv2::Exifdatum &datum) { return !describesTheFile(datum); };
+    const auto iptcCounts = [](const Exiv2::Iptcdatum &datum) { return !isIptcFraming(datum); };
+    try {
+        switch (kept) {
+        case MetadataKept::All:
+            break;
+        case MetadataKept::NoLocation: {
+            const auto location = [](const auto &datum) { return isLocation(datum); };
+            // The maker's notes go whole: exiv2 cannot read every maker's, and some hold places.
+            said = eraseIf(
+                data->exif, [](const Exiv2::Exifdatum &e) { return isLocation(e) || inMakerNote(e); },
+                location);
+            said = eraseIf(data->xmp, location, always) || said;
+            said = eraseIf(data->iptc, location, always) || said;
+            break;
+        }
+        case MetadataKept::CopyrightOnly: {
+            const auto others = [](const auto &datum) { return !isAuthorship(datum); };
+            said = eraseIf(data->exif, others, exifCounts);
+            said = eraseIf(data->xmp, others, always) || said;
+            said = eraseIf(
+                       data->iptc,
+                       [](const Exiv2::Iptcdatum &i) { return !isAuthorship(i) && !isIptcFraming(i); },
+                       iptcCounts) ||
+                   said;
+            // The framing alone says nothing.
+            if (std::all_of(data->iptc.begin(), data->iptc.end(), isIptcFraming))
+                data->iptc.clear();
+            break;
+        }
+        case MetadataKept::None:
+            said = std::any_of(d->exif.begin(), d->exif.end(), exifCounts) || !d->xmp.empty() ||
+                   std::any_of(d->iptc.begin(), d->iptc.end(), iptcCounts);
+            data->exif.clear();
+            data->xmp.clear();
+            data->iptc.clear();
+            break;
+        }
+    } catch (const std::exception &) {
+        // A value exiv2 cannot look at: nothing of it is carried.
+        data->exif.clear();
+        data->xmp.clear();
+        data->iptc.clear();
+        said = true;
+    }
+    if (removed)
+        *removed = said;
+    SourceMetadata result;
+    result.d = data;
+    return result;
 }
 
 template <typename Container, typename Key> static void eraseKey(Container &data, const char *name)

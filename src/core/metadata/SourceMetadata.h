@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Failure.h"
+#include "options/ConversionOptions.h"
 
 #include <QByteArray>
 #include <QSize>
@@ -36,6 +37,12 @@ public:
     // The horizontal density EXIF states; 0 when none or unusable.
     double exifDpi() const;
     QByteArray iccProfile() const;
+
+    // The part of the metadata the option keeps (see MetadataKept), the colour profile, the
+    // orientation and the density unchanged. `removed` is set when the source held something the
+    // option leaves out: for NoLocation a location (the maker's notes are left out without it
+    // being said), otherwise anything but what describes the file's own layout.
+    SourceMetadata keeping(MetadataKept kept, bool *removed = nullptr) const;
 
     // Writes the metadata into an encoded JPEG, PNG or TIFF in memory: orientation 1, the given
     // pixel size and density, no embedded thumbnail, and the given colour profile (none when

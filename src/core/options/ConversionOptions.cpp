@@ -33,6 +33,7 @@ ConversionOptions ConversionOptions::withoutResize() const
     ConversionOptions same = *this;
     same.resize = ResizeMode::None;
     same.resizeTo = 0;
+    same.fitHeight = 0;
     return same;
 }
 

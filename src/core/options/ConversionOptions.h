@@ -11,6 +11,8 @@
 
 // The largest width or height a resize takes.
 constexpr int kMaxResizeSide = 6000;
+// The largest percent a resize takes.
+constexpr int kMaxScalePercent = 1000;
 // The quality of the lossy formats, in percent, when nothing says otherwise.
 constexpr int kDefaultJpegQuality = 85;
 
@@ -21,8 +23,16 @@ enum class NamingMode {
     AddText,      // the current name and the title: holiday-web
 };
 
-// Which side of the upright picture is given; the other follows in proportion.
-enum class ResizeMode { None, Width, Height };
+// What a resize of the upright picture is given; the other side, or both, follow in proportion.
+enum class ResizeMode {
+    None,
+    Width,     // the width
+    Height,    // the height
+    LongEdge,  // the longer side (the width of a square)
+    ShortEdge, // the shorter side (the width of a square)
+    Fit,       // a box the picture fits within
+    Percent,   // a percent of both sides
+};
 
 // The values follow the stored indexes of the format setting (0 JPEG ... 6 JPEG XL).
 enum class OutputFormat { Jpeg, Png, Gif, Tiff, WebP, Avif, JpegXl };
@@ -30,6 +40,11 @@ enum class OutputFormat { Jpeg, Png, Gif, Tiff, WebP, Avif, JpegXl };
 // The colours an output is written in: the source's, with its profile, or converted to sRGB and
 // tagged so. GIF, which holds no profile, is always converted.
 enum class OutputProfile { Keep, Srgb };
+
+// The source's EXIF, XMP and IPTC an output carries (the colour profile is the picture's, not
+// metadata): all of it; all but where the picture was taken (GPS, place names, and the camera
+// maker's notes, which may hold them); only who made it and its rights; or none.
+enum class MetadataKept { All, NoLocation, CopyrightOnly, None };
 
 // Where an overlay sits. The logo takes the first five.
 enum class Placement { TopLeft, TopRight, BottomLeft, BottomRight, Center, CenterTop, CenterBottom };
@@ -82,11 +97,16 @@ struct ConversionOptions {
     QString title; // the new name, or the text added to current names
 
     ResizeMode resize = ResizeMode::None;
-    int resizeTo = 0; // the given side in pixels, above 0 whenever resize is not None
+    // The given side in pixels, or the percent; for Fit the box's width, 0 when only its height
+    // bounds. Above 0 whenever resize is neither None nor Fit.
+    int resizeTo = 0;
+    int fitHeight = 0;         // Fit: the box's height, 0 when only its width bounds
+    bool neverEnlarge = false; // a picture smaller than asked keeps its own size
 
     OutputFormat format = OutputFormat::Jpeg;
     int jpegQuality = kDefaultJpegQuality; // 0 to 100, for every format usesQuality() names
     OutputProfile outputProfile = OutputProfile::Keep;
+    MetadataKept metadata = MetadataKept::All;
 
     LogoOptions logo;
     WatermarkOptions watermark;

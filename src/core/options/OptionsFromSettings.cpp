@@ -3,6 +3,7 @@
 #include "options/FontList.h"
 #include "settings/AppSettings.h"
 
+#include <algorithm>
 #include <limits>
 
 FontChoices FontChoices::installed()
@@ -57,6 +58,52 @@ static QString fontFamilyFor(const AppSettings &values, const FontChoices &fonts
     return index >= 0 ? fonts.families.at(index) : QString();
 }
 
+// The first size field that holds any text governs: width, height, long edge, short edge, the
+// box (either of its sides), the percent. A governing value that is not a positive number means
+// no resizing.
+static void setResize(const AppSettings &v, ConversionOptions &o)
+{
+    o.resize = ResizeMode::None;
+    o.resizeTo = 0;
+    o.fitHeight = 0;
+    const auto positive = [](const QString &text) { return std::max(0, int(leadingInteger(text))); };
+    const QString width = v.text(Setting::WidthText), height = v.text(Setting::HeightText);
+    const QString fitWidth = v.text(Setting::FitWidthText), fitHeight = v.text(Setting::FitHeightText);
+    if (!width.isEmpty() || !height.isEmpty()) {
+        o.resize = width.isEmpty() ? ResizeMode::Height : ResizeMode::Width;
+        o.resizeTo = positive(width.isEmpty() ? height : width);
+    } else if (!v.text(Setting::LongEdgeText).isEmpty()) {
+        o.resize = ResizeMode::LongEdge;
+        o.resizeTo = positive(v.text(Setting::LongEdgeText));
+    } else if (!v.text(Setting::ShortEdgeText).isEmpty()) {
+        o.resize = ResizeMode::ShortEdge;
+        o.resizeTo = positive(v.text(Setting::ShortEdgeText));
+    } else if (!fitWidth.isEmpty() || !fitHeight.isEmpty()) {
+        o.resize = ResizeMode::Fit;
+        o.resizeTo = positive(fitWidth);
+        o.fitHeight = positive(fitHeight);
+    } else if (v.integer(Setting::ScalePercent) > 0) {
+        o.resize = ResizeMode::Percent;
+        o.resizeTo = std::min(v.integer(Setting::ScalePercent), kMaxScalePercent);
+    }
+    if (o.resizeTo <= 0 && o.fitHeight <= 0) {
+        o.resize = ResizeMode::None;
+        o.resizeTo = 0;
+    }
+    // Stored 0 follows the mode: width and height enlarge, as they always have; the others not.
+    switch (v.integer(Setting::NeverEnlarge)) {
+    case 1:
+        o.neverEnlarge = true;
+        break;
+    case 2:
+        o.neverEnlarge = false;
+        break;
+    default:
+        o.neverEnlarge = o.resize != ResizeMode::Width && o.resize != ResizeMode::Height;
+        break;
+    }
+}
+
 ConversionOptions optionsFromSettings(const AppSettings &v, const ConversionOptions &previous,
                                       const FontChoices &fonts)
 {
@@ -78,13 +125,7 @@ ConversionOptions optionsFromSettings(const AppSettings &v, const ConversionOpti
     }
     o.title = v.text(Setting::Title);
 
-    const QString width = v.text(Setting::WidthText);
-    o.resize = width.isEmpty() ? ResizeMode::Height : ResizeMode::Width;
-    o.resizeTo = leadingInteger(width.isEmpty() ? v.text(Setting::HeightText) : width);
-    if (o.resizeTo <= 0) {
-        o.resize = ResizeMode::None;
-        o.resizeTo = 0;
-    }
+    setResize(v, o);
 
     if (o.logo.active())
         setFromIndex(v.integer(Setting::LogoSize), 0, 3, &o.logo.size);

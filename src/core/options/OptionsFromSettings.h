@@ -18,8 +18,11 @@ struct FontChoices {
 
 // The options value a conversion reads, from the option controls' values (as the window
 // captures them, a settings file holds them, or the command line sets them):
-// - the width field governs whenever it holds any text, the height field otherwise; a governing
-//   value that is not a positive number means no resizing;
+// - the first size field that holds any text governs, in the order width, height, long edge,
+//   short edge, the fit box (either side; an empty side does not bound), percent (0 is empty);
+//   a governing value that is not a positive number means no resizing. So files without the
+//   newer fields resize as they always did;
+// - "never enlarge" stored as 0 follows the mode: off for width and height, on for the others;
 // - the naming mode is the last of the three that is on; none means the current names;
 // - the logo's and the watermark's size follow their popups only while the overlay will be
 //   drawn, and keep the previous value otherwise;

@@ -5,6 +5,7 @@
 #include "settings/AppSettings.h"
 #include "settings/StoredForms.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -76,6 +77,18 @@ constexpr SettingChoice kProfileWords[] = {
     {"keep", 0, "the source's colours and profile"},
     {"srgb", 1, "converted to sRGB, tagged sRGB"},
 };
+constexpr SettingChoice kEnlargeWords[] = {
+    {"no-enlarge", 1,
+     "Never enlarge: a picture already smaller than asked keeps its own size (the default for "
+     "--long-edge, --short-edge, --fit and --scale)"},
+    {"enlarge", 2, "Enlarge a picture smaller than asked (the default for --width and --height)"},
+};
+constexpr SettingChoice kMetadataWords[] = {
+    {"keep", 0, "all of it"},
+    {"no-location", 1, "all but GPS positions, place names and the camera maker's notes"},
+    {"copyright-only", 2, "only authorship and rights"},
+    {"none", 3, "no EXIF, XMP or IPTC"},
+};
 constexpr SettingChoice kLogoSizeWords[] = {
     {"small", 0, "a fifth of the picture"},
     {"medium", 1, "a quarter"},
@@ -141,6 +154,41 @@ std::array<SettingRow, kSettingCount> makeRows()
             .meaning("The height field")
             .withFlag("height", FlagValue::Size, "N", "Resize to this height, the width in proportion")
             .resetting(S::WidthText),
+        flag(S::ResizeOtherSide, "pmResizeOther")
+            .meaning("1 when the resize takes one of the other modes: long edge, short edge, fit within, "
+                     "percent"),
+        integer(S::ResizeOtherMode, "pmResizeOtherMode", 0, 3, 0)
+            .meaning("The other mode shown: 0 long edge, 1 short edge, 2 fit within, 3 percent; the field "
+                     "that holds a number governs"),
+        text(S::LongEdgeText, "pmLongEdge", SettingType::SizeText)
+            .meaning("The long edge field; governs when the width and height fields are empty")
+            .withFlag("long-edge", FlagValue::Size, "N", "Resize so that the longer side is N pixels")
+            .resetting({S::WidthText, S::HeightText, S::ShortEdgeText, S::FitWidthText, S::FitHeightText,
+                        S::ScalePercent}),
+        text(S::ShortEdgeText, "pmShortEdge", SettingType::SizeText)
+            .meaning("The short edge field; governs when the fields above are empty")
+            .withFlag("short-edge", FlagValue::Size, "N", "Resize so that the shorter side is N pixels")
+            .resetting({S::WidthText, S::HeightText, S::LongEdgeText, S::FitWidthText, S::FitHeightText,
+                        S::ScalePercent}),
+        text(S::FitWidthText, "pmFitWidth", SettingType::SizeText)
+            .meaning("The width of the box the picture is fitted within; the box governs when the fields "
+                     "above are empty, and an empty side of it does not bound")
+            .withFlag("fit", FlagValue::SizePair, "WxH",
+                      "Resize to the largest size of the same shape within W x H pixels")
+            .pairing(S::FitHeightText)
+            .resetting({S::WidthText, S::HeightText, S::LongEdgeText, S::ShortEdgeText, S::ScalePercent}),
+        text(S::FitHeightText, "pmFitHeight", SettingType::SizeText)
+            .meaning("The height of that box")
+            .resetting({S::WidthText, S::HeightText}),
+        integer(S::ScalePercent, "pmScalePercent", 0, kMaxScalePercent, 0)
+            .meaning("The percent field, 0 when empty; governs when the fields above are empty")
+            .withFlag("scale", FlagValue::Number, "PCT", "Resize both sides to this percent")
+            .resetting({S::WidthText, S::HeightText, S::LongEdgeText, S::ShortEdgeText, S::FitWidthText,
+                        S::FitHeightText}),
+        integer(S::NeverEnlarge, "pmNeverEnlarge", 0, 2, 0)
+            .meaning("1 never enlarges (a picture smaller than asked keeps its size), 2 enlarges, 0 as the "
+                     "mode has it: enlarging for width and height, never for the others")
+            .withSwitches(kEnlargeWords),
 
         flag(S::LogoLightHidden, "zqLightLogo", 1).meaning("1 when the logo light is hidden"),
         flag(S::LogoOn, "zqEnableLogoChkBox")
@@ -245,6 +293,12 @@ std::array<SettingRow, kSettingCount> makeRows()
                 o.outputProfile =
                     v.integer(S::OutputProfile) == 1 ? OutputProfile::Srgb : OutputProfile::Keep;
             }),
+        integer(S::MetadataKept, "pmMetadata", 0, 3, 0)
+            .meaning("0 keeps the metadata, 1 leaves out the location, 2 keeps only authorship and rights, "
+                     "3 keeps none")
+            .withFlag("metadata", FlagValue::Choice, "WHAT", "The EXIF, XMP and IPTC the outputs keep")
+            .withChoices(kMetadataWords)
+            .applying([](const V &v, O &o) { setFromIndex(v.integer(S::MetadataKept), 0, 4, &o.metadata); }),
         fraction(S::Zoom, "zqZoomSlider", 0.5).meaning("The size of the thumbnails"),
         text(S::FontFamily, "zqFontFamilyName")
             .meaning("The font by name; chosen over the position when installed")
@@ -276,6 +330,16 @@ const std::array<SettingRow, kSettingCount> &settingRows()
 const SettingRow &settingRow(Setting setting)
 {
     return settingRows()[size_t(setting)];
+}
+
+std::vector<Setting> rowsResetBy(const SettingRow &row)
+{
+    std::vector<Setting> rows = row.resets;
+    for (const SettingRow &other : settingRows())
+        if (std::find(other.resets.begin(), other.resets.end(), row.setting) != other.resets.end() &&
+            std::find(rows.begin(), rows.end(), other.setting) == rows.end())
+            rows.push_back(other.setting);
+    return rows;
 }
 
 AppSettings shippedSettings()

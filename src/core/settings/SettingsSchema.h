@@ -3,7 +3,9 @@
 #include <QString>
 
 #include <array>
+#include <initializer_list>
 #include <optional>
+#include <vector>
 
 class AppSettings;
 struct ConversionOptions;
@@ -25,6 +27,14 @@ enum class Setting {
     HeightSide,
     WidthText,
     HeightText,
+    ResizeOtherSide,
+    ResizeOtherMode,
+    LongEdgeText,
+    ShortEdgeText,
+    FitWidthText,
+    FitHeightText,
+    ScalePercent,
+    NeverEnlarge,
     LogoLightHidden,
     LogoOn,
     LogoPicture,
@@ -47,6 +57,7 @@ enum class Setting {
     Format,
     JpegQuality,
     OutputProfile,
+    MetadataKept,
     Zoom,
     FontFamily,
     OutputFolder,
@@ -67,13 +78,17 @@ enum class SettingType {
 
 // How a pressmark-cli flag's value becomes the stored value.
 enum class FlagValue {
-    None,    // the row has no flag
-    Text,    // as typed
-    Size,    // a whole number from 1 to kMaxResizeSide, stored as the size field's text
-    Percent, // 0-100, stored as a fraction
-    Choice,  // one of the row's words, stored as its number
-    Color,   // #RRGGBB or a colour name
-    Picture, // a picture file, decoded and turned upright
+    None,     // the row has no flag
+    Text,     // as typed
+    Size,     // a whole number from 1 to kMaxResizeSide, stored as the size field's text
+    Percent,  // 0-100, stored as a fraction
+    Choice,   // one of the row's words, stored as its number
+    Color,    // #RRGGBB or a colour name
+    Picture,  // a picture file, decoded and turned upright
+    SizePair, // WxH, each a whole number from 1 to kMaxResizeSide: W stored in this row, H in
+              // the row it is `pairedWith`, each as a size field's text
+    Number,   // a whole number from 1 to the row's max, stored as it is
+    Switches, // no value: one flag for each of the row's words, storing its number
 };
 
 // A word a flag takes, and the stored number it stands for.
@@ -101,9 +116,11 @@ struct SettingRow {
     const char *help = nullptr;
     const SettingChoice *choices = nullptr;
     int choiceCount = 0;
-    // An overlay switch the flag turns on; a row the flag puts back to its default.
+    // An overlay switch the flag turns on; rows the flag puts back to their defaults (see
+    // rowsResetBy()); a SizePair's second row.
     std::optional<Setting> turnsOn;
-    std::optional<Setting> resets;
+    std::vector<Setting> resets;
+    std::optional<Setting> pairedWith;
 
     // Sets the options field this row alone decides; rows that take part in a rule with other
     // rows leave it to optionsFromSettings(). A value outside the row's table changes nothing.
@@ -148,10 +165,24 @@ struct SettingRow {
         r.turnsOn = overlaySwitch;
         return r;
     }
-    SettingRow resetting(Setting other) const
+    SettingRow resetting(Setting other) const { return resetting({other}); }
+    SettingRow resetting(std::initializer_list<Setting> others) const
     {
         SettingRow r = *this;
-        r.resets = other;
+        r.resets.insert(r.resets.end(), others.begin(), others.end());
+        return r;
+    }
+    SettingRow pairing(Setting second) const
+    {
+        SettingRow r = *this;
+        r.pairedWith = second;
+        return r;
+    }
+    // Flags without a value, one per word (FlagValue::Switches).
+    template <int N> SettingRow withSwitches(const SettingChoice (&words)[N]) const
+    {
+        SettingRow r = withChoices(words);
+        r.flagValue = FlagValue::Switches;
         return r;
     }
     SettingRow applying(void (*setter)(const AppSettings &, ConversionOptions &)) const
@@ -165,6 +196,11 @@ struct SettingRow {
 // Every row, in the order of the enum.
 const std::array<SettingRow, kSettingCount> &settingRows();
 const SettingRow &settingRow(Setting setting);
+
+// The rows a row's flag puts back to their defaults: those it names, and those that name it
+// (the relation goes both ways, so a row added later names the earlier ones it excludes).
+// Giving the flags of two such rows is a usage error.
+std::vector<Setting> rowsResetBy(const SettingRow &row);
 
 // The shipped defaults: what a first run and a reset start from.
 AppSettings shippedSettings();

@@ -183,7 +183,199 @@ private Q_SLOTS:
     void wideGamutBecomesSrgbWhereAsked();
     void overlaysKeepGrayOpacityAndDepth();
     void resolutionSurvivesResize();
+    void metadataKeptOnRequest_data();
+    void metadataKeptOnRequest();
+    void makerNotesGoWithTheLocation();
+
+private:
+    QString taggedPhoto();
+    QTemporaryDir m_dir;
+    QString m_tagged;
 };
+
+namespace {
+
+// The EXIF, XMP and IPTC tags exiftool finds in a file, as "Group:Tag" (IFD0:Artist, GPS:...).
+QSet<QString> tagsIn(const QString &path)
+{
+    QSet<QString> tags;
+    const QString listed =
+        TestImages::run("exiftool", {"-args", "-G1", "-a", "-EXIF:all", "-XMP:all", "-IPTC:all", path});
+    for (const QString &line : listed.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        tags.insert(line.mid(1).section(QLatin1Char('='), 0, 0));
+    return tags;
+}
+
+bool isLocationTag(const QString &tag)
+{
+    static const QSet<QString> places = {"XMP-photoshop:City",
+                                         "XMP-photoshop:State",
+                                         "XMP-photoshop:Country",
+                                         "XMP-iptcCore:Location",
+                                         "XMP-iptcCore:CountryCode",
+                                         "IPTC:City",
+                                         "IPTC:Sub-location",
+                                         "IPTC:Province-State",
+                                         "IPTC:Country-PrimaryLocationCode",
+                                         "IPTC:Country-PrimaryLocationName"};
+    const QString name = tag.section(QLatin1Char(':'), 1);
+    return tag.startsWith(QLatin1String("GPS:")) ||
+           (tag.startsWith(QLatin1String("XMP")) && name.startsWith("GPS")) ||
+           tag.startsWith(QLatin1String("XMP-iptcExt:Location")) || places.contains(tag);
+}
+
+// What the source holds besides its location.
+const QSet<QString> kAuthorship = {"IFD0:Artist",   "IFD0:Copyright",       "XMP-dc:Creator",
+                                   "XMP-dc:Rights", "XMP-xmpRights:Marked", "XMP-photoshop:Credit",
+                                   "IPTC:By-line",  "IPTC:CopyrightNotice", "IPTC:Credit"};
+const QSet<QString> kOtherTags = {"IFD0:Make", "IFD0:Model", "ExifIFD:DateTimeOriginal", "XMP-dc:Title",
+                                  "IPTC:Keywords"};
+// What an output states of itself: its layout, orientation and density, the XMP writer, the IPTC
+// record's version.
+const QSet<QString> kOwnTags = {"IFD0:ImageWidth",
+                                "IFD0:ImageHeight",
+                                "IFD0:BitsPerSample",
+                                "IFD0:Compression",
+                                "IFD0:PhotometricInterpretation",
+                                "IFD0:StripOffsets",
+                                "IFD0:SamplesPerPixel",
+                                "IFD0:RowsPerStrip",
+                                "IFD0:StripByteCounts",
+                                "IFD0:PlanarConfiguration",
+                                "IFD0:Predictor",
+                                "IFD0:Orientation",
+                                "IFD0:XResolution",
+                                "IFD0:YResolution",
+                                "IFD0:ResolutionUnit",
+                                "XMP-x:XMPToolkit",
+                                "IPTC:ApplicationRecordVersion"};
+
+} // namespace
+
+QString TestEncoding::taggedPhoto()
+{
+    if (!m_tagged.isEmpty())
+        return m_tagged;
+    const QString path = m_dir.filePath("gps.jpg");
+    TestImages::writeWithQt(gradient(64, 48), path, "jpeg", 90);
+    TestImages::setIcc(path, TestImages::srgbProfile());
+    TestImages::run("exiftool", {"-q",
+                                 "-overwrite_original",
+                                 "-GPSLatitude=48.8584",
+                                 "-GPSLatitudeRef=N",
+                                 "-GPSLongitude=2.2945",
+                                 "-GPSLongitudeRef=E",
+                                 "-GPSAltitude=35",
+                                 "-XMP-exif:GPSLatitude=48.8584 N",
+                                 "-XMP-exif:GPSLongitude=2.2945 E",
+                                 "-XMP-photoshop:City=Paris",
+                                 "-XMP-photoshop:State=IDF",
+                                 "-XMP-photoshop:Country=France",
+                                 "-XMP-iptcCore:Location=Champ de Mars",
+                                 "-XMP-iptcCore:CountryCode=FR",
+                                 "-XMP-iptcExt:LocationShownCity=Lyon",
+                                 "-XMP-iptcExt:LocationCreatedCity=Paris",
+                                 "-IPTC:City=Paris",
+                                 "-IPTC:Sub-location=Champ de Mars",
+                                 "-IPTC:Province-State=IDF",
+                                 "-IPTC:Country-PrimaryLocationCode=FRA",
+                                 "-IPTC:Country-PrimaryLocationName=France",
+                                 "-Artist=Ana Lens",
+                                 "-Copyright=(c) Ana Lens",
+                                 "-XMP-dc:Creator=Ana Lens",
+                                 "-XMP-dc:Rights=(c) Ana Lens",
+                                 "-XMP-xmpRights:Marked=True",
+                                 "-XMP-photoshop:Credit=Lens Agency",
+                                 "-XMP-dc:Title=Harbour",
+                                 "-IPTC:By-line=Ana Lens",
+                                 "-IPTC:CopyrightNotice=(c) Ana Lens",
+                                 "-IPTC:Credit=Lens Agency",
+                                 "-IPTC:Keywords=boats",
+                                 "-Make=TestCam",
+                                 "-Model=T1",
+                                 "-DateTimeOriginal=2024:05:01 10:00:00",
+                                 path});
+    const QSet<QString> tags = tagsIn(path);
+    if (!tags.contains(kAuthorship) || !tags.contains(kOtherTags) || !tags.contains("GPS:GPSLatitude") ||
+        !tags.contains("IPTC:City") || !tags.contains("XMP-iptcExt:LocationShownCity"))
+        return QString();
+    m_tagged = path;
+    return m_tagged;
+}
+
+void TestEncoding::metadataKeptOnRequest_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("kept");
+    for (const auto &[format, name] :
+         {std::pair {OutputFormat::Jpeg, "JPEG"}, std::pair {OutputFormat::Png, "PNG"},
+          std::pair {OutputFormat::Tiff, "TIFF"}})
+        for (const auto &[kept, word] :
+             {std::pair {MetadataKept::All, "keep"}, std::pair {MetadataKept::NoLocation, "no location"},
+              std::pair {MetadataKept::CopyrightOnly, "copyright only"},
+              std::pair {MetadataKept::None, "none"}})
+            QTest::addRow("%s, %s", name, word) << int(format) << int(kept);
+}
+
+void TestEncoding::metadataKeptOnRequest()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("exiftool")).isEmpty())
+        QSKIP("exiftool is not installed (package libimage-exiftool-perl)");
+    const QString source = taggedPhoto();
+    QVERIFY2(!source.isEmpty(), "exiftool did not tag the photo");
+    QFETCH(int, format);
+    QFETCH(int, kept);
+    QTemporaryDir out;
+    ConversionJob job;
+    job.inputs = {source};
+    job.options.format = OutputFormat(format);
+    job.options.metadata = MetadataKept(kept);
+    job.outputFolder = out.path();
+    const ConversionReport report = ConversionRunner(job).run();
+    const FileResult written = report.files.value(0);
+    QCOMPARE(written.status, FileStatus::Written);
+    QVERIFY2(written.notes.isEmpty(), qPrintable(written.notes.join("; ")));
+    const QSet<QString> tags = tagsIn(written.output);
+    const QString listed = QStringList(tags.begin(), tags.end()).join(QStringLiteral(", "));
+    QSet<QString> location;
+    for (const QString &tag : tags)
+        if (isLocationTag(tag))
+            location.insert(tag);
+    const QSet<QString> beyondOwn = QSet<QString>(tags).subtract(kOwnTags);
+
+    switch (MetadataKept(kept)) {
+    case MetadataKept::All:
+        QVERIFY2(tags.contains(kAuthorship) && tags.contains(kOtherTags), qPrintable(listed));
+        QVERIFY2(tags.contains("GPS:GPSLatitude") && tags.contains("XMP-exif:GPSLatitude") &&
+                     tags.contains("XMP-iptcExt:LocationShownCity") && tags.contains("IPTC:City"),
+                 qPrintable(listed));
+        QVERIFY(report.notes.isEmpty());
+        break;
+    case MetadataKept::NoLocation:
+        QVERIFY2(location.isEmpty(), qPrintable(QStringList(location.begin(), location.end()).join(", ")));
+        QVERIFY2(tags.contains(kAuthorship) && tags.contains(kOtherTags), qPrintable(listed));
+        QCOMPARE(report.notes, QStringList {"the location was removed from the metadata of 1 file"});
+        break;
+    case MetadataKept::CopyrightOnly:
+        QCOMPARE(beyondOwn, kAuthorship);
+        QCOMPARE(report.notes, QStringList {"the metadata of 1 file was reduced to authorship and rights"});
+        break;
+    case MetadataKept::None:
+        QVERIFY2(beyondOwn.isEmpty(), qPrintable(listed));
+        // JPEG and PNG state their density in their own JFIF and pHYs; a TIFF's tags are its own.
+        if (OutputFormat(format) != OutputFormat::Tiff)
+            QVERIFY2(tags.isEmpty(), qPrintable(listed));
+        QCOMPARE(report.notes, QStringList {"the metadata was removed from 1 file"});
+        break;
+    }
+    // The profile is the pixels', kept whichever metadata is.
+    QVERIFY2(identify(written.output, "%[profiles]").contains(QStringLiteral("icc")),
+             qPrintable(identify(written.output, "%[profiles]")));
+    QCOMPARE(identify(written.output, "%w %h"), QStringLiteral("64 48"));
+    // The source's 96 dpi, in the format's own field (PNG's is per centimetre).
+    QCOMPARE(identify(written.output, "%x").toDouble(),
+             OutputFormat(format) == OutputFormat::Png ? 37.8 : 96.0);
+}
 
 void TestEncoding::jpegQualityAndDensity()
 {
@@ -695,6 +887,32 @@ void TestEncoding::resolutionSurvivesResize()
     for (OutputFormat format : {OutputFormat::Jpeg, OutputFormat::Tiff}) {
         const FileResult result = convertOne(source, dir.path(), format, 150);
         QCOMPARE(identify(result.output, "%w %x %U"), QStringLiteral("150 300 PixelsPerInch"));
+    }
+}
+
+void TestEncoding::makerNotesGoWithTheLocation()
+{
+    // A maker's notes with a place name in them (as Panasonic's travel cameras write).
+    QTemporaryDir dir;
+    const QString source = dir.filePath("travel.jpg");
+    TestImages::writeWithQt(gradient(40, 30), source, "jpeg", 90);
+    TestImages::run("exiv2",
+                    {"-M", "set Exif.Image.Make Panasonic", "-M", "set Exif.Panasonic.City Ascii Paris", "-M",
+                     "set Exif.Panasonic.Quality Short 2", source});
+    QCOMPARE(exiv2Value(source, "Exif.Panasonic.City"), QStringLiteral("Paris"));
+    for (const MetadataKept kept : {MetadataKept::All, MetadataKept::NoLocation}) {
+        QTemporaryDir out;
+        ConversionJob job;
+        job.inputs = {source};
+        job.options.metadata = kept;
+        job.outputFolder = out.path();
+        const ConversionReport report = ConversionRunner(job).run();
+        const QString written = report.files.value(0).output;
+        QCOMPARE(exiv2Value(written, "Exif.Image.Make"), QStringLiteral("Panasonic"));
+        const bool all = kept == MetadataKept::All;
+        QCOMPARE(exiv2Value(written, "Exif.Panasonic.City"), all ? QStringLiteral("Paris") : QString());
+        QCOMPARE(exiv2Value(written, "Exif.Panasonic.Quality").isEmpty(), !all);
+        QCOMPARE(report.notes.size(), all ? 0 : 1);
     }
 }
 

@@ -334,6 +334,8 @@ void TestModernFormats::jpegIsRecompressedOnlyWhenUntouched_data()
     QTest::newRow("Adobe RGB converted to sRGB") << "srgb" << false;
     QTest::newRow("sRGB asked of a JPEG without profile: recompressed") << "srgb-none" << true;
     QTest::newRow("a damaged profile, left out with a note") << "damaged" << false;
+    // The recompressed file would carry the source's metadata whole.
+    QTest::newRow("metadata without the location") << "no-location" << false;
 }
 
 void TestModernFormats::jpegIsRecompressedOnlyWhenUntouched()
@@ -368,6 +370,8 @@ void TestModernFormats::jpegIsRecompressedOnlyWhenUntouched()
         options.watermark.text = QStringLiteral("Proof");
     } else if (change.startsWith("srgb")) {
         options.outputProfile = OutputProfile::Srgb;
+    } else if (change == "no-location") {
+        options.metadata = MetadataKept::NoLocation;
     }
     const FileResult written = convertOne(source, dir.path(), options);
     QCOMPARE(written.status, FileStatus::Written);

@@ -33,6 +33,8 @@ class TestOptions : public QObject {
 private Q_SLOTS:
     void sizeFields_data();
     void sizeFields();
+    void resizeFieldsGovernInOrder_data();
+    void resizeFieldsGovernInOrder();
     void leadingInteger_data();
     void leadingInteger();
     void targetSize_data();
@@ -91,6 +93,72 @@ void TestOptions::sizeFields()
     QTEST(o.resizeTo, "side");
     // A preview keeps the picture's own size whatever the fields ask.
     QCOMPARE(o.withoutResize().resize, ResizeMode::None);
+}
+
+void TestOptions::resizeFieldsGovernInOrder_data()
+{
+    // The fields: width, height, long edge, short edge, box width, box height; the percent; the
+    // never-enlarge row as stored (0 by the mode, 1 never, 2 enlarging).
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<int>("enlarge");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("fitHeight");
+    QTest::addColumn<bool>("neverEnlarge");
+    const int none = int(ResizeMode::None), byWidth = int(ResizeMode::Width),
+              longEdge = int(ResizeMode::LongEdge), shortEdge = int(ResizeMode::ShortEdge),
+              fit = int(ResizeMode::Fit), percent = int(ResizeMode::Percent);
+    const QStringList empty(6);
+    const auto with = [&](int field, const QString &text, int other = -1, const QString &otherText = {}) {
+        QStringList fields = empty;
+        fields[field] = text;
+        if (other >= 0)
+            fields[other] = otherText;
+        return fields;
+    };
+    QTest::newRow("older files: the width, enlarging")
+        << with(0, "800") << 0 << 0 << byWidth << 800 << 0 << false;
+    QTest::newRow("width, never enlarging by choice")
+        << with(0, "800") << 0 << 1 << byWidth << 800 << 0 << true;
+    QTest::newRow("long edge, never enlarging by default")
+        << with(2, "1200") << 0 << 0 << longEdge << 1200 << 0 << true;
+    QTest::newRow("long edge, enlarging by choice")
+        << with(2, "1200") << 0 << 2 << longEdge << 1200 << 0 << false;
+    QTest::newRow("short edge") << with(3, "500") << 0 << 0 << shortEdge << 500 << 0 << true;
+    QTest::newRow("box") << with(4, "800", 5, "600") << 0 << 0 << fit << 800 << 600 << true;
+    QTest::newRow("box height alone") << with(5, "600") << 0 << 0 << fit << 0 << 600 << true;
+    QTest::newRow("percent") << empty << 25 << 0 << percent << 25 << 0 << true;
+    QTest::newRow("the width before the long edge")
+        << with(0, "800", 2, "1200") << 0 << 0 << byWidth << 800 << 0 << false;
+    QTest::newRow("the long edge before the box")
+        << with(2, "1200", 4, "800") << 0 << 0 << longEdge << 1200 << 0 << true;
+    QTest::newRow("the box before the percent") << with(4, "800") << 50 << 0 << fit << 800 << 0 << true;
+    QTest::newRow("an empty height leaves the long edge")
+        << with(1, "", 2, "900") << 0 << 0 << longEdge << 900 << 0 << true;
+    QTest::newRow("a long edge of 0 wins over the percent")
+        << with(2, "0") << 50 << 0 << none << 0 << 0 << false;
+    QTest::newRow("a box of 0 x 0") << with(4, "0", 5, "0") << 0 << 0 << none << 0 << 0 << false;
+}
+
+void TestOptions::resizeFieldsGovernInOrder()
+{
+    QFETCH(QStringList, fields);
+    AppSettings values = shippedSettings();
+    const Setting rows[] = {Setting::WidthText,     Setting::HeightText,   Setting::LongEdgeText,
+                            Setting::ShortEdgeText, Setting::FitWidthText, Setting::FitHeightText};
+    for (int i = 0; i < 6; ++i)
+        values.setText(rows[i], fields.at(i));
+    QFETCH(int, percent);
+    values.setInteger(Setting::ScalePercent, percent);
+    QFETCH(int, enlarge);
+    values.setInteger(Setting::NeverEnlarge, enlarge);
+    const ConversionOptions o = derive(values);
+    QTEST(int(o.resize), "mode");
+    QTEST(o.resizeTo, "side");
+    QTEST(o.fitHeight, "fitHeight");
+    if (o.resize != ResizeMode::None)
+        QTEST(o.neverEnlarge, "neverEnlarge");
 }
 
 void TestOptions::leadingInteger_data()

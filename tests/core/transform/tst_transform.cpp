@@ -4,6 +4,7 @@
 #include "pipeline/RenderFile.h"
 #include "transform/Resample.h"
 #include "transform/Rotation.h"
+#include "transform/TargetSize.h"
 #include "transform/Upright.h"
 
 #include <QtTest>
@@ -81,6 +82,8 @@ private Q_SLOTS:
     void sideBeyondTheOutputFormat();
     void pipelineResizeKeepsCorners();
     void untouchedWithoutResize();
+    void targetSizeByMode_data();
+    void targetSizeByMode();
     void palettePicturesAreReducedInTrueColour();
 };
 
@@ -287,6 +290,91 @@ void TestGeometry::palettePicturesAreReducedInTrueColour()
     QCOMPARE(reduced.size(), QSize(150, 100));
     const double db = TestImages::psnr(reduced, expected);
     QVERIFY2(db > 50.0, qPrintable(QString::number(db)));
+}
+
+void TestGeometry::targetSizeByMode_data()
+{
+    QTest::addColumn<QSize>("source");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("value");     // the side, the box's width or the percent
+    QTest::addColumn<int>("fitHeight"); // the box's height
+    QTest::addColumn<bool>("neverEnlarge");
+    QTest::addColumn<QSize>("expected");
+    const QSize landscape(300, 200), portrait(200, 300);
+    const int width = int(ResizeMode::Width), height = int(ResizeMode::Height),
+              longEdge = int(ResizeMode::LongEdge), shortEdge = int(ResizeMode::ShortEdge),
+              fit = int(ResizeMode::Fit), percent = int(ResizeMode::Percent);
+    // Each mode, on a landscape and a portrait source, asked for less and for more than the
+    // source, with never-enlarge off and on; worked out by hand.
+    const struct {
+        const char *name;
+        QSize source;
+        int mode, value, fitHeight;
+        QSize enlarging, neverEnlarging;
+    } rows[] = {
+        {"width 150, landscape", landscape, width, 150, 0, {150, 100}, {150, 100}},
+        {"width 150, portrait", portrait, width, 150, 0, {150, 225}, {150, 225}},
+        {"width 450, landscape", landscape, width, 450, 0, {450, 300}, landscape},
+        {"width 400, portrait", portrait, width, 400, 0, {400, 600}, portrait},
+        {"height 100, landscape", landscape, height, 100, 0, {150, 100}, {150, 100}},
+        {"height 150, portrait", portrait, height, 150, 0, {100, 150}, {100, 150}},
+        {"height 400, landscape", landscape, height, 400, 0, {600, 400}, landscape},
+        {"height 450, portrait", portrait, height, 450, 0, {300, 450}, portrait},
+        // 200 x 100/300 = 66.67
+        {"long edge 100, landscape", landscape, longEdge, 100, 0, {100, 67}, {100, 67}},
+        {"long edge 100, portrait", portrait, longEdge, 100, 0, {67, 100}, {67, 100}},
+        {"long edge 600, landscape", landscape, longEdge, 600, 0, {600, 400}, landscape},
+        {"long edge 600, portrait", portrait, longEdge, 600, 0, {400, 600}, portrait},
+        {"long edge 100, square", QSize(200, 200), longEdge, 100, 0, {100, 100}, {100, 100}},
+        {"short edge 100, landscape", landscape, shortEdge, 100, 0, {150, 100}, {150, 100}},
+        {"short edge 100, portrait", portrait, shortEdge, 100, 0, {100, 150}, {100, 150}},
+        {"short edge 400, landscape", landscape, shortEdge, 400, 0, {600, 400}, landscape},
+        {"short edge 400, portrait", portrait, shortEdge, 400, 0, {400, 600}, portrait},
+        // Scales 1/3 and 1/2: the width governs the landscape, the height the portrait.
+        {"fit 100x100, landscape", landscape, fit, 100, 100, {100, 67}, {100, 67}},
+        {"fit 100x100, portrait", portrait, fit, 100, 100, {67, 100}, {67, 100}},
+        // Scales 4/3 and 1/2: reduced although the box is wider than the picture.
+        {"fit 400x100, landscape", landscape, fit, 400, 100, {150, 100}, {150, 100}},
+        // Scales 2 and 4.5, and 3 and 3 (equal: the width governs, exact either way).
+        {"fit 600x900, landscape", landscape, fit, 600, 900, {600, 400}, landscape},
+        {"fit 600x900, portrait", portrait, fit, 600, 900, {600, 900}, portrait},
+        // 1000 x 67/301 = 222.59 against 1000 x 100/449 = 222.72: the width's scale is smaller.
+        {"fit 67x100, nearly equal scales", QSize(301, 449), fit, 67, 100, {67, 100}, {67, 100}},
+        {"fit 0x150: the height alone", landscape, fit, 0, 150, {225, 150}, {225, 150}},
+        {"fit 120x0: the width alone", portrait, fit, 120, 0, {120, 180}, {120, 180}},
+        {"50 percent, landscape", landscape, percent, 50, 0, {150, 100}, {150, 100}},
+        {"50 percent, portrait", portrait, percent, 50, 0, {100, 150}, {100, 150}},
+        {"150 percent, landscape", landscape, percent, 150, 0, {450, 300}, landscape},
+        {"150 percent, portrait", portrait, percent, 150, 0, {300, 450}, portrait},
+        // 99.33 and 66.33; 0.5 rounds away from zero, 0.3 to 0 and then up to 1 pixel.
+        {"33 percent rounds each side", QSize(301, 201), percent, 33, 0, {99, 66}, {99, 66}},
+        {"10 percent, no side below 1", QSize(5, 3), percent, 10, 0, {1, 1}, {1, 1}},
+        {"100 percent", landscape, percent, 100, 0, landscape, landscape},
+        {"1000 percent", QSize(3, 2), percent, 1000, 0, {30, 20}, {3, 2}},
+    };
+    for (const auto &row : rows) {
+        QTest::addRow("%s, enlarging", row.name)
+            << row.source << row.mode << row.value << row.fitHeight << false << row.enlarging;
+        QTest::addRow("%s, never enlarging", row.name)
+            << row.source << row.mode << row.value << row.fitHeight << true << row.neverEnlarging;
+    }
+}
+
+void TestGeometry::targetSizeByMode()
+{
+    QFETCH(QSize, source);
+    QFETCH(int, mode);
+    ConversionOptions options;
+    options.resize = ResizeMode(mode);
+    QFETCH(int, value);
+    options.resizeTo = value;
+    QFETCH(int, fitHeight);
+    options.fitHeight = fitHeight;
+    QFETCH(bool, neverEnlarge);
+    options.neverEnlarge = neverEnlarge;
+    QTEST(targetSize(source, options), "expected");
+    // The preview draws at the source's size whatever the mode.
+    QCOMPARE(targetSize(source, options.withoutResize()), source);
 }
 
 QTEST_GUILESS_MAIN(TestGeometry)
