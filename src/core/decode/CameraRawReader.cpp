@@ -110,9 +110,11 @@ public:
         return result;
     }
 
+    // LibRaw's half size takes one pixel of each 2 x 2 block of the sensor, with no demosaicing.
+    bool shrinksCleanly() const override { return true; }
+
 private:
-    // Half the sensor's size (LibRaw takes one pixel of each 2 x 2 block, with no demosaicing)
-    // when that is at least the minimum asked for.
+    // Half the sensor's size when that is at least the minimum asked for.
     bool halfSize(QSize minimumSize) const
     {
         return minimumSize.isValid() && !minimumSize.isEmpty() && minimumSize.width() <= m_size.width() / 2 &&

@@ -26,6 +26,11 @@ public:
     }
     // Decodes the picture. A valid minimumSize lets the reader shrink on load, never below it.
     virtual Result<DecodedImage> read(QSize minimumSize) = 0;
+    // True when the reader's shrink on load is as clean as the resampler's reduction, so a
+    // conversion may ask it for the output's own size rather than twice that: a camera raw's half
+    // size bins each 2 x 2 block of the sensor's own samples, where a JPEG's DCT shrink is a
+    // cruder filter.
+    virtual bool shrinksCleanly() const { return false; }
     // Asks for the picture upright by this EXIF orientation, before read(). A reader that can
     // turn it while decoding, saving a turned copy, does and sets DecodedImage::upright.
     virtual void requestUpright(int orientation) { Q_UNUSED(orientation) }

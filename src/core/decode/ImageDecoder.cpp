@@ -123,6 +123,11 @@ QSize ImageDecoder::size() const
     return m_reader ? m_reader->size() : QSize();
 }
 
+bool ImageDecoder::shrinksCleanly() const
+{
+    return m_reader && m_reader->shrinksCleanly();
+}
+
 qint64 ImageDecoder::decodedBytes(QSize minimumSize) const
 {
     return m_reader ? m_reader->decodedBytes(minimumSize) : 0;

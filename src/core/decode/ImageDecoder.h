@@ -27,6 +27,8 @@ public:
     // With an EXIF orientation, a reader that can turns the picture upright as it decodes
     // (DecodedImage::upright says whether it did).
     Result<DecodedImage> decode(QSize minimumSize, int orientation = 1);
+    // Whether the reader shrinks on load as cleanly as the resampler (FormatReader::shrinksCleanly).
+    bool shrinksCleanly() const;
     // The EXIF orientation still to apply to what decode() gives: 1 when the reader turns the
     // picture by the file's own rule (FormatReader::turnsItself), else exifOrientation.
     int orientationToApply(int exifOrientation) const;

@@ -101,8 +101,9 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         return result;
 
     // Shrink on load only so far that the resampler still reduces by a factor of 2 or more: the
-    // decoder's own shrink is a cruder filter. A preview may take the cheaper shrink.
-    const int headroom = maxSide > 0 ? 1 : 2;
+    // decoder's own shrink is a cruder filter, unless it is as clean (a camera raw's half size). A
+    // preview may take the cheaper shrink.
+    const int headroom = maxSide > 0 || decoder.shrinksCleanly() ? 1 : 2;
     const QSize minimumSize = sizeKnown ? uprightSize(drawnSize() * headroom, orientation) : QSize();
     if (admit) {
         // A picture resized or turned is a second picture beside the decoded one; the encoder's
