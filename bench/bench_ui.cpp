@@ -3,15 +3,15 @@
 // enter the list and while options change, and how long an option change takes to reach the
 // preview of a selected photo (target: 150 ms for 24 megapixels).
 //   bench_ui PHOTO...      (the photos are added repeatedly up to 300 entries)
-#include "BrowserModel.h"
+#include "browser/BrowserModel.h"
 #include "ConversionController.h"
-#include "ImageListModel.h"
-#include "LogoSection.h"
+#include "browser/ImageListModel.h"
+#include "sections/LogoSection.h"
 #include "MainWindow.h"
-#include "OptionsPanel.h"
-#include "TitleSizeSection.h"
-#include "UnitSlider.h"
-#include "WatermarkSection.h"
+#include "sections/OptionsPanel.h"
+#include "sections/TitleSizeSection.h"
+#include "sections/UnitSlider.h"
+#include "sections/WatermarkSection.h"
 
 #include <QApplication>
 #include <QCheckBox>

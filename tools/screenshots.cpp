@@ -2,14 +2,14 @@
 // each: the empty list; photos with a preview and an open section; the converting sheet; the
 // completion sheet with failures.
 //   pressmark_screenshots OUTPUT_DIR PHOTO...     (on an X server with a compositor)
-#include "BrowserModel.h"
-#include "CompletionDialog.h"
+#include "browser/BrowserModel.h"
+#include "sheets/CompletionDialog.h"
 #include "ConversionController.h"
-#include "ConvertingDialog.h"
-#include "ImageListModel.h"
-#include "LargePreview.h"
+#include "sheets/ConvertingDialog.h"
+#include "browser/ImageListModel.h"
+#include "preview/LargePreview.h"
 #include "MainWindow.h"
-#include "SkinnedControls.h"
+#include "skin/SkinnedControls.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>

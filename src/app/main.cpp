@@ -1,8 +1,8 @@
 // pressmark: the desktop application.
 #include "BackgroundWork.h"
 #include "MainWindow.h"
-#include "SingleInstance.h"
-#include "SkinnedControls.h"
+#include "desktop/SingleInstance.h"
+#include "skin/SkinnedControls.h"
 #include "common/FileName.h"
 #include "settings/SettingsStore.h"
 

@@ -1,0 +1,208 @@
+#include "preview/LargePreview.h"
+
+#include "BackgroundWork.h"
+#include "browser/ImageListModel.h"
+#include "common/FileName.h"
+#include "pipeline/RenderFile.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+LargePreview::LargePreview(ImageListModel *list, std::function<ConversionOptions()> options, QWidget *parent)
+    : QDialog(parent), m_list(list), m_options(std::move(options))
+{
+    setWindowTitle(tr("Preview"));
+    setWindowModality(Qt::WindowModal);
+    resize(1000, 720);
+    m_picture = new QLabel;
+    m_picture->setAlignment(Qt::AlignCenter);
+    m_picture->installEventFilter(this);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setWidget(m_picture);
+    m_scroll->setAlignment(Qt::AlignCenter);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    QPalette dark = m_scroll->palette();
+    dark.setColor(QPalette::Window, QColor(0x1e, 0x1f, 0x22));
+    m_scroll->setPalette(dark);
+    m_scroll->setBackgroundRole(QPalette::Window);
+
+    m_caption = new QLabel(this);
+    m_fitButton = new QPushButton(tr("100 %"), this);
+    m_fitButton->setToolTip(tr("Fit to the window or show at 100 % (F, 1)"));
+    m_beforeButton = new QPushButton(tr("Before"), this);
+    m_beforeButton->setCheckable(true);
+    m_beforeButton->setToolTip(tr("Show the picture without the overlays (B)"));
+    auto *close = new QPushButton(tr("Close"), this);
+    for (QPushButton *button : {m_fitButton, m_beforeButton, close})
+        button->setFocusPolicy(Qt::NoFocus); // the arrow keys stay with the preview
+    connect(m_fitButton, &QPushButton::clicked, this, [this] { setActualSize(!m_actualSize); });
+    connect(m_beforeButton, &QPushButton::toggled, this, &LargePreview::setBefore);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *bar = new QHBoxLayout;
+    bar->addWidget(m_caption, 1);
+    bar->addWidget(m_beforeButton);
+    bar->addWidget(m_fitButton);
+    bar->addWidget(close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_scroll, 1);
+    layout->addLayout(bar);
+
+    m_rerender = new QTimer(this);
+    m_rerender->setSingleShot(true);
+    m_rerender->setInterval(150);
+    connect(m_rerender, &QTimer::timeout, this, &LargePreview::render);
+}
+
+void LargePreview::showRow(int row)
+{
+    if (row < 0 || row >= m_list->rowCount())
+        return;
+    m_row = row;
+    const QString path = m_list->paths().at(row);
+    m_caption->setText(tr("%1 — %2 of %3")
+                           .arg(readableFileName(QFileInfo(path).fileName()))
+                           .arg(row + 1)
+                           .arg(m_list->rowCount()));
+    Q_EMIT rowShown(row);
+    render();
+}
+
+void LargePreview::setActualSize(bool actualSize)
+{
+    m_actualSize = actualSize;
+    m_fitButton->setText(actualSize ? tr("Fit") : tr("100 %"));
+    render();
+}
+
+void LargePreview::setBefore(bool before)
+{
+    m_before = before;
+    if (m_beforeButton->isChecked() != before)
+        m_beforeButton->setChecked(before);
+    render();
+}
+
+void LargePreview::render()
+{
+    if (m_row < 0 || m_row >= m_list->rowCount())
+        return;
+    const QString path = m_list->paths().at(m_row);
+    ConversionOptions options = m_options();
+    if (m_before) {
+        options.logo.enabled = false;
+        options.watermark.enabled = false;
+        options.copyright.enabled = false;
+    }
+    // Fitted: drawn no larger than the view; at 100 %: the whole output size.
+    const QSize view = m_scroll->viewport()->size() * devicePixelRatioF();
+    const int maxSide = m_actualSize ? 0 : std::max(64, std::max(view.width(), view.height()));
+    const quint64 generation = ++*m_generation;
+    const auto current = m_generation;
+    BackgroundWork::run(
+        this,
+        [path, options, maxSide, generation, current] {
+            if (*current != generation)
+                return QImage(); // superseded before it started
+            const PipelineResult result = previewFile(path, options, maxSide);
+            return result.ok() ? result.image : QImage();
+        },
+        [this, generation, current](const QImage &image) {
+            if (*current != generation)
+                return;
+            // The previous picture stays until this one is ready.
+            m_shown = image;
+            place();
+            Q_EMIT rendered();
+        });
+}
+
+void LargePreview::place()
+{
+    if (m_shown.isNull()) {
+        m_picture->setPixmap(QPixmap());
+        m_picture->setText(tr("This file cannot be read."));
+        m_picture->adjustSize();
+        return;
+    }
+    QPixmap pixmap = QPixmap::fromImage(m_shown);
+    if (!m_actualSize) {
+        const QSize room = m_scroll->viewport()->size() * devicePixelRatioF();
+        if (pixmap.width() > room.width() || pixmap.height() > room.height())
+            pixmap = pixmap.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    pixmap.setDevicePixelRatio(devicePixelRatioF());
+    m_picture->setPixmap(pixmap);
+    m_picture->resize(pixmap.deviceIndependentSize().toSize());
+    m_picture->setCursor(m_actualSize ? Qt::OpenHandCursor : Qt::ArrowCursor);
+}
+
+void LargePreview::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        showRow(std::max(0, m_row - 1));
+        return;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        showRow(std::min(m_list->rowCount() - 1, m_row + 1));
+        return;
+    case Qt::Key_B:
+        setBefore(!m_before);
+        return;
+    case Qt::Key_F:
+        setActualSize(false);
+        return;
+    case Qt::Key_1:
+        setActualSize(true);
+        return;
+    case Qt::Key_Space:
+        accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event); // Escape closes
+    }
+}
+
+void LargePreview::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    // Rescaled at once, rendered afresh for the new size once the resizing pauses.
+    if (!m_actualSize) {
+        place();
+        m_rerender->start();
+    }
+}
+
+bool LargePreview::eventFilter(QObject *watched, QEvent *event)
+{
+    // At 100 %, dragging the picture pans it.
+    if (watched == m_picture && m_actualSize) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            m_dragFrom = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+            m_picture->setCursor(Qt::ClosedHandCursor);
+            return true;
+        }
+        if (event->type() == QEvent::MouseMove) {
+            const QPoint now = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+            const QPoint moved = now - m_dragFrom;
+            m_dragFrom = now;
+            m_scroll->horizontalScrollBar()->setValue(m_scroll->horizontalScrollBar()->value() - moved.x());
+            m_scroll->verticalScrollBar()->setValue(m_scroll->verticalScrollBar()->value() - moved.y());
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            m_picture->setCursor(Qt::OpenHandCursor);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,96 @@
+#include "sections/OptionsPanel.h"
+
+#include "sections/CopyrightSection.h"
+#include "sections/LogoSection.h"
+#include "sections/LogoWell.h"
+#include "sections/OutputControls.h"
+#include "sections/SectionPanel.h"
+#include "sections/TitleSizeSection.h"
+#include "sections/WatermarkSection.h"
+#include "common/Logging.h"
+#include "settings/ShippedLogo.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+OptionsPanel::OptionsPanel(QWidget *parent)
+    : QWidget(parent), m_title(new TitleSizeSection), m_logo(new LogoSection),
+      m_watermark(new WatermarkSection), m_copyright(new CopyrightSection),
+      m_output(new OutputControls(this)), m_reset(new QPushButton(tr("Reset Settings"), this))
+{
+    m_sections = new SectionPanel(m_title, m_logo, m_watermark, m_copyright, m_title->widthField,
+                                  m_title->heightField, this);
+    m_sections->setMinimumHeight(m_sections->sizeHint().height());
+    m_reset->setToolTip(tr("Put every option back to how Pressmark ships"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_sections);
+    layout->addStretch(1);
+    auto *bottom = new QVBoxLayout;
+    bottom->setContentsMargins(14, 0, 14, 6);
+    bottom->addWidget(m_output);
+    bottom->addWidget(m_reset, 0, Qt::AlignLeft);
+    layout->addLayout(bottom);
+
+    // The well starts with the shipped logo; settings may replace it.
+    m_logo->logoWell->showLogo(shippedLogo());
+    // The font popup starts on a preferred family, else the system's sans-serif.
+    m_watermark->setFonts(FontChoices::installed());
+    m_bindings = m_title->bindings() + m_logo->bindings() + m_watermark->bindings() +
+                 m_copyright->bindings() + m_output->bindings();
+    // Until settings are loaded the controls hold the shipped defaults.
+    applySettings(shippedSettings());
+
+    connect(m_logo, &LogoSection::previewNeeded, this, &OptionsPanel::previewNeeded);
+    connect(m_watermark, &WatermarkSection::previewNeeded, this, &OptionsPanel::previewNeeded);
+    connect(m_copyright, &CopyrightSection::previewNeeded, this, &OptionsPanel::previewNeeded);
+    connect(m_title, &TitleSizeSection::namingModeChanged, this, &OptionsPanel::namingModeChanged);
+    connect(m_reset, &QPushButton::clicked, this, &OptionsPanel::resetRequested);
+}
+
+const FontChoices &OptionsPanel::fonts() const
+{
+    return m_watermark->fonts();
+}
+
+ConversionOptions OptionsPanel::currentOptions(const ConversionOptions &previous) const
+{
+    return optionsFromSettings(captureSettings(), previous, fonts());
+}
+
+void OptionsPanel::applySettings(const AppSettings &settings)
+{
+    for (const SettingBinding &binding : m_bindings)
+        binding.apply(settings);
+}
+
+void OptionsPanel::openSection(int code)
+{
+    switch (code) {
+    case 1:
+        qCInfo(lcSettings, "atidaryta");
+        m_sections->toggleTitleSection();
+        break;
+    case 2:
+        m_sections->toggleLogoSection(false);
+        break;
+    case 3:
+        m_sections->toggleWatermarkSection();
+        break;
+    case 4:
+        m_sections->toggleCopyrightSection();
+        break;
+    default:
+        break;
+    }
+}
+
+AppSettings OptionsPanel::captureSettings() const
+{
+    AppSettings settings;
+    settings.setInteger(Setting::OpenSection, m_sections->openSectionCode());
+    for (const SettingBinding &binding : m_bindings)
+        binding.capture(settings);
+    return settings;
+}

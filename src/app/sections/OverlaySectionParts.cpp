@@ -1,0 +1,55 @@
+#include "sections/OverlaySectionParts.h"
+
+#include "sections/UnitSlider.h"
+#include "options/ControlTexts.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QRadioButton>
+
+QButtonGroup *makePositionGroup(QWidget *parent, const QList<PositionCell> &cells, QWidget **box)
+{
+    auto *picture = new QFrame(parent);
+    picture->setFrameShape(QFrame::StyledPanel);
+    picture->setFrameShadow(QFrame::Sunken);
+    picture->setAutoFillBackground(true);
+    picture->setBackgroundRole(QPalette::Base);
+    picture->setFixedSize(96, 66);
+    auto *grid = new QGridLayout(picture);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setSpacing(0);
+    *box = picture;
+    auto *group = new QButtonGroup(parent);
+    for (const PositionCell &cell : cells) {
+        auto *radio = new QRadioButton(picture);
+        radio->setToolTip(cell.name);
+        radio->setAccessibleName(cell.name);
+        group->addButton(radio, cell.tag);
+        grid->addWidget(radio, cell.row, cell.column, Qt::AlignCenter);
+    }
+    return group;
+}
+
+void selectCellByTag(QButtonGroup *group, int tag)
+{
+    if (QAbstractButton *cell = group->button(tag))
+        cell->setChecked(true);
+}
+
+OpacityControl makeOpacityControl(QWidget *parent)
+{
+    OpacityControl control {new UnitSlider(parent), new QLabel(parent)};
+    control.label->setMinimumWidth(44);
+    control.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QObject::connect(control.slider, &UnitSlider::valueMoved, control.label,
+                     [label = control.label](float value) { label->setText(percentLabel(value)); });
+    return control;
+}
+
+void showOpacity(const OpacityControl &control, float value)
+{
+    control.slider->setFloatValue(value);
+    control.label->setText(percentLabel(control.slider->floatValue()));
+}

@@ -1,0 +1,389 @@
+#include "sections/TitleSizeSection.h"
+
+#include "sections/SizeFieldValidator.h"
+#include "skin/SkinnedControls.h"
+#include "options/ConversionOptions.h"
+#include "options/OptionsFromSettings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <algorithm>
+
+static const QString kMaxSize = QStringLiteral("Max %1").arg(kMaxResizeSide);
+
+// The other modes, in the popup's order.
+enum OtherMode { LongEdge, ShortEdge, FitWithin, Percent };
+
+TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title and size"), 290, parent)
+{
+    keepNamesBox = new QCheckBox(tr("Keep the current names"), body());
+    newNameBox = new QCheckBox(tr("New name"), body());
+    addTextBox = new QCheckBox(tr("Current names with added text"), body());
+    titleField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Groove, body());
+    resizeBox = new QCheckBox(tr("Resize"), body());
+    widthSide = new QRadioButton(tr("Width"), body());
+    heightSide = new QRadioButton(tr("Height"), body());
+    // The two sides are switched by their handlers, not by each other.
+    widthSide->setAutoExclusive(false);
+    heightSide->setAutoExclusive(false);
+    widthField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Overlay, body());
+    heightField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Overlay, body());
+    for (QLineEdit *field : {widthField, heightField}) {
+        field->setValidator(new SizeFieldValidator(field));
+        field->setMaximumWidth(90);
+    }
+    otherSide = new QRadioButton(tr("Other:"), body());
+    otherSide->setAutoExclusive(false);
+    otherModePopup = new SkinnedPopUp(SkinnedPopUp::Bezel::Long, body());
+    otherModePopup->addItems({tr("Long edge"), tr("Short edge"), tr("Fit within"), tr("Percent")});
+    auto *otherRow = new QWidget(body());
+    longEdgeField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Overlay, otherRow);
+    shortEdgeField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Overlay, otherRow);
+    fitWidthField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Overlay, otherRow);
+    auto *times = new QLabel(QStringLiteral("×"), otherRow);
+    fitHeightField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Overlay, otherRow);
+    scaleField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Overlay, otherRow);
+    otherUnit = new QLabel(tr("pixels"), otherRow);
+    for (QLineEdit *field : {longEdgeField, shortEdgeField})
+        field->setFixedWidth(90);
+    for (QLineEdit *field : {fitWidthField, fitHeightField, scaleField})
+        field->setFixedWidth(56);
+    for (QLineEdit *field : {longEdgeField, shortEdgeField, fitWidthField, fitHeightField})
+        field->setValidator(new SizeFieldValidator(field));
+    scaleField->setValidator(new SizeFieldValidator(scaleField, kMaxScalePercent));
+    fitTimes = times;
+    auto *otherLine = new QHBoxLayout(otherRow);
+    otherLine->setContentsMargins(0, 0, 0, 0);
+    otherLine->setSpacing(4);
+    for (QWidget *w : std::initializer_list<QWidget *> {longEdgeField, shortEdgeField, fitWidthField, times,
+                                                        fitHeightField, scaleField})
+        otherLine->addWidget(w);
+    otherLine->addSpacing(2);
+    otherLine->addWidget(otherUnit);
+    otherLine->addStretch(1);
+    neverEnlargeBox = new QCheckBox(tr("Never enlarge"), body());
+    neverEnlargeBox->setToolTip(tr("A picture already smaller than asked keeps its own size. On by itself "
+                                   "for the other modes, off for width and height."));
+
+    auto *grid = new QGridLayout(body());
+    grid->setContentsMargins(14, 8, 14, 8);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(keepNamesBox, 0, 0, 1, 3);
+    grid->addWidget(newNameBox, 1, 0, 1, 3);
+    grid->addWidget(addTextBox, 2, 0, 1, 3);
+    grid->addWidget(titleField, 3, 0, 1, 3);
+    grid->addWidget(resizeBox, 4, 0);
+    grid->addWidget(neverEnlargeBox, 4, 1, 1, 2);
+    grid->addWidget(widthSide, 5, 0);
+    grid->addWidget(widthField, 5, 1);
+    grid->addWidget(new QLabel(tr("pixels"), body()), 5, 2);
+    grid->addWidget(heightSide, 6, 0);
+    grid->addWidget(heightField, 6, 1);
+    grid->addWidget(new QLabel(tr("pixels"), body()), 6, 2);
+    grid->addWidget(otherSide, 7, 0);
+    grid->addWidget(otherModePopup, 7, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(otherRow, 8, 1, 1, 2);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(9, 1);
+
+    // The window starts with the current names kept and no resizing.
+    keepNamesBox->setChecked(true);
+    titleField->setEnabled(false);
+    for (QWidget *w : {static_cast<QWidget *>(widthSide), static_cast<QWidget *>(heightSide),
+                       static_cast<QWidget *>(widthField), static_cast<QWidget *>(heightField)})
+        w->setEnabled(false);
+    for (QWidget *w : {static_cast<QWidget *>(otherSide), static_cast<QWidget *>(otherModePopup),
+                       static_cast<QWidget *>(neverEnlargeBox)})
+        w->setEnabled(false);
+    otherModeChosen();
+
+    connect(keepNamesBox, &QCheckBox::clicked, this, &TitleSizeSection::keepNamesClicked);
+    connect(newNameBox, &QCheckBox::clicked, this, &TitleSizeSection::newNameClicked);
+    connect(addTextBox, &QCheckBox::clicked, this, &TitleSizeSection::addTextClicked);
+    connect(resizeBox, &QCheckBox::clicked, this, &TitleSizeSection::resizeClicked);
+    connect(widthSide, &QRadioButton::clicked, this, &TitleSizeSection::widthSideClicked);
+    connect(heightSide, &QRadioButton::clicked, this, &TitleSizeSection::heightSideClicked);
+    connect(otherSide, &QRadioButton::clicked, this, &TitleSizeSection::otherSideClicked);
+    connect(otherModePopup, &QComboBox::activated, this, [this] {
+        otherModeChosen();
+        otherFields(otherModePopup->currentIndex()).first()->setFocus();
+    });
+}
+
+QList<QLineEdit *> TitleSizeSection::otherFields(int mode) const
+{
+    switch (mode) {
+    case LongEdge:
+        return {longEdgeField};
+    case ShortEdge:
+        return {shortEdgeField};
+    case FitWithin:
+        return {fitWidthField, fitHeightField};
+    default:
+        return {scaleField};
+    }
+}
+
+QList<QLineEdit *> TitleSizeSection::allOtherFields() const
+{
+    return {longEdgeField, shortEdgeField, fitWidthField, fitHeightField, scaleField};
+}
+
+int TitleSizeSection::namingMode() const
+{
+    if (addTextBox->isChecked())
+        return 3;
+    if (newNameBox->isChecked())
+        return 2;
+    return keepNamesBox->isChecked() ? 1 : 0;
+}
+
+void TitleSizeSection::chooseNaming(QCheckBox *on)
+{
+    // One choice: the clicked box always ends up on, the others off.
+    for (QCheckBox *box : {keepNamesBox, newNameBox, addTextBox})
+        box->setChecked(box == on);
+}
+
+void TitleSizeSection::keepNamesClicked()
+{
+    chooseNaming(keepNamesBox);
+    titleField->setEnabled(false);
+    titleField->clear();
+    titleField->setPlaceholderText(QString());
+    Q_EMIT namingModeChanged();
+    updateLight();
+}
+
+void TitleSizeSection::newNameClicked()
+{
+    chooseNaming(newNameBox);
+    titleField->setEnabled(true);
+    titleField->setPlaceholderText(QStringLiteral("Type new name here"));
+    titleField->setFocus();
+    Q_EMIT namingModeChanged();
+    updateLight();
+}
+
+void TitleSizeSection::addTextClicked()
+{
+    chooseNaming(addTextBox);
+    titleField->setEnabled(true);
+    titleField->setPlaceholderText(QStringLiteral("Add text to current names"));
+    titleField->setFocus();
+    Q_EMIT namingModeChanged();
+    updateLight();
+}
+
+void TitleSizeSection::resizeClicked()
+{
+    if (resizeBox->isChecked()) {
+        widthSide->setChecked(true);
+        widthSide->setEnabled(true);
+        widthField->setEnabled(true);
+        widthField->setPlaceholderText(kMaxSize);
+        widthField->setFocus();
+        heightSide->setEnabled(true);
+        leaveOtherModes();
+        otherSide->setEnabled(true);
+        neverEnlargeBox->setEnabled(true);
+    } else {
+        for (QRadioButton *radio : {widthSide, heightSide}) {
+            radio->setChecked(false);
+            radio->setEnabled(false);
+        }
+        for (QLineEdit *field : {widthField, heightField}) {
+            field->setEnabled(false);
+            field->clear();
+            field->setPlaceholderText(QString());
+        }
+        leaveOtherModes();
+        otherSide->setEnabled(false);
+        neverEnlargeBox->setEnabled(false);
+    }
+    updateLight();
+}
+
+void TitleSizeSection::widthSideClicked()
+{
+    widthSide->setChecked(true);
+    widthSide->setEnabled(true);
+    widthField->setEnabled(true);
+    widthField->setPlaceholderText(kMaxSize);
+    widthField->setFocus();
+    heightSide->setChecked(false);
+    heightSide->setEnabled(true);
+    heightField->setEnabled(false);
+    heightField->clear();
+    heightField->setPlaceholderText(QString());
+    leaveOtherModes();
+}
+
+void TitleSizeSection::heightSideClicked()
+{
+    heightSide->setChecked(true);
+    heightSide->setEnabled(true);
+    heightField->setEnabled(true);
+    heightField->setPlaceholderText(kMaxSize);
+    heightField->setFocus();
+    widthSide->setChecked(false);
+    widthSide->setEnabled(true);
+    widthField->setEnabled(false);
+    widthField->clear();
+    widthField->setPlaceholderText(QString());
+    leaveOtherModes();
+}
+
+void TitleSizeSection::leaveOtherModes()
+{
+    otherSide->setChecked(false);
+    otherModePopup->setEnabled(false);
+    otherModeChosen();
+    // Width and height enlarge unless asked not to.
+    neverEnlargeBox->setChecked(false);
+}
+
+void TitleSizeSection::otherSideClicked()
+{
+    otherSide->setChecked(true);
+    otherSide->setEnabled(true);
+    for (QRadioButton *radio : {widthSide, heightSide}) {
+        radio->setChecked(false);
+        radio->setEnabled(true);
+    }
+    for (QLineEdit *field : {widthField, heightField}) {
+        field->setEnabled(false);
+        field->clear();
+        field->setPlaceholderText(QString());
+    }
+    otherModePopup->setEnabled(true);
+    otherModeChosen();
+    otherFields(otherModePopup->currentIndex()).first()->setFocus();
+    // The other modes never enlarge unless asked to.
+    neverEnlargeBox->setChecked(true);
+}
+
+void TitleSizeSection::otherModeChosen()
+{
+    // Only the chosen mode's fields show; those of the other modes are emptied. While the side
+    // is not chosen, the chosen mode's fields show, disabled and empty.
+    const int mode = otherModePopup->currentIndex();
+    const bool chosen = otherSide->isChecked();
+    const QList<QLineEdit *> shown = otherFields(mode);
+    for (QLineEdit *field : allOtherFields()) {
+        const bool mine = shown.contains(field);
+        field->setVisible(mine);
+        field->setEnabled(mine && chosen);
+        if (!mine || !chosen)
+            field->clear();
+        field->setPlaceholderText(
+            mine && chosen ? (mode == Percent ? QStringLiteral("1-%1").arg(kMaxScalePercent) : kMaxSize)
+                           : QString());
+    }
+    fitTimes->setVisible(mode == FitWithin);
+    otherUnit->setText(mode == Percent ? QStringLiteral("%") : tr("pixels"));
+    otherUnit->setEnabled(chosen);
+}
+
+void TitleSizeSection::showGoverningMode()
+{
+    // Width and height govern when they hold text; with the resize box off, the fields stay as
+    // loaded, as the width and height fields do.
+    if (!resizeBox->isChecked() || !widthField->text().isEmpty() || !heightField->text().isEmpty())
+        return;
+    for (int mode : {LongEdge, ShortEdge, FitWithin, Percent}) {
+        const QList<QLineEdit *> fields = otherFields(mode);
+        if (std::none_of(fields.begin(), fields.end(), [](QLineEdit *f) { return !f->text().isEmpty(); }))
+            continue;
+        if (mode == otherModePopup->currentIndex() && otherSide->isChecked())
+            return;
+        // Kept while the popup moves to them.
+        QStringList texts;
+        for (QLineEdit *field : fields)
+            texts << field->text();
+        otherModePopup->setCurrentIndex(mode);
+        otherSideClicked();
+        for (int i = 0; i < fields.size(); ++i)
+            fields.at(i)->setText(texts.at(i));
+        return;
+    }
+}
+
+void TitleSizeSection::updateLight()
+{
+    light()->setVisible(resizeBox->isChecked() || newNameBox->isChecked() || addTextBox->isChecked());
+}
+
+QList<SettingBinding> TitleSizeSection::bindings()
+{
+    const auto side = [](Setting setting, QRadioButton *radio, std::function<void()> clicked) {
+        return SettingBinding {{setting},
+                               [=](const AppSettings &v) {
+                                   if (v.integer(setting) == 1)
+                                       clicked();
+                               },
+                               [=](AppSettings &v) { v.setInteger(setting, radio->isChecked() ? 1 : 0); }};
+    };
+    SettingBinding naming {{Setting::Naming},
+                           [this](const AppSettings &v) {
+                               switch (v.integer(Setting::Naming)) {
+                               case 3:
+                                   addTextClicked();
+                                   break;
+                               case 2:
+                                   newNameClicked();
+                                   break;
+                               case 1:
+                                   keepNamesClicked();
+                                   break;
+                               default:
+                                   break;
+                               }
+                           },
+                           [this](AppSettings &v) { v.setInteger(Setting::Naming, namingMode()); }};
+    return {
+        bindHiddenFlag(light(), Setting::TitleLightHidden),
+        bindCheckBox(resizeBox, Setting::Resize).then([this] { resizeClicked(); }),
+        side(Setting::WidthSide, widthSide, [this] { widthSideClicked(); }),
+        side(Setting::HeightSide, heightSide, [this] { heightSideClicked(); }),
+        side(Setting::ResizeOtherSide, otherSide, [this] { otherSideClicked(); }),
+        bindPopup(otherModePopup, Setting::ResizeOtherMode).then([this] { otherModeChosen(); }),
+        bindText(widthField, Setting::WidthText),
+        bindText(heightField, Setting::HeightText),
+        bindText(longEdgeField, Setting::LongEdgeText),
+        bindText(shortEdgeField, Setting::ShortEdgeText),
+        bindText(fitWidthField, Setting::FitWidthText),
+        bindText(fitHeightField, Setting::FitHeightText),
+        SettingBinding {{Setting::ScalePercent},
+                        [this](const AppSettings &v) {
+                            const int percent = v.integer(Setting::ScalePercent);
+                            scaleField->setText(percent > 0 ? QString::number(percent) : QString());
+                        },
+                        [this](AppSettings &v) {
+                            v.setInteger(
+                                Setting::ScalePercent,
+                                std::clamp(int(leadingInteger(scaleField->text())), 0, kMaxScalePercent));
+                        }}
+            .then([this] { showGoverningMode(); }),
+        // Stored 0 follows the mode, as the side handlers set the box; 1 and 2 are a choice.
+        SettingBinding {{Setting::NeverEnlarge},
+                        [this](const AppSettings &v) {
+                            const int stored = v.integer(Setting::NeverEnlarge);
+                            if (stored == 1 || stored == 2)
+                                neverEnlargeBox->setChecked(stored == 1);
+                        },
+                        [this](AppSettings &v) {
+                            const bool byMode = otherSide->isChecked();
+                            v.setInteger(Setting::NeverEnlarge, neverEnlargeBox->isChecked() == byMode ? 0
+                                                                : neverEnlargeBox->isChecked()         ? 1
+                                                                                                       : 2);
+                        }},
+        bindText(titleField, Setting::Title),
+        naming,
+    };
+}
