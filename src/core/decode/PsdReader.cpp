@@ -276,6 +276,7 @@ public:
     {
         return m_doc.large ? QStringLiteral("PSB") : QStringLiteral("PSD");
     }
+
     QSize size() const override { return QSize(m_doc.width, m_doc.height); }
 
     Result<DecodedImage> read(QSize) override
