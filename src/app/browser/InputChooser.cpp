@@ -7,8 +7,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTreeView>
 
 InputChooser::InputChooser(QWidget *window) : QObject(window), m_window(window) {}
 
@@ -30,11 +32,22 @@ QString InputChooser::startFolder() const
 {
     if (!m_lastFolder.isEmpty() && pathKind(m_lastFolder) == PathKind::Folder)
         return m_lastFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    // The Pictures folder, or home where there is none (the dialog would offer its name as a file).
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return pathKind(pictures) == PathKind::Folder ? pictures : QDir::homePath();
 }
 
 void InputChooser::sizeDialog(QFileDialog *dialog) const
 {
+    // Qt's dialog sizes its columns for short texts ("mp3Folder"): the size, type and date take
+    // what their contents need, the name the rest.
+    if (auto *list = dialog->findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        QHeaderView *header = list->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int section = 1; section < header->count(); ++section)
+            header->setSectionResizeMode(section, QHeaderView::ResizeToContents);
+    }
     // Wide enough for the name, size, type and date columns; never beyond the screen.
     QSize size(900, 560);
     if (const QScreen *screen =
