@@ -71,10 +71,11 @@ int BrowserCellDelegate::cellHeight(int side, const QFontMetrics &metrics)
 
 QRect BrowserCellDelegate::badgeRect(const QRect &picture, int side)
 {
-    // Inside the picture's corner, so it never reaches a neighbour or the selection's frame.
-    const int diameter = qBound(14, side / 7, 22);
-    const int inset = qMax(2, side / 40);
-    return QRect(picture.right() + 1 - inset - diameter, picture.top() + inset, diameter, diameter);
+    // Centred on the picture's corner: three quarters of it lie in the cell's margin, so it
+    // hides no more of the preview than the corner's last few pixels, where no overlay reaches.
+    const int diameter = qBound(14, side / 7, 2 * kMargin - 2);
+    const QPoint corner(picture.right() + 1, picture.top());
+    return QRect(corner.x() - diameter / 2, corner.y() - diameter / 2, diameter, diameter);
 }
 
 const QColor &BrowserCellDelegate::convertedColor()
@@ -156,8 +157,16 @@ void BrowserCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
 
     const QRect caption = captionRect(cell, side, option.fontMetrics);
     const QString title = index.data(Qt::DisplayRole).toString();
-    const QString name =
-        elidedName(missing ? tr("%1 (missing)").arg(title) : title, option.fontMetrics, caption.width() - 12);
+    const int room = caption.width() - 12;
+    QString name = elidedName(title, option.fontMetrics, room);
+    if (missing) {
+        // The name first: the note goes after it while half the room is left for the name (the
+        // name's colour says it otherwise).
+        const QString note = tr(" (missing)");
+        const int noteWidth = option.fontMetrics.horizontalAdvance(note);
+        if (room - noteWidth >= room / 2)
+            name = elidedName(title, option.fontMetrics, room - noteWidth) + note;
+    }
     if (selected) {
         const int width = option.fontMetrics.horizontalAdvance(name) + 12;
         const QRect pill(caption.left() + (caption.width() - width) / 2, caption.top(), width,

@@ -6,9 +6,9 @@
 // side and standing on its bottom edge, so every picture ends at the same height; below it the
 // name on one line, shortened in the middle so its end (the number and the extension) stays. The
 // selected cell is marked by a frame around its picture and a highlighted name, never by colour
-// drawn over the picture, which shows the preview as it will be written. A badge in the picture's
-// top right corner says what became of the entry: a green tick when the last run converted it, a
-// red mark when it failed or its file cannot be read.
+// drawn over the picture, which shows the preview as it will be written. A badge on the picture's
+// top right corner, mostly outside it, says what became of the entry: a green tick when the last
+// run converted it, a red mark when it failed or its file cannot be read.
 // Threading: UI thread only, as every delegate.
 class BrowserCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
@@ -26,7 +26,8 @@ public:
     static QRect captionRect(const QRect &cell, int side, const QFontMetrics &metrics);
     // The cell's height for a square of this side.
     static int cellHeight(int side, const QFontMetrics &metrics);
-    // The badge's circle on a picture drawn in this rectangle, in a square of this side.
+    // The badge's circle on a picture drawn in this rectangle, in a square of this side: centred
+    // on its top right corner, within the cell's margin.
     static QRect badgeRect(const QRect &picture, int side);
     static const QColor &convertedColor(); // the tick's badge
     static const QColor &failedColor();    // the red mark's badge

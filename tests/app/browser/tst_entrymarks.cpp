@@ -158,8 +158,12 @@ void TestEntryMarks::badgePixels()
         QRect picture;
         const QImage cell = renderCell(&model, 0, side, &picture);
         const QRect badge = BrowserCellDelegate::badgeRect(picture, side);
-        QVERIFY(picture.contains(badge));
-        // In the badge's lower left, clear of its rim and of the glyph (a tick or "!").
+        // On the picture's corner, within the cell: it covers only the corner of the preview.
+        QVERIFY(badge.contains(QPoint(picture.right(), picture.top())));
+        QVERIFY(QRect(QPoint(0, 0), cell.size()).contains(badge));
+        const QRect covered = badge.intersected(picture);
+        QVERIFY(covered.width() <= badge.width() / 2 + 1 && covered.height() <= badge.height() / 2 + 1);
+        // In the badge's lower left (over the picture), clear of its rim and of the glyph.
         const QPoint at = badge.center() + QPoint(-badge.width() / 4, badge.height() / 4);
         const QColor shown = cell.pixelColor(at);
         QVERIFY2(qAbs(shown.red() - probe.red()) <= 8 && qAbs(shown.green() - probe.green()) <= 8 &&
