@@ -1,16 +1,17 @@
 // Drives the real window through the states the documentation shows and grabs the screen in
 // each: the empty list; photos with a preview and an open section; the converting sheet; the
-// completion sheet with failures.
+// completion sheet with failures; the list after it, each entry marked converted or failed.
 //   pressmark_screenshots OUTPUT_DIR PHOTO...     (on an X server with a compositor)
-#include "browser/BrowserModel.h"
-#include "sheets/CompletionDialog.h"
 #include "ConversionController.h"
-#include "sheets/ConvertingDialog.h"
+#include "MainWindow.h"
+#include "browser/BrowserModel.h"
+#include "browser/ImageBrowserView.h"
 #include "browser/ImageListModel.h"
 #include "preview/LargePreview.h"
-#include "MainWindow.h"
-#include "skin/SkinnedControls.h"
 #include "settings/SettingsStore.h"
+#include "sheets/CompletionDialog.h"
+#include "sheets/ConvertingDialog.h"
+#include "skin/SkinnedControls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -130,5 +131,9 @@ int main(int argc, char *argv[])
     spin(800);
     grab(window, out + "/sheet-completed.png");
     window.completionDialog()->close();
+    // The list after the run: a tick on each converted entry, a red mark on the two that failed.
+    window.browser()->scrollToTop();
+    spin(800);
+    grab(window, out + "/window-marks.png");
     return 0;
 }

@@ -1,28 +1,29 @@
 #include "MainWindow.h"
 
+#include "ConversionController.h"
+#include "batch/InputFiles.h"
 #include "browser/BrowserBackdrop.h"
 #include "browser/BrowserModel.h"
-#include "sheets/CompletionDialog.h"
-#include "ConversionController.h"
-#include "sheets/ConvertingDialog.h"
-#include "desktop/DesktopServices.h"
-#include "skin/EmbossedLabel.h"
 #include "browser/ImageBrowserView.h"
 #include "browser/ImageListModel.h"
+#include "browser/InputChooser.h"
+#include "common/FileName.h"
+#include "desktop/DesktopServices.h"
 #include "preview/LargePreview.h"
 #include "sections/LogoSection.h"
 #include "sections/LogoWell.h"
 #include "sections/OptionsPanel.h"
 #include "sections/SectionPanel.h"
-#include "sheets/SheetPlacement.h"
-#include "skin/SkinnedPanels.h"
-#include "skin/TitleBar.h"
 #include "sections/UnitSlider.h"
-#include "skin/WindowChrome.h"
-#include "batch/InputFiles.h"
-#include "common/FileName.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShippedLogo.h"
+#include "sheets/CompletionDialog.h"
+#include "sheets/ConvertingDialog.h"
+#include "sheets/SheetPlacement.h"
+#include "skin/EmbossedLabel.h"
+#include "skin/SkinnedPanels.h"
+#include "skin/TitleBar.h"
+#include "skin/WindowChrome.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,7 +46,8 @@
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), m_list(new ImageListModel(this)), m_conversion(new ConversionController(this))
+    : QMainWindow(parent), m_list(new ImageListModel(this)), m_inputs(new InputChooser(this)),
+      m_conversion(new ConversionController(this))
 {
     setWindowTitle(QStringLiteral("Pressmark"));
     // No system title bar: the window draws its own, and its shadow where the desktop composites.
@@ -88,9 +90,12 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_zoom, &UnitSlider::valueMoved, this, &MainWindow::applyZoom);
 
     auto *add = new QPushButton(tr("Add…"), this);
+    m_addFolder = new QPushButton(tr("Add Folder…"), this);
+    m_addFolder->setToolTip(tr("Add the pictures of a folder"));
     m_remove = new QPushButton(tr("Remove"), this);
     m_clear = new QPushButton(tr("Clear"), this);
     connect(add, &QPushButton::clicked, this, &MainWindow::chooseImages);
+    connect(m_addFolder, &QPushButton::clicked, this, &MainWindow::chooseFolder);
 
     m_intakeNote = new EmbossedLabel(QString(), EmbossedLabel::Shadow::Dark, this);
     m_intakeNote->setPalette(countColours);
@@ -113,6 +118,7 @@ MainWindow::MainWindow(QWidget *parent)
     auto *bottom = new QHBoxLayout(bottomBar);
     bottom->setContentsMargins(10, 4, 10, 2);
     bottom->addWidget(add);
+    bottom->addWidget(m_addFolder);
     bottom->addWidget(m_remove);
     bottom->addWidget(m_clear);
     bottom->addSpacing(12);
@@ -153,6 +159,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_chrome->addBar(menus);
     QMenu *file = menus->addMenu(tr("&File"));
     file->addAction(tr("&Add Images…"), QKeySequence::Open, this, &MainWindow::chooseImages);
+    file->addAction(tr("Add &Folder…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this,
+                    &MainWindow::chooseFolder);
     m_convertAction = file->addAction(tr("Con&vert…"), this, &MainWindow::convert);
     m_convertAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
@@ -171,13 +179,28 @@ MainWindow::MainWindow(QWidget *parent)
     m_browser->addAction(m_removeAction); // only while the grid has focus: fields keep Delete
     m_clearAction = edit->addAction(tr("C&lear"), m_list, &ImageListModel::clear);
     m_selectAllAction = edit->addAction(tr("Select &All"), this, [this] {
-        // The first entry takes the preview, so the whole selection stays.
-        m_list->setIndexSelected(0);
-        m_browser->selectAll();
+        QList<int> rows;
+        for (int row = 0; row < m_list->rowCount(); ++row)
+            rows << row;
+        selectRows(rows);
     });
     m_selectAllAction->setShortcut(QKeySequence::SelectAll);
     m_selectAllAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_browser->addAction(m_selectAllAction);
+    edit->addSeparator();
+    // What the last run (or reading the thumbnails) found.
+    m_selectFailedAction =
+        edit->addAction(tr("Select &Failed"), this, [this] { selectRows(m_browserModel->failedRows()); });
+    m_removeConvertedAction =
+        edit->addAction(tr("Remove C&onverted"), m_list, &ImageListModel::removeConverted);
+    connect(edit, &QMenu::aboutToShow, this, &MainWindow::updateEntryActions);
+    connect(m_list, &ImageListModel::outcomesChanged, this, &MainWindow::updateEntryActions);
+    connect(m_browserModel, &BrowserModel::thumbnailRead, this, &MainWindow::updateEntryActions);
+    // The marks belong to the options of the run that made them.
+    connect(m_options, &OptionsPanel::optionsEdited, this, [this] {
+        if (m_list->hasOutcomes() && !(runSettings() == m_lastRunSettings))
+            m_list->clearOutcomes();
+    });
     // The buttons are the same actions as the menu's.
     connect(m_remove, &QPushButton::clicked, m_removeAction, &QAction::trigger);
     connect(m_clear, &QPushButton::clicked, m_clearAction, &QAction::trigger);
@@ -218,7 +241,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_list, &QAbstractItemModel::modelReset, this, &MainWindow::updatePreview);
     connect(m_list, &ImageListModel::indexSelectedChanged, this, [this](int row) {
         if (row >= 0)
-            m_browser->setCurrentIndex(m_browserModel->index(row, 0));
+            m_browser->setCurrentRowInPlace(row);
         updatePreview();
     });
     // A selection whose first cell changes shrinks to that cell, which is then previewed.
@@ -323,6 +346,7 @@ void MainWindow::loadSettings()
     m_zoom->setFloatValue(settings.fraction(Setting::Zoom));
     applyZoom(m_zoom->floatValue());
     m_outputFolder = settings.text(Setting::OutputFolder);
+    m_inputs->setLastFolder(settings.text(Setting::LastInputFolder));
     // The remembered section opens last, once everything else is in place.
     m_options->openSection(settings.integer(Setting::OpenSection));
 }
@@ -335,6 +359,8 @@ void MainWindow::saveSettings()
     settings.setFraction(Setting::Zoom, m_zoom->floatValue());
     // A folder whose name is not UTF-8 cannot be stored as text; it is not remembered.
     settings.setText(Setting::OutputFolder, hasEscapedBytes(m_outputFolder) ? QString() : m_outputFolder);
+    const QString inputFolder = m_inputs->lastFolder();
+    settings.setText(Setting::LastInputFolder, hasEscapedBytes(inputFolder) ? QString() : inputFolder);
     const QRect place = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
     settings.setText(
         Setting::WindowGeometry,
@@ -405,9 +431,37 @@ void MainWindow::updateListState()
         if (action)
             action->setEnabled(!empty);
     m_count->setText(m_list->countText());
+    updateEntryActions();
     m_dropHint->setVisible(empty);
     m_backdrop->setHideText(!empty);
     placeDropHint();
+}
+
+void MainWindow::updateEntryActions()
+{
+    if (m_selectFailedAction)
+        m_selectFailedAction->setEnabled(!m_browserModel->failedRows().isEmpty());
+    if (m_removeConvertedAction)
+        m_removeConvertedAction->setEnabled(!m_list->rowsWith(FileStatus::Written).isEmpty());
+}
+
+void MainWindow::selectRows(const QList<int> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    // The first row takes the preview first, so the whole selection stays.
+    m_list->setIndexSelected(rows.first());
+    QItemSelection selection;
+    for (const int row : rows)
+        selection.select(m_browserModel->index(row, 0), m_browserModel->index(row, 0));
+    m_browser->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+AppSettings MainWindow::runSettings() const
+{
+    AppSettings settings = m_options->captureSettings();
+    settings.setInteger(Setting::OpenSection, 0);
+    return settings;
 }
 
 void MainWindow::openHelp()
@@ -461,21 +515,38 @@ void MainWindow::updatePreview()
 
 void MainWindow::openFiles(const QStringList &paths)
 {
+    const int before = m_list->rowCount();
     for (const QString &path : paths)
         m_list->addOpened(path);
+    if (m_list->rowCount() > before)
+        m_browser->showRow(before); // where they went: at the end
 }
 
 void MainWindow::chooseImages()
 {
-    QStringList patterns;
-    for (const QString &extension : openDialogExtensions())
-        patterns << QStringLiteral("*.") + extension;
-    const QStringList paths =
-        QFileDialog::getOpenFileNames(this, QStringLiteral("Choose image"),
-                                      QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-                                      tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
-    if (!paths.isEmpty())
-        m_list->addChosen(paths);
+    const InputChooser::Choice choice = m_inputs->chooseFiles();
+    if (choice.paths.isEmpty())
+        return;
+    const int before = m_list->rowCount();
+    if (m_list->addChosen(choice.paths, choice.anyFile ? ImageListModel::Chosen::AnyFile
+                                                       : ImageListModel::Chosen::Pictures) > 0)
+        m_browser->showRow(before); // where they went: at the end
+}
+
+void MainWindow::chooseFolder()
+{
+    const QString folder = m_inputs->chooseFolder();
+    if (folder.isEmpty())
+        return;
+    const int before = m_list->rowCount();
+    if (m_list->addFolder(folder) > 0) {
+        m_browser->showRow(before);
+        return;
+    }
+    m_intakeNote->setText(
+        tr("No pictures Pressmark reads in %1").arg(readableFileName(QFileInfo(folder).fileName())));
+    m_intakeNote->setToolTip(readableFileName(folder));
+    m_intakeNote->show();
 }
 
 ConversionOptions MainWindow::currentOptions() const
@@ -491,6 +562,7 @@ void MainWindow::convert()
     if (folder.isEmpty())
         return;
     m_outputFolder = folder;
+    m_list->clearOutcomes(); // every entry is run again
     ConversionJob job;
     job.inputs = m_list->paths();
     job.options = m_lastOptions = currentOptions();
@@ -512,6 +584,8 @@ void MainWindow::finishConversion(const ConversionReport &report)
         m_converting->deleteLater();
         m_converting = nullptr;
     }
+    m_list->markOutcomes(report);
+    m_lastRunSettings = runSettings();
     m_completion = new CompletionDialog(report, m_outputFolder, this);
     placeSheet(m_completion, visibleFrame());
     m_completion->show();

@@ -2,6 +2,7 @@
 
 #include "batch/ConversionJob.h"
 #include "batch/ConversionReport.h"
+#include "settings/AppSettings.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -17,6 +18,7 @@ class ConversionController;
 class ConvertingDialog;
 class ImageBrowserView;
 class ImageListModel;
+class InputChooser;
 class OptionsPanel;
 class QLabel;
 class QPushButton;
@@ -46,6 +48,14 @@ public:
     LargePreview *largePreview() const { return m_largePreview; }
     QPushButton *removeButton() const { return m_remove; }
     QPushButton *clearButton() const { return m_clear; }
+    QPushButton *addFolderButton() const { return m_addFolder; }
+    // The Add dialogs, with the folder they open in.
+    InputChooser *inputChooser() const { return m_inputs; }
+    // Edit ▸ Select Failed and Remove Converted: the entries the last run (or the thumbnails'
+    // reading) found failing, and those it converted.
+    QAction *selectFailedAction() const { return m_selectFailedAction; }
+    QAction *removeConvertedAction() const { return m_removeConvertedAction; }
+    QAction *selectAllAction() const { return m_selectAllAction; }
     QLabel *dropHint() const { return m_dropHint; }
     OptionsPanel *options() const { return m_options; }
     UnitSlider *zoomSlider() const { return m_zoom; }
@@ -79,6 +89,7 @@ public:
 
 public Q_SLOTS:
     void chooseImages();
+    void chooseFolder();
     void convert();
     void openHelp();
     void toggleFullScreen();
@@ -90,6 +101,11 @@ protected:
 
 private:
     void updateListState();
+    void updateEntryActions();
+    // Selects these rows in the grid, the first taking the preview, the grid left where it is.
+    void selectRows(const QList<int> &rows);
+    // The options as a run records them: the controls' settings, but not which section is open.
+    AppSettings runSettings() const;
     void finishConversion(const ConversionReport &report);
     QWidget *buildOptionsColumn();
     void applyZoom(float value);
@@ -111,6 +127,11 @@ private:
     QAction *m_removeAction = nullptr;
     QAction *m_clearAction = nullptr;
     QAction *m_selectAllAction = nullptr;
+    QAction *m_selectFailedAction = nullptr;
+    QAction *m_removeConvertedAction = nullptr;
+    QPushButton *m_addFolder;
+    InputChooser *m_inputs;
+    AppSettings m_lastRunSettings; // what the entries' marks were made with
     QPushButton *m_clear;
     QLabel *m_dropHint;
     UnitSlider *m_zoom;

@@ -1,8 +1,8 @@
 #include "browser/ImageBrowserView.h"
 
+#include "batch/InputFiles.h"
 #include "browser/BrowserCellDelegate.h"
 #include "browser/ImageListModel.h"
-#include "batch/InputFiles.h"
 
 #include <QDragEnterEvent>
 #include <QKeyEvent>
@@ -78,6 +78,24 @@ QList<int> ImageBrowserView::selectedRows() const
         rows << index.row();
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+void ImageBrowserView::setCurrentRowInPlace(int row)
+{
+    // A new current cell is scrolled to, unless auto-scrolling is off.
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
+    setCurrentIndex(model()->index(row, 0));
+    setAutoScroll(scrolls);
+}
+
+void ImageBrowserView::showRow(int row)
+{
+    const int last = model()->rowCount() - 1;
+    if (row < 0 || row > last)
+        return;
+    scrollTo(model()->index(last, 0), QAbstractItemView::EnsureVisible);
+    scrollTo(model()->index(row, 0), QAbstractItemView::EnsureVisible);
 }
 
 int ImageBrowserView::dropRow(const QPoint &position) const

@@ -16,6 +16,11 @@ public:
     // Zoom 0.0 to 1.0: the smallest to the largest thumbnails.
     void setZoom(double zoom);
     QList<int> selectedRows() const;
+    // Makes the row current (and selected) without scrolling: the grid stays where it is.
+    void setCurrentRowInPlace(int row);
+    // Scrolls as little as shows this row and as many rows after it as fit (entries just added
+    // at the end).
+    void showRow(int row);
     // A drop at a viewport position: the selection moves there when the drag came from this
     // view, files are inserted there otherwise.
     void performDrop(const QMimeData *data, const QPoint &position, bool fromThisView);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/ConversionReport.h"
 #include "metadata/SourceMetadata.h"
 
 #include <QAbstractListModel>
@@ -9,7 +10,9 @@
 
 // The ordered list of files a conversion will process, as the browser shows it. Entries are
 // paths; the same file may stand in the list any number of times. Metadata read at intake is
-// cached per path and kept while any entry uses the path.
+// cached per path and kept while any entry uses the path. Each entry carries what the last run
+// made of it (converted, with the output's path, or failed, with the reason): the marks belong to
+// that run, follow their entries when they move, and are cleared all at once.
 // Threading: lives on the UI thread and is used there only; metadata is read in the background
 // (BackgroundWork) and put in the cache on the UI thread.
 class ImageListModel : public QAbstractListModel {
@@ -17,7 +20,9 @@ class ImageListModel : public QAbstractListModel {
 public:
     enum Roles {
         PathRole = Qt::UserRole + 1,
-        MissingRole, // true when the entry's file is no longer there (asked at each paint)
+        MissingRole,     // true when the entry's file is no longer there (asked at each paint)
+        OutcomeRole,     // the last run's FileStatus for the entry (NotStarted: no mark)
+        OutcomeTextRole, // what the last run made of it, in words; empty without a mark
     };
     static constexpr int kNoSelection = -1;
 
@@ -26,13 +31,22 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
-    const QStringList &paths() const { return m_paths; }
-    bool isEmpty() const { return m_paths.isEmpty(); }
+    QStringList paths() const;
+    QString pathAt(int row) const
+    {
+        return row >= 0 && row < m_entries.size() ? m_entries.at(row).path : QString();
+    }
+    bool isEmpty() const { return m_entries.isEmpty(); }
 
     // The three ways in. Each returns how many files entered; after any of them the first
     // entry is the selected one.
-    // Chosen in the open dialog: appended, when their extension is one the dialog offers.
-    int addChosen(const QStringList &paths);
+    // Chosen in the open dialog: appended, when their extension is one Pressmark reads, or
+    // whatever it is when the dialog showed all files (an unreadable one is marked when its
+    // thumbnail fails).
+    enum class Chosen { Pictures, AnyFile };
+    int addChosen(const QStringList &paths, Chosen kind = Chosen::Pictures);
+    // A folder chosen to add: its pictures appended in name order, as a drop of it takes them.
+    int addFolder(const QString &folder);
     // Dropped before `row` (the count appends): the accepted ones keep their order there.
     int insertDropped(const QStringList &paths, int row);
     // Opened with the application: appended whatever its extension, when its bytes are readable.
@@ -53,6 +67,18 @@ public:
     int indexSelected() const { return m_selected; }
     void setIndexSelected(int row);
 
+    // The last run's outcome, mapped to the entries by the report's index and path (an entry
+    // stopped by a cancel, or not started, gets no mark); clearOutcomes() takes every mark away,
+    // when the options change or a new run starts.
+    void markOutcomes(const ConversionReport &report);
+    void clearOutcomes();
+    bool hasOutcomes() const;
+    const FileResult &outcome(int row) const;
+    // The rows whose last run ended so, in order.
+    QList<int> rowsWith(FileStatus status) const;
+    // Removes the converted entries, as Remove does (undo brings them back with their marks).
+    int removeConverted();
+
     // "1 image", "0 images", "12 images".
     QString countText() const;
 
@@ -66,16 +92,24 @@ Q_SIGNALS:
     // The metadata of a file that entered the list has been read (on the thread pool).
     void metadataRead(const QString &path);
     void undoAvailable(bool available);
+    // Marks were set or cleared.
+    void outcomesChanged();
 
 private:
+    struct Entry {
+        QString path;
+        FileResult outcome; // NotStarted: no mark
+    };
+
+    int append(const QStringList &paths, int row);
     void rememberForUndo();
     void addToCache(const QString &path);
     void releaseFromCache(const QString &path);
     void selectFirst();
 
-    QStringList m_paths;
+    QList<Entry> m_entries;
     QHash<QString, SourceMetadata> m_metadata;
     QHash<QString, int> m_uses; // entries per path
-    QList<QStringList> m_undo;  // the lists before the last removals, the latest last
+    QList<QList<Entry>> m_undo; // the lists before the last removals, the latest last
     int m_selected = kNoSelection;
 };

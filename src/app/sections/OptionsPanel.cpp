@@ -1,22 +1,31 @@
 #include "sections/OptionsPanel.h"
 
+#include "common/Logging.h"
+#include "sections/ColorWell.h"
 #include "sections/CopyrightSection.h"
 #include "sections/LogoSection.h"
 #include "sections/LogoWell.h"
 #include "sections/OutputControls.h"
+#include "sections/OverlayClashNote.h"
 #include "sections/SectionPanel.h"
 #include "sections/TitleSizeSection.h"
 #include "sections/WatermarkSection.h"
-#include "common/Logging.h"
 #include "settings/ShippedLogo.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 OptionsPanel::OptionsPanel(QWidget *parent)
     : QWidget(parent), m_title(new TitleSizeSection), m_logo(new LogoSection),
       m_watermark(new WatermarkSection), m_copyright(new CopyrightSection),
-      m_output(new OutputControls(this)), m_reset(new QPushButton(tr("Reset Settings"), this))
+      m_output(new OutputControls(this)), m_reset(new QPushButton(tr("Reset Settings"), this)),
+      m_clashNote(new OverlayClashNote(this))
 {
     m_sections = new SectionPanel(m_title, m_logo, m_watermark, m_copyright, m_title->widthField,
                                   m_title->heightField, this);
@@ -26,6 +35,7 @@ OptionsPanel::OptionsPanel(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_sections);
+    layout->addWidget(m_clashNote);
     layout->addStretch(1);
     auto *bottom = new QVBoxLayout;
     bottom->setContentsMargins(14, 0, 14, 6);
@@ -47,6 +57,35 @@ OptionsPanel::OptionsPanel(QWidget *parent)
     connect(m_copyright, &CopyrightSection::previewNeeded, this, &OptionsPanel::previewNeeded);
     connect(m_title, &TitleSizeSection::namingModeChanged, this, &OptionsPanel::namingModeChanged);
     connect(m_reset, &QPushButton::clicked, this, &OptionsPanel::resetRequested);
+    watchControls();
+    connect(this, &OptionsPanel::optionsEdited, this,
+            [this] { m_clashNote->showFor(currentOptions(ConversionOptions())); });
+}
+
+void OptionsPanel::watchControls()
+{
+    const auto edited = [this] {
+        if (m_editPending)
+            return;
+        m_editPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_editPending = false;
+            Q_EMIT optionsEdited();
+        });
+    };
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        connect(button, &QAbstractButton::toggled, this, edited);
+    for (QComboBox *popup : findChildren<QComboBox *>())
+        connect(popup, &QComboBox::currentIndexChanged, this, edited);
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        connect(field, &QLineEdit::textChanged, this, edited);
+    for (QAbstractSlider *slider : findChildren<QAbstractSlider *>())
+        connect(slider, &QAbstractSlider::valueChanged, this, edited);
+    for (QAbstractSpinBox *box : findChildren<QAbstractSpinBox *>())
+        connect(box, &QAbstractSpinBox::editingFinished, this, edited);
+    for (ColorWell *well : findChildren<ColorWell *>())
+        connect(well, &ColorWell::colorChosen, this, edited);
+    connect(m_logo->logoWell, &LogoWell::logoSet, this, edited);
 }
 
 const FontChoices &OptionsPanel::fonts() const

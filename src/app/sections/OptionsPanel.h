@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sections/SettingBinding.h"
 #include "options/OptionsFromSettings.h"
+#include "sections/SettingBinding.h"
 #include "settings/AppSettings.h"
 
 #include <QWidget>
@@ -9,6 +9,7 @@
 class CopyrightSection;
 class LogoSection;
 class OutputControls;
+class OverlayClashNote;
 class QPushButton;
 class SectionPanel;
 class TitleSizeSection;
@@ -31,6 +32,8 @@ public:
     SectionPanel *sections() const { return m_sections; }
     OutputControls *output() const { return m_output; }
     QPushButton *resetButton() const { return m_reset; }
+    // Under the sections: says when the logo and the watermark share a place.
+    OverlayClashNote *clashNote() const { return m_clashNote; }
 
     // Puts settings into the controls in the order that lets each handler's effects follow:
     // naming and size, logo, watermark, copyright, format and quality. The open section and
@@ -52,8 +55,13 @@ Q_SIGNALS:
     // The naming choice changed.
     void namingModeChanged();
     void resetRequested();
+    // A control's value changed, by the user or by loading settings: said once for everything
+    // that changed in one turn of the event loop.
+    void optionsEdited();
 
 private:
+    void watchControls();
+
     TitleSizeSection *m_title;
     LogoSection *m_logo;
     WatermarkSection *m_watermark;
@@ -61,5 +69,7 @@ private:
     SectionPanel *m_sections;
     OutputControls *m_output;
     QPushButton *m_reset;
+    OverlayClashNote *m_clashNote;
     QList<SettingBinding> m_bindings;
+    bool m_editPending = false;
 };

@@ -1,9 +1,9 @@
 #include "sections/OutputControls.h"
 
-#include "skin/SkinnedControls.h"
-#include "sections/UnitSlider.h"
 #include "options/ControlTexts.h"
 #include "options/ConversionOptions.h"
+#include "sections/UnitSlider.h"
+#include "skin/SkinnedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -70,6 +70,12 @@ void OutputControls::formatChosen()
     const bool lossy = index >= 0 && usesQuality(OutputFormat(index));
     qualityLabel->setVisible(lossy);
     qualitySlider->setVisible(lossy);
+    // The value keeps its room only beside a shown slider: for the others the row closes.
+    QSizePolicy keep = qualityValue->sizePolicy();
+    keep.setRetainSizeWhenHidden(lossy);
+    qualityValue->setSizePolicy(keep);
+    if (!lossy)
+        qualityValue->hide();
 }
 
 void OutputControls::qualitySliderChanged()

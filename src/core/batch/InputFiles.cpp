@@ -28,10 +28,17 @@ const QStringList &openDialogExtensions()
     return list;
 }
 
-const QStringList &dropExtensions()
+const QStringList &readableExtensions()
 {
-    static const QStringList list =
-        openDialogExtensions() + QStringList {QStringLiteral("eps"), QStringLiteral("EPS")};
+    static const QStringList list = [] {
+        QStringList lower;
+        for (const QString &extension : openDialogExtensions())
+            if (!lower.contains(extension.toLower()))
+                lower << extension.toLower();
+        for (const char *extension : {"eps", "bmp", "webp", "tga", "icb", "vda", "vst", "ico", "cur", "psb"})
+            lower << QLatin1String(extension);
+        return lower;
+    }();
     return list;
 }
 
@@ -60,7 +67,7 @@ QStringList expandInputs(const QStringList &paths, QStringList *skipped)
         QStringList names;
         while (const dirent *entry = ::readdir(dir.get())) {
             const QString name = decodeFileName(QByteArray(entry->d_name));
-            if (hasAcceptedExtension(name, dropExtensions()))
+            if (hasAcceptedExtension(name, readableExtensions()))
                 names << name;
         }
         std::sort(names.begin(), names.end());

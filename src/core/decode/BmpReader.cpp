@@ -36,6 +36,7 @@ public:
         return {};
     }
 
+    QString formatName() const override { return QStringLiteral("BMP"); }
     QSize size() const override
     {
         return m_embedded ? m_embedded->size() : QSize(m_layout.width, m_layout.height);

@@ -51,6 +51,14 @@ public:
         return {};
     }
 
+    QString formatName() const override
+    {
+        if (m_raw->imgdata.idata.dng_version != 0)
+            return QStringLiteral("DNG");
+        const QString make = QString::fromLatin1(m_raw->imgdata.idata.make).trimmed();
+        return make.isEmpty() ? QStringLiteral("camera raw") : make + QStringLiteral(" camera raw");
+    }
+
     QSize size() const override { return m_size; }
 
     qint64 decodedBytes(QSize minimumSize) const override

@@ -35,6 +35,7 @@ public:
         return {};
     }
 
+    QString formatName() const override { return QStringLiteral("TIFF"); }
     QSize size() const override { return m_size; }
 
     Result<DecodedImage> read(QSize) override

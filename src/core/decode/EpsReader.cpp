@@ -121,6 +121,7 @@ public:
         return {};
     }
 
+    QString formatName() const override { return QStringLiteral("EPS"); }
     QSize size() const override { return m_size; }
 
     // The picture, and beside it Ghostscript, held to its address space while it renders.

@@ -13,6 +13,8 @@ public:
     virtual ~FormatReader() = default;
     // Reads the header; a failure when the data is not a picture this reader can read.
     virtual Failure readHeader() = 0;
+    // The format's name as users know it ("JPEG", "PSB", "AVIF", "WebP"), after readHeader().
+    virtual QString formatName() const = 0;
     // The stored size; invalid when the header does not tell it.
     virtual QSize size() const = 0;
     // About the memory read(minimumSize) will take for the picture: four bytes a pixel of the

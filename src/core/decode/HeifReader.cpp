@@ -193,6 +193,13 @@ public:
         return {};
     }
 
+    QString formatName() const override
+    {
+        const heif_brand brand = heif_main_brand(reinterpret_cast<const uint8_t *>(m_data.constData()),
+                                                 int(std::min<qsizetype>(m_data.size(), 64)));
+        return brand == heif_avif || brand == heif_avis ? QStringLiteral("AVIF") : QStringLiteral("HEIF");
+    }
+
     QSize size() const override { return m_size; }
 
     qint64 decodedBytes(QSize) const override

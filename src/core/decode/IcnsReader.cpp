@@ -71,6 +71,7 @@ public:
         return {};
     }
 
+    QString formatName() const override { return QStringLiteral("ICNS"); }
     QSize size() const override { return m_classic ? m_classic->size() : m_entries.front().size; }
 
     // An entry that fails to decode gives way to the next largest, then to the classic entries.

@@ -83,6 +83,11 @@ public:
         return {};
     }
 
+    QString formatName() const override
+    {
+        return m_data.size() > 2 && m_data.at(2) == 2 ? QStringLiteral("CUR") : QStringLiteral("ICO");
+    }
+
     QSize size() const override { return m_entries.front()->size; }
 
     // A palette bitmap is decoded to indexes, then turned into true colour: both at once.

@@ -123,6 +123,11 @@ QSize ImageDecoder::size() const
     return m_reader ? m_reader->size() : QSize();
 }
 
+QString ImageDecoder::formatName() const
+{
+    return m_reader ? m_reader->formatName() : QString();
+}
+
 bool ImageDecoder::shrinksCleanly() const
 {
     return m_reader && m_reader->shrinksCleanly();

@@ -20,6 +20,8 @@ public:
     Failure open();
     // The stored pixel size, valid after open() when the header tells it.
     QSize size() const;
+    // The name of the format the header was read as ("JPEG", "PSB", "WebP"), after open().
+    QString formatName() const;
     // About the memory decode(minimumSize) will take for the picture (see FormatReader).
     qint64 decodedBytes(QSize minimumSize) const;
     // Decodes the picture; minimumSize as for FormatReader::read. Palette pictures come out in

@@ -131,6 +131,7 @@ public:
         return {};
     }
 
+    QString formatName() const override { return QStringLiteral("JPEG 2000"); }
     QSize size() const override { return m_size; }
 
     qint64 decodedBytes(QSize minimumSize) const override

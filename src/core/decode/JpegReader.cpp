@@ -67,6 +67,7 @@ public:
         return {};
     }
 
+    QString formatName() const override { return QStringLiteral("JPEG"); }
     QSize size() const override { return QSize(int(m_cinfo.image_width), int(m_cinfo.image_height)); }
 
     qint64 decodedBytes(QSize minimumSize) const override

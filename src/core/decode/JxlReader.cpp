@@ -118,6 +118,7 @@ public:
         return {};
     }
 
+    QString formatName() const override { return QStringLiteral("JPEG XL"); }
     QSize size() const override { return m_size; }
 
     qint64 decodedBytes(QSize) const override

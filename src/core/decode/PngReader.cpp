@@ -114,6 +114,7 @@ public:
         return {};
     }
 
+    QString formatName() const override { return QStringLiteral("PNG"); }
     QSize size() const override { return QSize(int(m_width), int(m_height)); }
 
     qint64 decodedBytes(QSize) const override

@@ -272,6 +272,11 @@ public:
         return {};
     }
 
+    QString formatName() const override
+    {
+        return m_doc.large ? QStringLiteral("PSB") : QStringLiteral("PSD");
+    }
+
     QSize size() const override { return QSize(m_doc.width, m_doc.height); }
 
     Result<DecodedImage> read(QSize) override

@@ -42,6 +42,12 @@ public:
         return {};
     }
 
+    QString formatName() const override
+    {
+        const QByteArray format = m_reader ? m_reader->format() : QByteArray();
+        return format == "webp" ? QStringLiteral("WebP") : QString::fromLatin1(format.toUpper());
+    }
+
     QSize size() const override { return m_size; }
 
     // Files with several pictures (TIFF pages, icon sizes) give their largest by area, the

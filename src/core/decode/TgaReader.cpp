@@ -156,6 +156,7 @@ public:
         return {};
     }
 
+    QString formatName() const override { return QStringLiteral("TGA"); }
     QSize size() const override { return QSize(m_header.width, m_header.height); }
 
     Result<DecodedImage> read(QSize) override

@@ -40,6 +40,7 @@ public:
         return {};
     }
 
+    QString formatName() const override { return QStringLiteral("TIFF"); }
     QSize size() const override { return m_size; }
 
     qint64 decodedBytes(QSize) const override

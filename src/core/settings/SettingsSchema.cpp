@@ -310,6 +310,8 @@ std::array<SettingRow, kSettingCount> makeRows()
         text(S::OutputFolder, "pmOutputFolder")
             .meaning("The folder the last run wrote into; the folder chooser opens there"),
         text(S::WindowGeometry, "pmWindowGeometry").meaning("The window's place and size: x,y,width,height"),
+        text(S::LastInputFolder, "pmLastInputFolder")
+            .meaning("The folder images were last added from; the Add dialogs open there"),
     }};
 }
 

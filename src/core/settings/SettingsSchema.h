@@ -62,6 +62,7 @@ enum class Setting {
     FontFamily,
     OutputFolder,
     WindowGeometry,
+    LastInputFolder,
 
     Count // not a setting: how many there are
 };

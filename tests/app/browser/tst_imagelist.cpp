@@ -1,5 +1,5 @@
-#include "browser/ImageListModel.h"
 #include "TestImages.h"
+#include "browser/ImageListModel.h"
 #include "common/FileName.h"
 
 #include <QSignalSpy>
@@ -48,12 +48,13 @@ void TestImageList::extensionsByRoad()
 {
     ImageListModel list;
     QSignalSpy skipped(&list, &ImageListModel::skipped);
-    // The dialog's list: no EPS; extensions in any case, as the dialog offers them.
-    QCOMPARE(list.addChosen({file("logo.eps"), file("odd.Jpg"), file("q.JPG")}), 2);
-    QCOMPARE(skipped.takeFirst().first().toStringList(), QStringList {file("logo.eps")});
+    // The dialog and drops take every type Pressmark reads, EPS too, in any case.
+    QCOMPARE(list.addChosen({file("logo.eps"), file("odd.Jpg"), file("q.JPG"), file("notes.txt")}), 3);
+    QCOMPARE(skipped.takeFirst().first().toStringList(), QStringList {file("notes.txt")});
     QCOMPARE(list.insertDropped({file("logo.eps"), file("odd.Jpg"), file("notes.txt")}, 0), 2);
     QCOMPARE(skipped.takeFirst().first().toStringList(), QStringList {file("notes.txt")});
-    QCOMPARE(list.paths(), (QStringList {file("logo.eps"), file("odd.Jpg"), file("odd.Jpg"), file("q.JPG")}));
+    QCOMPARE(list.paths(), (QStringList {file("logo.eps"), file("odd.Jpg"), file("logo.eps"), file("odd.Jpg"),
+                                         file("q.JPG")}));
     // A dropped folder stands for its pictures, whatever their case; its other files are
     // passed over without a word.
     QCOMPARE(list.insertDropped({m_dir.path()}, list.rowCount()), 11);

@@ -1,18 +1,18 @@
+#include "MainWindow.h"
+#include "TestImages.h"
+#include "batch/ConversionRunner.h"
+#include "options/FontList.h"
+#include "overlay/WatermarkOverlay.h"
 #include "sections/ColorWell.h"
 #include "sections/CopyrightSection.h"
 #include "sections/LogoSection.h"
 #include "sections/LogoWell.h"
-#include "MainWindow.h"
 #include "sections/OptionsPanel.h"
 #include "sections/OutputControls.h"
 #include "sections/SectionPanel.h"
-#include "TestImages.h"
 #include "sections/TitleSizeSection.h"
 #include "sections/UnitSlider.h"
 #include "sections/WatermarkSection.h"
-#include "batch/ConversionRunner.h"
-#include "options/FontList.h"
-#include "overlay/WatermarkOverlay.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShippedLogo.h"
 
@@ -518,7 +518,7 @@ void TestOptions::everySettingHasOneControl()
     // The open section and the zoom are the window's own; every other row is one control's.
     OptionsPanel panel;
     QList<Setting> bound = {Setting::OpenSection, Setting::Zoom, Setting::OutputFolder,
-                            Setting::WindowGeometry};
+                            Setting::WindowGeometry, Setting::LastInputFolder};
     for (const SettingBinding &binding : panel.bindings())
         bound += binding.settings;
     for (const SettingRow &row : settingRows())
