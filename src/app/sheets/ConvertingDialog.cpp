@@ -20,7 +20,7 @@ ConvertingDialog::ConvertingDialog(const QStringList &inputs, QWidget *parent)
     : SheetDialog(parent), m_inputs(inputs), m_total(int(inputs.size())), m_tick(new QTimer(this))
 {
     setWindowTitle(tr("Converting"));
-    setMinimumWidth(400);
+    setMinimumWidth(440);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     m_elapsed = [clock] { return clock->elapsed(); };
@@ -103,7 +103,7 @@ void ConvertingDialog::showTime()
     const QString spent = tr("%1 elapsed").arg(RunTimes::clock(elapsed));
     QString after;
     if (!m_cancel->isEnabled())
-        after = tr("stopping after the files in progress");
+        after = tr("finishing the files in progress");
     else if (const std::optional<qint64> left = RunTimes::remaining(elapsed, m_finished, m_total))
         after = RunTimes::left(*left);
     else if (m_finished < m_total)

@@ -92,8 +92,7 @@ void TestSheets::convertingSheetSaysNameAndTimes()
 
     // A cancel says what is left to happen, and no estimate.
     sheet.cancelButton()->click();
-    QCOMPARE(sheet.timeLabel()->text(),
-             QStringLiteral("1:36 elapsed · stopping after the files in progress"));
+    QCOMPARE(sheet.timeLabel()->text(), QStringLiteral("1:36 elapsed · finishing the files in progress"));
 
     // All finished: only the time.
     ConvertingDialog two({QStringLiteral("/a.png"), QStringLiteral("/b.png")}, nullptr);
