@@ -3,12 +3,13 @@
 // enter the list and while options change, and how long an option change takes to reach the
 // preview of a selected photo (target: 150 ms for 24 megapixels).
 //   bench_ui PHOTO...      (the photos are added repeatedly up to 300 entries)
-#include "browser/BrowserModel.h"
 #include "ConversionController.h"
+#include "MainWindow.h"
+#include "browser/BrowserModel.h"
 #include "browser/ImageListModel.h"
 #include "sections/LogoSection.h"
-#include "MainWindow.h"
 #include "sections/OptionsPanel.h"
+#include "sections/OutputFolderRow.h"
 #include "sections/TitleSizeSection.h"
 #include "sections/UnitSlider.h"
 #include "sections/WatermarkSection.h"
@@ -135,7 +136,7 @@ int main(int argc, char *argv[])
     window.openFiles(entries.mid(0, 20));
     options->titleAndSize()->resizeBox->click();
     options->titleAndSize()->widthField->setText(QStringLiteral("1500"));
-    window.setFolderChooser([&out] { return out.path(); });
+    window.outputFolderRow()->setFolder(out.path());
     bool finished = false;
     QObject::connect(window.conversion(), &ConversionController::finished, &window, [&] { finished = true; });
     spin(500);

@@ -8,12 +8,14 @@
 #include "browser/ImageBrowserView.h"
 #include "browser/ImageListModel.h"
 #include "preview/LargePreview.h"
+#include "sections/OutputFolderRow.h"
 #include "settings/SettingsStore.h"
 #include "sheets/CompletionDialog.h"
 #include "sheets/ConvertingDialog.h"
 #include "skin/SkinnedControls.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QScreen>
@@ -91,6 +93,8 @@ int main(int argc, char *argv[])
     SettingsStore store(work.filePath("session/pressmark.conf"));
     store.save(session());
     window.useSettings(&store);
+    // A folder under Pictures that the run would make: the row says so.
+    window.outputFolderRow()->setFolder(QDir::homePath() + QStringLiteral("/Pictures/Holiday for the web"));
     window.openFiles(photos);
     spin(4000);
     grab(window, out + "/window-preview.png");
@@ -118,7 +122,7 @@ int main(int argc, char *argv[])
     window.imageList()->clear();
     window.openFiles(batch.mid(0, 8) + QStringList {missing, damaged} + batch.mid(8, 14));
     QFile::remove(missing);
-    window.setFolderChooser([&work] { return work.filePath("converted"); });
+    window.outputFolderRow()->setFolder(work.filePath("converted"));
     QDir().mkpath(work.filePath("converted"));
     spin(1500);
     bool finished = false;

@@ -20,11 +20,15 @@ void ConversionController::start(const ConversionJob &job)
     if (m_running)
         return;
     m_running = true;
+    m_finished = 0;
     m_runner = std::make_shared<ConversionRunner>(job);
     const int total = m_runner->total();
     const UiChannel channel(this);
-    m_runner->setFileStartedHandler([this, channel, total](int, int started) {
-        channel.post([this, started, total] { Q_EMIT fileStarted(started, total); });
+    m_runner->setFileStartedHandler([this, channel, total](int index, int started) {
+        channel.post([this, index, started, total] { Q_EMIT fileStarted(index, started, total); });
+    });
+    m_runner->setFileFinishedHandler([this, channel, total](const FileResult &) {
+        channel.post([this, total] { Q_EMIT fileFinished(++m_finished, total); });
     });
     BackgroundWork::run(
         this, [runner = m_runner] { return runner->run(); },

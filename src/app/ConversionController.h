@@ -31,10 +31,14 @@ public:
     int startedCount() const;
 
 Q_SIGNALS:
-    void fileStarted(int startedCount, int total);
+    // The file at this list index started; `startedCount` files have started so far.
+    void fileStarted(int index, int startedCount, int total);
+    // A started file's fate is known (they come in list order); `finishedCount` so far.
+    void fileFinished(int finishedCount, int total);
     void finished(const ConversionReport &report);
 
 private:
     std::shared_ptr<ConversionRunner> m_runner;
     bool m_running = false;
+    int m_finished = 0;
 };

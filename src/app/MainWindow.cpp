@@ -10,15 +10,20 @@
 #include "common/FileName.h"
 #include "desktop/DesktopServices.h"
 #include "preview/LargePreview.h"
+#include "sections/FirstNameExample.h"
 #include "sections/LogoSection.h"
 #include "sections/LogoWell.h"
 #include "sections/OptionsPanel.h"
+#include "sections/OutputControls.h"
+#include "sections/OutputFolderRow.h"
 #include "sections/SectionPanel.h"
+#include "sections/TitleSizeSection.h"
 #include "sections/UnitSlider.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShippedLogo.h"
 #include "sheets/CompletionDialog.h"
 #include "sheets/ConvertingDialog.h"
+#include "sheets/OutputFolderDialog.h"
 #include "sheets/SheetPlacement.h"
 #include "skin/EmbossedLabel.h"
 #include "skin/SkinnedPanels.h"
@@ -28,6 +33,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -35,6 +41,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -231,9 +238,14 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/pressmark.svg")));
 
     // Back in front: files deleted meanwhile show as missing.
+    // Back in front: files deleted meanwhile show as missing, and the output folder and the
+    // first output's name are looked at again.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state == Qt::ApplicationActive)
-            m_browser->viewport()->update();
+        if (state != Qt::ApplicationActive)
+            return;
+        m_browser->viewport()->update();
+        m_outputRow->refresh();
+        updateNameExample();
     });
     connect(m_list, &QAbstractItemModel::rowsInserted, this, &MainWindow::updateListState);
     connect(m_list, &QAbstractItemModel::rowsRemoved, this, &MainWindow::updateListState);
@@ -253,26 +265,22 @@ MainWindow::MainWindow(QWidget *parent)
         m_browser->selectionModel()->select(m_browserModel->index(rows.first(), 0),
                                             QItemSelectionModel::ClearAndSelect);
     });
-    connect(m_conversion, &ConversionController::fileStarted, this, [this](int started, int) {
+    connect(m_conversion, &ConversionController::fileStarted, this, [this](int index, int started, int) {
         if (m_converting)
-            m_converting->advance(qMax(started, m_conversion->startedCount()));
+            m_converting->fileStarted(index, qMax(started, m_conversion->startedCount()));
+    });
+    connect(m_conversion, &ConversionController::fileFinished, this, [this](int finished, int) {
+        if (m_converting)
+            m_converting->fileFinished(finished);
     });
     connect(m_conversion, &ConversionController::finished, this, &MainWindow::finishConversion);
 
-    m_chooseFolder = [this] {
-        QFileDialog dialog(this, tr("Choose the output folder"));
-        dialog.setFileMode(QFileDialog::Directory);
-        dialog.setOption(QFileDialog::ShowDirsOnly);
-        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Convert"));
-        // Where the last run wrote, when it is still there.
-        if (pathKind(m_outputFolder) == PathKind::Folder)
-            dialog.setDirectory(m_outputFolder);
-        dialog.setWindowModality(Qt::WindowModal);
-        placeSheet(&dialog, visibleFrame()); // a desktop-native chooser places itself
-        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-                   ? dialog.selectedFiles().first()
-                   : QString();
-    };
+    setFolderChooser([this] {
+        OutputFolderDialog dialog(m_outputRow->folder(), this);
+        const QRect frame = visibleFrame(); // a sheet of the window, at the chooser's own size
+        dialog.move(frame.topLeft() + sheetOffset(frame.size(), dialog.size()));
+        return dialog.exec() == QDialog::Accepted ? dialog.chosenFolder() : QString();
+    });
     m_confirmReset = [this] {
         QMessageBox ask(QMessageBox::Question, tr("Reset Settings"),
                         tr("Put every option back to how Pressmark ships?"), QMessageBox::Cancel, this);
@@ -298,6 +306,16 @@ QWidget *MainWindow::buildOptionsColumn()
     m_options = new OptionsPanel(column);
     connect(m_options, &OptionsPanel::previewNeeded, this, &MainWindow::updatePreview);
     connect(m_options, &OptionsPanel::namingModeChanged, this, &MainWindow::updateListState);
+    connect(m_options->titleAndSize()->titleField, &QLineEdit::textChanged, this,
+            &MainWindow::updateNameExample);
+    connect(m_options->output()->formatPopup, &QComboBox::currentIndexChanged, this,
+            &MainWindow::updateNameExample);
+    // The output folder, above Convert: the panel's margins, below its own controls.
+    m_outputRow = new OutputFolderRow(column);
+    connect(m_outputRow, &OutputFolderRow::folderChanged, this, &MainWindow::updateNameExample);
+    auto *outputArea = new QVBoxLayout;
+    outputArea->setContentsMargins(14, 4, 14, 8);
+    outputArea->addWidget(m_outputRow);
     connect(m_options, &OptionsPanel::resetRequested, this, [this] {
         if (m_confirmReset())
             resetSettings();
@@ -307,6 +325,7 @@ QWidget *MainWindow::buildOptionsColumn()
     m_convert->setMinimumHeight(34);
     connect(m_convert, &QPushButton::clicked, this, &MainWindow::convert);
     layout->addWidget(m_options, 1);
+    layout->addLayout(outputArea);
     layout->addWidget(m_convert);
     layout->setAlignment(m_convert, Qt::AlignHCenter);
     m_convert->setFixedWidth(180);
@@ -345,7 +364,7 @@ void MainWindow::loadSettings()
     m_options->applySettings(settings);
     m_zoom->setFloatValue(settings.fraction(Setting::Zoom));
     applyZoom(m_zoom->floatValue());
-    m_outputFolder = settings.text(Setting::OutputFolder);
+    m_outputRow->setFolder(settings.text(Setting::OutputFolder));
     m_inputs->setLastFolder(settings.text(Setting::LastInputFolder));
     // The remembered section opens last, once everything else is in place.
     m_options->openSection(settings.integer(Setting::OpenSection));
@@ -358,7 +377,8 @@ void MainWindow::saveSettings()
     AppSettings settings = m_options->captureSettings();
     settings.setFraction(Setting::Zoom, m_zoom->floatValue());
     // A folder whose name is not UTF-8 cannot be stored as text; it is not remembered.
-    settings.setText(Setting::OutputFolder, hasEscapedBytes(m_outputFolder) ? QString() : m_outputFolder);
+    const QString folder = m_outputRow->folder();
+    settings.setText(Setting::OutputFolder, hasEscapedBytes(folder) ? QString() : folder);
     const QString inputFolder = m_inputs->lastFolder();
     settings.setText(Setting::LastInputFolder, hasEscapedBytes(inputFolder) ? QString() : inputFolder);
     const QRect place = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
@@ -435,6 +455,19 @@ void MainWindow::updateListState()
     m_dropHint->setVisible(empty);
     m_backdrop->setHideText(!empty);
     placeDropHint();
+    updateNameExample();
+}
+
+void MainWindow::updateNameExample()
+{
+    const QString first = m_list->isEmpty() ? QString() : m_list->paths().first();
+    m_options->titleAndSize()->showNameExample(
+        FirstNameExample::describe(first, currentOptions(), m_outputRow->folder()));
+}
+
+void MainWindow::setFolderChooser(std::function<QString()> chooser)
+{
+    m_outputRow->setChooser(std::move(chooser));
 }
 
 void MainWindow::updateEntryActions()
@@ -558,19 +591,24 @@ void MainWindow::convert()
 {
     if (m_list->isEmpty() || m_conversion->isRunning())
         return;
-    const QString folder = m_chooseFolder();
-    if (folder.isEmpty())
+    // No folder yet: the chooser sets the row, and the run waits for Convert again.
+    if (m_outputRow->folder().isEmpty()) {
+        if (m_outputRow->browse())
+            m_convert->setFocus();
         return;
-    m_outputFolder = folder;
+    }
+    // A folder still to be made is made now; the row says why when it cannot be.
+    if (!m_outputRow->ensureFolder())
+        return;
     m_list->clearOutcomes(); // every entry is run again
     ConversionJob job;
     job.inputs = m_list->paths();
     job.options = m_lastOptions = currentOptions();
-    job.outputFolder = folder;
+    job.outputFolder = m_runFolder = m_outputRow->folder();
     delete m_completion;
     m_completion = nullptr;
     m_runClock.start();
-    m_converting = new ConvertingDialog(int(job.inputs.size()), this);
+    m_converting = new ConvertingDialog(job.inputs, this);
     connect(m_converting, &ConvertingDialog::cancelRequested, m_conversion, &ConversionController::cancel);
     placeSheet(m_converting, visibleFrame());
     m_converting->show();
@@ -586,8 +624,12 @@ void MainWindow::finishConversion(const ConversionReport &report)
     }
     m_list->markOutcomes(report);
     m_lastRunSettings = runSettings();
-    m_completion = new CompletionDialog(report, m_outputFolder, this);
+    m_completion = new CompletionDialog(report, m_runFolder, this);
+    m_completion->setDuration(m_runClock.elapsed());
     placeSheet(m_completion, visibleFrame());
+    // The first output's name is taken now: the example moves on to the next free one.
+    m_outputRow->refresh();
+    updateNameExample();
     m_completion->show();
     // A long run that ends while the user works elsewhere is announced by the desktop.
     if (m_runClock.isValid() && m_runClock.elapsed() > 5000 && !isActiveWindow()) {

@@ -20,6 +20,7 @@ class ImageBrowserView;
 class ImageListModel;
 class InputChooser;
 class OptionsPanel;
+class OutputFolderRow;
 class QLabel;
 class QPushButton;
 class SettingsStore;
@@ -27,7 +28,7 @@ class UnitSlider;
 class WindowChrome;
 
 // The one window: the image browser with its count, drop hint and zoom beside the option
-// sections and the Convert button. It holds values and calls the core; the core decides
+// sections, the output folder and the Convert button. It holds values and calls the core; the core decides
 // every pixel and name. Threading: UI thread only; a conversion runs in the background through
 // its ConversionController.
 class MainWindow : public QMainWindow {
@@ -69,8 +70,11 @@ public:
 
     // Files opened with the application (command line, file manager): any readable file.
     void openFiles(const QStringList &paths);
-    // Asks for the output folder; tests put their own answer here.
-    void setFolderChooser(std::function<QString()> chooser) { m_chooseFolder = std::move(chooser); }
+    // Where the outputs go: the row above Convert.
+    OutputFolderRow *outputFolderRow() const { return m_outputRow; }
+    // Asks for the output folder (Browse…, and Convert while none is set); it only sets the row.
+    // Tests put their own answer here.
+    void setFolderChooser(std::function<QString()> chooser);
     // Asks before Reset Settings puts every option back; tests answer without a dialog.
     void setResetConfirmation(std::function<bool()> confirm) { m_confirmReset = std::move(confirm); }
 
@@ -106,6 +110,8 @@ private:
     void selectRows(const QList<int> &rows);
     // The options as a run records them: the controls' settings, but not which section is open.
     AppSettings runSettings() const;
+    // The first output's name under the naming controls, as the options, list and folder are now.
+    void updateNameExample();
     void finishConversion(const ConversionReport &report);
     QWidget *buildOptionsColumn();
     void applyZoom(float value);
@@ -139,13 +145,13 @@ private:
     BrowserBackdrop *m_backdrop;
     QWidget *m_boxFrame;
     OptionsPanel *m_options;
+    OutputFolderRow *m_outputRow;
     QPushButton *m_convert;
     SettingsStore *m_settings = nullptr;
     ConversionController *m_conversion;
     ConvertingDialog *m_converting = nullptr;
     CompletionDialog *m_completion = nullptr;
-    QString m_outputFolder;
-    std::function<QString()> m_chooseFolder;
+    QString m_runFolder; // the folder of the run in progress, or of the last one
     std::function<bool()> m_confirmReset;
     ConversionOptions m_lastOptions; // divisors keep their value while their overlay is off
 };

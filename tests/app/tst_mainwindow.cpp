@@ -1,18 +1,24 @@
+#include "ConversionController.h"
+#include "MainWindow.h"
+#include "TestImages.h"
 #include "browser/BrowserCellDelegate.h"
 #include "browser/BrowserModel.h"
-#include "sheets/CompletionDialog.h"
-#include "ConversionController.h"
-#include "sheets/ConvertingDialog.h"
-#include "desktop/DesktopServices.h"
 #include "browser/ImageBrowserView.h"
 #include "browser/ImageListModel.h"
+#include "desktop/DesktopServices.h"
 #include "preview/LargePreview.h"
-#include "MainWindow.h"
+#include "sections/ElidedLabel.h"
 #include "sections/OptionsPanel.h"
-#include "TestImages.h"
+#include "sections/OutputControls.h"
+#include "sections/OutputFolderRow.h"
+#include "sections/TitleSizeSection.h"
 #include "sections/WatermarkSection.h"
 #include "settings/SettingsStore.h"
+#include "sheets/CompletionDialog.h"
+#include "sheets/ConvertingDialog.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +30,9 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -33,6 +42,9 @@ private Q_SLOTS:
     void runWithFailures();
     void cancelledRun();
     void folderChoiceCancelledStartsNothing();
+    void outputRowMakesTheFolder();
+    void firstNameExample_data();
+    void firstNameExample();
     void previewFollowsTheSelection();
     void quittingDuringARunWaitsForIt();
     void deleteKeyRemovesTheSelection();
@@ -45,6 +57,8 @@ private Q_SLOTS:
 
 private:
     QStringList photos(int count);
+    // The window writes into `folder` without asking.
+    static void writeInto(MainWindow &window, const QString &folder);
     QTemporaryDir m_dir;
 };
 
@@ -56,6 +70,15 @@ void TestMainWindow::initTestCase()
 QStringList TestMainWindow::photos(int count)
 {
     return QStringList(count, m_dir.filePath("photo.jpg"));
+}
+
+void TestMainWindow::writeInto(MainWindow &window, const QString &folder)
+{
+    window.outputFolderRow()->setFolder(folder);
+    window.setFolderChooser([] {
+        [] { QFAIL("a folder is set: Convert asks for none"); }();
+        return QString();
+    });
 }
 
 void TestMainWindow::convertButtonFollowsTheList()
@@ -97,7 +120,7 @@ void TestMainWindow::oneFileRun()
     QTemporaryDir out;
     MainWindow window;
     window.openFiles(photos(1));
-    window.setFolderChooser([&] { return out.path(); });
+    writeInto(window, out.path());
     window.convert();
     QVERIFY(window.convertingDialog());
     // A one-file run shows a full bar and "1/1 file" from the start.
@@ -105,9 +128,11 @@ void TestMainWindow::oneFileRun()
     QCOMPARE(window.convertingDialog()->countLabel()->text(), QStringLiteral("1/1 file"));
     QTRY_VERIFY_WITH_TIMEOUT(window.completionDialog(), 20000);
     QCOMPARE(window.completionDialog()->headline()->text(), QStringLiteral("Image Conversion Completed!"));
-    QVERIFY(window.completionDialog()->counter()->isHidden());
     QVERIFY(window.completionDialog()->failures()->isHidden());
     QVERIFY(QFile::exists(out.filePath("photo.jpg")));
+    // Where the files went, and how long it took.
+    QVERIFY(!window.completionDialog()->folderLink()->isHidden());
+    QVERIFY(window.completionDialog()->durationLabel()->text().startsWith(QStringLiteral("Took ")));
 
     // The folder written into and the window's place are remembered for the next start.
     SettingsStore store(m_dir.filePath("remember/pressmark.conf"));
@@ -115,7 +140,11 @@ void TestMainWindow::oneFileRun()
         MainWindow first;
         first.useSettings(&store);
         first.openFiles(photos(1));
-        first.setFolderChooser([&] { return out.path(); });
+        QString chosen = out.path();
+        first.setFolderChooser([&] { return chosen; });
+        first.outputFolderRow()->browseButton()->click();
+        QVERIFY(!first.conversion()->isRunning()); // choosing only sets the row
+        chosen.clear();
         first.convert();
         QTRY_VERIFY_WITH_TIMEOUT(first.completionDialog(), 20000);
         first.setGeometry(120, 90, 1010, 640);
@@ -125,6 +154,15 @@ void TestMainWindow::oneFileRun()
     MainWindow second;
     second.useSettings(&store);
     QCOMPARE(second.geometry(), QRect(120, 90, 1010, 640));
+    // The remembered folder shows in the row, whole in its tooltip; Convert writes there unasked.
+    QCOMPARE(second.outputFolderRow()->folder(), out.path());
+    QCOMPARE(second.outputFolderRow()->pathLabel()->toolTip(), out.path());
+    QVERIFY(second.outputFolderRow()->stateLabel()->text().isEmpty());
+    second.openFiles(photos(1));
+    writeInto(second, out.path());
+    second.convert();
+    QTRY_VERIFY_WITH_TIMEOUT(second.completionDialog(), 20000);
+    QVERIFY(QFile::exists(out.filePath("photo (copy).jpg")));
 }
 
 void TestMainWindow::runWithFailures()
@@ -137,7 +175,7 @@ void TestMainWindow::runWithFailures()
     MainWindow window;
     window.openFiles({m_dir.filePath("photo.jpg"), doomed, damaged});
     QFile::remove(doomed); // gone before its turn
-    window.setFolderChooser([&] { return out.path(); });
+    writeInto(window, out.path());
     window.convert();
     QTRY_VERIFY_WITH_TIMEOUT(window.completionDialog(), 20000);
     const QString failures = window.completionDialog()->failures()->toPlainText();
@@ -153,7 +191,7 @@ void TestMainWindow::cancelledRun()
     QTemporaryDir out;
     MainWindow window;
     window.openFiles(photos(30));
-    window.setFolderChooser([&] { return out.path(); });
+    writeInto(window, out.path());
     window.convert();
     QPushButton *cancel = window.convertingDialog()->cancelButton();
     // Escape is Cancel there; the sheet stays, modal, until the run ends.
@@ -166,20 +204,168 @@ void TestMainWindow::cancelledRun()
     QTRY_VERIFY_WITH_TIMEOUT(window.completionDialog(), 20000);
     CompletionDialog *done = window.completionDialog();
     QCOMPARE(done->headline()->text(), QStringLiteral("Image Conversion Canceled!"));
-    QVERIFY(!done->counter()->isHidden());
     const int written = int(QDir(out.path()).entryList(QDir::Files).size());
     QVERIFY(written < 30);
-    QCOMPARE(done->counter()->text(), QStringLiteral("%1/30").arg(written));
+    // The count is said once, in words: no "12/30" beside "12 of 30 converted".
+    QCOMPARE(done->summary()->text(),
+             QStringLiteral("%1 of 30 converted, %2 not started").arg(written).arg(30 - written));
+    QStringList shown;
+    for (const QLabel *label : done->findChildren<QLabel *>())
+        if (!label->isHidden())
+            shown << label->text();
+    QCOMPARE(shown.filter(QStringLiteral("/30")), QStringList());
+    QCOMPARE(shown.filter(QStringLiteral("of 30")).size(), 1);
 }
 
 void TestMainWindow::folderChoiceCancelledStartsNothing()
 {
+    // No folder yet: Convert asks for one, and choosing it only sets the row; cancelling sets
+    // nothing. Neither starts a run.
+    QTemporaryDir out;
     MainWindow window;
     window.openFiles(photos(2));
-    window.setFolderChooser([] { return QString(); });
+    QVERIFY(window.outputFolderRow()->folder().isEmpty());
+    int asked = 0;
+    window.setFolderChooser([&] {
+        ++asked;
+        return QString();
+    });
     window.convert();
+    QCOMPARE(asked, 1);
     QVERIFY(!window.convertingDialog());
     QVERIFY(!window.conversion()->isRunning());
+    window.setFolderChooser([&] {
+        ++asked;
+        return out.path();
+    });
+    window.convert();
+    QCOMPARE(asked, 2);
+    QCOMPARE(window.outputFolderRow()->folder(), out.path());
+    QVERIFY(!window.convertingDialog());
+    QVERIFY(!window.conversion()->isRunning());
+    QVERIFY(QDir(out.path()).isEmpty());
+    // The next Convert writes there without asking.
+    window.convert();
+    QCOMPARE(asked, 2);
+    QTRY_VERIFY_WITH_TIMEOUT(window.completionDialog(), 20000);
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files).size(), 2);
+}
+
+void TestMainWindow::outputRowMakesTheFolder()
+{
+    // A folder that does not exist yet is shown as such and made by Convert, parents and all.
+    QTemporaryDir base;
+    const QString fresh = base.filePath("Alps 2024/web");
+    MainWindow window;
+    window.openFiles(photos(1));
+    writeInto(window, fresh);
+    OutputFolderRow *row = window.outputFolderRow();
+    QCOMPARE(row->stateLabel()->text(), QStringLiteral("will be created"));
+    QVERIFY(row->problemLabel()->isHidden());
+    QVERIFY(!QFileInfo::exists(fresh));
+    window.convert();
+    QVERIFY(QFileInfo(fresh).isDir());
+    QVERIFY(row->stateLabel()->text().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(window.completionDialog(), 20000);
+    QVERIFY(QFile::exists(fresh + QStringLiteral("/photo.jpg")));
+
+    // One that cannot be made says the system's reason, and nothing starts.
+    TestImages::writeFile(base.filePath("plain"), "not a folder");
+    const QString impossible = base.filePath("plain/out");
+    writeInto(window, impossible);
+    window.convert();
+    QVERIFY(!window.conversion()->isRunning());
+    QVERIFY(!row->problemLabel()->isHidden());
+    QCOMPARE(row->problemLabel()->text(),
+             QStringLiteral("It cannot be created: %1.").arg(QString::fromLocal8Bit(std::strerror(ENOTDIR))));
+    // A file where the folder should be is said too.
+    writeInto(window, base.filePath("plain"));
+    QCOMPARE(row->problemLabel()->text(), QStringLiteral("This is a file, not a folder."));
+    window.convert();
+    QVERIFY(!window.conversion()->isRunning());
+}
+
+void TestMainWindow::firstNameExample_data()
+{
+    QTest::addColumn<int>("naming"); // the box clicked: 1 keep, 2 new name, 3 added text
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QStringList>("present"); // in the output folder already
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("clash");
+    const QStringList none;
+    QTest::newRow("kept, JPEG") << 1 << "" << 0 << none << "holiday.final.jpg"
+                                << "";
+    QTest::newRow("new name") << 2 << "Alps2024" << 0 << none << "Alps20241.jpg"
+                              << "";
+    QTest::newRow("new name, no title") << 2 << "" << 0 << none << "holiday.final.jpg"
+                                        << "";
+    QTest::newRow("added text, PNG") << 3 << "-web" << 1 << none << "holiday.final-web.png"
+                                     << "";
+    QTest::newRow("GIF") << 1 << "" << 2 << none << "holiday.final.gif"
+                         << "";
+    QTest::newRow("TIFF") << 2 << "Alps2024" << 3 << none << "Alps20241.tiff"
+                          << "";
+    QTest::newRow("WebP") << 3 << " web" << 4 << none << "holiday.final web.webp"
+                          << "";
+    QTest::newRow("AVIF") << 1 << "" << 5 << none << "holiday.final.avif"
+                          << "";
+    QTest::newRow("JPEG XL") << 2 << "Alps2024" << 6 << none << "Alps20241.jxl"
+                             << "";
+    QTest::newRow("taken") << 2 << "Alps2024" << 0 << QStringList {"Alps20241.jpg"} << "Alps20241 (copy).jpg"
+                           << "Alps20241.jpg exists in the output folder";
+    QTest::newRow("taken twice") << 1 << "" << 1
+                                 << QStringList {"holiday.final.png", "holiday.final (copy).png"}
+                                 << "holiday.final (copy 2).png"
+                                 << "holiday.final.png exists in the output folder";
+    QTest::newRow("another format's name")
+        << 2 << "Alps2024" << 4 << QStringList {"Alps20241.jpg"} << "Alps20241.webp"
+        << "";
+}
+
+void TestMainWindow::firstNameExample()
+{
+    // Under the naming controls, the first output's name as the core gives it, live.
+    QFETCH(int, naming);
+    QFETCH(QString, title);
+    QFETCH(int, format);
+    QFETCH(QStringList, present);
+    QFETCH(QString, name);
+    QFETCH(QString, clash);
+    QTemporaryDir out;
+    for (const QString &file : present)
+        TestImages::writeFile(out.filePath(file), "there");
+    const QString first = m_dir.filePath("holiday.final.jpg");
+    QFile::copy(m_dir.filePath("photo.jpg"), first);
+    MainWindow window;
+    TitleSizeSection *section = window.options()->titleAndSize();
+    QCOMPARE(section->nameExample->fullText(), QStringLiteral("First file: named once photos are added"));
+    window.openFiles({first, m_dir.filePath("photo.jpg")});
+    QCOMPARE(section->nameExample->fullText(), QStringLiteral("First file: holiday.final.jpg"));
+    QList<QCheckBox *> boxes = {section->keepNamesBox, section->newNameBox, section->addTextBox};
+    boxes.at(naming - 1)->click();
+    QTest::keyClicks(section->titleField, title);
+    window.options()->output()->formatPopup->setCurrentIndex(format);
+    window.outputFolderRow()->setFolder(out.path());
+    QCOMPARE(section->nameExample->fullText(), QStringLiteral("First file: ") + name);
+    QCOMPARE(section->nameClash->fullText(), clash);
+    QCOMPARE(section->nameClash->isHidden(), clash.isEmpty());
+
+    // The list's order decides which file is first.
+    window.imageList()->moveEntries({0}, 2);
+    if (naming != 2 || title.isEmpty())
+        QVERIFY(section->nameExample->fullText().contains(QStringLiteral("photo")));
+    window.imageList()->moveEntries({1}, 0);
+
+    // The run gives the first file the name announced.
+    if (QTest::currentDataTag() == QLatin1String("taken")) {
+        writeInto(window, out.path());
+        window.convert();
+        QTRY_VERIFY_WITH_TIMEOUT(window.completionDialog(), 20000);
+        QVERIFY(QFile::exists(out.filePath(name)));
+        // Now that name is taken too: the example moves on.
+        QCOMPARE(section->nameExample->fullText(), QStringLiteral("First file: Alps20241 (copy 2).jpg"));
+    }
 }
 
 void TestMainWindow::previewFollowsTheSelection()
@@ -210,7 +396,7 @@ void TestMainWindow::quittingDuringARunWaitsForIt()
     QTemporaryDir out;
     auto *window = new MainWindow;
     window->openFiles(photos(30));
-    window->setFolderChooser([&] { return out.path(); });
+    writeInto(*window, out.path());
     window->convert();
     QVERIFY(window->conversion()->isRunning());
     window->close();

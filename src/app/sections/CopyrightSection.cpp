@@ -1,8 +1,9 @@
 #include "sections/CopyrightSection.h"
 
 #include "sections/ColorWell.h"
-#include "skin/SkinImages.h"
+#include "sections/PercentBox.h"
 #include "sections/UnitSlider.h"
+#include "skin/SkinImages.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -44,7 +45,7 @@ CopyrightSection::CopyrightSection(QWidget *parent) : OptionSection(tr("Copyrigh
     grid->addWidget(copyrightColorWell, 3, 1, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Opacity"), body()), 4, 0);
     grid->addWidget(opacity.slider, 4, 1);
-    grid->addWidget(opacity.label, 4, 2);
+    grid->addWidget(opacity.box, 4, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(5, 1);
 

@@ -1,8 +1,9 @@
 #include "sections/LogoSection.h"
 
 #include "sections/LogoWell.h"
-#include "skin/SkinnedControls.h"
+#include "sections/PercentBox.h"
 #include "sections/UnitSlider.h"
+#include "skin/SkinnedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,7 +48,7 @@ LogoSection::LogoSection(QWidget *parent) : OptionSection(tr("Logo"), 284, paren
     grid->addWidget(logoSizePopup, 4, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Opacity"), body()), 5, 0);
     grid->addWidget(opacity.slider, 5, 1);
-    grid->addWidget(opacity.label, 5, 2);
+    grid->addWidget(opacity.box, 5, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(6, 1);
 

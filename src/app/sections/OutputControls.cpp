@@ -2,6 +2,8 @@
 
 #include "options/ControlTexts.h"
 #include "options/ConversionOptions.h"
+#include "options/ConversionOptions.h"
+#include "sections/PercentBox.h"
 #include "sections/UnitSlider.h"
 #include "skin/SkinnedControls.h"
 
@@ -10,9 +12,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QTimer>
 
-OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new QTimer(this))
+OutputControls::OutputControls(QWidget *parent) : QWidget(parent)
 {
     formatPopup = new SkinnedPopUp(SkinnedPopUp::Bezel::Short, this);
     // In the order of the stored indexes (OutputFormat's values).
@@ -21,10 +22,7 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new 
                            QStringLiteral("JPEG XL")});
     qualityLabel = new QLabel(tr("Quality"), this);
     qualitySlider = new UnitSlider(this);
-    qualityValue = new QLabel(this);
-    qualityValue->setMinimumWidth(44);
-    qualityValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    qualityValue->hide();
+    qualityBox = new PercentBox(qualitySlider, this); // shows and hides with the slider
     srgbBox = new QCheckBox(tr("Convert to sRGB"), this);
     srgbBox->setToolTip(tr("Write colours converted to sRGB and tagged sRGB, as the web expects; "
                            "otherwise the source's profile is kept"));
@@ -34,10 +32,6 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new 
     metadataPopup->setToolTip(tr("The EXIF, XMP and IPTC the outputs keep: all of it; all but GPS positions, "
                                  "place names and the camera maker's notes; only authorship and rights; "
                                  "or none. The colour profile is kept either way."));
-    // The label keeps its room while hidden, so the slider does not jump.
-    QSizePolicy keep = qualityValue->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    qualityValue->setSizePolicy(keep);
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -45,7 +39,7 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new 
     grid->addWidget(formatPopup, 0, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(qualityLabel, 1, 0);
     grid->addWidget(qualitySlider, 1, 1);
-    grid->addWidget(qualityValue, 1, 2);
+    grid->addWidget(qualityBox, 1, 2);
     grid->addWidget(srgbBox, 2, 0, 1, 3);
     // A line of its own across the columns, so its longer label moves nothing above it.
     auto *metadataLine = new QHBoxLayout;
@@ -54,13 +48,6 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent), m_settle(new 
     metadataLine->addStretch(1);
     grid->addLayout(metadataLine, 3, 0, 1, 3);
     grid->setColumnStretch(1, 1);
-
-    // A drag ends when the knob is let go; a key or wheel step ends once the slider rests.
-    m_settle->setSingleShot(true);
-    m_settle->setInterval(700);
-    connect(m_settle, &QTimer::timeout, this, &OutputControls::sliderEnded);
-    connect(qualitySlider, &QSlider::sliderReleased, this, &OutputControls::sliderEnded);
-    connect(qualitySlider, &UnitSlider::valueMoved, this, &OutputControls::qualitySliderChanged);
     connect(formatPopup, &QComboBox::activated, this, &OutputControls::formatChosen);
 }
 
@@ -70,27 +57,6 @@ void OutputControls::formatChosen()
     const bool lossy = index >= 0 && usesQuality(OutputFormat(index));
     qualityLabel->setVisible(lossy);
     qualitySlider->setVisible(lossy);
-    // The value keeps its room only beside a shown slider: for the others the row closes.
-    QSizePolicy keep = qualityValue->sizePolicy();
-    keep.setRetainSizeWhenHidden(lossy);
-    qualityValue->setSizePolicy(keep);
-    if (!lossy)
-        qualityValue->hide();
-}
-
-void OutputControls::qualitySliderChanged()
-{
-    m_settle->stop();
-    if (!qualitySlider->isSliderDown())
-        m_settle->start();
-    qualityValue->show();
-    qualityValue->setText(percentLabel(qualitySlider->floatValue()));
-}
-
-void OutputControls::sliderEnded()
-{
-    m_settle->stop();
-    qualityValue->hide();
 }
 
 QList<SettingBinding> OutputControls::bindings()

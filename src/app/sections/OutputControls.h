@@ -6,13 +6,13 @@
 
 class QCheckBox;
 class QComboBox;
+class PercentBox;
 class QLabel;
-class QTimer;
 class UnitSlider;
 
 // Output format, quality, output colours and the metadata kept. The quality controls show only for the
-// formats the quality applies to (JPEG, WebP, AVIF, JPEG XL); the quality's value label shows only while
-// the slider moves.
+// formats the quality applies to (JPEG, WebP, AVIF, JPEG XL); the quality's percent beside the slider is
+// always shown and takes a typed value.
 class OutputControls : public QWidget {
     Q_OBJECT
 public:
@@ -21,7 +21,7 @@ public:
     QComboBox *formatPopup;
     QLabel *qualityLabel;
     UnitSlider *qualitySlider;
-    QLabel *qualityValue;
+    PercentBox *qualityBox;
     QCheckBox *srgbBox;       // the output profile: sRGB when ticked, the source's when not
     QComboBox *metadataPopup; // the metadata kept, in MetadataKept's order
 
@@ -29,9 +29,4 @@ public:
 
     // The format (with its handler), the quality and the colours, in loading order.
     QList<SettingBinding> bindings();
-    void qualitySliderChanged();
-    void sliderEnded();
-
-private:
-    QTimer *m_settle;
 };

@@ -1,12 +1,11 @@
 #include "sections/OverlaySectionParts.h"
 
+#include "sections/PercentBox.h"
 #include "sections/UnitSlider.h"
-#include "options/ControlTexts.h"
 
 #include <QAbstractButton>
 #include <QFrame>
 #include <QGridLayout>
-#include <QLabel>
 #include <QRadioButton>
 
 QButtonGroup *makePositionGroup(QWidget *parent, const QList<PositionCell> &cells, QWidget **box)
@@ -40,16 +39,6 @@ void selectCellByTag(QButtonGroup *group, int tag)
 
 OpacityControl makeOpacityControl(QWidget *parent)
 {
-    OpacityControl control {new UnitSlider(parent), new QLabel(parent)};
-    control.label->setMinimumWidth(44);
-    control.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QObject::connect(control.slider, &UnitSlider::valueMoved, control.label,
-                     [label = control.label](float value) { label->setText(percentLabel(value)); });
-    return control;
-}
-
-void showOpacity(const OpacityControl &control, float value)
-{
-    control.slider->setFloatValue(value);
-    control.label->setText(percentLabel(control.slider->floatValue()));
+    auto *slider = new UnitSlider(parent);
+    return {slider, new PercentBox(slider, parent)};
 }

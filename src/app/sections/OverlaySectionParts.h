@@ -4,8 +4,8 @@
 #include <QList>
 #include <QStringList>
 
+class PercentBox;
 class QGridLayout;
-class QLabel;
 class QWidget;
 class UnitSlider;
 
@@ -24,11 +24,9 @@ QButtonGroup *makePositionGroup(QWidget *parent, const QList<PositionCell> &cell
 // Selects the cell with this tag; a tag no cell has leaves the selection as it is.
 void selectCellByTag(QButtonGroup *group, int tag);
 
-// An opacity slider with its percentage label; the label follows every move.
+// An opacity slider with its percentage beside it, always shown, which takes a typed value too.
 struct OpacityControl {
     UnitSlider *slider;
-    QLabel *label;
+    PercentBox *box;
 };
 OpacityControl makeOpacityControl(QWidget *parent);
-// Puts a value into the slider and its label without counting as a user's move.
-void showOpacity(const OpacityControl &control, float value);

@@ -73,7 +73,7 @@ SettingBinding bindSlider(UnitSlider *slider, Setting setting)
 SettingBinding bindOpacity(const OpacityControl &control, Setting setting)
 {
     return {{setting},
-            [control, setting](const AppSettings &v) { showOpacity(control, v.fraction(setting)); },
+            [control, setting](const AppSettings &v) { control.slider->setFloatValue(v.fraction(setting)); },
             [control, setting](AppSettings &v) { v.setFraction(setting, control.slider->floatValue()); }};
 }
 

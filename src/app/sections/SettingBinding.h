@@ -35,5 +35,5 @@ SettingBinding bindText(QLineEdit *field, Setting setting);
 SettingBinding bindPopup(QComboBox *popup, Setting setting);    // an index no item has keeps the selection
 SettingBinding bindCells(QButtonGroup *cells, Setting setting); // by tag; an unknown tag keeps it too
 SettingBinding bindSlider(UnitSlider *slider, Setting setting);
-SettingBinding bindOpacity(const OpacityControl &control, Setting setting); // the slider and its label
+SettingBinding bindOpacity(const OpacityControl &control, Setting setting); // the slider; its box follows
 SettingBinding bindColor(ColorWell *well, Setting setting); // no stored colour keeps the well's

@@ -1,9 +1,11 @@
 #include "sections/TitleSizeSection.h"
 
-#include "sections/SizeFieldValidator.h"
-#include "skin/SkinnedControls.h"
 #include "options/ConversionOptions.h"
 #include "options/OptionsFromSettings.h"
+#include "sections/ElidedLabel.h"
+#include "sections/FirstNameExample.h"
+#include "sections/SizeFieldValidator.h"
+#include "skin/SkinnedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,12 +21,26 @@ static const QString kMaxSize = QStringLiteral("Max %1").arg(kMaxResizeSide);
 // The other modes, in the popup's order.
 enum OtherMode { LongEdge, ShortEdge, FitWithin, Percent };
 
-TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title and size"), 290, parent)
+TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title and size"), 306, parent)
 {
     keepNamesBox = new QCheckBox(tr("Keep the current names"), body());
     newNameBox = new QCheckBox(tr("New name"), body());
     addTextBox = new QCheckBox(tr("Current names with added text"), body());
     titleField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Groove, body());
+    nameExample = new ElidedLabel(body());
+    nameExample->setObjectName(QStringLiteral("nameExample"));
+    nameClash = new ElidedLabel(body());
+    nameClash->setObjectName(QStringLiteral("nameClash"));
+    // The clash's line keeps its room while empty, so nothing below moves when it shows.
+    QSizePolicy keep = nameClash->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    nameClash->setSizePolicy(keep);
+    nameClash->hide();
+    for (QLabel *line : {static_cast<QLabel *>(nameExample), static_cast<QLabel *>(nameClash)}) {
+        QPalette quiet = line->palette();
+        quiet.setColor(QPalette::WindowText, QColor(0x5a, 0x5e, 0x66));
+        line->setPalette(quiet);
+    }
     resizeBox = new QCheckBox(tr("Resize"), body());
     widthSide = new QRadioButton(tr("Width"), body());
     heightSide = new QRadioButton(tr("Height"), body());
@@ -77,19 +93,21 @@ TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title an
     grid->addWidget(newNameBox, 1, 0, 1, 3);
     grid->addWidget(addTextBox, 2, 0, 1, 3);
     grid->addWidget(titleField, 3, 0, 1, 3);
-    grid->addWidget(resizeBox, 4, 0);
-    grid->addWidget(neverEnlargeBox, 4, 1, 1, 2);
-    grid->addWidget(widthSide, 5, 0);
-    grid->addWidget(widthField, 5, 1);
-    grid->addWidget(new QLabel(tr("pixels"), body()), 5, 2);
-    grid->addWidget(heightSide, 6, 0);
-    grid->addWidget(heightField, 6, 1);
-    grid->addWidget(new QLabel(tr("pixels"), body()), 6, 2);
-    grid->addWidget(otherSide, 7, 0);
-    grid->addWidget(otherModePopup, 7, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(otherRow, 8, 1, 1, 2);
+    grid->addWidget(nameExample, 4, 0, 1, 3);
+    grid->addWidget(nameClash, 5, 0, 1, 3);
+    grid->addWidget(resizeBox, 6, 0);
+    grid->addWidget(neverEnlargeBox, 6, 1, 1, 2);
+    grid->addWidget(widthSide, 7, 0);
+    grid->addWidget(widthField, 7, 1);
+    grid->addWidget(new QLabel(tr("pixels"), body()), 7, 2);
+    grid->addWidget(heightSide, 8, 0);
+    grid->addWidget(heightField, 8, 1);
+    grid->addWidget(new QLabel(tr("pixels"), body()), 8, 2);
+    grid->addWidget(otherSide, 9, 0);
+    grid->addWidget(otherModePopup, 9, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(otherRow, 10, 1, 1, 2);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(9, 1);
+    grid->setRowStretch(11, 1);
 
     // The window starts with the current names kept and no resizing.
     keepNamesBox->setChecked(true);
@@ -312,6 +330,13 @@ void TitleSizeSection::showGoverningMode()
             fields.at(i)->setText(texts.at(i));
         return;
     }
+}
+
+void TitleSizeSection::showNameExample(const FirstNameExample &example)
+{
+    nameExample->setFullText(example.name);
+    nameClash->setFullText(example.clash);
+    nameClash->setVisible(!example.clash.isEmpty());
 }
 
 void TitleSizeSection::updateLight()

@@ -3,18 +3,20 @@
 #include "sections/OptionSection.h"
 #include "sections/SettingBinding.h"
 
+class ElidedLabel;
+struct FirstNameExample;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-// Naming and resizing: the three naming boxes acting as one choice with the title field, the
-// resize box with its two sides and size fields, the third side ("Other") with its popup of the
-// other modes (long edge, short edge, fit within, percent) and their fields, the never-enlarge
-// box, and the section's light. Of the three sides one is chosen; only the chosen side's
-// fields are enabled and the others are emptied, so the field that holds a number is the one
-// that governs.
+// Naming and resizing: the three naming boxes acting as one choice with the title field and,
+// under them, the first output's name as an example; the resize box with its two sides and size
+// fields, the third side ("Other") with its popup of the other modes (long edge, short edge, fit
+// within, percent) and their fields, the never-enlarge box, and the section's light. Of the
+// three sides one is chosen; only the chosen side's fields are enabled and the others are
+// emptied, so the field that holds a number is the one that governs.
 class TitleSizeSection : public OptionSection {
     Q_OBJECT
 public:
@@ -24,6 +26,8 @@ public:
     QCheckBox *newNameBox;
     QCheckBox *addTextBox;
     QLineEdit *titleField;
+    ElidedLabel *nameExample; // the first output's name (FirstNameExample)
+    ElidedLabel *nameClash;   // and, when that name is taken in the output folder, which is
     QCheckBox *resizeBox;
     QRadioButton *widthSide;
     QRadioButton *heightSide;
@@ -50,6 +54,7 @@ public:
     void otherSideClicked();
     void otherModeChosen();
     void updateLight();
+    void showNameExample(const FirstNameExample &example);
 
     // 3, 2, 1 for the naming box that is on (the later first), 0 for none.
     int namingMode() const;

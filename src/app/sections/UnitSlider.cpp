@@ -10,6 +10,7 @@ UnitSlider::UnitSlider(QWidget *parent) : QSlider(Qt::Horizontal, parent)
         if (m_setting)
             return;
         m_value = float(position) / float(kSteps);
+        Q_EMIT valueShown(m_value);
         Q_EMIT valueMoved(m_value);
     });
 }
@@ -20,4 +21,11 @@ void UnitSlider::setFloatValue(float value)
     m_setting = true;
     setValue(int(std::lround(m_value * kSteps)));
     m_setting = false;
+    Q_EMIT valueShown(m_value);
+}
+
+void UnitSlider::moveTo(float value)
+{
+    setFloatValue(value);
+    Q_EMIT valueMoved(m_value);
 }

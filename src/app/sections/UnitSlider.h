@@ -10,12 +10,16 @@ public:
     explicit UnitSlider(QWidget *parent = nullptr);
 
     float floatValue() const { return m_value; }
-    // Moves the knob without emitting valueMoved.
+    // Moves the knob without emitting valueMoved (valueShown follows).
     void setFloatValue(float value);
+    // Moves the knob as the user would: valueMoved follows, as after a drag.
+    void moveTo(float value);
 
 Q_SIGNALS:
     // The user (or a test) moved the knob; floatValue() holds the new value.
     void valueMoved(float value);
+    // The knob shows a new value, moved by the user or put there by setFloatValue().
+    void valueShown(float value);
 
 private:
     static constexpr int kSteps = 1000;

@@ -1,9 +1,10 @@
 #include "sections/WatermarkSection.h"
 
-#include "sections/ColorWell.h"
-#include "skin/SkinnedControls.h"
-#include "sections/UnitSlider.h"
 #include "options/FontList.h"
+#include "sections/ColorWell.h"
+#include "sections/PercentBox.h"
+#include "sections/UnitSlider.h"
+#include "skin/SkinnedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,7 +54,7 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
     grid->addWidget(positions, 5, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Opacity"), body()), 6, 0);
     grid->addWidget(opacity.slider, 6, 1);
-    grid->addWidget(opacity.label, 6, 2);
+    grid->addWidget(opacity.box, 6, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(7, 1);
 

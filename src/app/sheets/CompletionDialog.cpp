@@ -1,8 +1,10 @@
 #include "sheets/CompletionDialog.h"
 
-#include "desktop/DesktopServices.h"
-#include "skin/SkinImages.h"
 #include "common/FileName.h"
+#include "desktop/DesktopServices.h"
+#include "sections/OutputFolderRow.h"
+#include "sheets/RunTimes.h"
+#include "skin/SkinImages.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -30,10 +32,6 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     m_headline = new QLabel(report.cancelled ? QStringLiteral("Image Conversion Canceled!")
                                              : QStringLiteral("Image Conversion Completed!"),
                             this);
-    const int started = int(report.files.size()) - report.notStartedCount();
-    m_counter = new QLabel(QStringLiteral("%1/%2").arg(started).arg(report.files.size()), this);
-    m_counter->setVisible(report.cancelled);
-
     // The outcome in words, then what stopped the run, if anything did.
     QString outcome = tr("%1 of %2 converted").arg(report.writtenCount()).arg(report.files.size());
     if (report.failedCount() > 0)
@@ -51,6 +49,22 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
         stopped->setObjectName(QStringLiteral("runStopped"));
         stopped->setWordWrap(true);
     }
+
+    // Where the files went, the folder a link that opens it; how long it took, once known.
+    m_folderLink = new QLabel(this);
+    m_folderLink->setObjectName(QStringLiteral("runFolder"));
+    const QString shown =
+        fontMetrics().elidedText(OutputFolderRow::shownPath(outputFolder), Qt::ElideMiddle, 300);
+    m_folderLink->setText(tr("Saved in %1")
+                              .arg(QStringLiteral("<a href=\"%1\">%2</a>")
+                                       .arg(QUrl::fromLocalFile(outputFolder).toString(QUrl::FullyEncoded),
+                                            shown.toHtmlEscaped())));
+    m_folderLink->setTextFormat(Qt::RichText);
+    m_folderLink->setToolTip(readableFileName(outputFolder));
+    m_folderLink->setVisible(report.writtenCount() > 0);
+    m_duration = new QLabel(this);
+    m_duration->setObjectName(QStringLiteral("runDuration"));
+    m_duration->hide();
 
     QStringList lines;
     for (const FileResult &file : report.files)
@@ -74,16 +88,20 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     m_whereNote->setWordWrap(true);
     m_whereNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_whereNote->hide();
-    connect(m_open, &QPushButton::clicked, this, [this, outputFolder, written] {
+    const QString noFileManager =
+        tr("No file manager opened. The files are in %1").arg(readableFileName(outputFolder));
+    connect(m_open, &QPushButton::clicked, this, [this, outputFolder, written, noFileManager] {
         // The written files selected in the file manager where it can; else their folder; and
         // where no file manager opens, where the files are.
         if (DesktopServices::showFiles(written, outputFolder)) {
             accept();
             return;
         }
-        m_whereNote->setText(
-            tr("No file manager opened. The files are in %1").arg(readableFileName(outputFolder)));
-        m_whereNote->show();
+        showWhere(noFileManager);
+    });
+    connect(m_folderLink, &QLabel::linkActivated, this, [this, outputFolder, noFileManager] {
+        if (!DesktopServices::openUrl(QUrl::fromLocalFile(outputFolder)))
+            showWhere(noFileManager);
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -91,9 +109,12 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     auto *top = new QHBoxLayout;
     top->addWidget(icon);
     top->addWidget(m_headline, 1);
-    top->addWidget(m_counter);
     layout->addLayout(top);
     layout->addWidget(m_summary);
+    auto *where = new QHBoxLayout;
+    where->addWidget(m_folderLink, 1);
+    where->addWidget(m_duration);
+    layout->addLayout(where);
     if (stopped)
         layout->addWidget(stopped);
     if (!lines.isEmpty())
@@ -108,4 +129,16 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     }
     layout->addWidget(m_whereNote);
     layout->addWidget(buttons);
+}
+
+void CompletionDialog::setDuration(qint64 ms)
+{
+    m_duration->setText(tr("Took %1").arg(RunTimes::duration(ms)));
+    m_duration->show();
+}
+
+void CompletionDialog::showWhere(const QString &text)
+{
+    m_whereNote->setText(text);
+    m_whereNote->show();
 }

@@ -9,24 +9,32 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// The report at the end of a run: completed or cancelled, the count after a cancel, the outcome
-// in words unless every file was written ("12 of 20 converted, 2 failed"), what stopped the run,
-// and the inputs that produced no output, each with its reason. It can open the output folder.
+// The report at the end of a run: completed or cancelled, the outcome in words unless every file
+// was written ("12 of 20 converted, 2 failed", said once, also after a cancel), the folder the
+// files went into (a link that opens it) and how long the run took, what stopped the run, and the
+// inputs that produced no output, each with its reason. It can open the output folder.
 class CompletionDialog : public SheetDialog {
     Q_OBJECT
 public:
     CompletionDialog(const ConversionReport &report, const QString &outputFolder, QWidget *parent);
 
     QLabel *headline() const { return m_headline; }
-    QLabel *counter() const { return m_counter; }
     QLabel *summary() const { return m_summary; }
+    // "Saved in <folder>", the folder a link; hidden when nothing was written.
+    QLabel *folderLink() const { return m_folderLink; }
+    QLabel *durationLabel() const { return m_duration; }
+    // How long the run took, in words; not shown until set.
+    void setDuration(qint64 ms);
     QPushButton *openButton() const { return m_open; }
     QPlainTextEdit *failures() const { return m_failures; }
 
 private:
+    void showWhere(const QString &text);
+
     QLabel *m_headline;
-    QLabel *m_counter;
     QLabel *m_summary;
+    QLabel *m_folderLink;
+    QLabel *m_duration;
     QPlainTextEdit *m_failures;
     QPushButton *m_open;
     QLabel *m_whereNote;

@@ -3,6 +3,8 @@
 #include "common/FileName.h"
 #include "options/ConversionOptions.h"
 
+#include <QDir>
+
 QString baseNameOf(const QString &path)
 {
     const int slash = path.lastIndexOf(QLatin1Char('/'));
@@ -69,4 +71,13 @@ QStringList candidateFileNames(const QString &stem, const QString &extension)
     for (int k = 2; k < kOutputNameCandidates; ++k)
         names << stem + QStringLiteral(" (copy %1)").arg(k) + extension;
     return names;
+}
+
+QString firstUntakenName(const QString &folder, const QStringList &names)
+{
+    const QDir place(folder);
+    for (const QString &name : names)
+        if (!pathTaken(place.filePath(name)))
+            return name;
+    return QString();
 }

@@ -25,3 +25,7 @@ QString outputStem(const QString &inputPath, int position, const ConversionOptio
 // The candidate file names, in the order they are tried: stem + ext, stem + " (copy)" + ext,
 // then stem + " (copy k)" + ext for k = 2..99.
 QStringList candidateFileNames(const QString &stem, const QString &extension);
+
+// The first of `names` that nothing in `folder` takes yet (pathTaken(): a file, a folder, a
+// dangling link), the name a run's output would take there now; empty when every one is taken.
+QString firstUntakenName(const QString &folder, const QStringList &names);

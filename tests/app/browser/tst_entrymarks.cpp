@@ -243,6 +243,7 @@ void TestEntryMarks::selectFailedAndRemoveConverted()
     QCOMPARE(model->failedRows(), QList<int> {2}); // the empty file, before any run
     QFile::remove(file("doomed.jpg"));
     window.setFolderChooser([&] { return out.path(); });
+    window.convert(); // the chooser sets the output folder
     window.convert();
     QTRY_VERIFY_WITH_TIMEOUT(window.completionDialog(), 20000);
     const auto badge = [&](int row) {

@@ -9,6 +9,7 @@
 #include "sections/LogoWell.h"
 #include "sections/OptionsPanel.h"
 #include "sections/OutputControls.h"
+#include "sections/PercentBox.h"
 #include "sections/SectionPanel.h"
 #include "sections/TitleSizeSection.h"
 #include "sections/UnitSlider.h"
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void watermarkTextSwitchesTheWatermark();
     void copyrightPatterns();
     void opacityLabelsAndQuality();
+    void percentBoxesTakeTypedValues();
     void formatHidesQuality();
     void accordionGeometry();
     void closedSectionsTakeNoKeys();
@@ -322,27 +324,86 @@ void TestOptions::copyrightPatterns()
 
 void TestOptions::opacityLabelsAndQuality()
 {
+    // Every slider's percent shows beside it all the time, moved or loaded.
     OptionsPanel panel;
     QSignalSpy previews(&panel, &OptionsPanel::previewNeeded);
     UnitSlider *logo = panel.logo()->opacity.slider;
     logo->setValue(456);
-    QCOMPARE(panel.logo()->opacity.label->text(), QStringLiteral("46 %"));
+    QCOMPARE(panel.logo()->opacity.box->text(), QStringLiteral("46 %"));
     QCOMPARE(previews.count(), 1);
     panel.watermark()->opacity.slider->setValue(1000);
-    QCOMPARE(panel.watermark()->opacity.label->text(), QStringLiteral("100 %"));
+    QCOMPARE(panel.watermark()->opacity.box->text(), QStringLiteral("100 %"));
 
     OutputControls *out = panel.output();
-    QVERIFY(out->qualityValue->isHidden());
+    QVERIFY(!out->qualityBox->isHidden());
+    QCOMPARE(out->qualityBox->text(), QStringLiteral("85 %"));
     out->qualitySlider->setSliderDown(true);
     out->qualitySlider->setValue(700);
-    QVERIFY(!out->qualityValue->isHidden());
-    QCOMPARE(out->qualityValue->text(), QStringLiteral("70 %"));
-    out->qualitySlider->setSliderDown(false); // let go
-    QVERIFY(out->qualityValue->isHidden());
-    QCOMPARE(previews.count(), 2);     // quality does not touch the preview
-    out->qualitySlider->setValue(650); // a key step: shown, then hidden once it rests
-    QVERIFY(!out->qualityValue->isHidden());
-    QTRY_VERIFY(out->qualityValue->isHidden());
+    out->qualitySlider->setSliderDown(false); // let go: still shown
+    QVERIFY(!out->qualityBox->isHidden());
+    QCOMPARE(out->qualityBox->text(), QStringLiteral("70 %"));
+    QCOMPARE(previews.count(), 2); // quality does not touch the preview
+    // It goes and comes back with the slider, as the format asks.
+    out->formatPopup->setCurrentIndex(1);
+    out->formatChosen();
+    QVERIFY(out->qualityBox->isHidden());
+    out->formatPopup->setCurrentIndex(4);
+    out->formatChosen();
+    QVERIFY(!out->qualityBox->isHidden());
+}
+
+void TestOptions::percentBoxesTakeTypedValues()
+{
+    // A percent typed or stepped in each box moves its slider as a drag to the same place does,
+    // and the settings saved are the very ones the drag saves: same keys, same values.
+    OptionsPanel typed, dragged;
+    const auto boxesOf = [](OptionsPanel &p) {
+        return QList<PercentBox *> {p.output()->qualityBox, p.logo()->opacity.box, p.watermark()->opacity.box,
+                                    p.copyright()->opacity.box};
+    };
+    const QList<PercentBox *> boxes = boxesOf(typed);
+    const QList<PercentBox *> twins = boxesOf(dragged);
+    const QList<int> percents = {62, 40, 7, 100};
+    QSignalSpy previews(&typed, &OptionsPanel::previewNeeded);
+    typed.show();
+    for (int i = 0; i < boxes.size(); ++i) {
+        PercentBox *box = boxes.at(i);
+        const float before = box->slider()->floatValue();
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, QString::number(percents.at(i)));
+        QCOMPARE(box->slider()->floatValue(), before); // a number counts once it is complete
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(box->slider()->floatValue(), float(percents.at(i)) / 100.0f);
+        twins.at(i)->slider()->setValue(percents.at(i) * 10); // the same place, dragged
+        QCOMPARE(twins.at(i)->value(), percents.at(i));
+    }
+    QCOMPARE(previews.count(), 3); // the three opacities; the quality shows in no preview
+    QVERIFY(typed.captureSettings() == dragged.captureSettings());
+    SettingsStore typedStore(m_dir.filePath("typed.conf")), draggedStore(m_dir.filePath("dragged.conf"));
+    QVERIFY(!typedStore.save(typed.captureSettings()).failed());
+    QVERIFY(!draggedStore.save(dragged.captureSettings()).failed());
+    QSettings typedFile(typedStore.filePath(), QSettings::IniFormat);
+    QSettings draggedFile(draggedStore.filePath(), QSettings::IniFormat);
+    QCOMPARE(typedFile.allKeys(), draggedFile.allKeys());
+    for (const char *key : {"zqJpgQualitySlider", "zqSliderLogoOpacity", "zqSliderWatermarkOpacity",
+                            "zqSliderCopyrightOpacity"})
+        QCOMPARE(typedFile.value(key), draggedFile.value(key));
+
+    // The arrow keys step by one percent; the box stays within 0 to 100.
+    PercentBox *quality = boxes.first();
+    QTest::keyClick(quality, Qt::Key_Up);
+    QCOMPARE(quality->slider()->floatValue(), 0.63f);
+    quality->setValue(100);
+    QTest::keyClick(quality, Qt::Key_Up);
+    QCOMPARE(quality->value(), 100);
+
+    // A stored value between two percents shows rounded and is saved back unchanged.
+    AppSettings stored = shippedSettings();
+    stored.setFraction(Setting::WatermarkOpacity, 0.456f);
+    typed.applySettings(stored);
+    QCOMPARE(typed.watermark()->opacity.box->value(), 46);
+    QCOMPARE(typed.captureSettings().fraction(Setting::WatermarkOpacity), 0.456f);
 }
 
 void TestOptions::formatHidesQuality()
@@ -378,7 +439,7 @@ void TestOptions::accordionGeometry()
     QCOMPARE(heights(panel), allClosed);
 
     panel->toggleTitleSection();
-    QCOMPARE(tops(panel), (QList<int> {0, 290, 322, 354}));
+    QCOMPARE(tops(panel), (QList<int> {0, 306, 338, 370}));
     QCOMPARE(headerImages(panel), (QStringList {"btnClose", "btnOpen", "btnOpen", "btnOpen"}));
     QVERIFY(!options.titleAndSize()->widthField->isHidden());
     panel->toggleLogoSection(); // closes the title section in the same move
@@ -539,8 +600,8 @@ void TestOptions::firstRunAndQuitWriteEveryKey()
         QCOMPARE(o->logo()->logoWell->logo().size(), shippedLogo().size());
         QCOMPARE(o->watermark()->fontPopup->currentIndex(),
                  defaultFontIndex(installedFontFamilies(), resolvedWatermarkFamily(QString())));
-        QCOMPARE(o->logo()->opacity.label->text(), QStringLiteral("80 %"));
-        QCOMPARE(o->copyright()->opacity.label->text(), QStringLiteral("25 %"));
+        QCOMPARE(o->logo()->opacity.box->text(), QStringLiteral("80 %"));
+        QCOMPARE(o->copyright()->opacity.box->text(), QStringLiteral("25 %"));
         QVERIFY(!QFile::exists(store.filePath()));
         window.close();
     }
@@ -636,7 +697,7 @@ void TestOptions::loadOrderEffects()
     QVERIFY(o->copyright()->copyrightBox->isChecked()); // pattern 2's handler
     QVERIFY(!o->copyright()->light()->isHidden());
     QCOMPARE(o->copyright()->patternImage(2), QStringLiteral("Copyright2_on"));
-    QCOMPARE(o->copyright()->opacity.label->text(), QStringLiteral("25 %"));
+    QCOMPARE(o->copyright()->opacity.box->text(), QStringLiteral("25 %"));
     QCOMPARE(o->copyright()->copyrightColorWell->color(), QColor(0x33, 0x66, 0x99)); // the watermark's
     QCOMPARE(o->sections()->openSectionCode(), 0);
 }

@@ -6,6 +6,7 @@
 #include "sections/OptionsPanel.h"
 #include "sections/OutputControls.h"
 #include "sections/OverlayClashNote.h"
+#include "sections/PercentBox.h"
 #include "sections/UnitSlider.h"
 #include "sections/WatermarkSection.h"
 
@@ -39,7 +40,11 @@ void TestPanelNotes::qualityRowClosesForLosslessFormats()
     };
     output->formatPopup->setCurrentIndex(int(OutputFormat::Jpeg));
     output->formatChosen();
-    const int withQuality = gapAboveSrgb(output->qualitySlider);
+    // The quality row's lowest part: the slider or the percent box beside it.
+    QWidget *qualityRow = output->qualityBox->geometry().bottom() > output->qualitySlider->geometry().bottom()
+                              ? static_cast<QWidget *>(output->qualityBox)
+                              : output->qualitySlider;
+    const int withQuality = gapAboveSrgb(qualityRow);
     for (const OutputFormat format : {OutputFormat::Png, OutputFormat::Gif, OutputFormat::Tiff}) {
         output->formatPopup->setCurrentIndex(int(format));
         output->formatChosen();
@@ -53,7 +58,7 @@ void TestPanelNotes::qualityRowClosesForLosslessFormats()
     output->formatPopup->setCurrentIndex(int(OutputFormat::WebP));
     output->formatChosen();
     QVERIFY(!output->qualitySlider->isHidden());
-    QTRY_COMPARE(gapAboveSrgb(output->qualitySlider), withQuality);
+    QTRY_COMPARE(gapAboveSrgb(qualityRow), withQuality);
 }
 
 void TestPanelNotes::clashNote_data()

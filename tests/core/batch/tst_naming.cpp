@@ -101,6 +101,15 @@ void TestNaming::candidates()
     QCOMPARE(names.at(1), QStringLiteral("Trip1 (copy).jpg"));
     QCOMPARE(names.at(2), QStringLiteral("Trip1 (copy 2).jpg"));
     QCOMPARE(names.at(99), QStringLiteral("Trip1 (copy 99).jpg"));
+
+    // The first name nothing takes: a dangling link takes its name too; none when all are taken.
+    QTemporaryDir dir;
+    QCOMPARE(firstUntakenName(dir.path(), names), names.at(0));
+    QVERIFY(QFile::link(dir.filePath("gone"), dir.filePath(names.at(0))));
+    QCOMPARE(firstUntakenName(dir.path(), names), names.at(1));
+    for (const QString &name : names)
+        TestImages::writeFile(dir.filePath(name), QByteArray());
+    QCOMPARE(firstUntakenName(dir.path(), names), QString());
 }
 
 void TestNaming::workedExamples_data()
@@ -209,8 +218,12 @@ void TestNaming::repeatedRunsCount()
     job.outputFolder = out.path();
     const QStringList suffixes = {QString(), QStringLiteral(" (copy)"), QStringLiteral(" (copy 2)")};
     for (const QString &suffix : suffixes) {
+        // The name the window announces for the first file is the one the run gives it.
+        const QString announced =
+            firstUntakenName(out.path(), candidateFileNames(QStringLiteral("Trip1"), QStringLiteral(".png")));
         const ConversionReport report = ConversionRunner(job).run();
         QCOMPARE(report.writtenCount(), 12);
+        QCOMPARE(QFileInfo(report.files[0].output).fileName(), announced);
         QCOMPARE(QFileInfo(report.files[0].output).fileName(), QStringLiteral("Trip1%1.png").arg(suffix));
         QCOMPARE(QFileInfo(report.files[11].output).fileName(), QStringLiteral("Trip12%1.png").arg(suffix));
     }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+struct ConversionOptions;
+
+// The lines under the naming controls: the name the first file of the list would be written
+// under now, from the core's naming (outputStem(), candidateFileNames(), extensionFor()) and,
+// when the output folder is there, the first of those names it does not hold yet
+// (firstUntakenName()), with the name that is taken: "First file: Alps20241 (copy).jpg" above
+// "Alps20241.jpg exists in the output folder". UI thread (it asks the file system whether
+// names are taken).
+struct FirstNameExample {
+    QString name;  // "First file: Alps20241.jpg"
+    QString clash; // why the plain name is not the one taken; empty when it is
+
+    // `firstInput` is empty while the list is.
+    static FirstNameExample describe(const QString &firstInput, const ConversionOptions &options,
+                                     const QString &outputFolder);
+};
