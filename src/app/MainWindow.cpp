@@ -10,6 +10,7 @@
 #include "browser/ImageBrowserView.h"
 #include "browser/ImageListModel.h"
 #include "preview/LargePreview.h"
+#include "preview/OverlayWarning.h"
 #include "sections/LogoSection.h"
 #include "sections/LogoWell.h"
 #include "sections/OptionsPanel.h"
@@ -122,9 +123,21 @@ MainWindow::MainWindow(QWidget *parent)
     bottom->addSpacing(16);
     bottom->addWidget(m_zoom);
 
+    // Under the grid: which overlays hardly show on the previewed picture.
+    m_overlayWarning = new OverlayWarning(this);
+    m_overlayWarning->setContentsMargins(10, 3, 10, 3);
+    m_overlayWarning->setAutoFillBackground(true);
+    QPalette warningColours = m_overlayWarning->palette();
+    warningColours.setColor(QPalette::Window, QColor(0x3a, 0x33, 0x22));
+    warningColours.setColor(QPalette::WindowText, QColor(0xf2, 0xc9, 0x6b));
+    m_overlayWarning->setPalette(warningColours);
+    connect(m_browserModel, &BrowserModel::faintOverlaysChanged, m_overlayWarning,
+            &OverlayWarning::showFaint);
+
     auto *left = new QVBoxLayout;
     left->setSpacing(0);
     left->addWidget(m_backdrop, 1);
+    left->addWidget(m_overlayWarning);
     left->addWidget(bottomBar);
 
     auto *content = new QWidget(this);

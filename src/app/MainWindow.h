@@ -10,6 +10,7 @@
 
 class BrowserBackdrop;
 class LargePreview;
+class OverlayWarning;
 class QDialog;
 class BrowserModel;
 class CompletionDialog;
@@ -44,6 +45,7 @@ public:
     // Double-click or Space on an entry: the selected entry large, with every overlay.
     void openLargePreview();
     LargePreview *largePreview() const { return m_largePreview; }
+    OverlayWarning *overlayWarning() const { return m_overlayWarning; }
     QPushButton *removeButton() const { return m_remove; }
     QPushButton *clearButton() const { return m_clear; }
     QLabel *dropHint() const { return m_dropHint; }
@@ -107,6 +109,7 @@ private:
     QAction *m_convertAction = nullptr;
     QAction *m_previewAction = nullptr;
     LargePreview *m_largePreview = nullptr;
+    OverlayWarning *m_overlayWarning;
     QAction *m_undoAction = nullptr;
     QAction *m_removeAction = nullptr;
     QAction *m_clearAction = nullptr;
