@@ -46,6 +46,9 @@ LargePreview::LargePreview(ImageListModel *list, std::function<ConversionOptions
     m_caption->setObjectName(QStringLiteral("previewCaption"));
     m_caption->setTextInteractionFlags(Qt::NoTextInteraction);
     m_warning = new OverlayWarning(this);
+    QPalette amber = m_warning->palette();
+    amber.setColor(QPalette::WindowText, QColor(0x8a, 0x55, 0x00));
+    m_warning->setPalette(amber);
     m_fitButton = new QPushButton(tr("100 %"), this);
     m_fitButton->setToolTip(tr("Fit to the window or show the output's pixels at 100 % (F, 1)"));
     m_beforeButton = new QPushButton(tr("Before"), this);
