@@ -11,6 +11,7 @@
 #include "desktop/DesktopServices.h"
 #include "preview/LargePreview.h"
 #include "sections/FirstNameExample.h"
+#include "preview/OverlayWarning.h"
 #include "sections/LogoSection.h"
 #include "sections/LogoWell.h"
 #include "sections/OptionsPanel.h"
@@ -135,9 +136,21 @@ MainWindow::MainWindow(QWidget *parent)
     bottom->addSpacing(16);
     bottom->addWidget(m_zoom);
 
+    // Under the grid: which overlays hardly show on the previewed picture.
+    m_overlayWarning = new OverlayWarning(this);
+    m_overlayWarning->setContentsMargins(10, 3, 10, 3);
+    m_overlayWarning->setAutoFillBackground(true);
+    QPalette warningColours = m_overlayWarning->palette();
+    warningColours.setColor(QPalette::Window, QColor(0x3a, 0x33, 0x22));
+    warningColours.setColor(QPalette::WindowText, QColor(0xf2, 0xc9, 0x6b));
+    m_overlayWarning->setPalette(warningColours);
+    connect(m_browserModel, &BrowserModel::faintOverlaysChanged, m_overlayWarning,
+            &OverlayWarning::showFaint);
+
     auto *left = new QVBoxLayout;
     left->setSpacing(0);
     left->addWidget(m_backdrop, 1);
+    left->addWidget(m_overlayWarning);
     left->addWidget(bottomBar);
 
     auto *content = new QWidget(this);

@@ -11,6 +11,7 @@
 
 class BrowserBackdrop;
 class LargePreview;
+class OverlayWarning;
 class QDialog;
 class BrowserModel;
 class CompletionDialog;
@@ -47,6 +48,7 @@ public:
     // Double-click or Space on an entry: the selected entry large, with every overlay.
     void openLargePreview();
     LargePreview *largePreview() const { return m_largePreview; }
+    OverlayWarning *overlayWarning() const { return m_overlayWarning; }
     QPushButton *removeButton() const { return m_remove; }
     QPushButton *clearButton() const { return m_clear; }
     QPushButton *addFolderButton() const { return m_addFolder; }
@@ -129,6 +131,7 @@ private:
     QAction *m_convertAction = nullptr;
     QAction *m_previewAction = nullptr;
     LargePreview *m_largePreview = nullptr;
+    OverlayWarning *m_overlayWarning;
     QAction *m_undoAction = nullptr;
     QAction *m_removeAction = nullptr;
     QAction *m_clearAction = nullptr;

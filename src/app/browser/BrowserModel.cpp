@@ -175,8 +175,10 @@ void BrowserModel::showPreview(int row, const ConversionOptions &options)
     m_previewRow = row;
     // The same file keeps its last preview until the new one is ready (wherever it moved);
     // another file shows its thumbnail until then.
-    if (path != m_previewPath)
+    if (path != m_previewPath) {
         m_preview = QIcon();
+        setFaintOverlays({});
+    }
     m_previewPath = path;
     if (previous != row && previous >= 0 && previous < rowCount())
         Q_EMIT dataChanged(index(previous, 0), index(previous, 0), {Qt::DecorationRole});
@@ -191,18 +193,30 @@ void BrowserModel::showPreview(int row, const ConversionOptions &options)
         this,
         [path, previewOptions, generation, current] {
             if (current->load() != generation)
-                return QImage(); // superseded before it started
+                return PipelineResult(); // superseded before it started
             // Drawn small from a reduced decode: a 24-megapixel photo costs a fraction of a conversion.
-            const PipelineResult result = previewFile(path, previewOptions, 2 * kThumbnailSide);
-            return result.ok() ? result.image : QImage();
+            PipelineResult result = previewFile(path, previewOptions, 2 * kThumbnailSide);
+            if (!result.ok())
+                result.image = QImage();
+            return result;
         },
-        [this, generation, current, row](const QImage &shown) {
+        [this, generation, current, row](const PipelineResult &result) {
             if (current->load() != generation || row != m_previewRow)
                 return;
             // A file that can no longer be read shows its thumbnail, not an old preview.
+            const QImage &shown = result.image;
             m_preview = shown.isNull() ? QIcon() : QIcon(QPixmap::fromImage(shown));
             Q_EMIT dataChanged(index(row, 0), index(row, 0), {Qt::DecorationRole});
+            setFaintOverlays(hardlyVisibleOverlays(result.overlayContrasts));
             if (!shown.isNull())
                 Q_EMIT previewReady(row);
         });
+}
+
+void BrowserModel::setFaintOverlays(const QList<OverlayKind> &faint)
+{
+    if (faint == m_faintOverlays)
+        return;
+    m_faintOverlays = faint;
+    Q_EMIT faintOverlaysChanged(faint);
 }

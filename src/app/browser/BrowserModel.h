@@ -8,6 +8,7 @@
 
 #include "common/Failure.h"
 #include "options/ConversionOptions.h"
+#include "overlay/OverlayContrast.h"
 
 #include <atomic>
 #include <memory>
@@ -38,11 +39,13 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    // Renders the entry at `row` through the pipeline with these options, resizing off, on the
-    // thread pool; its cell shows the thumbnail until the preview is ready. A newer request
-    // supersedes an older one.
+    // Renders the entry at `row` through the pipeline with these options, as the output will
+    // hold it (previewFile()), on the thread pool; its cell shows the thumbnail until the preview
+    // is ready. A newer request supersedes an older one.
     void showPreview(int row, const ConversionOptions &options);
     int previewRow() const { return m_previewRow; }
+    // The overlays that hardly stand out from the picture in the current preview.
+    const QList<OverlayKind> &faintOverlays() const { return m_faintOverlays; }
 
     // The rows that give no output as things stand: those whose file was found unreadable, and
     // those the last run failed on; in order.
@@ -52,6 +55,7 @@ Q_SIGNALS:
     void previewReady(int row);
     // A file's thumbnail was read, or found unreadable.
     void thumbnailRead(const QString &path);
+    void faintOverlaysChanged(const QList<OverlayKind> &faint);
 
 private:
     // What reading a file for its thumbnail told.
@@ -65,6 +69,7 @@ private:
     void request(const QString &path) const;
     void forgetFailures();
     QString toolTip(const QModelIndex &index) const;
+    void setFaintOverlays(const QList<OverlayKind> &faint);
 
     ImageListModel *m_list;
     mutable QHash<QString, QIcon> m_thumbnails;
@@ -75,5 +80,6 @@ private:
     int m_previewRow = -1;
     QString m_previewPath;
     QIcon m_preview;
+    QList<OverlayKind> m_faintOverlays;
     std::shared_ptr<std::atomic<quint64>> m_previewGeneration = std::make_shared<std::atomic<quint64>>(0);
 };

@@ -1,17 +1,24 @@
 #include "preview/LargePreview.h"
 
 #include "BackgroundWork.h"
+#include "batch/OutputNaming.h"
 #include "browser/ImageListModel.h"
 #include "common/FileName.h"
 #include "pipeline/RenderFile.h"
+#include "preview/OverlayWarning.h"
 
+#include <QAbstractSpinBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -22,9 +29,11 @@ LargePreview::LargePreview(ImageListModel *list, std::function<ConversionOptions
     setWindowModality(Qt::WindowModal);
     resize(1000, 720);
     m_picture = new QLabel;
+    m_picture->setObjectName(QStringLiteral("previewPicture"));
     m_picture->setAlignment(Qt::AlignCenter);
     m_picture->installEventFilter(this);
     m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("previewScroll"));
     m_scroll->setWidget(m_picture);
     m_scroll->setAlignment(Qt::AlignCenter);
     m_scroll->setFrameShape(QFrame::NoFrame);
@@ -34,8 +43,14 @@ LargePreview::LargePreview(ImageListModel *list, std::function<ConversionOptions
     m_scroll->setBackgroundRole(QPalette::Window);
 
     m_caption = new QLabel(this);
+    m_caption->setObjectName(QStringLiteral("previewCaption"));
+    m_caption->setTextInteractionFlags(Qt::NoTextInteraction);
+    m_warning = new OverlayWarning(this);
+    QPalette amber = m_warning->palette();
+    amber.setColor(QPalette::WindowText, QColor(0x8a, 0x55, 0x00));
+    m_warning->setPalette(amber);
     m_fitButton = new QPushButton(tr("100 %"), this);
-    m_fitButton->setToolTip(tr("Fit to the window or show at 100 % (F, 1)"));
+    m_fitButton->setToolTip(tr("Fit to the window or show the output's pixels at 100 % (F, 1)"));
     m_beforeButton = new QPushButton(tr("Before"), this);
     m_beforeButton->setCheckable(true);
     m_beforeButton->setToolTip(tr("Show the picture without the overlays (B)"));
@@ -46,6 +61,17 @@ LargePreview::LargePreview(ImageListModel *list, std::function<ConversionOptions
     connect(m_beforeButton, &QPushButton::toggled, this, &LargePreview::setBefore);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
+    // Shortcuts, not key presses: they come before the focused child (the scroll area would
+    // scroll with them), and a text field that takes the arrow keys keeps them.
+    const auto stepOn = [this](QKeySequence key, int by) {
+        auto *shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, [this, by] { step(by); });
+    };
+    stepOn(QKeySequence(Qt::Key_Left), -1);
+    stepOn(QKeySequence(Qt::Key_Up), -1);
+    stepOn(QKeySequence(Qt::Key_Right), 1);
+    stepOn(QKeySequence(Qt::Key_Down), 1);
+
     auto *bar = new QHBoxLayout;
     bar->addWidget(m_caption, 1);
     bar->addWidget(m_beforeButton);
@@ -53,6 +79,7 @@ LargePreview::LargePreview(ImageListModel *list, std::function<ConversionOptions
     bar->addWidget(close);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_scroll, 1);
+    layout->addWidget(m_warning);
     layout->addLayout(bar);
 
     m_rerender = new QTimer(this);
@@ -67,18 +94,30 @@ void LargePreview::showRow(int row)
         return;
     m_row = row;
     const QString path = m_list->paths().at(row);
-    m_caption->setText(tr("%1 — %2 of %3")
-                           .arg(readableFileName(QFileInfo(path).fileName()))
-                           .arg(row + 1)
-                           .arg(m_list->rowCount()));
+    setWindowTitle(tr("Preview of %1 (%2 of %3)")
+                       .arg(readableFileName(QFileInfo(path).fileName()))
+                       .arg(row + 1)
+                       .arg(m_list->rowCount()));
     Q_EMIT rowShown(row);
     render();
+}
+
+void LargePreview::step(int by)
+{
+    // A text field keeps every arrow key (the left and right ones it takes before the shortcut).
+    QWidget *focus = focusWidget();
+    if (qobject_cast<QLineEdit *>(focus) || qobject_cast<QAbstractSpinBox *>(focus) ||
+        qobject_cast<QTextEdit *>(focus) || qobject_cast<QPlainTextEdit *>(focus))
+        return;
+    if (m_row >= 0)
+        showRow(std::clamp(m_row + by, 0, m_list->rowCount() - 1));
 }
 
 void LargePreview::setActualSize(bool actualSize)
 {
     m_actualSize = actualSize;
     m_fitButton->setText(actualSize ? tr("Fit") : tr("100 %"));
+    updateCaption();
     render();
 }
 
@@ -90,54 +129,83 @@ void LargePreview::setBefore(bool before)
     render();
 }
 
+QSize LargePreview::room() const
+{
+    return (m_scroll->contentsRect().size() * devicePixelRatioF()).expandedTo(QSize(64, 64));
+}
+
 void LargePreview::render()
 {
     if (m_row < 0 || m_row >= m_list->rowCount())
         return;
     const QString path = m_list->paths().at(m_row);
     ConversionOptions options = m_options();
+    m_outputName =
+        candidateFileNames(outputStem(path, m_row + 1, options), extensionFor(options.format)).first();
     if (m_before) {
         options.logo.enabled = false;
         options.watermark.enabled = false;
         options.copyright.enabled = false;
     }
-    // Fitted: drawn no larger than the view; at 100 %: the whole output size.
-    const QSize view = m_scroll->viewport()->size() * devicePixelRatioF();
-    const int maxSide = m_actualSize ? 0 : std::max(64, std::max(view.width(), view.height()));
+    // Fitted: drawn within the room; at 100 %: the whole output.
+    const QSize box = m_actualSize ? QSize() : room();
     const quint64 generation = ++*m_generation;
     const auto current = m_generation;
     BackgroundWork::run(
         this,
-        [path, options, maxSide, generation, current] {
+        [path, options, box, generation, current] {
             if (*current != generation)
-                return QImage(); // superseded before it started
-            const PipelineResult result = previewFile(path, options, maxSide);
-            return result.ok() ? result.image : QImage();
+                return PipelineResult(); // superseded before it started
+            return previewFile(path, options, box);
         },
-        [this, generation, current](const QImage &image) {
+        [this, generation, current](const PipelineResult &result) {
             if (*current != generation)
                 return;
             // The previous picture stays until this one is ready.
-            m_shown = image;
+            m_shown = result.ok() ? result.image : QImage();
+            m_outputSize = result.ok() ? result.outputSize : QSize();
+            m_failure = result.ok() ? QString() : result.failure.text();
+            m_warning->showFaint(hardlyVisibleOverlays(result.overlayContrasts));
+            updateCaption();
             place();
             Q_EMIT rendered();
         });
+    updateCaption();
+}
+
+QString LargePreview::caption() const
+{
+    return m_caption->text();
+}
+
+void LargePreview::updateCaption()
+{
+    const QString scale = m_actualSize ? tr("100 % — output pixels") : tr("Fit");
+    if (m_outputSize.isValid())
+        m_caption->setText(tr("%1 — %2 × %3 px — %4")
+                               .arg(m_outputName)
+                               .arg(m_outputSize.width())
+                               .arg(m_outputSize.height())
+                               .arg(scale));
+    else
+        m_caption->setText(tr("%1 — %2").arg(m_outputName, scale));
 }
 
 void LargePreview::place()
 {
     if (m_shown.isNull()) {
         m_picture->setPixmap(QPixmap());
-        m_picture->setText(tr("This file cannot be read."));
+        m_picture->setText(m_failure.isEmpty() ? tr("This file cannot be read.")
+                                               : tr("This file cannot be shown: %1").arg(m_failure));
         m_picture->adjustSize();
         return;
     }
     QPixmap pixmap = QPixmap::fromImage(m_shown);
-    if (!m_actualSize) {
-        const QSize room = m_scroll->viewport()->size() * devicePixelRatioF();
-        if (pixmap.width() > room.width() || pixmap.height() > room.height())
-            pixmap = pixmap.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
+    // Rendered for the room; scaled only while the window is resized, until it renders again.
+    const QSize room = this->room();
+    if (!m_actualSize && (pixmap.width() > room.width() || pixmap.height() > room.height()))
+        pixmap = pixmap.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // One pixel of the picture to one device pixel.
     pixmap.setDevicePixelRatio(devicePixelRatioF());
     m_picture->setPixmap(pixmap);
     m_picture->resize(pixmap.deviceIndependentSize().toSize());
@@ -147,14 +215,6 @@ void LargePreview::place()
 void LargePreview::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        showRow(std::max(0, m_row - 1));
-        return;
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        showRow(std::min(m_list->rowCount() - 1, m_row + 1));
-        return;
     case Qt::Key_B:
         setBefore(!m_before);
         return;

@@ -55,6 +55,16 @@ OptionsPanel::OptionsPanel(QWidget *parent)
     connect(m_logo, &LogoSection::previewNeeded, this, &OptionsPanel::previewNeeded);
     connect(m_watermark, &WatermarkSection::previewNeeded, this, &OptionsPanel::previewNeeded);
     connect(m_copyright, &CopyrightSection::previewNeeded, this, &OptionsPanel::previewNeeded);
+    // The preview is the output: its size, format and colours change it too. After the
+    // sections' own handlers, so the options it takes are the new ones.
+    for (QWidget *controls : {static_cast<QWidget *>(m_title), static_cast<QWidget *>(m_output)}) {
+        for (auto *field : controls->findChildren<QLineEdit *>())
+            connect(field, &QLineEdit::textEdited, this, &OptionsPanel::previewNeeded);
+        for (auto *button : controls->findChildren<QAbstractButton *>())
+            connect(button, &QAbstractButton::clicked, this, &OptionsPanel::previewNeeded);
+        for (auto *popup : controls->findChildren<QComboBox *>())
+            connect(popup, &QComboBox::activated, this, &OptionsPanel::previewNeeded);
+    }
     connect(m_title, &TitleSizeSection::namingModeChanged, this, &OptionsPanel::namingModeChanged);
     connect(m_reset, &QPushButton::clicked, this, &OptionsPanel::resetRequested);
     watchControls();

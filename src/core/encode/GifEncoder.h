@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
-// The picture as a GIF file: an adaptive dithered palette with one transparent index (pixels under half
-// opacity). Any QImage format is taken. Runs on worker threads.
+// The picture as a GIF file: its colours as gifPalettePicture() gives them (an adaptive dithered
+// palette with one transparent index for the pixels under half opacity), taken as they are
+// when the picture is already such a palette picture. Any QImage format is taken. Runs on
+// worker threads.
 Result<QByteArray> encodeGif(const QImage &image);

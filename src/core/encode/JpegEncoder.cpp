@@ -2,7 +2,7 @@
 // QImage's pixel rows, with the density in the JFIF header.
 #include "encode/JpegEncoder.h"
 
-#include "encode/FlattenOnWhite.h"
+#include "encode/StoredPixels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,15 +70,11 @@ bool compress(jpeg_compress_struct *cinfo, JpegEncodeError *err, const QImage *i
 
 Result<QByteArray> encodeJpeg(const QImage &source, int quality, double dpi)
 {
-    QImage image;
-    if (source.format() == QImage::Format_Grayscale8 || source.format() == QImage::Format_RGB888)
-        image = source;
-    else if (source.format() == QImage::Format_Grayscale16)
-        image = source.convertToFormat(QImage::Format_Grayscale8);
-    else
-        image = flattenedOnWhite(source).convertToFormat(QImage::Format_RGB32);
-    if (image.isNull())
-        return Failure(FailureReason::OutOfMemory);
+    // Gray8, RGB888 or RGB32, laid on white.
+    const Result<QImage> stored = storedPixels(source, OutputFormat::Jpeg);
+    if (!stored.ok())
+        return stored.failure();
+    const QImage &image = stored.value();
     const unsigned density = unsigned(std::clamp(std::lround(dpi), 1L, 65535L));
 
     jpeg_compress_struct cinfo {};

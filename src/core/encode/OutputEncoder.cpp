@@ -6,6 +6,7 @@
 #include "encode/JpegEncoder.h"
 #include "encode/JpegXlEncoder.h"
 #include "encode/PngEncoder.h"
+#include "encode/StoredPixels.h"
 #include "encode/TiffEncoder.h"
 #include "encode/WebpEncoder.h"
 #include "metadata/IccProfile.h"
@@ -79,11 +80,16 @@ int encodingBytesPerPixel(OutputFormat format, int quality)
     }
 }
 
-Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions &options, double dpi,
+Result<EncodedOutput> encodeOutput(const QImage &finished, const ConversionOptions &options, double dpi,
                                    const QByteArray &iccProfile, const SourceMetadata &source,
                                    const QByteArray &untouchedJpeg)
 {
     const OutputFormat format = options.format;
+    // The pixels as the format holds them, as the preview shows them.
+    const Result<QImage> stored = storedPixels(finished, format);
+    if (!stored.ok())
+        return stored.failure();
+    const QImage &image = stored.value();
     EncodedOutput out;
     // A profile the pixel path would leave out sends the JPEG there too, so the note is made; so
     // does metadata to leave out, which the recompressed file would carry as the source has it.

@@ -18,13 +18,14 @@ struct EncodedOutput {
     bool metadataRemoved = false;
 };
 
-// Encodes the finished picture in the options' format (at their quality) and the given density,
+// Encodes the finished picture, as storedPixels() makes it for the options' format (laid on white
+// for JPEG, GIF's palette), in that format (at their quality) and the given density,
 // with the source's metadata (as much as the options keep) and colour profile where the format
 // holds them and the profile is usable and fits the pixels. For JPEG XL, `untouchedJpeg` (the
 // source file's bytes when it is a JPEG the conversion leaves as it is, else empty) is
 // recompressed losslessly instead when all the metadata is kept, falling back to the picture when
 // libjxl cannot carry it. Runs on worker threads.
-Result<EncodedOutput> encodeOutput(const QImage &image, const ConversionOptions &options, double dpi,
+Result<EncodedOutput> encodeOutput(const QImage &finished, const ConversionOptions &options, double dpi,
                                    const QByteArray &iccProfile, const SourceMetadata &metadata,
                                    const QByteArray &untouchedJpeg = QByteArray());
 

@@ -28,15 +28,6 @@ int WatermarkOptions::division() const
     return 40;
 }
 
-ConversionOptions ConversionOptions::withoutResize() const
-{
-    ConversionOptions same = *this;
-    same.resize = ResizeMode::None;
-    same.resizeTo = 0;
-    same.fitHeight = 0;
-    return same;
-}
-
 QString extensionFor(OutputFormat format)
 {
     switch (format) {

@@ -113,8 +113,6 @@ struct ConversionOptions {
     CopyrightOptions copyright;
 
     bool anyOverlayActive() const { return logo.active() || watermark.active() || copyright.active(); }
-    // The same options drawing the picture at its own size, as the preview does.
-    ConversionOptions withoutResize() const;
 };
 
 // The extension an output of this format is written with: ".jpg", ".png", ".gif", ".tiff",

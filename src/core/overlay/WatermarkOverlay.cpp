@@ -35,7 +35,8 @@ void drawWatermark(QPainter &painter, const OverlayCanvas &canvas, const Convers
     // work, so workers take turns for it.
     static QMutex fontMutex;
     QMutexLocker lock(&fontMutex);
-    QFont font(text.fontFamily);
+    // The family the run resolves too, so a preview draws what the output does.
+    QFont font(resolvedWatermarkFamily(text.fontFamily));
     // Sizes are canvas pixels; a size that rounds to 0 is drawn at 1 pixel.
     font.setPixelSize(qMax(1, watermarkFontSize(canvas, text.division())));
     const QFontMetricsF metrics(font);

@@ -5,9 +5,11 @@
 #include "decode/ImageLimits.h"
 #include "decode/JpegReader.h"
 #include "encode/OutputEncoder.h"
+#include "encode/StoredPixels.h"
 #include "metadata/IccProfile.h"
 #include "options/ConversionOptions.h"
 #include "overlay/OverlayComposer.h"
+#include "overlay/OverlayContrast.h"
 #include "pipeline/FileMetadata.h"
 #include "transform/PixelFormat.h"
 #include "transform/Resample.h"
@@ -43,22 +45,12 @@ float usableDpi(double stated)
     return std::isfinite(stated) && stated > 0.0 && stated < 1.0e6 ? float(stated) : 72.0f;
 }
 
-} // namespace
-
-PipelineResult convertFile(const QString &path, const ConversionOptions &options,
-                           const MemoryAdmission &admit)
+// One file through decode, transform and overlay. An empty box draws the full output; a preview's
+// box bounds the picture drawn. `beneath`, when given, receives the picture before its overlays.
+PipelineResult renderFile(const QString &path, const ConversionOptions &options, QSize box,
+                          const MemoryAdmission &admit, QImage *beneath)
 {
-    return renderFile(path, options, 0, admit);
-}
-
-PipelineResult previewFile(const QString &path, const ConversionOptions &options, int maxSide)
-{
-    return renderFile(path, options.withoutResize(), maxSide);
-}
-
-PipelineResult renderFile(const QString &path, const ConversionOptions &options, int maxSide,
-                          const MemoryAdmission &admit)
-{
+    const bool full = box.isEmpty();
     PipelineResult result;
     ImageDecoder decoder(path);
     result.failure = decoder.open();
@@ -73,7 +65,7 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     const auto decideTarget = [&](QSize stored) {
         target = targetSize(uprightSize(stored, orientation), options);
         const int most = formatMaxSide(options.format);
-        if (maxSide == 0 && std::max(target.width(), target.height()) > most) {
+        if (full && std::max(target.width(), target.height()) > most) {
             result.failure =
                 Failure(FailureReason::TooLarge,
                         QStringLiteral("the output would be %1 x %2 pixels; %3 holds at most %4 a side")
@@ -90,10 +82,10 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
             QStringLiteral("the output would be %1 x %2 pixels").arg(target.width()).arg(target.height()));
         return false;
     };
-    // What is drawn: the output size, or for a preview no more than maxSide a side.
+    // What is drawn: the output size, or for a preview no more than its box.
     const auto drawnSize = [&] {
-        return maxSide > 0 && (target.width() > maxSide || target.height() > maxSide)
-                   ? target.scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1))
+        return !full && (target.width() > box.width() || target.height() > box.height())
+                   ? target.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1))
                    : target;
     };
     const bool sizeKnown = decoder.size().isValid();
@@ -103,7 +95,7 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     // Shrink on load only so far that the resampler still reduces by a factor of 2 or more: the
     // decoder's own shrink is a cruder filter, unless it is as clean (a camera raw's half size). A
     // preview may take the cheaper shrink.
-    const int headroom = maxSide > 0 || decoder.shrinksCleanly() ? 1 : 2;
+    const int headroom = !full || decoder.shrinksCleanly() ? 1 : 2;
     const QSize minimumSize = sizeKnown ? uprightSize(drawnSize() * headroom, orientation) : QSize();
     if (admit) {
         // A picture resized or turned is a second picture beside the decoded one; the encoder's
@@ -127,6 +119,7 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     if ((!sizeKnown || storedSize != decoder.size()) && !decideTarget(storedSize))
         return result;
     const QSize drawn = drawnSize();
+    result.outputSize = target;
 
     const double dpi = decoded.statedDpi > 0.0 ? decoded.statedDpi : result.metadata.exifDpi();
     result.imageDpi = usableDpi(dpi);
@@ -163,6 +156,8 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
             result.notes << QStringLiteral(
                 "the colour profile could not be applied; colours were written as they are");
     }
+    if (beneath && options.anyOverlayActive())
+        *beneath = stamped;
     if (options.anyOverlayActive() && !stamped.isNull())
         stamped = composeOverlayCanvas(std::move(stamped), drawn, options.resize != ResizeMode::None, options,
                                        target);
@@ -176,12 +171,51 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
                                                                    : srgbProfileFor(stamped);
     result.image = stamped;
     // What JPEG XL can take as the JPEG itself: every pixel as the file stores it.
-    if (options.format == OutputFormat::JpegXl && maxSide == 0 && orientation == 1 && decoded.shrink == 1 &&
+    if (options.format == OutputFormat::JpegXl && full && orientation == 1 && decoded.shrink == 1 &&
         !decoded.convertedToSrgb && !colorsConverted && !options.anyOverlayActive() && drawn == storedSize &&
         isJpeg(decoder.data()))
         result.untouchedJpeg = decoder.data();
-    if (maxSide == 0)
+    if (full)
         qCInfo(lcConversion, "image_dpi = %f, bitmap.width = %ld, s.f.b.w = %f", double(result.imageDpi),
                long(result.image.width()), result.image.width() * 72.0 / double(result.imageDpi));
+    return result;
+}
+
+} // namespace
+
+PipelineResult convertFile(const QString &path, const ConversionOptions &options,
+                           const MemoryAdmission &admit)
+{
+    return renderFile(path, options, QSize(), admit, nullptr);
+}
+
+PipelineResult previewFile(const QString &path, const ConversionOptions &options, int maxSide)
+{
+    return previewFile(path, options, QSize(maxSide, maxSide));
+}
+
+PipelineResult previewFile(const QString &path, const ConversionOptions &options, QSize box)
+{
+    QImage beneath;
+    PipelineResult result = renderFile(path, options, box, {}, &beneath);
+    if (!result.ok())
+        return result;
+    // The output's last step before its encoder: what the file will hold.
+    Result<QImage> stored = storedPixels(result.image, options.format);
+    if (!stored.ok()) {
+        result.failure = stored.failure();
+        return result;
+    }
+    result.image = std::move(stored.value());
+    if (beneath.isNull())
+        return result;
+    // What lies under the overlays in the file; GIF's transparent index is the pixels under half
+    // opacity, which the contrast passes over as it does for the formats that keep alpha.
+    if (!formatKeepsAlpha(options.format)) {
+        Result<QImage> under = storedPixels(beneath, options.format);
+        beneath = under.ok() ? std::move(under.value()) : QImage();
+    }
+    result.overlayContrasts =
+        overlayContrasts(beneath, options, result.outputSize, options.resize != ResizeMode::None);
     return result;
 }

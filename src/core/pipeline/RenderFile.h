@@ -2,8 +2,10 @@
 
 #include "common/Failure.h"
 #include "metadata/SourceMetadata.h"
+#include "overlay/OverlayContrast.h"
 
 #include <QImage>
+#include <QSize>
 #include <QStringList>
 
 #include <functional>
@@ -15,6 +17,7 @@ struct PipelineResult {
     Failure failure;
 
     QImage image;
+    QSize outputSize;        // the size the output is written at; a preview draws it smaller
     float imageDpi = 72.0f;  // horizontal density of the source, carried to the output
     QByteArray iccProfile;   // the profile of the pixels, empty when none applies
     SourceMetadata metadata; // the source's metadata, to write with the output
@@ -23,6 +26,8 @@ struct PipelineResult {
     // recompressed losslessly. Shares the decoder's bytes; empty otherwise.
     QByteArray untouchedJpeg;
     QStringList notes; // what was done differently from what was asked
+    // Previews: how well each active overlay stands out from the picture under it.
+    QVector<OverlayContrast> overlayContrasts;
 
     bool ok() const { return !failure.failed(); }
 };
@@ -38,11 +43,11 @@ using MemoryAdmission = std::function<void(qint64 bytes)>;
 PipelineResult convertFile(const QString &path, const ConversionOptions &options,
                            const MemoryAdmission &admit = {});
 
-// The picture as the conversion would make it at its own size (resizing off), drawn no larger
-// than maxSide a side: decoded with shrink on load, with the overlays of the full size scaled
-// down with it. For previews; any thread.
+// The output as the conversion writes it, drawn no larger than the box (an empty box draws it
+// whole): decoded with shrink on load, resized, with the overlays of the full size scaled down
+// with it, and its pixels as the output format holds them (storedPixels(): laid on white for
+// JPEG, GIF's palette and transparent index; a lossy encoder's own loss is not shown). With
+// the overlays' contrast against what lies under them. For previews; any thread.
+PipelineResult previewFile(const QString &path, const ConversionOptions &options, QSize box);
+// The same within a square of maxSide a side.
 PipelineResult previewFile(const QString &path, const ConversionOptions &options, int maxSide);
-
-// convertFile() and previewFile() both: maxSide 0 draws the full output.
-PipelineResult renderFile(const QString &path, const ConversionOptions &options, int maxSide,
-                          const MemoryAdmission &admit = {});

@@ -91,8 +91,6 @@ void TestOptions::sizeFields()
     const ConversionOptions o = derive(withSizeFields(width, height));
     QTEST(int(o.resize), "mode");
     QTEST(o.resizeTo, "side");
-    // A preview keeps the picture's own size whatever the fields ask.
-    QCOMPARE(o.withoutResize().resize, ResizeMode::None);
 }
 
 void TestOptions::resizeFieldsGovernInOrder_data()

@@ -373,8 +373,6 @@ void TestGeometry::targetSizeByMode()
     QFETCH(bool, neverEnlarge);
     options.neverEnlarge = neverEnlarge;
     QTEST(targetSize(source, options), "expected");
-    // The preview draws at the source's size whatever the mode.
-    QCOMPARE(targetSize(source, options.withoutResize()), source);
 }
 
 QTEST_GUILESS_MAIN(TestGeometry)
