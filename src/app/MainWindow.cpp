@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "ConversionController.h"
+#include "FocusChain.h"
 #include "batch/InputFiles.h"
 #include "browser/BrowserBackdrop.h"
 #include "browser/BrowserModel.h"
@@ -10,8 +11,8 @@
 #include "common/FileName.h"
 #include "desktop/DesktopServices.h"
 #include "preview/LargePreview.h"
-#include "sections/FirstNameExample.h"
 #include "preview/OverlayWarning.h"
+#include "sections/FirstNameExample.h"
 #include "sections/LogoSection.h"
 #include "sections/LogoWell.h"
 #include "sections/OptionsPanel.h"
@@ -27,6 +28,7 @@
 #include "sheets/OutputFolderDialog.h"
 #include "sheets/SheetPlacement.h"
 #include "skin/EmbossedLabel.h"
+#include "skin/FocusRing.h"
 #include "skin/SkinnedPanels.h"
 #include "skin/TitleBar.h"
 #include "skin/WindowChrome.h"
@@ -98,6 +100,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_zoom, &UnitSlider::valueMoved, this, &MainWindow::applyZoom);
 
     auto *add = new QPushButton(tr("Add…"), this);
+    m_add = add;
     m_addFolder = new QPushButton(tr("Add Folder…"), this);
     m_addFolder->setToolTip(tr("Add the pictures of a folder"));
     m_remove = new QPushButton(tr("Remove"), this);
@@ -305,10 +308,27 @@ MainWindow::MainWindow(QWidget *parent)
         ask.exec();
         return ask.clickedButton() == reset;
     };
+    arrangeKeyboardPath();
     updateListState();
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::arrangeKeyboardPath()
+{
+    const QList<std::pair<QWidget *, const char *>> named = {
+        {m_browser, "imageGrid"},     {m_add, "addImages"},     {m_addFolder, "addFolder"},
+        {m_remove, "removeImages"},   {m_clear, "clearImages"}, {m_zoom, "thumbnailZoom"},
+        {m_convert, "convertButton"},
+    };
+    for (const auto &[widget, name] : named)
+        widget->setObjectName(QLatin1String(name));
+    // As the window reads: the list and its buttons, the sections top to bottom, the output's
+    // format and the rest of the options, the output folder, Convert.
+    chainFocus({m_browser, m_add, m_addFolder, m_remove, m_clear, m_zoom, m_options->sections(), m_options,
+                m_outputRow, m_convert});
+    FocusRing::install();
+}
 
 QWidget *MainWindow::buildOptionsColumn()
 {

@@ -116,6 +116,8 @@ private:
     void updateNameExample();
     void finishConversion(const ConversionReport &report);
     QWidget *buildOptionsColumn();
+    // Names the window's own controls and sets the Tab order to read like the window.
+    void arrangeKeyboardPath();
     void applyZoom(float value);
     void placeDropHint();
 
@@ -138,6 +140,7 @@ private:
     QAction *m_selectAllAction = nullptr;
     QAction *m_selectFailedAction = nullptr;
     QAction *m_removeConvertedAction = nullptr;
+    QPushButton *m_add;
     QPushButton *m_addFolder;
     InputChooser *m_inputs;
     AppSettings m_lastRunSettings; // what the entries' marks were made with

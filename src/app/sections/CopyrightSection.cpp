@@ -26,6 +26,7 @@ CopyrightSection::CopyrightSection(QWidget *parent) : OptionSection(tr("Copyrigh
         button->setIconSize(QSize(48, 48));
         button->setToolTip(names.at(tag - 1));
         button->setAccessibleName(names.at(tag - 1));
+        button->setObjectName(QStringLiteral("copyrightPattern%1").arg(tag));
         patternCells->addButton(button, tag);
         patternButtons << button;
         row->addWidget(button);
@@ -35,6 +36,12 @@ CopyrightSection::CopyrightSection(QWidget *parent) : OptionSection(tr("Copyrigh
     copyrightColorWell = new ColorWell(body());
     opacity = makeOpacityControl(body());
 
+    // Names for the keyboard path and the tests.
+    headerButton()->setObjectName(QStringLiteral("copyrightSectionHeader"));
+    copyrightBox->setObjectName(QStringLiteral("copyrightBox"));
+    copyrightColorWell->setObjectName(QStringLiteral("copyrightColorWell"));
+    opacity.slider->setObjectName(QStringLiteral("copyrightOpacitySlider"));
+    opacity.box->setObjectName(QStringLiteral("copyrightOpacityBox"));
     auto *grid = new QGridLayout(body());
     grid->setContentsMargins(14, 8, 14, 8);
     grid->setVerticalSpacing(8);

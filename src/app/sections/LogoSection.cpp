@@ -1,5 +1,6 @@
 #include "sections/LogoSection.h"
 
+#include "FocusChain.h"
 #include "sections/LogoWell.h"
 #include "sections/PercentBox.h"
 #include "sections/UnitSlider.h"
@@ -28,6 +29,13 @@ LogoSection::LogoSection(QWidget *parent) : OptionSection(tr("Logo"), 284, paren
         logoSizePopup->setItemData(i, logoTips.at(i), Qt::ToolTipRole);
     opacity = makeOpacityControl(body());
 
+    // Names for the keyboard path and the tests.
+    headerButton()->setObjectName(QStringLiteral("logoSectionHeader"));
+    logoBox->setObjectName(QStringLiteral("logoBox"));
+    chooseLogoButton->setObjectName(QStringLiteral("chooseLogoButton"));
+    logoSizePopup->setObjectName(QStringLiteral("logoSizePopup"));
+    opacity.slider->setObjectName(QStringLiteral("logoOpacitySlider"));
+    opacity.box->setObjectName(QStringLiteral("logoOpacityBox"));
     auto *grid = new QGridLayout(body());
     grid->setContentsMargins(14, 8, 14, 8);
     grid->setVerticalSpacing(6);
@@ -36,7 +44,7 @@ LogoSection::LogoSection(QWidget *parent) : OptionSection(tr("Logo"), 284, paren
     grid->addWidget(chooseLogoButton, 1, 1, 1, 2);
     grid->addWidget(new QLabel(tr("Position"), body()), 2, 1, 1, 2, Qt::AlignBottom);
     QWidget *positions = nullptr;
-    logoPositions = makePositionGroup(body(),
+    logoPositions = makePositionGroup(body(), QStringLiteral("logoPosition"),
                                       {{0, 0, 0, tr("Top left")},
                                        {1, 0, 2, tr("Top right")},
                                        {4, 1, 1, tr("Centre")},
@@ -51,6 +59,9 @@ LogoSection::LogoSection(QWidget *parent) : OptionSection(tr("Logo"), 284, paren
     grid->addWidget(opacity.box, 5, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(6, 1);
+    // Tab goes down the rows as they read.
+    chainFocus(
+        {headerButton(), logoBox, chooseLogoButton, positions, logoSizePopup, opacity.slider, opacity.box});
 
     connect(logoBox, &QCheckBox::clicked, this, &LogoSection::logoBoxClicked);
     connect(chooseLogoButton, &QPushButton::clicked, logoWell, &LogoWell::chooseLogo);

@@ -63,6 +63,8 @@ void OptionSection::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     m_title->setGeometry(34, 0, width() - 60, kHeaderHeight);
     m_light->move(width() - 22, (kHeaderHeight - m_light->height()) / 2);
+    // The focus ring of the header's button goes round the whole header bar.
+    m_button->setProperty("focusRingRect", QRect(-m_button->pos(), QSize(width(), kHeaderHeight)));
     // The body keeps its open size whatever the frame's height: closing clips it.
     m_body->setGeometry(0, kHeaderHeight, width(), m_openHeight - kHeaderHeight);
 }

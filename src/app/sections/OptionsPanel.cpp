@@ -31,6 +31,7 @@ OptionsPanel::OptionsPanel(QWidget *parent)
                                   m_title->heightField, this);
     m_sections->setMinimumHeight(m_sections->sizeHint().height());
     m_reset->setToolTip(tr("Put every option back to how Pressmark ships"));
+    m_reset->setObjectName(QStringLiteral("resetSettings"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -58,8 +59,11 @@ OptionsPanel::OptionsPanel(QWidget *parent)
     // The preview is the output: its size, format and colours change it too. After the
     // sections' own handlers, so the options it takes are the new ones.
     for (QWidget *controls : {static_cast<QWidget *>(m_title), static_cast<QWidget *>(m_output)}) {
-        for (auto *field : controls->findChildren<QLineEdit *>())
+        for (auto *field : controls->findChildren<QLineEdit *>()) {
+            if (qobject_cast<QAbstractSpinBox *>(field->parentWidget()))
+                continue; // a percent box's own field: its slider says when a value counts
             connect(field, &QLineEdit::textEdited, this, &OptionsPanel::previewNeeded);
+        }
         for (auto *button : controls->findChildren<QAbstractButton *>())
             connect(button, &QAbstractButton::clicked, this, &OptionsPanel::previewNeeded);
         for (auto *popup : controls->findChildren<QComboBox *>())

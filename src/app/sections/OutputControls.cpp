@@ -2,7 +2,6 @@
 
 #include "options/ControlTexts.h"
 #include "options/ConversionOptions.h"
-#include "options/ConversionOptions.h"
 #include "sections/PercentBox.h"
 #include "sections/UnitSlider.h"
 #include "skin/SkinnedControls.h"
@@ -33,6 +32,12 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent)
                                  "place names and the camera maker's notes; only authorship and rights; "
                                  "or none. The colour profile is kept either way."));
 
+    // Names for the keyboard path and the tests.
+    formatPopup->setObjectName(QStringLiteral("formatPopup"));
+    qualitySlider->setObjectName(QStringLiteral("qualitySlider"));
+    qualityBox->setObjectName(QStringLiteral("qualityBox"));
+    srgbBox->setObjectName(QStringLiteral("srgbBox"));
+    metadataPopup->setObjectName(QStringLiteral("metadataPopup"));
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(new QLabel(tr("Format"), this), 0, 0);

@@ -8,7 +8,8 @@
 #include <QGridLayout>
 #include <QRadioButton>
 
-QButtonGroup *makePositionGroup(QWidget *parent, const QList<PositionCell> &cells, QWidget **box)
+QButtonGroup *makePositionGroup(QWidget *parent, const QString &name, const QList<PositionCell> &cells,
+                                QWidget **box)
 {
     auto *picture = new QFrame(parent);
     picture->setFrameShape(QFrame::StyledPanel);
@@ -25,6 +26,7 @@ QButtonGroup *makePositionGroup(QWidget *parent, const QList<PositionCell> &cell
         auto *radio = new QRadioButton(picture);
         radio->setToolTip(cell.name);
         radio->setAccessibleName(cell.name);
+        radio->setObjectName(QStringLiteral("%1%2").arg(name).arg(cell.tag));
         group->addButton(radio, cell.tag);
         grid->addWidget(radio, cell.row, cell.column, Qt::AlignCenter);
     }

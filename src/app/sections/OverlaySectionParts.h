@@ -12,14 +12,16 @@ class UnitSlider;
 // Pieces the three overlay sections share.
 
 // A group of position radio buttons laid out on a 3x3 grid inside a small framed "picture";
-// each button's id is its tag. The frame is put in *box for the caller's layout.
+// each button's id is its tag, its object name `name` followed by the tag. The frame is put in
+// *box for the caller's layout.
 struct PositionCell {
     int tag;
     int row;
     int column;
     QString name;
 };
-QButtonGroup *makePositionGroup(QWidget *parent, const QList<PositionCell> &cells, QWidget **box);
+QButtonGroup *makePositionGroup(QWidget *parent, const QString &name, const QList<PositionCell> &cells,
+                                QWidget **box);
 
 // Selects the cell with this tag; a tag no cell has leaves the selection as it is.
 void selectCellByTag(QButtonGroup *group, int tag);

@@ -86,6 +86,25 @@ TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title an
     neverEnlargeBox->setToolTip(tr("A picture already smaller than asked keeps its own size. On by itself "
                                    "for the other modes, off for width and height."));
 
+    // Names for the keyboard path and the tests.
+    headerButton()->setObjectName(QStringLiteral("titleSectionHeader"));
+    keepNamesBox->setObjectName(QStringLiteral("keepNamesBox"));
+    newNameBox->setObjectName(QStringLiteral("newNameBox"));
+    addTextBox->setObjectName(QStringLiteral("addTextBox"));
+    titleField->setObjectName(QStringLiteral("titleField"));
+    resizeBox->setObjectName(QStringLiteral("resizeBox"));
+    widthSide->setObjectName(QStringLiteral("widthSide"));
+    heightSide->setObjectName(QStringLiteral("heightSide"));
+    widthField->setObjectName(QStringLiteral("widthField"));
+    heightField->setObjectName(QStringLiteral("heightField"));
+    otherSide->setObjectName(QStringLiteral("otherSide"));
+    otherModePopup->setObjectName(QStringLiteral("otherModePopup"));
+    longEdgeField->setObjectName(QStringLiteral("longEdgeField"));
+    shortEdgeField->setObjectName(QStringLiteral("shortEdgeField"));
+    fitWidthField->setObjectName(QStringLiteral("fitWidthField"));
+    fitHeightField->setObjectName(QStringLiteral("fitHeightField"));
+    scaleField->setObjectName(QStringLiteral("scaleField"));
+    neverEnlargeBox->setObjectName(QStringLiteral("neverEnlargeBox"));
     auto *grid = new QGridLayout(body());
     grid->setContentsMargins(14, 8, 14, 8);
     grid->setVerticalSpacing(4);

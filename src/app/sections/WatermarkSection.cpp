@@ -1,5 +1,6 @@
 #include "sections/WatermarkSection.h"
 
+#include "FocusChain.h"
 #include "options/FontList.h"
 #include "sections/ColorWell.h"
 #include "sections/PercentBox.h"
@@ -29,6 +30,15 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
     watermarkColorWell = new ColorWell(body());
     opacity = makeOpacityControl(body());
 
+    // Names for the keyboard path and the tests.
+    headerButton()->setObjectName(QStringLiteral("watermarkSectionHeader"));
+    watermarkBox->setObjectName(QStringLiteral("watermarkBox"));
+    watermarkField->setObjectName(QStringLiteral("watermarkField"));
+    watermarkSizePopup->setObjectName(QStringLiteral("watermarkSizePopup"));
+    fontPopup->setObjectName(QStringLiteral("fontPopup"));
+    watermarkColorWell->setObjectName(QStringLiteral("watermarkColorWell"));
+    opacity.slider->setObjectName(QStringLiteral("watermarkOpacitySlider"));
+    opacity.box->setObjectName(QStringLiteral("watermarkOpacityBox"));
     auto *grid = new QGridLayout(body());
     grid->setContentsMargins(14, 8, 14, 8);
     grid->setVerticalSpacing(6);
@@ -42,7 +52,7 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
     grid->addWidget(watermarkColorWell, 4, 1, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Position"), body()), 5, 0, Qt::AlignTop);
     QWidget *positions = nullptr;
-    watermarkPositions = makePositionGroup(body(),
+    watermarkPositions = makePositionGroup(body(), QStringLiteral("watermarkPosition"),
                                            {{0, 0, 0, tr("Top left")},
                                             {5, 0, 1, tr("Centre top")},
                                             {1, 0, 2, tr("Top right")},
@@ -57,6 +67,9 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
     grid->addWidget(opacity.box, 6, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(7, 1);
+    // Tab goes down the rows as they read.
+    chainFocus({headerButton(), watermarkBox, watermarkField, watermarkSizePopup, fontPopup,
+                watermarkColorWell, positions, opacity.slider, opacity.box});
 
     connect(watermarkBox, &QCheckBox::clicked, this, &WatermarkSection::watermarkBoxClicked);
     connect(watermarkField, &QLineEdit::textEdited, this, &WatermarkSection::watermarkTextEdited);
