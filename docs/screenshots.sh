@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Retakes the screenshots under docs/ from the running application, on a virtual X server with
-# a compositing manager (so the window's shadow shows).
+# a window manager and a compositing manager (so the window's shadow shows).
 #   docs/screenshots.sh [BUILD_DIR]        (needs: PRESSMARK_DOCS=1 PRESSMARK_BENCH=1 scripts/setup.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 tool=$build/tools/pressmark_screenshots
 [ -x "$tool" ] || { echo "build the project first ($tool)"; exit 2; }
-for program in xvfb-run xcompmgr; do
+for program in xvfb-run openbox xcompmgr xprop; do
   command -v "$program" >/dev/null || { echo "missing $program: run PRESSMARK_DOCS=1 scripts/setup.sh"; exit 2; }
 done
 sources=(/usr/share/backgrounds/*.jpg)
@@ -24,7 +24,11 @@ for source in "${sources[@]}"; do
     photos+=("$config/$name")
   done
 done
-XDG_CONFIG_HOME=$config xvfb-run -a -s "-screen 0 1160x760x24" bash -c '
+# A home of its own, so the output folder shows as ~/Pictures/… and nothing lands in the real one.
+PRESSMARK_SHOTS_HOME=$config XDG_CONFIG_HOME=$config xvfb-run -a -s "-screen 0 1160x760x24" bash -c '
+  openbox &
+  # The window must map after the manager runs, or the manager takes it half-made.
+  for i in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" && break; sleep 0.1; done
   xcompmgr -c -r 0 -o 0 & sleep 1
-  "$0" docs "${@}"
-  kill %1' "$tool" "${photos[@]}"
+  HOME=$PRESSMARK_SHOTS_HOME "$0" docs "${@}"
+  kill %1 %2' "$tool" "${photos[@]}"

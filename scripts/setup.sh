@@ -43,8 +43,8 @@ fi
 
 if [ "${PRESSMARK_DOCS:-0}" = 1 ]; then
   # a virtual X server for the screenshots under docs/ (ImageMagick grabs them), and a window
-  # manager and xdotool for trying the window by hand on it
-  packages+=(xvfb xcompmgr openbox xdotool)
+  # manager and xdotool for trying the window by hand on it; xprop tells when the manager runs
+  packages+=(xvfb xcompmgr openbox xdotool x11-utils)
 fi
 
 if [ "${PRESSMARK_FUZZ:-0}" = 1 ]; then
