@@ -10,6 +10,9 @@
 // folders, the last preset).
 bool isPresetRow(const SettingRow &row);
 
+// Whether two settings hold the same options: the same value in every row a preset holds.
+bool sameOptions(const AppSettings &a, const AppSettings &b);
+
 // A set of options under a name, as a preset file holds them (the settings file's INI form,
 // the option rows only). A plain value; any thread.
 struct Preset {

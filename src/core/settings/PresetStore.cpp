@@ -165,6 +165,22 @@ QString nameOfFile(const QString &fileName)
     return name;
 }
 
+// The process's file creation mask, read without changing it (umask() would, for a moment, for
+// every thread).
+mode_t fileCreationMask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            bool ok = false;
+            const uint mask = line.startsWith("Umask:") ? line.mid(6).trimmed().toUInt(&ok, 8) : 0;
+            if (ok)
+                return mode_t(mask);
+        }
+    }
+    return 022;
+}
+
 bool sortedNames(const QString &a, const QString &b)
 {
     const int folded = a.compare(b, Qt::CaseInsensitive);
@@ -176,6 +192,18 @@ bool sortedNames(const QString &a, const QString &b)
 bool isPresetRow(const SettingRow &row)
 {
     return !row.windowState;
+}
+
+bool sameOptions(const AppSettings &a, const AppSettings &b)
+{
+    AppSettings x = shippedSettings(), y = x;
+    for (const SettingRow &row : settingRows()) {
+        if (isPresetRow(row)) {
+            x.copy(row.setting, a);
+            y.copy(row.setting, b);
+        }
+    }
+    return x == y;
 }
 
 QStringList Preset::notes() const
@@ -460,6 +488,8 @@ Failure PresetStore::writeFile(const QString &path, const AppSettings &values)
         writeNewSettingsFile(target.absolutePath(), kTempPrefix, values, isPresetRow);
     if (!fresh.ok())
         return fresh.failure();
+    // An exported file is for others too, made as the user's files are (the new file was private).
+    ::chmod(QFile::encodeName(fresh.value()->fileName()).constData(), 0666 & ~fileCreationMask());
     if (::rename(QFile::encodeName(fresh.value()->fileName()).constData(),
                  QFile::encodeName(path).constData()) != 0)
         return Failure(FailureReason::CannotWrite, QStringLiteral("%1: %2").arg(path, systemWords()));

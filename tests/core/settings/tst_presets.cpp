@@ -151,6 +151,12 @@ void TestPresets::exportHoldsOnlyOptions()
                                   "menuBarOpened", "zqLightLogo", "pmPreset"})
         QVERIFY2(!written.contains(windowKey), windowKey);
     QCOMPARE(filesUnder(dir.path()), QStringList {"web.ini"}); // nothing left beside it
+    // Made as the user's files are, not private as the settings' new file is.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, 0666 & ~mask);
     // Read back as an import.
     const Result<Preset> imported = PresetStore::readFile(file);
     QVERIFY(imported.ok());
