@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,7 +27,9 @@ PresetPopup::Questions dialogs(QWidget *owner)
         dialog.setWindowTitle(title);
         dialog.setLabelText(label);
         dialog.setTextValue(suggested);
-        dialog.setMinimumWidth(360);
+        // Room for a name and the title (the dialog sizes itself to its field).
+        if (auto *field = dialog.findChild<QLineEdit *>())
+            field->setMinimumWidth(320);
         dialog.setWindowModality(Qt::WindowModal);
         return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     };
