@@ -18,9 +18,11 @@
 #include "sections/OptionsPanel.h"
 #include "sections/OutputControls.h"
 #include "sections/OutputFolderRow.h"
+#include "sections/PresetPopup.h"
 #include "sections/SectionPanel.h"
 #include "sections/TitleSizeSection.h"
 #include "sections/UnitSlider.h"
+#include "settings/PresetStore.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShippedLogo.h"
 #include "sheets/CompletionDialog.h"
@@ -323,10 +325,10 @@ void MainWindow::arrangeKeyboardPath()
     };
     for (const auto &[widget, name] : named)
         widget->setObjectName(QLatin1String(name));
-    // As the window reads: the list and its buttons, the sections top to bottom, the output's
-    // format and the rest of the options, the output folder, Convert.
-    chainFocus({m_browser, m_add, m_addFolder, m_remove, m_clear, m_zoom, m_options->sections(), m_options,
-                m_outputRow, m_convert});
+    // As the window reads: the list and its buttons, the presets, the sections top to bottom, the
+    // output's format and the rest of the options, the output folder, Convert.
+    chainFocus({m_browser, m_add, m_addFolder, m_remove, m_clear, m_zoom, m_options->presets(),
+                m_options->sections(), m_options, m_outputRow, m_convert});
     FocusRing::install();
 }
 
@@ -373,6 +375,8 @@ void MainWindow::applyZoom(float value)
 void MainWindow::useSettings(SettingsStore *store)
 {
     m_settings = store;
+    m_options->presets()->setStore(
+        std::make_unique<PresetStore>(PresetStore::folderBeside(store->filePath())));
     loadSettings();
     // The window's remembered place, when it still lies on a screen.
     const QStringList parts = m_settings->load().text(Setting::WindowGeometry).split(QLatin1Char(','));
@@ -399,6 +403,8 @@ void MainWindow::loadSettings()
     applyZoom(m_zoom->floatValue());
     m_outputRow->setFolder(settings.text(Setting::OutputFolder));
     m_inputs->setLastFolder(settings.text(Setting::LastInputFolder));
+    m_options->presets()->restore(settings.text(Setting::LastPreset),
+                                  settings.integer(Setting::LastPresetEdited) == 1);
     // The remembered section opens last, once everything else is in place.
     m_options->openSection(settings.integer(Setting::OpenSection));
 }
@@ -414,6 +420,8 @@ void MainWindow::saveSettings()
     settings.setText(Setting::OutputFolder, hasEscapedBytes(folder) ? QString() : folder);
     const QString inputFolder = m_inputs->lastFolder();
     settings.setText(Setting::LastInputFolder, hasEscapedBytes(inputFolder) ? QString() : inputFolder);
+    settings.setText(Setting::LastPreset, m_options->presets()->chosenName());
+    settings.setInteger(Setting::LastPresetEdited, m_options->presets()->isEdited() ? 1 : 0);
     const QRect place = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
     settings.setText(
         Setting::WindowGeometry,

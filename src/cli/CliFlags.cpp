@@ -110,6 +110,25 @@ const QList<CliFlag> &cliFlags()
                  "Start from the options saved by the Pressmark window (or, as --settings=FILE, from "
                  "that settings file); the flags given here override them.")},
             {{QStringLiteral("settings-file")}, QStringLiteral("FILE"), QString(), nullptr, true},
+            {{QStringLiteral("preset")},
+             QStringLiteral("NAME|FILE"),
+             QStringLiteral("Start from a preset: one saved by name (in the window, or with --save-preset) "
+                            "or a preset file. A value that names an existing file is that file; else the "
+                            "saved preset of that name; else, when it holds a / or ends in .ini, a file "
+                            "(said to be missing). The preset sets the options it holds "
+                            "over the shipped defaults, or over --settings when both are given; the flags "
+                            "given here override both.")},
+            {{QStringLiteral("list-presets")},
+             QString(),
+             QStringLiteral("Print the names of the saved presets, one per line.")},
+            {{QStringLiteral("save-preset")},
+             QStringLiteral("NAME"),
+             QStringLiteral("Save the options this command line gives (--settings, --preset and the option "
+                            "flags) as the preset NAME, and convert nothing. A preset of that name is "
+                            "replaced only with --replace-preset.")},
+            {{QStringLiteral("replace-preset")},
+             QString(),
+             QStringLiteral("Let --save-preset replace the preset of the same name.")},
             {{QStringLiteral("jobs")},
              QStringLiteral("N"),
              QStringLiteral("Files converted at once, 1-256 (default: one per core).")},

@@ -4,6 +4,7 @@
 #include "batch/InputFiles.h"
 #include "options/OptionsFromSettings.h"
 #include "pipeline/DecodeUpright.h"
+#include "settings/PresetStore.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShippedLogo.h"
 
@@ -69,6 +70,50 @@ QStringList normaliseSettingsArguments(const QStringList &arguments)
         }
     }
     return out;
+}
+
+// The size flags set only the field that governs; the window also shows the resize box ticked
+// and that field's side or mode chosen, so a preset saved here looks in the window as it resizes.
+void showSizeAsTheWindowDoes(AppSettings &values)
+{
+    struct Shown {
+        Setting field;
+        Setting side;
+        int otherMode; // -1: not one of the other modes
+    };
+    const Shown order[] = {
+        {Setting::WidthText, Setting::WidthSide, -1},
+        {Setting::HeightText, Setting::HeightSide, -1},
+        {Setting::LongEdgeText, Setting::ResizeOtherSide, 0},
+        {Setting::ShortEdgeText, Setting::ResizeOtherSide, 1},
+        {Setting::FitWidthText, Setting::ResizeOtherSide, 2},
+        {Setting::FitHeightText, Setting::ResizeOtherSide, 2},
+        {Setting::ScalePercent, Setting::ResizeOtherSide, 3},
+    };
+    for (const Shown &shown : order) {
+        const bool holds = shown.field == Setting::ScalePercent ? values.integer(shown.field) > 0
+                                                                : !values.text(shown.field).isEmpty();
+        if (!holds)
+            continue;
+        values.setInteger(Setting::Resize, 1);
+        for (const Setting side : {Setting::WidthSide, Setting::HeightSide, Setting::ResizeOtherSide})
+            values.setInteger(side, side == shown.side ? 1 : 0);
+        if (shown.otherMode >= 0)
+            values.setInteger(Setting::ResizeOtherMode, shown.otherMode);
+        return;
+    }
+}
+
+// Whether --preset's value is a file rather than a saved preset's name: an existing file; else
+// a saved preset; else a value holding a '/' or ending in .ini (which is then said to be missing).
+bool presetNamesFile(const QString &value, const PresetStore &saved)
+{
+    const QFileInfo info(value);
+    if (info.exists() && !info.isDir())
+        return true;
+    if (saved.contains(value))
+        return false;
+    return value.contains(QLatin1Char('/')) || value.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive);
 }
 
 QString dashed(const char *flag)
@@ -187,6 +232,18 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
         request.action = CliRequest::Action::ShowManPage;
     if (request.action != CliRequest::Action::Convert)
         return request;
+    if (isSet("list-presets")) {
+        // Read, never created or written.
+        const Result<QStringList> names =
+            PresetStore(PresetStore::userFolder(), PresetStore::Access::ReadOnly).names();
+        if (!names.ok())
+            return usageError(QStringLiteral("the presets cannot be listed: %1").arg(names.failure().detail));
+        request.action = CliRequest::Action::ListPresets;
+        request.presetNames = names.value();
+        return request;
+    }
+    if (isSet("replace-preset") && !isSet("save-preset"))
+        return usageError(QStringLiteral("--replace-preset goes with --save-preset NAME"));
 
     // The base: the shipped defaults, or saved settings; flags override either.
     const bool usingSettings = isSet("settings") || isSet("settings-file");
@@ -203,6 +260,23 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
             return usageError(QStringLiteral("the settings file %1 cannot be read: %2")
                                   .arg(path, store.unreadableReason()));
         request.notes << store.notes();
+    }
+    // A preset over that base: the options it holds.
+    const bool usingPreset = isSet("preset");
+    if (usingPreset) {
+        const QString given = valueOf("preset");
+        const PresetStore saved(PresetStore::userFolder(), PresetStore::Access::ReadOnly);
+        const bool isFile = presetNamesFile(given, saved);
+        const Result<Preset> preset = isFile ? PresetStore::readFile(given) : saved.load(given);
+        if (!preset.ok()) {
+            if (preset.failure().reason == FailureReason::Missing && !isFile)
+                return usageError(preset.failure().detail + QStringLiteral(" (--list-presets lists them)"));
+            return usageError(
+                QStringLiteral("the preset %1 cannot be used: %2").arg(given, preset.failure().detail));
+        }
+        values = preset.value().appliedTo(values);
+        for (const QString &note : preset.value().notes())
+            request.notes << QStringLiteral("the preset %1: %2").arg(given, note);
     }
 
     QList<Setting> switchedOn;
@@ -244,13 +318,28 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
     if (isSet("naming") && (naming == 2 || naming == 3) && values.text(Setting::Title).isEmpty())
         return usageError(QStringLiteral("--naming %1 needs a title (--title TEXT)").arg(valueOf("naming")));
     // An overlay switched on here needs what it draws; one from saved settings has it already.
-    if (switchedOn.contains(Setting::LogoOn) && !isSet("logo") && !usingSettings)
+    if (switchedOn.contains(Setting::LogoOn) && !isSet("logo") && !usingSettings && !usingPreset)
         return usageError(QStringLiteral("the logo options need --logo FILE"));
     if (switchedOn.contains(Setting::WatermarkOn) && values.text(Setting::WatermarkText).isEmpty())
         return usageError(QStringLiteral("the watermark options need --watermark TEXT"));
     const int pattern = values.integer(Setting::CopyrightPattern);
     if (switchedOn.contains(Setting::CopyrightOn) && (pattern < 1 || pattern > 4))
         values.setInteger(Setting::CopyrightPattern, 1); // switched on without a pattern: the first
+    if (isSet("save-preset")) {
+        // The options as they are: no logo picture keeps meaning the shipped logo.
+        if (!parser.positionalArguments().isEmpty() || isSet("output"))
+            return usageError(QStringLiteral("--save-preset converts nothing: leave out -o and the inputs"));
+        const Result<QString> name = PresetStore::checkedName(valueOf("save-preset"));
+        if (!name.ok())
+            return usageError(QStringLiteral("--save-preset: %1").arg(name.failure().detail));
+        showSizeAsTheWindowDoes(values);
+        request.action = CliRequest::Action::SavePreset;
+        request.presetName = name.value();
+        request.presetValues = values;
+        request.replacePreset = isSet("replace-preset");
+        request.quiet = isSet("quiet");
+        return request;
+    }
     // As in the window, whose well holds the shipped logo until the settings give another.
     if (!values.picture(Setting::LogoPicture))
         values.setPicture(Setting::LogoPicture, shippedLogo());

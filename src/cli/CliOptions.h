@@ -1,12 +1,13 @@
 #pragma once
 
 #include "batch/ConversionJob.h"
+#include "settings/AppSettings.h"
 
 #include <QStringList>
 
 // What the command line asks for, or why it cannot be done.
 struct CliRequest {
-    enum class Action { Convert, ShowHelp, ShowVersion, ShowManPage, UsageError };
+    enum class Action { Convert, ShowHelp, ShowVersion, ShowManPage, UsageError, ListPresets, SavePreset };
     Action action = Action::Convert;
     QString error; // for UsageError
     QString helpText;
@@ -16,6 +17,12 @@ struct CliRequest {
     bool quiet = false;
     QStringList notes;   // said before the run, e.g. settings that could not be used
     QStringList skipped; // what an input folder holds under a picture's name but is not a file
+
+    // ListPresets: the saved presets' names. SavePreset: the name and the options it keeps.
+    QStringList presetNames;
+    QString presetName;
+    AppSettings presetValues;
+    bool replacePreset = false;
 };
 
 // Parses pressmark-cli's arguments (the program name first) into a job.

@@ -81,7 +81,13 @@ QString manPage(const QString &version)
         "An \\fIINPUT\\fR that is a folder stands for the image files directly in it, sorted by name.\n"
         ".PP\n"
         "Without \\fB\\-\\-settings\\fR the options start from the shipped defaults, as a new user of the "
-        "Pressmark window does; giving any flag of an overlay switches that overlay on.\n");
+        "Pressmark window does; giving any flag of an overlay switches that overlay on.\n"
+        ".PP\n"
+        "A preset is a named set of options, saved in the window or with \\fB\\-\\-save\\-preset\\fR: a "
+        "settings file holding only the option keys below, without the window's own (its place, the open "
+        "section, the last folders). \\fB\\-\\-preset\\fR applies the keys it holds over the shipped "
+        "defaults, or over \\fB\\-\\-settings\\fR; the flags override both. Keys a newer version "
+        "wrote are left out with a note.\n");
     page += QStringLiteral(".SH OPTIONS\n");
     for (const CliFlag &flag : cliFlags()) {
         if (flag.hidden)
@@ -105,6 +111,8 @@ QString manPage(const QString &version)
                                  .arg(roff(QString::fromLatin1(row.choices[i].word)));
             text += QStringLiteral("; set by %1").arg(flags.join(QStringLiteral(" and ")));
         }
+        if (row.windowState)
+            text += QStringLiteral("; the window's own, never in a preset");
         page += QStringLiteral(".TP\n.B %1\n%2.\n").arg(roff(row.keyName()), text);
     }
     page += QStringLiteral(
@@ -114,6 +122,9 @@ QString manPage(const QString &version)
         ".SH FILES\n"
         ".TP\n.I ~/.config/pressmark/pressmark.conf\n"
         "The options the Pressmark window saved (under \\fB$XDG_CONFIG_HOME\\fR when that is set).\n"
+        ".TP\n.I ~/.config/pressmark/presets/NAME.ini\n"
+        "The saved presets, one file each; in a file's name, %, /, \\e and a leading dot of the preset's "
+        "name are written as %XX.\n"
         ".SH ENVIRONMENT\n"
         ".TP\n.B QT_LOGGING_RULES\n"
         "\\fBpressmark.conversion.info=true\\fR prints a line for every converted picture.\n"

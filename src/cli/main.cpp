@@ -5,6 +5,7 @@
 #include "batch/ConversionRunner.h"
 #include "batch/InputFiles.h"
 #include "common/FileName.h"
+#include "settings/PresetStore.h"
 
 #include <QGuiApplication>
 
@@ -115,6 +116,32 @@ int main(int argc, char *argv[])
         printLine(stderr, QStringLiteral("pressmark-cli: %1").arg(request.error));
         printLine(stderr, QStringLiteral("Try 'pressmark-cli --help' for more information."));
         return 2;
+    case CliRequest::Action::ListPresets:
+        for (const QString &name : request.presetNames)
+            printLine(stdout, printable(name));
+        return 0;
+    case CliRequest::Action::SavePreset: {
+        for (const QString &note : request.notes)
+            printLine(stderr, QStringLiteral("pressmark-cli: ") + note);
+        PresetStore store(PresetStore::userFolder());
+        if (!request.replacePreset && store.contains(request.presetName)) {
+            printLine(stderr, QStringLiteral("pressmark-cli: a preset named %1 exists; give --replace-preset "
+                                             "to replace it")
+                                  .arg(printable(request.presetName)));
+            return 2;
+        }
+        const Failure failure =
+            store.save(request.presetName, request.presetValues,
+                       request.replacePreset ? PresetStore::Replace::Yes : PresetStore::Replace::No);
+        if (failure.failed()) {
+            printLine(stderr, QStringLiteral("pressmark-cli: the preset %1 was not saved: %2")
+                                  .arg(printable(request.presetName), failure.detail));
+            return 1;
+        }
+        if (!request.quiet)
+            printLine(stdout, QStringLiteral("saved the preset %1").arg(printable(request.presetName)));
+        return 0;
+    }
     case CliRequest::Action::Convert:
         break;
     }

@@ -1,4 +1,5 @@
 #include "TestImages.h"
+#include "settings/PresetStore.h"
 #include "settings/SettingsSchema.h"
 #include "settings/SettingsStore.h"
 
@@ -82,6 +83,8 @@ private Q_SLOTS:
     void resizeModes();
     void sizeFlagsReplaceSavedSizes();
     void metadataRemovalIsSaidOnce();
+    void presetsSavedListedAndUsed();
+    void presetFileUnderFlagsAndOverSettings();
 
 private:
     QTemporaryDir m_dir;
@@ -365,6 +368,8 @@ void TestCli::manualPage()
             QVERIFY2(text.contains(QStringLiteral("--%1").arg(QLatin1String(row.flag))), row.flag);
     }
     QVERIFY(text.simplified().contains(QStringLiteral("set by --no-enlarge and --enlarge")));
+    QVERIFY(text.simplified().contains(QStringLiteral("pmWindowGeometry The window's place and size")));
+    QVERIFY(text.simplified().contains(QStringLiteral("the window's own, never in a preset")));
 }
 
 void TestCli::interruptFinishesTheFilesInFlight()
@@ -949,6 +954,86 @@ void TestCli::metadataRemovalIsSaidOnce()
     run = cli({"--metadata", "none", "-o", out3.path(), tiff});
     QCOMPARE(run.err, QString());
     QVERIFY(!TestImages::exiv2Value(out2.filePath("gps.jpg"), "Exif.GPSInfo.GPSLatitude").isEmpty());
+}
+
+void TestCli::presetsSavedListedAndUsed()
+{
+    QTemporaryDir config, out;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config.path());
+    // Listing reads only: no presets, no folder made.
+    Run run = cli({"--list-presets"}, env);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QString());
+    QVERIFY(QDir(config.path()).isEmpty());
+
+    run = cli({"--format", "png", "--width", "100", "--save-preset", "Web/Small"}, env);
+    QCOMPARE(run.exitCode, 0);
+    run = cli({"--format", "gif", "--save-preset", "archive"}, env);
+    QCOMPARE(run.exitCode, 0);
+    run = cli({"--list-presets"}, env);
+    QCOMPARE(run.out, QStringLiteral("archive\nWeb/Small\n"));
+    // Kept inside the presets folder, whatever the name holds.
+    QCOMPARE(QDir(config.filePath("pressmark/presets")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList {"Web%2FSmall.ini", "archive.ini"}));
+
+    // A clash is refused unless asked for, and the preset is left as it was.
+    run = cli({"--format", "tiff", "--save-preset", "archive"}, env);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("a preset named archive exists; give --replace-preset"), qPrintable(run.err));
+    QCOMPARE(cli({"--save-preset", "x", "-o", out.path(), m_b}, env).exitCode, 2); // converts nothing
+    QCOMPARE(cli({"--preset", "archive", "--dry-run", "-o", out.path(), m_b}, env).out,
+             QStringLiteral("%1 -> %2/beach.gif\n1 converted, 0 failed\n").arg(m_b, out.path()));
+    QCOMPARE(cli({"--format", "tiff", "--save-preset", "archive", "--replace-preset"}, env).exitCode, 0);
+    QCOMPARE(cli({"--preset", "archive", "--dry-run", "-o", out.path(), m_b}, env).out,
+             QStringLiteral("%1 -> %2/beach.tiff\n1 converted, 0 failed\n").arg(m_b, out.path()));
+
+    // A saved name with a slash in it is still a name when no such file is there; a flag
+    // overrides one of its values.
+    run = cli({"--preset", "Web/Small", "--width", "80", "-o", out.path(), m_b}, env);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(TestImages::identify(out.filePath("beach.png"), "%w %h"), QStringLiteral("80 120"));
+    run = cli({"--preset", "Web/Small", "-o", out.path(), m_a}, env);
+    QCOMPARE(TestImages::identify(out.filePath("été photo.png"), "%w %h"), QStringLiteral("100 67"));
+
+    run = cli({"--preset", "nothing", "-o", out.path(), m_b}, env);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("there is no preset named \u201cnothing\u201d"), qPrintable(run.err));
+    QCOMPARE(cli({"--save-preset", "two\nlines"}, env).exitCode, 2);
+}
+
+void TestCli::presetFileUnderFlagsAndOverSettings()
+{
+    // The settings: new names from "Set", TIFF. The preset file: PNG at width 120 and a key of a
+    // newer version. The flag: JPEG. The run: "Set" names (the settings'), width 120 (the
+    // preset's), JPEG (the flag's), and a note naming the unknown key.
+    QTemporaryDir config, out;
+    SettingsStore store(config.filePath("pressmark.conf"));
+    AppSettings s = shippedSettings();
+    s.setInteger(Setting::Naming, 2);
+    s.setText(Setting::Title, QStringLiteral("Set"));
+    s.setInteger(Setting::Format, 3);
+    QVERIFY(!store.save(s).failed());
+    const QString preset = config.filePath("web.ini");
+    TestImages::writeFile(preset, "[General]\nzqFileFormatPopUp=1\ninputWidth=120\ncheckBoxEnableEditSize=1\n"
+                                  "radioWidth=1\npmSharpen=3\n");
+    Run run = cli(
+        {"--settings=" + store.filePath(), "--preset", preset, "--format", "jpeg", "-o", out.path(), m_b});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(filesIn(out.path()), QStringList {"Set1.jpg"});
+    QCOMPARE(TestImages::identify(out.filePath("Set1.jpg"), "%m %w %h"), QStringLiteral("JPEG 120 180"));
+    QVERIFY2(
+        run.err.contains(QStringLiteral("pressmark-cli: the preset %1: settings this version does not know "
+                                        "were left out: pmSharpen")
+                             .arg(preset)),
+        qPrintable(run.err));
+
+    // A file that is not a preset stops the run before anything is written.
+    QTemporaryDir out2;
+    run = cli({"--preset", m_a, "-o", out2.path(), m_b});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("is not a Pressmark preset"), qPrintable(run.err));
+    QVERIFY(filesIn(out2.path()).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

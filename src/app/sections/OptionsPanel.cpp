@@ -7,9 +7,11 @@
 #include "sections/LogoWell.h"
 #include "sections/OutputControls.h"
 #include "sections/OverlayClashNote.h"
+#include "sections/PresetPopup.h"
 #include "sections/SectionPanel.h"
 #include "sections/TitleSizeSection.h"
 #include "sections/WatermarkSection.h"
+#include "settings/Preset.h"
 #include "settings/ShippedLogo.h"
 
 #include <QAbstractButton>
@@ -25,7 +27,7 @@ OptionsPanel::OptionsPanel(QWidget *parent)
     : QWidget(parent), m_title(new TitleSizeSection), m_logo(new LogoSection),
       m_watermark(new WatermarkSection), m_copyright(new CopyrightSection),
       m_output(new OutputControls(this)), m_reset(new QPushButton(tr("Reset Settings"), this)),
-      m_clashNote(new OverlayClashNote(this))
+      m_clashNote(new OverlayClashNote(this)), m_presets(new PresetPopup(this))
 {
     m_sections = new SectionPanel(m_title, m_logo, m_watermark, m_copyright, m_title->widthField,
                                   m_title->heightField, this);
@@ -35,6 +37,10 @@ OptionsPanel::OptionsPanel(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    auto *top = new QVBoxLayout;
+    top->setContentsMargins(14, 6, 14, 6);
+    top->addWidget(m_presets);
+    layout->addLayout(top);
     layout->addWidget(m_sections);
     layout->addWidget(m_clashNote);
     layout->addStretch(1);
@@ -74,6 +80,27 @@ OptionsPanel::OptionsPanel(QWidget *parent)
     watchControls();
     connect(this, &OptionsPanel::optionsEdited, this,
             [this] { m_clashNote->showFor(currentOptions(ConversionOptions())); });
+    m_presets->setOptions([this] { return captureSettings(); },
+                          [this](const Preset &preset) { applyPreset(preset); });
+    connect(this, &OptionsPanel::optionsEdited, m_presets, &PresetPopup::optionsChanged);
+}
+
+void OptionsPanel::applyPreset(const Preset &preset)
+{
+    AppSettings settings = preset.appliedTo(captureSettings());
+    // The lights as the sections' own handlers set them.
+    const int naming = settings.integer(Setting::Naming);
+    const bool titleLit = settings.integer(Setting::Resize) == 1 || naming == 2 || naming == 3;
+    settings.setInteger(Setting::TitleLightHidden, titleLit ? 0 : 1);
+    settings.setInteger(Setting::LogoLightHidden, settings.integer(Setting::LogoOn) == 1 ? 0 : 1);
+    settings.setInteger(Setting::WatermarkLightHidden, settings.integer(Setting::WatermarkOn) == 1 ? 0 : 1);
+    settings.setInteger(Setting::CopyrightLightHidden, settings.integer(Setting::CopyrightOn) == 1 ? 0 : 1);
+    // No picture in a preset means the shipped logo, as on a first run.
+    if (preset.held.contains(Setting::LogoPicture) && !settings.picture(Setting::LogoPicture))
+        m_logo->logoWell->showLogo(shippedLogo());
+    applySettings(settings);
+    Q_EMIT namingModeChanged();
+    Q_EMIT previewNeeded();
 }
 
 void OptionsPanel::watchControls()

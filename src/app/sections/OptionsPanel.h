@@ -10,13 +10,15 @@ class CopyrightSection;
 class LogoSection;
 class OutputControls;
 class OverlayClashNote;
+class PresetPopup;
+struct Preset;
 class QPushButton;
 class SectionPanel;
 class TitleSizeSection;
 class WatermarkSection;
 
-// Every option control of the window: the accordion of four sections and the output format
-// and quality below it. It holds the values; they go in and out as settings through the
+// Every option control of the window: the presets above, the accordion of four sections and
+// the output format and quality below it. It holds the values; they go in and out as settings through the
 // sections' bindings, and the core turns them into the options of a conversion.
 // Threading: UI thread only; what leaves it is a settings value or an options value, both plain
 // values a worker may keep.
@@ -32,6 +34,8 @@ public:
     SectionPanel *sections() const { return m_sections; }
     OutputControls *output() const { return m_output; }
     QPushButton *resetButton() const { return m_reset; }
+    // Above the sections: the presets.
+    PresetPopup *presets() const { return m_presets; }
     // Under the sections: says when the logo and the watermark share a place.
     OverlayClashNote *clashNote() const { return m_clashNote; }
 
@@ -39,6 +43,9 @@ public:
     // naming and size, logo, watermark, copyright, format and quality. The open section and
     // the browser's zoom are the caller's, after this.
     void applySettings(const AppSettings &settings);
+    // Puts a preset's options into the controls, all at once: the rows it holds, the others as
+    // they are; the section lights follow the switches.
+    void applyPreset(const Preset &preset);
     // Reopens a section by its settings code (1 title ... 4 copyright; anything else: none).
     void openSection(int code);
     // The controls as settings (the zoom is the caller's).
@@ -70,6 +77,7 @@ private:
     OutputControls *m_output;
     QPushButton *m_reset;
     OverlayClashNote *m_clashNote;
+    PresetPopup *m_presets;
     QList<SettingBinding> m_bindings;
     bool m_editPending = false;
 };

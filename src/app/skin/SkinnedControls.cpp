@@ -98,9 +98,12 @@ void SkinnedPopUp::paintEvent(QPaintEvent *event)
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1.5));
         painter.drawRoundedRect(QRectF(bezelRect()).adjusted(0.75, 0.75, -0.75, -0.75), 4, 4);
     }
-    painter.setPen(palette().color(QPalette::ButtonText));
+    // With nothing chosen, the placeholder, dimmed.
+    const bool placeholder = currentIndex() < 0 && !placeholderText().isEmpty();
+    painter.setPen(palette().color(placeholder ? QPalette::PlaceholderText : QPalette::ButtonText));
     painter.drawText(option.rect, Qt::AlignVCenter | Qt::AlignLeft,
-                     fontMetrics().elidedText(option.currentText, Qt::ElideRight, option.rect.width()));
+                     fontMetrics().elidedText(placeholder ? placeholderText() : option.currentText,
+                                              Qt::ElideRight, option.rect.width()));
 }
 
 SkinnedLineEdit::SkinnedLineEdit(Frame frame, QWidget *parent) : QLineEdit(parent), m_frame(frame)

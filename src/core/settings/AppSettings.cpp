@@ -21,6 +21,8 @@ bool sameAs(SettingType type, const QVariant &a, const QVariant &b)
         if (!a.isValid())
             return true;
         const QImage x = a.value<QImage>(), y = b.value<QImage>();
+        if (x.cacheKey() == y.cacheKey()) // the same picture, as the window compares it at each edit
+            return true;
         return x.size() == y.size() &&
                x.convertToFormat(QImage::Format_RGBA64) == y.convertToFormat(QImage::Format_RGBA64);
     }

@@ -130,9 +130,11 @@ std::array<SettingRow, kSettingCount> makeRows()
     return {{
         integer(S::OpenSection, "menuBarOpened", 0, 4, 0)
             .meaning(
-                "The open option section: 0 none, 1 title and size, 2 logo, 3 watermark, 4 copyright lines"),
+                "The open option section: 0 none, 1 title and size, 2 logo, 3 watermark, 4 copyright lines")
+            .keptByWindow(),
         flag(S::TitleLightHidden, "zqLightTitleAndSize", 1)
-            .meaning("1 when the title and size light is hidden"),
+            .meaning("1 when the title and size light is hidden")
+            .keptByWindow(),
         integer(S::Naming, "fileCheckBoxSelected", 0, 3, 1)
             .meaning("Naming: 1 current names, 2 title and list position, 3 current name and title; 0 as 1")
             .withFlag("naming", FlagValue::Choice, "MODE", "How outputs are named")
@@ -190,7 +192,7 @@ std::array<SettingRow, kSettingCount> makeRows()
                      "mode has it: enlarging for width and height, never for the others")
             .withSwitches(kEnlargeWords),
 
-        flag(S::LogoLightHidden, "zqLightLogo", 1).meaning("1 when the logo light is hidden"),
+        flag(S::LogoLightHidden, "zqLightLogo", 1).meaning("1 when the logo light is hidden").keptByWindow(),
         flag(S::LogoOn, "zqEnableLogoChkBox")
             .meaning("1 when the logo is stamped")
             .applying([](const V &v, O &o) { o.logo.enabled = v.integer(S::LogoOn) == 1; }),
@@ -219,7 +221,9 @@ std::array<SettingRow, kSettingCount> makeRows()
             .applying(
                 [](const V &v, O &o) { setFromIndex(v.integer(S::LogoPosition), 0, 5, &o.logo.position); }),
 
-        flag(S::WatermarkLightHidden, "zqLightWatermark", 1).meaning("1 when the watermark light is hidden"),
+        flag(S::WatermarkLightHidden, "zqLightWatermark", 1)
+            .meaning("1 when the watermark light is hidden")
+            .keptByWindow(),
         flag(S::WatermarkOn, "zqEnableWatermarkChkBox")
             .meaning("1 when the watermark is written")
             .applying([](const V &v, O &o) { o.watermark.enabled = v.integer(S::WatermarkOn) == 1; }),
@@ -257,7 +261,9 @@ std::array<SettingRow, kSettingCount> makeRows()
                 setFromIndex(v.integer(S::WatermarkPosition), 0, 7, &o.watermark.position);
             }),
 
-        flag(S::CopyrightLightHidden, "zqLightCopyright", 1).meaning("1 when the copyright light is hidden"),
+        flag(S::CopyrightLightHidden, "zqLightCopyright", 1)
+            .meaning("1 when the copyright light is hidden")
+            .keptByWindow(),
         flag(S::CopyrightOn, "zqEnableCopyrightChkBox").meaning("1 when the copyright lines are drawn"),
         integer(S::CopyrightPattern, "zqSelectedCopyrightLinesMAtrix", -1, 4, -1)
             .meaning("1 diagonal cross, 2 centre cross, 3 lines across, 4 lines down, -1 none; a pattern "
@@ -299,7 +305,7 @@ std::array<SettingRow, kSettingCount> makeRows()
             .withFlag("metadata", FlagValue::Choice, "WHAT", "The EXIF, XMP and IPTC the outputs keep")
             .withChoices(kMetadataWords)
             .applying([](const V &v, O &o) { setFromIndex(v.integer(S::MetadataKept), 0, 4, &o.metadata); }),
-        fraction(S::Zoom, "zqZoomSlider", 0.5).meaning("The size of the thumbnails"),
+        fraction(S::Zoom, "zqZoomSlider", 0.5).meaning("The size of the thumbnails").keptByWindow(),
         text(S::FontFamily, "zqFontFamilyName")
             .meaning("The font by name; chosen over the position when installed")
             .withFlag(
@@ -308,10 +314,20 @@ std::array<SettingRow, kSettingCount> makeRows()
             .turningOn(S::WatermarkOn)
             .resetting(S::FontIndex),
         text(S::OutputFolder, "pmOutputFolder")
-            .meaning("The folder the last run wrote into; the folder chooser opens there"),
-        text(S::WindowGeometry, "pmWindowGeometry").meaning("The window's place and size: x,y,width,height"),
+            .meaning("The folder the last run wrote into; the folder chooser opens there")
+            .keptByWindow(),
+        text(S::WindowGeometry, "pmWindowGeometry")
+            .meaning("The window's place and size: x,y,width,height")
+            .keptByWindow(),
         text(S::LastInputFolder, "pmLastInputFolder")
-            .meaning("The folder images were last added from; the Add dialogs open there"),
+            .meaning("The folder images were last added from; the Add dialogs open there")
+            .keptByWindow(),
+        text(S::LastPreset, "pmPreset")
+            .meaning("The preset last chosen in the window, by its name; empty for none")
+            .keptByWindow(),
+        flag(S::LastPresetEdited, "pmPresetEdited")
+            .meaning("1 when the options were changed after that preset was chosen")
+            .keptByWindow(),
     }};
 }
 

@@ -63,6 +63,8 @@ enum class Setting {
     OutputFolder,
     WindowGeometry,
     LastInputFolder,
+    LastPreset,
+    LastPresetEdited,
 
     Count // not a setting: how many there are
 };
@@ -109,6 +111,9 @@ struct SettingRow {
     const char *defaultText = ""; // Text, SizeText and Color rows, in stored form ("" is none)
     const char *about = nullptr;  // what the stored value means, for the manual page
     int maxBytes = 0;             // Text rows: the longest value, in UTF-8 bytes; 0 for any
+    // What the window keeps for itself (its place, the open section, last folders), not an
+    // option of the conversion: presets leave such rows out.
+    bool windowState = false;
 
     // The pressmark-cli flag, or none.
     const char *flag = nullptr; // without the dashes
@@ -134,6 +139,12 @@ struct SettingRow {
     {
         SettingRow r = *this;
         r.about = text;
+        return r;
+    }
+    SettingRow keptByWindow() const
+    {
+        SettingRow r = *this;
+        r.windowState = true;
         return r;
     }
     SettingRow withMaxBytes(int bytes) const

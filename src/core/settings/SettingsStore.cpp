@@ -3,6 +3,7 @@
 #include "common/Logging.h"
 #include "options/ControlTexts.h"
 #include "pipeline/DecodeUpright.h"
+#include "settings/NewSettingsFile.h"
 #include "settings/StoredForms.h"
 
 #include <QDir>
@@ -22,88 +23,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-enum class Read { Absent, Usable, Unusable };
-
-// Reads one row's stored value into `values`; an unusable one is left for the caller.
-Read readRow(const SettingRow &row, const QVariant &stored, AppSettings &values)
-{
-    if (!stored.isValid())
-        return Read::Absent;
-    bool ok = false;
-    switch (row.type) {
-    case SettingType::Integer: {
-        const int value = stored.toString().trimmed().toInt(&ok);
-        if (!ok || value < row.min || value > row.max)
-            return Read::Unusable;
-        values.setInteger(row.setting, value);
-        return Read::Usable;
-    }
-    case SettingType::Fraction: {
-        const float value = stored.toString().trimmed().toFloat(&ok);
-        if (!ok || !std::isfinite(value) || value < 0.0f || value > 1.0f)
-            return Read::Unusable;
-        values.setFraction(row.setting, value);
-        return Read::Usable;
-    }
-    case SettingType::Text:
-    case SettingType::SizeText: {
-        // A list or a blob is not a text.
-        if (stored.typeId() != QMetaType::QString)
-            return Read::Unusable;
-        const QString value = stored.toString();
-        if ((row.type == SettingType::SizeText && !isAcceptableSizeText(value)) || !row.fits(value))
-            return Read::Unusable;
-        values.setText(row.setting, value);
-        return Read::Usable;
-    }
-    case SettingType::Color: {
-        const QByteArray bytes = stored.toByteArray();
-        if (bytes.isEmpty())
-            return Read::Usable; // holds no colour
-        const std::optional<QColor> color = decodeColor(bytes);
-        if (!color)
-            return Read::Unusable;
-        values.setColor(row.setting, color);
-        return Read::Usable;
-    }
-    case SettingType::Picture: {
-        if (stored.typeId() != QMetaType::QByteArray)
-            return Read::Unusable;
-        if (stored.toByteArray().isEmpty())
-            return Read::Usable; // holds no picture
-        const Result<QImage> picture = decodeImageData(stored.toByteArray());
-        if (!picture.ok())
-            return Read::Unusable;
-        values.setPicture(row.setting, picture.value());
-        return Read::Usable;
-    }
-    }
-    return Read::Unusable;
-}
-
-QVariant storedForm(const SettingRow &row, const AppSettings &values)
-{
-    switch (row.type) {
-    case SettingType::Integer:
-        return values.integer(row.setting);
-    case SettingType::Fraction:
-        // The shortest exact form, so a float comes back bit for bit.
-        return QString::number(values.fraction(row.setting), 'g', 9);
-    case SettingType::Text:
-    case SettingType::SizeText:
-        return values.text(row.setting);
-    case SettingType::Color: {
-        const std::optional<QColor> color = values.color(row.setting);
-        return color ? encodeColor(*color) : QByteArray();
-    }
-    case SettingType::Picture: {
-        const std::optional<QImage> picture = values.picture(row.setting);
-        return picture ? encodePicture(*picture) : QByteArray();
-    }
-    }
-    return QVariant();
-}
 
 // The file a save replaces: the path, or the file a symbolic link there leads to, so a settings
 // file kept elsewhere and linked stays linked.
@@ -165,7 +84,7 @@ AppSettings SettingsStore::load()
     }
     AppSettings values;
     for (const SettingRow &row : settingRows()) {
-        if (readRow(row, file.value(row.keyName()), values) == Read::Unusable) {
+        if (readStoredValue(row, file.value(row.keyName()), values) == StoredRead::Unusable) {
             values.copy(row.setting, defaults);
             m_problems << row.keyName();
         }
@@ -223,21 +142,14 @@ Failure SettingsStore::save(const AppSettings &values)
     const QString folder = QFileInfo(target).absolutePath();
     QDir().mkpath(folder);
     // A new file beside the old one, renamed over it once whole.
-    QTemporaryFile fresh(folder + QStringLiteral("/.pressmark-settings-XXXXXX"));
-    if (!fresh.open())
-        return refuse(QStringLiteral("%1: %2").arg(folder, fresh.errorString()));
-    fresh.close();
-    {
-        QSettings file(fresh.fileName(), QSettings::IniFormat);
-        for (const SettingRow &row : settingRows())
-            file.setValue(row.keyName(), storedForm(row, values));
-        file.sync();
-        if (file.status() != QSettings::NoError)
-            return refuse(m_filePath);
-    }
-    if (::rename(QFile::encodeName(fresh.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+    Result<std::unique_ptr<QTemporaryFile>> fresh =
+        writeNewSettingsFile(folder, QStringLiteral(".pressmark-settings-"), values, nullptr);
+    if (!fresh.ok())
+        return refuse(fresh.failure().detail);
+    if (::rename(QFile::encodeName(fresh.value()->fileName()).constData(),
+                 QFile::encodeName(target).constData()) != 0)
         return refuse(QStringLiteral("%1: %2").arg(m_filePath, QString::fromLocal8Bit(std::strerror(errno))));
-    fresh.setAutoRemove(false);
+    fresh.value()->setAutoRemove(false);
     return {};
 }
 

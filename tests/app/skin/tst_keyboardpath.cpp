@@ -4,6 +4,7 @@
 #include "sections/OptionsPanel.h"
 #include "sections/SectionPanel.h"
 #include "sections/WatermarkSection.h"
+#include "settings/SettingsStore.h"
 #include "skin/FocusRing.h"
 
 #include <QCheckBox>
@@ -83,13 +84,15 @@ void TestKeyboardPath::tabOrder()
     QFETCH(int, open);
     QFETCH(QStringList, middle);
     MainWindow window;
+    SettingsStore store(m_dir.filePath("settings/pressmark.conf")); // the presets need a home
+    window.useSettings(&store);
     window.openFiles({m_dir.filePath("a.jpg")});
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     // The list and its buttons, each section's header followed by its controls when it is open,
     // the output's options, its folder, Convert; then round to the list again.
-    QStringList expected = {"imageGrid",    "addImages",   "addFolder",
-                            "removeImages", "clearImages", "thumbnailZoom"};
+    QStringList expected = {"imageGrid",   "addImages",     "addFolder",   "removeImages",
+                            "clearImages", "thumbnailZoom", "presetPopup", "presetMenu"};
     const QStringList headers = {"titleSectionHeader", "logoSectionHeader", "watermarkSectionHeader",
                                  "copyrightSectionHeader"};
     for (int section = 0; section < headers.size(); ++section) {
@@ -109,6 +112,8 @@ void TestKeyboardPath::tabOrder()
 void TestKeyboardPath::everyStopShowsTheRing()
 {
     MainWindow window;
+    SettingsStore store(m_dir.filePath("settings/pressmark.conf")); // the presets need a home
+    window.useSettings(&store);
     window.openFiles({m_dir.filePath("a.jpg")});
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -138,7 +143,7 @@ void TestKeyboardPath::everyStopShowsTheRing()
         QTest::keyClick(focus, Qt::Key_Tab);
         ++stops;
     } while (QApplication::focusWidget() != window.browser() && stops < 60);
-    QCOMPARE(stops, 26);
+    QCOMPARE(stops, 28);
 }
 
 void TestKeyboardPath::ringAfterClicksAndTyping()
