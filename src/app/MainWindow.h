@@ -140,6 +140,7 @@ private:
     QAction *m_removeConvertedAction = nullptr;
     QPushButton *m_addFolder;
     InputChooser *m_inputs;
+    class NameFactsReader *m_nameFacts;
     AppSettings m_lastRunSettings; // what the entries' marks were made with
     QPushButton *m_clear;
     QLabel *m_dropHint;

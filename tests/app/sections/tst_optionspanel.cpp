@@ -578,8 +578,9 @@ void TestOptions::everySettingHasOneControl()
 {
     // The open section and the zoom are the window's own; every other row is one control's.
     OptionsPanel panel;
-    QList<Setting> bound = {Setting::OpenSection, Setting::Zoom, Setting::OutputFolder,
-                            Setting::WindowGeometry, Setting::LastInputFolder};
+    QList<Setting> bound = {Setting::OpenSection,     Setting::Zoom,
+                            Setting::OutputFolder,    Setting::WindowGeometry,
+                            Setting::LastInputFolder, Setting::AddWholeFolders};
     for (const SettingBinding &binding : panel.bindings())
         bound += binding.settings;
     for (const SettingRow &row : settingRows())
