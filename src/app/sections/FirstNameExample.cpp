@@ -29,8 +29,10 @@ FirstNameExample FirstNameExample::describe(const QString &firstInput, const QSt
 {
     if (options.naming == NamingMode::Template) {
         const NameTemplate name = NameTemplate::parse(options.nameTemplate);
+        // What is wrong first; how to mend it, when the error says, on the line below.
         if (!name.isValid())
-            return {tr("Template: %1").arg(name.error()), QString(), true};
+            return {tr("Template: %1").arg(name.error().section(QStringLiteral("; "), 0, 0)),
+                    name.error().section(QStringLiteral("; "), 1), true};
     }
     // A new name with a title is the same whatever the first photo is; the others need one.
     const bool needsPhoto = options.naming != NamingMode::NewName || options.title.isEmpty();

@@ -67,10 +67,10 @@ QString dateFormatError(const QString &format)
         if (format.at(i) != QLatin1Char('%'))
             continue;
         if (i + 1 >= format.size())
-            return QStringLiteral("{date:%1} ends with a lone %").arg(format);
+            return QStringLiteral("{date:%1} ends with a lone %; write %% for the sign itself").arg(format);
         const QChar c = format.at(++i);
         if (!QStringLiteral("YymdjHMS%").contains(c))
-            return QStringLiteral("{date:%1}: %%2 is not one of %Y %m %d %H %M %S %y %j %%").arg(format, c);
+            return QStringLiteral("%%1 is not a date field; use %Y %m %d %H %M %S %y %j or %%").arg(c);
     }
     return QString();
 }
@@ -105,7 +105,7 @@ NameTemplate NameTemplate::parse(const QString &text)
                 ++i;
                 continue;
             }
-            t.m_error = QStringLiteral("a } without its { (write }} for the brace itself)");
+            t.m_error = QStringLiteral("a } without its {; write }} for the brace itself");
             return t;
         }
         if (c != QLatin1Char('{')) {
@@ -119,7 +119,7 @@ NameTemplate NameTemplate::parse(const QString &text)
         }
         const int close = text.indexOf(QLatin1Char('}'), i + 1);
         if (close < 0) {
-            t.m_error = QStringLiteral("a { without its } (write {{ for the brace itself)");
+            t.m_error = QStringLiteral("a { without its }; write {{ for the brace itself");
             return t;
         }
         const QString inside = text.mid(i + 1, close - i - 1);
@@ -147,7 +147,7 @@ NameTemplate NameTemplate::parse(const QString &text)
             bool ok = false;
             piece.width = spec.toInt(&ok);
             if (!ok || spec.size() != 1 || piece.width < 1 || piece.width > 9) {
-                t.m_error = QStringLiteral("{n:%1}: the width is a digit from 1 to 9, as in {n:3}").arg(spec);
+                t.m_error = QStringLiteral("{n:%1} takes a width from 1 to 9; as in {n:3}").arg(spec);
                 return t;
             }
         } else if (piece.field == Field::Date) {

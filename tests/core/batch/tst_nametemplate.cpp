@@ -134,9 +134,9 @@ void TestNameTemplate::badTemplates_data()
     QTest::newRow("width 10") << "{n:10}"
                               << "{n:10}";
     QTest::newRow("unknown date conversion") << "{date:%Y-%Q}"
-                                             << "%Q is not one of";
+                                             << "%Q is not a date field";
     QTest::newRow("strftime's others") << "{date:%s}"
-                                       << "%s is not one of";
+                                       << "%s is not a date field";
     QTest::newRow("lone percent") << "{date:%Y%}"
                                   << "lone %";
     QTest::newRow("empty date format") << "{date:}"
