@@ -3,6 +3,7 @@
 #include "ConversionController.h"
 #include "FocusChain.h"
 #include "batch/InputFiles.h"
+#include "batch/NameTemplate.h"
 #include "browser/BrowserBackdrop.h"
 #include "browser/BrowserModel.h"
 #include "browser/ImageBrowserView.h"
@@ -15,6 +16,7 @@
 #include "sections/FirstNameExample.h"
 #include "sections/LogoSection.h"
 #include "sections/LogoWell.h"
+#include "sections/NameFactsReader.h"
 #include "sections/OptionsPanel.h"
 #include "sections/OutputControls.h"
 #include "sections/OutputFolderRow.h"
@@ -37,6 +39,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -59,7 +62,7 @@
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), m_list(new ImageListModel(this)), m_inputs(new InputChooser(this)),
-      m_conversion(new ConversionController(this))
+      m_nameFacts(new NameFactsReader(this)), m_conversion(new ConversionController(this))
 {
     setWindowTitle(QStringLiteral("Pressmark"));
     // No system title bar: the window draws its own, and its shadow where the desktop composites.
@@ -121,6 +124,13 @@ MainWindow::MainWindow(QWidget *parent)
             paths.size() == 1 ? tr("1 file skipped: not a picture type Pressmark reads")
                               : tr("%1 files skipped: not picture types Pressmark reads").arg(paths.size()));
         m_intakeNote->setToolTip(names.join(QLatin1Char('\n')));
+        m_intakeNote->show();
+    });
+    connect(m_list, &ImageListModel::unreadableFolders, this, [this](const QStringList &folders) {
+        m_intakeNote->setText(
+            folders.size() == 1 ? tr("1 folder could not be read; the rest was added")
+                                : tr("%1 folders could not be read; the rest was added").arg(folders.size()));
+        m_intakeNote->setToolTip(readableFileName(folders.join(QLatin1Char('\n'))));
         m_intakeNote->show();
     });
     // A new intake that takes everything clears the note.
@@ -343,6 +353,13 @@ QWidget *MainWindow::buildOptionsColumn()
     connect(m_options, &OptionsPanel::namingModeChanged, this, &MainWindow::updateListState);
     connect(m_options->titleAndSize()->titleField, &QLineEdit::textChanged, this,
             &MainWindow::updateNameExample);
+    connect(m_options->titleAndSize()->templateField, &QLineEdit::textChanged, this,
+            &MainWindow::updateNameExample);
+    // A template's {width} and {height} follow the size.
+    connect(m_options, &OptionsPanel::optionsEdited, this, [this] {
+        if (m_options->titleAndSize()->templateBox->isChecked())
+            updateNameExample();
+    });
     connect(m_options->output()->formatPopup, &QComboBox::currentIndexChanged, this,
             &MainWindow::updateNameExample);
     // The output folder, above Convert: the panel's margins, below its own controls.
@@ -405,6 +422,8 @@ void MainWindow::loadSettings()
     m_inputs->setLastFolder(settings.text(Setting::LastInputFolder));
     m_options->presets()->restore(settings.text(Setting::LastPreset),
                                   settings.integer(Setting::LastPresetEdited) == 1);
+    m_inputs->setWholeFolders(settings.integer(Setting::AddWholeFolders) == 1);
+    m_list->setWholeFolders(m_inputs->wholeFolders());
     // The remembered section opens last, once everything else is in place.
     m_options->openSection(settings.integer(Setting::OpenSection));
 }
@@ -422,6 +441,7 @@ void MainWindow::saveSettings()
     settings.setText(Setting::LastInputFolder, hasEscapedBytes(inputFolder) ? QString() : inputFolder);
     settings.setText(Setting::LastPreset, m_options->presets()->chosenName());
     settings.setInteger(Setting::LastPresetEdited, m_options->presets()->isEdited() ? 1 : 0);
+    settings.setInteger(Setting::AddWholeFolders, m_inputs->wholeFolders() ? 1 : 0);
     const QRect place = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
     settings.setText(
         Setting::WindowGeometry,
@@ -501,9 +521,22 @@ void MainWindow::updateListState()
 
 void MainWindow::updateNameExample()
 {
-    const QString first = m_list->isEmpty() ? QString() : m_list->paths().first();
-    m_options->titleAndSize()->showNameExample(
-        FirstNameExample::describe(first, currentOptions(), m_outputRow->folder()));
+    const QString first = m_list->pathAt(0);
+    const QString subfolder = m_list->subfolderAt(0);
+    const ConversionOptions options = currentOptions();
+    const QString folder = m_outputRow->folder();
+    const auto show = [this, first, subfolder, options, folder](const NameFacts &facts) {
+        m_options->titleAndSize()->showNameExample(
+            FirstNameExample::describe(first, subfolder, options, folder, facts));
+    };
+    const NameTemplate name = NameTemplate::parse(options.nameTemplate);
+    if (options.naming != NamingMode::Template || first.isEmpty() || !name.isValid() || !name.needsFacts()) {
+        m_nameFacts->drop();
+        show(NameFacts());
+        return;
+    }
+    // The date, camera or size are read off the UI thread, as a dry run reads them.
+    m_nameFacts->request(first, options, show);
 }
 
 void MainWindow::setFolderChooser(std::function<QString()> chooser)
@@ -612,6 +645,7 @@ void MainWindow::chooseFolder()
     const QString folder = m_inputs->chooseFolder();
     if (folder.isEmpty())
         return;
+    m_list->setWholeFolders(m_inputs->wholeFolders());
     const int before = m_list->rowCount();
     if (m_list->addFolder(folder) > 0) {
         m_browser->showRow(before);
@@ -638,12 +672,20 @@ void MainWindow::convert()
             m_convert->setFocus();
         return;
     }
+    // A rename template that cannot be used says why under its field, and nothing starts.
+    if (m_options->titleAndSize()->templateBox->isChecked() &&
+        !NameTemplate::parse(m_options->titleAndSize()->templateField->text()).isValid()) {
+        m_options->openSection(1);
+        m_options->titleAndSize()->templateField->setFocus();
+        return;
+    }
     // A folder still to be made is made now; the row says why when it cannot be.
     if (!m_outputRow->ensureFolder())
         return;
     m_list->clearOutcomes(); // every entry is run again
     ConversionJob job;
     job.inputs = m_list->paths();
+    job.subfolders = m_list->subfolders();
     job.options = m_lastOptions = currentOptions();
     job.outputFolder = m_runFolder = m_outputRow->folder();
     delete m_completion;

@@ -143,6 +143,7 @@ private:
     QPushButton *m_add;
     QPushButton *m_addFolder;
     InputChooser *m_inputs;
+    class NameFactsReader *m_nameFacts;
     AppSettings m_lastRunSettings; // what the entries' marks were made with
     QPushButton *m_clear;
     QLabel *m_dropHint;

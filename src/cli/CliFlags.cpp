@@ -137,6 +137,11 @@ const QList<CliFlag> &cliFlags()
              QStringLiteral("Memory the files at work may take together, in MiB; files wait for their "
                             "turn beyond it, and a larger file runs alone (default: a quarter of the "
                             "computer's memory).")},
+            {{QStringLiteral("recursive")},
+             QString(),
+             QStringLiteral("A folder stands for the pictures of its whole tree, written into the same "
+                            "subfolders of the output folder (symbolic links to folders are not followed, "
+                            "hidden folders and files are passed over, each file is taken once).")},
             {{QStringLiteral("dry-run")},
              QString(),
              QStringLiteral("Print the output names a run would give; write nothing.")},

@@ -2,6 +2,7 @@
 
 #include "CliFlags.h"
 #include "batch/InputFiles.h"
+#include "batch/NameTemplate.h"
 #include "options/OptionsFromSettings.h"
 #include "pipeline/DecodeUpright.h"
 #include "settings/PresetStore.h"
@@ -174,7 +175,10 @@ QString setFromFlag(const SettingRow &row, const QString &value, AppSettings &va
             ++i;
         if (i == row.choiceCount)
             return QStringLiteral("%1 takes %2, not '%3'").arg(flag, choiceWords(row, false), value);
-        values.setInteger(row.setting, row.choices[i].value);
+        if (row.choiceSwitch)
+            values.setInteger(*row.choiceSwitch, row.choices[i].switching ? 1 : 0);
+        if (!row.choices[i].switching)
+            values.setInteger(row.setting, row.choices[i].value);
         break;
     }
     case FlagValue::Color: {
@@ -313,10 +317,24 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
             switchedOn << *row.turnsOn;
         }
     }
-    // New names need the title they are made of.
+    // New names need the title they are made of; a template must be one.
+    const bool byTemplate = values.integer(Setting::TemplateNaming) == 1;
     const int naming = values.integer(Setting::Naming);
-    if (isSet("naming") && (naming == 2 || naming == 3) && values.text(Setting::Title).isEmpty())
+    if (isSet("template") && isSet("naming") &&
+        valueOf("naming").compare(QLatin1String("template"), Qt::CaseInsensitive) != 0)
+        return usageError(
+            QStringLiteral("--template is for --naming template, not --naming %1").arg(valueOf("naming")));
+    if (isSet("naming") && !byTemplate && (naming == 2 || naming == 3) &&
+        values.text(Setting::Title).isEmpty())
         return usageError(QStringLiteral("--naming %1 needs a title (--title TEXT)").arg(valueOf("naming")));
+    if (byTemplate) {
+        const NameTemplate name = NameTemplate::parse(values.text(Setting::TemplateText));
+        if (values.text(Setting::TemplateText).isEmpty())
+            return usageError(QStringLiteral("--naming template needs a template (--template TEXT)"));
+        if (!name.isValid())
+            return usageError(QStringLiteral("the template '%1' cannot be used: %2")
+                                  .arg(values.text(Setting::TemplateText), name.error()));
+    }
     // An overlay switched on here needs what it draws; one from saved settings has it already.
     if (switchedOn.contains(Setting::LogoOn) && !isSet("logo") && !usingSettings && !usingPreset)
         return usageError(QStringLiteral("the logo options need --logo FILE"));
@@ -356,10 +374,12 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
         return usageError(QStringLiteral("no input files"));
 
     request.rawInputs = parser.positionalArguments();
-    QStringList skipped;
-    request.job.inputs = expandInputs(request.rawInputs, &skipped);
-    for (const QString &path : skipped)
-        request.skipped << path;
+    ExpandedInputs expanded = expandInputs(request.rawInputs, isSet("recursive"));
+    request.job.inputs = expanded.inputs;
+    request.job.subfolders = expanded.subfolders;
+    request.skipped = expanded.skipped;
+    request.unreadable = expanded.unreadable;
+    request.emptyFolders = expanded.emptyFolders;
     request.job.options = optionsFromSettings(values, ConversionOptions(), FontChoices::installed());
     request.job.outputFolder = valueOf("output");
     request.job.workers = workers;

@@ -15,8 +15,10 @@ struct CliRequest {
     ConversionJob job;
     QStringList rawInputs; // as typed, before folders are expanded
     bool quiet = false;
-    QStringList notes;   // said before the run, e.g. settings that could not be used
-    QStringList skipped; // what an input folder holds under a picture's name but is not a file
+    QStringList notes;        // said before the run, e.g. settings that could not be used
+    QStringList skipped;      // what an input folder holds under a picture's name but is not a file
+    QStringList unreadable;   // folders of a tree that could not be read: "path: reason"
+    QStringList emptyFolders; // input folders that gave no picture
 
     // ListPresets: the saved presets' names. SavePreset: the name and the options it keeps.
     QStringList presetNames;

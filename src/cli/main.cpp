@@ -164,14 +164,12 @@ int main(int argc, char *argv[])
     for (const QString &path : request.skipped)
         printError(path, QStringLiteral("skipped: not a regular file"));
 
-    // A folder that gave nothing to convert is said, and makes the run a failure.
-    bool emptyFolder = false;
-    for (const QString &input : request.rawInputs) {
-        if (pathKind(input) == PathKind::Folder && expandInputs({input}).isEmpty()) {
-            printLine(stderr, QStringLiteral("pressmark-cli: no image files in %1").arg(printable(input)));
-            emptyFolder = true;
-        }
-    }
+    // A folder that gave nothing to convert, or could not be read, is said, and makes the run a failure.
+    for (const QString &folder : request.unreadable)
+        printLine(stderr, QStringLiteral("pressmark-cli: cannot read the folder %1").arg(printable(folder)));
+    for (const QString &input : request.emptyFolders)
+        printLine(stderr, QStringLiteral("pressmark-cli: no image files in %1").arg(printable(input)));
+    const bool emptyFolder = !request.emptyFolders.isEmpty() || !request.unreadable.isEmpty();
     if (job.inputs.isEmpty()) {
         printLine(stderr, QStringLiteral("pressmark-cli: nothing to convert"));
         return 1;

@@ -5,6 +5,7 @@
 #include "browser/BrowserModel.h"
 #include "browser/ImageBrowserView.h"
 #include "browser/ImageListModel.h"
+#include "browser/InputChooser.h"
 #include "desktop/DesktopServices.h"
 #include "preview/LargePreview.h"
 #include "sections/ElidedLabel.h"
@@ -20,12 +21,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTextBrowser>
 #include <QtTest>
@@ -45,6 +48,7 @@ private Q_SLOTS:
     void outputRowMakesTheFolder();
     void firstNameExample_data();
     void firstNameExample();
+    void templateExampleAndATree();
     void previewFollowsTheSelection();
     void quittingDuringARunWaitsForIt();
     void deleteKeyRemovesTheSelection();
@@ -366,6 +370,68 @@ void TestMainWindow::firstNameExample()
         // Now that name is taken too: the example moves on.
         QCOMPARE(section->nameExample->fullText(), QStringLiteral("First file: Alps20241 (copy 2).jpg"));
     }
+}
+
+void TestMainWindow::templateExampleAndATree()
+{
+    // A folder added whole: each picture with its subfolder, shown and written there.
+    QTemporaryDir tree, out;
+    QVERIFY(QDir().mkpath(tree.filePath("2024/trip")) && QDir().mkpath(tree.filePath(".hidden")));
+    QVERIFY(QFile::copy(m_dir.filePath("photo.jpg"), tree.filePath("top.jpg")));
+    QVERIFY(QFile::copy(m_dir.filePath("photo.jpg"), tree.filePath("2024/trip/IMG_1.jpg")));
+    QVERIFY(QFile::copy(m_dir.filePath("photo.jpg"), tree.filePath(".hidden/no.jpg")));
+    QTemporaryDir config;
+    SettingsStore store(config.filePath("pressmark.conf"));
+    MainWindow window;
+    window.useSettings(&store);
+    std::unique_ptr<QFileDialog> dialog(window.inputChooser()->makeFolderDialog());
+    QCheckBox *whole = dialog->findChild<QCheckBox *>("wholeFoldersBox");
+    QVERIFY(whole && !whole->isChecked());
+    window.inputChooser()->setWholeFolders(true);
+    window.inputChooser()->setFolderAnswer([&] { return tree.path(); });
+    window.addFolderButton()->click();
+    ImageListModel *list = window.imageList();
+    QCOMPARE(list->rowCount(), 2);
+    QCOMPARE(list->subfolders(), QStringList({"", "2024/trip"}));
+    QCOMPARE(list->index(1).data().toString(), QStringLiteral("2024/trip/IMG_1.jpg"));
+    list->moveEntries({1}, 0);
+
+    // The template's example, live, with the output's size read off the UI thread.
+    TitleSizeSection *section = window.options()->titleAndSize();
+    QVERIFY(!section->templateField->isEnabled());
+    section->templateBox->click();
+    QVERIFY(section->templateField->isEnabled() && !section->keepNamesBox->isChecked());
+    section->resizeBox->click();
+    QTest::keyClicks(section->widthField, "60");
+    QTest::keyClicks(section->templateField, "{n:3}_{width}x{height}");
+    QTRY_COMPARE(section->nameExample->fullText(), QStringLiteral("First file: 2024/trip/001_60x40.jpg"));
+    // A template that is not one says why under the field, and Convert starts nothing.
+    QTest::keyClicks(section->templateField, "{nom}");
+    QVERIFY2(section->nameExample->fullText().startsWith("Template: unknown field {nom}"),
+             qPrintable(section->nameExample->fullText()));
+    writeInto(window, out.path());
+    window.convert();
+    QVERIFY(!window.completionDialog());
+    QVERIFY(QDir(out.path()).isEmpty());
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(section->templateField, Qt::Key_Backspace);
+    QTRY_COMPARE(section->nameExample->fullText(), QStringLiteral("First file: 2024/trip/001_60x40.jpg"));
+    window.convert();
+    QTRY_VERIFY_WITH_TIMEOUT(window.completionDialog(), 20000);
+    QVERIFY(QFile::exists(out.filePath("2024/trip/001_60x40.jpg")));
+    QVERIFY(QFile::exists(out.filePath("002_60x40.jpg")));
+
+    // Stored under keys of their own; the older key keeps the choice before the template.
+    window.close();
+    QSettings saved(store.filePath(), QSettings::IniFormat);
+    QCOMPARE(saved.value("pmNamingTemplate").toInt(), 1);
+    QCOMPARE(saved.value("pmNameTemplate").toString(), QStringLiteral("{n:3}_{width}x{height}"));
+    QCOMPARE(saved.value("fileCheckBoxSelected").toInt(), 1);
+    QCOMPARE(saved.value("pmAddWholeFolders").toInt(), 1);
+    MainWindow again;
+    again.useSettings(&store);
+    QVERIFY(again.options()->titleAndSize()->templateBox->isChecked());
+    QVERIFY(again.inputChooser()->wholeFolders());
 }
 
 void TestMainWindow::previewFollowsTheSelection()

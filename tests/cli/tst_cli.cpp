@@ -75,6 +75,8 @@ private Q_SLOTS:
     void memoryBudgetHoldsAtAnyJobs();
     void epsKeepsToItsDeclaredPage();
     void savedSettingsDriveARun();
+    void treeWithATemplate();
+    void templateInSavedSettings();
     void outputFolderSwappedMidRun();
     void settingsFileIsOnlyRead();
     void modernInputsUprightWithTheirExif_data();
@@ -126,6 +128,10 @@ void TestCli::usageErrorsWriteNothing_data()
     QTest::newRow("unknown metadata") << QStringList {"--metadata", "gps"};
     QTest::newRow("title longer than a file name")
         << QStringList {"--naming", "new", "--title", QString(201, QLatin1Char('t'))};
+    QTest::newRow("unknown template field") << QStringList {"--naming", "template", "--template", "{foo}"};
+    QTest::newRow("unknown date conversion") << QStringList {"--template", "{date:%Y%Q}"};
+    QTest::newRow("template without one") << QStringList {"--naming", "template"};
+    QTest::newRow("template with another naming") << QStringList {"--naming", "keep", "--template", "{n}"};
 }
 
 void TestCli::usageErrorsWriteNothing()
@@ -1034,6 +1040,67 @@ void TestCli::presetFileUnderFlagsAndOverSettings()
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains("is not a Pressmark preset"), qPrintable(run.err));
     QVERIFY(filesIn(out2.path()).isEmpty());
+}
+
+void TestCli::treeWithATemplate()
+{
+    // A tree: its files first, then its folders, without regard to case; a link to an ancestor
+    // and a hidden folder passed over; the same subfolders under the output folder.
+    QTemporaryDir dir;
+    const QString tree = dir.filePath("photos");
+    for (const char *name : {"b/2.png", "B/1.png", "a/x/3.png", "z.png", ".git/4.png"}) {
+        QVERIFY(QDir().mkpath(QFileInfo(tree + '/' + name).path()));
+        QVERIFY(QFile::copy(m_b, tree + '/' + name));
+    }
+    QVERIFY(QFile::link(tree, tree + "/a/x/loop"));
+    const QString out = dir.filePath("out");
+    const Run run = cli({"--recursive", "--naming", "template", "--template", "{folder}-{n:2}", "--width",
+                         "20", "--format", "png", "-o", out, tree});
+    QCOMPARE(run.exitCode, 0);
+    QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.takeLast(), QStringLiteral("4 converted, 0 failed"));
+    QStringList written;
+    for (const QString &line : lines)
+        written << QDir(out).relativeFilePath(line.section(QStringLiteral(" -> "), 1));
+    QCOMPARE(written, QStringList({"photos-01.png", "a/x/x-02.png", "B/B-03.png", "b/b-04.png"}));
+    QCOMPARE(TestImages::identify(out + "/a/x/x-02.png", "%w"), QStringLiteral("20"));
+
+    // Without --recursive, the folder's own files only, as before.
+    const Run flat = cli({"--dry-run", "-o", out, tree});
+    QCOMPARE(flat.exitCode, 0);
+    QVERIFY2(flat.out.startsWith(tree + "/z.png -> " + out + "/z.jpg\n1 converted"), qPrintable(flat.out));
+}
+
+void TestCli::templateInSavedSettings()
+{
+    // The window's template choice is stored under keys of its own: the older key keeps the
+    // choice an older version reads (here new names), and --naming sets the choice over it.
+    QTemporaryDir config;
+    SettingsStore store(config.filePath("pressmark.conf"));
+    AppSettings s = shippedSettings();
+    s.setInteger(Setting::Naming, 2);
+    s.setText(Setting::Title, QStringLiteral("Set"));
+    s.setInteger(Setting::TemplateNaming, 1);
+    s.setText(Setting::TemplateText, QStringLiteral("{title}_{n:3}"));
+    QVERIFY(!store.save(s).failed());
+    QSettings raw(store.filePath(), QSettings::IniFormat);
+    QCOMPARE(raw.value("fileCheckBoxSelected").toInt(), 2);
+
+    QTemporaryDir out;
+    QCOMPARE(cli({"--settings", store.filePath(), "--dry-run", "-o", out.path(), m_b})
+                 .out.section(" -> ", 1, 1)
+                 .section('\n', 0, 0),
+             out.filePath("Set_001.jpg"));
+    QCOMPARE(cli({"--settings", store.filePath(), "--naming", "new", "--dry-run", "-o", out.path(), m_b})
+                 .out.section(" -> ", 1, 1)
+                 .section('\n', 0, 0),
+             out.filePath("Set1.jpg"));
+    // A saved template that is not one is said before anything is written.
+    s.setText(Setting::TemplateText, QStringLiteral("{n:x}"));
+    QVERIFY(!store.save(s).failed());
+    const Run bad = cli({"--settings", store.filePath(), "-o", out.path(), m_b});
+    QCOMPARE(bad.exitCode, 2);
+    QVERIFY2(bad.err.contains("{n:x}"), qPrintable(bad.err));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -28,6 +28,15 @@ QStringList ImageListModel::paths() const
     return all;
 }
 
+QStringList ImageListModel::subfolders() const
+{
+    QStringList all;
+    all.reserve(m_entries.size());
+    for (const Entry &entry : m_entries)
+        all << entry.subfolder;
+    return all;
+}
+
 QVariant ImageListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_entries.size())
@@ -36,9 +45,17 @@ QVariant ImageListModel::data(const QModelIndex &index, int role) const
     const QString &path = entry.path;
     switch (role) {
     case Qt::DisplayRole:
-        return readableFileName(QFileInfo(path).fileName());
-    case Qt::ToolTipRole:
-        return pathKind(path) == PathKind::Missing ? tr("%1 — the file is no longer there").arg(path) : path;
+        // A tree's picture shows where in the tree it is, as its output will be.
+        return readableFileName((entry.subfolder.isEmpty() ? QString() : entry.subfolder + QLatin1Char('/')) +
+                                QFileInfo(path).fileName());
+    case Qt::ToolTipRole: {
+        QString tip =
+            pathKind(path) == PathKind::Missing ? tr("%1 — the file is no longer there").arg(path) : path;
+        if (!entry.subfolder.isEmpty())
+            tip += QLatin1Char('\n') +
+                   tr("Written into the subfolder %1").arg(readableFileName(entry.subfolder));
+        return tip;
+    }
     case PathRole:
         return path;
     case MissingRole:
@@ -100,13 +117,13 @@ void ImageListModel::setIndexSelected(int row)
     Q_EMIT indexSelectedChanged(row);
 }
 
-int ImageListModel::append(const QStringList &paths, int row)
+int ImageListModel::append(const QStringList &paths, int row, const QStringList &subfolders)
 {
     if (paths.isEmpty())
         return 0;
     beginInsertRows(QModelIndex(), row, row + int(paths.size()) - 1);
     for (int i = 0; i < paths.size(); ++i) {
-        m_entries.insert(row + i, Entry {paths.at(i), FileResult()});
+        m_entries.insert(row + i, Entry {paths.at(i), FileResult(), subfolders.value(i)});
         addToCache(paths.at(i));
     }
     endInsertRows();
@@ -134,14 +151,23 @@ int ImageListModel::addFolder(const QString &folder)
 int ImageListModel::insertDropped(const QStringList &paths, int row)
 {
     row = std::clamp(row, 0, int(m_entries.size()));
-    // A dropped folder stands for the pictures in it.
-    QStringList accepted, refused;
-    for (const QString &path : expandInputs(paths, &refused))
-        (hasAcceptedExtension(path, readableExtensions()) ? accepted : refused) << path;
-    append(accepted, row);
+    // A dropped folder stands for the pictures in it, or in its whole tree.
+    const ExpandedInputs expanded = expandInputs(paths, m_wholeFolders);
+    QStringList accepted, subfolders, refused = expanded.skipped;
+    for (int i = 0; i < expanded.inputs.size(); ++i) {
+        if (!hasAcceptedExtension(expanded.inputs.at(i), readableExtensions())) {
+            refused << expanded.inputs.at(i);
+            continue;
+        }
+        accepted << expanded.inputs.at(i);
+        subfolders << expanded.subfolders.at(i);
+    }
+    append(accepted, row, subfolders);
     selectFirst();
     if (!refused.isEmpty())
         Q_EMIT skipped(refused);
+    if (!expanded.unreadable.isEmpty())
+        Q_EMIT unreadableFolders(expanded.unreadable);
     return int(accepted.size());
 }
 

@@ -32,6 +32,13 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     QStringList paths() const;
+    // Beside each entry, the folder below the output folder its output goes into: the entry's
+    // folder within a tree added whole ("2024/trip"), empty for the others.
+    QStringList subfolders() const;
+    QString subfolderAt(int row) const
+    {
+        return row >= 0 && row < m_entries.size() ? m_entries.at(row).subfolder : QString();
+    }
     QString pathAt(int row) const
     {
         return row >= 0 && row < m_entries.size() ? m_entries.at(row).path : QString();
@@ -49,6 +56,10 @@ public:
     int addFolder(const QString &folder);
     // Dropped before `row` (the count appends): the accepted ones keep their order there.
     int insertDropped(const QStringList &paths, int row);
+    // Whether a folder added or dropped brings its whole tree (expandInputs()), each picture
+    // with its subfolder, or only the pictures directly in it.
+    void setWholeFolders(bool whole) { m_wholeFolders = whole; }
+    bool wholeFolders() const { return m_wholeFolders; }
     // Opened with the application: appended whatever its extension, when its bytes are readable.
     bool addOpened(const QString &path);
 
@@ -89,6 +100,8 @@ Q_SIGNALS:
     void indexSelectedChanged(int row);
     // Files offered to the list that it did not take: their type is not one it reads.
     void skipped(const QStringList &paths);
+    // Folders of a tree added whole that could not be read: "path: reason".
+    void unreadableFolders(const QStringList &folders);
     // The metadata of a file that entered the list has been read (on the thread pool).
     void metadataRead(const QString &path);
     void undoAvailable(bool available);
@@ -99,9 +112,10 @@ private:
     struct Entry {
         QString path;
         FileResult outcome; // NotStarted: no mark
+        QString subfolder;  // within a tree added whole
     };
 
-    int append(const QStringList &paths, int row);
+    int append(const QStringList &paths, int row, const QStringList &subfolders = QStringList());
     void rememberForUndo();
     void addToCache(const QString &path);
     void releaseFromCache(const QString &path);
@@ -112,4 +126,5 @@ private:
     QHash<QString, int> m_uses; // entries per path
     QList<QList<Entry>> m_undo; // the lists before the last removals, the latest last
     int m_selected = kNoSelection;
+    bool m_wholeFolders = false;
 };

@@ -3,9 +3,11 @@
 #include "batch/InputFiles.h"
 #include "common/FileName.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
@@ -76,6 +78,15 @@ QFileDialog *InputChooser::makeFolderDialog() const
     dialog->setOption(QFileDialog::ShowDirsOnly);
     dialog->setViewMode(QFileDialog::Detail);
     dialog->setLabelText(QFileDialog::Accept, tr("Add"));
+    // Below Qt's own rows: whether the folder's subfolders come too.
+    auto *whole = new QCheckBox(tr("Include subfolders, written into the same subfolders"), dialog);
+    whole->setObjectName(QStringLiteral("wholeFoldersBox"));
+    whole->setToolTip(tr("The pictures of the folder's whole tree, each written into the same subfolder of "
+                         "the output folder. Hidden folders and links to folders are passed over. Dropped "
+                         "folders follow this choice too."));
+    whole->setChecked(m_wholeFolders);
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog->layout()))
+        grid->addWidget(whole, grid->rowCount(), 0, 1, grid->columnCount());
     // Beside the last folder, which is selected, so a sibling is one click away.
     const QString start = startFolder();
     if (start == m_lastFolder) {
@@ -113,8 +124,11 @@ QString InputChooser::chooseFolder()
         folder = m_folderAnswer();
     } else {
         QFileDialog *dialog = makeFolderDialog();
-        if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
+        if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
             folder = dialog->selectedFiles().constFirst();
+            if (auto *whole = dialog->findChild<QCheckBox *>(QStringLiteral("wholeFoldersBox")))
+                m_wholeFolders = whole->isChecked();
+        }
         delete dialog;
     }
     if (!folder.isEmpty())

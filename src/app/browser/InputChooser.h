@@ -36,6 +36,11 @@ public:
     Choice chooseFiles();
     QString chooseFolder();
 
+    // Whether a folder brings its whole tree: the Add Folder dialog's "Include subfolders" box,
+    // which drops follow too (remembered in the settings).
+    bool wholeFolders() const { return m_wholeFolders; }
+    void setWholeFolders(bool whole) { m_wholeFolders = whole; }
+
     // The folder the dialogs open in; empty: the Pictures folder.
     QString lastFolder() const { return m_lastFolder; }
     void setLastFolder(const QString &folder) { m_lastFolder = folder; }
@@ -50,6 +55,7 @@ private:
 
     QWidget *m_window;
     QString m_lastFolder;
+    bool m_wholeFolders = false;
     std::function<Choice()> m_filesAnswer;
     std::function<QString()> m_folderAnswer;
 };

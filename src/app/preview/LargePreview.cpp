@@ -1,9 +1,11 @@
 #include "preview/LargePreview.h"
 
 #include "BackgroundWork.h"
+#include "batch/NameTemplate.h"
 #include "batch/OutputNaming.h"
 #include "browser/ImageListModel.h"
 #include "common/FileName.h"
+#include "pipeline/ReadNameFacts.h"
 #include "pipeline/RenderFile.h"
 #include "preview/OverlayWarning.h"
 
@@ -140,8 +142,16 @@ void LargePreview::render()
         return;
     const QString path = m_list->paths().at(m_row);
     ConversionOptions options = m_options();
-    m_outputName =
-        candidateFileNames(outputStem(path, m_row + 1, options), extensionFor(options.format)).first();
+    // A tree's picture is named in its subfolder; a template's date, camera and size come with the
+    // rendering.
+    const QString subfolder = outputSubfolder(m_list->subfolderAt(m_row));
+    const QString prefix = subfolder.isEmpty() ? QString() : subfolder + QLatin1Char('/');
+    const auto nameWith = [path, prefix, position = m_row + 1, options](const NameFacts &facts) {
+        return prefix +
+               candidateFileNames(outputStem(path, position, options, facts), extensionFor(options.format))
+                   .first();
+    };
+    m_outputName = nameWith(NameFacts());
     if (m_before) {
         options.logo.enabled = false;
         options.watermark.enabled = false;
@@ -158,9 +168,12 @@ void LargePreview::render()
                 return PipelineResult(); // superseded before it started
             return previewFile(path, options, box);
         },
-        [this, generation, current](const PipelineResult &result) {
+        [this, generation, current, nameWith, path,
+         byTemplate = options.naming == NamingMode::Template](const PipelineResult &result) {
             if (*current != generation)
                 return;
+            if (byTemplate && result.ok())
+                m_outputName = nameWith(nameFacts(result.metadata, path, result.outputSize));
             // The previous picture stays until this one is ready.
             m_shown = result.ok() ? result.image : QImage();
             m_outputSize = result.ok() ? result.outputSize : QSize();

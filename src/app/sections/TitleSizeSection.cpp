@@ -26,6 +26,15 @@ TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title an
     keepNamesBox = new QCheckBox(tr("Keep the current names"), body());
     newNameBox = new QCheckBox(tr("New name"), body());
     addTextBox = new QCheckBox(tr("Current names with added text"), body());
+    templateBox = new QCheckBox(tr("Template:"), body());
+    templateField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Groove, body());
+    templateField->setObjectName(QStringLiteral("templateField"));
+    templateField->setPlaceholderText(QStringLiteral("{date:%Y%m%d}-{n:3}"));
+    templateField->setToolTip(tr(
+        "Fields: {name} the current name, {title}, {n} or {n:3} the list position (zero-padded), {date} or "
+        "{date:%Y-%m-%d} when the photo was taken (else the file's time; %Y %m %d %H %M %S %y %j), "
+        "{camera}, {width} and {height} of the output, {folder} the photo's folder."));
+    templateField->setEnabled(false);
     titleField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Groove, body());
     nameExample = new ElidedLabel(body());
     nameExample->setObjectName(QStringLiteral("nameExample"));
@@ -91,6 +100,7 @@ TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title an
     keepNamesBox->setObjectName(QStringLiteral("keepNamesBox"));
     newNameBox->setObjectName(QStringLiteral("newNameBox"));
     addTextBox->setObjectName(QStringLiteral("addTextBox"));
+    templateBox->setObjectName(QStringLiteral("templateBox"));
     titleField->setObjectName(QStringLiteral("titleField"));
     resizeBox->setObjectName(QStringLiteral("resizeBox"));
     widthSide->setObjectName(QStringLiteral("widthSide"));
@@ -111,22 +121,24 @@ TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title an
     grid->addWidget(keepNamesBox, 0, 0, 1, 3);
     grid->addWidget(newNameBox, 1, 0, 1, 3);
     grid->addWidget(addTextBox, 2, 0, 1, 3);
-    grid->addWidget(titleField, 3, 0, 1, 3);
-    grid->addWidget(nameExample, 4, 0, 1, 3);
-    grid->addWidget(nameClash, 5, 0, 1, 3);
-    grid->addWidget(resizeBox, 6, 0);
-    grid->addWidget(neverEnlargeBox, 6, 1, 1, 2);
-    grid->addWidget(widthSide, 7, 0);
-    grid->addWidget(widthField, 7, 1);
-    grid->addWidget(new QLabel(tr("pixels"), body()), 7, 2);
-    grid->addWidget(heightSide, 8, 0);
-    grid->addWidget(heightField, 8, 1);
+    grid->addWidget(templateBox, 3, 0);
+    grid->addWidget(templateField, 3, 1, 1, 2);
+    grid->addWidget(titleField, 4, 0, 1, 3);
+    grid->addWidget(nameExample, 5, 0, 1, 3);
+    grid->addWidget(nameClash, 6, 0, 1, 3);
+    grid->addWidget(resizeBox, 7, 0);
+    grid->addWidget(neverEnlargeBox, 7, 1, 1, 2);
+    grid->addWidget(widthSide, 8, 0);
+    grid->addWidget(widthField, 8, 1);
     grid->addWidget(new QLabel(tr("pixels"), body()), 8, 2);
-    grid->addWidget(otherSide, 9, 0);
-    grid->addWidget(otherModePopup, 9, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(otherRow, 10, 1, 1, 2);
+    grid->addWidget(heightSide, 9, 0);
+    grid->addWidget(heightField, 9, 1);
+    grid->addWidget(new QLabel(tr("pixels"), body()), 9, 2);
+    grid->addWidget(otherSide, 10, 0);
+    grid->addWidget(otherModePopup, 10, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(otherRow, 11, 1, 1, 2);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(11, 1);
+    grid->setRowStretch(12, 1);
 
     // The window starts with the current names kept and no resizing.
     keepNamesBox->setChecked(true);
@@ -142,6 +154,7 @@ TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title an
     connect(keepNamesBox, &QCheckBox::clicked, this, &TitleSizeSection::keepNamesClicked);
     connect(newNameBox, &QCheckBox::clicked, this, &TitleSizeSection::newNameClicked);
     connect(addTextBox, &QCheckBox::clicked, this, &TitleSizeSection::addTextClicked);
+    connect(templateBox, &QCheckBox::clicked, this, &TitleSizeSection::templateClicked);
     connect(resizeBox, &QCheckBox::clicked, this, &TitleSizeSection::resizeClicked);
     connect(widthSide, &QRadioButton::clicked, this, &TitleSizeSection::widthSideClicked);
     connect(heightSide, &QRadioButton::clicked, this, &TitleSizeSection::heightSideClicked);
@@ -173,6 +186,8 @@ QList<QLineEdit *> TitleSizeSection::allOtherFields() const
 
 int TitleSizeSection::namingMode() const
 {
+    if (templateBox->isChecked())
+        return m_namingBeforeTemplate;
     if (addTextBox->isChecked())
         return 3;
     if (newNameBox->isChecked())
@@ -183,8 +198,23 @@ int TitleSizeSection::namingMode() const
 void TitleSizeSection::chooseNaming(QCheckBox *on)
 {
     // One choice: the clicked box always ends up on, the others off.
-    for (QCheckBox *box : {keepNamesBox, newNameBox, addTextBox})
+    if (on == templateBox && !templateBox->isChecked())
+        m_namingBeforeTemplate = std::max(1, namingMode());
+    for (QCheckBox *box : {keepNamesBox, newNameBox, addTextBox, templateBox})
         box->setChecked(box == on);
+    // The template's text stays for the next time it is chosen.
+    templateField->setEnabled(on == templateBox);
+}
+
+void TitleSizeSection::templateClicked()
+{
+    chooseNaming(templateBox);
+    // {title} takes the title.
+    titleField->setEnabled(true);
+    titleField->setPlaceholderText(tr("Title for {title}"));
+    templateField->setFocus();
+    Q_EMIT namingModeChanged();
+    updateLight();
 }
 
 void TitleSizeSection::keepNamesClicked()
@@ -354,13 +384,19 @@ void TitleSizeSection::showGoverningMode()
 void TitleSizeSection::showNameExample(const FirstNameExample &example)
 {
     nameExample->setFullText(example.name);
+    // A template that cannot be used is said in red.
+    QPalette lines = nameExample->palette();
+    lines.setColor(QPalette::WindowText,
+                   example.templateError ? QColor(0xb0, 0x20, 0x20) : QColor(0x5a, 0x5e, 0x66));
+    nameExample->setPalette(lines);
     nameClash->setFullText(example.clash);
     nameClash->setVisible(!example.clash.isEmpty());
 }
 
 void TitleSizeSection::updateLight()
 {
-    light()->setVisible(resizeBox->isChecked() || newNameBox->isChecked() || addTextBox->isChecked());
+    light()->setVisible(resizeBox->isChecked() || newNameBox->isChecked() || addTextBox->isChecked() ||
+                        templateBox->isChecked());
 }
 
 QList<SettingBinding> TitleSizeSection::bindings()
@@ -375,6 +411,12 @@ QList<SettingBinding> TitleSizeSection::bindings()
     };
     SettingBinding naming {{Setting::Naming},
                            [this](const AppSettings &v) {
+                               // Under the template, the choice before it is only remembered:
+                               // keeping the current names would empty the title.
+                               if (v.integer(Setting::TemplateNaming) == 1) {
+                                   m_namingBeforeTemplate = std::clamp(v.integer(Setting::Naming), 1, 3);
+                                   return;
+                               }
                                switch (v.integer(Setting::Naming)) {
                                case 3:
                                    addTextClicked();
@@ -428,6 +470,18 @@ QList<SettingBinding> TitleSizeSection::bindings()
                                                                                                        : 2);
                         }},
         bindText(titleField, Setting::Title),
+        bindText(templateField, Setting::TemplateText),
         naming,
+        SettingBinding {{Setting::TemplateNaming},
+                        [this](const AppSettings &v) {
+                            if (v.integer(Setting::TemplateNaming) != 1)
+                                return;
+                            const int before = m_namingBeforeTemplate; // as the naming row loaded it
+                            templateClicked();
+                            m_namingBeforeTemplate = before;
+                        },
+                        [this](AppSettings &v) {
+                            v.setInteger(Setting::TemplateNaming, templateBox->isChecked() ? 1 : 0);
+                        }},
     };
 }

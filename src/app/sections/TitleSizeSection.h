@@ -11,7 +11,8 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-// Naming and resizing: the three naming boxes acting as one choice with the title field and,
+// Naming and resizing: the four naming boxes (the fourth with its template field beside it)
+// acting as one choice with the title field and,
 // under them, the first output's name as an example; the resize box with its two sides and size
 // fields, the third side ("Other") with its popup of the other modes (long edge, short edge, fit
 // within, percent) and their fields, the never-enlarge box, and the section's light. Of the
@@ -25,6 +26,8 @@ public:
     QCheckBox *keepNamesBox;
     QCheckBox *newNameBox;
     QCheckBox *addTextBox;
+    QCheckBox *templateBox;   // the fourth choice: a rename template
+    QLineEdit *templateField; // its text, beside it
     QLineEdit *titleField;
     ElidedLabel *nameExample; // the first output's name (FirstNameExample)
     ElidedLabel *nameClash;   // and, when that name is taken in the output folder, which is
@@ -48,6 +51,7 @@ public:
     void keepNamesClicked();
     void newNameClicked();
     void addTextClicked();
+    void templateClicked();
     void resizeClicked();
     void widthSideClicked();
     void heightSideClicked();
@@ -56,7 +60,8 @@ public:
     void updateLight();
     void showNameExample(const FirstNameExample &example);
 
-    // 3, 2, 1 for the naming box that is on (the later first), 0 for none.
+    // 3, 2, 1 for the naming box that is on (the later first), 0 for none; with the template on,
+    // the choice made before it, which is what an older version reads.
     int namingMode() const;
 
     // The section's settings, in loading order: the resize handler and the side handlers empty
@@ -71,6 +76,7 @@ Q_SIGNALS:
 
 private:
     void chooseNaming(QCheckBox *on);
+    int m_namingBeforeTemplate = 1;
     // The other modes' fields, in the popup's order; a mode may have two.
     QList<QLineEdit *> otherFields(int mode) const;
     QList<QLineEdit *> allOtherFields() const;

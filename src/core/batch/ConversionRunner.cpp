@@ -7,6 +7,7 @@
 #include "common/FileName.h"
 #include "encode/OutputEncoder.h"
 #include "overlay/WatermarkOverlay.h"
+#include "pipeline/ReadNameFacts.h"
 #include "pipeline/RenderFile.h"
 
 #include <QDir>
@@ -227,6 +228,10 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
         outcome.failure = picture.failure;
         return;
     }
+    // What a rename template says of the file, from what the conversion read of it.
+    const NameFacts facts = options.naming == NamingMode::Template
+                                ? nameFacts(picture.metadata, path, picture.outputSize)
+                                : NameFacts();
     Result<EncodedOutput> encoded = encodeOutput(picture.image, options, picture.imageDpi, picture.iccProfile,
                                                  picture.metadata, picture.untouchedJpeg);
     picture.image = QImage();
@@ -237,7 +242,12 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
     }
     outcome.notes << encoded.value().notes;
     outcome.metadataRemoved = encoded.value().metadataRemoved;
-    Result<PendingFile> written = PendingFile::write(m_folder, encoded.value().bytes);
+    const Result<std::shared_ptr<const OutputFolder>> into = subfolderFor(index);
+    if (!into.ok()) {
+        outcome.failure = into.failure();
+        return;
+    }
+    Result<PendingFile> written = PendingFile::write(into.value(), encoded.value().bytes);
     if (!written.ok()) {
         outcome.failure = written.failure();
         // Every later file would fail the same way: the run stops here.
@@ -245,7 +255,19 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
         return;
     }
     outcome.file = std::move(written.value());
-    outcome.stem = outputStem(path, index + 1, options);
+    outcome.stem = outputStem(path, index + 1, options, facts);
+}
+
+Result<std::shared_ptr<const OutputFolder>> ConversionRunner::subfolderFor(int index) const
+{
+    const QString relative = outputSubfolder(m_job.subfolderOf(index));
+    if (relative.isEmpty())
+        return m_folder;
+    std::lock_guard<std::mutex> lock(m_subfolderMutex);
+    auto known = m_subfolders.find(relative);
+    if (known == m_subfolders.end())
+        known = m_subfolders.emplace(relative, m_folder->subfolder(relative)).first;
+    return known->second;
 }
 
 void ConversionRunner::commit(int index, Outcome &outcome)
@@ -298,11 +320,15 @@ ConversionReport ConversionRunner::runDry()
             finish(result);
             continue;
         }
-        const QString stem = outputStem(result.input, index + 1, m_job.options);
+        const QString stem =
+            outputStem(result.input, index + 1, m_job.options, readNameFacts(result.input, m_job.options));
         result.status = FileStatus::Failed;
         result.failure = Failure(FailureReason::NoFreeName);
+        const QString relative = outputSubfolder(m_job.subfolderOf(index));
+        const QDir into(relative.isEmpty() ? m_job.outputFolder
+                                           : QDir(m_job.outputFolder).filePath(relative));
         for (const QString &name : candidateFileNames(stem, extensionFor(m_job.options.format))) {
-            const QString path = QDir(m_job.outputFolder).filePath(name);
+            const QString path = into.filePath(name);
             if (claimed.contains(path) || pathTaken(path))
                 continue;
             claimed.insert(path);

@@ -47,6 +47,8 @@ private:
     void commit(int index, Outcome &outcome);
     void finish(const FileResult &result);
     bool folderStillInPlace() const;
+    // The output folder's subfolder an input's output goes into, made and opened once a run.
+    Result<std::shared_ptr<const OutputFolder>> subfolderFor(int index) const;
     ConversionReport runDry();
 
     ConversionReport m_report; // before the job: preparing the job adds the run's notes
@@ -57,6 +59,8 @@ private:
 
     std::atomic<bool> m_cancel {false};
     std::shared_ptr<const OutputFolder> m_folder; // opened as the run starts
+    mutable std::mutex m_subfolderMutex;
+    mutable std::map<QString, Result<std::shared_ptr<const OutputFolder>>> m_subfolders;
     // Set when the output folder's path stopped leading to the opened folder: no file starts after.
     mutable std::atomic<bool> m_folderGone {false};
     mutable std::atomic<bool> m_folderReplaced {false};

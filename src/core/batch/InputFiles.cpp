@@ -5,8 +5,26 @@
 #include <QDir>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <memory>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString withSlash(const QString &path)
+{
+    QString folder = QDir::cleanPath(path);
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+} // namespace
 
 const QStringList &openDialogExtensions()
 {
@@ -71,9 +89,7 @@ QStringList expandInputs(const QStringList &paths, QStringList *skipped)
                 names << name;
         }
         std::sort(names.begin(), names.end());
-        QString folder = QDir::cleanPath(path);
-        if (!folder.endsWith(QLatin1Char('/')))
-            folder += QLatin1Char('/');
+        const QString folder = withSlash(path);
         for (const QString &name : names) {
             if (pathKind(folder + name) == PathKind::File)
                 inputs << folder + name;
@@ -82,6 +98,140 @@ QStringList expandInputs(const QStringList &paths, QStringList *skipped)
         }
     }
     return inputs;
+}
+
+namespace {
+
+// Walks the trees of a run's folders, each file once.
+class TreeWalk {
+public:
+    explicit TreeWalk(ExpandedInputs *out) : m_out(out) {}
+
+    // A path as named: a file, or a folder (a symbolic link named is followed, once).
+    void take(const QString &path)
+    {
+        struct stat info {};
+        if (::stat(encodeFileName(path).constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+            // A file stands as given, once; a missing one keeps its place and fails at its turn.
+            if (S_ISREG(info.st_mode) && !firstMeeting(info))
+                return;
+            add(path, QString());
+            return;
+        }
+        const int fd = ::open(encodeFileName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            m_out->unreadable << QStringLiteral("%1: %2").arg(path, systemMessage(errno));
+            return;
+        }
+        const int before = m_met;
+        walk(fd, withSlash(path), QString());
+        if (m_met == before)
+            m_out->emptyFolders << path;
+    }
+
+private:
+    static QString systemMessage(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+    bool firstMeeting(const struct stat &info) { return m_seen.insert({info.st_dev, info.st_ino}).second; }
+
+    void add(const QString &path, const QString &subfolder)
+    {
+        m_out->inputs << path;
+        m_out->subfolders << subfolder;
+    }
+
+    // Takes the folder open at `fd` (closed here), at `path`, `relative` below the named one.
+    void walk(int fd, const QString &path, const QString &relative)
+    {
+        DIR *dir = ::fdopendir(fd);
+        if (!dir) {
+            m_out->unreadable << QStringLiteral("%1: %2").arg(path, systemMessage(errno));
+            ::close(fd);
+            return;
+        }
+        QStringList files, folders;
+        int listingError = 0;
+        for (;;) {
+            errno = 0;
+            const dirent *entry = ::readdir(dir);
+            if (!entry) {
+                listingError = errno;
+                break;
+            }
+            const QByteArray bytes(entry->d_name);
+            if (bytes.startsWith('.'))
+                continue; // hidden, and "." and ".."
+            struct stat link {};
+            if (::fstatat(fd, bytes.constData(), &link, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            const QString name = decodeFileName(bytes);
+            if (S_ISDIR(link.st_mode))
+                folders << name;
+            else if (hasAcceptedExtension(name, readableExtensions()))
+                files << name;
+            // A symbolic link to a folder is neither: it is not followed.
+        }
+        std::sort(files.begin(), files.end(), byNameAnyCase);
+        std::sort(folders.begin(), folders.end(), byNameAnyCase);
+        for (const QString &name : files) {
+            struct stat info {};
+            // Followed: a link to a picture is read as the picture.
+            if (::fstatat(fd, encodeFileName(name).constData(), &info, 0) == 0 && S_ISREG(info.st_mode)) {
+                ++m_met;
+                if (firstMeeting(info))
+                    add(path + name, relative);
+            } else {
+                m_out->skipped << path + name;
+            }
+        }
+        if (listingError != 0)
+            m_out->unreadable << QStringLiteral("%1: %2").arg(path, systemMessage(listingError));
+        for (const QString &name : folders) {
+            const int child = ::openat(fd, encodeFileName(name).constData(),
+                                       O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (child < 0) {
+                // Replaced by a link since it was listed: not followed, as links are not.
+                if (errno != ELOOP && errno != ENOTDIR)
+                    m_out->unreadable << QStringLiteral("%1: %2").arg(path + name, systemMessage(errno));
+                continue;
+            }
+            walk(child, path + name + QLatin1Char('/'),
+                 relative.isEmpty() ? name : relative + QLatin1Char('/') + name);
+        }
+        ::closedir(dir);
+    }
+
+    static bool byNameAnyCase(const QString &a, const QString &b)
+    {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    }
+
+    ExpandedInputs *m_out;
+    int m_met = 0; // pictures met, those met before included
+    std::set<std::pair<dev_t, ino_t>> m_seen;
+};
+
+} // namespace
+
+ExpandedInputs expandInputs(const QStringList &paths, bool wholeTrees)
+{
+    ExpandedInputs expanded;
+    if (!wholeTrees) {
+        for (const QString &path : paths) {
+            const QStringList inputs = expandInputs({path}, &expanded.skipped);
+            if (inputs.isEmpty() && pathKind(path) == PathKind::Folder)
+                expanded.emptyFolders << path;
+            expanded.inputs << inputs;
+        }
+        for (qsizetype i = 0; i < expanded.inputs.size(); ++i)
+            expanded.subfolders << QString();
+        return expanded;
+    }
+    TreeWalk walk(&expanded);
+    for (const QString &path : paths)
+        walk.take(path);
+    return expanded;
 }
 
 QStringList localFilesFromUriList(const QByteArray &uriList)

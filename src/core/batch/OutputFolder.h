@@ -26,6 +26,13 @@ public:
     // Opens the folder at `path` (a symbolic link given by the user is followed, once).
     static Result<std::shared_ptr<const OutputFolder>> open(const QString &path);
 
+    // The folder at `relative` below this one ("2024/trip"), each step made when missing and
+    // opened relative to the one above it, never by its path, and never through a symbolic link:
+    // one found in the place of a folder (planted there before or during the run) is refused, and
+    // so is anything else that is not a folder, and a step that is empty, "." or "..". An empty
+    // `relative` is this folder. The subfolder shares this folder's opening time.
+    Result<std::shared_ptr<const OutputFolder>> subfolder(const QString &relative) const;
+
     // The path the folder was opened by, as outputs are reported.
     const QString &path() const { return m_path; }
     int descriptor() const { return m_fd; }

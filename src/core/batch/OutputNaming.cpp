@@ -1,5 +1,7 @@
 #include "batch/OutputNaming.h"
 
+#include "batch/NameTemplate.h"
+
 #include "common/FileName.h"
 #include "options/ConversionOptions.h"
 
@@ -50,11 +52,24 @@ QString sanitizedTitle(const QString &title)
 
 QString outputStem(const QString &inputPath, int position, const ConversionOptions &o)
 {
+    return outputStem(inputPath, position, o, NameFacts());
+}
+
+QString outputStem(const QString &inputPath, int position, const ConversionOptions &o, const NameFacts &facts)
+{
     const QString base = baseNameOf(inputPath);
     const QString title = sanitizedTitle(o.title);
     switch (o.naming) {
     case NamingMode::CurrentNames:
         break;
+    case NamingMode::Template: {
+        const NameTemplate name = NameTemplate::parse(o.nameTemplate);
+        QString stem = name.isValid() ? name.expand(inputPath, position, o.title, facts) : QString();
+        for (QChar &c : stem)
+            if (QStringLiteral("/\\:*?\"<>|").contains(c))
+                c = QLatin1Char('_');
+        return safeStem(stem.isEmpty() ? base : stem);
+    }
     case NamingMode::NewName:
         return safeStem(title.isEmpty() ? base : title + QString::number(position));
     case NamingMode::AddText:
@@ -63,13 +78,40 @@ QString outputStem(const QString &inputPath, int position, const ConversionOptio
     return safeStem(base);
 }
 
+QString outputSubfolder(const QString &relative)
+{
+    QStringList steps;
+    for (const QString &step : relative.split(QLatin1Char('/'), Qt::SkipEmptyParts))
+        steps << safeStem(step);
+    return steps.join(QLatin1Char('/'));
+}
+
+namespace {
+
+// The stem and its ending within a file name's 255 bytes, the stem cut at a character's end.
+QString fitted(const QString &stem, const QString &ending)
+{
+    constexpr int kMaxNameBytes = 255;
+    const qsizetype room = kMaxNameBytes - encodeFileName(ending).size();
+    if (encodeFileName(stem).size() <= room)
+        return stem + ending;
+    QString cut = stem;
+    while (!cut.isEmpty() && encodeFileName(cut).size() > room)
+        cut.chop(cut.size() >= 2 && cut.back().isLowSurrogate() && cut.at(cut.size() - 2).isHighSurrogate()
+                     ? 2
+                     : 1);
+    return cut + ending;
+}
+
+} // namespace
+
 QStringList candidateFileNames(const QString &stem, const QString &extension)
 {
     QStringList names;
     names.reserve(kOutputNameCandidates);
-    names << stem + extension << stem + QStringLiteral(" (copy)") + extension;
+    names << fitted(stem, extension) << fitted(stem, QStringLiteral(" (copy)") + extension);
     for (int k = 2; k < kOutputNameCandidates; ++k)
-        names << stem + QStringLiteral(" (copy %1)").arg(k) + extension;
+        names << fitted(stem, QStringLiteral(" (copy %1)").arg(k) + extension);
     return names;
 }
 

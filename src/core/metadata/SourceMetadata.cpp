@@ -231,6 +231,21 @@ bool SourceMetadata::isEmpty() const
     return !hasExifXmpOrIptc() && d->icc.isEmpty();
 }
 
+QString SourceMetadata::exifText(const char *key) const
+{
+    try {
+        const auto found = d->exif.findKey(Exiv2::ExifKey(key));
+        if (found == d->exif.end() || found->count() == 0)
+            return QString();
+        QString text = QString::fromStdString(found->toString());
+        while (!text.isEmpty() && (text.back() == QChar(0) || text.back().isSpace()))
+            text.chop(1);
+        return text.trimmed();
+    } catch (const std::exception &) {
+        return QString();
+    }
+}
+
 bool SourceMetadata::hasExifXmpOrIptc() const
 {
     return !d->exif.empty() || !d->xmp.empty() || !d->iptc.empty();

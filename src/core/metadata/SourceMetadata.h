@@ -37,6 +37,9 @@ public:
     // The horizontal density EXIF states; 0 when none or unusable.
     double exifDpi() const;
     QByteArray iccProfile() const;
+    // An EXIF tag's value as text ("Exif.Photo.DateTimeOriginal"), without the NULs and spaces
+    // that pad it; empty when the tag is missing or the key is not one exiv2 knows.
+    QString exifText(const char *key) const;
 
     // The part of the metadata the option keeps (see MetadataKept), the colour profile, the
     // orientation and the density unchanged. `removed` is set when the source held something the

@@ -21,6 +21,7 @@ enum class NamingMode {
     CurrentNames, // holiday.jpg -> holiday.jpg
     NewName,      // the title and the 1-based list position: Trip1, Trip2, ...
     AddText,      // the current name and the title: holiday-web
+    Template,     // a rename template (NameTemplate): "{date:%Y%m%d}-{n:3}" gives 20240612-001
 };
 
 // What a resize of the upright picture is given; the other side, or both, follow in proportion.
@@ -94,7 +95,8 @@ struct CopyrightOptions {
 
 struct ConversionOptions {
     NamingMode naming = NamingMode::CurrentNames;
-    QString title; // the new name, or the text added to current names
+    QString title;        // the new name, or the text added to current names
+    QString nameTemplate; // Template: the rename template
 
     ResizeMode resize = ResizeMode::None;
     // The given side in pixels, or the percent; for Fit the box's width, 0 when only its height

@@ -124,6 +124,10 @@ ConversionOptions optionsFromSettings(const AppSettings &v, const ConversionOpti
         break;
     }
     o.title = v.text(Setting::Title);
+    // Its own key, so an older version reads the choice before it.
+    if (v.integer(Setting::TemplateNaming) == 1)
+        o.naming = NamingMode::Template;
+    o.nameTemplate = v.text(Setting::TemplateText);
 
     setResize(v, o);
 

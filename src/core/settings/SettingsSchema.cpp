@@ -59,6 +59,7 @@ constexpr SettingChoice kNamingWords[] = {
     {"keep", 1, "the current names"},
     {"new", 2, "the title and the list position"},
     {"append", 3, "the current name and the title"},
+    {"template", -1, "a rename template, see --template", false, true},
 };
 constexpr SettingChoice kFormatWords[] = {
     {"jpeg", 0},
@@ -138,7 +139,8 @@ std::array<SettingRow, kSettingCount> makeRows()
         integer(S::Naming, "fileCheckBoxSelected", 0, 3, 1)
             .meaning("Naming: 1 current names, 2 title and list position, 3 current name and title; 0 as 1")
             .withFlag("naming", FlagValue::Choice, "MODE", "How outputs are named")
-            .withChoices(kNamingWords),
+            .withChoices(kNamingWords)
+            .switchingWith(S::TemplateNaming),
         text(S::Title, "titleField")
             .meaning("The new name, or the text added to current names; at most 200 bytes, so a name "
                      "with its number, copy mark and extension fits a file name")
@@ -327,6 +329,23 @@ std::array<SettingRow, kSettingCount> makeRows()
             .keptByWindow(),
         flag(S::LastPresetEdited, "pmPresetEdited")
             .meaning("1 when the options were changed after that preset was chosen")
+            .keptByWindow(),
+        flag(S::TemplateNaming, "pmNamingTemplate")
+            .meaning("1 names outputs by the rename template (pmNameTemplate) whatever fileCheckBoxSelected "
+                     "says, which keeps the choice made before for older versions"),
+        text(S::TemplateText, "pmNameTemplate")
+            .meaning("The rename template, such as {date:%Y%m%d}-{n:3}")
+            .withMaxBytes(1000)
+            .withFlag("template", FlagValue::Text, "TEXT",
+                      "The rename template for --naming template (given alone, it chooses that mode): "
+                      "{name}, {title}, {n} or {n:3} (the list position, zero-padded), {date} or "
+                      "{date:%Y-%m-%d} (EXIF DateTimeOriginal, else the file's time; %Y %m %d %H %M %S %y "
+                      "%j), {camera}, {width} and {height} (the output's size), {folder} (the input's "
+                      "folder); / \\ : * ? \" < > | and control characters become _")
+            .turningOn(S::TemplateNaming),
+        flag(S::AddWholeFolders, "pmAddWholeFolders")
+            .meaning("1 when a folder added or dropped in the window brings the pictures of its whole tree, "
+                     "written into the same subfolders")
             .keptByWindow(),
     }};
 }

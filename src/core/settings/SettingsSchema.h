@@ -65,6 +65,9 @@ enum class Setting {
     LastInputFolder,
     LastPreset,
     LastPresetEdited,
+    TemplateNaming,
+    TemplateText,
+    AddWholeFolders,
 
     Count // not a setting: how many there are
 };
@@ -100,6 +103,9 @@ struct SettingChoice {
     int value;
     const char *meaning = nullptr; // said after the word in the help
     bool alias = false;            // accepted, but not listed in the help
+    // Stands for the row's `choiceSwitch` on, the row's own number left as it is; the other words
+    // set the switch off.
+    bool switching = false;
 };
 
 struct SettingRow {
@@ -127,6 +133,9 @@ struct SettingRow {
     std::optional<Setting> turnsOn;
     std::vector<Setting> resets;
     std::optional<Setting> pairedWith;
+    // A 0/1 row that a `switching` word of this row's flag turns on (a choice added under a key of
+    // its own, so the stored numbers of this row keep their meaning for older versions).
+    std::optional<Setting> choiceSwitch;
 
     // Sets the options field this row alone decides; rows that take part in a rule with other
     // rows leave it to optionsFromSettings(). A value outside the row's table changes nothing.
@@ -182,6 +191,12 @@ struct SettingRow {
     {
         SettingRow r = *this;
         r.resets.insert(r.resets.end(), others.begin(), others.end());
+        return r;
+    }
+    SettingRow switchingWith(Setting flagRow) const
+    {
+        SettingRow r = *this;
+        r.choiceSwitch = flagRow;
         return r;
     }
     SettingRow pairing(Setting second) const

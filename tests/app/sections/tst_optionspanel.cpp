@@ -579,8 +579,8 @@ void TestOptions::everySettingHasOneControl()
     // The open section and the zoom are the window's own; every other row is one control's.
     OptionsPanel panel;
     QList<Setting> bound = {
-        Setting::OpenSection,     Setting::Zoom,       Setting::OutputFolder,    Setting::WindowGeometry,
-        Setting::LastInputFolder, Setting::LastPreset, Setting::LastPresetEdited};
+        Setting::OpenSection,     Setting::Zoom,       Setting::OutputFolder,     Setting::WindowGeometry,
+        Setting::LastInputFolder, Setting::LastPreset, Setting::LastPresetEdited, Setting::AddWholeFolders};
     for (const SettingBinding &binding : panel.bindings())
         bound += binding.settings;
     for (const SettingRow &row : settingRows())

@@ -62,10 +62,9 @@ void TestKeyboardPath::tabOrder_data()
 {
     QTest::addColumn<int>("open");
     QTest::addColumn<QStringList>("middle");
-    const QStringList title = {"titleSectionHeader", "keepNamesBox", "newNameBox", "addTextBox", "resizeBox"};
     QTest::newRow("all closed") << -1 << QStringList();
     QTest::newRow("title and size") << int(SectionPanel::TitleAndSize)
-                                    << QStringList {"keepNamesBox", "newNameBox", "addTextBox", "resizeBox"};
+                                    << QStringList {"keepNamesBox", "newNameBox", "addTextBox", "templateBox", "resizeBox"};
     QTest::newRow("logo") << int(SectionPanel::Logo)
                           << QStringList {"logoBox",       "chooseLogoButton",  "logoPosition0",
                                           "logoSizePopup", "logoOpacitySlider", "logoOpacityBox"};
