@@ -4,6 +4,7 @@
 #include "ProgressBar.h"
 #include "batch/ConversionRunner.h"
 #include "batch/InputFiles.h"
+#include "batch/ReportFile.h"
 #include "common/FileName.h"
 
 #include <QGuiApplication>
@@ -166,6 +167,10 @@ int main(int argc, char *argv[])
             if (!request.quiet)
                 printLine(stdout,
                           QStringLiteral("%1 -> %2").arg(printable(result.input), printable(result.output)));
+        } else if (result.status == FileStatus::Skipped) {
+            if (!request.quiet)
+                printLine(stdout, QStringLiteral("%1 -> %2 (skipped: output exists)")
+                                      .arg(printable(result.input), printable(result.output)));
         } else {
             printError(result.input, result.failure.text());
         }
@@ -192,14 +197,26 @@ int main(int argc, char *argv[])
             printLine(stderr, QStringLiteral("pressmark-cli: note: ") + note);
     if (!report.stopped.isEmpty())
         printLine(stderr, QStringLiteral("pressmark-cli: ") + report.stopped);
+    bool reportWritten = true;
+    if (!request.reportPath.isEmpty()) {
+        const Failure failure = writeReportFile(request.reportPath, report);
+        if (failure.failed()) {
+            printError(request.reportPath,
+                       QStringLiteral("the report could not be written: ") + failure.text());
+            reportWritten = false;
+        }
+    }
     if (!request.quiet) {
         QString summary =
             QStringLiteral("%1 converted, %2 failed").arg(report.writtenCount()).arg(report.failedCount());
+        if (report.skippedCount() > 0)
+            summary += QStringLiteral(", %1 skipped (output exists)").arg(report.skippedCount());
         if (report.cancelled)
             summary += QStringLiteral(", %1 not started (cancelled)").arg(report.notStartedCount());
         else if (!report.stopped.isEmpty())
             summary += QStringLiteral(", %1 not started").arg(report.notStartedCount());
         printLine(stdout, summary);
     }
-    return report.writtenCount() == runner.total() && !emptyFolder ? 0 : 1;
+    const bool allDone = report.writtenCount() + report.skippedCount() == runner.total();
+    return allDone && !emptyFolder && reportWritten ? 0 : 1;
 }

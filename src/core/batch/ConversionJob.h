@@ -10,7 +10,14 @@ struct ConversionJob {
     QStringList inputs;
     ConversionOptions options;
     QString outputFolder;
-    int workers = 0;     // 0: one per core; 1 converts one file at a time
+    int workers = 0;         // 0: one per core; 1 converts one file at a time
     qint64 memoryBudget = 0; // bytes the files at work may take together; 0: defaultMemoryBudget()
-    bool dryRun = false; // decide the names only: decode nothing, write nothing
+    bool dryRun = false;     // decide the names only: decode nothing, write nothing
+    // This run converts only the entries at 0-based list positions p with p % shardCount ==
+    // shardIndex; their names are those of the whole list (see plannedNameIndexes()).
+    int shardIndex = 0;
+    int shardCount = 1;
+    // An entry whose planned name is already taken in the output folder is done: it is
+    // skipped, not converted again (resuming an interrupted run).
+    bool skipExisting = false;
 };

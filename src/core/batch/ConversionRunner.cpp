@@ -1,5 +1,6 @@
 #include "batch/ConversionRunner.h"
 
+#include "batch/NamePlan.h"
 #include "batch/OutputNaming.h"
 #include "batch/PendingFile.h"
 #include "common/Cancellation.h"
@@ -10,12 +11,14 @@
 #include "pipeline/RenderFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QSet>
 #include <QThread>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -24,9 +27,14 @@
 struct ConversionRunner::Outcome {
     Failure failure;
     QStringList notes;
-    QString stem;
     PendingFile file;
+    bool skipped = false; // its planned name was taken when it started (skipExisting)
     bool metadataRemoved = false;
+    bool metadataWritten = false;
+    bool profileWritten = false;
+    qint64 bytes = 0;
+    QSize pixels;
+    qint64 milliseconds = 0;
 };
 
 // What the run says once when the metadata option left something out of `files` outputs.
@@ -68,11 +76,23 @@ ConversionRunner::ConversionRunner(ConversionJob job)
     : m_job(prepared(std::move(job), &m_report.notes)),
       m_budget(m_job.memoryBudget > 0 ? m_job.memoryBudget : defaultMemoryBudget())
 {
-    m_report.files.resize(m_job.inputs.size());
-    for (int i = 0; i < m_job.inputs.size(); ++i) {
-        m_report.files[i].index = i;
-        m_report.files[i].input = m_job.inputs.at(i);
+    const int count = std::max(1, m_job.shardCount);
+    const int shard = std::clamp(m_job.shardIndex, 0, count - 1);
+    m_report.listSize = int(m_job.inputs.size());
+    m_report.shardIndex = shard;
+    m_report.shardCount = count;
+    for (int i = shard; i < m_job.inputs.size(); i += count)
+        m_order << i;
+    m_report.files.resize(m_order.size());
+    for (int slot = 0; slot < m_order.size(); ++slot) {
+        m_report.files[slot].index = m_order.at(slot);
+        m_report.files[slot].input = m_job.inputs.at(m_order.at(slot));
     }
+    // The names of the whole list, whichever part of it this run converts.
+    m_stems.reserve(m_job.inputs.size());
+    for (int i = 0; i < m_job.inputs.size(); ++i)
+        m_stems << outputStem(m_job.inputs.at(i), i + 1, m_job.options);
+    m_plan = plannedNameIndexes(m_stems, extensionFor(m_job.options.format));
 }
 
 ConversionRunner::~ConversionRunner() = default;
@@ -94,14 +114,23 @@ void ConversionRunner::cancel()
 
 ConversionReport ConversionRunner::run()
 {
+    QElapsedTimer clock;
+    clock.start();
+    ConversionReport report = runTimed();
+    report.milliseconds = clock.elapsed();
+    return report;
+}
+
+ConversionReport ConversionRunner::runTimed()
+{
     initializeCodecLibraries();
     if (m_job.dryRun)
         return runDry();
-    const int total = int(m_job.inputs.size());
-    if (total == 0)
+    const int count = total();
+    if (count == 0)
         return m_report;
     int workers = m_job.workers > 0 ? m_job.workers : QThread::idealThreadCount();
-    workers = std::max(1, std::min(workers, total));
+    workers = std::max(1, std::min(workers, count));
     m_window = 2 * workers;
     // Every output goes into the folder opened here, whatever its path leads to later.
     Result<std::shared_ptr<const OutputFolder>> folder = OutputFolder::open(m_job.outputFolder);
@@ -110,7 +139,7 @@ ConversionReport ConversionRunner::run()
         FileResult &first = m_report.files[0];
         m_started.store(1);
         if (m_onStarted)
-            m_onStarted(0, 1);
+            m_onStarted(first.index, 1);
         first.status = FileStatus::Failed;
         first.failure = folder.failure();
         finish(first);
@@ -172,8 +201,9 @@ bool ConversionRunner::folderStillInPlace() const
 void ConversionRunner::workerLoop()
 {
     const CancellationScope cancellation(&m_cancel);
-    const int total = int(m_job.inputs.size());
+    const int total = this->total();
     for (;;) {
+        int slot;
         int index;
         int started;
         {
@@ -184,14 +214,15 @@ void ConversionRunner::workerLoop()
             });
             if (m_cancel.load() || m_folderGone.load() || m_next >= total)
                 return;
-            index = m_next++;
+            slot = m_next++;
+            index = m_order.at(slot);
             started = ++m_started;
         }
         if (m_onStarted)
             m_onStarted(index, started);
         Outcome outcome = processFile(index);
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_waiting.emplace(index, std::move(outcome));
+        m_waiting.emplace(slot, std::move(outcome));
         for (auto it = m_waiting.find(m_turn); it != m_waiting.end(); it = m_waiting.find(m_turn)) {
             commit(m_turn, it->second);
             m_waiting.erase(it);
@@ -204,6 +235,12 @@ void ConversionRunner::workerLoop()
 ConversionRunner::Outcome ConversionRunner::processFile(int index) const
 {
     Outcome outcome;
+    if (m_job.skipExisting && plannedNameTaken(index)) {
+        outcome.skipped = true;
+        return outcome;
+    }
+    QElapsedTimer clock;
+    clock.start();
     // A fault in one file is that file's failure; the run goes on.
     try {
         convertInto(index, outcome);
@@ -212,7 +249,30 @@ ConversionRunner::Outcome ConversionRunner::processFile(int index) const
     } catch (const std::exception &e) {
         outcome.failure = Failure(FailureReason::InternalError, QString::fromLocal8Bit(e.what()));
     }
+    outcome.milliseconds = clock.elapsed();
     return outcome;
+}
+
+// The names entry `index` may take, from its planned one on.
+QStringList ConversionRunner::candidatesFor(int index) const
+{
+    const int first = m_plan.at(index);
+    if (first < 0)
+        return QStringList();
+    return candidateFileNames(m_stems.at(index), extensionFor(m_job.options.format)).mid(first);
+}
+
+// Whether anything (a file, a folder, a link) already has the entry's planned name.
+bool ConversionRunner::plannedNameTaken(int index) const
+{
+    const QStringList names = candidatesFor(index);
+    if (names.isEmpty())
+        return false;
+    if (!m_folder)
+        return pathTaken(QDir(m_job.outputFolder).filePath(names.first()));
+    struct stat info {};
+    return ::fstatat(m_folder->descriptor(), encodeFileName(names.first()).constData(), &info,
+                     AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 void ConversionRunner::convertInto(int index, Outcome &outcome) const
@@ -237,6 +297,10 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
     }
     outcome.notes << encoded.value().notes;
     outcome.metadataRemoved = encoded.value().metadataRemoved;
+    outcome.metadataWritten = encoded.value().metadataWritten;
+    outcome.profileWritten = encoded.value().profileWritten;
+    outcome.pixels = encoded.value().pixels;
+    outcome.bytes = encoded.value().bytes.size();
     Result<PendingFile> written = PendingFile::write(m_folder, encoded.value().bytes);
     if (!written.ok()) {
         outcome.failure = written.failure();
@@ -245,13 +309,19 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
         return;
     }
     outcome.file = std::move(written.value());
-    outcome.stem = outputStem(path, index + 1, options);
 }
 
-void ConversionRunner::commit(int index, Outcome &outcome)
+void ConversionRunner::commit(int slot, Outcome &outcome)
 {
-    FileResult &result = m_report.files[index];
+    FileResult &result = m_report.files[slot];
+    const int index = result.index;
     result.notes = outcome.notes;
+    if (outcome.skipped) {
+        result.status = FileStatus::Skipped;
+        result.output = m_folder->pathOf(candidatesFor(index).first());
+        finish(result);
+        return;
+    }
     if (!outcome.failure.failed() && !folderStillInPlace())
         outcome.failure =
             m_folderReplaced.load()
@@ -259,11 +329,16 @@ void ConversionRunner::commit(int index, Outcome &outcome)
                           QStringLiteral("the output folder was moved or replaced"))
                 : Failure(FailureReason::CannotWrite, QStringLiteral("the output folder is gone"));
     if (!outcome.failure.failed()) {
-        const Result<QString> published =
-            outcome.file.publish(candidateFileNames(outcome.stem, extensionFor(m_job.options.format)));
+        const Result<QString> published = outcome.file.publish(candidatesFor(index));
         if (published.ok()) {
             result.status = FileStatus::Written;
             result.output = published.value();
+            result.bytes = outcome.bytes;
+            result.pixels = outcome.pixels;
+            result.metadataWritten = outcome.metadataWritten;
+            result.metadataRemoved = outcome.metadataRemoved;
+            result.profileWritten = outcome.profileWritten;
+            result.milliseconds = outcome.milliseconds;
             if (outcome.metadataRemoved)
                 ++m_metadataRemoved;
         } else {
@@ -273,6 +348,7 @@ void ConversionRunner::commit(int index, Outcome &outcome)
     if (outcome.failure.failed()) {
         result.status = FileStatus::Failed;
         result.failure = outcome.failure;
+        result.milliseconds = outcome.milliseconds;
     }
     finish(result);
 }
@@ -287,8 +363,9 @@ ConversionReport ConversionRunner::runDry()
 {
     // The names a real run would give, with every input assumed to decode.
     QSet<QString> claimed;
-    for (int index = 0; index < m_job.inputs.size() && !m_cancel.load(); ++index) {
-        FileResult &result = m_report.files[index];
+    for (int slot = 0; slot < total() && !m_cancel.load(); ++slot) {
+        FileResult &result = m_report.files[slot];
+        const int index = result.index;
         const int started = ++m_started;
         if (m_onStarted)
             m_onStarted(index, started);
@@ -298,10 +375,15 @@ ConversionReport ConversionRunner::runDry()
             finish(result);
             continue;
         }
-        const QString stem = outputStem(result.input, index + 1, m_job.options);
+        if (m_job.skipExisting && plannedNameTaken(index)) {
+            result.status = FileStatus::Skipped;
+            result.output = QDir(m_job.outputFolder).filePath(candidatesFor(index).first());
+            finish(result);
+            continue;
+        }
         result.status = FileStatus::Failed;
         result.failure = Failure(FailureReason::NoFreeName);
-        for (const QString &name : candidateFileNames(stem, extensionFor(m_job.options.format))) {
+        for (const QString &name : candidatesFor(index)) {
             const QString path = QDir(m_job.outputFolder).filePath(name);
             if (claimed.contains(path) || pathTaken(path))
                 continue;

@@ -206,6 +206,17 @@ int claimAndRename(int dir, const QByteArray &temporary, const QByteArray &targe
     return -1;
 }
 
+// Whether the name in the folder is a link to the open file itself. Over NFS, a link whose
+// reply was lost is sent again, and the server, having made it the first time, answers that the
+// name exists: the name is then ours, not another file's.
+bool nameHoldsFile(int dir, const QByteArray &name, int fd)
+{
+    struct stat there {};
+    struct stat ours {};
+    return ::fstatat(dir, name.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(fd, &ours) == 0 &&
+           there.st_dev == ours.st_dev && there.st_ino == ours.st_ino;
+}
+
 bool noLinksHere(int error)
 {
     return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK;
@@ -325,6 +336,12 @@ Result<QString> PendingFile::publish(const QStringList &candidateNames)
             if (rc == 0)
                 m_temporaryName.clear();
         }
+        if (rc != 0 && errno == EEXIST && nameHoldsFile(dir, target, m_fd)) {
+            if (!m_temporaryName.isEmpty())
+                ::unlinkat(dir, m_temporaryName.constData(), 0);
+            m_temporaryName.clear();
+            rc = 0;
+        }
         if (rc == 0) {
             discard();
             return m_folder->pathOf(name);
@@ -333,4 +350,22 @@ Result<QString> PendingFile::publish(const QStringList &candidateNames)
             return Failure(FailureReason::CannotWrite, systemMessage(errno));
     }
     return Failure(FailureReason::NoFreeName);
+}
+
+Result<QString> PendingFile::replace(const QString &name)
+{
+    if (m_fd < 0 || m_temporaryName.isEmpty())
+        return Failure(FailureReason::InternalError,
+                       QStringLiteral("only a named temporary replaces a file"));
+    const int dir = m_folder->descriptor();
+    const QByteArray target = encodeFileName(name);
+    struct stat there {};
+    if (::fstatat(dir, target.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(there.st_mode))
+        return Failure(FailureReason::CannotWrite,
+                       QStringLiteral("%1 is not a regular file").arg(m_folder->pathOf(name)));
+    if (::renameat(dir, m_temporaryName.constData(), dir, target.constData()) != 0)
+        return Failure(FailureReason::CannotWrite, systemMessage(errno));
+    m_temporaryName.clear();
+    discard();
+    return m_folder->pathOf(name);
 }

@@ -50,6 +50,11 @@ public:
     // Gives the file the first candidate name (in the folder) that is free, and answers the
     // path it took; "no free name" when every candidate is taken.
     Result<QString> publish(const QStringList &candidateNames);
+    // Gives a named temporary (Kind::NamedTemporary) the name, in one rename, replacing a
+    // regular file of that name, as a saved file is replaced: anything else there (a symbolic
+    // link, a folder, a FIFO) is refused and left as it is, and a link put there after the
+    // check is replaced itself, never followed.
+    Result<QString> replace(const QString &name);
 
 private:
     void discard();
