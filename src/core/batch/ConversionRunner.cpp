@@ -262,17 +262,27 @@ QStringList ConversionRunner::candidatesFor(int index) const
     return candidateFileNames(m_stems.at(index), extensionFor(m_job.options.format)).mid(first);
 }
 
+// The entry's planned name; empty when it has none. Made alone for the common plain name, so a
+// list of 50,000 is not 5 million names.
+QString ConversionRunner::plannedName(int index) const
+{
+    const int first = m_plan.at(index);
+    if (first == 0)
+        return m_stems.at(index) + extensionFor(m_job.options.format);
+    return first < 0 ? QString() : candidatesFor(index).first();
+}
+
 // Whether anything (a file, a folder, a link) already has the entry's planned name.
 bool ConversionRunner::plannedNameTaken(int index) const
 {
-    const QStringList names = candidatesFor(index);
-    if (names.isEmpty())
+    const QString name = plannedName(index);
+    if (name.isEmpty())
         return false;
     if (!m_folder)
-        return pathTaken(QDir(m_job.outputFolder).filePath(names.first()));
+        return pathTaken(QDir(m_job.outputFolder).filePath(name));
     struct stat info {};
-    return ::fstatat(m_folder->descriptor(), encodeFileName(names.first()).constData(), &info,
-                     AT_SYMLINK_NOFOLLOW) == 0;
+    return ::fstatat(m_folder->descriptor(), encodeFileName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) ==
+           0;
 }
 
 void ConversionRunner::convertInto(int index, Outcome &outcome) const
@@ -318,7 +328,7 @@ void ConversionRunner::commit(int slot, Outcome &outcome)
     result.notes = outcome.notes;
     if (outcome.skipped) {
         result.status = FileStatus::Skipped;
-        result.output = m_folder->pathOf(candidatesFor(index).first());
+        result.output = m_folder->pathOf(plannedName(index));
         finish(result);
         return;
     }
@@ -375,15 +385,21 @@ ConversionReport ConversionRunner::runDry()
             finish(result);
             continue;
         }
-        if (m_job.skipExisting && plannedNameTaken(index)) {
+        const bool plannedTaken = plannedNameTaken(index);
+        if (m_job.skipExisting && plannedTaken) {
             result.status = FileStatus::Skipped;
-            result.output = QDir(m_job.outputFolder).filePath(candidatesFor(index).first());
+            result.output = QDir(m_job.outputFolder).filePath(plannedName(index));
             finish(result);
             continue;
         }
         result.status = FileStatus::Failed;
         result.failure = Failure(FailureReason::NoFreeName);
-        for (const QString &name : candidatesFor(index)) {
+        // The plain planned name alone unless it is taken: the whole list of names only then.
+        const QString planned = plannedName(index);
+        const bool free = !planned.isEmpty() && !plannedTaken &&
+                          !claimed.contains(QDir(m_job.outputFolder).filePath(planned));
+        const QStringList names = free ? QStringList {planned} : candidatesFor(index);
+        for (const QString &name : names) {
             const QString path = QDir(m_job.outputFolder).filePath(name);
             if (claimed.contains(path) || pathTaken(path))
                 continue;

@@ -48,6 +48,7 @@ private:
     void convertInto(int index, Outcome &outcome) const;
     void commit(int slot, Outcome &outcome);
     QStringList candidatesFor(int index) const;
+    QString plannedName(int index) const;
     bool plannedNameTaken(int index) const;
     void finish(const FileResult &result);
     bool folderStillInPlace() const;

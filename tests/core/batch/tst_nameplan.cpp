@@ -59,6 +59,7 @@ private Q_SLOTS:
     void shardsGiveTheNamesAndBytesOfOneRun();
     void shardReportsHoldTheirPartInListOrder();
     void skipExistingResumes();
+    void dryRunForetellsARunIntoAFolderNotEmpty();
 
 private:
     QTemporaryDir m_inputs;
@@ -219,6 +220,29 @@ void TestNamePlan::skipExistingResumes()
     QCOMPARE(report.files.at(1).output, resumed.filePath("IMG_1 (copy).jpg"));
     QCOMPARE(outputFiles(resumed.path()), outputFiles(one.path()));
     QCOMPARE(TestImages::readFile(resumed.filePath("c.jpg")), QByteArray("the user's"));
+}
+
+// A planned name already taken sends its entry on to later names, which may be planned for a later
+// entry; the dry run says what the run then does.
+void TestNamePlan::dryRunForetellsARunIntoAFolderNotEmpty()
+{
+    const QStringList list = {m_inputs.filePath("IMG_1 (copy).png"), m_inputs.filePath("IMG_1.jpg"),
+                              m_inputs.filePath("b/IMG_1.jpg")};
+    QTemporaryDir out;
+    TestImages::writeFile(out.filePath("IMG_1.jpg"), "there before");
+    ConversionJob job = jobFor(list, out.path(), NamingMode::CurrentNames);
+    job.dryRun = true;
+    const ConversionReport dry = ConversionRunner(job).run();
+    job.dryRun = false;
+    const ConversionReport run = ConversionRunner(job).run();
+    QStringList foretold, written;
+    for (int i = 0; i < list.size(); ++i) {
+        foretold << QFileInfo(dry.files.at(i).output).fileName();
+        written << QFileInfo(run.files.at(i).output).fileName();
+    }
+    QCOMPARE(foretold, QStringList({"IMG_1 (copy).jpg", "IMG_1 (copy 2).jpg", "IMG_1 (copy 3).jpg"}));
+    QCOMPARE(written, foretold);
+    QCOMPARE(TestImages::readFile(out.filePath("IMG_1.jpg")), QByteArray("there before"));
 }
 
 QTEST_MAIN(TestNamePlan)
