@@ -70,7 +70,7 @@ void TestCliBatches::initTestCase()
 {
     QDir().mkpath(m_dir.filePath("shop/b"));
     int shade = 0;
-    for (const QString &name :
+    for (const QString name :
          {"IMG_1.jpg", "b/IMG_1.jpg", "IMG_2.png", "IMG_1 (copy).jpg", "b/c.png", "d.jpg", "IMG_2.jpg"}) {
         QImage picture = TestImages::quadrants(50, 30 + shade);
         picture.setPixel(1, 1, qRgb(250, shade * 30, 0));

@@ -42,6 +42,7 @@ struct ConversionReport {
     int listSize = 0;        // the inputs of the whole list
     int shardIndex = 0;      // as in the job: this run's part of the list
     int shardCount = 1;
+    bool dryRun = false; // names only: "written" files are those a run would write
 
     int writtenCount() const;
     int failedCount() const;

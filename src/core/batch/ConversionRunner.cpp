@@ -371,6 +371,7 @@ void ConversionRunner::finish(const FileResult &result)
 
 ConversionReport ConversionRunner::runDry()
 {
+    m_report.dryRun = true;
     // The names a real run would give, with every input assumed to decode.
     QSet<QString> claimed;
     for (int slot = 0; slot < total() && !m_cancel.load(); ++slot) {

@@ -11,11 +11,11 @@
 
 namespace {
 
-QString statusWord(FileStatus status)
+QString statusWord(FileStatus status, bool dryRun)
 {
     switch (status) {
     case FileStatus::Written:
-        return QStringLiteral("written");
+        return dryRun ? QStringLiteral("planned") : QStringLiteral("written");
     case FileStatus::Failed:
         return QStringLiteral("failed");
     case FileStatus::Skipped:
@@ -56,14 +56,14 @@ QByteArray reportLines(const ConversionReport &report)
     QByteArray out;
     qint64 totalBytes = 0;
     for (const FileResult &file : report.files) {
-        const bool written = file.status == FileStatus::Written;
+        const bool written = file.status == FileStatus::Written && !report.dryRun;
         const bool failed = file.status == FileStatus::Failed;
         totalBytes += written ? file.bytes : 0;
         QJsonObject object;
         object.insert(QStringLiteral("type"), QStringLiteral("file"));
         object.insert(QStringLiteral("position"), file.index + 1);
         object.insert(QStringLiteral("input"), readableFileName(file.input));
-        object.insert(QStringLiteral("status"), statusWord(file.status));
+        object.insert(QStringLiteral("status"), statusWord(file.status, report.dryRun));
         object.insert(QStringLiteral("output"), textOrNull(file.output));
         object.insert(QStringLiteral("reason"),
                       failed ? QJsonValue(failureReasonText(file.failure.reason)) : QJsonValue::Null);
@@ -78,7 +78,8 @@ QByteArray reportLines(const ConversionReport &report)
         object.insert(QStringLiteral("profile_written"),
                       written ? QJsonValue(file.profileWritten) : QJsonValue::Null);
         object.insert(QStringLiteral("notes"), texts(file.notes));
-        object.insert(QStringLiteral("milliseconds"), numberOrNull(file.milliseconds, written || failed));
+        object.insert(QStringLiteral("milliseconds"),
+                      numberOrNull(file.milliseconds, written || (failed && !report.dryRun)));
         out += line(object);
     }
     QJsonObject summary;
@@ -94,6 +95,7 @@ QByteArray reportLines(const ConversionReport &report)
     summary.insert(QStringLiteral("not_started"), report.notStartedCount());
     summary.insert(QStringLiteral("bytes"), double(totalBytes));
     summary.insert(QStringLiteral("milliseconds"), double(report.milliseconds));
+    summary.insert(QStringLiteral("dry_run"), report.dryRun);
     summary.insert(QStringLiteral("cancelled"), report.cancelled);
     summary.insert(QStringLiteral("stopped"), textOrNull(report.stopped));
     summary.insert(QStringLiteral("notes"), texts(report.notes));

@@ -43,6 +43,7 @@ private Q_SLOTS:
     void linesForWrittenAndFailedInputs_data();
     void linesForWrittenAndFailedInputs();
     void reportFileReplacesOnlyARegularFile();
+    void dryRunReportHoldsNamesOnly();
     void listEntries_data();
     void listEntries();
 
@@ -167,6 +168,24 @@ void TestReportFile::reportFileReplacesOnlyARegularFile()
     QCOMPARE(QFileInfo(planted).symLinkTarget(), victim);
     QVERIFY(writeReportFile(dir.filePath("no such folder/run.jsonl"), report).failed());
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
+}
+
+void TestReportFile::dryRunReportHoldsNamesOnly()
+{
+    QTemporaryDir out;
+    ConversionJob job;
+    job.inputs = {m_photo, m_inputs.filePath("gone.png")};
+    job.outputFolder = out.path();
+    job.dryRun = true;
+    const QList<QJsonObject> lines = parsedLines(reportLines(ConversionRunner(job).run()));
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(0).value("status").toString(), QStringLiteral("planned"));
+    QCOMPARE(lines.at(0).value("output").toString(), out.filePath("photo.jpg"));
+    QVERIFY(lines.at(0).value("bytes").isNull());
+    QVERIFY(lines.at(0).value("width").isNull());
+    QCOMPARE(lines.at(1).value("reason").toString(), QStringLiteral("missing"));
+    QVERIFY(lines.at(2).value("dry_run").toBool());
+    QVERIFY(QDir(out.path()).isEmpty());
 }
 
 void TestReportFile::listEntries_data()
