@@ -5,6 +5,7 @@
 
 #include <QCryptographicHash>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -217,6 +218,8 @@ bool nameHoldsFile(int dir, const QByteArray &name, int fd)
            there.st_dev == ours.st_dev && there.st_ino == ours.st_ino;
 }
 
+std::atomic<bool> g_asOnNfs {false};
+
 bool noLinksHere(int error)
 {
     return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK;
@@ -285,6 +288,9 @@ Result<PendingFile> PendingFile::write(std::shared_ptr<const OutputFolder> folde
     const int dir = folder->descriptor();
     PendingFile file;
     file.m_folder = std::move(folder);
+    if (kind == Kind::Automatic && g_asOnNfs.load()) {
+        kind = Kind::NamedTemporary;
+    }
     if (kind == Kind::Automatic)
         file.m_fd = ::openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (file.m_fd < 0) {
@@ -324,7 +330,12 @@ Result<QString> PendingFile::publish(const QStringList &candidateNames)
             if (rc != 0 && errno == ENOENT)
                 rc = ::linkat(m_fd, "", dir, target.constData(), AT_EMPTY_PATH);
         } else {
-            rc = ::renameat2(dir, m_temporaryName.constData(), dir, target.constData(), RENAME_NOREPLACE);
+            if (g_asOnNfs.load()) {
+                rc = -1;
+                errno = EINVAL;
+            } else {
+                rc = ::renameat2(dir, m_temporaryName.constData(), dir, target.constData(), RENAME_NOREPLACE);
+            }
             if (rc != 0 && (errno == EINVAL || errno == ENOSYS)) {
                 // No atomic rename here: a hard link fails just the same on an existing name.
                 rc = ::linkat(dir, m_temporaryName.constData(), dir, target.constData(), 0);
@@ -350,6 +361,11 @@ Result<QString> PendingFile::publish(const QStringList &candidateNames)
             return Failure(FailureReason::CannotWrite, systemMessage(errno));
     }
     return Failure(FailureReason::NoFreeName);
+}
+
+void PendingFile::setAsOnNfsForTests(bool asOnNfs)
+{
+    g_asOnNfs.store(asOnNfs);
 }
 
 Result<QString> PendingFile::replace(const QString &name)

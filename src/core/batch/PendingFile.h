@@ -56,6 +56,11 @@ public:
     // check is replaced itself, never followed.
     Result<QString> replace(const QString &name);
 
+    // Tests: write and publish as on NFS, which has neither unnamed files nor no-replace
+    // renames: every file a hidden temporary, published by a hard link. Any thread, before the
+    // files are written.
+    static void setAsOnNfsForTests(bool asOnNfs);
+
 private:
     void discard();
 

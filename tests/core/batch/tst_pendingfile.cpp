@@ -36,6 +36,7 @@ private Q_SLOTS:
     void nameTakenAfterWritingIsNotReplaced_data();
     void nameTakenAfterWritingIsNotReplaced();
     void danglingLinkIsNotFollowed();
+    void retriedLinkIsTheFilesOwnName_data();
     void retriedLinkIsTheFilesOwnName();
     void replaceTakesOnlyARegularFile_data();
     void replaceTakesOnlyARegularFile();
@@ -115,8 +116,18 @@ void TestSafeWriter::danglingLinkIsNotFollowed()
 
 // NFS answers a link sent again after its lost reply with "exists": the name then holds the
 // file itself, which is its name, not a reason to take the next one as a second name.
+void TestSafeWriter::retriedLinkIsTheFilesOwnName_data()
+{
+    QTest::addColumn<bool>("asOnNfs");
+    QTest::newRow("no-replace rename") << false;
+    QTest::newRow("hard link, as on NFS") << true;
+}
+
 void TestSafeWriter::retriedLinkIsTheFilesOwnName()
 {
+    QFETCH(bool, asOnNfs);
+    PendingFile::setAsOnNfsForTests(asOnNfs);
+    auto restore = qScopeGuard([] { PendingFile::setAsOnNfsForTests(false); });
     QTemporaryDir dir;
     PendingFile file =
         std::move(PendingFile::write(dir.path(), "mine", PendingFile::Kind::NamedTemporary).value());
