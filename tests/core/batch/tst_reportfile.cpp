@@ -200,7 +200,8 @@ void TestReportFile::listEntries_data()
     QTest::newRow("Windows line ends")
         << QByteArray("a.jpg\r\nb.jpg\r\n") << false << QStringList {"a.jpg", "b.jpg"};
     QTest::newRow("NUL-separated, a newline in a name")
-        << QByteArray("a\nb.jpg\0c.jpg\r\0\0", 18) << true << QStringList {"a\nb.jpg", "c.jpg\r"};
+        << QByteArray("a\nb.jpg") + '\0' + "c.jpg\r" + '\0' + '\0' << true
+        << QStringList {"a\nb.jpg", "c.jpg\r"};
     QTest::newRow("bytes that are not UTF-8")
         << QByteArray("caf\xe9.jpg\n") << false << QStringList {decodeFileName(QByteArray("caf\xe9.jpg"))};
 }
