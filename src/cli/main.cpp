@@ -9,6 +9,7 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -121,6 +122,20 @@ int main(int argc, char *argv[])
     }
 
     const ConversionJob &job = request.job;
+    // A report that could not be written is said before the run, not after hours of it.
+    if (!request.reportPath.isEmpty()) {
+        const int slash = request.reportPath.lastIndexOf(QLatin1Char('/'));
+        const QString folder = slash < 0 ? QStringLiteral(".") : request.reportPath.left(std::max(slash, 1));
+        const PathKind there = pathKind(request.reportPath);
+        if (pathKind(folder) != PathKind::Folder || (there != PathKind::Missing && there != PathKind::File)) {
+            printLine(stderr, QStringLiteral("pressmark-cli: cannot write the report %1: %2")
+                                  .arg(printable(request.reportPath),
+                                       pathKind(folder) != PathKind::Folder
+                                           ? QStringLiteral("its folder is not there")
+                                           : QStringLiteral("it is not a regular file")));
+            return 2;
+        }
+    }
     if (const int error = job.dryRun ? 0 : makeFolders(job.outputFolder)) {
         printLine(stderr,
                   QStringLiteral("pressmark-cli: cannot create the output folder %1: %2")

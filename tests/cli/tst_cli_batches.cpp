@@ -237,6 +237,8 @@ void TestCliBatches::shardUsageErrors_data()
     QTest::newRow("words") << QStringList {"--shard", "a/b"};
     QTest::newRow("-0 without a list") << QStringList {"-0"};
     QTest::newRow("unreadable list") << QStringList {"--files-from", "/nonexistent/list"};
+    QTest::newRow("report into a missing folder") << QStringList {"--report", "/nonexistent/run.jsonl"};
+    QTest::newRow("report path a folder") << QStringList {"--report", "/tmp"};
 }
 
 void TestCliBatches::shardUsageErrors()
