@@ -146,6 +146,27 @@ const QList<CliFlag> &cliFlags()
              QString(),
              QStringLiteral("Print the output names a run would give; write nothing.")},
             {{QStringLiteral("quiet")}, QString(), QStringLiteral("Print failures only.")},
+            {{QStringLiteral("files-from")},
+             QStringLiteral("FILE"),
+             QStringLiteral("Convert the paths listed in FILE as well, one a line ('-' reads standard "
+                            "input); relative paths are read from the current folder.")},
+            {{QStringLiteral("0"), QStringLiteral("null")},
+             QString(),
+             QStringLiteral("The --files-from list is separated by NUL bytes (as find -print0 writes it).")},
+            {{QStringLiteral("report")},
+             QStringLiteral("FILE"),
+             QStringLiteral("Write a report in JSON lines to FILE: one object per input (its output, "
+                            "status, reason, size, metadata, notes, time), then a summary.")},
+            {{QStringLiteral("skip-existing")},
+             QString(),
+             QStringLiteral("Skip an input whose output name (as --dry-run gives it, before a \"(copy)\" "
+                            "suffix) is already in the output folder: an interrupted run goes on where "
+                            "it stopped.")},
+            {{QStringLiteral("shard")},
+             QStringLiteral("K/N"),
+             QStringLiteral("Convert only the inputs at list positions p with p mod N = K-1; the names "
+                            "are those of the whole list, so N shards writing into one folder give the "
+                            "names of one run. Every shard must be given the same inputs and options.")},
         };
         for (const SettingRow &row : settingRows()) {
             if (row.flag)

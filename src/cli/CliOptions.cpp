@@ -2,6 +2,7 @@
 
 #include "CliFlags.h"
 #include "batch/InputFiles.h"
+#include "batch/InputList.h"
 #include "batch/NameTemplate.h"
 #include "options/OptionsFromSettings.h"
 #include "pipeline/DecodeUpright.h"
@@ -20,6 +21,7 @@ namespace {
 
 constexpr int kMaxJobs = 256;
 constexpr int kMaxMemoryMiB = 16 * 1024 * 1024; // 16 TiB
+constexpr int kMaxShards = 1000000;
 
 bool parseIntInRange(const QString &text, int low, int high, int *value)
 {
@@ -200,6 +202,35 @@ QString setFromFlag(const SettingRow &row, const QString &value, AppSettings &va
     return QString();
 }
 
+// "K/N" with 1 <= K <= N: the 0-based shard and the count.
+bool parseShard(const QString &text, int *index, int *count)
+{
+    const QStringList parts = text.split(QLatin1Char('/'));
+    int k = 0;
+    int n = 0;
+    if (parts.size() != 2 || !parseIntInRange(parts.at(1), 1, kMaxShards, &n) ||
+        !parseIntInRange(parts.at(0), 1, n, &k))
+        return false;
+    *index = k - 1;
+    *count = n;
+    return true;
+}
+
+// The entries of a --files-from list; an error message when it cannot be read.
+QString readInputList(const QString &path, bool nulSeparated, QStringList *entries)
+{
+    QFile file;
+    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                                   : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened)
+        return QStringLiteral("cannot read the list %1: %2").arg(path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("cannot read the list %1: %2").arg(path, file.errorString());
+    *entries = inputListEntries(bytes, nulSeparated);
+    return QString();
+}
+
 } // namespace
 
 CliRequest parseCommandLine(const QStringList &rawArguments)
@@ -368,12 +399,26 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
     int memory = 0;
     if (isSet("memory") && !parseIntInRange(valueOf("memory"), 16, kMaxMemoryMiB, &memory))
         return usageError(QStringLiteral("--memory takes a number of MiB from 16 to %1").arg(kMaxMemoryMiB));
+    int shardIndex = 0;
+    int shardCount = 1;
+    if (isSet("shard") && !parseShard(valueOf("shard"), &shardIndex, &shardCount))
+        return usageError(
+            QStringLiteral("--shard takes K/N with 1 <= K <= N (2/4), not '%1'").arg(valueOf("shard")));
+    if (isSet("null") && !isSet("files-from"))
+        return usageError(QStringLiteral("-0 is for the list of --files-from"));
     if (!isSet("output"))
         return usageError(QStringLiteral("an output folder is required (-o DIR)"));
-    if (parser.positionalArguments().isEmpty())
+    request.rawInputs = parser.positionalArguments();
+    if (isSet("files-from")) {
+        QStringList listed;
+        const QString error = readInputList(valueOf("files-from"), isSet("null"), &listed);
+        if (!error.isEmpty())
+            return usageError(error);
+        request.rawInputs << listed;
+    }
+    if (request.rawInputs.isEmpty())
         return usageError(QStringLiteral("no input files"));
 
-    request.rawInputs = parser.positionalArguments();
     ExpandedInputs expanded = expandInputs(request.rawInputs, isSet("recursive"));
     request.job.inputs = expanded.inputs;
     request.job.subfolders = expanded.subfolders;
@@ -385,6 +430,10 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
     request.job.workers = workers;
     request.job.memoryBudget = qint64(memory) << 20;
     request.job.dryRun = isSet("dry-run");
+    request.job.shardIndex = shardIndex;
+    request.job.shardCount = shardCount;
+    request.job.skipExisting = isSet("skip-existing");
+    request.reportPath = valueOf("report");
     request.quiet = isSet("quiet");
     return request;
 }

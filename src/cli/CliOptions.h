@@ -15,6 +15,7 @@ struct CliRequest {
     ConversionJob job;
     QStringList rawInputs; // as typed, before folders are expanded
     bool quiet = false;
+    QString reportPath;       // --report: where the JSON-lines report goes; empty for none
     QStringList notes;        // said before the run, e.g. settings that could not be used
     QStringList skipped;      // what an input folder holds under a picture's name but is not a file
     QStringList unreadable;   // folders of a tree that could not be read: "path: reason"

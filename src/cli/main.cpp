@@ -4,11 +4,13 @@
 #include "ProgressBar.h"
 #include "batch/ConversionRunner.h"
 #include "batch/InputFiles.h"
+#include "batch/ReportFile.h"
 #include "common/FileName.h"
 #include "settings/PresetStore.h"
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -147,6 +149,20 @@ int main(int argc, char *argv[])
     }
 
     const ConversionJob &job = request.job;
+    // A report that could not be written is said before the run, not after hours of it.
+    if (!request.reportPath.isEmpty()) {
+        const int slash = request.reportPath.lastIndexOf(QLatin1Char('/'));
+        const QString folder = slash < 0 ? QStringLiteral(".") : request.reportPath.left(std::max(slash, 1));
+        const PathKind there = pathKind(request.reportPath);
+        if (pathKind(folder) != PathKind::Folder || (there != PathKind::Missing && there != PathKind::File)) {
+            printLine(stderr, QStringLiteral("pressmark-cli: cannot write the report %1: %2")
+                                  .arg(printable(request.reportPath),
+                                       pathKind(folder) != PathKind::Folder
+                                           ? QStringLiteral("its folder is not there")
+                                           : QStringLiteral("it is not a regular file")));
+            return 2;
+        }
+    }
     if (const int error = job.dryRun ? 0 : makeFolders(job.outputFolder)) {
         printLine(stderr,
                   QStringLiteral("pressmark-cli: cannot create the output folder %1: %2")
@@ -191,6 +207,10 @@ int main(int argc, char *argv[])
             if (!request.quiet)
                 printLine(stdout,
                           QStringLiteral("%1 -> %2").arg(printable(result.input), printable(result.output)));
+        } else if (result.status == FileStatus::Skipped) {
+            if (!request.quiet)
+                printLine(stdout, QStringLiteral("%1 -> %2 (skipped: output exists)")
+                                      .arg(printable(result.input), printable(result.output)));
         } else {
             printError(result.input, result.failure.text());
         }
@@ -217,14 +237,26 @@ int main(int argc, char *argv[])
             printLine(stderr, QStringLiteral("pressmark-cli: note: ") + note);
     if (!report.stopped.isEmpty())
         printLine(stderr, QStringLiteral("pressmark-cli: ") + report.stopped);
+    bool reportWritten = true;
+    if (!request.reportPath.isEmpty()) {
+        const Failure failure = writeReportFile(request.reportPath, report);
+        if (failure.failed()) {
+            printError(request.reportPath,
+                       QStringLiteral("the report could not be written: ") + failure.text());
+            reportWritten = false;
+        }
+    }
     if (!request.quiet) {
         QString summary =
             QStringLiteral("%1 converted, %2 failed").arg(report.writtenCount()).arg(report.failedCount());
+        if (report.skippedCount() > 0)
+            summary += QStringLiteral(", %1 skipped (output exists)").arg(report.skippedCount());
         if (report.cancelled)
             summary += QStringLiteral(", %1 not started (cancelled)").arg(report.notStartedCount());
         else if (!report.stopped.isEmpty())
             summary += QStringLiteral(", %1 not started").arg(report.notStartedCount());
         printLine(stdout, summary);
     }
-    return report.writtenCount() == runner.total() && !emptyFolder ? 0 : 1;
+    const bool allDone = report.writtenCount() + report.skippedCount() == runner.total();
+    return allDone && !emptyFolder && reportWritten ? 0 : 1;
 }

@@ -73,6 +73,7 @@ QVariant BrowserModel::data(const QModelIndex &index, int role) const
             return int(Badge::Failed);
         switch (FileStatus(QIdentityProxyModel::data(index, ImageListModel::OutcomeRole).toInt())) {
         case FileStatus::Written:
+        case FileStatus::Skipped: // its output was there already
             return int(Badge::Converted);
         case FileStatus::Failed:
             return int(Badge::Failed);

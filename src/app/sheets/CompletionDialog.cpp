@@ -1,5 +1,6 @@
 #include "sheets/CompletionDialog.h"
 
+#include "batch/ReportFile.h"
 #include "common/FileName.h"
 #include "desktop/DesktopServices.h"
 #include "sections/OutputFolderRow.h"
@@ -8,6 +9,7 @@
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -17,7 +19,7 @@
 
 CompletionDialog::CompletionDialog(const ConversionReport &report, const QString &outputFolder,
                                    QWidget *parent)
-    : SheetDialog(parent)
+    : SheetDialog(parent), m_report(report), m_outputFolder(outputFolder)
 {
     setWindowTitle(tr("Conversion finished"));
     setMinimumWidth(420);
@@ -78,6 +80,8 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
 
     auto *buttons = new QDialogButtonBox(this);
     m_open = buttons->addButton(tr("Open Folder"), QDialogButtonBox::ActionRole);
+    m_saveReport = buttons->addButton(tr("Save Report…"), QDialogButtonBox::ActionRole);
+    m_saveReport->setObjectName(QStringLiteral("saveReport"));
     buttons->addButton(QDialogButtonBox::Close);
     QStringList written;
     for (const FileResult &file : report.files)
@@ -102,6 +106,19 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     connect(m_folderLink, &QLabel::linkActivated, this, [this, outputFolder, noFileManager] {
         if (!DesktopServices::openUrl(QUrl::fromLocalFile(outputFolder)))
             showWhere(noFileManager);
+    });
+    connect(m_saveReport, &QPushButton::clicked, this, [this] {
+        auto *dialog = new QFileDialog(this, tr("Save Report"), m_outputFolder,
+                                       tr("Reports in JSON lines (*.jsonl);;All files (*)"));
+        dialog->setObjectName(QStringLiteral("reportDialog"));
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setDefaultSuffix(QStringLiteral("jsonl"));
+        dialog->selectFile(QStringLiteral("pressmark-report.jsonl"));
+        dialog->setWindowModality(Qt::WindowModal);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) { saveReport(path); });
+        dialog->open();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -135,6 +152,16 @@ void CompletionDialog::setDuration(qint64 ms)
 {
     m_duration->setText(tr("Took %1").arg(RunTimes::duration(ms)));
     m_duration->show();
+}
+
+Failure CompletionDialog::saveReport(const QString &path)
+{
+    const Failure failure = writeReportFile(path, m_report);
+    if (failure.failed())
+        showWhere(tr("The report could not be saved: %1").arg(readableFileName(failure.text())));
+    else
+        showWhere(tr("Report saved as %1").arg(readableFileName(path)));
+    return failure;
 }
 
 void CompletionDialog::showWhere(const QString &text)

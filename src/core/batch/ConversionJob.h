@@ -22,4 +22,11 @@ struct ConversionJob {
     {
         return index < subfolders.size() ? subfolders.at(index) : QString();
     }
+    // This run converts only the entries at 0-based list positions p with p % shardCount ==
+    // shardIndex; their names are those of the whole list (see plannedNameIndexes()).
+    int shardIndex = 0;
+    int shardCount = 1;
+    // An entry whose planned name is already taken in the output folder is done: it is
+    // skipped, not converted again (resuming an interrupted run).
+    bool skipExisting = false;
 };

@@ -19,3 +19,9 @@ int ConversionReport::notStartedCount() const
     return int(std::count_if(files.begin(), files.end(),
                              [](const FileResult &f) { return f.status == FileStatus::NotStarted; }));
 }
+
+int ConversionReport::skippedCount() const
+{
+    return int(std::count_if(files.begin(), files.end(),
+                             [](const FileResult &f) { return f.status == FileStatus::Skipped; }));
+}

@@ -1,5 +1,6 @@
 #include "batch/ConversionRunner.h"
 
+#include "batch/NamePlan.h"
 #include "batch/OutputNaming.h"
 #include "batch/PendingFile.h"
 #include "common/Cancellation.h"
@@ -11,12 +12,15 @@
 #include "pipeline/RenderFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QMap>
 #include <QSet>
 #include <QThread>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -25,9 +29,14 @@
 struct ConversionRunner::Outcome {
     Failure failure;
     QStringList notes;
-    QString stem;
     PendingFile file;
+    bool skipped = false; // its planned name was taken when it started (skipExisting)
     bool metadataRemoved = false;
+    bool metadataWritten = false;
+    bool profileWritten = false;
+    qint64 bytes = 0;
+    QSize pixels;
+    qint64 milliseconds = 0;
 };
 
 // What the run says once when the metadata option left something out of `files` outputs.
@@ -69,10 +78,45 @@ ConversionRunner::ConversionRunner(ConversionJob job)
     : m_job(prepared(std::move(job), &m_report.notes)),
       m_budget(m_job.memoryBudget > 0 ? m_job.memoryBudget : defaultMemoryBudget())
 {
-    m_report.files.resize(m_job.inputs.size());
-    for (int i = 0; i < m_job.inputs.size(); ++i) {
-        m_report.files[i].index = i;
-        m_report.files[i].input = m_job.inputs.at(i);
+    const int count = std::max(1, m_job.shardCount);
+    const int shard = std::clamp(m_job.shardIndex, 0, count - 1);
+    m_report.listSize = int(m_job.inputs.size());
+    m_report.shardIndex = shard;
+    m_report.shardCount = count;
+    for (int i = shard; i < m_job.inputs.size(); i += count)
+        m_order << i;
+    m_report.files.resize(m_order.size());
+    for (int slot = 0; slot < m_order.size(); ++slot) {
+        m_report.files[slot].index = m_order.at(slot);
+        m_report.files[slot].input = m_job.inputs.at(m_order.at(slot));
+    }
+}
+
+// The names of the whole list, whichever part of it this run converts: each subfolder's entries
+// planned among themselves. A rename template's facts are read as a dry run reads them, so a run,
+// its dry run and its shards give the same names.
+void ConversionRunner::planNames()
+{
+    const QString extension = extensionFor(m_job.options.format);
+    const bool facts = m_job.options.naming == NamingMode::Template;
+    const int count = int(m_job.inputs.size());
+    m_stems.clear();
+    m_stems.reserve(count);
+    m_plan = QVector<int>(count, -1);
+    QMap<QString, QVector<int>> bySubfolder;
+    for (int i = 0; i < count && !m_cancel.load(); ++i) {
+        const QString &path = m_job.inputs.at(i);
+        m_stems << outputStem(path, i + 1, m_job.options,
+                              facts ? readNameFacts(path, m_job.options) : NameFacts());
+        bySubfolder[outputSubfolder(m_job.subfolderOf(i))] << i;
+    }
+    for (const QVector<int> &entries : std::as_const(bySubfolder)) {
+        QStringList stems;
+        for (int i : entries)
+            stems << m_stems.at(i);
+        const QVector<int> plan = plannedNameIndexes(stems, extension);
+        for (int k = 0; k < entries.size(); ++k)
+            m_plan[entries.at(k)] = plan.at(k);
     }
 }
 
@@ -95,14 +139,24 @@ void ConversionRunner::cancel()
 
 ConversionReport ConversionRunner::run()
 {
+    QElapsedTimer clock;
+    clock.start();
+    ConversionReport report = runTimed();
+    report.milliseconds = clock.elapsed();
+    return report;
+}
+
+ConversionReport ConversionRunner::runTimed()
+{
     initializeCodecLibraries();
+    planNames();
     if (m_job.dryRun)
         return runDry();
-    const int total = int(m_job.inputs.size());
-    if (total == 0)
+    const int count = total();
+    if (count == 0)
         return m_report;
     int workers = m_job.workers > 0 ? m_job.workers : QThread::idealThreadCount();
-    workers = std::max(1, std::min(workers, total));
+    workers = std::max(1, std::min(workers, count));
     m_window = 2 * workers;
     // Every output goes into the folder opened here, whatever its path leads to later.
     Result<std::shared_ptr<const OutputFolder>> folder = OutputFolder::open(m_job.outputFolder);
@@ -111,7 +165,7 @@ ConversionReport ConversionRunner::run()
         FileResult &first = m_report.files[0];
         m_started.store(1);
         if (m_onStarted)
-            m_onStarted(0, 1);
+            m_onStarted(first.index, 1);
         first.status = FileStatus::Failed;
         first.failure = folder.failure();
         finish(first);
@@ -173,8 +227,9 @@ bool ConversionRunner::folderStillInPlace() const
 void ConversionRunner::workerLoop()
 {
     const CancellationScope cancellation(&m_cancel);
-    const int total = int(m_job.inputs.size());
+    const int total = this->total();
     for (;;) {
+        int slot;
         int index;
         int started;
         {
@@ -185,14 +240,15 @@ void ConversionRunner::workerLoop()
             });
             if (m_cancel.load() || m_folderGone.load() || m_next >= total)
                 return;
-            index = m_next++;
+            slot = m_next++;
+            index = m_order.at(slot);
             started = ++m_started;
         }
         if (m_onStarted)
             m_onStarted(index, started);
         Outcome outcome = processFile(index);
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_waiting.emplace(index, std::move(outcome));
+        m_waiting.emplace(slot, std::move(outcome));
         for (auto it = m_waiting.find(m_turn); it != m_waiting.end(); it = m_waiting.find(m_turn)) {
             commit(m_turn, it->second);
             m_waiting.erase(it);
@@ -205,6 +261,12 @@ void ConversionRunner::workerLoop()
 ConversionRunner::Outcome ConversionRunner::processFile(int index) const
 {
     Outcome outcome;
+    if (m_job.skipExisting && plannedNameTaken(index)) {
+        outcome.skipped = true;
+        return outcome;
+    }
+    QElapsedTimer clock;
+    clock.start();
     // A fault in one file is that file's failure; the run goes on.
     try {
         convertInto(index, outcome);
@@ -213,7 +275,52 @@ ConversionRunner::Outcome ConversionRunner::processFile(int index) const
     } catch (const std::exception &e) {
         outcome.failure = Failure(FailureReason::InternalError, QString::fromLocal8Bit(e.what()));
     }
+    outcome.milliseconds = clock.elapsed();
     return outcome;
+}
+
+// The names entry `index` may take, from its planned one on.
+QStringList ConversionRunner::candidatesFor(int index) const
+{
+    const int first = m_plan.at(index);
+    if (first < 0)
+        return QStringList();
+    return candidateFileNames(m_stems.at(index), extensionFor(m_job.options.format)).mid(first);
+}
+
+// The entry's planned name; empty when it has none. Made alone for the common plain name, so a
+// list of 50,000 is not 5 million names.
+QString ConversionRunner::plannedName(int index) const
+{
+    const int first = m_plan.at(index);
+    if (first == 0)
+        return m_stems.at(index) + extensionFor(m_job.options.format);
+    return first < 0 ? QString() : candidatesFor(index).first();
+}
+
+// Whether anything (a file, a folder, a link) already has the entry's planned name.
+bool ConversionRunner::plannedNameTaken(int index) const
+{
+    const QString name = plannedName(index);
+    if (name.isEmpty())
+        return false;
+    if (!m_folder)
+        return pathTaken(outputPathOf(index, name));
+    // In the entry's own subfolder, through its handle (made when missing: it holds nothing then).
+    const Result<std::shared_ptr<const OutputFolder>> into = subfolderFor(index);
+    if (!into.ok())
+        return false;
+    struct stat info {};
+    return ::fstatat(into.value()->descriptor(), encodeFileName(name).constData(), &info,
+                     AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+// Where the entry's output named `name` lies: in the output folder, under its subfolder.
+QString ConversionRunner::outputPathOf(int index, const QString &name) const
+{
+    const QString relative = outputSubfolder(m_job.subfolderOf(index));
+    const QString inFolder = relative.isEmpty() ? name : relative + QLatin1Char('/') + name;
+    return m_folder ? m_folder->pathOf(inFolder) : QDir(m_job.outputFolder).filePath(inFolder);
 }
 
 void ConversionRunner::convertInto(int index, Outcome &outcome) const
@@ -228,10 +335,6 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
         outcome.failure = picture.failure;
         return;
     }
-    // What a rename template says of the file, from what the conversion read of it.
-    const NameFacts facts = options.naming == NamingMode::Template
-                                ? nameFacts(picture.metadata, path, picture.outputSize)
-                                : NameFacts();
     Result<EncodedOutput> encoded = encodeOutput(picture.image, options, picture.imageDpi, picture.iccProfile,
                                                  picture.metadata, picture.untouchedJpeg);
     picture.image = QImage();
@@ -242,6 +345,10 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
     }
     outcome.notes << encoded.value().notes;
     outcome.metadataRemoved = encoded.value().metadataRemoved;
+    outcome.metadataWritten = encoded.value().metadataWritten;
+    outcome.profileWritten = encoded.value().profileWritten;
+    outcome.pixels = encoded.value().pixels;
+    outcome.bytes = encoded.value().bytes.size();
     const Result<std::shared_ptr<const OutputFolder>> into = subfolderFor(index);
     if (!into.ok()) {
         outcome.failure = into.failure();
@@ -255,7 +362,6 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
         return;
     }
     outcome.file = std::move(written.value());
-    outcome.stem = outputStem(path, index + 1, options, facts);
 }
 
 Result<std::shared_ptr<const OutputFolder>> ConversionRunner::subfolderFor(int index) const
@@ -270,10 +376,17 @@ Result<std::shared_ptr<const OutputFolder>> ConversionRunner::subfolderFor(int i
     return known->second;
 }
 
-void ConversionRunner::commit(int index, Outcome &outcome)
+void ConversionRunner::commit(int slot, Outcome &outcome)
 {
-    FileResult &result = m_report.files[index];
+    FileResult &result = m_report.files[slot];
+    const int index = result.index;
     result.notes = outcome.notes;
+    if (outcome.skipped) {
+        result.status = FileStatus::Skipped;
+        result.output = outputPathOf(index, plannedName(index));
+        finish(result);
+        return;
+    }
     if (!outcome.failure.failed() && !folderStillInPlace())
         outcome.failure =
             m_folderReplaced.load()
@@ -281,11 +394,16 @@ void ConversionRunner::commit(int index, Outcome &outcome)
                           QStringLiteral("the output folder was moved or replaced"))
                 : Failure(FailureReason::CannotWrite, QStringLiteral("the output folder is gone"));
     if (!outcome.failure.failed()) {
-        const Result<QString> published =
-            outcome.file.publish(candidateFileNames(outcome.stem, extensionFor(m_job.options.format)));
+        const Result<QString> published = outcome.file.publish(candidatesFor(index));
         if (published.ok()) {
             result.status = FileStatus::Written;
             result.output = published.value();
+            result.bytes = outcome.bytes;
+            result.pixels = outcome.pixels;
+            result.metadataWritten = outcome.metadataWritten;
+            result.metadataRemoved = outcome.metadataRemoved;
+            result.profileWritten = outcome.profileWritten;
+            result.milliseconds = outcome.milliseconds;
             if (outcome.metadataRemoved)
                 ++m_metadataRemoved;
         } else {
@@ -295,6 +413,7 @@ void ConversionRunner::commit(int index, Outcome &outcome)
     if (outcome.failure.failed()) {
         result.status = FileStatus::Failed;
         result.failure = outcome.failure;
+        result.milliseconds = outcome.milliseconds;
     }
     finish(result);
 }
@@ -307,10 +426,12 @@ void ConversionRunner::finish(const FileResult &result)
 
 ConversionReport ConversionRunner::runDry()
 {
+    m_report.dryRun = true;
     // The names a real run would give, with every input assumed to decode.
     QSet<QString> claimed;
-    for (int index = 0; index < m_job.inputs.size() && !m_cancel.load(); ++index) {
-        FileResult &result = m_report.files[index];
+    for (int slot = 0; slot < total() && !m_cancel.load(); ++slot) {
+        FileResult &result = m_report.files[slot];
+        const int index = result.index;
         const int started = ++m_started;
         if (m_onStarted)
             m_onStarted(index, started);
@@ -320,15 +441,22 @@ ConversionReport ConversionRunner::runDry()
             finish(result);
             continue;
         }
-        const QString stem =
-            outputStem(result.input, index + 1, m_job.options, readNameFacts(result.input, m_job.options));
+        const bool plannedTaken = plannedNameTaken(index);
+        if (m_job.skipExisting && plannedTaken) {
+            result.status = FileStatus::Skipped;
+            result.output = outputPathOf(index, plannedName(index));
+            finish(result);
+            continue;
+        }
         result.status = FileStatus::Failed;
         result.failure = Failure(FailureReason::NoFreeName);
-        const QString relative = outputSubfolder(m_job.subfolderOf(index));
-        const QDir into(relative.isEmpty() ? m_job.outputFolder
-                                           : QDir(m_job.outputFolder).filePath(relative));
-        for (const QString &name : candidateFileNames(stem, extensionFor(m_job.options.format))) {
-            const QString path = into.filePath(name);
+        // The plain planned name alone unless it is taken: the whole list of names only then.
+        const QString planned = plannedName(index);
+        const bool free =
+            !planned.isEmpty() && !plannedTaken && !claimed.contains(outputPathOf(index, planned));
+        const QStringList names = free ? QStringList {planned} : candidatesFor(index);
+        for (const QString &name : names) {
+            const QString path = outputPathOf(index, name);
             if (claimed.contains(path) || pathTaken(path))
                 continue;
             claimed.insert(path);

@@ -11,11 +11,13 @@
 #include <map>
 #include <mutex>
 
-// Runs a ConversionJob on worker threads. Files start in list order; each is decoded,
-// stamped and encoded in parallel, but takes its output name in list order, so the names are
-// those of a one-at-a-time run. At most a few files beyond the oldest unfinished one are in
-// flight, so memory does not grow with the batch, and files are admitted into decoding by the
-// memory they need against the job's budget, so it does not grow with the workers either.
+// Runs a ConversionJob (the whole list, or a shard's part of it) on worker threads. The names
+// of the whole list are planned as the run starts, each output subfolder's among themselves
+// (plannedNameIndexes(); a rename template's facts read as a dry run reads them). Files start in list
+// order; each is decoded, stamped and encoded in parallel, but takes its output name in list order, so the
+// names are those of a one-at-a-time run. At most a few files beyond the oldest unfinished one are in flight,
+// so memory does not grow with the batch, and files are admitted into decoding by the memory they need
+// against the job's budget, so it does not grow with the workers either.
 //
 // Threading: run() blocks its caller and may be called from any thread; the handlers are
 // called on worker threads (the finished handler in list order, one at a time) and must not
@@ -35,7 +37,8 @@ public:
     void cancel();
 
     int startedCount() const { return m_started.load(); }
-    int total() const { return int(m_job.inputs.size()); }
+    // The entries this run converts: the whole list, or its shard's part.
+    int total() const { return int(m_order.size()); }
 
 private:
     struct Outcome;
@@ -44,15 +47,27 @@ private:
     void flushOutputs();
     Outcome processFile(int index) const;
     void convertInto(int index, Outcome &outcome) const;
-    void commit(int index, Outcome &outcome);
+    void commit(int slot, Outcome &outcome);
+    QStringList candidatesFor(int index) const;
+    QString plannedName(int index) const;
+    bool plannedNameTaken(int index) const;
+    QString outputPathOf(int index, const QString &name) const;
+    void planNames();
     void finish(const FileResult &result);
     bool folderStillInPlace() const;
     // The output folder's subfolder an input's output goes into, made and opened once a run.
     Result<std::shared_ptr<const OutputFolder>> subfolderFor(int index) const;
+    ConversionReport runTimed();
     ConversionReport runDry();
 
     ConversionReport m_report; // before the job: preparing the job adds the run's notes
     const ConversionJob m_job;
+    // The list positions this run converts, in list order; m_report.files follows it.
+    QVector<int> m_order;
+    // Every entry's name stem and its planned first candidate (plannedNameIndexes()), for the
+    // whole list: the names do not depend on the part a shard converts.
+    QStringList m_stems;
+    QVector<int> m_plan;
     mutable MemoryBudget m_budget;
     std::function<void(int, int)> m_onStarted;
     std::function<void(const FileResult &)> m_onFinished;
@@ -67,8 +82,8 @@ private:
     std::atomic<int> m_started {0};
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    int m_next = 0;   // next index to start
-    int m_turn = 0;   // next index to take its name
+    int m_next = 0;   // next slot of m_order to start
+    int m_turn = 0;   // next slot to take its name
     int m_window = 1; // how far starting may run ahead of naming
     std::map<int, Outcome> m_waiting;
     int m_metadataRemoved = 0; // written files whose metadata lost what the options leave out

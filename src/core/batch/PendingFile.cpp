@@ -5,6 +5,7 @@
 
 #include <QCryptographicHash>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -206,6 +207,19 @@ int claimAndRename(int dir, const QByteArray &temporary, const QByteArray &targe
     return -1;
 }
 
+// Whether the name in the folder is a link to the open file itself. Over NFS, a link whose
+// reply was lost is sent again, and the server, having made it the first time, answers that the
+// name exists: the name is then ours, not another file's.
+bool nameHoldsFile(int dir, const QByteArray &name, int fd)
+{
+    struct stat there {};
+    struct stat ours {};
+    return ::fstatat(dir, name.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(fd, &ours) == 0 &&
+           there.st_dev == ours.st_dev && there.st_ino == ours.st_ino;
+}
+
+std::atomic<bool> g_asOnNfs {false};
+
 bool noLinksHere(int error)
 {
     return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK;
@@ -274,6 +288,9 @@ Result<PendingFile> PendingFile::write(std::shared_ptr<const OutputFolder> folde
     const int dir = folder->descriptor();
     PendingFile file;
     file.m_folder = std::move(folder);
+    if (kind == Kind::Automatic && g_asOnNfs.load()) {
+        kind = Kind::NamedTemporary;
+    }
     if (kind == Kind::Automatic)
         file.m_fd = ::openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (file.m_fd < 0) {
@@ -313,7 +330,12 @@ Result<QString> PendingFile::publish(const QStringList &candidateNames)
             if (rc != 0 && errno == ENOENT)
                 rc = ::linkat(m_fd, "", dir, target.constData(), AT_EMPTY_PATH);
         } else {
-            rc = ::renameat2(dir, m_temporaryName.constData(), dir, target.constData(), RENAME_NOREPLACE);
+            if (g_asOnNfs.load()) {
+                rc = -1;
+                errno = EINVAL;
+            } else {
+                rc = ::renameat2(dir, m_temporaryName.constData(), dir, target.constData(), RENAME_NOREPLACE);
+            }
             if (rc != 0 && (errno == EINVAL || errno == ENOSYS)) {
                 // No atomic rename here: a hard link fails just the same on an existing name.
                 rc = ::linkat(dir, m_temporaryName.constData(), dir, target.constData(), 0);
@@ -325,6 +347,12 @@ Result<QString> PendingFile::publish(const QStringList &candidateNames)
             if (rc == 0)
                 m_temporaryName.clear();
         }
+        if (rc != 0 && errno == EEXIST && nameHoldsFile(dir, target, m_fd)) {
+            if (!m_temporaryName.isEmpty())
+                ::unlinkat(dir, m_temporaryName.constData(), 0);
+            m_temporaryName.clear();
+            rc = 0;
+        }
         if (rc == 0) {
             discard();
             return m_folder->pathOf(name);
@@ -333,4 +361,27 @@ Result<QString> PendingFile::publish(const QStringList &candidateNames)
             return Failure(FailureReason::CannotWrite, systemMessage(errno));
     }
     return Failure(FailureReason::NoFreeName);
+}
+
+void PendingFile::setAsOnNfsForTests(bool asOnNfs)
+{
+    g_asOnNfs.store(asOnNfs);
+}
+
+Result<QString> PendingFile::replace(const QString &name)
+{
+    if (m_fd < 0 || m_temporaryName.isEmpty())
+        return Failure(FailureReason::InternalError,
+                       QStringLiteral("only a named temporary replaces a file"));
+    const int dir = m_folder->descriptor();
+    const QByteArray target = encodeFileName(name);
+    struct stat there {};
+    if (::fstatat(dir, target.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(there.st_mode))
+        return Failure(FailureReason::CannotWrite,
+                       QStringLiteral("%1 is not a regular file").arg(m_folder->pathOf(name)));
+    if (::renameat(dir, m_temporaryName.constData(), dir, target.constData()) != 0)
+        return Failure(FailureReason::CannotWrite, systemMessage(errno));
+    m_temporaryName.clear();
+    discard();
+    return m_folder->pathOf(name);
 }

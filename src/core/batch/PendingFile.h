@@ -50,6 +50,16 @@ public:
     // Gives the file the first candidate name (in the folder) that is free, and answers the
     // path it took; "no free name" when every candidate is taken.
     Result<QString> publish(const QStringList &candidateNames);
+    // Gives a named temporary (Kind::NamedTemporary) the name, in one rename, replacing a
+    // regular file of that name, as a saved file is replaced: anything else there (a symbolic
+    // link, a folder, a FIFO) is refused and left as it is, and a link put there after the
+    // check is replaced itself, never followed.
+    Result<QString> replace(const QString &name);
+
+    // Tests: write and publish as on NFS, which has neither unnamed files nor no-replace
+    // renames: every file a hidden temporary, published by a hard link. Any thread, before the
+    // files are written.
+    static void setAsOnNfsForTests(bool asOnNfs);
 
 private:
     void discard();

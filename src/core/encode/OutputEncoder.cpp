@@ -99,12 +99,16 @@ Result<EncodedOutput> encodeOutput(const QImage &finished, const ConversionOptio
         Result<QByteArray> recompressed = recompressJpegAsJpegXl(untouchedJpeg);
         if (recompressed.ok()) {
             out.bytes = recompressed.value();
+            out.pixels = image.size();
+            out.metadataWritten = source.hasExifXmpOrIptc();
+            out.profileWritten = !iccProfile.isEmpty();
             return out;
         }
         qCInfo(lcConversion, "JPEG XL recompression: %s; encoding the pixels",
                qPrintable(recompressed.failure().detail));
     }
     const SourceMetadata metadata = source.keeping(options.metadata, &out.metadataRemoved);
+    out.pixels = image.size();
 
     const bool blocks = takesMetadataBlocks(format);
     if (!blocks) {
@@ -148,6 +152,8 @@ Result<EncodedOutput> encodeOutput(const QImage &finished, const ConversionOptio
         if (!encoded.ok())
             return encoded.failure();
         out.bytes = encoded.value();
+        out.metadataWritten = !metadataBlocks.exif.isEmpty() || !metadataBlocks.xmp.isEmpty();
+        out.profileWritten = !profile.isEmpty();
         return out;
     }
 
@@ -157,12 +163,17 @@ Result<EncodedOutput> encodeOutput(const QImage &finished, const ConversionOptio
             metadata.writeInto(&out.bytes, image.size(), dpi, png ? QByteArray() : profile);
         if (failure.failed())
             out.notes << QStringLiteral("metadata could not be written: %1").arg(failure.detail);
+        out.metadataWritten = !failure.failed();
+        out.profileWritten = !failure.failed() && !png && !profile.isEmpty();
     } else if (!png && !profile.isEmpty()) {
         const Failure failure = SourceMetadata().writeInto(&out.bytes, image.size(), dpi, profile);
         if (failure.failed())
             out.notes << QStringLiteral("the colour profile could not be written: %1").arg(failure.detail);
+        out.profileWritten = !failure.failed();
     }
-    if (png)
+    if (png) {
         out.bytes = withPngIccProfile(out.bytes, profile);
+        out.profileWritten = !profile.isEmpty();
+    }
     return out;
 }

@@ -16,6 +16,10 @@ struct EncodedOutput {
     // The source held metadata the options leave out (see SourceMetadata::keeping); the run
     // says so once for all its files.
     bool metadataRemoved = false;
+    // What went into the output beside the pixels, for the run's report.
+    bool metadataWritten = false; // EXIF, XMP or IPTC
+    bool profileWritten = false;  // an ICC colour profile
+    QSize pixels;                 // the output's pixel size
 };
 
 // Encodes the finished picture, as storedPixels() makes it for the options' format (laid on white

@@ -103,7 +103,9 @@ void storeRow(const float *values, int pixels, int channels, const Layout &layou
     }
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
+// Not under ThreadSanitizer: it instruments the resolver that chooses, which the loader runs
+// before the sanitizer's runtime is set up, and every program then crashes as it starts.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_THREAD__)
 // A second build of the hot loops for processors with AVX2 and FMA, chosen when the program starts.
 #define PRESSMARK_HOT __attribute__((target_clones("arch=x86-64-v3", "default")))
 #else

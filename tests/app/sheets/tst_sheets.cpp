@@ -7,6 +7,9 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +25,7 @@ private Q_SLOTS:
     void runTimes();
     void convertingSheetSaysNameAndTimes();
     void completionSaysWhereAndHowLong();
+    void completionSavesTheReport();
     void chooserMakesAndTakesNewFolders();
     void chooserOpensWhereTheUserMayWrite();
 };
@@ -141,6 +145,52 @@ void TestSheets::completionSaysWhereAndHowLong()
         file.status = FileStatus::Failed;
     CompletionDialog failed(report, out.path(), nullptr);
     QVERIFY(failed.folderLink()->isHidden());
+}
+
+// "Save Report…" opens a window-modal save dialog at the output folder; the file chosen holds the
+// core's report lines, one per input and the summary, and the sheet says where it went.
+void TestSheets::completionSavesTheReport()
+{
+    QTemporaryDir out;
+    ConversionReport report;
+    report.files.resize(2);
+    report.files[0].input = QStringLiteral("/in/a.jpg");
+    report.files[0].status = FileStatus::Written;
+    report.files[0].output = out.filePath(QStringLiteral("a.jpg"));
+    report.files[0].bytes = 1234;
+    report.files[1].index = 1;
+    report.files[1].input = QStringLiteral("/in/b.jpg");
+    report.files[1].status = FileStatus::Failed;
+    report.files[1].failure = Failure(FailureReason::Missing);
+    CompletionDialog done(report, out.path(), nullptr);
+    done.show();
+    done.saveReportButton()->click();
+    auto *dialog = done.findChild<QFileDialog *>(QStringLiteral("reportDialog"));
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+    QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+    QCOMPARE(QDir(dialog->directory()).absolutePath(), QDir(out.path()).absolutePath());
+    const QString path = out.filePath(QStringLiteral("run.jsonl"));
+    Q_EMIT dialog->fileSelected(path);
+    dialog->reject();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
+    QCOMPARE(lines.size(), 3);
+    const QJsonObject first = QJsonDocument::fromJson(lines.at(0)).object();
+    QCOMPARE(first.value(QStringLiteral("status")).toString(), QStringLiteral("written"));
+    QCOMPARE(first.value(QStringLiteral("bytes")).toInt(), 1234);
+    QCOMPARE(QJsonDocument::fromJson(lines.at(1)).object().value(QStringLiteral("reason")).toString(),
+             QStringLiteral("missing"));
+    QCOMPARE(QJsonDocument::fromJson(lines.at(2)).object().value(QStringLiteral("type")).toString(),
+             QStringLiteral("summary"));
+    auto *where = done.findChild<QLabel *>(QStringLiteral("whereNote"));
+    QVERIFY(!where->isHidden());
+    QVERIFY(where->text().contains(path));
+    // A folder that is not there is said, not a silent loss.
+    QVERIFY(done.saveReport(out.filePath(QStringLiteral("gone/run.jsonl"))).failed());
+    QVERIFY(where->text().startsWith(QStringLiteral("The report could not be saved")));
 }
 
 void TestSheets::chooserMakesAndTakesNewFolders()

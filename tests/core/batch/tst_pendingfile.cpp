@@ -1,3 +1,4 @@
+#include "FuseMount.h"
 #include "TestImages.h"
 #include "batch/OutputNaming.h"
 #include "batch/PendingFile.h"
@@ -19,42 +20,6 @@ Q_DECLARE_METATYPE(PendingFile::Kind)
 
 namespace {
 
-// A FUSE file system mounted for one test: a FAT image through fusefat, or a passthrough of a
-// folder through bindfs. Not mounted (a reason in `why`) where FUSE or the program is missing.
-struct FuseMount {
-    QTemporaryDir base;
-    QString point;
-    QString why;
-
-    FuseMount(const QString &kind)
-    {
-        point = base.filePath("mnt");
-        QDir().mkpath(point);
-        const QString program = kind == "fat" ? "fusefat" : "bindfs";
-        if (QStandardPaths::findExecutable(program).isEmpty() || !QFileInfo("/dev/fuse").isWritable()) {
-            why = program + " or /dev/fuse is missing";
-            return;
-        }
-        int rc = 0;
-        if (kind == "fat") {
-            const QString image = base.filePath("fat.img");
-            TestImages::run("mkfs.fat", {"-C", image, "16384"}, &rc);
-            if (rc == 0)
-                TestImages::run(program, {"-o", "rw+", image, point}, &rc);
-        } else {
-            QDir().mkpath(base.filePath("backing"));
-            TestImages::run(program, {base.filePath("backing"), point}, &rc);
-        }
-        if (rc != 0 || !TestImages::run("findmnt", {"-n", point}).contains("fuse"))
-            why = "could not mount " + program;
-    }
-    ~FuseMount()
-    {
-        if (why.isEmpty())
-            TestImages::run("fusermount", {"-u", point});
-    }
-};
-
 QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
@@ -71,6 +36,10 @@ private Q_SLOTS:
     void nameTakenAfterWritingIsNotReplaced_data();
     void nameTakenAfterWritingIsNotReplaced();
     void danglingLinkIsNotFollowed();
+    void retriedLinkIsTheFilesOwnName_data();
+    void retriedLinkIsTheFilesOwnName();
+    void replaceTakesOnlyARegularFile_data();
+    void replaceTakesOnlyARegularFile();
     void noFreeNameLeavesNothing_data();
     void noFreeNameLeavesNothing();
     void writeFailureLeavesNothing_data();
@@ -143,6 +112,70 @@ void TestSafeWriter::danglingLinkIsNotFollowed()
     const Result<QString> result = file.publish(candidateFileNames("IMG", ".jpg"));
     QCOMPARE(QFileInfo(result.value()).fileName(), QStringLiteral("IMG (copy).jpg"));
     QVERIFY(!QFile::exists(target));
+}
+
+// NFS answers a link sent again after its lost reply with "exists": the name then holds the
+// file itself, which is its name, not a reason to take the next one as a second name.
+void TestSafeWriter::retriedLinkIsTheFilesOwnName_data()
+{
+    QTest::addColumn<bool>("asOnNfs");
+    QTest::newRow("no-replace rename") << false;
+    QTest::newRow("hard link, as on NFS") << true;
+}
+
+void TestSafeWriter::retriedLinkIsTheFilesOwnName()
+{
+    QFETCH(bool, asOnNfs);
+    PendingFile::setAsOnNfsForTests(asOnNfs);
+    auto restore = qScopeGuard([] { PendingFile::setAsOnNfsForTests(false); });
+    QTemporaryDir dir;
+    PendingFile file =
+        std::move(PendingFile::write(dir.path(), "mine", PendingFile::Kind::NamedTemporary).value());
+    const QStringList before = entries(dir.path());
+    QCOMPARE(before.size(), 1);
+    QVERIFY(::link(QFile::encodeName(dir.filePath(before.first())).constData(),
+                   QFile::encodeName(dir.filePath("IMG.jpg")).constData()) == 0);
+    const Result<QString> result = file.publish(candidateFileNames("IMG", ".jpg"));
+    QVERIFY2(result.ok(), qPrintable(result.failure().text()));
+    QCOMPARE(result.value(), dir.filePath("IMG.jpg"));
+    QCOMPARE(entries(dir.path()), QStringList {"IMG.jpg"});
+    QCOMPARE(TestImages::readFile(dir.filePath("IMG.jpg")), QByteArray("mine"));
+}
+
+void TestSafeWriter::replaceTakesOnlyARegularFile_data()
+{
+    QTest::addColumn<QString>("there");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("nothing") << "nothing" << true;
+    QTest::newRow("regular file") << "file" << true;
+    QTest::newRow("symbolic link") << "link" << false;
+    QTest::newRow("folder") << "folder" << false;
+}
+
+void TestSafeWriter::replaceTakesOnlyARegularFile()
+{
+    QFETCH(QString, there);
+    QFETCH(bool, replaced);
+    QTemporaryDir dir, elsewhere;
+    const QString path = dir.filePath("report.jsonl");
+    const QString victim = elsewhere.filePath("victim");
+    TestImages::writeFile(victim, "victim");
+    if (there == "file")
+        TestImages::writeFile(path, "old");
+    else if (there == "link")
+        QVERIFY(QFile::link(victim, path));
+    else if (there == "folder")
+        QVERIFY(QDir().mkpath(path));
+    {
+        PendingFile file =
+            std::move(PendingFile::write(dir.path(), "new", PendingFile::Kind::NamedTemporary).value());
+        QCOMPARE(file.replace("report.jsonl").ok(), replaced);
+    }
+    if (replaced)
+        QCOMPARE(TestImages::readFile(path), QByteArray("new"));
+    QCOMPARE(TestImages::readFile(victim), QByteArray("victim"));
+    // Nothing but the name is left in the folder, whether it was replaced or refused.
+    QCOMPARE(entries(dir.path()), QStringList {"report.jsonl"});
 }
 
 void TestSafeWriter::noFreeNameLeavesNothing_data()
