@@ -4,13 +4,15 @@ set(CPACK_PACKAGE_NAME pressmark)
 set(CPACK_PACKAGE_VENDOR "Pressmark developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "batch photo converter with logo, watermark and copyright lines")
+# Debian shows the description as written: lines of at most 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pressmark converts a batch of photographs in one run: every image is decoded, turned upright, \
-resized, stamped with an optional logo, text watermark and copyright lines, encoded as JPEG, PNG, \
-GIF, TIFF, WebP, AVIF or JPEG XL and written into a folder with its metadata, never replacing an \
-existing file.\n\
-This package holds the desktop application pressmark and the command-line front end \
-pressmark-cli, which share one conversion core.")
+    "Pressmark converts a batch of photographs in one run: every image is decoded,
+turned upright, resized, stamped with an optional logo, text watermark and
+copyright lines, encoded as JPEG, PNG, GIF, TIFF, WebP, AVIF or JPEG XL and
+written into a folder with its metadata, never replacing an existing file.
+
+This package holds the desktop application pressmark and the command-line
+front end pressmark-cli, which share one conversion core.")
 set(PRESSMARK_PACKAGE_MAINTAINER "Pressmark developers <pressmark@users.noreply.github.com>"
     CACHE STRING "The Maintainer field of the .deb")
 set(CPACK_PACKAGE_CONTACT "${PRESSMARK_PACKAGE_MAINTAINER}")

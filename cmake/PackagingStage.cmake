@@ -16,8 +16,18 @@ foreach(_page IN LISTS _pages)
   endif()
 endforeach()
 
-# The copyright file, where every Debian package keeps it.
-file(INSTALL "${CPACK_PRESSMARK_SOURCE_DIR}/packaging/copyright" DESTINATION "${_root}/share/doc/pressmark"
+# The copyright file and a changelog, where every Debian package keeps them; the changelog's
+# date is SOURCE_DATE_EPOCH's when it is set, so the package can be built again byte for byte.
+string(TIMESTAMP _date "%a, %d %b %Y %H:%M:%S +0000" UTC)
+file(WRITE "${_root}/share/doc/pressmark/changelog"
+     "pressmark (${CPACK_PACKAGE_VERSION}) unstable; urgency=medium\n\n"
+     "  * Pressmark ${CPACK_PACKAGE_VERSION}; its changes are in the project's history.\n\n"
+     " -- ${CPACK_DEBIAN_PACKAGE_MAINTAINER}  ${_date}\n")
+execute_process(COMMAND gzip -9nf "${_root}/share/doc/pressmark/changelog" RESULT_VARIABLE _rc)
+if(NOT _rc EQUAL 0)
+  message(FATAL_ERROR "gzip failed on the changelog")
+endif()
+file(COPY "${CPACK_PRESSMARK_SOURCE_DIR}/packaging/copyright" DESTINATION "${_root}/share/doc/pressmark"
      FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
 # The D-Bus service file names the program by the absolute path it was configured for

@@ -15,6 +15,7 @@ import re
 import shutil
 import subprocess
 import sys
+import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 APP_ID = "io.github.pressmark.Pressmark"
@@ -89,7 +90,10 @@ def builder_problems(path):
     if builder is None:
         print("check-manifest: flatpak-builder not installed; checked as YAML only")
         return []
-    run = subprocess.run([builder, "--show-manifest", path], capture_output=True, text=True)
+    # It leaves its state folder (.flatpak-builder) in the folder it runs in.
+    with tempfile.TemporaryDirectory() as scratch:
+        run = subprocess.run([builder, "--show-manifest", os.path.abspath(path)], capture_output=True,
+                             text=True, cwd=scratch)
     if run.returncode != 0 or "WARNING" in run.stderr or "CRITICAL" in run.stderr:
         return [f"flatpak-builder --show-manifest: exit {run.returncode}: {run.stderr.strip()}"]
     print("check-manifest: flatpak-builder --show-manifest read it without a warning")
