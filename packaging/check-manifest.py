@@ -54,7 +54,7 @@ def problems(path):
 
     modules = m.get("modules", [])
     names = [mod.get("name") for mod in modules if isinstance(mod, dict)]
-    for name in ("exiv2", "libimagequant", "libraw", "libheif", "pressmark"):
+    for name in ("exiv2", "libimagequant", "libraw", "libheif", "libjxl", "pressmark"):
         need(name in names, f"no module {name}")
     need(names[-1:] == ["pressmark"], "pressmark is not the last module")
     for mod in modules:
