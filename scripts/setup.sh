@@ -34,6 +34,9 @@ packages=(
   dbus-daemon
   # the manual page is checked with groff, the desktop entry with desktop-file-validate
   groff-base desktop-file-utils
+  # the .deb: CPack resolves its library dependencies with dpkg-shlibdeps; the Flatpak manifest
+  # is read by flatpak-builder and PyYAML
+  dpkg-dev flatpak-builder python3-yaml
 )
 
 if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, builds Pressmark and runs the whole test suite, then runs
 # it once more built with AddressSanitizer and UndefinedBehaviorSanitizer
-# (PRESSMARK_SKIP_SANITIZERS=1 skips that second pass). PRESSMARK_TSAN=1 adds a third pass: the
-# core and command-line tests built with ThreadSanitizer.
+# (PRESSMARK_SKIP_SANITIZERS=1 skips that second pass). Between the two, the .deb is built and
+# its contents checked (PRESSMARK_DEB_TEST=1 also installs it into a fresh Debian 12 root).
+# PRESSMARK_TSAN=1 adds a third pass: the core and command-line tests built with ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -11,6 +12,16 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2
 (cd build && ctest --output-on-failure -j2)
+
+echo "== the .deb: built with CPack from this build and its contents checked"
+# Installing it into a fresh Debian root (packaging/test-deb.sh) needs a mirror and minutes, so
+# it runs only when asked: PRESSMARK_DEB_TEST=1.
+out=$(packaging/check-deb.sh build)
+echo "$out"
+deb=$(tail -n1 <<<"$out")
+if [ "${PRESSMARK_DEB_TEST:-0}" = 1 ]; then
+  packaging/test-deb.sh "$deb"
+fi
 
 if [ "${PRESSMARK_SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "== the same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
