@@ -34,6 +34,8 @@ packages=(
   dbus-daemon
   # the manual page is checked with groff, the desktop entry with desktop-file-validate
   groff-base desktop-file-utils
+  # translations: lupdate/lrelease and CMake's LinguistTools, Qt's own translations of its dialogs
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then

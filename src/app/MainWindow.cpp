@@ -122,14 +122,14 @@ MainWindow::MainWindow(QWidget *parent)
             names << readableFileName(QFileInfo(path).fileName());
         m_intakeNote->setText(
             paths.size() == 1 ? tr("1 file skipped: not a picture type Pressmark reads")
-                              : tr("%1 files skipped: not picture types Pressmark reads").arg(paths.size()));
+                              : tr("%n files skipped: not picture types Pressmark reads", nullptr, int(paths.size())));
         m_intakeNote->setToolTip(names.join(QLatin1Char('\n')));
         m_intakeNote->show();
     });
     connect(m_list, &ImageListModel::unreadableFolders, this, [this](const QStringList &folders) {
         m_intakeNote->setText(
             folders.size() == 1 ? tr("1 folder could not be read; the rest was added")
-                                : tr("%1 folders could not be read; the rest was added").arg(folders.size()));
+                                : tr("%n folders could not be read; the rest was added", nullptr, int(folders.size())));
         m_intakeNote->setToolTip(readableFileName(folders.join(QLatin1Char('\n'))));
         m_intakeNote->show();
     });
@@ -255,6 +255,10 @@ MainWindow::MainWindow(QWidget *parent)
         if (!fullScreenKeys.contains(key))
             fullScreenKeys << key;
     fullScreen->setShortcuts(fullScreenKeys);
+    // The title bar's other buttons from the keyboard (they are not Tab stops).
+    view->addAction(tr("&Minimize"), QKeySequence(tr("Ctrl+M")), this, &QWidget::showMinimized);
+    view->addAction(tr("&Zoom"), QKeySequence(tr("Ctrl+Shift+M")), this,
+                    [this] { isMaximized() ? showNormal() : showMaximized(); });
     // Escape leaves full screen (and does nothing otherwise).
     m_leaveFullScreen = new QAction(tr("Leave Full Screen"), this);
     m_leaveFullScreen->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -720,7 +724,7 @@ void MainWindow::finishConversion(const ConversionReport &report)
         DesktopServices::notify(
             m_completion->headline()->text(),
             written == int(report.files.size())
-                ? (written == 1 ? tr("1 image converted") : tr("%1 images converted").arg(written))
+                ? (written == 1 ? tr("1 image converted") : tr("%n images converted", nullptr, written))
                 : m_completion->summary()->text());
     }
 }

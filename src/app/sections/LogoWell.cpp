@@ -140,9 +140,9 @@ void LogoWell::setLogoFromFile(const QString &path)
 
 void LogoWell::showReadingError(const QString &path)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("File Reading Error"),
-                                QStringLiteral("Sorry, this type of file is incompatible! \n\n"
-                                               "Failed to open the file at:\n\"%1\"")
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("File Reading Error"),
+                                tr("Sorry, this type of file is incompatible! \n\n"
+                                   "Failed to open the file at:\n\"%1\"")
                                     .arg(path),
                                 QMessageBox::Ok, window());
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -155,7 +155,7 @@ void LogoWell::chooseLogo()
     QStringList patterns;
     for (const QString &extension : openDialogExtensions())
         patterns << QStringLiteral("*.") + extension;
-    auto *dialog = new QFileDialog(window(), QStringLiteral("Choose image"),
+    auto *dialog = new QFileDialog(window(), tr("Choose image"),
                                    QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
                                    tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -12,11 +12,15 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QCoreApplication>
 #include <QRadioButton>
 
 #include <algorithm>
 
-static const QString kMaxSize = QStringLiteral("Max %1").arg(kMaxResizeSide);
+static QString maxSizeText()
+{
+    return QCoreApplication::translate("TitleSizeSection", "Max %1").arg(kMaxResizeSide);
+}
 
 // The other modes, in the popup's order.
 enum OtherMode { LongEdge, ShortEdge, FitWithin, Percent };
@@ -231,7 +235,7 @@ void TitleSizeSection::newNameClicked()
 {
     chooseNaming(newNameBox);
     titleField->setEnabled(true);
-    titleField->setPlaceholderText(QStringLiteral("Type new name here"));
+    titleField->setPlaceholderText(tr("Type new name here"));
     titleField->setFocus();
     Q_EMIT namingModeChanged();
     updateLight();
@@ -241,7 +245,7 @@ void TitleSizeSection::addTextClicked()
 {
     chooseNaming(addTextBox);
     titleField->setEnabled(true);
-    titleField->setPlaceholderText(QStringLiteral("Add text to current names"));
+    titleField->setPlaceholderText(tr("Add text to current names"));
     titleField->setFocus();
     Q_EMIT namingModeChanged();
     updateLight();
@@ -253,7 +257,7 @@ void TitleSizeSection::resizeClicked()
         widthSide->setChecked(true);
         widthSide->setEnabled(true);
         widthField->setEnabled(true);
-        widthField->setPlaceholderText(kMaxSize);
+        widthField->setPlaceholderText(maxSizeText());
         widthField->setFocus();
         heightSide->setEnabled(true);
         leaveOtherModes();
@@ -281,7 +285,7 @@ void TitleSizeSection::widthSideClicked()
     widthSide->setChecked(true);
     widthSide->setEnabled(true);
     widthField->setEnabled(true);
-    widthField->setPlaceholderText(kMaxSize);
+    widthField->setPlaceholderText(maxSizeText());
     widthField->setFocus();
     heightSide->setChecked(false);
     heightSide->setEnabled(true);
@@ -296,7 +300,7 @@ void TitleSizeSection::heightSideClicked()
     heightSide->setChecked(true);
     heightSide->setEnabled(true);
     heightField->setEnabled(true);
-    heightField->setPlaceholderText(kMaxSize);
+    heightField->setPlaceholderText(maxSizeText());
     heightField->setFocus();
     widthSide->setChecked(false);
     widthSide->setEnabled(true);
@@ -349,7 +353,7 @@ void TitleSizeSection::otherModeChosen()
         if (!mine || !chosen)
             field->clear();
         field->setPlaceholderText(
-            mine && chosen ? (mode == Percent ? QStringLiteral("1-%1").arg(kMaxScalePercent) : kMaxSize)
+            mine && chosen ? (mode == Percent ? QStringLiteral("1-%1").arg(kMaxScalePercent) : maxSizeText())
                            : QString());
     }
     fitTimes->setVisible(mode == FitWithin);
