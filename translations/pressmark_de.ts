@@ -5,511 +5,511 @@
     <name>BrowserCellDelegate</name>
     <message>
         <source> (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation> (fehlt)</translation>
     </message>
 </context>
 <context>
     <name>BrowserModel</name>
     <message>
         <source>Unreadable — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht lesbar — %1</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 Pixel</translation>
     </message>
 </context>
 <context>
     <name>ColorWell</name>
     <message>
         <source>Choose the colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe wählen</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1 is longer than a file name can hold (at most %2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist länger, als ein Dateiname sein kann (höchstens %2 Bytes)</translation>
     </message>
     <message>
         <source>%1 takes a number from 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt eine Zahl von 1 bis %2</translation>
     </message>
     <message>
         <source>%1 takes WxH, two numbers from 1 to %2 (800x600), not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt BxH, zwei Zahlen von 1 bis %2 (800x600), nicht „%3“</translation>
     </message>
     <message>
         <source>%1 takes a number from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt eine Zahl von 0 bis 100</translation>
     </message>
     <message>
         <source>%1 takes %2, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt %2, nicht „%3“</translation>
     </message>
     <message>
         <source>%1 takes #RRGGBB or a colour name, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt #RRGGBB oder einen Farbnamen, nicht „%2“</translation>
     </message>
     <message>
         <source>cannot read the picture %1 for %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild %1 für %2 kann nicht gelesen werden: %3</translation>
     </message>
     <message>
         <source>cannot read the list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Image files, or folders whose image files are converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddateien oder Ordner, deren Bilddateien konvertiert werden.</translation>
     </message>
     <message>
         <source>the presets cannot be listed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Vorgaben können nicht aufgelistet werden: %1</translation>
     </message>
     <message>
         <source>--replace-preset goes with --save-preset NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>--replace-preset gehört zu --save-preset NAME</translation>
     </message>
     <message>
         <source>no settings file at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Einstellungsdatei unter %1</translation>
     </message>
     <message>
         <source>the settings file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source> (--list-presets lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation> (--list-presets listet sie auf)</translation>
     </message>
     <message>
         <source>the preset %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Vorgabe %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
         <source>the preset %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Vorgabe %1: %2</translation>
     </message>
     <message>
         <source>give %1 or %2, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2 angeben, nicht beides</translation>
     </message>
     <message>
         <source>--template is for --naming template, not --naming %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--template gehört zu --naming template, nicht zu --naming %1</translation>
     </message>
     <message>
         <source>--naming %1 needs a title (--title TEXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>--naming %1 braucht einen Titel (--title TEXT)</translation>
     </message>
     <message>
         <source>--naming template needs a template (--template TEXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>--naming template braucht eine Vorlage (--template TEXT)</translation>
     </message>
     <message>
         <source>the template &apos;%1&apos; cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Vorlage „%1“ kann nicht verwendet werden: %2</translation>
     </message>
     <message>
         <source>the logo options need --logo FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>die Logo-Optionen brauchen --logo DATEI</translation>
     </message>
     <message>
         <source>the watermark options need --watermark TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>die Wasserzeichen-Optionen brauchen --watermark TEXT</translation>
     </message>
     <message>
         <source>--save-preset converts nothing: leave out -o and the inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>--save-preset konvertiert nichts: -o und die Eingaben weglassen</translation>
     </message>
     <message>
         <source>--save-preset: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--save-preset: %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs nimmt eine Zahl von 1 bis %1</translation>
     </message>
     <message>
         <source>--memory takes a number of MiB from 16 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--memory nimmt eine Zahl von MiB von 16 bis %1</translation>
     </message>
     <message>
         <source>--shard takes K/N with 1 &lt;= K &lt;= N (2/4), not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--shard nimmt K/N mit 1 &lt;= K &lt;= N (2/4), nicht „%1“</translation>
     </message>
     <message>
         <source>-0 is for the list of --files-from</source>
-        <translation type="unfinished"></translation>
+        <translation>-0 gilt für die Liste von --files-from</translation>
     </message>
     <message>
         <source>an output folder is required (-o DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ausgabeordner ist nötig (-o ORDNER)</translation>
     </message>
     <message>
         <source>no input files</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Eingabedateien</translation>
     </message>
     <message>
         <source>Try &apos;pressmark-cli --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>„pressmark-cli --help“ gibt weitere Informationen.</translation>
     </message>
     <message>
         <source>pressmark-cli: a preset named %1 exists; give --replace-preset to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>pressmark-cli: eine Vorgabe namens %1 existiert; --replace-preset ersetzt sie</translation>
     </message>
     <message>
         <source>pressmark-cli: the preset %1 was not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pressmark-cli: die Vorgabe %1 wurde nicht gespeichert: %2</translation>
     </message>
     <message>
         <source>saved the preset %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe %1 gespeichert</translation>
     </message>
     <message>
         <source>pressmark-cli: cannot write the report %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pressmark-cli: der Bericht %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>its folder is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Ordner existiert nicht</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>pressmark-cli: cannot create the output folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pressmark-cli: der Ausgabeordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>pressmark-cli: %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>pressmark-cli: %1 ist kein Ordner</translation>
     </message>
     <message>
         <source>skipped: not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>übersprungen: keine reguläre Datei</translation>
     </message>
     <message>
         <source>pressmark-cli: cannot read the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pressmark-cli: der Ordner %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>pressmark-cli: no image files in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pressmark-cli: keine Bilddateien in %1</translation>
     </message>
     <message>
         <source>pressmark-cli: nothing to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>pressmark-cli: nichts zu konvertieren</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (skipped: output exists)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (übersprungen: Ausgabe existiert)</translation>
     </message>
     <message>
         <source>note: </source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: </translation>
     </message>
     <message>
         <source>pressmark-cli: note: </source>
-        <translation type="unfinished"></translation>
+        <translation>pressmark-cli: Hinweis: </translation>
     </message>
     <message>
         <source>the report could not be written: </source>
-        <translation type="unfinished"></translation>
+        <translation>der Bericht konnte nicht geschrieben werden: </translation>
     </message>
     <message>
         <source>%1 converted, %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konvertiert, %2 fehlgeschlagen</translation>
     </message>
     <message>
         <source>, %1 skipped (output exists)</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 übersprungen (Ausgabe existiert)</translation>
     </message>
     <message>
         <source>, %1 not started (cancelled)</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 nicht begonnen (abgebrochen)</translation>
     </message>
     <message>
         <source>, %1 not started</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 nicht begonnen</translation>
     </message>
 </context>
 <context>
     <name>CompletionDialog</name>
     <message>
         <source>Conversion finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung beendet</translation>
     </message>
     <message>
         <source>Image Conversion Canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildkonvertierung abgebrochen!</translation>
     </message>
     <message>
         <source>Image Conversion Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildkonvertierung abgeschlossen!</translation>
     </message>
     <message>
         <source>%1 of %2 converted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 konvertiert</translation>
     </message>
     <message>
         <source>, %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 fehlgeschlagen</translation>
     </message>
     <message>
         <source>, %1 not started</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 nicht begonnen</translation>
     </message>
     <message>
         <source>Saved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert in %1</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
         <source>Save Report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern…</translation>
     </message>
     <message>
         <source>No file manager opened. The files are in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Dateimanager hat sich geöffnet. Die Dateien liegen in %1</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern</translation>
     </message>
     <message>
         <source>Reports in JSON lines (*.jsonl);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte in JSON-Zeilen (*.jsonl);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>pressmark-report.jsonl</source>
-        <translation type="unfinished"></translation>
+        <translation>pressmark-bericht.jsonl</translation>
     </message>
     <message>
         <source>These files were not converted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien wurden nicht konvertiert:</translation>
     </message>
     <message>
         <source>Took %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer: %1</translation>
     </message>
     <message>
         <source>The report could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>Report saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht gespeichert als %1</translation>
     </message>
 </context>
 <context>
     <name>ConvertingDialog</name>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Converting images…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder werden konvertiert…</translation>
     </message>
     <message>
         <source>1/1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>1/1 Datei</translation>
     </message>
     <message>
         <source>Canceling...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird abgebrochen...</translation>
     </message>
     <message numerus="yes">
         <source>%1/%n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1/%n Datei</numerusform>
+            <numerusform>%1/%n Dateien</numerusform>
         </translation>
     </message>
     <message>
         <source>· %1</source>
-        <translation type="unfinished"></translation>
+        <translation>· %1</translation>
     </message>
     <message>
         <source>%1 elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vergangen</translation>
     </message>
     <message>
         <source>finishing the files in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>die begonnenen Dateien werden fertiggestellt</translation>
     </message>
     <message>
         <source>estimating the time left…</source>
-        <translation type="unfinished"></translation>
+        <translation>Restzeit wird geschätzt…</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>
     <name>CopyrightSection</name>
     <message>
         <source>Copyright lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright-Linien</translation>
     </message>
     <message>
         <source>Draw copyright lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright-Linien zeichnen</translation>
     </message>
     <message>
         <source>Diagonal cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagonales Kreuz</translation>
     </message>
     <message>
         <source>Centre cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz in der Mitte</translation>
     </message>
     <message>
         <source>Horizontal double lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Waagrechte Doppellinien</translation>
     </message>
     <message>
         <source>Vertical double lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkrechte Doppellinien</translation>
     </message>
     <message>
         <source>Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Muster</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft</translation>
     </message>
 </context>
 <context>
     <name>Failure</name>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt</translation>
     </message>
     <message>
         <source>cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>unsupported or damaged image</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht unterstütztes oder beschädigtes Bild</translation>
     </message>
     <message>
         <source>too large</source>
-        <translation type="unfinished"></translation>
+        <translation>zu groß</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Speicher mehr frei</translation>
     </message>
     <message>
         <source>time limit exceeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit überschritten</translation>
     </message>
     <message>
         <source>cannot write</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>no free name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein freier Name</translation>
     </message>
     <message>
         <source>EPS needs Ghostscript (package ghostscript)</source>
-        <translation type="unfinished"></translation>
+        <translation>EPS braucht Ghostscript (Paket ghostscript)</translation>
     </message>
     <message>
         <source>internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>interner Fehler</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>FirstNameExample</name>
     <message>
         <source>Template: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage: %1</translation>
     </message>
     <message>
         <source>First file: named once photos are added</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Datei: benannt, sobald Fotos hinzugefügt sind</translation>
     </message>
     <message>
         <source>First file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Datei: %1</translation>
     </message>
     <message>
         <source>First file: no free name</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Datei: kein freier Name</translation>
     </message>
     <message>
         <source>%1 and its %2 copies exist in the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und seine %2 Kopien existieren im Ausgabeordner</translation>
     </message>
     <message>
         <source>%1 exists in the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert im Ausgabeordner</translation>
     </message>
 </context>
 <context>
     <name>ImageListModel</name>
     <message>
         <source>%1 — the file is no longer there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — die Datei ist nicht mehr da</translation>
     </message>
     <message>
         <source>Written into the subfolder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Unterordner %1 geschrieben</translation>
     </message>
     <message>
         <source>Converted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertiert: %1</translation>
     </message>
     <message>
         <source>Not converted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht konvertiert: %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: %1</translation>
     </message>
     <message>
         <source>1 image</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Bild</translation>
     </message>
     <message numerus="yes">
         <source>%n images</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bild</numerusform>
+            <numerusform>%n Bilder</numerusform>
         </translation>
     </message>
 </context>
@@ -517,925 +517,980 @@
     <name>InputChooser</name>
     <message>
         <source>All images Pressmark reads (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bilder, die Pressmark liest (%1)</translation>
     </message>
     <message>
         <source>Images (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (%1)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Add Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder hinzufügen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Add a Folder of Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Ordner mit Bildern hinzufügen</translation>
     </message>
     <message>
         <source>Include subfolders, written into the same subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterordner einbeziehen, in dieselben Unterordner geschrieben</translation>
     </message>
     <message>
         <source>The pictures of the folder&apos;s whole tree, each written into the same subfolder of the output folder. Hidden folders and links to folders are passed over. Dropped folders follow this choice too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilder des ganzen Ordnerbaums, jedes in denselben Unterordner des Ausgabeordners geschrieben. Versteckte Ordner und Verknüpfungen zu Ordnern werden übergangen. Abgelegte Ordner folgen dieser Wahl ebenfalls.</translation>
     </message>
 </context>
 <context>
     <name>LargePreview</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>100 %</translation>
     </message>
     <message>
         <source>Fit to the window or show the output&apos;s pixels at 100 % (F, 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>An das Fenster anpassen oder die Pixel der Ausgabe bei 100 % zeigen (F, 1)</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorher</translation>
     </message>
     <message>
         <source>Show the picture without the overlays (B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ohne die Überlagerungen zeigen (B)</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Preview of %1 (%2 of %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau von %1 (%2 von %3)</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einpassen</translation>
     </message>
     <message>
         <source>100 % — output pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>100 % — Pixel der Ausgabe</translation>
     </message>
     <message>
         <source>%1 — %2 × %3 px — %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2 × %3 px — %4</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>This file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>This file cannot be shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei kann nicht angezeigt werden: %1</translation>
     </message>
 </context>
 <context>
     <name>LogoSection</name>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Stamp a logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Logo aufbringen</translation>
     </message>
     <message>
         <source>Drop a logo here</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo hierher ziehen</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen…</translation>
     </message>
     <message>
         <source>Small · ⅕</source>
-        <translation type="unfinished"></translation>
+        <translation>Klein · ⅕</translation>
     </message>
     <message>
         <source>Medium · ¼</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel · ¼</translation>
     </message>
     <message>
         <source>Large · ⅓</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß · ⅓</translation>
     </message>
     <message>
         <source>A fifth of the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Fünftel des Bildes</translation>
     </message>
     <message>
         <source>A quarter of the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Viertel des Bildes</translation>
     </message>
     <message>
         <source>A third of the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Drittel des Bildes</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Top left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <source>Top right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <source>Bottom left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <source>Bottom right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft</translation>
     </message>
 </context>
 <context>
     <name>LogoWell</name>
     <message>
         <source>Drop a logo here</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo hierher ziehen</translation>
     </message>
     <message>
         <source>File Reading Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Datei</translation>
     </message>
     <message>
         <source>Sorry, this type of file is incompatible! 
 
 Failed to open the file at:
 &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Dateityp wird leider nicht unterstützt! 
+
+Die Datei konnte nicht geöffnet werden:
+„%1“</translation>
     </message>
     <message>
         <source>Choose image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild auswählen</translation>
     </message>
     <message>
         <source>Images (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (%1)</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Drop photos here, or choose them with Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos hierher ziehen oder mit Hinzufügen… auswählen</translation>
     </message>
     <message>
         <source>Thumbnail size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe der Vorschaubilder</translation>
     </message>
     <message>
         <source>Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen…</translation>
     </message>
     <message>
         <source>Add Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner hinzufügen…</translation>
     </message>
     <message>
         <source>Add the pictures of a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilder eines Ordners hinzufügen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>1 file skipped: not a picture type Pressmark reads</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 files skipped: not picture types Pressmark reads</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Datei übersprungen: kein Bildtyp, den Pressmark liest</translation>
     </message>
     <message>
         <source>1 folder could not be read; the rest was added</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 folders could not be read; the rest was added</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ordner konnte nicht gelesen werden; der Rest wurde hinzugefügt</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Add Images…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder &amp;hinzufügen…</translation>
     </message>
     <message>
         <source>Add &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner hinzufügen…</translation>
     </message>
     <message>
         <source>Con&amp;vert…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konvertieren…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle auswählen</translation>
     </message>
     <message>
         <source>Select &amp;Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fehlgeschlagene auswählen</translation>
     </message>
     <message>
         <source>Remove C&amp;onverted</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konvertierte entfernen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Large Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Große Vorschau</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vollbild</translation>
     </message>
     <message>
         <source>Leave Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild verlassen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Pressmark &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressmark-&amp;Hilfe</translation>
     </message>
     <message>
         <source>Reset Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen zurücksetzen</translation>
     </message>
     <message>
         <source>Put every option back to how Pressmark ships?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Optionen auf den Auslieferungszustand von Pressmark zurücksetzen?</translation>
     </message>
     <message>
         <source>The logo, watermark, copyright lines, naming, size and format you set are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo, Wasserzeichen, Copyright-Linien, Benennung, Größe und Format, die Sie eingestellt haben, gehen verloren.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertieren</translation>
     </message>
     <message>
         <source>Pressmark Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressmark-Hilfe</translation>
     </message>
     <message>
         <source>No pictures Pressmark reads in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Bilder in %1, die Pressmark liest</translation>
     </message>
     <message>
         <source>1 image converted</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Bild konvertiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files skipped: not picture types Pressmark reads</source>
+        <translation>
+            <numerusform>%n Datei übersprungen: kein Bildtyp, den Pressmark liest</numerusform>
+            <numerusform>%n Dateien übersprungen: keine Bildtypen, die Pressmark liest</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders could not be read; the rest was added</source>
+        <translation>
+            <numerusform>%n Ordner konnte nicht gelesen werden; der Rest wurde hinzugefügt</numerusform>
+            <numerusform>%n Ordner konnten nicht gelesen werden; der Rest wurde hinzugefügt</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1 images converted</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Minimize</source>
+        <translation>&amp;Minimieren</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoomen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images converted</source>
+        <translation>
+            <numerusform>%n Bild konvertiert</numerusform>
+            <numerusform>%n Bilder konvertiert</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>OptionSection</name>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Opens or closes the section</source>
+        <translation>Öffnet oder schließt den Abschnitt</translation>
     </message>
 </context>
 <context>
     <name>OptionsPanel</name>
     <message>
         <source>Reset Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen zurücksetzen</translation>
     </message>
     <message>
         <source>Put every option back to how Pressmark ships</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Optionen auf den Auslieferungszustand von Pressmark zurücksetzen</translation>
     </message>
 </context>
 <context>
     <name>OutputControls</name>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität</translation>
     </message>
     <message>
         <source>Convert to sRGB</source>
-        <translation type="unfinished"></translation>
+        <translation>In sRGB umwandeln</translation>
     </message>
     <message>
         <source>Write colours converted to sRGB and tagged sRGB, as the web expects; otherwise the source&apos;s profile is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben in sRGB umgewandelt und als sRGB gekennzeichnet schreiben, wie das Web es erwartet; sonst bleibt das Profil der Quelle erhalten</translation>
     </message>
     <message>
         <source>Keep all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle behalten</translation>
     </message>
     <message>
         <source>No location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Ort</translation>
     </message>
     <message>
         <source>Copyright only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Copyright</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>The EXIF, XMP and IPTC the outputs keep: all of it; all but GPS positions, place names and the camera maker&apos;s notes; only authorship and rights; or none. The colour profile is kept either way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die EXIF-, XMP- und IPTC-Daten, die die Ausgaben behalten: alle; alle außer GPS-Positionen, Ortsnamen und den Notizen des Kameraherstellers; nur Urheberschaft und Rechte; oder keine. Das Farbprofil bleibt in jedem Fall erhalten.</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Metadaten</translation>
+    </message>
+    <message>
+        <source>Quality in percent</source>
+        <translation>Qualität in Prozent</translation>
     </message>
 </context>
 <context>
     <name>OutputFolderDialog</name>
     <message>
         <source>Choose the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeordner wählen</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner:</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen</translation>
     </message>
 </context>
 <context>
     <name>OutputFolderRow</name>
     <message>
         <source>Output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeordner</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen…</translation>
     </message>
     <message>
         <source>Choose the folder the converted files go into</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ordner wählen, in den die konvertierten Dateien kommen</translation>
     </message>
     <message>
         <source>None yet: Convert asks for one</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keiner: Konvertieren fragt danach</translation>
     </message>
     <message>
         <source>will be created</source>
-        <translation type="unfinished"></translation>
+        <translation>wird angelegt</translation>
     </message>
     <message>
         <source>This is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist eine Datei, kein Ordner.</translation>
     </message>
     <message>
         <source>It cannot be created: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kann nicht angelegt werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>OverlayClashNote</name>
     <message>
         <source>The logo and the watermark share the top-left corner, where they overlap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo und Wasserzeichen teilen sich die Ecke oben links, wo sie sich überlagern.</translation>
     </message>
     <message>
         <source>The logo and the watermark share the top-right corner, where they overlap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo und Wasserzeichen teilen sich die Ecke oben rechts, wo sie sich überlagern.</translation>
     </message>
     <message>
         <source>The logo and the watermark share the bottom-left corner, where they overlap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo und Wasserzeichen teilen sich die Ecke unten links, wo sie sich überlagern.</translation>
     </message>
     <message>
         <source>The logo and the watermark share the bottom-right corner, where they overlap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo und Wasserzeichen teilen sich die Ecke unten rechts, wo sie sich überlagern.</translation>
     </message>
     <message>
         <source>The logo and the watermark are both centred, where they overlap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo und Wasserzeichen sind beide mittig, wo sie sich überlagern.</translation>
+    </message>
+</context>
+<context>
+    <name>OverlaySectionParts</name>
+    <message>
+        <source>Opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Opacity in percent</source>
+        <translation>Deckkraft in Prozent</translation>
     </message>
 </context>
 <context>
     <name>OverlayWarning</name>
     <message>
         <source>Under most of it the overlay differs from the picture by less than %1:1 in contrast. Another colour, a higher opacity or another place makes it stand out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über den größten Teil unterscheidet sich die Überlagerung vom Bild um weniger als %1:1 im Kontrast. Eine andere Farbe, eine höhere Deckkraft oder ein anderer Platz heben sie hervor.</translation>
     </message>
     <message>
         <source>The logo is hardly visible on this picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Logo ist auf diesem Bild kaum sichtbar.</translation>
     </message>
     <message>
         <source>The watermark is hardly visible on this picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wasserzeichen ist auf diesem Bild kaum sichtbar.</translation>
     </message>
     <message>
         <source>The copyright lines are hardly visible on this picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Copyright-Linien sind auf diesem Bild kaum sichtbar.</translation>
     </message>
     <message>
         <source>the logo</source>
-        <translation type="unfinished"></translation>
+        <translation>das Logo</translation>
     </message>
     <message>
         <source>the watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>das Wasserzeichen</translation>
     </message>
     <message>
         <source>the copyright lines</source>
-        <translation type="unfinished"></translation>
+        <translation>die Copyright-Linien</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1 are hardly visible on this picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sind auf diesem Bild kaum sichtbar.</translation>
     </message>
     <message>
         <source>⚠ %1</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ %1</translation>
     </message>
 </context>
 <context>
     <name>PercentBox</name>
     <message>
         <source>Type a percentage, or step it with the arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Prozentwert eingeben oder mit den Pfeiltasten ändern</translation>
     </message>
 </context>
 <context>
     <name>PresetPopup</name>
     <message>
         <source>Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgaben</translation>
     </message>
     <message>
         <source>Presets (*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgaben (*.ini)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Export Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe exportieren</translation>
     </message>
     <message>
         <source>Import Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe importieren</translation>
     </message>
     <message>
         <source>edited</source>
-        <translation type="unfinished"></translation>
+        <translation>geändert</translation>
     </message>
     <message>
         <source>No preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorgabe</translation>
     </message>
     <message>
         <source>Choose a preset to put its options into every control at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Vorgabe wählen, um ihre Optionen auf einmal in alle Bedienelemente zu übernehmen</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter…</translation>
     </message>
     <message>
         <source>Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen…</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren…</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren…</translation>
     </message>
     <message>
         <source>The options were changed since the preset was chosen; choose it again to put its options back</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen wurden geändert, seit die Vorgabe gewählt wurde; erneut wählen, um ihre Optionen wiederherzustellen</translation>
     </message>
     <message>
         <source>The preset “%1”, its options changed since</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorgabe „%1“, ihre Optionen seitdem geändert</translation>
     </message>
     <message>
         <source>The preset “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorgabe „%1“</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The preset “%1” cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorgabe „%1“ kann nicht verwendet werden.</translation>
     </message>
     <message>
         <source>A preset cannot be named “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Vorgabe kann nicht „%1“ heißen.</translation>
     </message>
     <message>
         <source>Replace the preset “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorgabe „%1“ ersetzen?</translation>
     </message>
     <message>
         <source>A preset of that name exists. Its options are replaced by these.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Vorgabe dieses Namens existiert. Ihre Optionen werden durch diese ersetzt.</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <source>The preset “%1” was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorgabe „%1“ wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>Save Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe speichern</translation>
     </message>
     <message>
         <source>Save the options as the preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen als Vorgabe speichern:</translation>
     </message>
     <message>
         <source>Rename Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe umbenennen</translation>
     </message>
     <message>
         <source>New name of “%1”:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name für „%1“:</translation>
     </message>
     <message>
         <source>A preset of that name exists. It is replaced by “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Vorgabe dieses Namens existiert. Sie wird durch „%1“ ersetzt.</translation>
     </message>
     <message>
         <source>The preset “%1” was not renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorgabe „%1“ wurde nicht umbenannt.</translation>
     </message>
     <message>
         <source>Delete the preset “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorgabe „%1“ löschen?</translation>
     </message>
     <message>
         <source>The options in the controls stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen in den Bedienelementen bleiben, wie sie sind.</translation>
     </message>
     <message>
         <source>The preset “%1” was not deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorgabe „%1“ wurde nicht gelöscht.</translation>
     </message>
     <message>
         <source>Pressmark preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressmark-Vorgabe</translation>
     </message>
     <message>
         <source>The options were not exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen wurden nicht exportiert.</translation>
     </message>
     <message>
         <source>The file cannot be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht importiert werden.</translation>
     </message>
     <message>
         <source>Save the imported options as the preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die importierten Optionen als Vorgabe speichern:</translation>
     </message>
 </context>
 <context>
     <name>RunTimes</name>
     <message>
         <source>less than a second</source>
-        <translation type="unfinished"></translation>
+        <translation>weniger als eine Sekunde</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
     <message>
         <source>a few seconds left</source>
-        <translation type="unfinished"></translation>
+        <translation>noch wenige Sekunden</translation>
     </message>
     <message>
         <source>about %1 s left</source>
-        <translation type="unfinished"></translation>
+        <translation>noch etwa %1 s</translation>
     </message>
     <message>
         <source>about %1 min left</source>
-        <translation type="unfinished"></translation>
+        <translation>noch etwa %1 min</translation>
     </message>
     <message>
         <source>about %1 h %2 min left</source>
-        <translation type="unfinished"></translation>
+        <translation>noch etwa %1 h %2 min</translation>
     </message>
     <message>
         <source>about %1 h left</source>
-        <translation type="unfinished"></translation>
+        <translation>noch etwa %1 h</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoomen</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Closes the window (Ctrl+W)</source>
+        <translation>Schließt das Fenster (Strg+W)</translation>
+    </message>
+    <message>
+        <source>Minimizes the window (Ctrl+M)</source>
+        <translation>Minimiert das Fenster (Strg+M)</translation>
+    </message>
+    <message>
+        <source>Fills the screen with the window, or gives it its size back (Ctrl+Shift+M)</source>
+        <translation>Füllt den Bildschirm mit dem Fenster oder gibt ihm seine Größe zurück (Strg+Umschalt+M)</translation>
+    </message>
+    <message>
+        <source>Full screen on and off (F11)</source>
+        <translation>Vollbild an und aus (F11)</translation>
     </message>
 </context>
 <context>
     <name>TitleSizeSection</name>
     <message>
         <source>Max %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. %1</translation>
     </message>
     <message>
         <source>Title and size</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel und Größe</translation>
     </message>
     <message>
         <source>Keep the current names</source>
-        <translation type="unfinished"></translation>
+        <translation>Die bisherigen Namen behalten</translation>
     </message>
     <message>
         <source>New name</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name</translation>
     </message>
     <message>
         <source>Current names with added text</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisherige Namen mit angefügtem Text</translation>
     </message>
     <message>
         <source>Template:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage:</translation>
     </message>
     <message>
         <source>Fields: {name} the current name, {title}, {n} or {n:3} the list position (zero-padded), {date} or {date:%Y-%m-%d} when the photo was taken (else the file&apos;s time; %Y %m %d %H %M %S %y %j), {camera}, {width} and {height} of the output, {folder} the photo&apos;s folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder: {name} der bisherige Name, {title}, {n} oder {n:3} die Position in der Liste (mit Nullen aufgefüllt), {date} oder {date:%Y-%m-%d} wann das Foto aufgenommen wurde (sonst die Zeit der Datei; %Y %m %d %H %M %S %y %j), {camera}, {width} und {height} der Ausgabe, {folder} der Ordner des Fotos.</translation>
     </message>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>Other:</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere:</translation>
     </message>
     <message>
         <source>Long edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange Kante</translation>
     </message>
     <message>
         <source>Short edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurze Kante</translation>
     </message>
     <message>
         <source>Fit within</source>
-        <translation type="unfinished"></translation>
+        <translation>Einpassen in</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixel</translation>
     </message>
     <message>
         <source>Never enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie vergrößern</translation>
     </message>
     <message>
         <source>A picture already smaller than asked keeps its own size. On by itself for the other modes, off for width and height.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild, das schon kleiner als verlangt ist, behält seine Größe. Von selbst an für die anderen Modi, aus für Breite und Höhe.</translation>
     </message>
     <message>
         <source>Title for {title}</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel für {title}</translation>
     </message>
     <message>
         <source>Type new name here</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Namen hier eingeben</translation>
     </message>
     <message>
         <source>Add text to current names</source>
-        <translation type="unfinished"></translation>
+        <translation>Text an die bisherigen Namen anfügen</translation>
     </message>
 </context>
 <context>
     <name>WatermarkSection</name>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen</translation>
     </message>
     <message>
         <source>Write a watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wasserzeichen schreiben</translation>
     </message>
     <message>
         <source>© Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>© Ihr Name</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Klein</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß</translation>
     </message>
     <message>
         <source>Huge</source>
-        <translation type="unfinished"></translation>
+        <translation>Riesig</translation>
     </message>
     <message>
         <source>Letters 1/80 of the picture&apos;s width</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchstaben 1/80 der Bildbreite</translation>
     </message>
     <message>
         <source>Letters 1/40 of the picture&apos;s width</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchstaben 1/40 der Bildbreite</translation>
     </message>
     <message>
         <source>Letters 1/20 of the picture&apos;s width</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchstaben 1/20 der Bildbreite</translation>
     </message>
     <message>
         <source>Letters 1/10 of the picture&apos;s width</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchstaben 1/10 der Bildbreite</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Top left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <source>Centre top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben Mitte</translation>
     </message>
     <message>
         <source>Top right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <source>Bottom left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <source>Centre bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten Mitte</translation>
     </message>
     <message>
         <source>Bottom right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft</translation>
     </message>
 </context>
 </TS>

@@ -256,8 +256,8 @@ MainWindow::MainWindow(QWidget *parent)
             fullScreenKeys << key;
     fullScreen->setShortcuts(fullScreenKeys);
     // The title bar's other buttons from the keyboard (they are not Tab stops).
-    view->addAction(tr("&Minimize"), QKeySequence(tr("Ctrl+M")), this, &QWidget::showMinimized);
-    view->addAction(tr("&Zoom"), QKeySequence(tr("Ctrl+Shift+M")), this,
+    view->addAction(tr("&Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M), this, &QWidget::showMinimized);
+    view->addAction(tr("&Zoom"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), this,
                     [this] { isMaximized() ? showNormal() : showMaximized(); });
     // Escape leaves full screen (and does nothing otherwise).
     m_leaveFullScreen = new QAction(tr("Leave Full Screen"), this);

@@ -33,6 +33,7 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     icon->setPixmap(skinPixmap(image, QSize(48, 48), devicePixelRatioF()));
     m_headline = new QLabel(report.cancelled ? tr("Image Conversion Canceled!") : tr("Image Conversion Completed!"),
                             this);
+    m_headline->setObjectName(QStringLiteral("runHeadline"));
     // The outcome in words, then what stopped the run, if anything did.
     QString outcome = tr("%1 of %2 converted").arg(report.writtenCount()).arg(report.files.size());
     if (report.failedCount() > 0)
