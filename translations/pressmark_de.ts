@@ -25,6 +25,14 @@
         <source>Choose the colour</source>
         <translation>Farbe wählen</translation>
     </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>%1; Space chooses another colour</source>
+        <translation>%1; die Leertaste wählt eine andere Farbe</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -706,6 +714,14 @@ Die Datei konnte nicht geöffnet werden:
         <source>Images (%1)</source>
         <translation>Bilder (%1)</translation>
     </message>
+    <message>
+        <source>Logo picture</source>
+        <translation>Logobild</translation>
+    </message>
+    <message>
+        <source>Drop a logo here, or choose one with Choose…</source>
+        <translation>Logo hierher ziehen oder mit Auswählen… wählen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1228,6 +1244,10 @@ Die Datei konnte nicht geöffnet werden:
         <source>Save the imported options as the preset:</source>
         <translation>Die importierten Optionen als Vorgabe speichern:</translation>
     </message>
+    <message>
+        <source>Preset</source>
+        <translation>Vorgabe</translation>
+    </message>
 </context>
 <context>
     <name>RunTimes</name>
@@ -1396,6 +1416,46 @@ Die Datei konnte nicht geöffnet werden:
     <message>
         <source>Add text to current names</source>
         <translation>Text an die bisherigen Namen anfügen</translation>
+    </message>
+    <message>
+        <source>Name template</source>
+        <translation>Namensvorlage</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Width in pixels</source>
+        <translation>Breite in Pixeln</translation>
+    </message>
+    <message>
+        <source>Height in pixels</source>
+        <translation>Höhe in Pixeln</translation>
+    </message>
+    <message>
+        <source>Long edge in pixels</source>
+        <translation>Lange Kante in Pixeln</translation>
+    </message>
+    <message>
+        <source>Short edge in pixels</source>
+        <translation>Kurze Kante in Pixeln</translation>
+    </message>
+    <message>
+        <source>Width to fit within</source>
+        <translation>Breite, in die eingepasst wird</translation>
+    </message>
+    <message>
+        <source>Height to fit within</source>
+        <translation>Höhe, in die eingepasst wird</translation>
+    </message>
+    <message>
+        <source>Percent of the size</source>
+        <translation>Prozent der Größe</translation>
+    </message>
+    <message>
+        <source>Other size mode</source>
+        <translation>Andere Größenart</translation>
     </message>
 </context>
 <context>

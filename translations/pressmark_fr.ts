@@ -25,6 +25,14 @@
         <source>Choose the colour</source>
         <translation>Choisir la couleur</translation>
     </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>%1; Space chooses another colour</source>
+        <translation>%1 ; Espace choisit une autre couleur</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -706,6 +714,14 @@ Impossible d&apos;ouvrir le fichier :
         <source>Images (%1)</source>
         <translation>Images (%1)</translation>
     </message>
+    <message>
+        <source>Logo picture</source>
+        <translation>Image du logo</translation>
+    </message>
+    <message>
+        <source>Drop a logo here, or choose one with Choose…</source>
+        <translation>Déposez un logo ici, ou choisissez-en un avec Choisir…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1228,6 +1244,10 @@ Impossible d&apos;ouvrir le fichier :
         <source>Save the imported options as the preset:</source>
         <translation>Enregistrer les options importées comme préréglage :</translation>
     </message>
+    <message>
+        <source>Preset</source>
+        <translation>Préréglage</translation>
+    </message>
 </context>
 <context>
     <name>RunTimes</name>
@@ -1396,6 +1416,46 @@ Impossible d&apos;ouvrir le fichier :
     <message>
         <source>Add text to current names</source>
         <translation>Ajouter du texte aux noms actuels</translation>
+    </message>
+    <message>
+        <source>Name template</source>
+        <translation>Modèle de nom</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Width in pixels</source>
+        <translation>Largeur en pixels</translation>
+    </message>
+    <message>
+        <source>Height in pixels</source>
+        <translation>Hauteur en pixels</translation>
+    </message>
+    <message>
+        <source>Long edge in pixels</source>
+        <translation>Grand côté en pixels</translation>
+    </message>
+    <message>
+        <source>Short edge in pixels</source>
+        <translation>Petit côté en pixels</translation>
+    </message>
+    <message>
+        <source>Width to fit within</source>
+        <translation>Largeur dans laquelle tenir</translation>
+    </message>
+    <message>
+        <source>Height to fit within</source>
+        <translation>Hauteur dans laquelle tenir</translation>
+    </message>
+    <message>
+        <source>Percent of the size</source>
+        <translation>Pourcentage de la taille</translation>
+    </message>
+    <message>
+        <source>Other size mode</source>
+        <translation>Autre mode de taille</translation>
     </message>
 </context>
 <context>

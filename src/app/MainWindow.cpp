@@ -102,6 +102,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_zoom->setFloatValue(shippedSettings().fraction(Setting::Zoom));
     m_zoom->setMaximumWidth(160);
     m_zoom->setToolTip(tr("Thumbnail size"));
+    m_zoom->setAccessibleName(m_zoom->toolTip());
     connect(m_zoom, &UnitSlider::valueMoved, this, &MainWindow::applyZoom);
 
     auto *add = new QPushButton(tr("Add…"), this);
@@ -120,16 +121,16 @@ MainWindow::MainWindow(QWidget *parent)
         QStringList names;
         for (const QString &path : paths)
             names << readableFileName(QFileInfo(path).fileName());
-        m_intakeNote->setText(
-            paths.size() == 1 ? tr("1 file skipped: not a picture type Pressmark reads")
-                              : tr("%n files skipped: not picture types Pressmark reads", nullptr, int(paths.size())));
+        m_intakeNote->setText(paths.size() == 1 ? tr("1 file skipped: not a picture type Pressmark reads")
+                                                : tr("%n files skipped: not picture types Pressmark reads",
+                                                     nullptr, int(paths.size())));
         m_intakeNote->setToolTip(names.join(QLatin1Char('\n')));
         m_intakeNote->show();
     });
     connect(m_list, &ImageListModel::unreadableFolders, this, [this](const QStringList &folders) {
-        m_intakeNote->setText(
-            folders.size() == 1 ? tr("1 folder could not be read; the rest was added")
-                                : tr("%n folders could not be read; the rest was added", nullptr, int(folders.size())));
+        m_intakeNote->setText(folders.size() == 1 ? tr("1 folder could not be read; the rest was added")
+                                                  : tr("%n folders could not be read; the rest was added",
+                                                       nullptr, int(folders.size())));
         m_intakeNote->setToolTip(readableFileName(folders.join(QLatin1Char('\n'))));
         m_intakeNote->show();
     });

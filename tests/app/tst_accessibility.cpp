@@ -104,14 +104,13 @@ void TestAccessibility::everyControlIsNamed()
             !qobject_cast<QLineEdit *>(widget))
             continue;
         // Parts of a composite control (a spin box's line edit, a combo box's) speak through it.
-        if (qobject_cast<QLineEdit *>(widget) &&
-            (qobject_cast<QAbstractSpinBox *>(widget->parentWidget()) ||
-             qobject_cast<QComboBox *>(widget->parentWidget())))
+        if (qobject_cast<QLineEdit *>(widget) && (qobject_cast<QAbstractSpinBox *>(widget->parentWidget()) ||
+                                                  qobject_cast<QComboBox *>(widget->parentWidget())))
             continue;
         QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
         if (node && node->text(QAccessible::Name).trimmed().isEmpty())
             unnamed << QStringLiteral("%1 (%2)").arg(widget->objectName(),
-                                                       QString::fromLatin1(widget->metaObject()->className()));
+                                                     QString::fromLatin1(widget->metaObject()->className()));
     }
     unnamed.removeDuplicates();
     QVERIFY(controls > 40);

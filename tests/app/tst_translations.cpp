@@ -71,8 +71,9 @@ void TestTranslations::plurals()
 {
     QFETCH(int, count);
     QFETCH(QString, german);
-    const QString said = count == 1 ? QCoreApplication::translate("ImageListModel", "1 image")
-                                    : QCoreApplication::translate("ImageListModel", "%n images", nullptr, count);
+    const QString said = count == 1
+                             ? QCoreApplication::translate("ImageListModel", "1 image")
+                             : QCoreApplication::translate("ImageListModel", "%n images", nullptr, count);
     QCOMPARE(said, german);
 }
 

@@ -236,12 +236,18 @@ void TestCli::speaksTheUsersLanguage_data()
     QTest::addColumn<QString>("usage");
     QTest::addColumn<QString>("missing");
     QTest::addColumn<QString>("summary");
-    QTest::newRow("German") << "de" << "pressmark-cli: --jobs nimmt eine Zahl von 1 bis 256"
-                            << "fehlt" << "1 konvertiert, 1 fehlgeschlagen";
-    QTest::newRow("French") << "fr:de" << "pressmark-cli: --jobs prend un nombre de 1 à 256"
-                            << "introuvable" << "convertis : 1, en échec : 1";
-    QTest::newRow("English first") << "en:de" << "pressmark-cli: --jobs takes a number from 1 to 256"
-                                   << "missing" << "1 converted, 1 failed";
+    QTest::newRow("German") << "de"
+                            << "pressmark-cli: --jobs nimmt eine Zahl von 1 bis 256"
+                            << "fehlt"
+                            << "1 konvertiert, 1 fehlgeschlagen";
+    QTest::newRow("French") << "fr:de"
+                            << "pressmark-cli: --jobs prend un nombre de 1 à 256"
+                            << "introuvable"
+                            << "convertis : 1, en échec : 1";
+    QTest::newRow("English first") << "en:de"
+                                   << "pressmark-cli: --jobs takes a number from 1 to 256"
+                                   << "missing"
+                                   << "1 converted, 1 failed";
 }
 
 void TestCli::speaksTheUsersLanguage()

@@ -2,6 +2,7 @@
 # sources into a copy of each file, which then holds no unfinished or new entry, and every
 # translation keeps its source's %1..%9 and %n.
 # cmake -DLUPDATE=... -DSOURCES=<src folder> -DTS_DIR=<translations folder> -DWORK=<scratch folder> -P
+cmake_minimum_required(VERSION 3.25)
 file(GLOB ts_files "${TS_DIR}/*.ts")
 if(NOT ts_files)
   message(FATAL_ERROR "no .ts files in ${TS_DIR}")
@@ -20,6 +21,8 @@ foreach(ts IN LISTS ts_files)
   file(READ "${WORK}/${name}" text)
   # Each message on one line of its own, to look at them one by one.
   string(REPLACE "\n" " " text "${text}")
+  # A CMake list is separated by semicolons, which entities (&apos;) and texts hold.
+  string(REPLACE ";" "<semicolon>" text "${text}")
   string(REPLACE "<message" "\n<message" text "${text}")
   string(REPLACE "</message>" "</message>\n" text "${text}")
   string(REGEX MATCHALL "<message[^\n]*</message>" messages "${text}")

@@ -36,6 +36,8 @@ LogoWell::LogoWell(QWidget *parent) : QLabel(parent)
     setFrameShadow(QFrame::Sunken);
     setMinimumSize(96, 96);
     setToolTip(tr("Drop a logo here"));
+    setAccessibleName(tr("Logo picture"));
+    setAccessibleDescription(tr("Drop a logo here, or choose one with Choose…"));
     // A light logo needs a dark well to be seen.
     setAutoFillBackground(true);
     QPalette dark = palette();

@@ -1,8 +1,8 @@
 #include "sections/OutputControls.h"
 
 #include "options/ControlTexts.h"
-#include "sections/OverlaySectionParts.h"
 #include "options/ConversionOptions.h"
+#include "sections/OverlaySectionParts.h"
 #include "sections/PercentBox.h"
 #include "sections/UnitSlider.h"
 #include "skin/SkinnedControls.h"

@@ -9,10 +9,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QCoreApplication>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -119,6 +119,16 @@ TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title an
     fitHeightField->setObjectName(QStringLiteral("fitHeightField"));
     scaleField->setObjectName(QStringLiteral("scaleField"));
     neverEnlargeBox->setObjectName(QStringLiteral("neverEnlargeBox"));
+    // The fields' names for a screen reader: what their placeholders and neighbours say on screen.
+    const QList<QPair<QLineEdit *, QString>> fieldNames = {
+        {templateField, tr("Name template")},       {titleField, tr("Title")},
+        {widthField, tr("Width in pixels")},        {heightField, tr("Height in pixels")},
+        {longEdgeField, tr("Long edge in pixels")}, {shortEdgeField, tr("Short edge in pixels")},
+        {fitWidthField, tr("Width to fit within")}, {fitHeightField, tr("Height to fit within")},
+        {scaleField, tr("Percent of the size")}};
+    for (const auto &[field, name] : fieldNames)
+        field->setAccessibleName(name);
+    otherModePopup->setAccessibleName(tr("Other size mode"));
     auto *grid = new QGridLayout(body());
     grid->setContentsMargins(14, 8, 14, 8);
     grid->setVerticalSpacing(4);

@@ -31,8 +31,8 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     icon->setObjectName(QStringLiteral("notificationImage"));
     icon->setProperty("imageName", image);
     icon->setPixmap(skinPixmap(image, QSize(48, 48), devicePixelRatioF()));
-    m_headline = new QLabel(report.cancelled ? tr("Image Conversion Canceled!") : tr("Image Conversion Completed!"),
-                            this);
+    m_headline = new QLabel(
+        report.cancelled ? tr("Image Conversion Canceled!") : tr("Image Conversion Completed!"), this);
     m_headline->setObjectName(QStringLiteral("runHeadline"));
     // The outcome in words, then what stopped the run, if anything did.
     QString outcome = tr("%1 of %2 converted").arg(report.writtenCount()).arg(report.files.size());
@@ -72,7 +72,7 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     for (const FileResult &file : report.files)
         if (file.status == FileStatus::Failed)
             lines << tr("%1 — %2").arg(readableFileName(QFileInfo(file.input).fileName()),
-                                                   file.failure.text());
+                                       file.failure.text());
     m_failures = new QPlainTextEdit(lines.join(QLatin1Char('\n')), this);
     m_failures->setReadOnly(true);
     m_failures->setVisible(!lines.isEmpty());

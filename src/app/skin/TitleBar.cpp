@@ -63,7 +63,8 @@ TitleBar::TitleBar(QWidget *parent) : QWidget(parent)
     m_minimize = makeButton(this, "titleBarMinimize", tr("Minimize"), tr("Minimizes the window (Ctrl+M)"));
     m_zoom = makeButton(this, "titleBarZoom", tr("Zoom"),
                         tr("Fills the screen with the window, or gives it its size back (Ctrl+Shift+M)"));
-    m_fullScreen = makeButton(this, "titleBarFullScreen", tr("Full screen"), tr("Full screen on and off (F11)"));
+    m_fullScreen =
+        makeButton(this, "titleBarFullScreen", tr("Full screen"), tr("Full screen on and off (F11)"));
     m_fullScreen->setIcon(skinIcon(QStringLiteral("btn_fullscreen")));
     m_title = new EmbossedLabel(QString(), EmbossedLabel::Shadow::Dark, this);
     m_title->setAlignment(Qt::AlignCenter);
