@@ -36,6 +36,8 @@ packages=(
   groff-base desktop-file-utils
   # translations: lupdate/lrelease and CMake's LinguistTools, Qt's own translations of its dialogs
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  # the accessibility test reads the window's AT-SPI tree on a virtual X server
+  xvfb at-spi2-core python3-pyatspi
 )
 
 if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then
