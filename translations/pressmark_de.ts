@@ -898,6 +898,10 @@ Die Datei konnte nicht geöffnet werden:
             <numerusform>%n Bilder konvertiert</numerusform>
         </translation>
     </message>
+    <message>
+        <source>More menus</source>
+        <translation>Weitere Menüs</translation>
+    </message>
 </context>
 <context>
     <name>OptionSection</name>
@@ -1551,6 +1555,10 @@ Die Datei konnte nicht geöffnet werden:
     <message>
         <source>Opacity</source>
         <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Watermark text</source>
+        <translation>Text des Wasserzeichens</translation>
     </message>
 </context>
 </TS>

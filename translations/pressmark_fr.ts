@@ -898,6 +898,10 @@ Impossible d&apos;ouvrir le fichier :
             <numerusform>%n images converties</numerusform>
         </translation>
     </message>
+    <message>
+        <source>More menus</source>
+        <translation>Autres menus</translation>
+    </message>
 </context>
 <context>
     <name>OptionSection</name>
@@ -1551,6 +1555,10 @@ Impossible d&apos;ouvrir le fichier :
     <message>
         <source>Opacity</source>
         <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Watermark text</source>
+        <translation>Texte du filigrane</translation>
     </message>
 </context>
 </TS>

@@ -57,6 +57,7 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -193,6 +194,9 @@ MainWindow::MainWindow(QWidget *parent)
                        "QMenuBar::item { padding: 2px 8px; background: transparent; }"
                        "QMenuBar::item:selected { background: #4b4f56; }"));
     m_chrome->addBar(menus);
+    // Qt's own button for the menus a narrow window has no room for.
+    if (auto *more = menus->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button")))
+        more->setAccessibleName(tr("More menus"));
     QMenu *file = menus->addMenu(tr("&File"));
     file->addAction(tr("&Add Images…"), QKeySequence::Open, this, &MainWindow::chooseImages);
     file->addAction(tr("Add &Folder…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this,

@@ -4,6 +4,7 @@
 #include "sheets/CompletionDialog.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -49,7 +50,8 @@ void TestTranslations::completionSheetSpeaksGerman()
     report.files[1].input = QStringLiteral("/in/b.jpg");
     report.files[1].status = FileStatus::Failed;
     report.files[1].failure = Failure(FailureReason::Unsupported);
-    CompletionDialog sheet(report, QStringLiteral("/tmp"));
+    QWidget window;
+    CompletionDialog sheet(report, QStringLiteral("/tmp"), &window);
     auto *headline = sheet.findChild<QLabel *>(QStringLiteral("runHeadline"));
     QVERIFY(headline);
     QCOMPARE(headline->text(), QStringLiteral("Bildkonvertierung abgeschlossen!"));

@@ -18,6 +18,7 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
     watermarkBox = new QCheckBox(tr("Write a watermark"), body());
     watermarkField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Groove, body());
     watermarkField->setPlaceholderText(tr("© Your name"));
+    watermarkField->setAccessibleName(tr("Watermark text"));
     watermarkSizePopup = new SkinnedPopUp(SkinnedPopUp::Bezel::Long, body());
     watermarkSizePopup->addItems({tr("Small"), tr("Medium"), tr("Large"), tr("Huge")});
     const QStringList sizeTips = {
