@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>First file: named once photos are added</source>
-        <translation>Erste Datei: benannt, sobald Fotos hinzugefügt sind</translation>
+        <translation>Erste Datei: benannt, wenn Fotos da sind</translation>
     </message>
     <message>
         <source>First file: %1</source>

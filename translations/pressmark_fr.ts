@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>First file: named once photos are added</source>
-        <translation>Premier fichier : nommé une fois des photos ajoutées</translation>
+        <translation>Premier fichier : nommé avec les photos</translation>
     </message>
     <message>
         <source>First file: %1</source>
