@@ -1003,7 +1003,7 @@ Impossible d&apos;ouvrir le fichier :
     </message>
     <message>
         <source>None yet: Convert asks for one</source>
-        <translation>Aucun pour le moment : Convertir en demandera un</translation>
+        <translation>Aucun : Convertir en demandera un</translation>
     </message>
     <message>
         <source>will be created</source>
