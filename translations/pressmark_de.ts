@@ -69,10 +69,6 @@
         <translation>die Liste %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>Image files, or folders whose image files are converted.</source>
-        <translation>Bilddateien oder Ordner, deren Bilddateien konvertiert werden.</translation>
-    </message>
-    <message>
         <source>the presets cannot be listed: %1</source>
         <translation>die Vorgaben können nicht aufgelistet werden: %1</translation>
     </message>

@@ -69,10 +69,6 @@
         <translation>impossible de lire la liste %1 : %2</translation>
     </message>
     <message>
-        <source>Image files, or folders whose image files are converted.</source>
-        <translation>Des fichiers image, ou des dossiers dont les fichiers image sont convertis.</translation>
-    </message>
-    <message>
         <source>the presets cannot be listed: %1</source>
         <translation>impossible de lister les préréglages : %1</translation>
     </message>

@@ -259,11 +259,9 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
         parser.addOption(option);
         options.emplace(flag.names.last(), option);
     }
-    parser.addPositionalArgument(
-        QStringLiteral("INPUT"),
-        QCoreApplication::translate("CommandLine",
-                                    "Image files, or folders whose image files are converted."),
-        QStringLiteral("INPUT..."));
+    parser.addPositionalArgument(QStringLiteral("INPUT"),
+                                 QStringLiteral("Image files, or folders whose image files are converted."),
+                                 QStringLiteral("INPUT..."));
     const auto isSet = [&](const char *name) { return parser.isSet(options.at(QLatin1String(name))); };
     const auto valueOf = [&](const char *name) { return parser.value(options.at(QLatin1String(name))); };
 
