@@ -37,6 +37,10 @@ packages=(
   # the .deb: CPack resolves its library dependencies with dpkg-shlibdeps; the Flatpak manifest
   # is read by flatpak-builder and PyYAML
   dpkg-dev flatpak-builder python3-yaml
+  # translations: lupdate/lrelease and CMake's LinguistTools, Qt's own translations of its dialogs
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  # the accessibility test reads the window's AT-SPI tree on a virtual X server
+  xvfb at-spi2-core python3-pyatspi
 )
 
 if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then

@@ -57,6 +57,7 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -102,6 +103,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_zoom->setFloatValue(shippedSettings().fraction(Setting::Zoom));
     m_zoom->setMaximumWidth(160);
     m_zoom->setToolTip(tr("Thumbnail size"));
+    m_zoom->setAccessibleName(m_zoom->toolTip());
     connect(m_zoom, &UnitSlider::valueMoved, this, &MainWindow::applyZoom);
 
     auto *add = new QPushButton(tr("Add…"), this);
@@ -120,16 +122,16 @@ MainWindow::MainWindow(QWidget *parent)
         QStringList names;
         for (const QString &path : paths)
             names << readableFileName(QFileInfo(path).fileName());
-        m_intakeNote->setText(
-            paths.size() == 1 ? tr("1 file skipped: not a picture type Pressmark reads")
-                              : tr("%1 files skipped: not picture types Pressmark reads").arg(paths.size()));
+        m_intakeNote->setText(paths.size() == 1 ? tr("1 file skipped: not a picture type Pressmark reads")
+                                                : tr("%n files skipped: not picture types Pressmark reads",
+                                                     nullptr, int(paths.size())));
         m_intakeNote->setToolTip(names.join(QLatin1Char('\n')));
         m_intakeNote->show();
     });
     connect(m_list, &ImageListModel::unreadableFolders, this, [this](const QStringList &folders) {
-        m_intakeNote->setText(
-            folders.size() == 1 ? tr("1 folder could not be read; the rest was added")
-                                : tr("%1 folders could not be read; the rest was added").arg(folders.size()));
+        m_intakeNote->setText(folders.size() == 1 ? tr("1 folder could not be read; the rest was added")
+                                                  : tr("%n folders could not be read; the rest was added",
+                                                       nullptr, int(folders.size())));
         m_intakeNote->setToolTip(readableFileName(folders.join(QLatin1Char('\n'))));
         m_intakeNote->show();
     });
@@ -192,6 +194,9 @@ MainWindow::MainWindow(QWidget *parent)
                        "QMenuBar::item { padding: 2px 8px; background: transparent; }"
                        "QMenuBar::item:selected { background: #4b4f56; }"));
     m_chrome->addBar(menus);
+    // Qt's own button for the menus a narrow window has no room for.
+    if (auto *more = menus->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button")))
+        more->setAccessibleName(tr("More menus"));
     QMenu *file = menus->addMenu(tr("&File"));
     file->addAction(tr("&Add Images…"), QKeySequence::Open, this, &MainWindow::chooseImages);
     file->addAction(tr("Add &Folder…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this,
@@ -255,6 +260,10 @@ MainWindow::MainWindow(QWidget *parent)
         if (!fullScreenKeys.contains(key))
             fullScreenKeys << key;
     fullScreen->setShortcuts(fullScreenKeys);
+    // The title bar's other buttons from the keyboard (they are not Tab stops).
+    view->addAction(tr("&Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M), this, &QWidget::showMinimized);
+    view->addAction(tr("&Zoom"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), this,
+                    [this] { isMaximized() ? showNormal() : showMaximized(); });
     // Escape leaves full screen (and does nothing otherwise).
     m_leaveFullScreen = new QAction(tr("Leave Full Screen"), this);
     m_leaveFullScreen->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -720,7 +729,7 @@ void MainWindow::finishConversion(const ConversionReport &report)
         DesktopServices::notify(
             m_completion->headline()->text(),
             written == int(report.files.size())
-                ? (written == 1 ? tr("1 image converted") : tr("%1 images converted").arg(written))
+                ? (written == 1 ? tr("1 image converted") : tr("%n images converted", nullptr, written))
                 : m_completion->summary()->text());
     }
 }

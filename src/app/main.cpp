@@ -1,10 +1,11 @@
 // pressmark: the desktop application.
 #include "BackgroundWork.h"
 #include "MainWindow.h"
-#include "desktop/SingleInstance.h"
-#include "skin/SkinnedControls.h"
 #include "common/FileName.h"
+#include "common/Translations.h"
+#include "desktop/SingleInstance.h"
 #include "settings/SettingsStore.h"
+#include "skin/SkinnedControls.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Pressmark"));
     QApplication::setOrganizationName(QStringLiteral("Pressmark"));
     QApplication::setDesktopFileName(SingleInstance::applicationId());
+    installTranslations(app);
     QApplication::setStyle(new SkinStyle(QStringLiteral("Fusion")));
     applySkinPalette();
     // File names as the bytes they are: a name need not be UTF-8. "--service": started by the

@@ -11,6 +11,7 @@
 #include "settings/ShippedLogo.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
@@ -134,14 +135,17 @@ QString setFromFlag(const SettingRow &row, const QString &value, AppSettings &va
         break;
     case FlagValue::Text:
         if (!row.fits(value))
-            return QStringLiteral("%1 is longer than a file name can hold (at most %2 bytes)")
+            return QCoreApplication::translate("CommandLine",
+                                               "%1 is longer than a file name can hold (at most %2 bytes)")
                 .arg(flag)
                 .arg(row.maxBytes);
         values.setText(row.setting, value);
         break;
     case FlagValue::Size:
         if (!parseIntInRange(value, 1, kMaxResizeSide, &number))
-            return QStringLiteral("%1 takes a number from 1 to %2").arg(flag).arg(kMaxResizeSide);
+            return QCoreApplication::translate("CommandLine", "%1 takes a number from 1 to %2")
+                .arg(flag)
+                .arg(kMaxResizeSide);
         values.setText(row.setting, QString::number(number));
         break;
     case FlagValue::SizePair: {
@@ -150,7 +154,8 @@ QString setFromFlag(const SettingRow &row, const QString &value, AppSettings &va
         if (sides.size() != 2 || !row.pairedWith ||
             !parseIntInRange(sides.at(0), 1, kMaxResizeSide, &number) ||
             !parseIntInRange(sides.at(1), 1, kMaxResizeSide, &height))
-            return QStringLiteral("%1 takes WxH, two numbers from 1 to %2 (800x600), not '%3'")
+            return QCoreApplication::translate("CommandLine",
+                                               "%1 takes WxH, two numbers from 1 to %2 (800x600), not '%3'")
                 .arg(flag)
                 .arg(kMaxResizeSide)
                 .arg(value);
@@ -160,14 +165,16 @@ QString setFromFlag(const SettingRow &row, const QString &value, AppSettings &va
     }
     case FlagValue::Number:
         if (!parseIntInRange(value, 1, row.max, &number))
-            return QStringLiteral("%1 takes a number from 1 to %2").arg(flag).arg(row.max);
+            return QCoreApplication::translate("CommandLine", "%1 takes a number from 1 to %2")
+                .arg(flag)
+                .arg(row.max);
         values.setInteger(row.setting, number);
         break;
     case FlagValue::Switches:
         break;
     case FlagValue::Percent:
         if (!parseIntInRange(value, 0, 100, &number))
-            return QStringLiteral("%1 takes a number from 0 to 100").arg(flag);
+            return QCoreApplication::translate("CommandLine", "%1 takes a number from 0 to 100").arg(flag);
         values.setFraction(row.setting, float(number) / 100.0f);
         break;
     case FlagValue::Choice: {
@@ -176,7 +183,8 @@ QString setFromFlag(const SettingRow &row, const QString &value, AppSettings &va
                value.compare(QLatin1String(row.choices[i].word), Qt::CaseInsensitive) != 0)
             ++i;
         if (i == row.choiceCount)
-            return QStringLiteral("%1 takes %2, not '%3'").arg(flag, choiceWords(row, false), value);
+            return QCoreApplication::translate("CommandLine", "%1 takes %2, not '%3'")
+                .arg(flag, choiceWords(row, false), value);
         if (row.choiceSwitch)
             values.setInteger(*row.choiceSwitch, row.choices[i].switching ? 1 : 0);
         if (!row.choices[i].switching)
@@ -186,14 +194,15 @@ QString setFromFlag(const SettingRow &row, const QString &value, AppSettings &va
     case FlagValue::Color: {
         const QColor color(value);
         if (!color.isValid())
-            return QStringLiteral("%1 takes #RRGGBB or a colour name, not '%2'").arg(flag, value);
+            return QCoreApplication::translate("CommandLine", "%1 takes #RRGGBB or a colour name, not '%2'")
+                .arg(flag, value);
         values.setColor(row.setting, color);
         break;
     }
     case FlagValue::Picture: {
         const Result<QImage> picture = decodeUpright(value);
         if (!picture.ok())
-            return QStringLiteral("cannot read the picture %1 for %2: %3")
+            return QCoreApplication::translate("CommandLine", "cannot read the picture %1 for %2: %3")
                 .arg(value, flag, picture.failure().text());
         values.setPicture(row.setting, picture.value());
         break;
@@ -223,10 +232,12 @@ QString readInputList(const QString &path, bool nulSeparated, QStringList *entri
     const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
                                                    : (file.setFileName(path), file.open(QIODevice::ReadOnly));
     if (!opened)
-        return QStringLiteral("cannot read the list %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("CommandLine", "cannot read the list %1: %2")
+            .arg(path, file.errorString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("cannot read the list %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("CommandLine", "cannot read the list %1: %2")
+            .arg(path, file.errorString());
     *entries = inputListEntries(bytes, nulSeparated);
     return QString();
 }
@@ -272,13 +283,15 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
         const Result<QStringList> names =
             PresetStore(PresetStore::userFolder(), PresetStore::Access::ReadOnly).names();
         if (!names.ok())
-            return usageError(QStringLiteral("the presets cannot be listed: %1").arg(names.failure().detail));
+            return usageError(QCoreApplication::translate("CommandLine", "the presets cannot be listed: %1")
+                                  .arg(names.failure().detail));
         request.action = CliRequest::Action::ListPresets;
         request.presetNames = names.value();
         return request;
     }
     if (isSet("replace-preset") && !isSet("save-preset"))
-        return usageError(QStringLiteral("--replace-preset goes with --save-preset NAME"));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--replace-preset goes with --save-preset NAME"));
 
     // The base: the shipped defaults, or saved settings; flags override either.
     const bool usingSettings = isSet("settings") || isSet("settings-file");
@@ -287,13 +300,14 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
         const QString path =
             isSet("settings-file") ? valueOf("settings-file") : SettingsStore::userFilePath();
         if (isSet("settings-file") && !QFileInfo::exists(path))
-            return usageError(QStringLiteral("no settings file at %1").arg(path));
+            return usageError(QCoreApplication::translate("CommandLine", "no settings file at %1").arg(path));
         // Read, never written: a file that cannot be used stops the run as it is.
         SettingsStore store(path, SettingsStore::Access::ReadOnly);
         values = store.load();
         if (!store.unreadableReason().isEmpty())
-            return usageError(QStringLiteral("the settings file %1 cannot be read: %2")
-                                  .arg(path, store.unreadableReason()));
+            return usageError(
+                QCoreApplication::translate("CommandLine", "the settings file %1 cannot be read: %2")
+                    .arg(path, store.unreadableReason()));
         request.notes << store.notes();
     }
     // A preset over that base: the options it holds.
@@ -305,13 +319,14 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
         const Result<Preset> preset = isFile ? PresetStore::readFile(given) : saved.load(given);
         if (!preset.ok()) {
             if (preset.failure().reason == FailureReason::Missing && !isFile)
-                return usageError(preset.failure().detail + QStringLiteral(" (--list-presets lists them)"));
-            return usageError(
-                QStringLiteral("the preset %1 cannot be used: %2").arg(given, preset.failure().detail));
+                return usageError(preset.failure().detail +
+                                  QCoreApplication::translate("CommandLine", " (--list-presets lists them)"));
+            return usageError(QCoreApplication::translate("CommandLine", "the preset %1 cannot be used: %2")
+                                  .arg(given, preset.failure().detail));
         }
         values = preset.value().appliedTo(values);
         for (const QString &note : preset.value().notes())
-            request.notes << QStringLiteral("the preset %1: %2").arg(given, note);
+            request.notes << QCoreApplication::translate("CommandLine", "the preset %1: %2").arg(given, note);
     }
 
     QList<Setting> switchedOn;
@@ -323,7 +338,7 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
                 if (!isSet(row.choices[i].word))
                     continue;
                 if (given)
-                    return usageError(QStringLiteral("give %1 or %2, not both")
+                    return usageError(QCoreApplication::translate("CommandLine", "give %1 or %2, not both")
                                           .arg(dashed(given->word), dashed(row.choices[i].word)));
                 given = &row.choices[i];
             }
@@ -336,7 +351,7 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
         const std::vector<Setting> resets = rowsResetBy(row);
         for (const Setting other : resets)
             if (settingRow(other).flag && isSet(settingRow(other).flag))
-                return usageError(QStringLiteral("give %1 or %2, not both")
+                return usageError(QCoreApplication::translate("CommandLine", "give %1 or %2, not both")
                                       .arg(dashed(row.flag), dashed(settingRow(other).flag)));
         const QString error = setFromFlag(row, valueOf(row.flag), values);
         if (!error.isEmpty())
@@ -354,33 +369,41 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
     if (isSet("template") && isSet("naming") &&
         valueOf("naming").compare(QLatin1String("template"), Qt::CaseInsensitive) != 0)
         return usageError(
-            QStringLiteral("--template is for --naming template, not --naming %1").arg(valueOf("naming")));
+            QCoreApplication::translate("CommandLine", "--template is for --naming template, not --naming %1")
+                .arg(valueOf("naming")));
     if (isSet("naming") && !byTemplate && (naming == 2 || naming == 3) &&
         values.text(Setting::Title).isEmpty())
-        return usageError(QStringLiteral("--naming %1 needs a title (--title TEXT)").arg(valueOf("naming")));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--naming %1 needs a title (--title TEXT)")
+                .arg(valueOf("naming")));
     if (byTemplate) {
         const NameTemplate name = NameTemplate::parse(values.text(Setting::TemplateText));
         if (values.text(Setting::TemplateText).isEmpty())
-            return usageError(QStringLiteral("--naming template needs a template (--template TEXT)"));
+            return usageError(QCoreApplication::translate(
+                "CommandLine", "--naming template needs a template (--template TEXT)"));
         if (!name.isValid())
-            return usageError(QStringLiteral("the template '%1' cannot be used: %2")
-                                  .arg(values.text(Setting::TemplateText), name.error()));
+            return usageError(
+                QCoreApplication::translate("CommandLine", "the template '%1' cannot be used: %2")
+                    .arg(values.text(Setting::TemplateText), name.error()));
     }
     // An overlay switched on here needs what it draws; one from saved settings has it already.
     if (switchedOn.contains(Setting::LogoOn) && !isSet("logo") && !usingSettings && !usingPreset)
-        return usageError(QStringLiteral("the logo options need --logo FILE"));
+        return usageError(QCoreApplication::translate("CommandLine", "the logo options need --logo FILE"));
     if (switchedOn.contains(Setting::WatermarkOn) && values.text(Setting::WatermarkText).isEmpty())
-        return usageError(QStringLiteral("the watermark options need --watermark TEXT"));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "the watermark options need --watermark TEXT"));
     const int pattern = values.integer(Setting::CopyrightPattern);
     if (switchedOn.contains(Setting::CopyrightOn) && (pattern < 1 || pattern > 4))
         values.setInteger(Setting::CopyrightPattern, 1); // switched on without a pattern: the first
     if (isSet("save-preset")) {
         // The options as they are: no logo picture keeps meaning the shipped logo.
         if (!parser.positionalArguments().isEmpty() || isSet("output"))
-            return usageError(QStringLiteral("--save-preset converts nothing: leave out -o and the inputs"));
+            return usageError(QCoreApplication::translate(
+                "CommandLine", "--save-preset converts nothing: leave out -o and the inputs"));
         const Result<QString> name = PresetStore::checkedName(valueOf("save-preset"));
         if (!name.ok())
-            return usageError(QStringLiteral("--save-preset: %1").arg(name.failure().detail));
+            return usageError(
+                QCoreApplication::translate("CommandLine", "--save-preset: %1").arg(name.failure().detail));
         showSizeAsTheWindowDoes(values);
         request.action = CliRequest::Action::SavePreset;
         request.presetName = name.value();
@@ -395,19 +418,24 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
 
     int workers = 0;
     if (isSet("jobs") && !parseIntInRange(valueOf("jobs"), 1, kMaxJobs, &workers))
-        return usageError(QStringLiteral("--jobs takes a number from 1 to %1").arg(kMaxJobs));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--jobs takes a number from 1 to %1").arg(kMaxJobs));
     int memory = 0;
     if (isSet("memory") && !parseIntInRange(valueOf("memory"), 16, kMaxMemoryMiB, &memory))
-        return usageError(QStringLiteral("--memory takes a number of MiB from 16 to %1").arg(kMaxMemoryMiB));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--memory takes a number of MiB from 16 to %1")
+                .arg(kMaxMemoryMiB));
     int shardIndex = 0;
     int shardCount = 1;
     if (isSet("shard") && !parseShard(valueOf("shard"), &shardIndex, &shardCount))
         return usageError(
-            QStringLiteral("--shard takes K/N with 1 <= K <= N (2/4), not '%1'").arg(valueOf("shard")));
+            QCoreApplication::translate("CommandLine", "--shard takes K/N with 1 <= K <= N (2/4), not '%1'")
+                .arg(valueOf("shard")));
     if (isSet("null") && !isSet("files-from"))
-        return usageError(QStringLiteral("-0 is for the list of --files-from"));
+        return usageError(QCoreApplication::translate("CommandLine", "-0 is for the list of --files-from"));
     if (!isSet("output"))
-        return usageError(QStringLiteral("an output folder is required (-o DIR)"));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "an output folder is required (-o DIR)"));
     request.rawInputs = parser.positionalArguments();
     if (isSet("files-from")) {
         QStringList listed;
@@ -417,7 +445,7 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
         request.rawInputs << listed;
     }
     if (request.rawInputs.isEmpty())
-        return usageError(QStringLiteral("no input files"));
+        return usageError(QCoreApplication::translate("CommandLine", "no input files"));
 
     ExpandedInputs expanded = expandInputs(request.rawInputs, isSet("recursive"));
     request.job.inputs = expanded.inputs;

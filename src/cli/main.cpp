@@ -8,6 +8,8 @@
 #include "common/FileName.h"
 #include "settings/PresetStore.h"
 
+#include "common/Translations.h"
+
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -98,6 +100,9 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pressmark-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PRESSMARK_VERSION));
+    // The manual page stays in English: it is written at build time, whatever the builder's language.
+    if (!(argc == 2 && qstrcmp(argv[1], "--man") == 0))
+        installTranslations(app);
 
     // Arguments as the bytes they are: a file name need not be UTF-8.
     QStringList arguments;
@@ -116,7 +121,8 @@ int main(int argc, char *argv[])
         return 0;
     case CliRequest::Action::UsageError:
         printLine(stderr, QStringLiteral("pressmark-cli: %1").arg(request.error));
-        printLine(stderr, QStringLiteral("Try 'pressmark-cli --help' for more information."));
+        printLine(stderr, QCoreApplication::translate("CommandLine",
+                                                      "Try 'pressmark-cli --help' for more information."));
         return 2;
     case CliRequest::Action::ListPresets:
         for (const QString &name : request.presetNames)
@@ -127,21 +133,25 @@ int main(int argc, char *argv[])
             printLine(stderr, QStringLiteral("pressmark-cli: ") + note);
         PresetStore store(PresetStore::userFolder());
         if (!request.replacePreset && store.contains(request.presetName)) {
-            printLine(stderr, QStringLiteral("pressmark-cli: a preset named %1 exists; give --replace-preset "
-                                             "to replace it")
-                                  .arg(printable(request.presetName)));
+            printLine(stderr,
+                      QCoreApplication::translate(
+                          "CommandLine", "pressmark-cli: a preset named %1 exists; give --replace-preset "
+                                         "to replace it")
+                          .arg(printable(request.presetName)));
             return 2;
         }
         const Failure failure =
             store.save(request.presetName, request.presetValues,
                        request.replacePreset ? PresetStore::Replace::Yes : PresetStore::Replace::No);
         if (failure.failed()) {
-            printLine(stderr, QStringLiteral("pressmark-cli: the preset %1 was not saved: %2")
+            printLine(stderr, QCoreApplication::translate("CommandLine",
+                                                          "pressmark-cli: the preset %1 was not saved: %2")
                                   .arg(printable(request.presetName), failure.detail));
             return 1;
         }
         if (!request.quiet)
-            printLine(stdout, QStringLiteral("saved the preset %1").arg(printable(request.presetName)));
+            printLine(stdout, QCoreApplication::translate("CommandLine", "saved the preset %1")
+                                  .arg(printable(request.presetName)));
         return 0;
     }
     case CliRequest::Action::Convert:
@@ -155,39 +165,45 @@ int main(int argc, char *argv[])
         const QString folder = slash < 0 ? QStringLiteral(".") : request.reportPath.left(std::max(slash, 1));
         const PathKind there = pathKind(request.reportPath);
         if (pathKind(folder) != PathKind::Folder || (there != PathKind::Missing && there != PathKind::File)) {
-            printLine(stderr, QStringLiteral("pressmark-cli: cannot write the report %1: %2")
-                                  .arg(printable(request.reportPath),
-                                       pathKind(folder) != PathKind::Folder
-                                           ? QStringLiteral("its folder is not there")
-                                           : QStringLiteral("it is not a regular file")));
+            printLine(
+                stderr,
+                QCoreApplication::translate("CommandLine", "pressmark-cli: cannot write the report %1: %2")
+                    .arg(printable(request.reportPath),
+                         pathKind(folder) != PathKind::Folder
+                             ? QCoreApplication::translate("CommandLine", "its folder is not there")
+                             : QCoreApplication::translate("CommandLine", "it is not a regular file")));
             return 2;
         }
     }
     if (const int error = job.dryRun ? 0 : makeFolders(job.outputFolder)) {
         printLine(stderr,
-                  QStringLiteral("pressmark-cli: cannot create the output folder %1: %2")
+                  QCoreApplication::translate("CommandLine",
+                                              "pressmark-cli: cannot create the output folder %1: %2")
                       .arg(printable(job.outputFolder), QString::fromLocal8Bit(std::strerror(error))));
         return 2;
     }
     if (!job.dryRun && pathKind(job.outputFolder) != PathKind::Folder) {
-        printLine(stderr,
-                  QStringLiteral("pressmark-cli: %1 is not a folder").arg(printable(job.outputFolder)));
+        printLine(stderr, QCoreApplication::translate("CommandLine", "pressmark-cli: %1 is not a folder")
+                              .arg(printable(job.outputFolder)));
         return 2;
     }
 
     for (const QString &note : request.notes)
         printLine(stderr, QStringLiteral("pressmark-cli: ") + note);
     for (const QString &path : request.skipped)
-        printError(path, QStringLiteral("skipped: not a regular file"));
+        printError(path, QCoreApplication::translate("CommandLine", "skipped: not a regular file"));
 
     // A folder that gave nothing to convert, or could not be read, is said, and makes the run a failure.
     for (const QString &folder : request.unreadable)
-        printLine(stderr, QStringLiteral("pressmark-cli: cannot read the folder %1").arg(printable(folder)));
+        printLine(stderr,
+                  QCoreApplication::translate("CommandLine", "pressmark-cli: cannot read the folder %1")
+                      .arg(printable(folder)));
     for (const QString &input : request.emptyFolders)
-        printLine(stderr, QStringLiteral("pressmark-cli: no image files in %1").arg(printable(input)));
+        printLine(stderr, QCoreApplication::translate("CommandLine", "pressmark-cli: no image files in %1")
+                              .arg(printable(input)));
     const bool emptyFolder = !request.emptyFolders.isEmpty() || !request.unreadable.isEmpty();
     if (job.inputs.isEmpty()) {
-        printLine(stderr, QStringLiteral("pressmark-cli: nothing to convert"));
+        printLine(stderr, QCoreApplication::translate("CommandLine", "pressmark-cli: nothing to convert"));
         return 1;
     }
 
@@ -209,14 +225,15 @@ int main(int argc, char *argv[])
                           QStringLiteral("%1 -> %2").arg(printable(result.input), printable(result.output)));
         } else if (result.status == FileStatus::Skipped) {
             if (!request.quiet)
-                printLine(stdout, QStringLiteral("%1 -> %2 (skipped: output exists)")
-                                      .arg(printable(result.input), printable(result.output)));
+                printLine(stdout,
+                          QCoreApplication::translate("CommandLine", "%1 -> %2 (skipped: output exists)")
+                              .arg(printable(result.input), printable(result.output)));
         } else {
             printError(result.input, result.failure.text());
         }
         if (!request.quiet)
             for (const QString &note : result.notes)
-                printError(result.input, QStringLiteral("note: ") + note);
+                printError(result.input, QCoreApplication::translate("CommandLine", "note: ") + note);
         std::fflush(stdout);
         if (bar)
             bar->update(finished);
@@ -234,7 +251,7 @@ int main(int argc, char *argv[])
 
     if (!request.quiet)
         for (const QString &note : report.notes)
-            printLine(stderr, QStringLiteral("pressmark-cli: note: ") + note);
+            printLine(stderr, QCoreApplication::translate("CommandLine", "pressmark-cli: note: ") + note);
     if (!report.stopped.isEmpty())
         printLine(stderr, QStringLiteral("pressmark-cli: ") + report.stopped);
     bool reportWritten = true;
@@ -242,19 +259,24 @@ int main(int argc, char *argv[])
         const Failure failure = writeReportFile(request.reportPath, report);
         if (failure.failed()) {
             printError(request.reportPath,
-                       QStringLiteral("the report could not be written: ") + failure.text());
+                       QCoreApplication::translate("CommandLine", "the report could not be written: ") +
+                           failure.text());
             reportWritten = false;
         }
     }
     if (!request.quiet) {
-        QString summary =
-            QStringLiteral("%1 converted, %2 failed").arg(report.writtenCount()).arg(report.failedCount());
+        QString summary = QCoreApplication::translate("CommandLine", "%1 converted, %2 failed")
+                              .arg(report.writtenCount())
+                              .arg(report.failedCount());
         if (report.skippedCount() > 0)
-            summary += QStringLiteral(", %1 skipped (output exists)").arg(report.skippedCount());
+            summary += QCoreApplication::translate("CommandLine", ", %1 skipped (output exists)")
+                           .arg(report.skippedCount());
         if (report.cancelled)
-            summary += QStringLiteral(", %1 not started (cancelled)").arg(report.notStartedCount());
+            summary += QCoreApplication::translate("CommandLine", ", %1 not started (cancelled)")
+                           .arg(report.notStartedCount());
         else if (!report.stopped.isEmpty())
-            summary += QStringLiteral(", %1 not started").arg(report.notStartedCount());
+            summary +=
+                QCoreApplication::translate("CommandLine", ", %1 not started").arg(report.notStartedCount());
         printLine(stdout, summary);
     }
     const bool allDone = report.writtenCount() + report.skippedCount() == runner.total();

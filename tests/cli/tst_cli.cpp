@@ -87,6 +87,8 @@ private Q_SLOTS:
     void metadataRemovalIsSaidOnce();
     void presetsSavedListedAndUsed();
     void presetFileUnderFlagsAndOverSettings();
+    void speaksTheUsersLanguage_data();
+    void speaksTheUsersLanguage();
 
 private:
     QTemporaryDir m_dir;
@@ -226,6 +228,46 @@ void TestCli::missingInputFailsAtItsPosition()
     QCOMPARE(filesIn(out.path()), (QStringList {"Trip1.jpg", "Trip3.jpg"}));
     QCOMPARE(run.err.trimmed(), QStringLiteral("pressmark-cli: %1: missing").arg(gone));
     QVERIFY(run.out.endsWith(QStringLiteral("2 converted, 1 failed\n")));
+}
+
+void TestCli::speaksTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("usage");
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("German") << "de"
+                            << "pressmark-cli: --jobs nimmt eine Zahl von 1 bis 256"
+                            << "fehlt"
+                            << "1 konvertiert, 1 fehlgeschlagen";
+    QTest::newRow("French") << "fr:de"
+                            << "pressmark-cli: --jobs prend un nombre de 1 à 256"
+                            << "introuvable"
+                            << "convertis : 1, en échec : 1";
+    QTest::newRow("English first") << "en:de"
+                                   << "pressmark-cli: --jobs takes a number from 1 to 256"
+                                   << "missing"
+                                   << "1 converted, 1 failed";
+}
+
+void TestCli::speaksTheUsersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, usage);
+    QFETCH(QString, missing);
+    QFETCH(QString, summary);
+    // LANGUAGE alone chooses, without the locale installed.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LANGUAGE", language);
+    const Run wrong = cli({"-o", m_dir.filePath("never"), "--jobs", "0", m_a}, env);
+    QCOMPARE(wrong.exitCode, 2);
+    QCOMPARE(wrong.err.section(QLatin1Char('\n'), 0, 0), usage);
+    QTemporaryDir out;
+    const QString gone = m_dir.filePath("gone.jpg");
+    const Run run = cli({"-o", out.path(), m_a, gone}, env);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err.trimmed(), QStringLiteral("pressmark-cli: %1: %2").arg(gone, missing));
+    QCOMPARE(run.out.section(QLatin1Char('\n'), -2, -2), summary);
 }
 
 void TestCli::folderInputs()

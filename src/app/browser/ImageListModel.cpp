@@ -343,6 +343,7 @@ int ImageListModel::removeConverted()
 
 QString ImageListModel::countText() const
 {
-    return m_entries.size() == 1 ? QStringLiteral("1 image")
-                                 : QStringLiteral("%1 images").arg(m_entries.size());
+    // English says "1 image" by its own text; other languages take their plural forms from %n.
+    const int count = int(m_entries.size());
+    return count == 1 ? tr("1 image") : tr("%n images", nullptr, count);
 }

@@ -40,6 +40,6 @@ QString OverlayWarning::sentence(const QList<OverlayKind> &faint)
 void OverlayWarning::showFaint(const QList<OverlayKind> &faint)
 {
     const QString text = sentence(faint);
-    setText(text.isEmpty() ? QString() : QStringLiteral("⚠ ") + text);
+    setText(text.isEmpty() ? QString() : tr("⚠ %1").arg(text));
     setVisible(!text.isEmpty());
 }

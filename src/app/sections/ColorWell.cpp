@@ -8,12 +8,14 @@ ColorWell::ColorWell(QWidget *parent) : QPushButton(parent)
 {
     setFixedSize(64, 34);
     setToolTip(tr("Choose the colour"));
+    setAccessibleName(tr("Colour"));
     connect(this, &QPushButton::clicked, this, &ColorWell::choose);
 }
 
 void ColorWell::setColor(const QColor &color)
 {
     m_color = color;
+    setAccessibleDescription(tr("%1; Space chooses another colour").arg(color.name()));
     update();
 }
 

@@ -48,9 +48,9 @@ CopyrightSection::CopyrightSection(QWidget *parent) : OptionSection(tr("Copyrigh
     grid->addWidget(copyrightBox, 0, 0, 1, 3);
     grid->addWidget(new QLabel(tr("Pattern"), body()), 1, 0, 1, 3);
     grid->addLayout(row, 2, 0, 1, 3);
-    grid->addWidget(new QLabel(tr("Colour"), body()), 3, 0);
+    grid->addWidget(fieldLabel(tr("Colour"), copyrightColorWell, body()), 3, 0);
     grid->addWidget(copyrightColorWell, 3, 1, Qt::AlignLeft);
-    grid->addWidget(new QLabel(tr("Opacity"), body()), 4, 0);
+    grid->addWidget(fieldLabel(tr("Opacity"), opacity.slider, body()), 4, 0);
     grid->addWidget(opacity.slider, 4, 1);
     grid->addWidget(opacity.box, 4, 2);
     grid->setColumnStretch(1, 1);

@@ -8,15 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("FirstNameExample", text);
-}
-
-} // namespace
-
 FirstNameExample FirstNameExample::describe(const QString &firstInput, const ConversionOptions &options,
                                             const QString &outputFolder)
 {

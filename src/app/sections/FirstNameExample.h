@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 struct ConversionOptions;
@@ -14,6 +15,9 @@ struct NameFacts;
 // instead ("Template: unknown field {foo}…"). UI thread (it asks the file system whether names
 // are taken).
 struct FirstNameExample {
+    Q_DECLARE_TR_FUNCTIONS(FirstNameExample)
+
+public:
     QString name;               // "First file: Alps20241.jpg"
     QString clash;              // why the plain name is not the one taken; empty when it is
     bool templateError = false; // `name` says why the template cannot be used

@@ -52,9 +52,9 @@ LogoSection::LogoSection(QWidget *parent) : OptionSection(tr("Logo"), 284, paren
                                        {3, 2, 2, tr("Bottom right")}},
                                       &positions);
     grid->addWidget(positions, 3, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(new QLabel(tr("Size"), body()), 4, 0);
+    grid->addWidget(fieldLabel(tr("Size"), logoSizePopup, body()), 4, 0);
     grid->addWidget(logoSizePopup, 4, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(new QLabel(tr("Opacity"), body()), 5, 0);
+    grid->addWidget(fieldLabel(tr("Opacity"), opacity.slider, body()), 5, 0);
     grid->addWidget(opacity.slider, 5, 1);
     grid->addWidget(opacity.box, 5, 2);
     grid->setColumnStretch(1, 1);

@@ -36,6 +36,8 @@ LogoWell::LogoWell(QWidget *parent) : QLabel(parent)
     setFrameShadow(QFrame::Sunken);
     setMinimumSize(96, 96);
     setToolTip(tr("Drop a logo here"));
+    setAccessibleName(tr("Logo picture"));
+    setAccessibleDescription(tr("Drop a logo here, or choose one with Choose…"));
     // A light logo needs a dark well to be seen.
     setAutoFillBackground(true);
     QPalette dark = palette();
@@ -140,9 +142,9 @@ void LogoWell::setLogoFromFile(const QString &path)
 
 void LogoWell::showReadingError(const QString &path)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("File Reading Error"),
-                                QStringLiteral("Sorry, this type of file is incompatible! \n\n"
-                                               "Failed to open the file at:\n\"%1\"")
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("File Reading Error"),
+                                tr("Sorry, this type of file is incompatible! \n\n"
+                                   "Failed to open the file at:\n\"%1\"")
                                     .arg(path),
                                 QMessageBox::Ok, window());
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -155,7 +157,7 @@ void LogoWell::chooseLogo()
     QStringList patterns;
     for (const QString &extension : openDialogExtensions())
         patterns << QStringLiteral("*.") + extension;
-    auto *dialog = new QFileDialog(window(), QStringLiteral("Choose image"),
+    auto *dialog = new QFileDialog(window(), tr("Choose image"),
                                    QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
                                    tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -14,6 +14,9 @@ OptionSection::OptionSection(const QString &title, int openHeight, QWidget *pare
     m_button->setAutoRaise(true);
     m_button->setIconSize(QSize(16, 16));
     m_button->setGeometry(6, 4, 24, 24);
+    // The header's button carries the section's name for a screen reader; Space opens and closes it.
+    m_button->setAccessibleName(title);
+    m_button->setAccessibleDescription(tr("Opens or closes the section"));
     setHeaderImage(QStringLiteral("btnOpen"));
 
     m_title = new EmbossedLabel(title, EmbossedLabel::Shadow::Light, this);

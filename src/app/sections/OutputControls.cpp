@@ -2,6 +2,7 @@
 
 #include "options/ControlTexts.h"
 #include "options/ConversionOptions.h"
+#include "sections/OverlaySectionParts.h"
 #include "sections/PercentBox.h"
 #include "sections/UnitSlider.h"
 #include "skin/SkinnedControls.h"
@@ -22,6 +23,8 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent)
     qualityLabel = new QLabel(tr("Quality"), this);
     qualitySlider = new UnitSlider(this);
     qualityBox = new PercentBox(qualitySlider, this); // shows and hides with the slider
+    qualityLabel->setBuddy(qualitySlider);
+    qualityBox->setAccessibleName(tr("Quality in percent"));
     srgbBox = new QCheckBox(tr("Convert to sRGB"), this);
     srgbBox->setToolTip(tr("Write colours converted to sRGB and tagged sRGB, as the web expects; "
                            "otherwise the source's profile is kept"));
@@ -31,6 +34,7 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent)
     metadataPopup->setToolTip(tr("The EXIF, XMP and IPTC the outputs keep: all of it; all but GPS positions, "
                                  "place names and the camera maker's notes; only authorship and rights; "
                                  "or none. The colour profile is kept either way."));
+    metadataPopup->setAccessibleDescription(metadataPopup->toolTip());
 
     // Names for the keyboard path and the tests.
     formatPopup->setObjectName(QStringLiteral("formatPopup"));
@@ -40,7 +44,7 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent)
     metadataPopup->setObjectName(QStringLiteral("metadataPopup"));
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(tr("Format"), this), 0, 0);
+    grid->addWidget(fieldLabel(tr("Format"), formatPopup, this), 0, 0);
     grid->addWidget(formatPopup, 0, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(qualityLabel, 1, 0);
     grid->addWidget(qualitySlider, 1, 1);
@@ -48,7 +52,7 @@ OutputControls::OutputControls(QWidget *parent) : QWidget(parent)
     grid->addWidget(srgbBox, 2, 0, 1, 3);
     // A line of its own across the columns, so its longer label moves nothing above it.
     auto *metadataLine = new QHBoxLayout;
-    metadataLine->addWidget(new QLabel(tr("Metadata"), this));
+    metadataLine->addWidget(fieldLabel(tr("Metadata"), metadataPopup, this));
     metadataLine->addWidget(metadataPopup);
     metadataLine->addStretch(1);
     grid->addLayout(metadataLine, 3, 0, 1, 3);

@@ -4,8 +4,10 @@
 #include "sections/UnitSlider.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
+#include <QLabel>
 #include <QRadioButton>
 
 QButtonGroup *makePositionGroup(QWidget *parent, const QString &name, const QList<PositionCell> &cells,
@@ -42,5 +44,15 @@ void selectCellByTag(QButtonGroup *group, int tag)
 OpacityControl makeOpacityControl(QWidget *parent)
 {
     auto *slider = new UnitSlider(parent);
-    return {slider, new PercentBox(slider, parent)};
+    auto *box = new PercentBox(slider, parent);
+    slider->setAccessibleName(QCoreApplication::translate("OverlaySectionParts", "Opacity"));
+    box->setAccessibleName(QCoreApplication::translate("OverlaySectionParts", "Opacity in percent"));
+    return {slider, box};
+}
+
+QLabel *fieldLabel(const QString &text, QWidget *field, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(field);
+    return label;
 }

@@ -6,6 +6,7 @@
 
 class PercentBox;
 class QGridLayout;
+class QLabel;
 class QWidget;
 class UnitSlider;
 
@@ -32,3 +33,6 @@ struct OpacityControl {
     PercentBox *box;
 };
 OpacityControl makeOpacityControl(QWidget *parent);
+
+// A label naming a field: its buddy, so a screen reader names the field by it.
+QLabel *fieldLabel(const QString &text, QWidget *field, QWidget *parent);

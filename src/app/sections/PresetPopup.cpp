@@ -89,6 +89,7 @@ PresetPopup::PresetPopup(QWidget *parent)
     m_popup->setPlaceholderText(tr("No preset"));
     m_popup->setToolTip(tr("Choose a preset to put its options into every control at once"));
     m_popup->installEventFilter(this);
+    m_popup->setAccessibleName(tr("Preset"));
     m_menuButton->setObjectName(QStringLiteral("presetMenu"));
     m_menuButton->setText(tr("Presets"));
     m_menuButton->setPopupMode(QToolButton::InstantPopup);

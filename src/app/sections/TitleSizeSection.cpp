@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -16,7 +17,10 @@
 
 #include <algorithm>
 
-static const QString kMaxSize = QStringLiteral("Max %1").arg(kMaxResizeSide);
+static QString maxSizeText()
+{
+    return QCoreApplication::translate("TitleSizeSection", "Max %1").arg(kMaxResizeSide);
+}
 
 // The other modes, in the popup's order.
 enum OtherMode { LongEdge, ShortEdge, FitWithin, Percent };
@@ -115,6 +119,16 @@ TitleSizeSection::TitleSizeSection(QWidget *parent) : OptionSection(tr("Title an
     fitHeightField->setObjectName(QStringLiteral("fitHeightField"));
     scaleField->setObjectName(QStringLiteral("scaleField"));
     neverEnlargeBox->setObjectName(QStringLiteral("neverEnlargeBox"));
+    // The fields' names for a screen reader: what their placeholders and neighbours say on screen.
+    const QList<QPair<QLineEdit *, QString>> fieldNames = {
+        {templateField, tr("Name template")},       {titleField, tr("Title")},
+        {widthField, tr("Width in pixels")},        {heightField, tr("Height in pixels")},
+        {longEdgeField, tr("Long edge in pixels")}, {shortEdgeField, tr("Short edge in pixels")},
+        {fitWidthField, tr("Width to fit within")}, {fitHeightField, tr("Height to fit within")},
+        {scaleField, tr("Percent of the size")}};
+    for (const auto &[field, name] : fieldNames)
+        field->setAccessibleName(name);
+    otherModePopup->setAccessibleName(tr("Other size mode"));
     auto *grid = new QGridLayout(body());
     grid->setContentsMargins(14, 8, 14, 8);
     grid->setVerticalSpacing(4);
@@ -231,7 +245,7 @@ void TitleSizeSection::newNameClicked()
 {
     chooseNaming(newNameBox);
     titleField->setEnabled(true);
-    titleField->setPlaceholderText(QStringLiteral("Type new name here"));
+    titleField->setPlaceholderText(tr("Type new name here"));
     titleField->setFocus();
     Q_EMIT namingModeChanged();
     updateLight();
@@ -241,7 +255,7 @@ void TitleSizeSection::addTextClicked()
 {
     chooseNaming(addTextBox);
     titleField->setEnabled(true);
-    titleField->setPlaceholderText(QStringLiteral("Add text to current names"));
+    titleField->setPlaceholderText(tr("Add text to current names"));
     titleField->setFocus();
     Q_EMIT namingModeChanged();
     updateLight();
@@ -253,7 +267,7 @@ void TitleSizeSection::resizeClicked()
         widthSide->setChecked(true);
         widthSide->setEnabled(true);
         widthField->setEnabled(true);
-        widthField->setPlaceholderText(kMaxSize);
+        widthField->setPlaceholderText(maxSizeText());
         widthField->setFocus();
         heightSide->setEnabled(true);
         leaveOtherModes();
@@ -281,7 +295,7 @@ void TitleSizeSection::widthSideClicked()
     widthSide->setChecked(true);
     widthSide->setEnabled(true);
     widthField->setEnabled(true);
-    widthField->setPlaceholderText(kMaxSize);
+    widthField->setPlaceholderText(maxSizeText());
     widthField->setFocus();
     heightSide->setChecked(false);
     heightSide->setEnabled(true);
@@ -296,7 +310,7 @@ void TitleSizeSection::heightSideClicked()
     heightSide->setChecked(true);
     heightSide->setEnabled(true);
     heightField->setEnabled(true);
-    heightField->setPlaceholderText(kMaxSize);
+    heightField->setPlaceholderText(maxSizeText());
     heightField->setFocus();
     widthSide->setChecked(false);
     widthSide->setEnabled(true);
@@ -349,7 +363,7 @@ void TitleSizeSection::otherModeChosen()
         if (!mine || !chosen)
             field->clear();
         field->setPlaceholderText(
-            mine && chosen ? (mode == Percent ? QStringLiteral("1-%1").arg(kMaxScalePercent) : kMaxSize)
+            mine && chosen ? (mode == Percent ? QStringLiteral("1-%1").arg(kMaxScalePercent) : maxSizeText())
                            : QString());
     }
     fitTimes->setVisible(mode == FitWithin);

@@ -18,6 +18,7 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
     watermarkBox = new QCheckBox(tr("Write a watermark"), body());
     watermarkField = new SkinnedLineEdit(SkinnedLineEdit::Frame::Groove, body());
     watermarkField->setPlaceholderText(tr("© Your name"));
+    watermarkField->setAccessibleName(tr("Watermark text"));
     watermarkSizePopup = new SkinnedPopUp(SkinnedPopUp::Bezel::Long, body());
     watermarkSizePopup->addItems({tr("Small"), tr("Medium"), tr("Large"), tr("Huge")});
     const QStringList sizeTips = {
@@ -44,11 +45,11 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
     grid->setVerticalSpacing(6);
     grid->addWidget(watermarkBox, 0, 0, 1, 3);
     grid->addWidget(watermarkField, 1, 0, 1, 3);
-    grid->addWidget(new QLabel(tr("Size"), body()), 2, 0);
+    grid->addWidget(fieldLabel(tr("Size"), watermarkSizePopup, body()), 2, 0);
     grid->addWidget(watermarkSizePopup, 2, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(new QLabel(tr("Font"), body()), 3, 0);
+    grid->addWidget(fieldLabel(tr("Font"), fontPopup, body()), 3, 0);
     grid->addWidget(fontPopup, 3, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(new QLabel(tr("Colour"), body()), 4, 0);
+    grid->addWidget(fieldLabel(tr("Colour"), watermarkColorWell, body()), 4, 0);
     grid->addWidget(watermarkColorWell, 4, 1, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Position"), body()), 5, 0, Qt::AlignTop);
     QWidget *positions = nullptr;
@@ -62,7 +63,7 @@ WatermarkSection::WatermarkSection(QWidget *parent) : OptionSection(tr("Watermar
                                             {3, 2, 2, tr("Bottom right")}},
                                            &positions);
     grid->addWidget(positions, 5, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(new QLabel(tr("Opacity"), body()), 6, 0);
+    grid->addWidget(fieldLabel(tr("Opacity"), opacity.slider, body()), 6, 0);
     grid->addWidget(opacity.slider, 6, 1);
     grid->addWidget(opacity.box, 6, 2);
     grid->setColumnStretch(1, 1);

@@ -31,9 +31,9 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     icon->setObjectName(QStringLiteral("notificationImage"));
     icon->setProperty("imageName", image);
     icon->setPixmap(skinPixmap(image, QSize(48, 48), devicePixelRatioF()));
-    m_headline = new QLabel(report.cancelled ? QStringLiteral("Image Conversion Canceled!")
-                                             : QStringLiteral("Image Conversion Completed!"),
-                            this);
+    m_headline = new QLabel(
+        report.cancelled ? tr("Image Conversion Canceled!") : tr("Image Conversion Completed!"), this);
+    m_headline->setObjectName(QStringLiteral("runHeadline"));
     // The outcome in words, then what stopped the run, if anything did.
     QString outcome = tr("%1 of %2 converted").arg(report.writtenCount()).arg(report.files.size());
     if (report.failedCount() > 0)
@@ -71,8 +71,8 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
     QStringList lines;
     for (const FileResult &file : report.files)
         if (file.status == FileStatus::Failed)
-            lines << QStringLiteral("%1 — %2").arg(readableFileName(QFileInfo(file.input).fileName()),
-                                                   file.failure.text());
+            lines << tr("%1 — %2").arg(readableFileName(QFileInfo(file.input).fileName()),
+                                       file.failure.text());
     m_failures = new QPlainTextEdit(lines.join(QLatin1Char('\n')), this);
     m_failures->setReadOnly(true);
     m_failures->setVisible(!lines.isEmpty());
@@ -114,7 +114,7 @@ CompletionDialog::CompletionDialog(const ConversionReport &report, const QString
         dialog->setOption(QFileDialog::DontUseNativeDialog);
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setDefaultSuffix(QStringLiteral("jsonl"));
-        dialog->selectFile(QStringLiteral("pressmark-report.jsonl"));
+        dialog->selectFile(tr("pressmark-report.jsonl"));
         dialog->setWindowModality(Qt::WindowModal);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) { saveReport(path); });

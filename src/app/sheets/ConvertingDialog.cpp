@@ -47,14 +47,14 @@ ConvertingDialog::ConvertingDialog(const QStringList &inputs, QWidget *parent)
     layout->addLayout(lines);
     if (m_total == 1) {
         m_bar->setValue(100);
-        m_count->setText(QStringLiteral("1/1 file"));
+        m_count->setText(tr("1/1 file"));
     }
     // The first file starts at once.
     if (m_total > 0)
         showFile(0);
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         m_cancel->setEnabled(false);
-        m_cancel->setText(QStringLiteral("Canceling..."));
+        m_cancel->setText(tr("Canceling..."));
         showTime();
         Q_EMIT cancelRequested();
     });
@@ -80,8 +80,7 @@ void ConvertingDialog::fileStarted(int index, int started)
 {
     m_progress += 100.0f / float(m_total);
     m_bar->setValue(qRound(m_progress));
-    m_count->setText(m_total == 1 ? QStringLiteral("1/1 file")
-                                  : QStringLiteral("%1/%2 files").arg(started).arg(m_total));
+    m_count->setText(m_total == 1 ? tr("1/1 file") : tr("%1/%n files", nullptr, m_total).arg(started));
     showFile(index);
 }
 

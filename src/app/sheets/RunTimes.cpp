@@ -4,15 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RunTimes", text);
-}
-
-} // namespace
-
 QString RunTimes::clock(qint64 ms)
 {
     const qint64 seconds = std::max<qint64>(0, ms) / 1000;
@@ -29,15 +20,18 @@ QString RunTimes::duration(qint64 ms)
 {
     const qint64 seconds = std::max<qint64>(0, ms + 500) / 1000;
     if (seconds < 1)
-        return tr("less than a second");
+        return QCoreApplication::translate("RunTimes", "less than a second");
     if (seconds < 60)
-        return tr("%1 s").arg(seconds);
+        return QCoreApplication::translate("RunTimes", "%1 s").arg(seconds);
     if (seconds < 3600)
-        return seconds % 60 ? tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60)
-                            : tr("%1 min").arg(seconds / 60);
+        return seconds % 60 ? QCoreApplication::translate("RunTimes", "%1 min %2 s")
+                                  .arg(seconds / 60)
+                                  .arg(seconds % 60)
+                            : QCoreApplication::translate("RunTimes", "%1 min").arg(seconds / 60);
     const qint64 minutes = seconds / 60;
-    return minutes % 60 ? tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60)
-                        : tr("%1 h").arg(minutes / 60);
+    return minutes % 60
+               ? QCoreApplication::translate("RunTimes", "%1 h %2 min").arg(minutes / 60).arg(minutes % 60)
+               : QCoreApplication::translate("RunTimes", "%1 h").arg(minutes / 60);
 }
 
 std::optional<qint64> RunTimes::remaining(qint64 elapsedMs, int finished, int total)
@@ -52,12 +46,15 @@ QString RunTimes::left(qint64 ms)
 {
     const qint64 seconds = (std::max<qint64>(0, ms) + 999) / 1000;
     if (seconds < 10)
-        return tr("a few seconds left");
+        return QCoreApplication::translate("RunTimes", "a few seconds left");
     if (seconds < 60)
-        return tr("about %1 s left").arg((seconds + 4) / 5 * 5);
+        return QCoreApplication::translate("RunTimes", "about %1 s left").arg((seconds + 4) / 5 * 5);
     if (seconds < 90 * 60)
-        return tr("about %1 min left").arg(std::max<qint64>(1, (seconds + 30) / 60));
+        return QCoreApplication::translate("RunTimes", "about %1 min left")
+            .arg(std::max<qint64>(1, (seconds + 30) / 60));
     const qint64 tens = (seconds + 300) / 600; // to ten minutes
-    return tens % 6 ? tr("about %1 h %2 min left").arg(tens / 6).arg(tens % 6 * 10)
-                    : tr("about %1 h left").arg(tens / 6);
+    return tens % 6 ? QCoreApplication::translate("RunTimes", "about %1 h %2 min left")
+                          .arg(tens / 6)
+                          .arg(tens % 6 * 10)
+                    : QCoreApplication::translate("RunTimes", "about %1 h left").arg(tens / 6);
 }

@@ -31,9 +31,14 @@ private:
     QString m_image;
 };
 
-QToolButton *makeButton(QWidget *parent, const QString &tip)
+// The buttons stay out of the Tab path (the window's own keys do what they do: Ctrl+W, Ctrl+M,
+// Ctrl+Shift+M, F11); a screen reader finds them by name and presses them by their action.
+QToolButton *makeButton(QWidget *parent, const char *name, const QString &tip, const QString &keys)
 {
     auto *button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(tip);
+    button->setAccessibleDescription(keys);
     button->setAutoRaise(true);
     button->setIconSize(QSize(14, 14));
     button->setFixedSize(14, 14);
@@ -54,10 +59,12 @@ TitleBar::TitleBar(QWidget *parent) : QWidget(parent)
     m_isActive = [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; };
     m_leftCorner = new CornerPiece(QStringLiteral("ltb"), this);
     m_rightCorner = new CornerPiece(QStringLiteral("rtb"), this);
-    m_close = makeButton(this, tr("Close"));
-    m_minimize = makeButton(this, tr("Minimize"));
-    m_zoom = makeButton(this, tr("Zoom"));
-    m_fullScreen = makeButton(this, tr("Full screen"));
+    m_close = makeButton(this, "titleBarClose", tr("Close"), tr("Closes the window (Ctrl+W)"));
+    m_minimize = makeButton(this, "titleBarMinimize", tr("Minimize"), tr("Minimizes the window (Ctrl+M)"));
+    m_zoom = makeButton(this, "titleBarZoom", tr("Zoom"),
+                        tr("Fills the screen with the window, or gives it its size back (Ctrl+Shift+M)"));
+    m_fullScreen =
+        makeButton(this, "titleBarFullScreen", tr("Full screen"), tr("Full screen on and off (F11)"));
     m_fullScreen->setIcon(skinIcon(QStringLiteral("btn_fullscreen")));
     m_title = new EmbossedLabel(QString(), EmbossedLabel::Shadow::Dark, this);
     m_title->setAlignment(Qt::AlignCenter);

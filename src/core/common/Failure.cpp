@@ -1,38 +1,57 @@
 #include "common/Failure.h"
 
-QString failureReasonText(FailureReason reason)
+#include <QCoreApplication>
+
+namespace {
+
+// The reasons in English, the words of the report file; translated where a user reads them.
+const char *reasonWords(FailureReason reason)
 {
     switch (reason) {
     case FailureReason::None:
-        return QString();
+        return nullptr;
     case FailureReason::Missing:
-        return QStringLiteral("missing");
+        return QT_TRANSLATE_NOOP("Failure", "missing");
     case FailureReason::CannotRead:
-        return QStringLiteral("cannot read");
+        return QT_TRANSLATE_NOOP("Failure", "cannot read");
     case FailureReason::Unsupported:
-        return QStringLiteral("unsupported or damaged image");
+        return QT_TRANSLATE_NOOP("Failure", "unsupported or damaged image");
     case FailureReason::TooLarge:
-        return QStringLiteral("too large");
+        return QT_TRANSLATE_NOOP("Failure", "too large");
     case FailureReason::OutOfMemory:
-        return QStringLiteral("out of memory");
+        return QT_TRANSLATE_NOOP("Failure", "out of memory");
     case FailureReason::TimeLimitExceeded:
-        return QStringLiteral("time limit exceeded");
+        return QT_TRANSLATE_NOOP("Failure", "time limit exceeded");
     case FailureReason::CannotWrite:
-        return QStringLiteral("cannot write");
+        return QT_TRANSLATE_NOOP("Failure", "cannot write");
     case FailureReason::NoFreeName:
-        return QStringLiteral("no free name");
+        return QT_TRANSLATE_NOOP("Failure", "no free name");
     case FailureReason::NeedsGhostscript:
-        return QStringLiteral("EPS needs Ghostscript (package ghostscript)");
+        return QT_TRANSLATE_NOOP("Failure", "EPS needs Ghostscript (package ghostscript)");
     case FailureReason::InternalError:
-        return QStringLiteral("internal error");
+        return QT_TRANSLATE_NOOP("Failure", "internal error");
     case FailureReason::Cancelled:
-        return QStringLiteral("cancelled");
+        return QT_TRANSLATE_NOOP("Failure", "cancelled");
     }
-    return QString();
+    return nullptr;
+}
+
+} // namespace
+
+QString failureReasonText(FailureReason reason)
+{
+    const char *words = reasonWords(reason);
+    return words ? QString::fromLatin1(words) : QString();
+}
+
+QString shownFailureReason(FailureReason reason)
+{
+    const char *words = reasonWords(reason);
+    return words ? QCoreApplication::translate("Failure", words) : QString();
 }
 
 QString Failure::text() const
 {
-    const QString why = failureReasonText(reason);
-    return detail.isEmpty() ? why : why + QStringLiteral(": ") + detail;
+    const QString why = shownFailureReason(reason);
+    return detail.isEmpty() ? why : QCoreApplication::translate("Failure", "%1: %2").arg(why, detail);
 }

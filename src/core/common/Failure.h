@@ -20,7 +20,10 @@ enum class FailureReason {
     Cancelled,         // "cancelled": stopped while it was being converted
 };
 
+// The reason in English, as the report file states it whatever the user's language.
 QString failureReasonText(FailureReason reason);
+// The reason in the user's language (the English words when no translation is installed).
+QString shownFailureReason(FailureReason reason);
 
 // The one way failures travel, from the readers to the runner and the reports: the reason a
 // user reads, and the system's or library's own words when there are any.
@@ -32,7 +35,7 @@ struct Failure {
     Failure(FailureReason why, QString words = QString()) : reason(why), detail(std::move(words)) {}
 
     bool failed() const { return reason != FailureReason::None; }
-    // "cannot write: No space left on device"
+    // "cannot write: No space left on device", in the user's language
     QString text() const;
     bool operator==(const Failure &other) const { return reason == other.reason && detail == other.detail; }
 };
