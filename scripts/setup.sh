@@ -34,6 +34,10 @@ packages=(
   dbus-daemon
   # the manual page is checked with groff, the desktop entry with desktop-file-validate
   groff-base desktop-file-utils
+  # the installed desktop files: the PNG icons are drawn from the SVG by rsvg-convert, the
+  # AppStream metainfo is checked by appstreamcli, the zsh and fish completions are parsed by
+  # their shells
+  librsvg2-bin appstream zsh fish
 )
 
 if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then
