@@ -55,7 +55,7 @@ done
 # The completions are where each shell looks.
 for file in bash-completion/completions/pressmark-cli zsh/site-functions/_pressmark-cli \
             fish/vendor_completions.d/pressmark-cli.fish; do
-  grep -q -- '--format' "$share/$file" || fail "no completion at share/$file"
+  grep -q -- 'jpeg png gif tiff webp avif jxl' "$share/$file" || fail "no completion at share/$file"
 done
 reply=$(bash -c "source '$share/bash-completion/completions/pressmark-cli'
   COMP_WORDS=(pressmark-cli --format ''); COMP_CWORD=2; _pressmark_cli; echo \"\${COMPREPLY[*]}\"")
