@@ -105,11 +105,12 @@ QString AppCommandLine::version()
 
 QString AppCommandLine::helpText()
 {
-    QString text = QStringLiteral("Usage: pressmark [options] [FILE...]\n"
-                                  "Resizes, watermarks and converts many photos at once, in a window.\n"
-                                  "Opens the window with the image FILEs (or folders) listed; when Pressmark "
-                                  "already runs\non this display, hands them to that window instead.\n\n"
-                                  "Options:\n");
+    QString text =
+        QStringLiteral("Usage: pressmark [options] [FILE...]\n"
+                       "Resizes, watermarks and converts many photos at once, in a window.\n"
+                       "Opens the window with the FILEs in its list (folders are passed over); when\n"
+                       "Pressmark already runs on this display, hands them to that window instead.\n\n"
+                       "Options:\n");
     for (const AppOption &option : kOptions)
         if (option.help)
             text +=
@@ -135,8 +136,9 @@ QString AppCommandLine::manPage()
         "picture into the output folder under the first free name; an existing file is never "
         "replaced.\n"
         ".PP\n"
-        "Each \\fIFILE\\fR is added to the list as if dropped on the window; a folder stands for the "
-        "image files directly in it. When Pressmark already runs in this login session on this "
+        "Each \\fIFILE\\fR that can be read is added to the list, whatever its name; a picture it "
+        "cannot decode is marked there with the reason. Folders are passed over (Add Folder and "
+        "drops take them). When Pressmark already runs in this login session on this "
         "display, the files are handed to that window, which comes to the front, and this launch "
         "exits.\n"
         ".PP\n"
