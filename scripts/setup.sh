@@ -41,6 +41,10 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # the accessibility test reads the window's AT-SPI tree on a virtual X server
   xvfb at-spi2-core python3-pyatspi
+  # the installed desktop files: the PNG icons are drawn from the SVG by rsvg-convert, the
+  # AppStream metainfo is checked by appstreamcli, the zsh and fish completions are parsed by
+  # their shells
+  librsvg2-bin appstream zsh fish
 )
 
 if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then

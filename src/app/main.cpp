@@ -1,8 +1,8 @@
 // pressmark: the desktop application.
 #include "BackgroundWork.h"
 #include "MainWindow.h"
-#include "common/FileName.h"
 #include "common/Translations.h"
+#include "desktop/AppCommandLine.h"
 #include "desktop/SingleInstance.h"
 #include "settings/SettingsStore.h"
 #include "skin/SkinnedControls.h"
@@ -10,26 +10,56 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+
+namespace {
+
+// The text an argument asks for, printed; -1 when the application is to start.
+int printAsked(const AppCommandLine &line)
+{
+    switch (line.action()) {
+    case AppCommandLine::Action::ShowHelp:
+        std::fputs(AppCommandLine::helpText().toUtf8().constData(), stdout);
+        return 0;
+    case AppCommandLine::Action::ShowVersion:
+        std::printf("pressmark %s\n", AppCommandLine::version().toUtf8().constData());
+        return 0;
+    case AppCommandLine::Action::ShowManPage:
+        std::fputs(AppCommandLine::manPage().toUtf8().constData(), stdout);
+        return 0;
+    case AppCommandLine::Action::UsageError:
+        std::fprintf(stderr, "pressmark: %s\nTry 'pressmark --help' for more information.\n",
+                     line.error().toLocal8Bit().constData());
+        return 2;
+    case AppCommandLine::Action::Open:
+    case AppCommandLine::Action::Service:
+        break;
+    }
+    return -1;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // --help, --version, the manual page and a usage error print before anything needs a display;
+    // Qt's own arguments (-platform, -style, ...) are left to the application object, which takes
+    // them out before the files are read.
+    const int printed = printAsked(AppCommandLine::parse(argc, argv));
+    if (printed >= 0)
+        return printed;
+
     QApplication app(argc, argv);
+    const AppCommandLine line = AppCommandLine::parse(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pressmark"));
     QApplication::setOrganizationName(QStringLiteral("Pressmark"));
     QApplication::setDesktopFileName(SingleInstance::applicationId());
     installTranslations(app);
     QApplication::setStyle(new SkinStyle(QStringLiteral("Fusion")));
     applySkinPalette();
-    // File names as the bytes they are: a name need not be UTF-8. "--service": started by the
-    // session bus for a desktop launcher, which then says what to open.
-    QStringList files;
-    bool service = false;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "--service")
-            service = true;
-        else
-            files << decodeFileName(argument);
-    }
+    // "--service": started by the session bus for a desktop launcher, which then says what to open.
+    const QStringList files = line.files();
+    const bool service = line.action() == AppCommandLine::Action::Service;
 
     SingleInstance instance(SingleInstance::currentPlace());
     if (!service && instance.handOver(files))

@@ -192,6 +192,11 @@ const QList<CliFlag> &cliFlags()
                      QStringLiteral("Print the manual page (troff)."),
                      nullptr,
                      true});
+        list.append({{QStringLiteral("completion")},
+                     QStringLiteral("SHELL"),
+                     QStringLiteral("Print the completion script for bash, zsh or fish."),
+                     nullptr,
+                     true});
         return list;
     }();
     return flags;

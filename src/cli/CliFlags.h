@@ -26,3 +26,8 @@ QString choiceWords(const SettingRow &row, bool withMeanings);
 
 // The manual page, in troff, made from the same flags and the settings schema.
 QString manPage(const QString &version);
+
+// The completion script of a shell in completionShells(), from the same flags: every flag, the
+// words of choice flags, files and folders where a flag takes one. Empty for another shell.
+QStringList completionShells();
+QString completionScript(const QString &shell);

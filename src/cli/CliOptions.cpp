@@ -276,6 +276,13 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
         request.action = CliRequest::Action::ShowVersion;
     else if (isSet("man"))
         request.action = CliRequest::Action::ShowManPage;
+    else if (isSet("completion")) {
+        if (!completionShells().contains(valueOf("completion")))
+            return usageError(
+                QStringLiteral("--completion takes %1").arg(completionShells().join(QStringLiteral(", "))));
+        request.action = CliRequest::Action::ShowCompletion;
+        request.completionShell = valueOf("completion");
+    }
     if (request.action != CliRequest::Action::Convert)
         return request;
     if (isSet("list-presets")) {

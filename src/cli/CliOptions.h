@@ -7,10 +7,20 @@
 
 // What the command line asks for, or why it cannot be done.
 struct CliRequest {
-    enum class Action { Convert, ShowHelp, ShowVersion, ShowManPage, UsageError, ListPresets, SavePreset };
+    enum class Action {
+        Convert,
+        ShowHelp,
+        ShowVersion,
+        ShowManPage,
+        ShowCompletion,
+        UsageError,
+        ListPresets,
+        SavePreset
+    };
     Action action = Action::Convert;
     QString error; // for UsageError
     QString helpText;
+    QString completionShell; // for ShowCompletion: bash, zsh or fish
 
     ConversionJob job;
     QStringList rawInputs; // as typed, before folders are expanded

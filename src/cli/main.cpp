@@ -116,6 +116,9 @@ int main(int argc, char *argv[])
     case CliRequest::Action::ShowManPage:
         std::fputs(manPage(QStringLiteral(PRESSMARK_VERSION)).toUtf8().constData(), stdout);
         return 0;
+    case CliRequest::Action::ShowCompletion:
+        std::fputs(completionScript(request.completionShell).toUtf8().constData(), stdout);
+        return 0;
     case CliRequest::Action::ShowVersion:
         printLine(stdout, QStringLiteral("pressmark-cli %1").arg(QStringLiteral(PRESSMARK_VERSION)));
         return 0;

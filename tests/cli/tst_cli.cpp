@@ -66,6 +66,10 @@ private Q_SLOTS:
     void overlaysAndTheirNotes();
     void helpAndVersion();
     void manualPage();
+    void completion_data();
+    void completion();
+    void completionScriptsParse_data();
+    void completionScriptsParse();
     void interruptFinishesTheFilesInFlight();
     void ghostscriptEndsWithTheRun();
     void secondInterruptEndsAtOnce();
@@ -418,6 +422,109 @@ void TestCli::manualPage()
     QVERIFY(text.simplified().contains(QStringLiteral("set by --no-enlarge and --enlarge")));
     QVERIFY(text.simplified().contains(QStringLiteral("pmWindowGeometry The window's place and size")));
     QVERIFY(text.simplified().contains(QStringLiteral("the window's own, never in a preset")));
+    // Every flag --help shows, the manual page shows too.
+    const QString help = cli({"--help"}).out;
+    const QRegularExpression flag(QStringLiteral("^  (-\\w, )?(--[\\w-]+)"),
+                                  QRegularExpression::MultilineOption);
+    int flags = 0;
+    for (auto it = flag.globalMatch(help); it.hasNext(); ++flags) {
+        const QRegularExpressionMatch match = it.next();
+        QVERIFY2(text.contains(match.captured(2)), qPrintable(match.captured(2)));
+        if (match.hasCaptured(1))
+            QVERIFY2(text.contains(match.captured(1).chopped(2)), qPrintable(match.captured(1)));
+    }
+    QVERIFY(flags > 30);
+}
+
+void TestCli::completion_data()
+{
+    // The words typed, and what bash offers for the last.
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("offered");
+    QTest::addColumn<QStringList>("notOffered");
+    QTest::newRow("format") << QStringList {"--format", ""}
+                            << QStringList {"jpeg", "png", "gif", "tiff", "webp", "avif", "jxl"}
+                            << QStringList {"photo.jpg", "sub"};
+    QTest::newRow("format=") << QStringList {"--format", "=", "j"} << QStringList {"jpeg", "jxl"}
+                             << QStringList {"png"};
+    QTest::newRow("output folder") << QStringList {"-o", ""} << QStringList {"sub"}
+                                   << QStringList {"photo.jpg"};
+    QTest::newRow("report file") << QStringList {"--report", ""} << QStringList {"photo.jpg", "sub"}
+                                 << QStringList {};
+    QTest::newRow("flags") << QStringList {"--m"} << QStringList {"--memory"} << QStringList {"--man"};
+    QTest::newRow("inputs") << QStringList {"-o", "sub", "ph"} << QStringList {"photo.jpg"}
+                            << QStringList {"sub"};
+    QTest::newRow("jobs") << QStringList {"--jobs", ""} << QStringList {} << QStringList {"photo.jpg"};
+}
+
+void TestCli::completion()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, offered);
+    QFETCH(QStringList, notOffered);
+    QTemporaryDir dir;
+    TestImages::writeFile(dir.filePath("photo.jpg"), "x");
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    const Run script = cli({"--completion", "bash"});
+    QCOMPARE(script.exitCode, 0);
+    TestImages::writeFile(dir.filePath("completion.bash"), script.out.toUtf8());
+    QStringList quoted = {"pressmark-cli"};
+    for (const QString &word : words)
+        quoted << QLatin1Char('\'') + word + QLatin1Char('\'');
+    QProcess bash;
+    bash.setWorkingDirectory(dir.path());
+    bash.start("bash", {"-c", QStringLiteral("source ./completion.bash; COMP_WORDS=(%1); COMP_CWORD=%2; "
+                                             "_pressmark_cli; printf '%s\\n' \"${COMPREPLY[@]}\"")
+                                  .arg(quoted.join(' '))
+                                  .arg(words.size())});
+    QVERIFY(bash.waitForFinished(20000));
+    QCOMPARE(bash.exitCode(), 0);
+    const QStringList reply = QString::fromUtf8(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    for (const QString &word : offered)
+        QVERIFY2(reply.contains(word), qPrintable(word + " in " + reply.join(' ')));
+    for (const QString &word : notOffered)
+        QVERIFY2(!reply.contains(word), qPrintable(word + " in " + reply.join(' ')));
+    if (offered.isEmpty())
+        QVERIFY2(reply.isEmpty(), qPrintable(reply.join(' ')));
+}
+
+void TestCli::completionScriptsParse_data()
+{
+    QTest::addColumn<QString>("shell");
+    QTest::addColumn<QStringList>("check");
+    QTest::newRow("zsh") << "zsh" << QStringList {"-n"};
+    QTest::newRow("fish") << "fish" << QStringList {"--no-execute"};
+}
+
+void TestCli::completionScriptsParse()
+{
+    // The zsh and fish scripts are read by their shells without an error, and name every flag.
+    QFETCH(QString, shell);
+    QFETCH(QStringList, check);
+    if (QStandardPaths::findExecutable(shell).isEmpty())
+        QSKIP(qPrintable(shell + " is not installed (package " + shell + ")"));
+    const Run script = cli({"--completion", shell});
+    QCOMPARE(script.exitCode, 0);
+    QVERIFY(script.out.contains(QStringLiteral("jpeg png gif tiff webp avif jxl")));
+    for (const char *name : {"output", "format", "report", "shard", "no-enlarge"})
+        QVERIFY2(script.out.contains((shell == "zsh" ? "--" : "-l ") + QLatin1String(name)), name);
+    QTemporaryDir dir;
+    TestImages::writeFile(dir.filePath("script"), script.out.toUtf8());
+    QProcess process;
+    process.start(shell, check << dir.filePath("script"));
+    QVERIFY(process.waitForFinished(20000));
+    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+    if (shell == "fish") {
+        // fish offers the format words after --format.
+        process.start(
+            shell,
+            {"-c",
+             QStringLiteral("source %1; complete -C 'pressmark-cli --format '").arg(dir.filePath("script"))});
+        QVERIFY(process.waitForFinished(20000));
+        const QString offered = QString::fromUtf8(process.readAllStandardOutput());
+        QVERIFY2(offered.startsWith("avif\t") && offered.contains("\njxl\t"), qPrintable(offered));
+    }
+    QCOMPARE(cli({"--completion", "tcsh"}).exitCode, 2);
 }
 
 void TestCli::interruptFinishesTheFilesInFlight()

@@ -97,6 +97,15 @@ void TestIntake::desktopEntryClaimsTheList()
                                        [&](const QString &alias) { return claimed.contains(alias); });
         QVERIFY2(named, qPrintable(QStringLiteral("%1 (%2)").arg(extension, type.name())));
     }
+    // And it claims nothing more: every type it names has an extension that Add, drops and the
+    // command line take.
+    for (const QString &name : claimed) {
+        const QStringList suffixes = types.mimeTypeForName(name).suffixes();
+        const bool read = std::any_of(suffixes.cbegin(), suffixes.cend(), [](const QString &suffix) {
+            return hasAcceptedExtension(QStringLiteral("x.") + suffix, readableExtensions());
+        });
+        QVERIFY2(read, qPrintable(name));
+    }
 }
 
 void TestIntake::dialogShowsEveryReadableFile()

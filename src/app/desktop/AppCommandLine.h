@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What pressmark's own arguments ask for: the window with the files named, the service the
+// session bus starts for a desktop launcher, or a text printed before any window or display is
+// touched (--help, --version, and the manual page the build installs). The help, the manual page
+// and the parser read one table of options.
+//
+// Threading: any thread; nothing here touches the application object.
+class AppCommandLine {
+public:
+    enum class Action { Open, Service, ShowHelp, ShowVersion, ShowManPage, UsageError };
+
+    // Reads the arguments after the program's name; file names as the bytes they are.
+    static AppCommandLine parse(int argc, const char *const argv[]);
+
+    Action action() const { return m_action; }
+    const QStringList &files() const { return m_files; }
+    const QString &error() const { return m_error; }
+
+    static QString version();
+    static QString helpText();
+    static QString manPage();
+
+private:
+    Action m_action = Action::Open;
+    QStringList m_files;
+    QString m_error;
+};
