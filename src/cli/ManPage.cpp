@@ -1,29 +1,21 @@
 #include "CliFlags.h"
 
+#include "common/RoffText.h"
 #include "options/ConversionOptions.h"
 #include "settings/SettingsSchema.h"
 
 namespace {
-
-// Text as troff reads it: backslashes doubled, dashes as minus signs, no line starting a request.
-QString roff(QString text)
-{
-    text.replace(QLatin1Char('\\'), QStringLiteral("\\e"));
-    text.replace(QLatin1Char('-'), QStringLiteral("\\-"));
-    if (text.startsWith(QLatin1Char('.')) || text.startsWith(QLatin1Char('\'')))
-        text.prepend(QStringLiteral("\\&"));
-    return text;
-}
 
 QString flagLine(const CliFlag &flag)
 {
     QStringList names;
     for (const QString &name : flag.names)
         names << QStringLiteral("\\fB%1%2\\fR")
-                     .arg(name.size() == 1 ? QStringLiteral("\\-") : QStringLiteral("\\-\\-"), roff(name));
+                     .arg(name.size() == 1 ? QStringLiteral("\\-") : QStringLiteral("\\-\\-"),
+                          roffText(name));
     QString line = names.join(QStringLiteral(", "));
     if (!flag.valueName.isEmpty())
-        line += QStringLiteral(" \\fI%1\\fR").arg(roff(flag.valueName));
+        line += QStringLiteral(" \\fI%1\\fR").arg(roffText(flag.valueName));
     return line;
 }
 
@@ -65,8 +57,8 @@ QString typeName(const SettingRow &row)
 QString manPage(const QString &version)
 {
     QString page;
-    page +=
-        QStringLiteral(".TH PRESSMARK\\-CLI 1 \"\" \"Pressmark %1\" \"User Commands\"\n").arg(roff(version));
+    page += QStringLiteral(".TH PRESSMARK\\-CLI 1 \"\" \"Pressmark %1\" \"User Commands\"\n")
+                .arg(roffText(version));
     page += QStringLiteral(
         ".SH NAME\npressmark\\-cli \\- convert a batch of photographs without replacing a file\n");
     page += QStringLiteral(".SH SYNOPSIS\n.B pressmark\\-cli\n[\\fIoptions\\fR] \\fB\\-o\\fR \\fIDIR\\fR "
@@ -92,28 +84,29 @@ QString manPage(const QString &version)
     for (const CliFlag &flag : cliFlags()) {
         if (flag.hidden)
             continue;
-        page += QStringLiteral(".TP\n%1\n%2\n").arg(flagLine(flag), roff(flag.help));
+        page += QStringLiteral(".TP\n%1\n%2\n").arg(flagLine(flag), roffText(flag.help));
     }
     page += QStringLiteral(".SH SETTINGS FILE\n"
                            "The window keeps its options in an INI file; \\fB\\-\\-settings\\fR reads it. "
                            "Its keys, their values "
                            "and the shipped defaults:\n");
     for (const SettingRow &row : settingRows()) {
-        QString text = QStringLiteral("%1 (%2; default %3)")
-                           .arg(roff(QString::fromUtf8(row.about)), typeName(row), roff(storedDefault(row)));
+        QString text =
+            QStringLiteral("%1 (%2; default %3)")
+                .arg(roffText(QString::fromUtf8(row.about)), typeName(row), roffText(storedDefault(row)));
         if (row.flag)
-            text += QStringLiteral("; set by \\fB\\-\\-%1\\fR").arg(roff(QString::fromLatin1(row.flag)));
+            text += QStringLiteral("; set by \\fB\\-\\-%1\\fR").arg(roffText(QString::fromLatin1(row.flag)));
         if (row.flagValue == FlagValue::Switches) {
             QStringList flags;
             for (int i = 0; i < row.choiceCount; ++i)
                 if (!row.choices[i].alias)
                     flags << QStringLiteral("\\fB\\-\\-%1\\fR")
-                                 .arg(roff(QString::fromLatin1(row.choices[i].word)));
+                                 .arg(roffText(QString::fromLatin1(row.choices[i].word)));
             text += QStringLiteral("; set by %1").arg(flags.join(QStringLiteral(" and ")));
         }
         if (row.windowState)
             text += QStringLiteral("; the window's own, never in a preset");
-        page += QStringLiteral(".TP\n.B %1\n%2.\n").arg(roff(row.keyName()), text);
+        page += QStringLiteral(".TP\n.B %1\n%2.\n").arg(roffText(row.keyName()), text);
     }
     page += QStringLiteral(
         ".SH EXIT STATUS\n"

@@ -1,6 +1,7 @@
 #include "AppCommandLine.h"
 
 #include "common/FileName.h"
+#include "common/RoffText.h"
 
 namespace {
 
@@ -51,16 +52,6 @@ QString optionNames(const AppOption &option)
     if (option.shortName)
         names = QStringLiteral("-%1, ").arg(QLatin1String(option.shortName));
     return names + QStringLiteral("--%1").arg(QLatin1String(option.longName));
-}
-
-// Text as troff reads it: backslashes and dashes escaped, no line starting a request.
-QString roff(QString text)
-{
-    text.replace(QLatin1Char('\\'), QStringLiteral("\\e"));
-    text.replace(QLatin1Char('-'), QStringLiteral("\\-"));
-    if (text.startsWith(QLatin1Char('.')) || text.startsWith(QLatin1Char('\'')))
-        text.prepend(QStringLiteral("\\&"));
-    return text;
 }
 
 } // namespace
@@ -125,7 +116,7 @@ QString AppCommandLine::helpText()
 QString AppCommandLine::manPage()
 {
     QString page =
-        QStringLiteral(".TH PRESSMARK 1 \"\" \"Pressmark %1\" \"User Commands\"\n").arg(roff(version()));
+        QStringLiteral(".TH PRESSMARK 1 \"\" \"Pressmark %1\" \"User Commands\"\n").arg(roffText(version()));
     page += QStringLiteral(".SH NAME\npressmark \\- resize, watermark and convert many photos at once\n"
                            ".SH SYNOPSIS\n.B pressmark\n[\\fIoptions\\fR] [\\fIFILE\\fR...]\n");
     page += QStringLiteral(
@@ -150,11 +141,11 @@ QString AppCommandLine::manPage()
             continue;
         QStringList names;
         if (option.shortName)
-            names << QStringLiteral("\\fB\\-%1\\fR").arg(roff(QLatin1String(option.shortName)));
-        names << QStringLiteral("\\fB\\-\\-%1\\fR").arg(roff(QLatin1String(option.longName)));
-        page +=
-            QStringLiteral(".TP\n%1\n%2\n")
-                .arg(names.join(QStringLiteral(", ")), roff(QString::fromLatin1(option.help).simplified()));
+            names << QStringLiteral("\\fB\\-%1\\fR").arg(roffText(QLatin1String(option.shortName)));
+        names << QStringLiteral("\\fB\\-\\-%1\\fR").arg(roffText(QLatin1String(option.longName)));
+        page += QStringLiteral(".TP\n%1\n%2\n")
+                    .arg(names.join(QStringLiteral(", ")),
+                         roffText(QString::fromLatin1(option.help).simplified()));
     }
     page += QStringLiteral(".TP\n\\fB\\-\\-\\fR\nTake every argument after it as a file.\n");
     page += QStringLiteral(
