@@ -117,10 +117,10 @@ def main():
     with open(path, encoding="utf-8") as f:
         job = yaml.safe_load(f)
     jsonschema.validate(job, JOB)
-    spec = job["spec"]
-    pod = spec["template"]["spec"]
+    body = job["spec"]
+    pod = body["template"]["spec"]
     problems = []
-    if spec["completionMode"] != "Indexed":
+    if body["completionMode"] != "Indexed":
         problems.append("completionMode must be Indexed: JOB_COMPLETION_INDEX exists only then")
     volumes = {v["name"] for v in pod.get("volumes", [])}
     for c in pod["containers"]:
@@ -128,14 +128,14 @@ def main():
         line = " ".join(c.get("command", []) + c.get("args", []))
         if "JOB_COMPLETION_INDEX" not in line or "--shard" not in line:
             problems.append(f"{c['name']}: --shard does not come from JOB_COMPLETION_INDEX")
-        if env.get("SHARDS") != str(spec["completions"]):
-            problems.append(f"{c['name']}: SHARDS ({env.get('SHARDS')}) differs from completions ({spec['completions']})")
+        if env.get("SHARDS") != str(body["completions"]):
+            problems.append(f"{c['name']}: SHARDS ({env.get('SHARDS')}) differs from completions ({body['completions']})")
         for m in c.get("volumeMounts", []):
             if m["name"] not in volumes:
                 problems.append(f"{c['name']}: mounts {m['name']}, which is no volume of the pod")
     if problems:
         sys.exit("\n".join(problems))
-    print(f"{path}: a valid Indexed Job of {spec['completions']} shards (minimal schema)")
+    print(f"{path}: a valid Indexed Job of {body['completions']} shards (minimal schema)")
 
 
 if __name__ == "__main__":
