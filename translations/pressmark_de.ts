@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AppCommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Start without a window, as the session bus does for a desktop launcher, and wait for it to say what to open; end when nothing is asked for within 25 seconds.</source>
+        <translation>Ohne Fenster starten, wie der Sitzungsbus es für einen Desktop-Starter tut, und warten, bis er sagt, was zu öffnen ist; enden, wenn binnen 25 Sekunden nichts verlangt wird.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>Usage: pressmark [options] [FILE...]</source>
+        <translation>Aufruf: pressmark [Optionen] [DATEI...]</translation>
+    </message>
+    <message>
+        <source>Resizes, watermarks and converts many photos at once, in a window. Opens the window with the FILEs in its list (folders are passed over); when Pressmark already runs on this display, hands them to that window instead.</source>
+        <translation>Verkleinert, beschriftet und konvertiert viele Fotos auf einmal, in einem Fenster. Öffnet das Fenster mit den DATEIen in seiner Liste (Ordner werden übergangen); läuft Pressmark auf dieser Anzeige schon, werden sie stattdessen diesem Fenster übergeben.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Take every argument after it as a file.</source>
+        <translation>Jedes Argument danach als Datei nehmen.</translation>
+    </message>
+    <message>
+        <source>The same conversion without a window: pressmark-cli --help.</source>
+        <translation>Dieselbe Konvertierung ohne Fenster: pressmark-cli --help.</translation>
+    </message>
+    <message>
+        <source>User Commands</source>
+        <translation>Benutzerbefehle</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>resize, watermark and convert many photos at once</source>
+        <translation>viele Fotos auf einmal verkleinern, beschriften und konvertieren</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>ÜBERSICHT</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>BESCHREIBUNG</translation>
+    </message>
+    <message>
+        <source>pressmark opens the Pressmark window: the pictures to convert as a grid that shows each as it will be written, and beside it the options in four sections (title and size, logo, watermark, copyright lines). Convert writes every picture into the output folder under the first free name; an existing file is never replaced.</source>
+        <translation>pressmark öffnet das Pressmark-Fenster: die zu konvertierenden Bilder als Raster, das jedes so zeigt, wie es geschrieben wird, und daneben die Optionen in vier Abschnitten (Titel und Größe, Logo, Wasserzeichen, Copyright-Linien). Konvertieren schreibt jedes Bild unter dem ersten freien Namen in den Ausgabeordner; eine vorhandene Datei wird nie ersetzt.</translation>
+    </message>
+    <message>
+        <source>Each FILE that can be read is added to the list, whatever its name; a picture it cannot decode is marked there with the reason. Folders are passed over (Add Folder and drops take them). When Pressmark already runs in this login session on this display, the files are handed to that window, which comes to the front, and this launch exits.</source>
+        <translation>Jede DATEI, die gelesen werden kann, kommt in die Liste, wie immer sie heißt; ein Bild, das sie nicht entschlüsseln kann, wird dort mit dem Grund markiert. Ordner werden übergangen (Ordner hinzufügen und Ablegen nehmen sie). Läuft Pressmark in dieser Sitzung schon auf dieser Anzeige, werden die Dateien diesem Fenster übergeben, das nach vorn kommt, und dieser Start endet.</translation>
+    </message>
+    <message>
+        <source>The same conversion runs without a window as pressmark-cli(1), which can start from the options this window saved.</source>
+        <translation>Dieselbe Konvertierung läuft ohne Fenster als pressmark-cli(1), das von den Optionen ausgehen kann, die dieses Fenster gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONEN</translation>
+    </message>
+    <message>
+        <source>EXIT STATUS</source>
+        <translation>RÜCKGABEWERT</translation>
+    </message>
+    <message>
+        <source>0 when the window was closed or the files were handed over, 2 for an unknown option.</source>
+        <translation>0, wenn das Fenster geschlossen oder die Dateien übergeben wurden, 2 bei einer unbekannten Option.</translation>
+    </message>
+    <message>
+        <source>FILES</source>
+        <translation>DATEIEN</translation>
+    </message>
+    <message>
+        <source>The options and the window&apos;s place, written when the window closes (under $XDG_CONFIG_HOME when that is set); pressmark-cli --settings reads it, and pressmark-cli(1) lists its keys.</source>
+        <translation>Die Optionen und der Platz des Fensters, geschrieben, wenn das Fenster schließt (unter $XDG_CONFIG_HOME, wenn das gesetzt ist); pressmark-cli --settings liest sie, und pressmark-cli(1) zählt ihre Schlüssel auf.</translation>
+    </message>
+    <message>
+        <source>The saved presets, one file each.</source>
+        <translation>Die gespeicherten Vorgaben, je eine Datei.</translation>
+    </message>
+    <message>
+        <source>ENVIRONMENT</source>
+        <translation>UMGEBUNG</translation>
+    </message>
+    <message>
+        <source>Where the settings and presets are kept instead of ~/.config.</source>
+        <translation>Wo die Einstellungen und Vorgaben statt in ~/.config liegen.</translation>
+    </message>
+    <message>
+        <source>pressmark.conversion.info=true prints a line for every converted picture.</source>
+        <translation>pressmark.conversion.info=true gibt für jedes konvertierte Bild eine Zeile aus.</translation>
+    </message>
+    <message>
+        <source>SEE ALSO</source>
+        <translation>SIEHE AUCH</translation>
+    </message>
+    <message>
+        <source>Try &apos;pressmark --help&apos; for more information.</source>
+        <translation>Mehr mit &apos;pressmark --help&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>BrowserCellDelegate</name>
     <message>
         <source> (missing)</source>
@@ -17,6 +136,105 @@
     <message>
         <source>%1 × %2 pixels</source>
         <translation>%1 × %2 Pixel</translation>
+    </message>
+</context>
+<context>
+    <name>CliFlags</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>, each 1-%1</source>
+        <translation>, jeweils 1-%1</translation>
+    </message>
+    <message>
+        <source>: #RRGGBB or a colour name</source>
+        <translation>: #RRGGBB oder ein Farbname</translation>
+    </message>
+    <message>
+        <source> (default %1)</source>
+        <translation> (Vorgabewert %1)</translation>
+    </message>
+    <message>
+        <source>Output folder (created when missing).</source>
+        <translation>Ausgabeordner (wird angelegt, wenn er fehlt).</translation>
+    </message>
+    <message>
+        <source>Start from the options saved by the Pressmark window (or, as --settings=FILE, from that settings file); the flags given here override them.</source>
+        <translation>Von den Optionen ausgehen, die das Pressmark-Fenster gespeichert hat (oder, als --settings=DATEI, von dieser Einstellungsdatei); die hier gegebenen Schalter gehen vor.</translation>
+    </message>
+    <message>
+        <source>Start from a preset: one saved by name (in the window, or with --save-preset) or a preset file. A value that names an existing file is that file; else the saved preset of that name; else, when it holds a / or ends in .ini, a file (said to be missing). The preset sets the options it holds over the shipped defaults, or over --settings when both are given; the flags given here override both.</source>
+        <translation>Von einer Vorgabe ausgehen: einer mit Namen gespeicherten (im Fenster oder mit --save-preset) oder einer Vorgabedatei. Ein Wert, der eine vorhandene Datei nennt, ist diese Datei; sonst die gespeicherte Vorgabe dieses Namens; sonst, wenn er ein / enthält oder auf .ini endet, eine Datei (die als fehlend gemeldet wird). Die Vorgabe setzt die Optionen, die sie enthält, über die mitgelieferten Vorgabewerte, oder über --settings, wenn beides gegeben ist; die hier gegebenen Schalter gehen beiden vor.</translation>
+    </message>
+    <message>
+        <source>Print the names of the saved presets, one per line.</source>
+        <translation>Die Namen der gespeicherten Vorgaben ausgeben, einen pro Zeile.</translation>
+    </message>
+    <message>
+        <source>Save the options this command line gives (--settings, --preset and the option flags) as the preset NAME, and convert nothing. A preset of that name is replaced only with --replace-preset.</source>
+        <translation>Die Optionen dieser Befehlszeile (--settings, --preset und die Optionsschalter) als Vorgabe NAME speichern und nichts konvertieren. Eine Vorgabe dieses Namens wird nur mit --replace-preset ersetzt.</translation>
+    </message>
+    <message>
+        <source>Let --save-preset replace the preset of the same name.</source>
+        <translation>--save-preset die gleichnamige Vorgabe ersetzen lassen.</translation>
+    </message>
+    <message>
+        <source>Files converted at once, 1-256 (default: one per core).</source>
+        <translation>Gleichzeitig konvertierte Dateien, 1-256 (Vorgabewert: eine je Kern).</translation>
+    </message>
+    <message>
+        <source>Memory the files at work may take together, in MiB; files wait for their turn beyond it, and a larger file runs alone (default: a quarter of the computer&apos;s memory).</source>
+        <translation>Speicher, den die Dateien in Arbeit zusammen belegen dürfen, in MiB; darüber hinaus warten Dateien, bis sie dran sind, und eine größere Datei läuft allein (Vorgabewert: ein Viertel des Arbeitsspeichers).</translation>
+    </message>
+    <message>
+        <source>A folder stands for the pictures of its whole tree, written into the same subfolders of the output folder (symbolic links to folders are not followed, hidden folders and files are passed over, each file is taken once).</source>
+        <translation>Ein Ordner steht für die Bilder seines ganzen Baums, geschrieben in dieselben Unterordner des Ausgabeordners (symbolischen Links auf Ordner wird nicht gefolgt, versteckte Ordner und Dateien werden übergangen, jede Datei wird einmal genommen).</translation>
+    </message>
+    <message>
+        <source>Print the output names a run would give; write nothing.</source>
+        <translation>Die Ausgabenamen ausgeben, die ein Lauf vergäbe; nichts schreiben.</translation>
+    </message>
+    <message>
+        <source>Print failures only.</source>
+        <translation>Nur Fehlschläge ausgeben.</translation>
+    </message>
+    <message>
+        <source>Convert the paths listed in FILE as well, one a line (&apos;-&apos; reads standard input); relative paths are read from the current folder.</source>
+        <translation>Auch die in DATEI aufgeführten Pfade konvertieren, einen pro Zeile (&apos;-&apos; liest die Standardeingabe); relative Pfade gelten ab dem aktuellen Ordner.</translation>
+    </message>
+    <message>
+        <source>The --files-from list is separated by NUL bytes (as find -print0 writes it).</source>
+        <translation>Die Liste von --files-from ist durch NUL-Bytes getrennt (wie find -print0 sie schreibt).</translation>
+    </message>
+    <message>
+        <source>Write a report in JSON lines to FILE: one object per input (its output, status, reason, size, metadata, notes, time), then a summary.</source>
+        <translation>Einen Bericht in JSON-Zeilen nach DATEI schreiben: ein Objekt je Eingabe (ihre Ausgabe, Status, Grund, Größe, Metadaten, Hinweise, Zeit), dann eine Zusammenfassung.</translation>
+    </message>
+    <message>
+        <source>Skip an input whose output name (as --dry-run gives it, before a &quot;(copy)&quot; suffix) is already in the output folder: an interrupted run goes on where it stopped.</source>
+        <translation>Eine Eingabe überspringen, deren Ausgabename (wie --dry-run ihn gibt, vor einem Zusatz &quot;(copy)&quot;) schon im Ausgabeordner steht: ein unterbrochener Lauf macht dort weiter, wo er aufhörte.</translation>
+    </message>
+    <message>
+        <source>Convert only the inputs at list positions p with p mod N = K-1; the names are those of the whole list, so N shards writing into one folder give the names of one run. Every shard must be given the same inputs and options.</source>
+        <translation>Nur die Eingaben an den Listenpositionen p mit p mod N = K-1 konvertieren; die Namen sind die der ganzen Liste, sodass N Teile, die in einen Ordner schreiben, die Namen eines Laufs ergeben. Jeder Teil muss dieselben Eingaben und Optionen bekommen.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Diese Hilfe zeigen.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Die Version zeigen.</translation>
+    </message>
+    <message>
+        <source>Print the manual page (troff).</source>
+        <translation>Die Handbuchseite ausgeben (troff).</translation>
+    </message>
+    <message>
+        <source>Print the completion script for bash, zsh or fish.</source>
+        <translation>Das Vervollständigungsskript für bash, zsh oder fish ausgeben.</translation>
     </message>
 </context>
 <context>
@@ -239,6 +457,20 @@
     <message>
         <source>, %1 not started</source>
         <translation>, %1 nicht begonnen</translation>
+    </message>
+    <message>
+        <source>Converts photographs in one run: turns them upright, resizes them, and writes them in the
+chosen format with their metadata into a folder, never replacing an existing file.</source>
+        <translation>Konvertiert Fotos in einem Lauf: stellt sie aufrecht, ändert ihre Größe und schreibt sie im
+gewählten Format mit ihren Metadaten in einen Ordner, ohne je eine vorhandene Datei zu ersetzen.</translation>
+    </message>
+    <message>
+        <source>Image files, or folders whose image files are converted.</source>
+        <translation>Bilddateien oder Ordner, deren Bilddateien konvertiert werden.</translation>
+    </message>
+    <message>
+        <source>--completion takes %1</source>
+        <translation>--completion nimmt %1</translation>
     </message>
 </context>
 <context>
@@ -900,6 +1132,141 @@ Die Datei konnte nicht geöffnet werden:
     </message>
 </context>
 <context>
+    <name>ManPage</name>
+    <message>
+        <source>none (the shipped logo)</source>
+        <translation>keines (das mitgelieferte Logo)</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>integer %1 to %2</source>
+        <translation>Ganzzahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>fraction 0 to 1</source>
+        <translation>Bruch von 0 bis 1</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>digits, at most %1, or empty</source>
+        <translation>Ziffern, höchstens %1, oder leer</translation>
+    </message>
+    <message>
+        <source>colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>User Commands</source>
+        <translation>Benutzerbefehle</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>convert a batch of photographs without replacing a file</source>
+        <translation>einen Stapel Fotos konvertieren, ohne eine Datei zu ersetzen</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>ÜBERSICHT</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>BESCHREIBUNG</translation>
+    </message>
+    <message>
+        <source>Every input is decoded, turned upright by its EXIF orientation, resized, stamped with the copyright lines, the logo and the watermark that are switched on, encoded as JPEG, PNG, GIF, TIFF, WebP, AVIF or JPEG XL and written into DIR with its metadata, under the first free name: an existing file is never replaced.</source>
+        <translation>Jede Eingabe wird entschlüsselt, nach ihrer EXIF-Ausrichtung aufrecht gestellt, in der Größe geändert, mit den eingeschalteten Copyright-Linien, dem Logo und dem Wasserzeichen versehen, als JPEG, PNG, GIF, TIFF, WebP, AVIF oder JPEG XL kodiert und mit ihren Metadaten unter dem ersten freien Namen nach DIR geschrieben: eine vorhandene Datei wird nie ersetzt.</translation>
+    </message>
+    <message>
+        <source>An INPUT that is a folder stands for the image files directly in it, sorted by name; with --recursive, for those of its whole tree, written into the same subfolders of DIR.</source>
+        <translation>Ein INPUT, das ein Ordner ist, steht für die Bilddateien direkt darin, nach Namen sortiert; mit --recursive für die seines ganzen Baums, geschrieben in dieselben Unterordner von DIR.</translation>
+    </message>
+    <message>
+        <source>Without --settings the options start from the shipped defaults, as a new user of the Pressmark window does; giving any flag of an overlay switches that overlay on. Choice words may be given in any case.</source>
+        <translation>Ohne --settings gehen die Optionen von den mitgelieferten Vorgabewerten aus, wie bei einem neuen Benutzer des Pressmark-Fensters; jeder Schalter eines Overlays schaltet dieses ein. Auswahlwörter dürfen in beliebiger Groß- und Kleinschreibung stehen.</translation>
+    </message>
+    <message>
+        <source>A preset is a named set of options, saved in the window or with --save-preset: a settings file holding only the option keys below, without the window&apos;s own (its place, the open section, the last folders). --preset applies the keys it holds over the shipped defaults, or over --settings; the flags override both. Keys a newer version wrote are left out with a note.</source>
+        <translation>Eine Vorgabe ist ein benannter Satz Optionen, gespeichert im Fenster oder mit --save-preset: eine Einstellungsdatei, die nur die Optionsschlüssel unten enthält, ohne die des Fensters selbst (sein Platz, der offene Abschnitt, die letzten Ordner). --preset setzt die enthaltenen Schlüssel über die mitgelieferten Vorgabewerte oder über --settings; die Schalter gehen beiden vor. Schlüssel, die eine neuere Version schrieb, werden mit einem Hinweis ausgelassen.</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONEN</translation>
+    </message>
+    <message>
+        <source>SETTINGS FILE</source>
+        <translation>EINSTELLUNGSDATEI</translation>
+    </message>
+    <message>
+        <source>The window keeps its options in an INI file; --settings reads it. Its keys, their values and the shipped defaults:</source>
+        <translation>Das Fenster hält seine Optionen in einer INI-Datei; --settings liest sie. Ihre Schlüssel, deren Werte und die mitgelieferten Vorgabewerte:</translation>
+    </message>
+    <message>
+        <source>%1 (%2; default %3)</source>
+        <translation>%1 (%2; Vorgabewert %3)</translation>
+    </message>
+    <message>
+        <source>; set by %1</source>
+        <translation>; gesetzt mit %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>; the window&apos;s own, never in a preset</source>
+        <translation>; gehört dem Fenster, nie in einer Vorgabe</translation>
+    </message>
+    <message>
+        <source>EXIT STATUS</source>
+        <translation>RÜCKGABEWERT</translation>
+    </message>
+    <message>
+        <source>0 when every input was written, 1 when any failed (the others are still written), 2 for bad usage (nothing is written).</source>
+        <translation>0, wenn jede Eingabe geschrieben wurde, 1, wenn eine fehlschlug (die anderen werden trotzdem geschrieben), 2 bei falschem Aufruf (nichts wird geschrieben).</translation>
+    </message>
+    <message>
+        <source>FILES</source>
+        <translation>DATEIEN</translation>
+    </message>
+    <message>
+        <source>The options the Pressmark window saved (under $XDG_CONFIG_HOME when that is set).</source>
+        <translation>Die Optionen, die das Pressmark-Fenster gespeichert hat (unter $XDG_CONFIG_HOME, wenn das gesetzt ist).</translation>
+    </message>
+    <message>
+        <source>The saved presets, one file each; in a file&apos;s name, %, /, \ and a leading dot of the preset&apos;s name are written as %XX.</source>
+        <translation>Die gespeicherten Vorgaben, je eine Datei; im Dateinamen werden %, /, \ und ein führender Punkt des Vorgabenamens als %XX geschrieben.</translation>
+    </message>
+    <message>
+        <source>ENVIRONMENT</source>
+        <translation>UMGEBUNG</translation>
+    </message>
+    <message>
+        <source>pressmark.conversion.info=true prints a line for every converted picture.</source>
+        <translation>pressmark.conversion.info=true gibt für jedes konvertierte Bild eine Zeile aus.</translation>
+    </message>
+    <message>
+        <source>SEE ALSO</source>
+        <translation>SIEHE AUCH</translation>
+    </message>
+</context>
+<context>
     <name>OptionSection</name>
     <message>
         <source>On</source>
@@ -1294,6 +1661,389 @@ Die Datei konnte nicht geöffnet werden:
     <message>
         <source>about %1 h left</source>
         <translation>noch etwa %1 h</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSchema</name>
+    <message>
+        <source>the current names</source>
+        <translation>die aktuellen Namen</translation>
+    </message>
+    <message>
+        <source>the title and the list position</source>
+        <translation>der Titel und die Listenposition</translation>
+    </message>
+    <message>
+        <source>the current name and the title</source>
+        <translation>der aktuelle Name und der Titel</translation>
+    </message>
+    <message>
+        <source>a rename template, see --template</source>
+        <translation>eine Namensvorlage, siehe --template</translation>
+    </message>
+    <message>
+        <source>the source&apos;s colours and profile</source>
+        <translation>die Farben und das Profil der Quelle</translation>
+    </message>
+    <message>
+        <source>converted to sRGB, tagged sRGB</source>
+        <translation>in sRGB umgewandelt, als sRGB gekennzeichnet</translation>
+    </message>
+    <message>
+        <source>Never enlarge: a picture already smaller than asked keeps its own size (the default for --long-edge, --short-edge, --fit and --scale)</source>
+        <translation>Nie vergrößern: ein Bild, das schon kleiner als verlangt ist, behält seine Größe (Vorgabe für --long-edge, --short-edge, --fit und --scale)</translation>
+    </message>
+    <message>
+        <source>Enlarge a picture smaller than asked (the default for --width and --height)</source>
+        <translation>Ein Bild, das kleiner als verlangt ist, vergrößern (Vorgabe für --width und --height)</translation>
+    </message>
+    <message>
+        <source>all of it</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>all but GPS positions, place names and the camera maker&apos;s notes</source>
+        <translation>alle außer GPS-Positionen, Ortsnamen und den Herstellernotizen der Kamera</translation>
+    </message>
+    <message>
+        <source>only authorship and rights</source>
+        <translation>nur Urheberschaft und Rechte</translation>
+    </message>
+    <message>
+        <source>no EXIF, XMP or IPTC</source>
+        <translation>kein EXIF, XMP oder IPTC</translation>
+    </message>
+    <message>
+        <source>a fifth of the picture</source>
+        <translation>ein Fünftel des Bildes</translation>
+    </message>
+    <message>
+        <source>a quarter</source>
+        <translation>ein Viertel</translation>
+    </message>
+    <message>
+        <source>a third</source>
+        <translation>ein Drittel</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s width over 80</source>
+        <translation>die Breite des Bildes durch 80</translation>
+    </message>
+    <message>
+        <source>over 40</source>
+        <translation>durch 40</translation>
+    </message>
+    <message>
+        <source>over 20</source>
+        <translation>durch 20</translation>
+    </message>
+    <message>
+        <source>over 10</source>
+        <translation>durch 10</translation>
+    </message>
+    <message>
+        <source>The open option section: 0 none, 1 title and size, 2 logo, 3 watermark, 4 copyright lines</source>
+        <translation>Der offene Optionsabschnitt: 0 keiner, 1 Titel und Größe, 2 Logo, 3 Wasserzeichen, 4 Copyright-Linien</translation>
+    </message>
+    <message>
+        <source>1 when the title and size light is hidden</source>
+        <translation>1, wenn das Licht von Titel und Größe verborgen ist</translation>
+    </message>
+    <message>
+        <source>Naming: 1 current names, 2 title and list position, 3 current name and title; 0 as 1</source>
+        <translation>Benennung: 1 aktuelle Namen, 2 Titel und Listenposition, 3 aktueller Name und Titel; 0 wie 1</translation>
+    </message>
+    <message>
+        <source>How outputs are named</source>
+        <translation>Wie Ausgaben benannt werden</translation>
+    </message>
+    <message>
+        <source>The new name, or the text added to current names; at most 200 bytes, so a name with its number, copy mark and extension fits a file name</source>
+        <translation>Der neue Name oder der Text, der an die aktuellen Namen angehängt wird; höchstens 200 Bytes, damit ein Name mit Nummer, Kopiezeichen und Endung in einen Dateinamen passt</translation>
+    </message>
+    <message>
+        <source>The title for --naming new or append; a / in it becomes _</source>
+        <translation>Der Titel für --naming new oder append; ein / darin wird zu _</translation>
+    </message>
+    <message>
+        <source>1 when the resize box is ticked</source>
+        <translation>1, wenn das Kästchen für die Größe angekreuzt ist</translation>
+    </message>
+    <message>
+        <source>1 when the width is the side given</source>
+        <translation>1, wenn die Breite die gegebene Seite ist</translation>
+    </message>
+    <message>
+        <source>1 when the height is the side given</source>
+        <translation>1, wenn die Höhe die gegebene Seite ist</translation>
+    </message>
+    <message>
+        <source>The width field; when it holds anything, it governs the resize</source>
+        <translation>Das Breitenfeld; wenn es etwas enthält, bestimmt es die Größe</translation>
+    </message>
+    <message>
+        <source>Resize to this width, the height in proportion</source>
+        <translation>Auf diese Breite ändern, die Höhe im Verhältnis</translation>
+    </message>
+    <message>
+        <source>The height field</source>
+        <translation>Das Höhenfeld</translation>
+    </message>
+    <message>
+        <source>Resize to this height, the width in proportion</source>
+        <translation>Auf diese Höhe ändern, die Breite im Verhältnis</translation>
+    </message>
+    <message>
+        <source>1 when the resize takes one of the other modes: long edge, short edge, fit within, percent</source>
+        <translation>1, wenn die Größe nach einer der anderen Arten geändert wird: lange Kante, kurze Kante, einpassen, Prozent</translation>
+    </message>
+    <message>
+        <source>The other mode shown: 0 long edge, 1 short edge, 2 fit within, 3 percent; the field that holds a number governs</source>
+        <translation>Die gezeigte andere Art: 0 lange Kante, 1 kurze Kante, 2 einpassen, 3 Prozent; das Feld, das eine Zahl enthält, bestimmt</translation>
+    </message>
+    <message>
+        <source>The long edge field; governs when the width and height fields are empty</source>
+        <translation>Das Feld der langen Kante; bestimmt, wenn Breiten- und Höhenfeld leer sind</translation>
+    </message>
+    <message>
+        <source>Resize so that the longer side is N pixels</source>
+        <translation>Die Größe so ändern, dass die längere Seite N Pixel misst</translation>
+    </message>
+    <message>
+        <source>The short edge field; governs when the fields above are empty</source>
+        <translation>Das Feld der kurzen Kante; bestimmt, wenn die Felder darüber leer sind</translation>
+    </message>
+    <message>
+        <source>Resize so that the shorter side is N pixels</source>
+        <translation>Die Größe so ändern, dass die kürzere Seite N Pixel misst</translation>
+    </message>
+    <message>
+        <source>The width of the box the picture is fitted within; the box governs when the fields above are empty, and an empty side of it does not bound</source>
+        <translation>Die Breite des Rahmens, in den das Bild eingepasst wird; der Rahmen bestimmt, wenn die Felder darüber leer sind, und eine leere Seite begrenzt nicht</translation>
+    </message>
+    <message>
+        <source>Resize to the largest size of the same shape within W x H pixels</source>
+        <translation>Auf die größte Größe derselben Form innerhalb von B x H Pixeln ändern</translation>
+    </message>
+    <message>
+        <source>The height of that box</source>
+        <translation>Die Höhe dieses Rahmens</translation>
+    </message>
+    <message>
+        <source>The percent field, 0 when empty; governs when the fields above are empty</source>
+        <translation>Das Prozentfeld, 0, wenn leer; bestimmt, wenn die Felder darüber leer sind</translation>
+    </message>
+    <message>
+        <source>Resize both sides to this percent</source>
+        <translation>Beide Seiten auf diesen Prozentsatz ändern</translation>
+    </message>
+    <message>
+        <source>1 never enlarges (a picture smaller than asked keeps its size), 2 enlarges, 0 as the mode has it: enlarging for width and height, never for the others</source>
+        <translation>1 vergrößert nie (ein Bild, das kleiner als verlangt ist, behält seine Größe), 2 vergrößert, 0 je nach Art: vergrößernd für Breite und Höhe, nie für die anderen</translation>
+    </message>
+    <message>
+        <source>1 when the logo light is hidden</source>
+        <translation>1, wenn das Licht des Logos verborgen ist</translation>
+    </message>
+    <message>
+        <source>1 when the logo is stamped</source>
+        <translation>1, wenn das Logo aufgebracht wird</translation>
+    </message>
+    <message>
+        <source>The logo picture; empty keeps the shipped logo</source>
+        <translation>Das Logobild; leer behält das mitgelieferte Logo</translation>
+    </message>
+    <message>
+        <source>Stamp this picture as a logo, its transparency kept</source>
+        <translation>Dieses Bild als Logo aufbringen, seine Transparenz erhalten</translation>
+    </message>
+    <message>
+        <source>The logo&apos;s opacity</source>
+        <translation>Die Deckkraft des Logos</translation>
+    </message>
+    <message>
+        <source>Logo opacity</source>
+        <translation>Deckkraft des Logos</translation>
+    </message>
+    <message>
+        <source>The logo&apos;s box: 0 a fifth, 1 a quarter, 2 a third of the picture</source>
+        <translation>Der Rahmen des Logos: 0 ein Fünftel, 1 ein Viertel, 2 ein Drittel des Bildes</translation>
+    </message>
+    <message>
+        <source>The logo&apos;s box</source>
+        <translation>Der Rahmen des Logos</translation>
+    </message>
+    <message>
+        <source>0 top left, 1 top right, 2 bottom left, 3 bottom right, 4 centre</source>
+        <translation>0 oben links, 1 oben rechts, 2 unten links, 3 unten rechts, 4 Mitte</translation>
+    </message>
+    <message>
+        <source>Where the logo goes</source>
+        <translation>Wohin das Logo kommt</translation>
+    </message>
+    <message>
+        <source>1 when the watermark light is hidden</source>
+        <translation>1, wenn das Licht des Wasserzeichens verborgen ist</translation>
+    </message>
+    <message>
+        <source>1 when the watermark is written</source>
+        <translation>1, wenn das Wasserzeichen geschrieben wird</translation>
+    </message>
+    <message>
+        <source>The watermark&apos;s text</source>
+        <translation>Der Text des Wasserzeichens</translation>
+    </message>
+    <message>
+        <source>Write this text on the picture</source>
+        <translation>Diesen Text auf das Bild schreiben</translation>
+    </message>
+    <message>
+        <source>The watermark&apos;s opacity</source>
+        <translation>Die Deckkraft des Wasserzeichens</translation>
+    </message>
+    <message>
+        <source>Watermark opacity</source>
+        <translation>Deckkraft des Wasserzeichens</translation>
+    </message>
+    <message>
+        <source>The letters: 0 to 3, the picture&apos;s width over 80, 40, 20 or 10</source>
+        <translation>Die Buchstaben: 0 bis 3, die Breite des Bildes durch 80, 40, 20 oder 10</translation>
+    </message>
+    <message>
+        <source>The watermark&apos;s letters</source>
+        <translation>Die Buchstaben des Wasserzeichens</translation>
+    </message>
+    <message>
+        <source>The watermark&apos;s colour, #AARRGGBB</source>
+        <translation>Die Farbe des Wasserzeichens, #AARRGGBB</translation>
+    </message>
+    <message>
+        <source>Watermark colour</source>
+        <translation>Farbe des Wasserzeichens</translation>
+    </message>
+    <message>
+        <source>The font&apos;s position among the installed families, -1 for the starting one</source>
+        <translation>Die Stelle der Schrift unter den installierten Familien, -1 für die anfängliche</translation>
+    </message>
+    <message>
+        <source>As the logo&apos;s, and 5 centre top, 6 centre bottom</source>
+        <translation>Wie beim Logo, dazu 5 Mitte oben, 6 Mitte unten</translation>
+    </message>
+    <message>
+        <source>Where the watermark goes</source>
+        <translation>Wohin das Wasserzeichen kommt</translation>
+    </message>
+    <message>
+        <source>1 when the copyright light is hidden</source>
+        <translation>1, wenn das Licht der Copyright-Linien verborgen ist</translation>
+    </message>
+    <message>
+        <source>1 when the copyright lines are drawn</source>
+        <translation>1, wenn die Copyright-Linien gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>1 diagonal cross, 2 centre cross, 3 lines across, 4 lines down, -1 none; a pattern switches the lines on</source>
+        <translation>1 diagonales Kreuz, 2 Mittelkreuz, 3 Linien quer, 4 Linien längs, -1 keine; ein Muster schaltet die Linien ein</translation>
+    </message>
+    <message>
+        <source>Copyright lines across the picture</source>
+        <translation>Copyright-Linien über das Bild</translation>
+    </message>
+    <message>
+        <source>The lines&apos; opacity</source>
+        <translation>Die Deckkraft der Linien</translation>
+    </message>
+    <message>
+        <source>Copyright lines opacity</source>
+        <translation>Deckkraft der Copyright-Linien</translation>
+    </message>
+    <message>
+        <source>The lines&apos; colour; empty takes the watermark&apos;s</source>
+        <translation>Die Farbe der Linien; leer nimmt die des Wasserzeichens</translation>
+    </message>
+    <message>
+        <source>Copyright lines colour</source>
+        <translation>Farbe der Copyright-Linien</translation>
+    </message>
+    <message>
+        <source>0 JPEG, 1 PNG, 2 GIF, 3 TIFF, 4 WebP, 5 AVIF, 6 JPEG XL</source>
+        <translation>0 JPEG, 1 PNG, 2 GIF, 3 TIFF, 4 WebP, 5 AVIF, 6 JPEG XL</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Ausgabeformat</translation>
+    </message>
+    <message>
+        <source>The quality of JPEG, WebP, AVIF and JPEG XL outputs; at 100, WebP, AVIF and JPEG XL are lossless</source>
+        <translation>Die Qualität von JPEG-, WebP-, AVIF- und JPEG-XL-Ausgaben; bei 100 sind WebP, AVIF und JPEG XL verlustfrei</translation>
+    </message>
+    <message>
+        <source>Quality of JPEG, WebP, AVIF and JPEG XL</source>
+        <translation>Qualität von JPEG, WebP, AVIF und JPEG XL</translation>
+    </message>
+    <message>
+        <source>0 keeps the source&apos;s colour profile, 1 converts to sRGB</source>
+        <translation>0 behält das Farbprofil der Quelle, 1 wandelt in sRGB um</translation>
+    </message>
+    <message>
+        <source>Output colours</source>
+        <translation>Farben der Ausgabe</translation>
+    </message>
+    <message>
+        <source>0 keeps the metadata, 1 leaves out the location, 2 keeps only authorship and rights, 3 keeps none</source>
+        <translation>0 behält die Metadaten, 1 lässt den Ort weg, 2 behält nur Urheberschaft und Rechte, 3 behält keine</translation>
+    </message>
+    <message>
+        <source>The EXIF, XMP and IPTC the outputs keep</source>
+        <translation>Die EXIF-, XMP- und IPTC-Daten, die die Ausgaben behalten</translation>
+    </message>
+    <message>
+        <source>The size of the thumbnails</source>
+        <translation>Die Größe der Vorschaubilder</translation>
+    </message>
+    <message>
+        <source>The font by name; chosen over the position when installed</source>
+        <translation>Die Schrift mit Namen; hat Vorrang vor der Stelle, wenn installiert</translation>
+    </message>
+    <message>
+        <source>Watermark font family (default: the system&apos;s sans-serif; a missing font falls back to it)</source>
+        <translation>Schriftfamilie des Wasserzeichens (Vorgabe: die serifenlose des Systems; eine fehlende Schrift fällt auf sie zurück)</translation>
+    </message>
+    <message>
+        <source>The folder the last run wrote into; the folder chooser opens there</source>
+        <translation>Der Ordner, in den der letzte Lauf schrieb; die Ordnerauswahl öffnet sich dort</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place and size: x,y,width,height</source>
+        <translation>Platz und Größe des Fensters: x,y,Breite,Höhe</translation>
+    </message>
+    <message>
+        <source>The folder images were last added from; the Add dialogs open there</source>
+        <translation>Der Ordner, aus dem zuletzt Bilder hinzugefügt wurden; die Hinzufügen-Dialoge öffnen sich dort</translation>
+    </message>
+    <message>
+        <source>The preset last chosen in the window, by its name; empty for none</source>
+        <translation>Die zuletzt im Fenster gewählte Vorgabe, mit Namen; leer für keine</translation>
+    </message>
+    <message>
+        <source>1 when the options were changed after that preset was chosen</source>
+        <translation>1, wenn die Optionen geändert wurden, nachdem diese Vorgabe gewählt war</translation>
+    </message>
+    <message>
+        <source>1 names outputs by the rename template (pmNameTemplate) whatever fileCheckBoxSelected says, which keeps the choice made before for older versions</source>
+        <translation>1 benennt Ausgaben nach der Namensvorlage (pmNameTemplate), was immer fileCheckBoxSelected sagt; das bewahrt die vorher getroffene Wahl für ältere Versionen</translation>
+    </message>
+    <message>
+        <source>The rename template, such as {date:%Y%m%d}-{n:3}</source>
+        <translation>Die Namensvorlage, etwa {date:%Y%m%d}-{n:3}</translation>
+    </message>
+    <message>
+        <source>The rename template for --naming template (given alone, it chooses that mode): {name}, {title}, {n} or {n:3} (the list position, zero-padded), {date} or {date:%Y-%m-%d} (EXIF DateTimeOriginal, else the file&apos;s time; %Y %m %d %H %M %S %y %j), {camera}, {width} and {height} (the output&apos;s size), {folder} (the input&apos;s folder); / \ : * ? &quot; &lt; &gt; | and control characters become _</source>
+        <translation>Die Namensvorlage für --naming template (allein gegeben, wählt sie diese Art): {name}, {title}, {n} oder {n:3} (die Listenposition, mit Nullen aufgefüllt), {date} oder {date:%Y-%m-%d} (EXIF DateTimeOriginal, sonst die Zeit der Datei; %Y %m %d %H %M %S %y %j), {camera}, {width} und {height} (die Größe der Ausgabe), {folder} (der Ordner der Eingabe); / \ : * ? &quot; &lt; &gt; | und Steuerzeichen werden zu _</translation>
+    </message>
+    <message>
+        <source>1 when a folder added or dropped in the window brings the pictures of its whole tree, written into the same subfolders</source>
+        <translation>1, wenn ein im Fenster hinzugefügter oder abgelegter Ordner die Bilder seines ganzen Baums bringt, geschrieben in dieselben Unterordner</translation>
     </message>
 </context>
 <context>

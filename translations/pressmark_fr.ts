@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AppCommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Start without a window, as the session bus does for a desktop launcher, and wait for it to say what to open; end when nothing is asked for within 25 seconds.</source>
+        <translation>Démarrer sans fenêtre, comme le fait le bus de session pour un lanceur de bureau, et attendre qu&apos;il dise quoi ouvrir ; s&apos;arrêter si rien n&apos;est demandé dans les 25 secondes.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>Usage: pressmark [options] [FILE...]</source>
+        <translation>Usage : pressmark [options] [FICHIER...]</translation>
+    </message>
+    <message>
+        <source>Resizes, watermarks and converts many photos at once, in a window. Opens the window with the FILEs in its list (folders are passed over); when Pressmark already runs on this display, hands them to that window instead.</source>
+        <translation>Redimensionne, marque et convertit de nombreuses photos d&apos;un coup, dans une fenêtre. Ouvre la fenêtre avec les FICHIERs dans sa liste (les dossiers sont ignorés) ; si Pressmark tourne déjà sur cet écran, les lui remet à la place.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Take every argument after it as a file.</source>
+        <translation>Prendre chaque argument qui suit comme un fichier.</translation>
+    </message>
+    <message>
+        <source>The same conversion without a window: pressmark-cli --help.</source>
+        <translation>La même conversion sans fenêtre : pressmark-cli --help.</translation>
+    </message>
+    <message>
+        <source>User Commands</source>
+        <translation>Commandes utilisateur</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>resize, watermark and convert many photos at once</source>
+        <translation>redimensionner, marquer et convertir de nombreuses photos d&apos;un coup</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>options</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>pressmark opens the Pressmark window: the pictures to convert as a grid that shows each as it will be written, and beside it the options in four sections (title and size, logo, watermark, copyright lines). Convert writes every picture into the output folder under the first free name; an existing file is never replaced.</source>
+        <translation>pressmark ouvre la fenêtre de Pressmark : les images à convertir dans une grille qui montre chacune telle qu&apos;elle sera écrite, et à côté les options en quatre sections (titre et taille, logo, filigrane, lignes de copyright). Convertir écrit chaque image dans le dossier de sortie sous le premier nom libre ; un fichier existant n&apos;est jamais remplacé.</translation>
+    </message>
+    <message>
+        <source>Each FILE that can be read is added to the list, whatever its name; a picture it cannot decode is marked there with the reason. Folders are passed over (Add Folder and drops take them). When Pressmark already runs in this login session on this display, the files are handed to that window, which comes to the front, and this launch exits.</source>
+        <translation>Chaque FICHIER lisible est ajouté à la liste, quel que soit son nom ; une image qui ne peut être décodée y est marquée avec la raison. Les dossiers sont ignorés (Ajouter un dossier et le glisser-déposer les prennent). Si Pressmark tourne déjà dans cette session sur cet écran, les fichiers sont remis à cette fenêtre, qui passe au premier plan, et ce lancement se termine.</translation>
+    </message>
+    <message>
+        <source>The same conversion runs without a window as pressmark-cli(1), which can start from the options this window saved.</source>
+        <translation>La même conversion s&apos;exécute sans fenêtre avec pressmark-cli(1), qui peut partir des options que cette fenêtre a enregistrées.</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>EXIT STATUS</source>
+        <translation>CODE DE RETOUR</translation>
+    </message>
+    <message>
+        <source>0 when the window was closed or the files were handed over, 2 for an unknown option.</source>
+        <translation>0 quand la fenêtre a été fermée ou les fichiers remis, 2 pour une option inconnue.</translation>
+    </message>
+    <message>
+        <source>FILES</source>
+        <translation>FICHIERS</translation>
+    </message>
+    <message>
+        <source>The options and the window&apos;s place, written when the window closes (under $XDG_CONFIG_HOME when that is set); pressmark-cli --settings reads it, and pressmark-cli(1) lists its keys.</source>
+        <translation>Les options et la place de la fenêtre, écrites à la fermeture de la fenêtre (sous $XDG_CONFIG_HOME quand il est défini) ; pressmark-cli --settings les lit, et pressmark-cli(1) en liste les clés.</translation>
+    </message>
+    <message>
+        <source>The saved presets, one file each.</source>
+        <translation>Les préréglages enregistrés, un fichier chacun.</translation>
+    </message>
+    <message>
+        <source>ENVIRONMENT</source>
+        <translation>ENVIRONNEMENT</translation>
+    </message>
+    <message>
+        <source>Where the settings and presets are kept instead of ~/.config.</source>
+        <translation>Où les réglages et les préréglages sont gardés au lieu de ~/.config.</translation>
+    </message>
+    <message>
+        <source>pressmark.conversion.info=true prints a line for every converted picture.</source>
+        <translation>pressmark.conversion.info=true affiche une ligne pour chaque image convertie.</translation>
+    </message>
+    <message>
+        <source>SEE ALSO</source>
+        <translation>VOIR AUSSI</translation>
+    </message>
+    <message>
+        <source>Try &apos;pressmark --help&apos; for more information.</source>
+        <translation>Essayez &apos;pressmark --help&apos; pour plus d&apos;informations.</translation>
+    </message>
+</context>
+<context>
     <name>BrowserCellDelegate</name>
     <message>
         <source> (missing)</source>
@@ -17,6 +136,105 @@
     <message>
         <source>%1 × %2 pixels</source>
         <translation>%1 × %2 pixels</translation>
+    </message>
+</context>
+<context>
+    <name>CliFlags</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>, each 1-%1</source>
+        <translation>, chacun de 1 à %1</translation>
+    </message>
+    <message>
+        <source>: #RRGGBB or a colour name</source>
+        <translation> : #RRGGBB ou un nom de couleur</translation>
+    </message>
+    <message>
+        <source> (default %1)</source>
+        <translation> (par défaut %1)</translation>
+    </message>
+    <message>
+        <source>Output folder (created when missing).</source>
+        <translation>Dossier de sortie (créé s&apos;il manque).</translation>
+    </message>
+    <message>
+        <source>Start from the options saved by the Pressmark window (or, as --settings=FILE, from that settings file); the flags given here override them.</source>
+        <translation>Partir des options enregistrées par la fenêtre de Pressmark (ou, avec --settings=FICHIER, de ce fichier de réglages) ; les options données ici l&apos;emportent.</translation>
+    </message>
+    <message>
+        <source>Start from a preset: one saved by name (in the window, or with --save-preset) or a preset file. A value that names an existing file is that file; else the saved preset of that name; else, when it holds a / or ends in .ini, a file (said to be missing). The preset sets the options it holds over the shipped defaults, or over --settings when both are given; the flags given here override both.</source>
+        <translation>Partir d&apos;un préréglage : un préréglage enregistré par son nom (dans la fenêtre, ou avec --save-preset) ou un fichier de préréglage. Une valeur qui désigne un fichier existant est ce fichier ; sinon le préréglage enregistré de ce nom ; sinon, si elle contient un / ou se termine par .ini, un fichier (signalé comme introuvable). Le préréglage pose les options qu&apos;il contient sur les valeurs livrées, ou sur --settings si les deux sont donnés ; les options données ici l&apos;emportent sur les deux.</translation>
+    </message>
+    <message>
+        <source>Print the names of the saved presets, one per line.</source>
+        <translation>Afficher les noms des préréglages enregistrés, un par ligne.</translation>
+    </message>
+    <message>
+        <source>Save the options this command line gives (--settings, --preset and the option flags) as the preset NAME, and convert nothing. A preset of that name is replaced only with --replace-preset.</source>
+        <translation>Enregistrer les options que donne cette ligne de commande (--settings, --preset et les options) comme préréglage NOM, et ne rien convertir. Un préréglage de ce nom n&apos;est remplacé qu&apos;avec --replace-preset.</translation>
+    </message>
+    <message>
+        <source>Let --save-preset replace the preset of the same name.</source>
+        <translation>Laisser --save-preset remplacer le préréglage du même nom.</translation>
+    </message>
+    <message>
+        <source>Files converted at once, 1-256 (default: one per core).</source>
+        <translation>Fichiers convertis à la fois, de 1 à 256 (par défaut : un par cœur).</translation>
+    </message>
+    <message>
+        <source>Memory the files at work may take together, in MiB; files wait for their turn beyond it, and a larger file runs alone (default: a quarter of the computer&apos;s memory).</source>
+        <translation>Mémoire que les fichiers en cours peuvent prendre ensemble, en Mio ; au-delà, les fichiers attendent leur tour, et un fichier plus grand passe seul (par défaut : un quart de la mémoire de l&apos;ordinateur).</translation>
+    </message>
+    <message>
+        <source>A folder stands for the pictures of its whole tree, written into the same subfolders of the output folder (symbolic links to folders are not followed, hidden folders and files are passed over, each file is taken once).</source>
+        <translation>Un dossier représente les images de toute son arborescence, écrites dans les mêmes sous-dossiers du dossier de sortie (les liens symboliques vers des dossiers ne sont pas suivis, les dossiers et fichiers cachés sont ignorés, chaque fichier est pris une fois).</translation>
+    </message>
+    <message>
+        <source>Print the output names a run would give; write nothing.</source>
+        <translation>Afficher les noms de sortie que donnerait une exécution ; ne rien écrire.</translation>
+    </message>
+    <message>
+        <source>Print failures only.</source>
+        <translation>N&apos;afficher que les échecs.</translation>
+    </message>
+    <message>
+        <source>Convert the paths listed in FILE as well, one a line (&apos;-&apos; reads standard input); relative paths are read from the current folder.</source>
+        <translation>Convertir aussi les chemins listés dans FICHIER, un par ligne (&apos;-&apos; lit l&apos;entrée standard) ; les chemins relatifs partent du dossier courant.</translation>
+    </message>
+    <message>
+        <source>The --files-from list is separated by NUL bytes (as find -print0 writes it).</source>
+        <translation>La liste de --files-from est séparée par des octets NUL (comme l&apos;écrit find -print0).</translation>
+    </message>
+    <message>
+        <source>Write a report in JSON lines to FILE: one object per input (its output, status, reason, size, metadata, notes, time), then a summary.</source>
+        <translation>Écrire un rapport en lignes JSON dans FICHIER : un objet par entrée (sa sortie, son état, la raison, la taille, les métadonnées, les remarques, la durée), puis un résumé.</translation>
+    </message>
+    <message>
+        <source>Skip an input whose output name (as --dry-run gives it, before a &quot;(copy)&quot; suffix) is already in the output folder: an interrupted run goes on where it stopped.</source>
+        <translation>Sauter une entrée dont le nom de sortie (tel que --dry-run le donne, avant un suffixe &quot;(copy)&quot;) est déjà dans le dossier de sortie : une exécution interrompue reprend là où elle s&apos;est arrêtée.</translation>
+    </message>
+    <message>
+        <source>Convert only the inputs at list positions p with p mod N = K-1; the names are those of the whole list, so N shards writing into one folder give the names of one run. Every shard must be given the same inputs and options.</source>
+        <translation>Ne convertir que les entrées aux positions p de la liste telles que p mod N = K-1 ; les noms sont ceux de la liste entière, si bien que N parts écrivant dans un même dossier donnent les noms d&apos;une seule exécution. Chaque part doit recevoir les mêmes entrées et options.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Afficher cette aide.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Afficher la version.</translation>
+    </message>
+    <message>
+        <source>Print the manual page (troff).</source>
+        <translation>Afficher la page de manuel (troff).</translation>
+    </message>
+    <message>
+        <source>Print the completion script for bash, zsh or fish.</source>
+        <translation>Afficher le script de complétion pour bash, zsh ou fish.</translation>
     </message>
 </context>
 <context>
@@ -239,6 +457,20 @@
     <message>
         <source>, %1 not started</source>
         <translation>, non commencés : %1</translation>
+    </message>
+    <message>
+        <source>Converts photographs in one run: turns them upright, resizes them, and writes them in the
+chosen format with their metadata into a folder, never replacing an existing file.</source>
+        <translation>Convertit des photos en une fois : les redresse, les redimensionne et les écrit au format
+choisi avec leurs métadonnées dans un dossier, sans jamais remplacer un fichier existant.</translation>
+    </message>
+    <message>
+        <source>Image files, or folders whose image files are converted.</source>
+        <translation>Fichiers d&apos;image, ou dossiers dont les fichiers d&apos;image sont convertis.</translation>
+    </message>
+    <message>
+        <source>--completion takes %1</source>
+        <translation>--completion prend %1</translation>
     </message>
 </context>
 <context>
@@ -900,6 +1132,141 @@ Impossible d&apos;ouvrir le fichier :
     </message>
 </context>
 <context>
+    <name>ManPage</name>
+    <message>
+        <source>none (the shipped logo)</source>
+        <translation>aucune (le logo livré)</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>integer %1 to %2</source>
+        <translation>entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>fraction 0 to 1</source>
+        <translation>fraction de 0 à 1</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>digits, at most %1, or empty</source>
+        <translation>chiffres, au plus %1, ou vide</translation>
+    </message>
+    <message>
+        <source>colour</source>
+        <translation>couleur</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>image PNG</translation>
+    </message>
+    <message>
+        <source>User Commands</source>
+        <translation>Commandes utilisateur</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>convert a batch of photographs without replacing a file</source>
+        <translation>convertir un lot de photos sans remplacer de fichier</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>options</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>Every input is decoded, turned upright by its EXIF orientation, resized, stamped with the copyright lines, the logo and the watermark that are switched on, encoded as JPEG, PNG, GIF, TIFF, WebP, AVIF or JPEG XL and written into DIR with its metadata, under the first free name: an existing file is never replaced.</source>
+        <translation>Chaque entrée est décodée, redressée selon son orientation EXIF, redimensionnée, marquée des lignes de copyright, du logo et du filigrane activés, encodée en JPEG, PNG, GIF, TIFF, WebP, AVIF ou JPEG XL et écrite dans DIR avec ses métadonnées, sous le premier nom libre : un fichier existant n&apos;est jamais remplacé.</translation>
+    </message>
+    <message>
+        <source>An INPUT that is a folder stands for the image files directly in it, sorted by name; with --recursive, for those of its whole tree, written into the same subfolders of DIR.</source>
+        <translation>Un INPUT qui est un dossier représente les fichiers d&apos;image qu&apos;il contient directement, triés par nom ; avec --recursive, ceux de toute son arborescence, écrits dans les mêmes sous-dossiers de DIR.</translation>
+    </message>
+    <message>
+        <source>Without --settings the options start from the shipped defaults, as a new user of the Pressmark window does; giving any flag of an overlay switches that overlay on. Choice words may be given in any case.</source>
+        <translation>Sans --settings, les options partent des valeurs livrées, comme pour un nouvel utilisateur de la fenêtre de Pressmark ; toute option d&apos;une surimpression active celle-ci. Les mots de choix peuvent être donnés en majuscules comme en minuscules.</translation>
+    </message>
+    <message>
+        <source>A preset is a named set of options, saved in the window or with --save-preset: a settings file holding only the option keys below, without the window&apos;s own (its place, the open section, the last folders). --preset applies the keys it holds over the shipped defaults, or over --settings; the flags override both. Keys a newer version wrote are left out with a note.</source>
+        <translation>Un préréglage est un ensemble nommé d&apos;options, enregistré dans la fenêtre ou avec --save-preset : un fichier de réglages qui ne contient que les clés d&apos;options ci-dessous, sans celles propres à la fenêtre (sa place, la section ouverte, les derniers dossiers). --preset applique les clés qu&apos;il contient sur les valeurs livrées, ou sur --settings ; les options l&apos;emportent sur les deux. Les clés écrites par une version plus récente sont laissées de côté avec une remarque.</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>SETTINGS FILE</source>
+        <translation>FICHIER DE RÉGLAGES</translation>
+    </message>
+    <message>
+        <source>The window keeps its options in an INI file; --settings reads it. Its keys, their values and the shipped defaults:</source>
+        <translation>La fenêtre garde ses options dans un fichier INI ; --settings le lit. Ses clés, leurs valeurs et les valeurs livrées :</translation>
+    </message>
+    <message>
+        <source>%1 (%2; default %3)</source>
+        <translation>%1 (%2 ; par défaut %3)</translation>
+    </message>
+    <message>
+        <source>; set by %1</source>
+        <translation> ; réglé par %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>; the window&apos;s own, never in a preset</source>
+        <translation> ; propre à la fenêtre, jamais dans un préréglage</translation>
+    </message>
+    <message>
+        <source>EXIT STATUS</source>
+        <translation>CODE DE RETOUR</translation>
+    </message>
+    <message>
+        <source>0 when every input was written, 1 when any failed (the others are still written), 2 for bad usage (nothing is written).</source>
+        <translation>0 quand chaque entrée a été écrite, 1 quand l&apos;une a échoué (les autres sont tout de même écrites), 2 pour un mauvais usage (rien n&apos;est écrit).</translation>
+    </message>
+    <message>
+        <source>FILES</source>
+        <translation>FICHIERS</translation>
+    </message>
+    <message>
+        <source>The options the Pressmark window saved (under $XDG_CONFIG_HOME when that is set).</source>
+        <translation>Les options que la fenêtre de Pressmark a enregistrées (sous $XDG_CONFIG_HOME quand il est défini).</translation>
+    </message>
+    <message>
+        <source>The saved presets, one file each; in a file&apos;s name, %, /, \ and a leading dot of the preset&apos;s name are written as %XX.</source>
+        <translation>Les préréglages enregistrés, un fichier chacun ; dans le nom du fichier, %, /, \ et un point initial du nom du préréglage s&apos;écrivent %XX.</translation>
+    </message>
+    <message>
+        <source>ENVIRONMENT</source>
+        <translation>ENVIRONNEMENT</translation>
+    </message>
+    <message>
+        <source>pressmark.conversion.info=true prints a line for every converted picture.</source>
+        <translation>pressmark.conversion.info=true affiche une ligne pour chaque image convertie.</translation>
+    </message>
+    <message>
+        <source>SEE ALSO</source>
+        <translation>VOIR AUSSI</translation>
+    </message>
+</context>
+<context>
     <name>OptionSection</name>
     <message>
         <source>On</source>
@@ -1294,6 +1661,389 @@ Impossible d&apos;ouvrir le fichier :
     <message>
         <source>about %1 h left</source>
         <translation>encore environ %1 h</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSchema</name>
+    <message>
+        <source>the current names</source>
+        <translation>les noms actuels</translation>
+    </message>
+    <message>
+        <source>the title and the list position</source>
+        <translation>le titre et la position dans la liste</translation>
+    </message>
+    <message>
+        <source>the current name and the title</source>
+        <translation>le nom actuel et le titre</translation>
+    </message>
+    <message>
+        <source>a rename template, see --template</source>
+        <translation>un modèle de nom, voir --template</translation>
+    </message>
+    <message>
+        <source>the source&apos;s colours and profile</source>
+        <translation>les couleurs et le profil de la source</translation>
+    </message>
+    <message>
+        <source>converted to sRGB, tagged sRGB</source>
+        <translation>converties en sRVB, marquées sRVB</translation>
+    </message>
+    <message>
+        <source>Never enlarge: a picture already smaller than asked keeps its own size (the default for --long-edge, --short-edge, --fit and --scale)</source>
+        <translation>Ne jamais agrandir : une image déjà plus petite que demandé garde sa taille (par défaut pour --long-edge, --short-edge, --fit et --scale)</translation>
+    </message>
+    <message>
+        <source>Enlarge a picture smaller than asked (the default for --width and --height)</source>
+        <translation>Agrandir une image plus petite que demandé (par défaut pour --width et --height)</translation>
+    </message>
+    <message>
+        <source>all of it</source>
+        <translation>toutes</translation>
+    </message>
+    <message>
+        <source>all but GPS positions, place names and the camera maker&apos;s notes</source>
+        <translation>toutes sauf les positions GPS, les noms de lieux et les notes du fabricant de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>only authorship and rights</source>
+        <translation>seulement l&apos;auteur et les droits</translation>
+    </message>
+    <message>
+        <source>no EXIF, XMP or IPTC</source>
+        <translation>ni EXIF, ni XMP, ni IPTC</translation>
+    </message>
+    <message>
+        <source>a fifth of the picture</source>
+        <translation>un cinquième de l&apos;image</translation>
+    </message>
+    <message>
+        <source>a quarter</source>
+        <translation>un quart</translation>
+    </message>
+    <message>
+        <source>a third</source>
+        <translation>un tiers</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s width over 80</source>
+        <translation>la largeur de l&apos;image divisée par 80</translation>
+    </message>
+    <message>
+        <source>over 40</source>
+        <translation>par 40</translation>
+    </message>
+    <message>
+        <source>over 20</source>
+        <translation>par 20</translation>
+    </message>
+    <message>
+        <source>over 10</source>
+        <translation>par 10</translation>
+    </message>
+    <message>
+        <source>The open option section: 0 none, 1 title and size, 2 logo, 3 watermark, 4 copyright lines</source>
+        <translation>La section d&apos;options ouverte : 0 aucune, 1 titre et taille, 2 logo, 3 filigrane, 4 lignes de copyright</translation>
+    </message>
+    <message>
+        <source>1 when the title and size light is hidden</source>
+        <translation>1 quand le voyant du titre et de la taille est masqué</translation>
+    </message>
+    <message>
+        <source>Naming: 1 current names, 2 title and list position, 3 current name and title; 0 as 1</source>
+        <translation>Nommage : 1 noms actuels, 2 titre et position dans la liste, 3 nom actuel et titre ; 0 comme 1</translation>
+    </message>
+    <message>
+        <source>How outputs are named</source>
+        <translation>Comment les sorties sont nommées</translation>
+    </message>
+    <message>
+        <source>The new name, or the text added to current names; at most 200 bytes, so a name with its number, copy mark and extension fits a file name</source>
+        <translation>Le nouveau nom, ou le texte ajouté aux noms actuels ; au plus 200 octets, pour qu&apos;un nom avec son numéro, sa marque de copie et son extension tienne dans un nom de fichier</translation>
+    </message>
+    <message>
+        <source>The title for --naming new or append; a / in it becomes _</source>
+        <translation>Le titre pour --naming new ou append ; un / y devient _</translation>
+    </message>
+    <message>
+        <source>1 when the resize box is ticked</source>
+        <translation>1 quand la case de redimensionnement est cochée</translation>
+    </message>
+    <message>
+        <source>1 when the width is the side given</source>
+        <translation>1 quand la largeur est le côté donné</translation>
+    </message>
+    <message>
+        <source>1 when the height is the side given</source>
+        <translation>1 quand la hauteur est le côté donné</translation>
+    </message>
+    <message>
+        <source>The width field; when it holds anything, it governs the resize</source>
+        <translation>Le champ de largeur ; quand il contient quelque chose, il décide du redimensionnement</translation>
+    </message>
+    <message>
+        <source>Resize to this width, the height in proportion</source>
+        <translation>Redimensionner à cette largeur, la hauteur en proportion</translation>
+    </message>
+    <message>
+        <source>The height field</source>
+        <translation>Le champ de hauteur</translation>
+    </message>
+    <message>
+        <source>Resize to this height, the width in proportion</source>
+        <translation>Redimensionner à cette hauteur, la largeur en proportion</translation>
+    </message>
+    <message>
+        <source>1 when the resize takes one of the other modes: long edge, short edge, fit within, percent</source>
+        <translation>1 quand le redimensionnement suit l&apos;un des autres modes : grand côté, petit côté, tenir dans, pourcentage</translation>
+    </message>
+    <message>
+        <source>The other mode shown: 0 long edge, 1 short edge, 2 fit within, 3 percent; the field that holds a number governs</source>
+        <translation>L&apos;autre mode affiché : 0 grand côté, 1 petit côté, 2 tenir dans, 3 pourcentage ; le champ qui contient un nombre décide</translation>
+    </message>
+    <message>
+        <source>The long edge field; governs when the width and height fields are empty</source>
+        <translation>Le champ du grand côté ; décide quand les champs de largeur et de hauteur sont vides</translation>
+    </message>
+    <message>
+        <source>Resize so that the longer side is N pixels</source>
+        <translation>Redimensionner pour que le plus grand côté fasse N pixels</translation>
+    </message>
+    <message>
+        <source>The short edge field; governs when the fields above are empty</source>
+        <translation>Le champ du petit côté ; décide quand les champs ci-dessus sont vides</translation>
+    </message>
+    <message>
+        <source>Resize so that the shorter side is N pixels</source>
+        <translation>Redimensionner pour que le plus petit côté fasse N pixels</translation>
+    </message>
+    <message>
+        <source>The width of the box the picture is fitted within; the box governs when the fields above are empty, and an empty side of it does not bound</source>
+        <translation>La largeur du cadre dans lequel l&apos;image doit tenir ; le cadre décide quand les champs ci-dessus sont vides, et un côté vide ne limite pas</translation>
+    </message>
+    <message>
+        <source>Resize to the largest size of the same shape within W x H pixels</source>
+        <translation>Redimensionner à la plus grande taille de même forme qui tienne dans L x H pixels</translation>
+    </message>
+    <message>
+        <source>The height of that box</source>
+        <translation>La hauteur de ce cadre</translation>
+    </message>
+    <message>
+        <source>The percent field, 0 when empty; governs when the fields above are empty</source>
+        <translation>Le champ de pourcentage, 0 quand il est vide ; décide quand les champs ci-dessus sont vides</translation>
+    </message>
+    <message>
+        <source>Resize both sides to this percent</source>
+        <translation>Redimensionner les deux côtés à ce pourcentage</translation>
+    </message>
+    <message>
+        <source>1 never enlarges (a picture smaller than asked keeps its size), 2 enlarges, 0 as the mode has it: enlarging for width and height, never for the others</source>
+        <translation>1 n&apos;agrandit jamais (une image plus petite que demandé garde sa taille), 2 agrandit, 0 selon le mode : agrandir pour la largeur et la hauteur, jamais pour les autres</translation>
+    </message>
+    <message>
+        <source>1 when the logo light is hidden</source>
+        <translation>1 quand le voyant du logo est masqué</translation>
+    </message>
+    <message>
+        <source>1 when the logo is stamped</source>
+        <translation>1 quand le logo est apposé</translation>
+    </message>
+    <message>
+        <source>The logo picture; empty keeps the shipped logo</source>
+        <translation>L&apos;image du logo ; vide garde le logo livré</translation>
+    </message>
+    <message>
+        <source>Stamp this picture as a logo, its transparency kept</source>
+        <translation>Apposer cette image comme logo, en gardant sa transparence</translation>
+    </message>
+    <message>
+        <source>The logo&apos;s opacity</source>
+        <translation>L&apos;opacité du logo</translation>
+    </message>
+    <message>
+        <source>Logo opacity</source>
+        <translation>Opacité du logo</translation>
+    </message>
+    <message>
+        <source>The logo&apos;s box: 0 a fifth, 1 a quarter, 2 a third of the picture</source>
+        <translation>Le cadre du logo : 0 un cinquième, 1 un quart, 2 un tiers de l&apos;image</translation>
+    </message>
+    <message>
+        <source>The logo&apos;s box</source>
+        <translation>Le cadre du logo</translation>
+    </message>
+    <message>
+        <source>0 top left, 1 top right, 2 bottom left, 3 bottom right, 4 centre</source>
+        <translation>0 en haut à gauche, 1 en haut à droite, 2 en bas à gauche, 3 en bas à droite, 4 au centre</translation>
+    </message>
+    <message>
+        <source>Where the logo goes</source>
+        <translation>Où va le logo</translation>
+    </message>
+    <message>
+        <source>1 when the watermark light is hidden</source>
+        <translation>1 quand le voyant du filigrane est masqué</translation>
+    </message>
+    <message>
+        <source>1 when the watermark is written</source>
+        <translation>1 quand le filigrane est écrit</translation>
+    </message>
+    <message>
+        <source>The watermark&apos;s text</source>
+        <translation>Le texte du filigrane</translation>
+    </message>
+    <message>
+        <source>Write this text on the picture</source>
+        <translation>Écrire ce texte sur l&apos;image</translation>
+    </message>
+    <message>
+        <source>The watermark&apos;s opacity</source>
+        <translation>L&apos;opacité du filigrane</translation>
+    </message>
+    <message>
+        <source>Watermark opacity</source>
+        <translation>Opacité du filigrane</translation>
+    </message>
+    <message>
+        <source>The letters: 0 to 3, the picture&apos;s width over 80, 40, 20 or 10</source>
+        <translation>Les lettres : 0 à 3, la largeur de l&apos;image divisée par 80, 40, 20 ou 10</translation>
+    </message>
+    <message>
+        <source>The watermark&apos;s letters</source>
+        <translation>Les lettres du filigrane</translation>
+    </message>
+    <message>
+        <source>The watermark&apos;s colour, #AARRGGBB</source>
+        <translation>La couleur du filigrane, #AARRGGBB</translation>
+    </message>
+    <message>
+        <source>Watermark colour</source>
+        <translation>Couleur du filigrane</translation>
+    </message>
+    <message>
+        <source>The font&apos;s position among the installed families, -1 for the starting one</source>
+        <translation>La position de la police parmi les familles installées, -1 pour celle de départ</translation>
+    </message>
+    <message>
+        <source>As the logo&apos;s, and 5 centre top, 6 centre bottom</source>
+        <translation>Comme pour le logo, et 5 centre en haut, 6 centre en bas</translation>
+    </message>
+    <message>
+        <source>Where the watermark goes</source>
+        <translation>Où va le filigrane</translation>
+    </message>
+    <message>
+        <source>1 when the copyright light is hidden</source>
+        <translation>1 quand le voyant des lignes de copyright est masqué</translation>
+    </message>
+    <message>
+        <source>1 when the copyright lines are drawn</source>
+        <translation>1 quand les lignes de copyright sont tracées</translation>
+    </message>
+    <message>
+        <source>1 diagonal cross, 2 centre cross, 3 lines across, 4 lines down, -1 none; a pattern switches the lines on</source>
+        <translation>1 croix diagonale, 2 croix centrale, 3 lignes horizontales, 4 lignes verticales, -1 aucune ; un motif active les lignes</translation>
+    </message>
+    <message>
+        <source>Copyright lines across the picture</source>
+        <translation>Lignes de copyright en travers de l&apos;image</translation>
+    </message>
+    <message>
+        <source>The lines&apos; opacity</source>
+        <translation>L&apos;opacité des lignes</translation>
+    </message>
+    <message>
+        <source>Copyright lines opacity</source>
+        <translation>Opacité des lignes de copyright</translation>
+    </message>
+    <message>
+        <source>The lines&apos; colour; empty takes the watermark&apos;s</source>
+        <translation>La couleur des lignes ; vide prend celle du filigrane</translation>
+    </message>
+    <message>
+        <source>Copyright lines colour</source>
+        <translation>Couleur des lignes de copyright</translation>
+    </message>
+    <message>
+        <source>0 JPEG, 1 PNG, 2 GIF, 3 TIFF, 4 WebP, 5 AVIF, 6 JPEG XL</source>
+        <translation>0 JPEG, 1 PNG, 2 GIF, 3 TIFF, 4 WebP, 5 AVIF, 6 JPEG XL</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Format de sortie</translation>
+    </message>
+    <message>
+        <source>The quality of JPEG, WebP, AVIF and JPEG XL outputs; at 100, WebP, AVIF and JPEG XL are lossless</source>
+        <translation>La qualité des sorties JPEG, WebP, AVIF et JPEG XL ; à 100, WebP, AVIF et JPEG XL sont sans perte</translation>
+    </message>
+    <message>
+        <source>Quality of JPEG, WebP, AVIF and JPEG XL</source>
+        <translation>Qualité de JPEG, WebP, AVIF et JPEG XL</translation>
+    </message>
+    <message>
+        <source>0 keeps the source&apos;s colour profile, 1 converts to sRGB</source>
+        <translation>0 garde le profil de couleurs de la source, 1 convertit en sRVB</translation>
+    </message>
+    <message>
+        <source>Output colours</source>
+        <translation>Couleurs de sortie</translation>
+    </message>
+    <message>
+        <source>0 keeps the metadata, 1 leaves out the location, 2 keeps only authorship and rights, 3 keeps none</source>
+        <translation>0 garde les métadonnées, 1 omet le lieu, 2 ne garde que l&apos;auteur et les droits, 3 n&apos;en garde aucune</translation>
+    </message>
+    <message>
+        <source>The EXIF, XMP and IPTC the outputs keep</source>
+        <translation>Les données EXIF, XMP et IPTC que gardent les sorties</translation>
+    </message>
+    <message>
+        <source>The size of the thumbnails</source>
+        <translation>La taille des vignettes</translation>
+    </message>
+    <message>
+        <source>The font by name; chosen over the position when installed</source>
+        <translation>La police par son nom ; choisie plutôt que la position quand elle est installée</translation>
+    </message>
+    <message>
+        <source>Watermark font family (default: the system&apos;s sans-serif; a missing font falls back to it)</source>
+        <translation>Famille de police du filigrane (par défaut : la sans-serif du système ; une police absente se replie sur elle)</translation>
+    </message>
+    <message>
+        <source>The folder the last run wrote into; the folder chooser opens there</source>
+        <translation>Le dossier où la dernière exécution a écrit ; le choix de dossier s&apos;ouvre là</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place and size: x,y,width,height</source>
+        <translation>La place et la taille de la fenêtre : x,y,largeur,hauteur</translation>
+    </message>
+    <message>
+        <source>The folder images were last added from; the Add dialogs open there</source>
+        <translation>Le dossier d&apos;où des images ont été ajoutées en dernier ; les dialogues d&apos;ajout s&apos;ouvrent là</translation>
+    </message>
+    <message>
+        <source>The preset last chosen in the window, by its name; empty for none</source>
+        <translation>Le préréglage choisi en dernier dans la fenêtre, par son nom ; vide pour aucun</translation>
+    </message>
+    <message>
+        <source>1 when the options were changed after that preset was chosen</source>
+        <translation>1 quand les options ont changé après le choix de ce préréglage</translation>
+    </message>
+    <message>
+        <source>1 names outputs by the rename template (pmNameTemplate) whatever fileCheckBoxSelected says, which keeps the choice made before for older versions</source>
+        <translation>1 nomme les sorties selon le modèle de nom (pmNameTemplate) quoi que dise fileCheckBoxSelected, qui garde le choix fait auparavant pour les versions plus anciennes</translation>
+    </message>
+    <message>
+        <source>The rename template, such as {date:%Y%m%d}-{n:3}</source>
+        <translation>Le modèle de nom, par exemple {date:%Y%m%d}-{n:3}</translation>
+    </message>
+    <message>
+        <source>The rename template for --naming template (given alone, it chooses that mode): {name}, {title}, {n} or {n:3} (the list position, zero-padded), {date} or {date:%Y-%m-%d} (EXIF DateTimeOriginal, else the file&apos;s time; %Y %m %d %H %M %S %y %j), {camera}, {width} and {height} (the output&apos;s size), {folder} (the input&apos;s folder); / \ : * ? &quot; &lt; &gt; | and control characters become _</source>
+        <translation>Le modèle de nom pour --naming template (donné seul, il choisit ce mode) : {name}, {title}, {n} ou {n:3} (la position dans la liste, complétée de zéros), {date} ou {date:%Y-%m-%d} (EXIF DateTimeOriginal, sinon l&apos;heure du fichier ; %Y %m %d %H %M %S %y %j), {camera}, {width} et {height} (la taille de la sortie), {folder} (le dossier de l&apos;entrée) ; / \ : * ? &quot; &lt; &gt; | et les caractères de contrôle deviennent _</translation>
+    </message>
+    <message>
+        <source>1 when a folder added or dropped in the window brings the pictures of its whole tree, written into the same subfolders</source>
+        <translation>1 quand un dossier ajouté ou déposé dans la fenêtre apporte les images de toute son arborescence, écrites dans les mêmes sous-dossiers</translation>
     </message>
 </context>
 <context>

@@ -15,8 +15,17 @@
 namespace {
 
 // The text an argument asks for, printed; -1 when the application is to start.
-int printAsked(const AppCommandLine &line)
+int printAsked(int argc, char *argv[], const AppCommandLine &line)
 {
+    if (line.action() == AppCommandLine::Action::Open || line.action() == AppCommandLine::Action::Service)
+        return -1;
+    // Translations need an application object, never a display. The manual page is written at
+    // build time in the language asked, whatever the builder's own.
+    QCoreApplication texts(argc, argv);
+    if (line.action() != AppCommandLine::Action::ShowManPage)
+        installTranslations(texts);
+    else if (!line.manLanguage().isEmpty())
+        installTranslations(texts, {line.manLanguage()});
     switch (line.action()) {
     case AppCommandLine::Action::ShowHelp:
         std::fputs(AppCommandLine::helpText().toUtf8().constData(), stdout);
@@ -28,8 +37,13 @@ int printAsked(const AppCommandLine &line)
         std::fputs(AppCommandLine::manPage().toUtf8().constData(), stdout);
         return 0;
     case AppCommandLine::Action::UsageError:
-        std::fprintf(stderr, "pressmark: %s\nTry 'pressmark --help' for more information.\n",
-                     line.error().toLocal8Bit().constData());
+        std::fprintf(
+            // Read again now that the translation is installed: the error in the user's language.
+            stderr, "pressmark: %s\n%s\n",
+            AppCommandLine::parse(argc, argv).error().toLocal8Bit().constData(),
+            QCoreApplication::translate("AppCommandLine", "Try 'pressmark --help' for more information.")
+                .toLocal8Bit()
+                .constData());
         return 2;
     case AppCommandLine::Action::Open:
     case AppCommandLine::Action::Service:
@@ -45,7 +59,7 @@ int main(int argc, char *argv[])
     // --help, --version, the manual page and a usage error print before anything needs a display;
     // Qt's own arguments (-platform, -style, ...) are left to the application object, which takes
     // them out before the files are read.
-    const int printed = printAsked(AppCommandLine::parse(argc, argv));
+    const int printed = printAsked(argc, argv, AppCommandLine::parse(argc, argv));
     if (printed >= 0)
         return printed;
 

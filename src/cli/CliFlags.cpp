@@ -5,6 +5,7 @@
 #include "settings/StoredForms.h"
 
 #include <QColor>
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -14,8 +15,8 @@ QString orList(const QStringList &items)
 {
     if (items.size() <= 1)
         return items.join(QString());
-    return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
-           items.last();
+    return QCoreApplication::translate("CliFlags", "%1 or %2")
+        .arg(QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")), items.last());
 }
 
 // "white" for #ffffff: the colour's SVG name when it has one, else its hex form.
@@ -57,7 +58,7 @@ QString choiceWords(const SettingRow &row, bool withMeanings)
             continue;
         QString word = QString::fromLatin1(choice.word);
         if (withMeanings && choice.meaning)
-            word += QStringLiteral(" (%1)").arg(QString::fromUtf8(choice.meaning));
+            word += QStringLiteral(" (%1)").arg(schemaText(choice.meaning));
         words << word;
     }
     return orList(words);
@@ -65,13 +66,13 @@ QString choiceWords(const SettingRow &row, bool withMeanings)
 
 QString flagHelp(const SettingRow &row)
 {
-    QString text = QString::fromUtf8(row.help);
+    QString text = schemaText(row.help);
     switch (row.flagValue) {
     case FlagValue::Size:
         text += QStringLiteral(", 1-%1").arg(kMaxResizeSide);
         break;
     case FlagValue::SizePair:
-        text += QStringLiteral(", each 1-%1").arg(kMaxResizeSide);
+        text += QCoreApplication::translate("CliFlags", ", each 1-%1").arg(kMaxResizeSide);
         break;
     case FlagValue::Number:
         text += QStringLiteral(", 1-%1").arg(row.max);
@@ -83,7 +84,7 @@ QString flagHelp(const SettingRow &row)
         text += QStringLiteral(": ") + choiceWords(row, true);
         break;
     case FlagValue::Color:
-        text += QStringLiteral(": #RRGGBB or a colour name");
+        text += QCoreApplication::translate("CliFlags", ": #RRGGBB or a colour name");
         break;
     case FlagValue::None:
     case FlagValue::Text:
@@ -93,7 +94,7 @@ QString flagHelp(const SettingRow &row)
     }
     const QString byDefault = defaultOf(row);
     if (!byDefault.isEmpty())
-        text += QStringLiteral(" (default %1)").arg(byDefault);
+        text += QCoreApplication::translate("CliFlags", " (default %1)").arg(byDefault);
     return text + QLatin1Char('.');
 }
 
@@ -103,70 +104,85 @@ const QList<CliFlag> &cliFlags()
         QList<CliFlag> list = {
             {{QStringLiteral("o"), QStringLiteral("output")},
              QStringLiteral("DIR"),
-             QStringLiteral("Output folder (created when missing).")},
+             QCoreApplication::translate("CliFlags", "Output folder (created when missing).")},
             {{QStringLiteral("settings")},
              QString(),
-             QStringLiteral(
+             QCoreApplication::translate(
+                 "CliFlags",
                  "Start from the options saved by the Pressmark window (or, as --settings=FILE, from "
                  "that settings file); the flags given here override them.")},
             {{QStringLiteral("settings-file")}, QStringLiteral("FILE"), QString(), nullptr, true},
             {{QStringLiteral("preset")},
              QStringLiteral("NAME|FILE"),
-             QStringLiteral("Start from a preset: one saved by name (in the window, or with --save-preset) "
-                            "or a preset file. A value that names an existing file is that file; else the "
-                            "saved preset of that name; else, when it holds a / or ends in .ini, a file "
-                            "(said to be missing). The preset sets the options it holds "
-                            "over the shipped defaults, or over --settings when both are given; the flags "
-                            "given here override both.")},
+             QCoreApplication::translate(
+                 "CliFlags", "Start from a preset: one saved by name (in the window, or with --save-preset) "
+                             "or a preset file. A value that names an existing file is that file; else the "
+                             "saved preset of that name; else, when it holds a / or ends in .ini, a file "
+                             "(said to be missing). The preset sets the options it holds "
+                             "over the shipped defaults, or over --settings when both are given; the flags "
+                             "given here override both.")},
             {{QStringLiteral("list-presets")},
              QString(),
-             QStringLiteral("Print the names of the saved presets, one per line.")},
+             QCoreApplication::translate("CliFlags", "Print the names of the saved presets, one per line.")},
             {{QStringLiteral("save-preset")},
              QStringLiteral("NAME"),
-             QStringLiteral("Save the options this command line gives (--settings, --preset and the option "
-                            "flags) as the preset NAME, and convert nothing. A preset of that name is "
-                            "replaced only with --replace-preset.")},
+             QCoreApplication::translate(
+                 "CliFlags", "Save the options this command line gives (--settings, --preset and the option "
+                             "flags) as the preset NAME, and convert nothing. A preset of that name is "
+                             "replaced only with --replace-preset.")},
             {{QStringLiteral("replace-preset")},
              QString(),
-             QStringLiteral("Let --save-preset replace the preset of the same name.")},
+             QCoreApplication::translate("CliFlags",
+                                         "Let --save-preset replace the preset of the same name.")},
             {{QStringLiteral("jobs")},
              QStringLiteral("N"),
-             QStringLiteral("Files converted at once, 1-256 (default: one per core).")},
+             QCoreApplication::translate("CliFlags",
+                                         "Files converted at once, 1-256 (default: one per core).")},
             {{QStringLiteral("memory")},
              QStringLiteral("MB"),
-             QStringLiteral("Memory the files at work may take together, in MiB; files wait for their "
-                            "turn beyond it, and a larger file runs alone (default: a quarter of the "
-                            "computer's memory).")},
+             QCoreApplication::translate(
+                 "CliFlags", "Memory the files at work may take together, in MiB; files wait for their "
+                             "turn beyond it, and a larger file runs alone (default: a quarter of the "
+                             "computer's memory).")},
             {{QStringLiteral("recursive")},
              QString(),
-             QStringLiteral("A folder stands for the pictures of its whole tree, written into the same "
-                            "subfolders of the output folder (symbolic links to folders are not followed, "
-                            "hidden folders and files are passed over, each file is taken once).")},
+             QCoreApplication::translate(
+                 "CliFlags", "A folder stands for the pictures of its whole tree, written into the same "
+                             "subfolders of the output folder (symbolic links to folders are not followed, "
+                             "hidden folders and files are passed over, each file is taken once).")},
             {{QStringLiteral("dry-run")},
              QString(),
-             QStringLiteral("Print the output names a run would give; write nothing.")},
-            {{QStringLiteral("quiet")}, QString(), QStringLiteral("Print failures only.")},
+             QCoreApplication::translate("CliFlags",
+                                         "Print the output names a run would give; write nothing.")},
+            {{QStringLiteral("quiet")},
+             QString(),
+             QCoreApplication::translate("CliFlags", "Print failures only.")},
             {{QStringLiteral("files-from")},
              QStringLiteral("FILE"),
-             QStringLiteral("Convert the paths listed in FILE as well, one a line ('-' reads standard "
-                            "input); relative paths are read from the current folder.")},
+             QCoreApplication::translate(
+                 "CliFlags", "Convert the paths listed in FILE as well, one a line ('-' reads standard "
+                             "input); relative paths are read from the current folder.")},
             {{QStringLiteral("0"), QStringLiteral("null")},
              QString(),
-             QStringLiteral("The --files-from list is separated by NUL bytes (as find -print0 writes it).")},
+             QCoreApplication::translate(
+                 "CliFlags", "The --files-from list is separated by NUL bytes (as find -print0 writes it).")},
             {{QStringLiteral("report")},
              QStringLiteral("FILE"),
-             QStringLiteral("Write a report in JSON lines to FILE: one object per input (its output, "
-                            "status, reason, size, metadata, notes, time), then a summary.")},
+             QCoreApplication::translate(
+                 "CliFlags", "Write a report in JSON lines to FILE: one object per input (its output, "
+                             "status, reason, size, metadata, notes, time), then a summary.")},
             {{QStringLiteral("skip-existing")},
              QString(),
-             QStringLiteral("Skip an input whose output name (as --dry-run gives it, before a \"(copy)\" "
-                            "suffix) is already in the output folder: an interrupted run goes on where "
-                            "it stopped.")},
+             QCoreApplication::translate(
+                 "CliFlags", "Skip an input whose output name (as --dry-run gives it, before a \"(copy)\" "
+                             "suffix) is already in the output folder: an interrupted run goes on where "
+                             "it stopped.")},
             {{QStringLiteral("shard")},
              QStringLiteral("K/N"),
-             QStringLiteral("Convert only the inputs at list positions p with p mod N = K-1; the names "
-                            "are those of the whole list, so N shards writing into one folder give the "
-                            "names of one run. Every shard must be given the same inputs and options.")},
+             QCoreApplication::translate(
+                 "CliFlags", "Convert only the inputs at list positions p with p mod N = K-1; the names "
+                             "are those of the whole list, so N shards writing into one folder give the "
+                             "names of one run. Every shard must be given the same inputs and options.")},
         };
         for (const SettingRow &row : settingRows()) {
             if (row.flag)
@@ -178,25 +194,27 @@ const QList<CliFlag> &cliFlags()
                 for (int i = 0; i < row.choiceCount; ++i)
                     list.append({{QString::fromLatin1(row.choices[i].word)},
                                  QString(),
-                                 QString::fromUtf8(row.choices[i].meaning) + QLatin1Char('.'),
+                                 schemaText(row.choices[i].meaning) + QLatin1Char('.'),
                                  &row,
                                  row.choices[i].alias});
         }
-        list.append(
-            {{QStringLiteral("h"), QStringLiteral("help")}, QString(), QStringLiteral("Show this help.")});
+        list.append({{QStringLiteral("h"), QStringLiteral("help")},
+                     QString(),
+                     QCoreApplication::translate("CliFlags", "Show this help.")});
         list.append({{QStringLiteral("v"), QStringLiteral("version")},
                      QString(),
-                     QStringLiteral("Show the version.")});
+                     QCoreApplication::translate("CliFlags", "Show the version.")});
         list.append({{QStringLiteral("man")},
                      QString(),
-                     QStringLiteral("Print the manual page (troff)."),
+                     QCoreApplication::translate("CliFlags", "Print the manual page (troff)."),
                      nullptr,
                      true});
-        list.append({{QStringLiteral("completion")},
-                     QStringLiteral("SHELL"),
-                     QStringLiteral("Print the completion script for bash, zsh or fish."),
-                     nullptr,
-                     true});
+        list.append(
+            {{QStringLiteral("completion")},
+             QStringLiteral("SHELL"),
+             QCoreApplication::translate("CliFlags", "Print the completion script for bash, zsh or fish."),
+             nullptr,
+             true});
         return list;
     }();
     return flags;

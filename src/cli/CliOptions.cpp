@@ -248,7 +248,8 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
 {
     const QStringList arguments = normaliseSettingsArguments(rawArguments);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "Converts photographs in one run: turns them upright, resizes them, and writes them in the\n"
         "chosen format with their metadata into a folder, never replacing an existing file."));
     std::map<QString, QCommandLineOption> options;
@@ -259,9 +260,11 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
         parser.addOption(option);
         options.emplace(flag.names.last(), option);
     }
-    parser.addPositionalArgument(QStringLiteral("INPUT"),
-                                 QStringLiteral("Image files, or folders whose image files are converted."),
-                                 QStringLiteral("INPUT..."));
+    parser.addPositionalArgument(
+        QStringLiteral("INPUT"),
+        QCoreApplication::translate("CommandLine",
+                                    "Image files, or folders whose image files are converted."),
+        QStringLiteral("INPUT..."));
     const auto isSet = [&](const char *name) { return parser.isSet(options.at(QLatin1String(name))); };
     const auto valueOf = [&](const char *name) { return parser.value(options.at(QLatin1String(name))); };
 
@@ -278,8 +281,8 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
         request.action = CliRequest::Action::ShowManPage;
     else if (isSet("completion")) {
         if (!completionShells().contains(valueOf("completion")))
-            return usageError(
-                QStringLiteral("--completion takes %1").arg(completionShells().join(QStringLiteral(", "))));
+            return usageError(QCoreApplication::translate("CommandLine", "--completion takes %1")
+                                  .arg(completionShells().join(QStringLiteral(", "))));
         request.action = CliRequest::Action::ShowCompletion;
         request.completionShell = valueOf("completion");
     }

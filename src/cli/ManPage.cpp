@@ -4,7 +4,14 @@
 #include "options/ConversionOptions.h"
 #include "settings/SettingsSchema.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+// The page's words, translated in the context "ManPage".
+class ManPageText {
+    Q_DECLARE_TR_FUNCTIONS(ManPage)
+};
 
 QString flagLine(const CliFlag &flag)
 {
@@ -27,9 +34,9 @@ QString storedDefault(const SettingRow &row)
     case SettingType::Fraction:
         return QString::number(row.defaultNumber);
     case SettingType::Picture:
-        return QStringLiteral("none (the shipped logo)");
+        return ManPageText::tr("none (the shipped logo)");
     default:
-        return row.defaultText[0] ? QString::fromUtf8(row.defaultText) : QStringLiteral("empty");
+        return row.defaultText[0] ? QString::fromUtf8(row.defaultText) : ManPageText::tr("empty");
     }
 }
 
@@ -37,91 +44,114 @@ QString typeName(const SettingRow &row)
 {
     switch (row.type) {
     case SettingType::Integer:
-        return QStringLiteral("integer %1 to %2").arg(row.min).arg(row.max);
+        return ManPageText::tr("integer %1 to %2").arg(row.min).arg(row.max);
     case SettingType::Fraction:
-        return QStringLiteral("fraction 0 to 1");
+        return ManPageText::tr("fraction 0 to 1");
     case SettingType::Text:
-        return QStringLiteral("text");
+        return ManPageText::tr("text");
     case SettingType::SizeText:
-        return QStringLiteral("digits, at most %1, or empty").arg(kMaxResizeSide);
+        return ManPageText::tr("digits, at most %1, or empty").arg(kMaxResizeSide);
     case SettingType::Color:
-        return QStringLiteral("colour");
+        return ManPageText::tr("colour");
     case SettingType::Picture:
-        return QStringLiteral("PNG picture");
+        return ManPageText::tr("PNG picture");
     }
     return QString();
 }
 
+QString prose(const QString &text)
+{
+    return roffProse(text, {QStringLiteral("DIR"), QStringLiteral("INPUT")});
+}
+
 } // namespace
 
+// The page in the language whose translation is installed (English when none is).
 QString manPage(const QString &version)
 {
     QString page;
-    page += QStringLiteral(".TH PRESSMARK\\-CLI 1 \"\" \"Pressmark %1\" \"User Commands\"\n")
-                .arg(roffText(version));
-    page += QStringLiteral(
-        ".SH NAME\npressmark\\-cli \\- convert a batch of photographs without replacing a file\n");
-    page += QStringLiteral(".SH SYNOPSIS\n.B pressmark\\-cli\n[\\fIoptions\\fR] \\fB\\-o\\fR \\fIDIR\\fR "
-                           "\\fIINPUT\\fR...\n");
-    page += QStringLiteral(
-        ".SH DESCRIPTION\n"
-        "Every input is decoded, turned upright by its EXIF orientation, resized, stamped with the copyright "
-        "lines, the logo and the watermark that are switched on, encoded as JPEG, PNG, GIF or TIFF and "
-        "written "
-        "into \\fIDIR\\fR with its metadata, under the first free name: an existing file is never replaced.\n"
-        ".PP\n"
-        "An \\fIINPUT\\fR that is a folder stands for the image files directly in it, sorted by name.\n"
-        ".PP\n"
-        "Without \\fB\\-\\-settings\\fR the options start from the shipped defaults, as a new user of the "
-        "Pressmark window does; giving any flag of an overlay switches that overlay on.\n"
-        ".PP\n"
-        "A preset is a named set of options, saved in the window or with \\fB\\-\\-save\\-preset\\fR: a "
-        "settings file holding only the option keys below, without the window's own (its place, the open "
-        "section, the last folders). \\fB\\-\\-preset\\fR applies the keys it holds over the shipped "
-        "defaults, or over \\fB\\-\\-settings\\fR; the flags override both. Keys a newer version "
-        "wrote are left out with a note.\n");
-    page += QStringLiteral(".SH OPTIONS\n");
+    // No hyphenation: groff's patterns are English, and the page is written in other languages too.
+    page += QStringLiteral(".TH PRESSMARK\\-CLI 1 \"\" \"Pressmark %1\" \"%2\"\n.nh\n")
+                .arg(roffText(version), roffText(ManPageText::tr("User Commands")));
+    page += QStringLiteral(".SH %1\npressmark\\-cli \\- %2\n")
+                .arg(roffText(ManPageText::tr("NAME")),
+                     roffText(ManPageText::tr("convert a batch of photographs without replacing a file")));
+    page +=
+        QStringLiteral(".SH %1\n.B pressmark\\-cli\n[\\fI%2\\fR] \\fB\\-o\\fR \\fIDIR\\fR \\fIINPUT\\fR...\n")
+            .arg(roffText(ManPageText::tr("SYNOPSIS")), roffText(ManPageText::tr("options")));
+    page += QStringLiteral(".SH %1\n").arg(roffText(ManPageText::tr("DESCRIPTION")));
+    const QStringList description = {
+        ManPageText::tr(
+            "Every input is decoded, turned upright by its EXIF orientation, resized, stamped with the "
+            "copyright "
+            "lines, the logo and the watermark that are switched on, encoded as JPEG, PNG, GIF, TIFF, WebP, "
+            "AVIF or JPEG XL and written into DIR with its metadata, under the first free name: an existing "
+            "file is never replaced."),
+        ManPageText::tr(
+            "An INPUT that is a folder stands for the image files directly in it, sorted by name; with "
+            "--recursive, for those of its whole tree, written into the same subfolders of DIR."),
+        ManPageText::tr(
+            "Without --settings the options start from the shipped defaults, as a new user of the Pressmark "
+            "window does; giving any flag of an overlay switches that overlay on. Choice words may be given "
+            "in "
+            "any case."),
+        ManPageText::tr(
+            "A preset is a named set of options, saved in the window or with --save-preset: a settings file "
+            "holding only the option keys below, without the window's own (its place, the open section, the "
+            "last folders). --preset applies the keys it holds over the shipped defaults, or over "
+            "--settings; "
+            "the flags override both. Keys a newer version wrote are left out with a note."),
+    };
+    QStringList paragraphs;
+    for (const QString &paragraph : description)
+        paragraphs << prose(paragraph);
+    page += paragraphs.join(QStringLiteral("\n.PP\n")) + QLatin1Char('\n');
+    page += QStringLiteral(".SH %1\n").arg(roffText(ManPageText::tr("OPTIONS")));
     for (const CliFlag &flag : cliFlags()) {
         if (flag.hidden)
             continue;
-        page += QStringLiteral(".TP\n%1\n%2\n").arg(flagLine(flag), roffText(flag.help));
+        page += QStringLiteral(".TP\n%1\n%2\n").arg(flagLine(flag), prose(flag.help));
     }
-    page += QStringLiteral(".SH SETTINGS FILE\n"
-                           "The window keeps its options in an INI file; \\fB\\-\\-settings\\fR reads it. "
-                           "Its keys, their values "
-                           "and the shipped defaults:\n");
+    page += QStringLiteral(".SH %1\n%2\n")
+                .arg(roffText(ManPageText::tr("SETTINGS FILE")),
+                     prose(ManPageText::tr(
+                         "The window keeps its options in an INI file; --settings reads it. Its keys, "
+                         "their values and the shipped defaults:")));
     for (const SettingRow &row : settingRows()) {
-        QString text =
-            QStringLiteral("%1 (%2; default %3)")
-                .arg(roffText(QString::fromUtf8(row.about)), typeName(row), roffText(storedDefault(row)));
+        QString text = roffText(ManPageText::tr("%1 (%2; default %3)")
+                                    .arg(schemaText(row.about), typeName(row), storedDefault(row)));
         if (row.flag)
-            text += QStringLiteral("; set by \\fB\\-\\-%1\\fR").arg(roffText(QString::fromLatin1(row.flag)));
+            text += roffText(
+                ManPageText::tr("; set by %1").arg(QStringLiteral("--") + QString::fromLatin1(row.flag)));
         if (row.flagValue == FlagValue::Switches) {
             QStringList flags;
             for (int i = 0; i < row.choiceCount; ++i)
                 if (!row.choices[i].alias)
-                    flags << QStringLiteral("\\fB\\-\\-%1\\fR")
-                                 .arg(roffText(QString::fromLatin1(row.choices[i].word)));
-            text += QStringLiteral("; set by %1").arg(flags.join(QStringLiteral(" and ")));
+                    flags << QStringLiteral("--") + QString::fromLatin1(row.choices[i].word);
+            text += roffText(ManPageText::tr("; set by %1").arg(flags.join(ManPageText::tr(" and "))));
         }
         if (row.windowState)
-            text += QStringLiteral("; the window's own, never in a preset");
+            text += roffText(ManPageText::tr("; the window's own, never in a preset"));
         page += QStringLiteral(".TP\n.B %1\n%2.\n").arg(roffText(row.keyName()), text);
     }
-    page += QStringLiteral(
-        ".SH EXIT STATUS\n"
-        "0 when every input was written, 1 when any failed (the others are still written), 2 for bad usage "
-        "(nothing is written).\n"
-        ".SH FILES\n"
-        ".TP\n.I ~/.config/pressmark/pressmark.conf\n"
-        "The options the Pressmark window saved (under \\fB$XDG_CONFIG_HOME\\fR when that is set).\n"
-        ".TP\n.I ~/.config/pressmark/presets/NAME.ini\n"
-        "The saved presets, one file each; in a file's name, %, /, \\e and a leading dot of the preset's "
-        "name are written as %XX.\n"
-        ".SH ENVIRONMENT\n"
-        ".TP\n.B QT_LOGGING_RULES\n"
-        "\\fBpressmark.conversion.info=true\\fR prints a line for every converted picture.\n"
-        ".SH SEE ALSO\n"
-        ".BR pressmark (1)\n");
+    page += QStringLiteral(".SH %1\n%2\n")
+                .arg(roffText(ManPageText::tr("EXIT STATUS")),
+                     prose(ManPageText::tr(
+                         "0 when every input was written, 1 when any failed (the others are still "
+                         "written), 2 for bad usage (nothing is written).")));
+    page += QStringLiteral(".SH %1\n").arg(roffText(ManPageText::tr("FILES")));
+    page += QStringLiteral(".TP\n.I ~/.config/pressmark/pressmark.conf\n%1\n")
+                .arg(prose(ManPageText::tr(
+                    "The options the Pressmark window saved (under $XDG_CONFIG_HOME when that is "
+                    "set).")));
+    page += QStringLiteral(".TP\n.I ~/.config/pressmark/presets/NAME.ini\n%1\n")
+                .arg(prose(ManPageText::tr(
+                    "The saved presets, one file each; in a file's name, %, /, \\ and a leading "
+                    "dot of the preset's name are written as %XX.")));
+    page += QStringLiteral(".SH %1\n.TP\n.B QT_LOGGING_RULES\n%2\n")
+                .arg(roffText(ManPageText::tr("ENVIRONMENT")),
+                     prose(ManPageText::tr(
+                         "pressmark.conversion.info=true prints a line for every converted picture.")));
+    page += QStringLiteral(".SH %1\n.BR pressmark (1)\n").arg(roffText(ManPageText::tr("SEE ALSO")));
     return page;
 }

@@ -100,14 +100,22 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pressmark-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PRESSMARK_VERSION));
-    // The manual page stays in English: it is written at build time, whatever the builder's language.
-    if (!(argc == 2 && qstrcmp(argv[1], "--man") == 0))
-        installTranslations(app);
-
     // Arguments as the bytes they are: a file name need not be UTF-8.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << decodeFileName(QByteArray(argv[i]));
+    // The manual page is written at build time, in English ("--man") or in the language asked
+    // ("--man=de"), whatever the builder's own.
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--completion")) {
+        // Written at build time too; its descriptions stay in English.
+    } else if (arguments.size() == 2 && arguments[1].startsWith(QLatin1String("--man"))) {
+        const QString language = arguments[1].section(QLatin1Char('='), 1);
+        if (!language.isEmpty())
+            installTranslations(app, {language});
+        arguments[1] = QStringLiteral("--man");
+    } else {
+        installTranslations(app);
+    }
     const CliRequest request = parseCommandLine(arguments);
     switch (request.action) {
     case CliRequest::Action::ShowHelp:

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void epsWithoutGhostscript();
     void overlaysAndTheirNotes();
     void helpAndVersion();
+    void manualPage_data();
     void manualPage();
     void completion_data();
     void completion();
@@ -240,18 +241,22 @@ void TestCli::speaksTheUsersLanguage_data()
     QTest::addColumn<QString>("usage");
     QTest::addColumn<QString>("missing");
     QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("help");
     QTest::newRow("German") << "de"
                             << "pressmark-cli: --jobs nimmt eine Zahl von 1 bis 256"
                             << "fehlt"
-                            << "1 konvertiert, 1 fehlgeschlagen";
+                            << "1 konvertiert, 1 fehlgeschlagen"
+                            << "--jobs <N> Gleichzeitig konvertierte Dateien, 1-256 (Vorgabewert: eine je Kern).";
     QTest::newRow("French") << "fr:de"
                             << "pressmark-cli: --jobs prend un nombre de 1 à 256"
                             << "introuvable"
-                            << "convertis : 1, en échec : 1";
+                            << "convertis : 1, en échec : 1"
+                            << "--jobs <N> Fichiers convertis à la fois, de 1 à 256 (par défaut : un par cœur).";
     QTest::newRow("English first") << "en:de"
                                    << "pressmark-cli: --jobs takes a number from 1 to 256"
                                    << "missing"
-                                   << "1 converted, 1 failed";
+                                   << "1 converted, 1 failed"
+                                   << "--jobs <N> Files converted at once, 1-256 (default: one per core).";
 }
 
 void TestCli::speaksTheUsersLanguage()
@@ -260,6 +265,7 @@ void TestCli::speaksTheUsersLanguage()
     QFETCH(QString, usage);
     QFETCH(QString, missing);
     QFETCH(QString, summary);
+    QFETCH(QString, help);
     // LANGUAGE alone chooses, without the locale installed.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("LANGUAGE", language);
@@ -272,6 +278,8 @@ void TestCli::speaksTheUsersLanguage()
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err.trimmed(), QStringLiteral("pressmark-cli: %1: %2").arg(gone, missing));
     QCOMPARE(run.out.section(QLatin1Char('\n'), -2, -2), summary);
+    const QString shown = cli({"--help"}, env).out.simplified();
+    QVERIFY2(shown.contains(help), qPrintable(shown.left(600)));
 }
 
 void TestCli::folderInputs()
@@ -398,9 +406,38 @@ void TestCli::helpAndVersion()
     QVERIFY(version.out.startsWith(QStringLiteral("pressmark-cli ")));
 }
 
+void TestCli::manualPage_data()
+{
+    // The page in a language ("--man=de", as the build writes them), and what it says of the
+    // enlarge switches' key, of the --output flag and of a key the window keeps.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("switches");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("windowKey");
+    QTest::newRow("English") << ""
+                             << "set by --no-enlarge and --enlarge"
+                             << "Output folder (created when missing)."
+                             << "pmWindowGeometry The window's place and size";
+    QTest::newRow("German") << "de"
+                            << "gesetzt mit --no-enlarge und --enlarge"
+                            << "Ausgabeordner (wird angelegt, wenn er fehlt)."
+                            << "pmWindowGeometry Platz und Größe des Fensters";
+    QTest::newRow("French") << "fr"
+                            << "réglé par --no-enlarge et --enlarge"
+                            << "Dossier de sortie (créé s'il manque)."
+                            << "pmWindowGeometry La place et la taille de la fenêtre";
+}
+
 void TestCli::manualPage()
 {
-    const Run man = cli({"--man"});
+    QFETCH(QString, language);
+    QFETCH(QString, switches);
+    QFETCH(QString, output);
+    QFETCH(QString, windowKey);
+    // The page is in the language asked, whatever the builder's own.
+    QProcessEnvironment builder = QProcessEnvironment::systemEnvironment();
+    builder.insert("LANGUAGE", "fr");
+    const Run man = cli({language.isEmpty() ? QStringLiteral("--man") : "--man=" + language}, builder);
     QCOMPARE(man.exitCode, 0);
     QVERIFY(man.out.startsWith(QStringLiteral(".TH PRESSMARK\\-CLI 1")));
     // groff reads it without a warning, and it names every flag and every settings key.
@@ -419,11 +456,18 @@ void TestCli::manualPage()
         if (row.flag)
             QVERIFY2(text.contains(QStringLiteral("--%1").arg(QLatin1String(row.flag))), row.flag);
     }
-    QVERIFY(text.simplified().contains(QStringLiteral("set by --no-enlarge and --enlarge")));
-    QVERIFY(text.simplified().contains(QStringLiteral("pmWindowGeometry The window's place and size")));
-    QVERIFY(text.simplified().contains(QStringLiteral("the window's own, never in a preset")));
-    // Every flag --help shows, the manual page shows too.
-    const QString help = cli({"--help"}).out;
+    const QString words = text.simplified();
+    QVERIFY2(words.contains(switches), qPrintable(switches));
+    QVERIFY2(words.contains(output), qPrintable(output));
+    QVERIFY2(words.contains(windowKey), qPrintable(windowKey));
+    QVERIFY(words.contains(QStringLiteral("; %1").arg(language == "fr"   ? "propre à la fenêtre"
+                                                      : language == "de" ? "gehört dem Fenster"
+                                                                         : "the window's own")));
+    // Every flag --help shows in that language, the manual page shows too, with its help.
+    QProcessEnvironment reader = QProcessEnvironment::systemEnvironment();
+    reader.insert("LANGUAGE", language.isEmpty() ? QStringLiteral("en") : language);
+    const QString help = cli({"--help"}, reader).out;
+    QVERIFY2(help.simplified().contains(output), qPrintable(help.left(400)));
     const QRegularExpression flag(QStringLiteral("^  (-\\w, )?(--[\\w-]+)"),
                                   QRegularExpression::MultilineOption);
     int flags = 0;

@@ -44,13 +44,21 @@ grep -q '<svg' "$share/icons/hicolor/scalable/apps/$id.svg" || fail "no scalable
 symbolic=$share/icons/hicolor/scalable/apps/$id-symbolic.svg
 [ "$(rsvg-convert "$symbolic" | identify -format '%w %h' -)" = "16 16" ] || fail "symbolic icon"
 
-# The manual pages read without a warning.
-for page in pressmark pressmark-cli; do
-  file=$share/man/man1/$page.1
-  [ -f "$file" ] || fail "no $file"
-  out=$(groff -man -ww -Tutf8 "$file" 2>&1 >/dev/null)
-  [ -z "$out" ] || fail "$page.1: $out"
+# The manual pages, in English and in each translation, read without a warning.
+for folder in man1 de/man1 fr/man1; do
+  for page in pressmark pressmark-cli; do
+    file=$share/man/$folder/$page.1
+    [ -f "$file" ] || fail "no $file"
+    out=$(groff -man -ww -Tutf8 "$file" 2>&1 >/dev/null)
+    [ -z "$out" ] || fail "$folder/$page.1: $out"
+  done
 done
+grep -q 'Ausgabeordner' "$share/man/de/man1/pressmark-cli.1" || fail "the German page is not German"
+grep -q 'Dossier de sortie' "$share/man/fr/man1/pressmark-cli.1" || fail "the French page is not French"
+
+# The session bus starts the program where this install put it, whatever prefix was configured.
+service=$share/dbus-1/services/$id.service
+grep -qx "Exec=$prefix/bin/pressmark --service" "$service" || fail "the D-Bus service runs $(grep Exec "$service")"
 
 # The completions are where each shell looks.
 for file in bash-completion/completions/pressmark-cli zsh/site-functions/_pressmark-cli \

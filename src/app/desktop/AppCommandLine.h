@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@
 //
 // Threading: any thread; nothing here touches the application object.
 class AppCommandLine {
+    Q_DECLARE_TR_FUNCTIONS(AppCommandLine)
+
 public:
     enum class Action { Open, Service, ShowHelp, ShowVersion, ShowManPage, UsageError };
 
@@ -19,7 +22,11 @@ public:
     Action action() const { return m_action; }
     const QStringList &files() const { return m_files; }
     const QString &error() const { return m_error; }
+    // The language "--man=LANG" asks the manual page in (the build writes one per translation);
+    // empty for English.
+    const QString &manLanguage() const { return m_manLanguage; }
 
+    // The texts in the language whose translation the application object has installed.
     static QString version();
     static QString helpText();
     static QString manPage();
@@ -28,4 +35,5 @@ private:
     Action m_action = Action::Open;
     QStringList m_files;
     QString m_error;
+    QString m_manLanguage;
 };

@@ -15,9 +15,9 @@ QStringList userLanguages()
     return languages;
 }
 
-void installTranslations(QCoreApplication &app)
+void installTranslations(QCoreApplication &app, const QStringList &languages)
 {
-    for (const QString &language : userLanguages()) {
+    for (const QString &language : languages) {
         const QLocale locale(language);
         // "C" and English are the source texts.
         if (locale.language() == QLocale::C || locale.language() == QLocale::English)

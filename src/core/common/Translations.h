@@ -10,6 +10,7 @@ class QCoreApplication;
 QStringList userLanguages();
 
 // Installs Pressmark's translation and Qt's own (its dialogs, its buttons) for the first of the
-// user's languages that Pressmark has words for; English, the source texts, needs none. Call
-// once on the UI thread after the application object exists; the translators live as long as it.
-void installTranslations(QCoreApplication &app);
+// languages (by default the user's) that Pressmark has words for; English, the source texts, needs
+// none. Call once on the UI thread after the application object exists; the translators live as
+// long as it.
+void installTranslations(QCoreApplication &app, const QStringList &languages = userLanguages());

@@ -5,6 +5,8 @@
 #include "settings/AppSettings.h"
 #include "settings/StoredForms.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -56,10 +58,10 @@ SettingRow color(Setting s, const char *key, const char *byDefault)
 }
 
 constexpr SettingChoice kNamingWords[] = {
-    {"keep", 1, "the current names"},
-    {"new", 2, "the title and the list position"},
-    {"append", 3, "the current name and the title"},
-    {"template", -1, "a rename template, see --template", false, true},
+    {"keep", 1, QT_TRANSLATE_NOOP("SettingsSchema", "the current names")},
+    {"new", 2, QT_TRANSLATE_NOOP("SettingsSchema", "the title and the list position")},
+    {"append", 3, QT_TRANSLATE_NOOP("SettingsSchema", "the current name and the title")},
+    {"template", -1, QT_TRANSLATE_NOOP("SettingsSchema", "a rename template, see --template"), false, true},
 };
 constexpr SettingChoice kFormatWords[] = {
     {"jpeg", 0},
@@ -75,31 +77,36 @@ constexpr SettingChoice kFormatWords[] = {
     {"jpeg-xl", 6, nullptr, true},
 };
 constexpr SettingChoice kProfileWords[] = {
-    {"keep", 0, "the source's colours and profile"},
-    {"srgb", 1, "converted to sRGB, tagged sRGB"},
+    {"keep", 0, QT_TRANSLATE_NOOP("SettingsSchema", "the source's colours and profile")},
+    {"srgb", 1, QT_TRANSLATE_NOOP("SettingsSchema", "converted to sRGB, tagged sRGB")},
 };
 constexpr SettingChoice kEnlargeWords[] = {
     {"no-enlarge", 1,
-     "Never enlarge: a picture already smaller than asked keeps its own size (the default for "
-     "--long-edge, --short-edge, --fit and --scale)"},
-    {"enlarge", 2, "Enlarge a picture smaller than asked (the default for --width and --height)"},
+     QT_TRANSLATE_NOOP(
+         "SettingsSchema",
+         "Never enlarge: a picture already smaller than asked keeps its own size (the default for "
+         "--long-edge, --short-edge, --fit and --scale)")},
+    {"enlarge", 2,
+     QT_TRANSLATE_NOOP("SettingsSchema",
+                       "Enlarge a picture smaller than asked (the default for --width and --height)")},
 };
 constexpr SettingChoice kMetadataWords[] = {
-    {"keep", 0, "all of it"},
-    {"no-location", 1, "all but GPS positions, place names and the camera maker's notes"},
-    {"copyright-only", 2, "only authorship and rights"},
-    {"none", 3, "no EXIF, XMP or IPTC"},
+    {"keep", 0, QT_TRANSLATE_NOOP("SettingsSchema", "all of it")},
+    {"no-location", 1,
+     QT_TRANSLATE_NOOP("SettingsSchema", "all but GPS positions, place names and the camera maker's notes")},
+    {"copyright-only", 2, QT_TRANSLATE_NOOP("SettingsSchema", "only authorship and rights")},
+    {"none", 3, QT_TRANSLATE_NOOP("SettingsSchema", "no EXIF, XMP or IPTC")},
 };
 constexpr SettingChoice kLogoSizeWords[] = {
-    {"small", 0, "a fifth of the picture"},
-    {"medium", 1, "a quarter"},
-    {"large", 2, "a third"},
+    {"small", 0, QT_TRANSLATE_NOOP("SettingsSchema", "a fifth of the picture")},
+    {"medium", 1, QT_TRANSLATE_NOOP("SettingsSchema", "a quarter")},
+    {"large", 2, QT_TRANSLATE_NOOP("SettingsSchema", "a third")},
 };
 constexpr SettingChoice kTextSizeWords[] = {
-    {"small", 0, "the picture's width over 80"},
-    {"medium", 1, "over 40"},
-    {"large", 2, "over 20"},
-    {"huge", 3, "over 10"},
+    {"small", 0, QT_TRANSLATE_NOOP("SettingsSchema", "the picture's width over 80")},
+    {"medium", 1, QT_TRANSLATE_NOOP("SettingsSchema", "over 40")},
+    {"large", 2, QT_TRANSLATE_NOOP("SettingsSchema", "over 20")},
+    {"huge", 3, QT_TRANSLATE_NOOP("SettingsSchema", "over 10")},
 };
 constexpr SettingChoice kPlaceWords[] = {
     {"top-left", 0}, {"top-right", 1},  {"bottom-left", 2},   {"bottom-right", 3},
@@ -130,133 +137,177 @@ std::array<SettingRow, kSettingCount> makeRows()
     using O = ConversionOptions;
     return {{
         integer(S::OpenSection, "menuBarOpened", 0, 4, 0)
-            .meaning(
-                "The open option section: 0 none, 1 title and size, 2 logo, 3 watermark, 4 copyright lines")
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema",
+                "The open option section: 0 none, 1 title and size, 2 logo, 3 watermark, 4 copyright lines"))
             .keptByWindow(),
         flag(S::TitleLightHidden, "zqLightTitleAndSize", 1)
-            .meaning("1 when the title and size light is hidden")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "1 when the title and size light is hidden"))
             .keptByWindow(),
         integer(S::Naming, "fileCheckBoxSelected", 0, 3, 1)
-            .meaning("Naming: 1 current names, 2 title and list position, 3 current name and title; 0 as 1")
-            .withFlag("naming", FlagValue::Choice, "MODE", "How outputs are named")
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema",
+                "Naming: 1 current names, 2 title and list position, 3 current name and title; 0 as 1"))
+            .withFlag("naming", FlagValue::Choice, "MODE",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "How outputs are named"))
             .withChoices(kNamingWords)
             .switchingWith(S::TemplateNaming),
         text(S::Title, "titleField")
-            .meaning("The new name, or the text added to current names; at most 200 bytes, so a name "
-                     "with its number, copy mark and extension fits a file name")
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema",
+                "The new name, or the text added to current names; at most 200 bytes, so a name "
+                "with its number, copy mark and extension fits a file name"))
             .withMaxBytes(200)
             .withFlag("title", FlagValue::Text, "TEXT",
-                      "The title for --naming new or append; a / in it becomes _"),
-        flag(S::Resize, "checkBoxEnableEditSize").meaning("1 when the resize box is ticked"),
-        flag(S::WidthSide, "radioWidth").meaning("1 when the width is the side given"),
-        flag(S::HeightSide, "radioHeight").meaning("1 when the height is the side given"),
+                      QT_TRANSLATE_NOOP("SettingsSchema",
+                                        "The title for --naming new or append; a / in it becomes _")),
+        flag(S::Resize, "checkBoxEnableEditSize")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "1 when the resize box is ticked")),
+        flag(S::WidthSide, "radioWidth")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "1 when the width is the side given")),
+        flag(S::HeightSide, "radioHeight")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "1 when the height is the side given")),
         text(S::WidthText, "inputWidth", SettingType::SizeText)
-            .meaning("The width field; when it holds anything, it governs the resize")
-            .withFlag("width", FlagValue::Size, "N", "Resize to this width, the height in proportion")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema",
+                                       "The width field; when it holds anything, it governs the resize"))
+            .withFlag("width", FlagValue::Size, "N",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Resize to this width, the height in proportion"))
             .resetting(S::HeightText),
         text(S::HeightText, "inputHeight", SettingType::SizeText)
-            .meaning("The height field")
-            .withFlag("height", FlagValue::Size, "N", "Resize to this height, the width in proportion")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "The height field"))
+            .withFlag("height", FlagValue::Size, "N",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Resize to this height, the width in proportion"))
             .resetting(S::WidthText),
         flag(S::ResizeOtherSide, "pmResizeOther")
-            .meaning("1 when the resize takes one of the other modes: long edge, short edge, fit within, "
-                     "percent"),
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema",
+                "1 when the resize takes one of the other modes: long edge, short edge, fit within, "
+                "percent")),
         integer(S::ResizeOtherMode, "pmResizeOtherMode", 0, 3, 0)
-            .meaning("The other mode shown: 0 long edge, 1 short edge, 2 fit within, 3 percent; the field "
-                     "that holds a number governs"),
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema",
+                "The other mode shown: 0 long edge, 1 short edge, 2 fit within, 3 percent; the field "
+                "that holds a number governs")),
         text(S::LongEdgeText, "pmLongEdge", SettingType::SizeText)
-            .meaning("The long edge field; governs when the width and height fields are empty")
-            .withFlag("long-edge", FlagValue::Size, "N", "Resize so that the longer side is N pixels")
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema", "The long edge field; governs when the width and height fields are empty"))
+            .withFlag("long-edge", FlagValue::Size, "N",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Resize so that the longer side is N pixels"))
             .resetting({S::WidthText, S::HeightText, S::ShortEdgeText, S::FitWidthText, S::FitHeightText,
                         S::ScalePercent}),
         text(S::ShortEdgeText, "pmShortEdge", SettingType::SizeText)
-            .meaning("The short edge field; governs when the fields above are empty")
-            .withFlag("short-edge", FlagValue::Size, "N", "Resize so that the shorter side is N pixels")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema",
+                                       "The short edge field; governs when the fields above are empty"))
+            .withFlag("short-edge", FlagValue::Size, "N",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Resize so that the shorter side is N pixels"))
             .resetting({S::WidthText, S::HeightText, S::LongEdgeText, S::FitWidthText, S::FitHeightText,
                         S::ScalePercent}),
         text(S::FitWidthText, "pmFitWidth", SettingType::SizeText)
-            .meaning("The width of the box the picture is fitted within; the box governs when the fields "
-                     "above are empty, and an empty side of it does not bound")
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema",
+                "The width of the box the picture is fitted within; the box governs when the fields "
+                "above are empty, and an empty side of it does not bound"))
             .withFlag("fit", FlagValue::SizePair, "WxH",
-                      "Resize to the largest size of the same shape within W x H pixels")
+                      QT_TRANSLATE_NOOP("SettingsSchema",
+                                        "Resize to the largest size of the same shape within W x H pixels"))
             .pairing(S::FitHeightText)
             .resetting({S::WidthText, S::HeightText, S::LongEdgeText, S::ShortEdgeText, S::ScalePercent}),
         text(S::FitHeightText, "pmFitHeight", SettingType::SizeText)
-            .meaning("The height of that box")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "The height of that box"))
             .resetting({S::WidthText, S::HeightText}),
         integer(S::ScalePercent, "pmScalePercent", 0, kMaxScalePercent, 0)
-            .meaning("The percent field, 0 when empty; governs when the fields above are empty")
-            .withFlag("scale", FlagValue::Number, "PCT", "Resize both sides to this percent")
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema", "The percent field, 0 when empty; governs when the fields above are empty"))
+            .withFlag("scale", FlagValue::Number, "PCT",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Resize both sides to this percent"))
             .resetting({S::WidthText, S::HeightText, S::LongEdgeText, S::ShortEdgeText, S::FitWidthText,
                         S::FitHeightText}),
         integer(S::NeverEnlarge, "pmNeverEnlarge", 0, 2, 0)
-            .meaning("1 never enlarges (a picture smaller than asked keeps its size), 2 enlarges, 0 as the "
-                     "mode has it: enlarging for width and height, never for the others")
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema",
+                "1 never enlarges (a picture smaller than asked keeps its size), 2 enlarges, 0 as the "
+                "mode has it: enlarging for width and height, never for the others"))
             .withSwitches(kEnlargeWords),
 
-        flag(S::LogoLightHidden, "zqLightLogo", 1).meaning("1 when the logo light is hidden").keptByWindow(),
+        flag(S::LogoLightHidden, "zqLightLogo", 1)
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "1 when the logo light is hidden"))
+            .keptByWindow(),
         flag(S::LogoOn, "zqEnableLogoChkBox")
-            .meaning("1 when the logo is stamped")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "1 when the logo is stamped"))
             .applying([](const V &v, O &o) { o.logo.enabled = v.integer(S::LogoOn) == 1; }),
         row(S::LogoPicture, "zqLogoImage", SettingType::Picture)
-            .meaning("The logo picture; empty keeps the shipped logo")
-            .withFlag("logo", FlagValue::Picture, "FILE",
-                      "Stamp this picture as a logo, its transparency kept")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "The logo picture; empty keeps the shipped logo"))
+            .withFlag(
+                "logo", FlagValue::Picture, "FILE",
+                QT_TRANSLATE_NOOP("SettingsSchema", "Stamp this picture as a logo, its transparency kept"))
             .turningOn(S::LogoOn)
             .applying(
                 [](const V &v, O &o) { o.logo.picture = v.picture(S::LogoPicture).value_or(QImage()); }),
         fraction(S::LogoOpacity, "zqSliderLogoOpacity", 0.8)
-            .meaning("The logo's opacity")
-            .withFlag("logo-opacity", FlagValue::Percent, "PERCENT", "Logo opacity")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "The logo's opacity"))
+            .withFlag("logo-opacity", FlagValue::Percent, "PERCENT",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Logo opacity"))
             .turningOn(S::LogoOn)
             .applying([](const V &v, O &o) { o.logo.opacity = v.fraction(S::LogoOpacity); }),
         integer(S::LogoSize, "zqLogoPopUp", 0, 2, 1)
-            .meaning("The logo's box: 0 a fifth, 1 a quarter, 2 a third of the picture")
-            .withFlag("logo-size", FlagValue::Choice, "SIZE", "The logo's box")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema",
+                                       "The logo's box: 0 a fifth, 1 a quarter, 2 a third of the picture"))
+            .withFlag("logo-size", FlagValue::Choice, "SIZE",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "The logo's box"))
             .withChoices(kLogoSizeWords)
             .turningOn(S::LogoOn),
         integer(S::LogoPosition, "zqLogoPossitionRadioGroup", 0, 4, 1)
-            .meaning("0 top left, 1 top right, 2 bottom left, 3 bottom right, 4 centre")
-            .withFlag("logo-position", FlagValue::Choice, "POSITION", "Where the logo goes")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema",
+                                       "0 top left, 1 top right, 2 bottom left, 3 bottom right, 4 centre"))
+            .withFlag("logo-position", FlagValue::Choice, "POSITION",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Where the logo goes"))
             .withChoices(kCornerWords)
             .turningOn(S::LogoOn)
             .applying(
                 [](const V &v, O &o) { setFromIndex(v.integer(S::LogoPosition), 0, 5, &o.logo.position); }),
 
         flag(S::WatermarkLightHidden, "zqLightWatermark", 1)
-            .meaning("1 when the watermark light is hidden")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "1 when the watermark light is hidden"))
             .keptByWindow(),
         flag(S::WatermarkOn, "zqEnableWatermarkChkBox")
-            .meaning("1 when the watermark is written")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "1 when the watermark is written"))
             .applying([](const V &v, O &o) { o.watermark.enabled = v.integer(S::WatermarkOn) == 1; }),
         text(S::WatermarkText, "zqWatermarkTextField")
-            .meaning("The watermark's text")
-            .withFlag("watermark", FlagValue::Text, "TEXT", "Write this text on the picture")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "The watermark's text"))
+            .withFlag("watermark", FlagValue::Text, "TEXT",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Write this text on the picture"))
             .turningOn(S::WatermarkOn)
             .applying([](const V &v, O &o) { o.watermark.text = v.text(S::WatermarkText); }),
         fraction(S::WatermarkOpacity, "zqSliderWatermarkOpacity", 0.6)
-            .meaning("The watermark's opacity")
-            .withFlag("watermark-opacity", FlagValue::Percent, "PERCENT", "Watermark opacity")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "The watermark's opacity"))
+            .withFlag("watermark-opacity", FlagValue::Percent, "PERCENT",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Watermark opacity"))
             .turningOn(S::WatermarkOn)
             .applying([](const V &v, O &o) { o.watermark.opacity = v.fraction(S::WatermarkOpacity); }),
         integer(S::WatermarkSize, "zqWatermarkPopUp", 0, 3, 1)
-            .meaning("The letters: 0 to 3, the picture's width over 80, 40, 20 or 10")
-            .withFlag("watermark-size", FlagValue::Choice, "SIZE", "The watermark's letters")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema",
+                                       "The letters: 0 to 3, the picture's width over 80, 40, 20 or 10"))
+            .withFlag("watermark-size", FlagValue::Choice, "SIZE",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "The watermark's letters"))
             .withChoices(kTextSizeWords)
             .turningOn(S::WatermarkOn),
         color(S::WatermarkColor, "zqWatermarkColorWell", "#ffffffff")
-            .meaning("The watermark's colour, #AARRGGBB")
-            .withFlag("watermark-color", FlagValue::Color, "COLOR", "Watermark colour")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "The watermark's colour, #AARRGGBB"))
+            .withFlag("watermark-color", FlagValue::Color, "COLOR",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Watermark colour"))
             .turningOn(S::WatermarkOn)
             .applying([](const V &v, O &o) {
                 if (const std::optional<QColor> c = v.color(S::WatermarkColor))
                     o.watermark.color = *c;
             }),
         integer(S::FontIndex, "zqFontListPopup", -1, 1 << 20, -1)
-            .meaning("The font's position among the installed families, -1 for the starting one"),
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema",
+                "The font's position among the installed families, -1 for the starting one")),
         integer(S::WatermarkPosition, "zqWatermarkPossitionRadioGroup", 0, 6, 3)
-            .meaning("As the logo's, and 5 centre top, 6 centre bottom")
-            .withFlag("watermark-position", FlagValue::Choice, "POSITION", "Where the watermark goes")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "As the logo's, and 5 centre top, 6 centre bottom"))
+            .withFlag("watermark-position", FlagValue::Choice, "POSITION",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Where the watermark goes"))
             .withChoices(kPlaceWords)
             .turningOn(S::WatermarkOn)
             .applying([](const V &v, O &o) {
@@ -264,88 +315,118 @@ std::array<SettingRow, kSettingCount> makeRows()
             }),
 
         flag(S::CopyrightLightHidden, "zqLightCopyright", 1)
-            .meaning("1 when the copyright light is hidden")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "1 when the copyright light is hidden"))
             .keptByWindow(),
-        flag(S::CopyrightOn, "zqEnableCopyrightChkBox").meaning("1 when the copyright lines are drawn"),
+        flag(S::CopyrightOn, "zqEnableCopyrightChkBox")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "1 when the copyright lines are drawn")),
         integer(S::CopyrightPattern, "zqSelectedCopyrightLinesMAtrix", -1, 4, -1)
-            .meaning("1 diagonal cross, 2 centre cross, 3 lines across, 4 lines down, -1 none; a pattern "
-                     "switches the lines on")
-            .withFlag("copyright", FlagValue::Choice, "PATTERN", "Copyright lines across the picture")
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema",
+                "1 diagonal cross, 2 centre cross, 3 lines across, 4 lines down, -1 none; a pattern "
+                "switches the lines on"))
+            .withFlag("copyright", FlagValue::Choice, "PATTERN",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Copyright lines across the picture"))
             .withChoices(kPatternWords)
             .turningOn(S::CopyrightOn),
         fraction(S::CopyrightOpacity, "zqSliderCopyrightOpacity", 0.25)
-            .meaning("The lines' opacity")
-            .withFlag("copyright-opacity", FlagValue::Percent, "PERCENT", "Copyright lines opacity")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "The lines' opacity"))
+            .withFlag("copyright-opacity", FlagValue::Percent, "PERCENT",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Copyright lines opacity"))
             .turningOn(S::CopyrightOn)
             .applying([](const V &v, O &o) { o.copyright.opacity = v.fraction(S::CopyrightOpacity); }),
         color(S::CopyrightColor, "zqCopyrightColorWell", "#ffffffff")
-            .meaning("The lines' colour; empty takes the watermark's")
-            .withFlag("copyright-color", FlagValue::Color, "COLOR", "Copyright lines colour")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "The lines' colour; empty takes the watermark's"))
+            .withFlag("copyright-color", FlagValue::Color, "COLOR",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Copyright lines colour"))
             .turningOn(S::CopyrightOn),
 
         integer(S::Format, "zqFileFormatPopUp", 0, 6, 0)
-            .meaning("0 JPEG, 1 PNG, 2 GIF, 3 TIFF, 4 WebP, 5 AVIF, 6 JPEG XL")
-            .withFlag("format", FlagValue::Choice, "FORMAT", "Output format")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema",
+                                       "0 JPEG, 1 PNG, 2 GIF, 3 TIFF, 4 WebP, 5 AVIF, 6 JPEG XL"))
+            .withFlag("format", FlagValue::Choice, "FORMAT",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Output format"))
             .withChoices(kFormatWords)
             .applying([](const V &v, O &o) { setFromIndex(v.integer(S::Format), 0, 7, &o.format); }),
         fraction(S::JpegQuality, "zqJpgQualitySlider", kDefaultJpegQuality / 100.0)
-            .meaning("The quality of JPEG, WebP, AVIF and JPEG XL outputs; at 100, WebP, AVIF and JPEG XL "
-                     "are lossless")
-            .withFlag("quality", FlagValue::Percent, "Q", "Quality of JPEG, WebP, AVIF and JPEG XL")
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema",
+                "The quality of JPEG, WebP, AVIF and JPEG XL outputs; at 100, WebP, AVIF and JPEG XL "
+                "are lossless"))
+            .withFlag("quality", FlagValue::Percent, "Q",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Quality of JPEG, WebP, AVIF and JPEG XL"))
             .applying([](const V &v, O &o) { o.jpegQuality = qualityPercent(v.fraction(S::JpegQuality)); }),
         flag(S::OutputProfile, "pmOutputProfile")
-            .meaning("0 keeps the source's colour profile, 1 converts to sRGB")
-            .withFlag("output-profile", FlagValue::Choice, "PROFILE", "Output colours")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema",
+                                       "0 keeps the source's colour profile, 1 converts to sRGB"))
+            .withFlag("output-profile", FlagValue::Choice, "PROFILE",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Output colours"))
             .withChoices(kProfileWords)
             .applying([](const V &v, O &o) {
                 o.outputProfile =
                     v.integer(S::OutputProfile) == 1 ? OutputProfile::Srgb : OutputProfile::Keep;
             }),
         integer(S::MetadataKept, "pmMetadata", 0, 3, 0)
-            .meaning("0 keeps the metadata, 1 leaves out the location, 2 keeps only authorship and rights, "
-                     "3 keeps none")
-            .withFlag("metadata", FlagValue::Choice, "WHAT", "The EXIF, XMP and IPTC the outputs keep")
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema",
+                "0 keeps the metadata, 1 leaves out the location, 2 keeps only authorship and rights, "
+                "3 keeps none"))
+            .withFlag("metadata", FlagValue::Choice, "WHAT",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "The EXIF, XMP and IPTC the outputs keep"))
             .withChoices(kMetadataWords)
             .applying([](const V &v, O &o) { setFromIndex(v.integer(S::MetadataKept), 0, 4, &o.metadata); }),
-        fraction(S::Zoom, "zqZoomSlider", 0.5).meaning("The size of the thumbnails").keptByWindow(),
+        fraction(S::Zoom, "zqZoomSlider", 0.5)
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "The size of the thumbnails"))
+            .keptByWindow(),
         text(S::FontFamily, "zqFontFamilyName")
-            .meaning("The font by name; chosen over the position when installed")
-            .withFlag(
-                "font", FlagValue::Text, "FAMILY",
-                "Watermark font family (default: the system's sans-serif; a missing font falls back to it)")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema",
+                                       "The font by name; chosen over the position when installed"))
+            .withFlag("font", FlagValue::Text, "FAMILY",
+                      QT_TRANSLATE_NOOP("SettingsSchema", "Watermark font family (default: the system's "
+                                                          "sans-serif; a missing font falls back to it)"))
             .turningOn(S::WatermarkOn)
             .resetting(S::FontIndex),
         text(S::OutputFolder, "pmOutputFolder")
-            .meaning("The folder the last run wrote into; the folder chooser opens there")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema",
+                                       "The folder the last run wrote into; the folder chooser opens there"))
             .keptByWindow(),
         text(S::WindowGeometry, "pmWindowGeometry")
-            .meaning("The window's place and size: x,y,width,height")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "The window's place and size: x,y,width,height"))
             .keptByWindow(),
         text(S::LastInputFolder, "pmLastInputFolder")
-            .meaning("The folder images were last added from; the Add dialogs open there")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema",
+                                       "The folder images were last added from; the Add dialogs open there"))
             .keptByWindow(),
         text(S::LastPreset, "pmPreset")
-            .meaning("The preset last chosen in the window, by its name; empty for none")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema",
+                                       "The preset last chosen in the window, by its name; empty for none"))
             .keptByWindow(),
         flag(S::LastPresetEdited, "pmPresetEdited")
-            .meaning("1 when the options were changed after that preset was chosen")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema",
+                                       "1 when the options were changed after that preset was chosen"))
             .keptByWindow(),
         flag(S::TemplateNaming, "pmNamingTemplate")
-            .meaning("1 names outputs by the rename template (pmNameTemplate) whatever fileCheckBoxSelected "
-                     "says, which keeps the choice made before for older versions"),
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema",
+                "1 names outputs by the rename template (pmNameTemplate) whatever fileCheckBoxSelected "
+                "says, which keeps the choice made before for older versions")),
         text(S::TemplateText, "pmNameTemplate")
-            .meaning("The rename template, such as {date:%Y%m%d}-{n:3}")
+            .meaning(QT_TRANSLATE_NOOP("SettingsSchema", "The rename template, such as {date:%Y%m%d}-{n:3}"))
             .withMaxBytes(1000)
-            .withFlag("template", FlagValue::Text, "TEXT",
-                      "The rename template for --naming template (given alone, it chooses that mode): "
-                      "{name}, {title}, {n} or {n:3} (the list position, zero-padded), {date} or "
-                      "{date:%Y-%m-%d} (EXIF DateTimeOriginal, else the file's time; %Y %m %d %H %M %S %y "
-                      "%j), {camera}, {width} and {height} (the output's size), {folder} (the input's "
-                      "folder); / \\ : * ? \" < > | and control characters become _")
+            .withFlag(
+                "template", FlagValue::Text, "TEXT",
+                QT_TRANSLATE_NOOP(
+                    "SettingsSchema",
+                    "The rename template for --naming template (given alone, it chooses that mode): "
+                    "{name}, {title}, {n} or {n:3} (the list position, zero-padded), {date} or "
+                    "{date:%Y-%m-%d} (EXIF DateTimeOriginal, else the file's time; %Y %m %d %H %M %S %y "
+                    "%j), {camera}, {width} and {height} (the output's size), {folder} (the input's "
+                    "folder); / \\ : * ? \" < > | and control characters become _"))
             .turningOn(S::TemplateNaming),
         flag(S::AddWholeFolders, "pmAddWholeFolders")
-            .meaning("1 when a folder added or dropped in the window brings the pictures of its whole tree, "
-                     "written into the same subfolders")
+            .meaning(QT_TRANSLATE_NOOP(
+                "SettingsSchema",
+                "1 when a folder added or dropped in the window brings the pictures of its whole tree, "
+                "written into the same subfolders"))
             .keptByWindow(),
     }};
 }
@@ -377,6 +458,11 @@ std::vector<Setting> rowsResetBy(const SettingRow &row)
             std::find(rows.begin(), rows.end(), other.setting) == rows.end())
             rows.push_back(other.setting);
     return rows;
+}
+
+QString schemaText(const char *text)
+{
+    return text ? QCoreApplication::translate("SettingsSchema", text) : QString();
 }
 
 AppSettings shippedSettings()

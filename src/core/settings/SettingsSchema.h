@@ -101,7 +101,7 @@ enum class FlagValue {
 struct SettingChoice {
     const char *word;
     int value;
-    const char *meaning = nullptr; // said after the word in the help
+    const char *meaning = nullptr; // said after the word in the help (English; see schemaText())
     bool alias = false;            // accepted, but not listed in the help
     // Stands for the row's `choiceSwitch` on, the row's own number left as it is; the other words
     // set the switch off.
@@ -115,7 +115,7 @@ struct SettingRow {
     int min = 0, max = 0;         // Integer rows
     double defaultNumber = 0.0;   // Integer and Fraction rows
     const char *defaultText = ""; // Text, SizeText and Color rows, in stored form ("" is none)
-    const char *about = nullptr;  // what the stored value means, for the manual page
+    const char *about = nullptr;  // what the stored value means, for the manual page (English)
     int maxBytes = 0;             // Text rows: the longest value, in UTF-8 bytes; 0 for any
     // What the window keeps for itself (its place, the open section, last folders), not an
     // option of the conversion: presets leave such rows out.
@@ -125,7 +125,7 @@ struct SettingRow {
     const char *flag = nullptr; // without the dashes
     FlagValue flagValue = FlagValue::None;
     const char *valueName = nullptr;
-    const char *help = nullptr;
+    const char *help = nullptr; // English, as are `about` and the choices' meanings
     const SettingChoice *choices = nullptr;
     int choiceCount = 0;
     // An overlay switch the flag turns on; rows the flag puts back to their defaults (see
@@ -228,6 +228,10 @@ const SettingRow &settingRow(Setting setting);
 // (the relation goes both ways, so a row added later names the earlier ones it excludes).
 // Giving the flags of two such rows is a usage error.
 std::vector<Setting> rowsResetBy(const SettingRow &row);
+
+// A row's help, meaning or choice meaning in the user's language (the table holds the English
+// words, marked for translation in the context "SettingsSchema"); empty for none.
+QString schemaText(const char *text);
 
 // The shipped defaults: what a first run and a reset start from.
 AppSettings shippedSettings();
