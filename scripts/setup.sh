@@ -14,8 +14,9 @@ packages=(
   # JPEG XL output (libwebp with libwebpmux, libavif with aom), JPEG XL both ways (libjxl; Brotli
   # unpacks the metadata boxes libjxl packs)
   libheif-dev libraw-dev libwebp-dev libavif-dev libjxl-dev libbrotli-dev
-  # fonts for text rendering and EPS rendering (later inputs)
-  fonts-dejavu-core ghostscript
+  # fonts for text rendering and EPS rendering (later inputs); fontconfig's fc-list, which the
+  # shells' completion of --font runs
+  fonts-dejavu-core ghostscript fontconfig
   # independent readers the tests use to check written files
   exiv2 imagemagick libimage-exiftool-perl libjpeg-turbo-progs
   # the WebP, AVIF and JPEG XL tools (dwebp, avifdec, djxl and their encoders)

@@ -2,10 +2,16 @@
 
 #include "settings/SettingsSchema.h"
 
+#include <QColor>
+
 namespace {
 
-// What a flag's value is, for the shells: nothing to offer, one of some words, a file, a folder.
-enum class ValueKind { None, Words, File, Folder };
+// What a flag's value is, for the shells: nothing to offer, one of some words, a file, a folder,
+// an installed font family (as fontconfig lists them when the shell completes).
+enum class ValueKind { None, Words, File, Folder, FontFamily };
+
+// The installed font families, one a line, as each shell runs it.
+const char *const kFontFamilies = "fc-list : family 2>/dev/null | cut -d, -f1 | sort -u";
 
 struct FlagValueKind {
     ValueKind kind = ValueKind::None;
@@ -23,6 +29,10 @@ FlagValueKind valueKind(const CliFlag &flag)
                 words << QString::fromLatin1(flag.row->choices[i].word);
         return {ValueKind::Words, words};
     }
+    if (flag.row && flag.row->flagValue == FlagValue::Color)
+        return {ValueKind::Words, QColor::colorNames()};
+    if (flag.row && flag.row->setting == Setting::FontFamily)
+        return {ValueKind::FontFamily, {}};
     if (flag.names.contains(QLatin1String("completion")))
         return {ValueKind::Words, completionShells()};
     if (flag.row && flag.row->flagValue == FlagValue::Picture)
@@ -57,7 +67,7 @@ QString shortHelp(const CliFlag &flag)
 QString bashScript()
 {
     QStringList visible, folders, files, values;
-    QString choices;
+    QString choices, fonts;
     for (const CliFlag &flag : cliFlags()) {
         QStringList names;
         for (const QString &name : flag.names)
@@ -76,6 +86,14 @@ QString bashScript()
             break;
         case ValueKind::File:
             files << names;
+            break;
+        case ValueKind::FontFamily:
+            // Families hold spaces: one a line, each quoted as the command line needs it.
+            fonts += QStringLiteral("    %1)\n        local IFS=$'\\n' family\n"
+                                    "        COMPREPLY=($(compgen -W \"$(%2)\" -- \"$cur\" | "
+                                    "while read -r family; do printf '%q\\n' \"$family\"; done))\n"
+                                    "        return ;;\n")
+                         .arg(names.join(QLatin1Char('|')), QLatin1String(kFontFamilies));
             break;
         case ValueKind::None:
             if (!flag.valueName.isEmpty())
@@ -115,7 +133,7 @@ QString bashScript()
                           "    COMPREPLY=($(compgen -f -- \"$cur\"))\n"
                           "}\n"
                           "complete -F _pressmark_cli pressmark-cli\n")
-        .arg(choices, folders.join(QLatin1Char('|')), files.join(QLatin1Char('|')),
+        .arg(choices + fonts, folders.join(QLatin1Char('|')), files.join(QLatin1Char('|')),
              values.join(QLatin1Char('|')), visible.join(QLatin1Char(' ')));
 }
 
@@ -158,6 +176,10 @@ QString zshScript()
                 break;
             case ValueKind::File:
                 spec += QStringLiteral(":%1:_files").arg(label);
+                break;
+            case ValueKind::FontFamily:
+                spec += QStringLiteral(":%1:{compadd -- ${(f)\"$(%2)\"}}")
+                            .arg(label, QLatin1String(kFontFamilies));
                 break;
             case ValueKind::None:
                 spec += QStringLiteral(":%1: ").arg(label);
@@ -202,6 +224,9 @@ QString fishScript()
             break;
         case ValueKind::File:
             line += QStringLiteral(" -r -F");
+            break;
+        case ValueKind::FontFamily:
+            line += QStringLiteral(" -x -a '(%1)'").arg(QLatin1String(kFontFamilies));
             break;
         case ValueKind::None:
             if (!flag.valueName.isEmpty())

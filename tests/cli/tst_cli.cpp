@@ -242,16 +242,18 @@ void TestCli::speaksTheUsersLanguage_data()
     QTest::addColumn<QString>("missing");
     QTest::addColumn<QString>("summary");
     QTest::addColumn<QString>("help");
-    QTest::newRow("German") << "de"
-                            << "pressmark-cli: --jobs nimmt eine Zahl von 1 bis 256"
-                            << "fehlt"
-                            << "1 konvertiert, 1 fehlgeschlagen"
-                            << "--jobs <N> Gleichzeitig konvertierte Dateien, 1-256 (Vorgabewert: eine je Kern).";
-    QTest::newRow("French") << "fr:de"
-                            << "pressmark-cli: --jobs prend un nombre de 1 à 256"
-                            << "introuvable"
-                            << "convertis : 1, en échec : 1"
-                            << "--jobs <N> Fichiers convertis à la fois, de 1 à 256 (par défaut : un par cœur).";
+    QTest::newRow("German")
+        << "de"
+        << "pressmark-cli: --jobs nimmt eine Zahl von 1 bis 256"
+        << "fehlt"
+        << "1 konvertiert, 1 fehlgeschlagen"
+        << "--jobs <N> Gleichzeitig konvertierte Dateien, 1-256 (Vorgabewert: eine je Kern).";
+    QTest::newRow("French")
+        << "fr:de"
+        << "pressmark-cli: --jobs prend un nombre de 1 à 256"
+        << "introuvable"
+        << "convertis : 1, en échec : 1"
+        << "--jobs <N> Fichiers convertis à la fois, de 1 à 256 (par défaut : un par cœur).";
     QTest::newRow("English first") << "en:de"
                                    << "pressmark-cli: --jobs takes a number from 1 to 256"
                                    << "missing"
@@ -499,6 +501,13 @@ void TestCli::completion_data()
     QTest::newRow("inputs") << QStringList {"-o", "sub", "ph"} << QStringList {"photo.jpg"}
                             << QStringList {"sub"};
     QTest::newRow("jobs") << QStringList {"--jobs", ""} << QStringList {} << QStringList {"photo.jpg"};
+    QTest::newRow("colour") << QStringList {"--watermark-color", "r"} << QStringList {"red", "royalblue"}
+                            << QStringList {"white", "photo.jpg"};
+    QTest::newRow("lines colour") << QStringList {"--copyright-color", ""} << QStringList {"white", "black"}
+                                  << QStringList {"photo.jpg"};
+    // Installed families (fonts-dejavu-core), a space in the name quoted as the line needs it.
+    QTest::newRow("font") << QStringList {"--font", "DejaVu"} << QStringList {"DejaVu\\ Sans"}
+                          << QStringList {"DejaVu Sans", "photo.jpg"};
 }
 
 void TestCli::completion()
