@@ -43,17 +43,60 @@ def walk(node, depth, found, unnamed):
         walk(node.getChildAtIndex(i), depth + 1, found, unnamed)
 
 
+def headers(node, depth, found):
+    """The option sections' headers: the buttons named after a section."""
+    if node is None or depth > 60:
+        return
+    if node.getRole() in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON) and node.name in SECTIONS:
+        found[node.name] = node
+    for i in range(node.childCount):
+        headers(node.getChildAtIndex(i), depth + 1, found)
+
+
+def read_tree(app):
+    found, unnamed = [], []
+    for i in range(app.childCount):
+        walk(app.getChildAtIndex(i), 1, found, unnamed)
+    return found, unnamed
+
+
+SECTIONS = ["Title and size", "Logo", "Watermark", "Copyright lines"]
+
 app = find_application(30)
 if app is None:
     print("SKIP: the window did not appear on the accessibility bus")
     sys.exit(77)
-found, unnamed = [], []
-for i in range(app.childCount):
-    walk(app.getChildAtIndex(i), 1, found, unnamed)
-print("%d interactive objects" % len(found))
-for line in unnamed:
-    print("unnamed: " + line)
+found, unnamed = read_tree(app)
+print("sections closed: %d interactive objects" % len(found))
 if len(found) < 10:
     print("too few interactive objects: the tree was not read")
     sys.exit(1)
-sys.exit(1 if unnamed else 0)
+# Each section opened as a screen reader's user opens it (the header's action), then read again:
+# the controls it shows must be named too.
+failed = bool(unnamed)
+for line in unnamed:
+    print("unnamed (sections closed): " + line)
+by_name = {}
+for i in range(app.childCount):
+    headers(app.getChildAtIndex(i), 1, by_name)
+missing = [name for name in SECTIONS if name not in by_name]
+if missing:
+    print("section headers not found as buttons: %s" % ", ".join(missing))
+    sys.exit(1)
+for name in SECTIONS:
+    header = by_name[name]
+    action = header.queryAction()
+    if action.nActions < 1:
+        print("the header %r cannot be pressed" % name)
+        sys.exit(1)
+    action.doAction(0)
+    time.sleep(1.0)
+    opened, unnamed = read_tree(app)
+    print("%s open: %d interactive objects" % (name, len(opened)))
+    if len(opened) <= len(found):
+        print("opening %r showed nothing new" % name)
+        failed = True
+    for line in unnamed:
+        print("unnamed (%s open): %s" % (name, line))
+    failed = failed or bool(unnamed)
+sys.exit(1 if failed else 0)
