@@ -121,6 +121,47 @@
     </message>
 </context>
 <context>
+    <name>AvifEncoder</name>
+    <message>
+        <source>the AVIF encoder failed: %1</source>
+        <translation>der AVIF-Kodierer schlug fehl: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BmpPixels</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>unknown bitmap header of %1 bytes</source>
+        <translation>unbekannter Bitmap-Kopf von %1 Bytes</translation>
+    </message>
+    <message>
+        <source>the bitmap has no pixels</source>
+        <translation>die Bitmap hat keine Pixel</translation>
+    </message>
+    <message>
+        <source>unknown bitmap coding %1</source>
+        <translation>unbekannte Bitmap-Kodierung %1</translation>
+    </message>
+    <message>
+        <source>%1 bits a pixel with coding %2</source>
+        <translation>%1 Bit je Pixel mit Kodierung %2</translation>
+    </message>
+    <message>
+        <source>a bitmap holding a JPEG or PNG file</source>
+        <translation>eine Bitmap, die eine JPEG- oder PNG-Datei enthält</translation>
+    </message>
+</context>
+<context>
+    <name>BmpReader</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+</context>
+<context>
     <name>BrowserCellDelegate</name>
     <message>
         <source> (missing)</source>
@@ -136,6 +177,28 @@
     <message>
         <source>%1 × %2 pixels</source>
         <translation>%1 × %2 Pixel</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRawReader</name>
+    <message>
+        <source>%1 x %2 sensor pixels</source>
+        <translation>%1 x %2 Sensorpixel</translation>
+    </message>
+    <message>
+        <source>the raw data is truncated or damaged</source>
+        <translation>die Rohdaten sind abgeschnitten oder beschädigt</translation>
+    </message>
+</context>
+<context>
+    <name>CicpProfile</name>
+    <message>
+        <source>its high dynamic range transfer (%1) has no colour profile here</source>
+        <translation>seine Übertragung mit hohem Dynamikumfang (%1) hat hier kein Farbprofil</translation>
+    </message>
+    <message>
+        <source>its colours (primaries %1, transfer %2) have no colour profile here</source>
+        <translation>seine Farben (Primärfarben %1, Übertragung %2) haben hier kein Farbprofil</translation>
     </message>
 </context>
 <context>
@@ -235,6 +298,13 @@
     <message>
         <source>Print the completion script for bash, zsh or fish.</source>
         <translation>Das Vervollständigungsskript für bash, zsh oder fish ausgeben.</translation>
+    </message>
+</context>
+<context>
+    <name>CmykTiffReader</name>
+    <message>
+        <source>not a readable TIFF</source>
+        <translation>kein lesbares TIFF</translation>
     </message>
 </context>
 <context>
@@ -549,6 +619,74 @@ gewählten Format mit ihren Metadaten in einen Ordner, ohne je eine vorhandene D
     </message>
 </context>
 <context>
+    <name>ConversionRunner</name>
+    <message>
+        <source>the location was removed from the metadata of 1 file</source>
+        <translation>der Ort wurde aus den Metadaten von 1 Datei entfernt</translation>
+    </message>
+    <message numerus="yes">
+        <source>the location was removed from the metadata of %n files</source>
+        <translation>
+            <numerusform>der Ort wurde aus den Metadaten von %n Datei entfernt</numerusform>
+            <numerusform>der Ort wurde aus den Metadaten von %n Dateien entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the metadata of 1 file was reduced to authorship and rights</source>
+        <translation>die Metadaten von 1 Datei wurden auf Urheberschaft und Rechte beschränkt</translation>
+    </message>
+    <message numerus="yes">
+        <source>the metadata of %n files was reduced to authorship and rights</source>
+        <translation>
+            <numerusform>die Metadaten von %n Datei wurden auf Urheberschaft und Rechte beschränkt</numerusform>
+            <numerusform>die Metadaten von %n Dateien wurden auf Urheberschaft und Rechte beschränkt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the metadata was removed from 1 file</source>
+        <translation>die Metadaten wurden aus 1 Datei entfernt</translation>
+    </message>
+    <message numerus="yes">
+        <source>the metadata was removed from %n files</source>
+        <translation>
+            <numerusform>die Metadaten wurden aus %n Datei entfernt</numerusform>
+            <numerusform>die Metadaten wurden aus %n Dateien entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the font &quot;%1&quot; is not installed; the watermark uses &quot;%2&quot;</source>
+        <translation>die Schrift „%1“ ist nicht installiert; das Wasserzeichen verwendet „%2“</translation>
+    </message>
+    <message>
+        <source>the logo is on but there is no logo picture; no logo is drawn</source>
+        <translation>das Logo ist eingeschaltet, aber es gibt kein Logobild; kein Logo wird gezeichnet</translation>
+    </message>
+    <message>
+        <source>the output folder %1 is gone; the run stopped</source>
+        <translation>der Ausgabeordner %1 ist verschwunden; der Lauf wurde angehalten</translation>
+    </message>
+    <message>
+        <source>the output folder %1 cannot be opened; the run stopped</source>
+        <translation>der Ausgabeordner %1 kann nicht geöffnet werden; der Lauf wurde angehalten</translation>
+    </message>
+    <message>
+        <source>the output folder %1 was moved or replaced; the run stopped</source>
+        <translation>der Ausgabeordner %1 wurde verschoben oder ersetzt; der Lauf wurde angehalten</translation>
+    </message>
+    <message>
+        <source>the outputs could not be flushed to disk: %1</source>
+        <translation>die Ausgaben konnten nicht auf den Datenträger geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the output folder was moved or replaced</source>
+        <translation>der Ausgabeordner wurde verschoben oder ersetzt</translation>
+    </message>
+    <message>
+        <source>the output folder is gone</source>
+        <translation>der Ausgabeordner ist verschwunden</translation>
+    </message>
+</context>
+<context>
     <name>ConvertingDialog</name>
     <message>
         <source>Converting</source>
@@ -638,6 +776,21 @@ gewählten Format mit ihren Metadaten in einen Ordner, ohne je eine vorhandene D
     </message>
 </context>
 <context>
+    <name>EpsSource</name>
+    <message>
+        <source>the EPS header is truncated</source>
+        <translation>der EPS-Kopf ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the EPS header points outside the file</source>
+        <translation>der EPS-Kopf zeigt aus der Datei hinaus</translation>
+    </message>
+    <message>
+        <source>no PostScript in the file</source>
+        <translation>kein PostScript in der Datei</translation>
+    </message>
+</context>
+<context>
     <name>Failure</name>
     <message>
         <source>missing</source>
@@ -716,6 +869,69 @@ gewählten Format mit ihren Metadaten in einen Ordner, ohne je eine vorhandene D
     </message>
 </context>
 <context>
+    <name>GifPalette</name>
+    <message>
+        <source>the colour quantizer failed</source>
+        <translation>die Farbreduktion schlug fehl</translation>
+    </message>
+</context>
+<context>
+    <name>HeifReader</name>
+    <message>
+        <source>the primary picture has no size</source>
+        <translation>das Hauptbild hat keine Größe</translation>
+    </message>
+    <message>
+        <source>libheif gave no usable picture</source>
+        <translation>libheif lieferte kein brauchbares Bild</translation>
+    </message>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1; its colours were taken as sRGB</source>
+        <translation>%1; seine Farben wurden als sRGB genommen</translation>
+    </message>
+</context>
+<context>
+    <name>IcnsReader</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+</context>
+<context>
+    <name>IcoReader</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>an empty icon file</source>
+        <translation>eine leere Symboldatei</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>no data</source>
+        <translation>keine Daten</translation>
+    </message>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels is beyond the limit of %3 megapixels</source>
+        <translation>%1 x %2 Pixel liegen über der Grenze von %3 Megapixeln</translation>
+    </message>
+    <message>
+        <source>decoded before a header was read</source>
+        <translation>entschlüsselt, bevor ein Kopf gelesen war</translation>
+    </message>
+</context>
+<context>
     <name>ImageListModel</name>
     <message>
         <source>%1 — the file is no longer there</source>
@@ -782,6 +998,93 @@ gewählten Format mit ihren Metadaten in einen Ordner, ohne je eine vorhandene D
     <message>
         <source>The pictures of the folder&apos;s whole tree, each written into the same subfolder of the output folder. Hidden folders and links to folders are passed over. Dropped folders follow this choice too.</source>
         <translation>Die Bilder des ganzen Ordnerbaums, jedes in denselben Unterordner des Ausgabeordners geschrieben. Versteckte Ordner und Verknüpfungen zu Ordnern werden übergangen. Abgelegte Ordner folgen dieser Wahl ebenfalls.</translation>
+    </message>
+</context>
+<context>
+    <name>InputFile</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>changed while being read</source>
+        <translation>hat sich beim Lesen geändert</translation>
+    </message>
+</context>
+<context>
+    <name>Jpeg2000Reader</name>
+    <message>
+        <source>%1 components</source>
+        <translation>%1 Komponenten</translation>
+    </message>
+    <message>
+        <source>an unusable component</source>
+        <translation>eine unbrauchbare Komponente</translation>
+    </message>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+</context>
+<context>
+    <name>JpegReader</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+</context>
+<context>
+    <name>JpegXlEncoder</name>
+    <message>
+        <source>the JPEG XL encoder failed %1 (error %2)</source>
+        <translation>der JPEG-XL-Kodierer schlug fehl %1 (Fehler %2)</translation>
+    </message>
+</context>
+<context>
+    <name>JxlReader</name>
+    <message>
+        <source>libjxl refused the file</source>
+        <translation>libjxl wies die Datei zurück</translation>
+    </message>
+    <message>
+        <source>no basic information</source>
+        <translation>keine Grundinformationen</translation>
+    </message>
+    <message>
+        <source>libjxl asked for an unexpected buffer</source>
+        <translation>libjxl verlangte einen unerwarteten Puffer</translation>
+    </message>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>libjxl could not read the file</source>
+        <translation>libjxl konnte die Datei nicht lesen</translation>
+    </message>
+    <message>
+        <source>the picture does not fit its size</source>
+        <translation>das Bild passt nicht zu seiner Größe</translation>
+    </message>
+    <message>
+        <source>the file holds no picture</source>
+        <translation>die Datei enthält kein Bild</translation>
+    </message>
+    <message>
+        <source>libjxl could not decode the picture</source>
+        <translation>libjxl konnte das Bild nicht entschlüsseln</translation>
+    </message>
+    <message>
+        <source>the gray colour profile does not describe the picture in colour made of it; its colours were taken as sRGB</source>
+        <translation>das Graustufen-Farbprofil beschreibt das daraus gemachte Farbbild nicht; seine Farben wurden als sRGB genommen</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1570,29 @@ Die Datei konnte nicht geöffnet werden:
     </message>
 </context>
 <context>
+    <name>NameTemplate</name>
+    <message>
+        <source>%%1 is not a date field; use %Y %m %d %H %M %S %y %j or %%</source>
+        <translation>%%1 ist kein Datumsfeld; verwende %Y %m %d %H %M %S %y %j oder %%</translation>
+    </message>
+    <message>
+        <source>the template is empty</source>
+        <translation>die Vorlage ist leer</translation>
+    </message>
+    <message>
+        <source>a } without its {; write }} for the brace itself</source>
+        <translation>eine } ohne ihre {; }} schreiben für die Klammer selbst</translation>
+    </message>
+    <message>
+        <source>a { without its }; write {{ for the brace itself</source>
+        <translation>eine { ohne ihre }; {{ schreiben für die Klammer selbst</translation>
+    </message>
+    <message>
+        <source>unknown field {%1}; the fields are %2</source>
+        <translation>unbekanntes Feld {%1}; die Felder sind %2</translation>
+    </message>
+</context>
+<context>
     <name>OptionSection</name>
     <message>
         <source>On</source>
@@ -1333,6 +1659,44 @@ Die Datei konnte nicht geöffnet werden:
     <message>
         <source>Quality in percent</source>
         <translation>Qualität in Prozent</translation>
+    </message>
+</context>
+<context>
+    <name>OutputEncoder</name>
+    <message>
+        <source>the colour profile is damaged and is left out</source>
+        <translation>das Farbprofil ist beschädigt und wird weggelassen</translation>
+    </message>
+    <message>
+        <source>the colour profile does not describe the output&apos;s colours; it was not kept</source>
+        <translation>das Farbprofil beschreibt die Farben der Ausgabe nicht; es wurde nicht behalten</translation>
+    </message>
+    <message>
+        <source>metadata could not be written: %1</source>
+        <translation>Metadaten konnten nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the colour profile could not be written: %1</source>
+        <translation>das Farbprofil konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>%1 is not a folder name</source>
+        <translation>%1 ist kein Ordnername</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder but a link or a file; nothing is written through it</source>
+        <translation>%1 ist kein Ordner, sondern ein Link oder eine Datei; nichts wird dadurch geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot open the folder %1: %2</source>
+        <translation>der Ordner %1 kann nicht geöffnet werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1459,10 +1823,51 @@ Die Datei konnte nicht geöffnet werden:
     </message>
 </context>
 <context>
+    <name>PendingFile</name>
+    <message>
+        <source>nothing to publish</source>
+        <translation>nichts zu veröffentlichen</translation>
+    </message>
+    <message>
+        <source>only a named temporary replaces a file</source>
+        <translation>nur eine benannte temporäre Datei ersetzt eine Datei</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
     <name>PercentBox</name>
     <message>
         <source>Type a percentage, or step it with the arrow keys</source>
         <translation>Einen Prozentwert eingeben oder mit den Pfeiltasten ändern</translation>
+    </message>
+</context>
+<context>
+    <name>PngChunks</name>
+    <message>
+        <source>the PNG&apos;s colour profile</source>
+        <translation>das Farbprofil des PNG</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s %1 chunk</source>
+        <translation>der %1-Block des PNG</translation>
+    </message>
+    <message>
+        <source>%1 is %2 and is left out</source>
+        <translation>%1 ist %2 und wird weggelassen</translation>
+    </message>
+    <message>
+        <source>too large when unpacked</source>
+        <translation>entpackt zu groß</translation>
+    </message>
+</context>
+<context>
+    <name>PngReader</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist abgeschnitten</translation>
     </message>
 </context>
 <context>
@@ -1614,6 +2019,146 @@ Die Datei konnte nicht geöffnet werden:
     <message>
         <source>Preset</source>
         <translation>Vorgabe</translation>
+    </message>
+</context>
+<context>
+    <name>PresetStore</name>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a preset can be (%2 MiB)</source>
+        <translation>%1 ist größer, als eine Vorgabe sein kann (%2 MiB)</translation>
+    </message>
+    <message>
+        <source>%1 is not a Pressmark preset: %2</source>
+        <translation>%1 ist keine Pressmark-Vorgabe: %2</translation>
+    </message>
+    <message>
+        <source>it is not in the settings file&apos;s form</source>
+        <translation>sie hat nicht die Form der Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>it holds none of the options</source>
+        <translation>sie enthält keine der Optionen</translation>
+    </message>
+    <message>
+        <source>settings this version does not know were left out: %1</source>
+        <translation>Einstellungen, die diese Version nicht kennt, wurden ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>settings replaced by their defaults: %1</source>
+        <translation>Einstellungen durch ihre Vorgabewerte ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>eine Vorgabe braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name is at most %1 characters</source>
+        <translation>der Name einer Vorgabe hat höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name is one line of text</source>
+        <translation>der Name einer Vorgabe ist eine Textzeile</translation>
+    </message>
+    <message>
+        <source>the name %1 is too long for a file name</source>
+        <translation>der Name %1 ist zu lang für einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>the presets folder %1 belongs to another user; it is not used</source>
+        <translation>der Vorgabenordner %1 gehört einem anderen Benutzer; er wird nicht verwendet</translation>
+    </message>
+    <message>
+        <source>there is no preset named %1</source>
+        <translation>es gibt keine Vorgabe namens %1</translation>
+    </message>
+    <message>
+        <source>the preset %1</source>
+        <translation>die Vorgabe %1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; presets are kept as files</source>
+        <translation>%1 ist ein symbolischer Link; Vorgaben werden als Dateien gehalten</translation>
+    </message>
+    <message>
+        <source>%1 is only read</source>
+        <translation>%1 wird nur gelesen</translation>
+    </message>
+    <message>
+        <source>a preset named %1 exists</source>
+        <translation>eine Vorgabe namens %1 existiert</translation>
+    </message>
+</context>
+<context>
+    <name>PsdReader</name>
+    <message>
+        <source>not a Photoshop file</source>
+        <translation>keine Photoshop-Datei</translation>
+    </message>
+    <message>
+        <source>the Photoshop header is damaged</source>
+        <translation>der Photoshop-Kopf ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the Photoshop file is truncated</source>
+        <translation>die Photoshop-Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the file has no composite image (saved without &quot;Maximize Compatibility&quot;)</source>
+        <translation>die Datei hat kein zusammengesetztes Bild (gespeichert ohne „Kompatibilität maximieren“)</translation>
+    </message>
+    <message>
+        <source>the composite uses a compression Photoshop files do not use for it</source>
+        <translation>das zusammengesetzte Bild nutzt eine Kompression, die Photoshop-Dateien dafür nicht nutzen</translation>
+    </message>
+    <message>
+        <source>the composite image data is truncated</source>
+        <translation>die Daten des zusammengesetzten Bildes sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the colour table is missing</source>
+        <translation>die Farbtabelle fehlt</translation>
+    </message>
+    <message>
+        <source>the composite image data is damaged</source>
+        <translation>die Daten des zusammengesetzten Bildes sind beschädigt</translation>
+    </message>
+    <message>
+        <source>indexed colour</source>
+        <translation>indizierte Farben</translation>
+    </message>
+    <message>
+        <source>mode %1</source>
+        <translation>Modus %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenderFile</name>
+    <message>
+        <source>the output would be %1 x %2 pixels; %3 holds at most %4 a side</source>
+        <translation>die Ausgabe wäre %1 x %2 Pixel groß; %3 fasst höchstens %4 je Seite</translation>
+    </message>
+    <message>
+        <source>the output would be %1 x %2 pixels</source>
+        <translation>die Ausgabe wäre %1 x %2 Pixel groß</translation>
+    </message>
+    <message>
+        <source>the colour profile could not be applied; colours were written as they are</source>
+        <translation>das Farbprofil konnte nicht angewandt werden; die Farben wurden so geschrieben, wie sie sind</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFile</name>
+    <message>
+        <source>%1 is not a file name</source>
+        <translation>%1 ist kein Dateiname</translation>
     </message>
 </context>
 <context>
@@ -2047,6 +2592,148 @@ Die Datei konnte nicht geöffnet werden:
     </message>
 </context>
 <context>
+    <name>SettingsStore</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; the shipped settings are used</source>
+        <translation>%1 ist keine reguläre Datei; die mitgelieferten Einstellungen werden verwendet</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>it does not hold Pressmark settings</source>
+        <translation>sie enthält keine Pressmark-Einstellungen</translation>
+    </message>
+    <message>
+        <source>settings replaced by their defaults: %1</source>
+        <translation>Einstellungen durch ihre Vorgabewerte ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be read (%2); it is left as it is and the settings are not saved</source>
+        <translation>die Einstellungsdatei %1 konnte nicht gelesen werden (%2); sie bleibt, wie sie ist, und die Einstellungen werden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>the settings file could not be read; it is kept at %1</source>
+        <translation>die Einstellungsdatei konnte nicht gelesen werden; sie wird unter %1 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>%1 is only read</source>
+        <translation>%1 wird nur gelesen</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and is left as it is</source>
+        <translation>%1 konnte nicht gelesen werden und bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>SourceMetadata</name>
+    <message>
+        <source>the XMP data is malformed and is left out</source>
+        <translation>die XMP-Daten sind fehlerhaft und werden weggelassen</translation>
+    </message>
+    <message>
+        <source>the EXIF data could not be read and is left out: %1</source>
+        <translation>die EXIF-Daten konnten nicht gelesen werden und werden weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>part of the EXIF data could not be read and is left out: %1</source>
+        <translation>ein Teil der EXIF-Daten konnte nicht gelesen werden und wird weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>the IPTC data could not be read and is left out: %1</source>
+        <translation>die IPTC-Daten konnten nicht gelesen werden und werden weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>part of the IPTC data could not be read and is left out: %1</source>
+        <translation>ein Teil der IPTC-Daten konnte nicht gelesen werden und wird weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>the metadata could not be read and is left out: %1</source>
+        <translation>die Metadaten konnten nicht gelesen werden und werden weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>the EXIF data could not be read and is left out</source>
+        <translation>die EXIF-Daten konnten nicht gelesen werden und werden weggelassen</translation>
+    </message>
+    <message>
+        <source>part of the EXIF data could not be read and is left out</source>
+        <translation>ein Teil der EXIF-Daten konnte nicht gelesen werden und wird weggelassen</translation>
+    </message>
+    <message>
+        <source>the XMP data is malformed and is left out: %1</source>
+        <translation>die XMP-Daten sind fehlerhaft und werden weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>the orientation tag could not be read (%1); the picture is taken as stored</source>
+        <translation>die Ausrichtungsangabe konnte nicht gelesen werden (%1); das Bild wird so genommen, wie es gespeichert ist</translation>
+    </message>
+    <message>
+        <source>the EXIF resolution could not be read (%1)</source>
+        <translation>die EXIF-Auflösung konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>the XMP data could not be written</source>
+        <translation>die XMP-Daten konnten nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>TgaReader</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>not a TGA file this reader knows</source>
+        <translation>keine TGA-Datei, die dieser Leser kennt</translation>
+    </message>
+</context>
+<context>
+    <name>TiffEncoder</name>
+    <message>
+        <source>cannot start a TIFF file</source>
+        <translation>eine TIFF-Datei kann nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>the TIFF encoder failed</source>
+        <translation>der TIFF-Kodierer schlug fehl</translation>
+    </message>
+</context>
+<context>
+    <name>TiffReader</name>
+    <message>
+        <source>not a readable TIFF</source>
+        <translation>kein lesbares TIFF</translation>
+    </message>
+    <message>
+        <source>unexpected row padding</source>
+        <translation>unerwartete Zeilenauffüllung</translation>
+    </message>
+    <message>
+        <source>the TIFF data is damaged</source>
+        <translation>die TIFF-Daten sind beschädigt</translation>
+    </message>
+</context>
+<context>
+    <name>TiffSamples</name>
+    <message>
+        <source>the TIFF data is damaged</source>
+        <translation>die TIFF-Daten sind beschädigt</translation>
+    </message>
+    <message>
+        <source>a TIFF row or tile beyond 1 GiB</source>
+        <translation>eine TIFF-Zeile oder -Kachel über 1 GiB</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -2305,6 +2992,29 @@ Die Datei konnte nicht geöffnet werden:
     <message>
         <source>Watermark text</source>
         <translation>Text des Wasserzeichens</translation>
+    </message>
+</context>
+<context>
+    <name>WebpEncoder</name>
+    <message>
+        <source>the WebP encoder ran out of memory</source>
+        <translation>dem WebP-Kodierer ging der Speicher aus</translation>
+    </message>
+    <message>
+        <source>the picture is too large for a WebP file at this quality</source>
+        <translation>das Bild ist zu groß für eine WebP-Datei in dieser Qualität</translation>
+    </message>
+    <message>
+        <source>the WebP encoder failed (error %1)</source>
+        <translation>der WebP-Kodierer schlug fehl (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>libwebp&apos;s version does not match</source>
+        <translation>die Version von libwebp passt nicht</translation>
+    </message>
+    <message>
+        <source>the WebP metadata could not be added</source>
+        <translation>die WebP-Metadaten konnten nicht hinzugefügt werden</translation>
     </message>
 </context>
 </TS>

@@ -121,6 +121,47 @@
     </message>
 </context>
 <context>
+    <name>AvifEncoder</name>
+    <message>
+        <source>the AVIF encoder failed: %1</source>
+        <translation>l&apos;encodeur AVIF a échoué : %1</translation>
+    </message>
+</context>
+<context>
+    <name>BmpPixels</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+    <message>
+        <source>unknown bitmap header of %1 bytes</source>
+        <translation>en-tête de bitmap inconnu de %1 octets</translation>
+    </message>
+    <message>
+        <source>the bitmap has no pixels</source>
+        <translation>le bitmap n&apos;a pas de pixels</translation>
+    </message>
+    <message>
+        <source>unknown bitmap coding %1</source>
+        <translation>codage de bitmap inconnu %1</translation>
+    </message>
+    <message>
+        <source>%1 bits a pixel with coding %2</source>
+        <translation>%1 bits par pixel avec le codage %2</translation>
+    </message>
+    <message>
+        <source>a bitmap holding a JPEG or PNG file</source>
+        <translation>un bitmap contenant un fichier JPEG ou PNG</translation>
+    </message>
+</context>
+<context>
+    <name>BmpReader</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+</context>
+<context>
     <name>BrowserCellDelegate</name>
     <message>
         <source> (missing)</source>
@@ -136,6 +177,28 @@
     <message>
         <source>%1 × %2 pixels</source>
         <translation>%1 × %2 pixels</translation>
+    </message>
+</context>
+<context>
+    <name>CameraRawReader</name>
+    <message>
+        <source>%1 x %2 sensor pixels</source>
+        <translation>%1 x %2 pixels de capteur</translation>
+    </message>
+    <message>
+        <source>the raw data is truncated or damaged</source>
+        <translation>les données brutes sont tronquées ou endommagées</translation>
+    </message>
+</context>
+<context>
+    <name>CicpProfile</name>
+    <message>
+        <source>its high dynamic range transfer (%1) has no colour profile here</source>
+        <translation>son transfert à grande gamme dynamique (%1) n&apos;a pas de profil de couleurs ici</translation>
+    </message>
+    <message>
+        <source>its colours (primaries %1, transfer %2) have no colour profile here</source>
+        <translation>ses couleurs (primaires %1, transfert %2) n&apos;ont pas de profil de couleurs ici</translation>
     </message>
 </context>
 <context>
@@ -235,6 +298,13 @@
     <message>
         <source>Print the completion script for bash, zsh or fish.</source>
         <translation>Afficher le script de complétion pour bash, zsh ou fish.</translation>
+    </message>
+</context>
+<context>
+    <name>CmykTiffReader</name>
+    <message>
+        <source>not a readable TIFF</source>
+        <translation>pas un TIFF lisible</translation>
     </message>
 </context>
 <context>
@@ -549,6 +619,74 @@ choisi avec leurs métadonnées dans un dossier, sans jamais remplacer un fichie
     </message>
 </context>
 <context>
+    <name>ConversionRunner</name>
+    <message>
+        <source>the location was removed from the metadata of 1 file</source>
+        <translation>le lieu a été retiré des métadonnées d&apos;1 fichier</translation>
+    </message>
+    <message numerus="yes">
+        <source>the location was removed from the metadata of %n files</source>
+        <translation>
+            <numerusform>le lieu a été retiré des métadonnées de %n fichier</numerusform>
+            <numerusform>le lieu a été retiré des métadonnées de %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the metadata of 1 file was reduced to authorship and rights</source>
+        <translation>les métadonnées d&apos;1 fichier ont été réduites à l&apos;auteur et aux droits</translation>
+    </message>
+    <message numerus="yes">
+        <source>the metadata of %n files was reduced to authorship and rights</source>
+        <translation>
+            <numerusform>les métadonnées de %n fichier ont été réduites à l&apos;auteur et aux droits</numerusform>
+            <numerusform>les métadonnées de %n fichiers ont été réduites à l&apos;auteur et aux droits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the metadata was removed from 1 file</source>
+        <translation>les métadonnées ont été retirées d&apos;1 fichier</translation>
+    </message>
+    <message numerus="yes">
+        <source>the metadata was removed from %n files</source>
+        <translation>
+            <numerusform>les métadonnées ont été retirées de %n fichier</numerusform>
+            <numerusform>les métadonnées ont été retirées de %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the font &quot;%1&quot; is not installed; the watermark uses &quot;%2&quot;</source>
+        <translation>la police « %1 » n&apos;est pas installée ; le filigrane utilise « %2 »</translation>
+    </message>
+    <message>
+        <source>the logo is on but there is no logo picture; no logo is drawn</source>
+        <translation>le logo est activé mais il n&apos;y a pas d&apos;image de logo ; aucun logo n&apos;est dessiné</translation>
+    </message>
+    <message>
+        <source>the output folder %1 is gone; the run stopped</source>
+        <translation>le dossier de sortie %1 a disparu ; la conversion s&apos;est arrêtée</translation>
+    </message>
+    <message>
+        <source>the output folder %1 cannot be opened; the run stopped</source>
+        <translation>le dossier de sortie %1 ne peut pas être ouvert ; la conversion s&apos;est arrêtée</translation>
+    </message>
+    <message>
+        <source>the output folder %1 was moved or replaced; the run stopped</source>
+        <translation>le dossier de sortie %1 a été déplacé ou remplacé ; la conversion s&apos;est arrêtée</translation>
+    </message>
+    <message>
+        <source>the outputs could not be flushed to disk: %1</source>
+        <translation>les sorties n&apos;ont pas pu être écrites sur le disque : %1</translation>
+    </message>
+    <message>
+        <source>the output folder was moved or replaced</source>
+        <translation>le dossier de sortie a été déplacé ou remplacé</translation>
+    </message>
+    <message>
+        <source>the output folder is gone</source>
+        <translation>le dossier de sortie a disparu</translation>
+    </message>
+</context>
+<context>
     <name>ConvertingDialog</name>
     <message>
         <source>Converting</source>
@@ -638,6 +776,21 @@ choisi avec leurs métadonnées dans un dossier, sans jamais remplacer un fichie
     </message>
 </context>
 <context>
+    <name>EpsSource</name>
+    <message>
+        <source>the EPS header is truncated</source>
+        <translation>l&apos;en-tête EPS est tronqué</translation>
+    </message>
+    <message>
+        <source>the EPS header points outside the file</source>
+        <translation>l&apos;en-tête EPS pointe hors du fichier</translation>
+    </message>
+    <message>
+        <source>no PostScript in the file</source>
+        <translation>pas de PostScript dans le fichier</translation>
+    </message>
+</context>
+<context>
     <name>Failure</name>
     <message>
         <source>missing</source>
@@ -716,6 +869,69 @@ choisi avec leurs métadonnées dans un dossier, sans jamais remplacer un fichie
     </message>
 </context>
 <context>
+    <name>GifPalette</name>
+    <message>
+        <source>the colour quantizer failed</source>
+        <translation>la réduction des couleurs a échoué</translation>
+    </message>
+</context>
+<context>
+    <name>HeifReader</name>
+    <message>
+        <source>the primary picture has no size</source>
+        <translation>l&apos;image principale n&apos;a pas de taille</translation>
+    </message>
+    <message>
+        <source>libheif gave no usable picture</source>
+        <translation>libheif n&apos;a pas donné d&apos;image utilisable</translation>
+    </message>
+    <message>
+        <source>the file is truncated</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+    <message>
+        <source>%1; its colours were taken as sRGB</source>
+        <translation>%1 ; ses couleurs ont été prises comme sRVB</translation>
+    </message>
+</context>
+<context>
+    <name>IcnsReader</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+</context>
+<context>
+    <name>IcoReader</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+    <message>
+        <source>an empty icon file</source>
+        <translation>un fichier d&apos;icône vide</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>no data</source>
+        <translation>pas de données</translation>
+    </message>
+    <message>
+        <source>the file is truncated</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels is beyond the limit of %3 megapixels</source>
+        <translation>%1 x %2 pixels dépassent la limite de %3 mégapixels</translation>
+    </message>
+    <message>
+        <source>decoded before a header was read</source>
+        <translation>décodé avant la lecture d&apos;un en-tête</translation>
+    </message>
+</context>
+<context>
     <name>ImageListModel</name>
     <message>
         <source>%1 — the file is no longer there</source>
@@ -782,6 +998,93 @@ choisi avec leurs métadonnées dans un dossier, sans jamais remplacer un fichie
     <message>
         <source>The pictures of the folder&apos;s whole tree, each written into the same subfolder of the output folder. Hidden folders and links to folders are passed over. Dropped folders follow this choice too.</source>
         <translation>Les images de toute l&apos;arborescence du dossier, chacune écrite dans le même sous-dossier du dossier de sortie. Les dossiers cachés et les liens vers des dossiers sont ignorés. Les dossiers déposés suivent aussi ce choix.</translation>
+    </message>
+</context>
+<context>
+    <name>InputFile</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>changed while being read</source>
+        <translation>a changé pendant la lecture</translation>
+    </message>
+</context>
+<context>
+    <name>Jpeg2000Reader</name>
+    <message>
+        <source>%1 components</source>
+        <translation>%1 composantes</translation>
+    </message>
+    <message>
+        <source>an unusable component</source>
+        <translation>une composante inutilisable</translation>
+    </message>
+    <message>
+        <source>the file is truncated</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+</context>
+<context>
+    <name>JpegReader</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+</context>
+<context>
+    <name>JpegXlEncoder</name>
+    <message>
+        <source>the JPEG XL encoder failed %1 (error %2)</source>
+        <translation>l&apos;encodeur JPEG XL a échoué %1 (erreur %2)</translation>
+    </message>
+</context>
+<context>
+    <name>JxlReader</name>
+    <message>
+        <source>libjxl refused the file</source>
+        <translation>libjxl a refusé le fichier</translation>
+    </message>
+    <message>
+        <source>no basic information</source>
+        <translation>pas d&apos;informations de base</translation>
+    </message>
+    <message>
+        <source>libjxl asked for an unexpected buffer</source>
+        <translation>libjxl a demandé un tampon inattendu</translation>
+    </message>
+    <message>
+        <source>the file is truncated</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+    <message>
+        <source>libjxl could not read the file</source>
+        <translation>libjxl n&apos;a pas pu lire le fichier</translation>
+    </message>
+    <message>
+        <source>the picture does not fit its size</source>
+        <translation>l&apos;image ne correspond pas à sa taille</translation>
+    </message>
+    <message>
+        <source>the file holds no picture</source>
+        <translation>le fichier ne contient pas d&apos;image</translation>
+    </message>
+    <message>
+        <source>libjxl could not decode the picture</source>
+        <translation>libjxl n&apos;a pas pu décoder l&apos;image</translation>
+    </message>
+    <message>
+        <source>the gray colour profile does not describe the picture in colour made of it; its colours were taken as sRGB</source>
+        <translation>le profil de couleurs en gris ne décrit pas l&apos;image en couleurs qui en est faite ; ses couleurs ont été prises comme sRVB</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1570,29 @@ Impossible d&apos;ouvrir le fichier :
     </message>
 </context>
 <context>
+    <name>NameTemplate</name>
+    <message>
+        <source>%%1 is not a date field; use %Y %m %d %H %M %S %y %j or %%</source>
+        <translation>%%1 n&apos;est pas un champ de date ; utilisez %Y %m %d %H %M %S %y %j ou %%</translation>
+    </message>
+    <message>
+        <source>the template is empty</source>
+        <translation>le modèle est vide</translation>
+    </message>
+    <message>
+        <source>a } without its {; write }} for the brace itself</source>
+        <translation>une } sans son { ; écrivez }} pour l&apos;accolade elle-même</translation>
+    </message>
+    <message>
+        <source>a { without its }; write {{ for the brace itself</source>
+        <translation>une { sans son } ; écrivez {{ pour l&apos;accolade elle-même</translation>
+    </message>
+    <message>
+        <source>unknown field {%1}; the fields are %2</source>
+        <translation>champ inconnu {%1} ; les champs sont %2</translation>
+    </message>
+</context>
+<context>
     <name>OptionSection</name>
     <message>
         <source>On</source>
@@ -1333,6 +1659,44 @@ Impossible d&apos;ouvrir le fichier :
     <message>
         <source>Quality in percent</source>
         <translation>Qualité en pourcentage</translation>
+    </message>
+</context>
+<context>
+    <name>OutputEncoder</name>
+    <message>
+        <source>the colour profile is damaged and is left out</source>
+        <translation>le profil de couleurs est endommagé et est omis</translation>
+    </message>
+    <message>
+        <source>the colour profile does not describe the output&apos;s colours; it was not kept</source>
+        <translation>le profil de couleurs ne décrit pas les couleurs de la sortie ; il n&apos;a pas été gardé</translation>
+    </message>
+    <message>
+        <source>metadata could not be written: %1</source>
+        <translation>les métadonnées n&apos;ont pas pu être écrites : %1</translation>
+    </message>
+    <message>
+        <source>the colour profile could not be written: %1</source>
+        <translation>le profil de couleurs n&apos;a pas pu être écrit : %1</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>%1 is not a folder name</source>
+        <translation>%1 n&apos;est pas un nom de dossier</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder but a link or a file; nothing is written through it</source>
+        <translation>%1 n&apos;est pas un dossier mais un lien ou un fichier ; rien n&apos;est écrit à travers lui</translation>
+    </message>
+    <message>
+        <source>cannot open the folder %1: %2</source>
+        <translation>impossible d&apos;ouvrir le dossier %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1459,10 +1823,51 @@ Impossible d&apos;ouvrir le fichier :
     </message>
 </context>
 <context>
+    <name>PendingFile</name>
+    <message>
+        <source>nothing to publish</source>
+        <translation>rien à publier</translation>
+    </message>
+    <message>
+        <source>only a named temporary replaces a file</source>
+        <translation>seul un fichier temporaire nommé remplace un fichier</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
     <name>PercentBox</name>
     <message>
         <source>Type a percentage, or step it with the arrow keys</source>
         <translation>Saisissez un pourcentage, ou modifiez-le avec les flèches</translation>
+    </message>
+</context>
+<context>
+    <name>PngChunks</name>
+    <message>
+        <source>the PNG&apos;s colour profile</source>
+        <translation>le profil de couleurs du PNG</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s %1 chunk</source>
+        <translation>le bloc %1 du PNG</translation>
+    </message>
+    <message>
+        <source>%1 is %2 and is left out</source>
+        <translation>%1 est %2 et est omis</translation>
+    </message>
+    <message>
+        <source>too large when unpacked</source>
+        <translation>trop grand une fois décompressé</translation>
+    </message>
+</context>
+<context>
+    <name>PngReader</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>le fichier est tronqué</translation>
     </message>
 </context>
 <context>
@@ -1614,6 +2019,146 @@ Impossible d&apos;ouvrir le fichier :
     <message>
         <source>Preset</source>
         <translation>Préréglage</translation>
+    </message>
+</context>
+<context>
+    <name>PresetStore</name>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 est un dossier</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a preset can be (%2 MiB)</source>
+        <translation>%1 est plus grand qu&apos;un préréglage ne peut l&apos;être (%2 Mio)</translation>
+    </message>
+    <message>
+        <source>%1 is not a Pressmark preset: %2</source>
+        <translation>%1 n&apos;est pas un préréglage Pressmark : %2</translation>
+    </message>
+    <message>
+        <source>it is not in the settings file&apos;s form</source>
+        <translation>il n&apos;a pas la forme du fichier de réglages</translation>
+    </message>
+    <message>
+        <source>it holds none of the options</source>
+        <translation>il ne contient aucune des options</translation>
+    </message>
+    <message>
+        <source>settings this version does not know were left out: %1</source>
+        <translation>les réglages que cette version ne connaît pas ont été omis : %1</translation>
+    </message>
+    <message>
+        <source>settings replaced by their defaults: %1</source>
+        <translation>réglages remplacés par leurs valeurs par défaut : %1</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>un préréglage a besoin d&apos;un nom</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name is at most %1 characters</source>
+        <translation>le nom d&apos;un préréglage a au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name is one line of text</source>
+        <translation>le nom d&apos;un préréglage tient sur une ligne</translation>
+    </message>
+    <message>
+        <source>the name %1 is too long for a file name</source>
+        <translation>le nom %1 est trop long pour un nom de fichier</translation>
+    </message>
+    <message>
+        <source>the presets folder %1 belongs to another user; it is not used</source>
+        <translation>le dossier des préréglages %1 appartient à un autre utilisateur ; il n&apos;est pas utilisé</translation>
+    </message>
+    <message>
+        <source>there is no preset named %1</source>
+        <translation>il n&apos;y a pas de préréglage nommé %1</translation>
+    </message>
+    <message>
+        <source>the preset %1</source>
+        <translation>le préréglage %1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; presets are kept as files</source>
+        <translation>%1 est un lien symbolique ; les préréglages sont gardés comme fichiers</translation>
+    </message>
+    <message>
+        <source>%1 is only read</source>
+        <translation>%1 est seulement lu</translation>
+    </message>
+    <message>
+        <source>a preset named %1 exists</source>
+        <translation>un préréglage nommé %1 existe</translation>
+    </message>
+</context>
+<context>
+    <name>PsdReader</name>
+    <message>
+        <source>not a Photoshop file</source>
+        <translation>pas un fichier Photoshop</translation>
+    </message>
+    <message>
+        <source>the Photoshop header is damaged</source>
+        <translation>l&apos;en-tête Photoshop est endommagé</translation>
+    </message>
+    <message>
+        <source>the Photoshop file is truncated</source>
+        <translation>le fichier Photoshop est tronqué</translation>
+    </message>
+    <message>
+        <source>the file has no composite image (saved without &quot;Maximize Compatibility&quot;)</source>
+        <translation>le fichier n&apos;a pas d&apos;image composite (enregistré sans « Maximiser la compatibilité »)</translation>
+    </message>
+    <message>
+        <source>the composite uses a compression Photoshop files do not use for it</source>
+        <translation>l&apos;image composite utilise une compression que les fichiers Photoshop n&apos;utilisent pas pour elle</translation>
+    </message>
+    <message>
+        <source>the composite image data is truncated</source>
+        <translation>les données de l&apos;image composite sont tronquées</translation>
+    </message>
+    <message>
+        <source>the colour table is missing</source>
+        <translation>la table des couleurs manque</translation>
+    </message>
+    <message>
+        <source>the composite image data is damaged</source>
+        <translation>les données de l&apos;image composite sont endommagées</translation>
+    </message>
+    <message>
+        <source>indexed colour</source>
+        <translation>couleurs indexées</translation>
+    </message>
+    <message>
+        <source>mode %1</source>
+        <translation>mode %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenderFile</name>
+    <message>
+        <source>the output would be %1 x %2 pixels; %3 holds at most %4 a side</source>
+        <translation>la sortie ferait %1 x %2 pixels ; %3 contient au plus %4 par côté</translation>
+    </message>
+    <message>
+        <source>the output would be %1 x %2 pixels</source>
+        <translation>la sortie ferait %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>the colour profile could not be applied; colours were written as they are</source>
+        <translation>le profil de couleurs n&apos;a pas pu être appliqué ; les couleurs ont été écrites telles quelles</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFile</name>
+    <message>
+        <source>%1 is not a file name</source>
+        <translation>%1 n&apos;est pas un nom de fichier</translation>
     </message>
 </context>
 <context>
@@ -2047,6 +2592,148 @@ Impossible d&apos;ouvrir le fichier :
     </message>
 </context>
 <context>
+    <name>SettingsStore</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; the shipped settings are used</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire ; les réglages livrés sont utilisés</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>it does not hold Pressmark settings</source>
+        <translation>il ne contient pas de réglages Pressmark</translation>
+    </message>
+    <message>
+        <source>settings replaced by their defaults: %1</source>
+        <translation>réglages remplacés par leurs valeurs par défaut : %1</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be read (%2); it is left as it is and the settings are not saved</source>
+        <translation>le fichier de réglages %1 n&apos;a pas pu être lu (%2) ; il est laissé tel quel et les réglages ne sont pas enregistrés</translation>
+    </message>
+    <message>
+        <source>the settings file could not be read; it is kept at %1</source>
+        <translation>le fichier de réglages n&apos;a pas pu être lu ; il est gardé sous %1</translation>
+    </message>
+    <message>
+        <source>%1 is only read</source>
+        <translation>%1 est seulement lu</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and is left as it is</source>
+        <translation>%1 n&apos;a pas pu être lu et est laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
+    <name>SourceMetadata</name>
+    <message>
+        <source>the XMP data is malformed and is left out</source>
+        <translation>les données XMP sont mal formées et sont omises</translation>
+    </message>
+    <message>
+        <source>the EXIF data could not be read and is left out: %1</source>
+        <translation>les données EXIF n&apos;ont pas pu être lues et sont omises : %1</translation>
+    </message>
+    <message>
+        <source>part of the EXIF data could not be read and is left out: %1</source>
+        <translation>une partie des données EXIF n&apos;a pas pu être lue et est omise : %1</translation>
+    </message>
+    <message>
+        <source>the IPTC data could not be read and is left out: %1</source>
+        <translation>les données IPTC n&apos;ont pas pu être lues et sont omises : %1</translation>
+    </message>
+    <message>
+        <source>part of the IPTC data could not be read and is left out: %1</source>
+        <translation>une partie des données IPTC n&apos;a pas pu être lue et est omise : %1</translation>
+    </message>
+    <message>
+        <source>the metadata could not be read and is left out: %1</source>
+        <translation>les métadonnées n&apos;ont pas pu être lues et sont omises : %1</translation>
+    </message>
+    <message>
+        <source>the EXIF data could not be read and is left out</source>
+        <translation>les données EXIF n&apos;ont pas pu être lues et sont omises</translation>
+    </message>
+    <message>
+        <source>part of the EXIF data could not be read and is left out</source>
+        <translation>une partie des données EXIF n&apos;a pas pu être lue et est omise</translation>
+    </message>
+    <message>
+        <source>the XMP data is malformed and is left out: %1</source>
+        <translation>les données XMP sont mal formées et sont omises : %1</translation>
+    </message>
+    <message>
+        <source>the orientation tag could not be read (%1); the picture is taken as stored</source>
+        <translation>l&apos;étiquette d&apos;orientation n&apos;a pas pu être lue (%1) ; l&apos;image est prise telle qu&apos;elle est stockée</translation>
+    </message>
+    <message>
+        <source>the EXIF resolution could not be read (%1)</source>
+        <translation>la résolution EXIF n&apos;a pas pu être lue (%1)</translation>
+    </message>
+    <message>
+        <source>the XMP data could not be written</source>
+        <translation>les données XMP n&apos;ont pas pu être écrites</translation>
+    </message>
+</context>
+<context>
+    <name>TgaReader</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+    <message>
+        <source>not a TGA file this reader knows</source>
+        <translation>pas un fichier TGA que ce lecteur connaît</translation>
+    </message>
+</context>
+<context>
+    <name>TiffEncoder</name>
+    <message>
+        <source>cannot start a TIFF file</source>
+        <translation>impossible de commencer un fichier TIFF</translation>
+    </message>
+    <message>
+        <source>the TIFF encoder failed</source>
+        <translation>l&apos;encodeur TIFF a échoué</translation>
+    </message>
+</context>
+<context>
+    <name>TiffReader</name>
+    <message>
+        <source>not a readable TIFF</source>
+        <translation>pas un TIFF lisible</translation>
+    </message>
+    <message>
+        <source>unexpected row padding</source>
+        <translation>remplissage de ligne inattendu</translation>
+    </message>
+    <message>
+        <source>the TIFF data is damaged</source>
+        <translation>les données TIFF sont endommagées</translation>
+    </message>
+</context>
+<context>
+    <name>TiffSamples</name>
+    <message>
+        <source>the TIFF data is damaged</source>
+        <translation>les données TIFF sont endommagées</translation>
+    </message>
+    <message>
+        <source>a TIFF row or tile beyond 1 GiB</source>
+        <translation>une ligne ou une tuile TIFF de plus de 1 Gio</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -2305,6 +2992,29 @@ Impossible d&apos;ouvrir le fichier :
     <message>
         <source>Watermark text</source>
         <translation>Texte du filigrane</translation>
+    </message>
+</context>
+<context>
+    <name>WebpEncoder</name>
+    <message>
+        <source>the WebP encoder ran out of memory</source>
+        <translation>l&apos;encodeur WebP a manqué de mémoire</translation>
+    </message>
+    <message>
+        <source>the picture is too large for a WebP file at this quality</source>
+        <translation>l&apos;image est trop grande pour un fichier WebP à cette qualité</translation>
+    </message>
+    <message>
+        <source>the WebP encoder failed (error %1)</source>
+        <translation>l&apos;encodeur WebP a échoué (erreur %1)</translation>
+    </message>
+    <message>
+        <source>libwebp&apos;s version does not match</source>
+        <translation>la version de libwebp ne correspond pas</translation>
+    </message>
+    <message>
+        <source>the WebP metadata could not be added</source>
+        <translation>les métadonnées WebP n&apos;ont pas pu être ajoutées</translation>
     </message>
 </context>
 </TS>

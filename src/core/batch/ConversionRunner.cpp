@@ -11,6 +11,7 @@
 #include "pipeline/ReadNameFacts.h"
 #include "pipeline/RenderFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMap>
@@ -42,14 +43,25 @@ struct ConversionRunner::Outcome {
 // What the run says once when the metadata option left something out of `files` outputs.
 static QString metadataRemovalNote(MetadataKept kept, int files)
 {
-    const QString count = files == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(files);
+    // English has its singular spelt out; a translation gives each plural form of %n.
+    const auto said = [files](const char *one, const char *many) {
+        return files == 1 ? QCoreApplication::translate("ConversionRunner", one)
+                          : QCoreApplication::translate("ConversionRunner", many, nullptr, files);
+    };
     switch (kept) {
     case MetadataKept::NoLocation:
-        return QStringLiteral("the location was removed from the metadata of %1").arg(count);
+        return said(
+            QT_TRANSLATE_NOOP("ConversionRunner", "the location was removed from the metadata of 1 file"),
+            QT_TRANSLATE_N_NOOP("ConversionRunner",
+                                "the location was removed from the metadata of %n files"));
     case MetadataKept::CopyrightOnly:
-        return QStringLiteral("the metadata of %1 was reduced to authorship and rights").arg(count);
+        return said(QT_TRANSLATE_NOOP("ConversionRunner",
+                                      "the metadata of 1 file was reduced to authorship and rights"),
+                    QT_TRANSLATE_N_NOOP("ConversionRunner",
+                                        "the metadata of %n files was reduced to authorship and rights"));
     case MetadataKept::None:
-        return QStringLiteral("the metadata was removed from %1").arg(count);
+        return said(QT_TRANSLATE_NOOP("ConversionRunner", "the metadata was removed from 1 file"),
+                    QT_TRANSLATE_N_NOOP("ConversionRunner", "the metadata was removed from %n files"));
     case MetadataKept::All:
         break;
     }
@@ -65,12 +77,14 @@ static ConversionJob prepared(ConversionJob job, QStringList *notes)
         const QString asked = o.watermark.fontFamily;
         const QString family = resolvedWatermarkFamily(asked);
         if (!asked.isEmpty() && family.compare(asked, Qt::CaseInsensitive) != 0)
-            *notes << QStringLiteral("the font \"%1\" is not installed; the watermark uses \"%2\"")
+            *notes << QCoreApplication::translate(
+                          "ConversionRunner", "the font \"%1\" is not installed; the watermark uses \"%2\"")
                           .arg(asked, family);
         o.watermark.fontFamily = family;
     }
     if (o.logo.enabled && o.logo.picture.isNull())
-        *notes << QStringLiteral("the logo is on but there is no logo picture; no logo is drawn");
+        *notes << QCoreApplication::translate(
+            "ConversionRunner", "the logo is on but there is no logo picture; no logo is drawn");
     return job;
 }
 
@@ -171,8 +185,11 @@ ConversionReport ConversionRunner::runTimed()
         finish(first);
         m_report.stopped =
             pathKind(m_job.outputFolder) == PathKind::Missing
-                ? QStringLiteral("the output folder %1 is gone; the run stopped").arg(m_job.outputFolder)
-                : QStringLiteral("the output folder %1 cannot be opened; the run stopped")
+                ? QCoreApplication::translate("ConversionRunner",
+                                              "the output folder %1 is gone; the run stopped")
+                      .arg(m_job.outputFolder)
+                : QCoreApplication::translate("ConversionRunner",
+                                              "the output folder %1 cannot be opened; the run stopped")
                       .arg(m_job.outputFolder);
         return m_report;
     }
@@ -185,11 +202,14 @@ ConversionReport ConversionRunner::runTimed()
         t.join();
     m_report.cancelled = m_cancel.load();
     if (m_folderReplaced.load())
-        m_report.stopped = QStringLiteral("the output folder %1 was moved or replaced; the run stopped")
-                               .arg(m_job.outputFolder);
+        m_report.stopped =
+            QCoreApplication::translate("ConversionRunner",
+                                        "the output folder %1 was moved or replaced; the run stopped")
+                .arg(m_job.outputFolder);
     else if (m_folderGone.load())
         m_report.stopped =
-            QStringLiteral("the output folder %1 is gone; the run stopped").arg(m_job.outputFolder);
+            QCoreApplication::translate("ConversionRunner", "the output folder %1 is gone; the run stopped")
+                .arg(m_job.outputFolder);
     if (m_report.writtenCount() > 0 && !m_folderGone.load())
         flushOutputs();
     if (m_metadataRemoved > 0)
@@ -203,7 +223,8 @@ ConversionReport ConversionRunner::runTimed()
 void ConversionRunner::flushOutputs()
 {
     if (::syncfs(m_folder->descriptor()) != 0)
-        m_report.notes << QStringLiteral("the outputs could not be flushed to disk: %1")
+        m_report.notes << QCoreApplication::translate("ConversionRunner",
+                                                      "the outputs could not be flushed to disk: %1")
                               .arg(QString::fromLocal8Bit(std::strerror(errno)));
 }
 
@@ -391,8 +412,10 @@ void ConversionRunner::commit(int slot, Outcome &outcome)
         outcome.failure =
             m_folderReplaced.load()
                 ? Failure(FailureReason::CannotWrite,
-                          QStringLiteral("the output folder was moved or replaced"))
-                : Failure(FailureReason::CannotWrite, QStringLiteral("the output folder is gone"));
+                          QCoreApplication::translate("ConversionRunner",
+                                                      "the output folder was moved or replaced"))
+                : Failure(FailureReason::CannotWrite,
+                          QCoreApplication::translate("ConversionRunner", "the output folder is gone"));
     if (!outcome.failure.failed()) {
         const Result<QString> published = outcome.file.publish(candidatesFor(index));
         if (published.ok()) {

@@ -2,6 +2,7 @@
 
 #include "batch/OutputNaming.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -70,7 +71,9 @@ QString dateFormatError(const QString &format)
             return QStringLiteral("{date:%1} ends with a lone %; write %% for the sign itself").arg(format);
         const QChar c = format.at(++i);
         if (!QStringLiteral("YymdjHMS%").contains(c))
-            return QStringLiteral("%%1 is not a date field; use %Y %m %d %H %M %S %y %j or %%").arg(c);
+            return QCoreApplication::translate("NameTemplate",
+                                               "%%1 is not a date field; use %Y %m %d %H %M %S %y %j or %%")
+                .arg(c);
     }
     return QString();
 }
@@ -88,7 +91,7 @@ NameTemplate NameTemplate::parse(const QString &text)
 {
     NameTemplate t;
     if (text.isEmpty()) {
-        t.m_error = QStringLiteral("the template is empty");
+        t.m_error = QCoreApplication::translate("NameTemplate", "the template is empty");
         return t;
     }
     QString literal;
@@ -105,7 +108,8 @@ NameTemplate NameTemplate::parse(const QString &text)
                 ++i;
                 continue;
             }
-            t.m_error = QStringLiteral("a } without its {; write }} for the brace itself");
+            t.m_error = QCoreApplication::translate("NameTemplate",
+                                                    "a } without its {; write }} for the brace itself");
             return t;
         }
         if (c != QLatin1Char('{')) {
@@ -119,7 +123,8 @@ NameTemplate NameTemplate::parse(const QString &text)
         }
         const int close = text.indexOf(QLatin1Char('}'), i + 1);
         if (close < 0) {
-            t.m_error = QStringLiteral("a { without its }; write {{ for the brace itself");
+            t.m_error = QCoreApplication::translate("NameTemplate",
+                                                    "a { without its }; write {{ for the brace itself");
             return t;
         }
         const QString inside = text.mid(i + 1, close - i - 1);
@@ -140,7 +145,8 @@ NameTemplate NameTemplate::parse(const QString &text)
                 known = true;
             }
         if (!known) {
-            t.m_error = QStringLiteral("unknown field {%1}; the fields are %2").arg(inside, kFieldList);
+            t.m_error = QCoreApplication::translate("NameTemplate", "unknown field {%1}; the fields are %2")
+                            .arg(inside, kFieldList);
             return t;
         }
         if (piece.field == Field::Number && colon >= 0) {

@@ -2,6 +2,7 @@
 
 #include "common/FileName.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cerrno>
@@ -44,23 +45,26 @@ Result<std::shared_ptr<const OutputFolder>> OutputFolder::subfolder(const QStrin
             folder->m_path = folder->pathOf(step);
             if (name.isEmpty() || name == "." || name == "..")
                 return Failure(FailureReason::CannotWrite,
-                               QStringLiteral("%1 is not a folder name").arg(folder->m_path));
+                               QCoreApplication::translate("OutputFolder", "%1 is not a folder name")
+                                   .arg(folder->m_path));
             if (::mkdirat(folder->m_fd, name.constData(), 0777) != 0 && errno != EEXIST)
                 return Failure(FailureReason::CannotWrite,
-                               QStringLiteral("cannot create the folder %1: %2")
+                               QCoreApplication::translate("OutputFolder", "cannot create the folder %1: %2")
                                    .arg(folder->m_path, QString::fromLocal8Bit(std::strerror(errno))));
             // O_NOFOLLOW: a symbolic link in the folder's place is refused, whenever it came.
             const int next =
                 ::openat(folder->m_fd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (next < 0) {
                 const int error = errno;
-                return Failure(FailureReason::CannotWrite,
-                               error == ELOOP || error == ENOTDIR
-                                   ? QStringLiteral("%1 is not a folder but a link or a file; nothing is "
-                                                    "written through it")
-                                         .arg(folder->m_path)
-                                   : QStringLiteral("cannot open the folder %1: %2")
-                                         .arg(folder->m_path, QString::fromLocal8Bit(std::strerror(error))));
+                return Failure(
+                    FailureReason::CannotWrite,
+                    error == ELOOP || error == ENOTDIR
+                        ? QCoreApplication::translate("OutputFolder",
+                                                      "%1 is not a folder but a link or a file; nothing is "
+                                                      "written through it")
+                              .arg(folder->m_path)
+                        : QCoreApplication::translate("OutputFolder", "cannot open the folder %1: %2")
+                              .arg(folder->m_path, QString::fromLocal8Bit(std::strerror(error))));
             }
             ::close(folder->m_fd);
             folder->m_fd = next;

@@ -3,6 +3,7 @@
 #include "batch/OutputFolder.h"
 #include "common/FileName.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 
 #include <atomic>
@@ -319,7 +320,8 @@ Result<PendingFile> PendingFile::write(std::shared_ptr<const OutputFolder> folde
 Result<QString> PendingFile::publish(const QStringList &candidateNames)
 {
     if (m_fd < 0)
-        return Failure(FailureReason::InternalError, QStringLiteral("nothing to publish"));
+        return Failure(FailureReason::InternalError,
+                       QCoreApplication::translate("PendingFile", "nothing to publish"));
     const int dir = m_folder->descriptor();
     const QByteArray procPath = QByteArray("/proc/self/fd/") + QByteArray::number(m_fd);
     for (const QString &name : candidateNames) {
@@ -372,13 +374,14 @@ Result<QString> PendingFile::replace(const QString &name)
 {
     if (m_fd < 0 || m_temporaryName.isEmpty())
         return Failure(FailureReason::InternalError,
-                       QStringLiteral("only a named temporary replaces a file"));
+                       QCoreApplication::translate("PendingFile", "only a named temporary replaces a file"));
     const int dir = m_folder->descriptor();
     const QByteArray target = encodeFileName(name);
     struct stat there {};
     if (::fstatat(dir, target.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(there.st_mode))
         return Failure(FailureReason::CannotWrite,
-                       QStringLiteral("%1 is not a regular file").arg(m_folder->pathOf(name)));
+                       QCoreApplication::translate("PendingFile", "%1 is not a regular file")
+                           .arg(m_folder->pathOf(name)));
     if (::renameat(dir, m_temporaryName.constData(), dir, target.constData()) != 0)
         return Failure(FailureReason::CannotWrite, systemMessage(errno));
     m_temporaryName.clear();

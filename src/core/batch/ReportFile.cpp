@@ -5,6 +5,7 @@
 #include "batch/PendingFile.h"
 #include "common/FileName.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -111,7 +112,8 @@ Failure writeReportFile(const QString &path, const ConversionReport &report)
                                         : path.left(slash);
     const QString name = path.mid(slash + 1);
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return Failure(FailureReason::CannotWrite, QStringLiteral("%1 is not a file name").arg(path));
+        return Failure(FailureReason::CannotWrite,
+                       QCoreApplication::translate("ReportFile", "%1 is not a file name").arg(path));
     Result<std::shared_ptr<const OutputFolder>> opened = OutputFolder::open(folder);
     if (!opened.ok())
         return opened.failure();

@@ -2,6 +2,7 @@
 
 #include "common/FileName.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -44,18 +45,21 @@ Result<QByteArray> readInputFile(const QString &path)
         if (error == ENOENT)
             return Failure(FailureReason::Missing);
         if (error == EISDIR)
-            return Failure(FailureReason::CannotRead, QStringLiteral("it is a folder"));
+            return Failure(FailureReason::CannotRead,
+                           QCoreApplication::translate("InputFile", "it is a folder"));
         return Failure(FailureReason::CannotRead, systemWords(error));
     }
     struct stat before {};
     if (::fstat(file.fd, &before) != 0)
         return Failure(FailureReason::CannotRead, systemWords(errno));
     if (S_ISDIR(before.st_mode))
-        return Failure(FailureReason::CannotRead, QStringLiteral("it is a folder"));
+        return Failure(FailureReason::CannotRead, QCoreApplication::translate("InputFile", "it is a folder"));
     if (!S_ISREG(before.st_mode))
-        return Failure(FailureReason::CannotRead, QStringLiteral("not a regular file"));
+        return Failure(FailureReason::CannotRead,
+                       QCoreApplication::translate("InputFile", "not a regular file"));
     if (before.st_size == 0)
-        return Failure(FailureReason::Unsupported, QStringLiteral("the file is empty"));
+        return Failure(FailureReason::Unsupported,
+                       QCoreApplication::translate("InputFile", "the file is empty"));
     if (before.st_size > qint64(std::numeric_limits<qsizetype>::max() / 2))
         return Failure(FailureReason::TooLarge);
 
@@ -73,11 +77,13 @@ Result<QByteArray> readInputFile(const QString &path)
         if (n < 0)
             return Failure(FailureReason::CannotRead, systemWords(errno));
         if (n == 0)
-            return Failure(FailureReason::CannotRead, QStringLiteral("changed while being read"));
+            return Failure(FailureReason::CannotRead,
+                           QCoreApplication::translate("InputFile", "changed while being read"));
         done += qsizetype(n);
     }
     struct stat after {};
     if (::fstat(file.fd, &after) != 0 || !sameFile(before, after))
-        return Failure(FailureReason::CannotRead, QStringLiteral("changed while being read"));
+        return Failure(FailureReason::CannotRead,
+                       QCoreApplication::translate("InputFile", "changed while being read"));
     return bytes;
 }

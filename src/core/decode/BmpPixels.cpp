@@ -6,6 +6,7 @@
 #include "common/LargeImage.h"
 #include "decode/ImageLimits.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <QtAlgorithms>
@@ -15,7 +16,7 @@
 
 namespace {
 
-const QString kTruncated = QStringLiteral("the file is truncated");
+const QString kTruncated = QCoreApplication::translate("BmpPixels", "the file is truncated");
 
 quint32 le32(const QByteArray &d, qsizetype at)
 {
@@ -138,8 +139,9 @@ Result<BmpLayout> readBmpLayout(const QByteArray &d, qsizetype infoOffset, qsize
                      headerSize != 56;
     if (!core && !os2 && headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 &&
         headerSize != 124)
-        return Failure(FailureReason::Unsupported,
-                       QStringLiteral("unknown bitmap header of %1 bytes").arg(headerSize));
+        return Failure(
+            FailureReason::Unsupported,
+            QCoreApplication::translate("BmpPixels", "unknown bitmap header of %1 bytes").arg(headerSize));
     if (quint64(d.size() - infoOffset) < headerSize)
         return Failure(FailureReason::Unsupported, kTruncated);
     // Fields a shorter OS/2 header leaves out read as zero.
@@ -167,7 +169,8 @@ Result<BmpLayout> readBmpLayout(const QByteArray &d, qsizetype infoOffset, qsize
         height /= 2; // the picture, then its mask
     l.topDown = height < 0;
     if (width <= 0 || height == 0 || height == std::numeric_limits<qint32>::min())
-        return Failure(FailureReason::Unsupported, QStringLiteral("the bitmap has no pixels"));
+        return Failure(FailureReason::Unsupported,
+                       QCoreApplication::translate("BmpPixels", "the bitmap has no pixels"));
     if (width > kMaxImageSide || std::abs(height) > kMaxImageSide)
         return Failure(FailureReason::TooLarge);
     l.width = int(width);
@@ -201,7 +204,7 @@ Result<BmpLayout> readBmpLayout(const QByteArray &d, qsizetype infoOffset, qsize
         break;
     default:
         return Failure(FailureReason::Unsupported,
-                       QStringLiteral("unknown bitmap coding %1").arg(compression));
+                       QCoreApplication::translate("BmpPixels", "unknown bitmap coding %1").arg(compression));
     }
     const bool bitsFit = (l.coding == C::Plain && (l.bits == 1 || l.bits == 2 || l.bits == 4 || l.bits == 8 ||
                                                    l.bits == 16 || l.bits == 24 || l.bits == 32)) ||
@@ -211,7 +214,9 @@ Result<BmpLayout> readBmpLayout(const QByteArray &d, qsizetype infoOffset, qsize
                          l.coding == C::Jpeg || l.coding == C::Png;
     if (!bitsFit)
         return Failure(FailureReason::Unsupported,
-                       QStringLiteral("%1 bits a pixel with coding %2").arg(l.bits).arg(compression));
+                       QCoreApplication::translate("BmpPixels", "%1 bits a pixel with coding %2")
+                           .arg(l.bits)
+                           .arg(compression));
 
     // Masks: in the header from 52 bytes on, else after a 40-byte header (three, or four for
     // alpha bit fields).
@@ -275,7 +280,8 @@ Result<QImage> decodeBmpPixels(const QByteArray &d, const BmpLayout &l)
 {
     using C = BmpLayout::Coding;
     if (l.coding == C::Jpeg || l.coding == C::Png)
-        return Failure(FailureReason::Unsupported, QStringLiteral("a bitmap holding a JPEG or PNG file"));
+        return Failure(FailureReason::Unsupported,
+                       QCoreApplication::translate("BmpPixels", "a bitmap holding a JPEG or PNG file"));
     if (exceedsImageLimits(l.width, l.height))
         return Failure(FailureReason::TooLarge);
     const bool indexed = l.bits <= 8;

@@ -4,6 +4,7 @@
 #include "decode/JpegReader.h"
 #include "decode/PngReader.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 namespace {
@@ -15,7 +16,8 @@ public:
     Failure readHeader() override
     {
         if (m_data.size() < 14 + 4)
-            return {FailureReason::Unsupported, QStringLiteral("the file is truncated")};
+            return {FailureReason::Unsupported,
+                    QCoreApplication::translate("BmpReader", "the file is truncated")};
         const quint32 pixelOffset = qFromLittleEndian<quint32>(m_data.constData() + 10);
         // A pixel offset inside the headers (0 from some writers) means right after the palette.
         Result<BmpLayout> layout = readBmpLayout(

@@ -2,6 +2,7 @@
 
 #include "decode/ImageLimits.h"
 
+#include <QCoreApplication>
 #include <libraw/libraw.h>
 
 #include <algorithm>
@@ -46,7 +47,9 @@ public:
         if (exceedsImageLimits(sizes.raw_width, sizes.raw_height) ||
             exceedsImageLimits(sizes.width, sizes.height))
             return {FailureReason::TooLarge,
-                    QStringLiteral("%1 x %2 sensor pixels").arg(sizes.raw_width).arg(sizes.raw_height)};
+                    QCoreApplication::translate("CameraRawReader", "%1 x %2 sensor pixels")
+                        .arg(sizes.raw_width)
+                        .arg(sizes.raw_height)};
         m_size = sizes.flip & 4 ? QSize(sizes.height, sizes.width) : QSize(sizes.width, sizes.height);
         return {};
     }
@@ -86,8 +89,9 @@ public:
         if (int code = m_raw->unpack(); code != LIBRAW_SUCCESS)
             return failureOf(code);
         if (m_damaged || m_raw->error_count() > 0)
-            return Failure(FailureReason::Unsupported,
-                           QStringLiteral("the raw data is truncated or damaged"));
+            return Failure(
+                FailureReason::Unsupported,
+                QCoreApplication::translate("CameraRawReader", "the raw data is truncated or damaged"));
         if (int code = m_raw->dcraw_process(); code != LIBRAW_SUCCESS)
             return failureOf(code);
         int code = LIBRAW_SUCCESS;

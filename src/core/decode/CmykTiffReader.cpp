@@ -8,6 +8,7 @@
 #include "decode/TiffSamples.h"
 #include "transform/CmykToSrgb.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace {
@@ -24,7 +25,8 @@ public:
     {
         m_tiff.reset(m_file.open("r"));
         if (!m_tiff)
-            return {FailureReason::Unsupported, QStringLiteral("not a readable TIFF")};
+            return {FailureReason::Unsupported,
+                    QCoreApplication::translate("CmykTiffReader", "not a readable TIFF")};
         useLargestTiffPage(m_tiff.get());
         uint32_t width = 0, height = 0;
         TIFFGetField(m_tiff.get(), TIFFTAG_IMAGEWIDTH, &width);

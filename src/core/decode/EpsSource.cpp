@@ -1,5 +1,6 @@
 #include "decode/EpsSource.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QtEndian>
 
@@ -61,20 +62,23 @@ Result<EpsSource> splitEps(const QByteArray &data)
     EpsSource source;
     if (data.startsWith("\xC5\xD0\xD3\xC6")) {
         if (data.size() < 30)
-            return Failure(FailureReason::Unsupported, QStringLiteral("the EPS header is truncated"));
+            return Failure(FailureReason::Unsupported,
+                           QCoreApplication::translate("EpsSource", "the EPS header is truncated"));
         const quint32 offset = qFromLittleEndian<quint32>(data.constData() + 4);
         const quint32 length = qFromLittleEndian<quint32>(data.constData() + 8);
         if (offset < 30 || length == 0 || offset > quint64(data.size()) ||
             length > quint64(data.size()) - offset)
-            return Failure(FailureReason::Unsupported,
-                           QStringLiteral("the EPS header points outside the file"));
+            return Failure(
+                FailureReason::Unsupported,
+                QCoreApplication::translate("EpsSource", "the EPS header points outside the file"));
         source.postscript =
             data.mid(qsizetype(offset), dosPostScriptEnd(data, offset, length) - qsizetype(offset));
     } else {
         source.postscript = data;
     }
     if (!source.postscript.startsWith("%!PS"))
-        return Failure(FailureReason::Unsupported, QStringLiteral("no PostScript in the file"));
+        return Failure(FailureReason::Unsupported,
+                       QCoreApplication::translate("EpsSource", "no PostScript in the file"));
     source.boundingBox = boundingBoxOf(source.postscript);
     return source;
 }

@@ -3,6 +3,7 @@
 #include "decode/ImageLimits.h"
 #include "metadata/CicpProfile.h"
 
+#include <QCoreApplication>
 #include <libheif/heif.h>
 
 #include <QtEndian>
@@ -184,7 +185,8 @@ public:
         m_handle.reset(handle);
         const int width = heif_image_handle_get_width(handle), height = heif_image_handle_get_height(handle);
         if (width <= 0 || height <= 0)
-            return {FailureReason::Unsupported, QStringLiteral("the primary picture has no size")};
+            return {FailureReason::Unsupported,
+                    QCoreApplication::translate("HeifReader", "the primary picture has no size")};
         m_size = QSize(width, height);
         m_alpha = heif_image_handle_has_alpha_channel(handle);
         m_deep = heif_image_handle_get_luma_bits_per_pixel(handle) > 8;
@@ -244,7 +246,8 @@ public:
         const int sample = m_deep ? 2 : 1;
         if (!plane || width <= 0 || height <= 0 || exceedsImageLimits(width, height) ||
             stride < qint64(width) * channels * sample)
-            return Failure(FailureReason::Unsupported, QStringLiteral("libheif gave no usable picture"));
+            return Failure(FailureReason::Unsupported,
+                           QCoreApplication::translate("HeifReader", "libheif gave no usable picture"));
         const bool premultiplied = heif_image_handle_is_premultiplied_alpha(m_handle.get());
         QImage out;
         if (!m_deep) {
@@ -304,7 +307,7 @@ private:
                                          ? FailureReason::TooLarge
                                          : FailureReason::Unsupported;
         const bool truncated = e.code == heif_error_Invalid_input && e.subcode == heif_suberror_End_of_data;
-        return {reason, truncated ? QStringLiteral("the file is truncated")
+        return {reason, truncated ? QCoreApplication::translate("HeifReader", "the file is truncated")
                                   : QString::fromUtf8(e.message ? e.message : "libheif failed")};
     }
 
@@ -354,7 +357,8 @@ private:
                 profileForCicp(int(nclx->color_primaries), int(nclx->transfer_characteristics), &unsupported);
             heif_nclx_color_profile_free(nclx);
             if (!unsupported.isEmpty())
-                *notes << QStringLiteral("%1; its colours were taken as sRGB").arg(unsupported);
+                *notes << QCoreApplication::translate("HeifReader", "%1; its colours were taken as sRGB")
+                              .arg(unsupported);
             return icc;
         }
         if (type != heif_color_profile_type_rICC && type != heif_color_profile_type_prof)

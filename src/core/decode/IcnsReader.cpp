@@ -4,6 +4,7 @@
 #include "decode/PngReader.h"
 #include "decode/QtPluginReader.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QtEndian>
@@ -37,7 +38,8 @@ public:
         qint64 largestClassic = 0;
         const qint64 end = qFromBigEndian<quint32>(m_data.constData() + 4);
         if (end > m_data.size())
-            return {FailureReason::Unsupported, QStringLiteral("the file is truncated")};
+            return {FailureReason::Unsupported,
+                    QCoreApplication::translate("IcnsReader", "the file is truncated")};
         qint64 pos = 8;
         while (pos + 8 <= end) {
             const QByteArray type = m_data.mid(pos, 4);

@@ -6,6 +6,7 @@
 #include "decode/BmpPixels.h"
 #include "decode/PngReader.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QtEndian>
 
@@ -13,7 +14,7 @@
 
 namespace {
 
-const QString kTruncated = QStringLiteral("the file is truncated");
+const QString kTruncated = QCoreApplication::translate("IcoReader", "the file is truncated");
 
 bool startsLikeBitmap(const QByteArray &entry)
 {
@@ -73,7 +74,8 @@ public:
         if (m_entries.empty())
             return firstFailure.failed()
                        ? firstFailure
-                       : Failure(FailureReason::Unsupported, QStringLiteral("an empty icon file"));
+                       : Failure(FailureReason::Unsupported,
+                                 QCoreApplication::translate("IcoReader", "an empty icon file"));
         // Largest first, then deepest; the first among equals.
         std::stable_sort(m_entries.begin(), m_entries.end(), [](const auto &a, const auto &b) {
             const qint64 areaA = qint64(a->size.width()) * a->size.height();

@@ -20,6 +20,7 @@
 #include "decode/TiffReader.h"
 #include "decode/Truncation.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -80,7 +81,9 @@ Failure ImageDecoder::fail(FailureReason reason, const QString &detail)
 Failure ImageDecoder::open()
 {
     if (m_inMemory)
-        return m_data.isEmpty() ? fail(FailureReason::Unsupported, QStringLiteral("no data")) : readHeader();
+        return m_data.isEmpty()
+                   ? fail(FailureReason::Unsupported, QCoreApplication::translate("ImageDecoder", "no data"))
+                   : readHeader();
     Result<QByteArray> bytes = readInputFile(m_path);
     if (!bytes.ok())
         return fail(bytes.failure().reason, bytes.failure().detail);
@@ -99,7 +102,8 @@ Failure ImageDecoder::readHeader()
     const bool eps = isEps(m_data);
     if ((gif && gifIsTruncated(m_data)) || (tiff && tiffIsTruncated(m_data)) ||
         (eps && epsIsTruncated(m_data)))
-        return fail(FailureReason::Unsupported, QStringLiteral("the file is truncated"));
+        return fail(FailureReason::Unsupported,
+                    QCoreApplication::translate("ImageDecoder", "the file is truncated"));
     for (const ReaderEntry &entry : kReaders) {
         if (entry.matches ? !entry.matches(m_data) : !entry.matchesNamed(m_data, m_formatHint))
             continue;
@@ -109,7 +113,8 @@ Failure ImageDecoder::readHeader()
         const QSize s = m_reader->size();
         if (s.isValid() && exceedsImageLimits(s.width(), s.height()))
             return fail(FailureReason::TooLarge,
-                        QStringLiteral("%1 x %2 pixels is beyond the limit of %3 megapixels")
+                        QCoreApplication::translate("ImageDecoder",
+                                                    "%1 x %2 pixels is beyond the limit of %3 megapixels")
                             .arg(s.width())
                             .arg(s.height())
                             .arg(kMaxImagePixels / 1000000));
@@ -151,7 +156,8 @@ bool ImageDecoder::embeddedMetadata(QByteArray *exif, QByteArray *xmp) const
 Result<DecodedImage> ImageDecoder::decode(QSize minimumSize, int orientation)
 {
     if (!m_reader)
-        return Failure(FailureReason::InternalError, QStringLiteral("decoded before a header was read"));
+        return Failure(FailureReason::InternalError,
+                       QCoreApplication::translate("ImageDecoder", "decoded before a header was read"));
     if (orientation != 1)
         m_reader->requestUpright(orientation);
     Result<DecodedImage> decoded = m_reader->read(minimumSize);

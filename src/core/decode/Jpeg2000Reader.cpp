@@ -2,6 +2,7 @@
 
 #include "decode/ImageLimits.h"
 
+#include <QCoreApplication>
 #include <openjpeg.h>
 
 #include <algorithm>
@@ -116,7 +117,8 @@ public:
         m_image.reset(header);
         const qint64 width = qint64(header->x1) - header->x0, height = qint64(header->y1) - header->y0;
         if (width <= 0 || height <= 0 || header->numcomps == 0 || header->numcomps > 4)
-            return {FailureReason::Unsupported, QStringLiteral("%1 components").arg(header->numcomps)};
+            return {FailureReason::Unsupported,
+                    QCoreApplication::translate("Jpeg2000Reader", "%1 components").arg(header->numcomps)};
         m_size = QSize(int(std::min<qint64>(width, kMaxImageSide + 1)),
                        int(std::min<qint64>(height, kMaxImageSide + 1)));
         if (opj_codestream_info_v2_t *info = opj_get_cstr_info(m_codec.get())) {
@@ -158,7 +160,8 @@ public:
             const opj_image_comp_t &component = image.comps[c];
             if (!component.data || component.dx == 0 || component.dy == 0 || component.prec == 0 ||
                 component.prec > 16 || component.w == 0 || component.h == 0)
-                return Failure(FailureReason::Unsupported, QStringLiteral("an unusable component"));
+                return Failure(FailureReason::Unsupported,
+                               QCoreApplication::translate("Jpeg2000Reader", "an unusable component"));
         }
         if (image.color_space == OPJ_CLRSPC_CMYK || image.color_space == OPJ_CLRSPC_EYCC)
             return Failure(FailureReason::Unsupported, QStringLiteral("CMYK and e-YCC are not supported"));
@@ -244,7 +247,9 @@ private:
     {
         const bool truncated = m_message.contains(QLatin1String("truncat"), Qt::CaseInsensitive) ||
                                m_message.contains(QLatin1String("end of"), Qt::CaseInsensitive);
-        return {FailureReason::Unsupported, truncated ? QStringLiteral("the file is truncated") : m_message};
+        return {FailureReason::Unsupported,
+                truncated ? QCoreApplication::translate("Jpeg2000Reader", "the file is truncated")
+                          : m_message};
     }
 
     QByteArray m_data;

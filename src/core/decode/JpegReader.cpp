@@ -8,6 +8,7 @@
 #include "transform/Upright.h"
 #include "transform/UprightRows.h"
 
+#include <QCoreApplication>
 #include <csetjmp>
 #include <cstdio>
 #include <jerror.h>
@@ -111,7 +112,8 @@ public:
         if (!scanlineSteps(&image, turn ? band.data() : nullptr))
             return libraryFailure();
         if (m_err.truncated)
-            return Failure(FailureReason::Unsupported, QStringLiteral("the file is truncated"));
+            return Failure(FailureReason::Unsupported,
+                           QCoreApplication::translate("JpegReader", "the file is truncated"));
         DecodedImage out;
         out.iccProfile = m_icc;
         if (cmyk) {

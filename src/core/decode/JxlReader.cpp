@@ -2,6 +2,7 @@
 
 #include "decode/ImageLimits.h"
 
+#include <QCoreApplication>
 #include <jxl/decode.h>
 
 #include <QtEndian>
@@ -52,7 +53,8 @@ public:
             JxlDecoderSetDecompressBoxes(decoder.get(), JXL_TRUE) != JXL_DEC_SUCCESS ||
             JxlDecoderSetInput(decoder.get(), reinterpret_cast<const uint8_t *>(m_data.constData()),
                                size_t(m_data.size())) != JXL_DEC_SUCCESS)
-            return {FailureReason::Unsupported, QStringLiteral("libjxl refused the file")};
+            return {FailureReason::Unsupported,
+                    QCoreApplication::translate("JxlReader", "libjxl refused the file")};
         JxlDecoderCloseInput(decoder.get());
         QByteArray *box = nullptr; // the box being read into, if it is kept
         const auto finishBox = [&] {
@@ -67,7 +69,8 @@ public:
             const JxlDecoderStatus status = JxlDecoderProcessInput(decoder.get());
             if (status == JXL_DEC_BASIC_INFO) {
                 if (JxlDecoderGetBasicInfo(decoder.get(), &m_info) != JXL_DEC_SUCCESS)
-                    return {FailureReason::Unsupported, QStringLiteral("no basic information")};
+                    return {FailureReason::Unsupported,
+                            QCoreApplication::translate("JxlReader", "no basic information")};
                 haveInfo = true;
             } else if (status == JXL_DEC_COLOR_ENCODING) {
                 readColour(decoder.get());
@@ -86,8 +89,9 @@ public:
                 }
             } else if (status == JXL_DEC_BOX_NEED_MORE_OUTPUT) {
                 if (!box)
-                    return {FailureReason::Unsupported,
-                            QStringLiteral("libjxl asked for an unexpected buffer")};
+                    return {
+                        FailureReason::Unsupported,
+                        QCoreApplication::translate("JxlReader", "libjxl asked for an unexpected buffer")};
                 const size_t left = JxlDecoderReleaseBoxBuffer(decoder.get());
                 const size_t boxUsed = size_t(box->size()) - left;
                 if (size_t(box->size()) * 2 > kMaxBoxBytes) { // passed over; the file is still read
@@ -102,13 +106,16 @@ public:
                 finishBox();
                 break;
             } else if (status == JXL_DEC_NEED_MORE_INPUT) {
-                return {FailureReason::Unsupported, QStringLiteral("the file is truncated")};
+                return {FailureReason::Unsupported,
+                        QCoreApplication::translate("JxlReader", "the file is truncated")};
             } else {
-                return {FailureReason::Unsupported, QStringLiteral("libjxl could not read the file")};
+                return {FailureReason::Unsupported,
+                        QCoreApplication::translate("JxlReader", "libjxl could not read the file")};
             }
         }
         if (!haveInfo || m_info.xsize == 0 || m_info.ysize == 0)
-            return {FailureReason::Unsupported, QStringLiteral("no basic information")};
+            return {FailureReason::Unsupported,
+                    QCoreApplication::translate("JxlReader", "no basic information")};
         const qint64 width = std::min<qint64>(m_info.xsize, kMaxImageSide + 1);
         const qint64 height = std::min<qint64>(m_info.ysize, kMaxImageSide + 1);
         // libjxl turns the picture by the codestream's orientation as it decodes.
@@ -147,7 +154,8 @@ public:
             JxlDecoderSetUnpremultiplyAlpha(decoder.get(), JXL_TRUE) != JXL_DEC_SUCCESS ||
             JxlDecoderSetInput(decoder.get(), reinterpret_cast<const uint8_t *>(m_data.constData()),
                                size_t(m_data.size())) != JXL_DEC_SUCCESS)
-            return Failure(FailureReason::Unsupported, QStringLiteral("libjxl refused the file"));
+            return Failure(FailureReason::Unsupported,
+                           QCoreApplication::translate("JxlReader", "libjxl refused the file"));
         JxlDecoderCloseInput(decoder.get());
 
         const bool alpha = m_info.alpha_bits > 0;
@@ -173,17 +181,21 @@ public:
                     needed > size_t(out.sizeInBytes()) ||
                     JxlDecoderSetImageOutBuffer(decoder.get(), &pixels, out.bits(),
                                                 size_t(out.sizeInBytes())) != JXL_DEC_SUCCESS)
-                    return Failure(FailureReason::Unsupported,
-                                   QStringLiteral("the picture does not fit its size"));
+                    return Failure(
+                        FailureReason::Unsupported,
+                        QCoreApplication::translate("JxlReader", "the picture does not fit its size"));
             } else if (status == JXL_DEC_FULL_IMAGE) {
                 break; // the first frame only
             } else if (status == JXL_DEC_NEED_MORE_INPUT) {
-                return Failure(FailureReason::Unsupported, QStringLiteral("the file is truncated"));
-            } else if (status == JXL_DEC_SUCCESS) {
-                return Failure(FailureReason::Unsupported, QStringLiteral("the file holds no picture"));
-            } else if (status == JXL_DEC_ERROR) {
                 return Failure(FailureReason::Unsupported,
-                               QStringLiteral("libjxl could not decode the picture"));
+                               QCoreApplication::translate("JxlReader", "the file is truncated"));
+            } else if (status == JXL_DEC_SUCCESS) {
+                return Failure(FailureReason::Unsupported,
+                               QCoreApplication::translate("JxlReader", "the file holds no picture"));
+            } else if (status == JXL_DEC_ERROR) {
+                return Failure(
+                    FailureReason::Unsupported,
+                    QCoreApplication::translate("JxlReader", "libjxl could not decode the picture"));
             }
         }
         if (deep() && !alpha && !gray) // libjxl leaves the unused fourth sample as it is
@@ -202,9 +214,9 @@ public:
         // Gray with alpha is given as RGBA, which a gray profile does not describe.
         result.iccProfile = gray && alpha ? QByteArray() : m_icc;
         if (gray && alpha && !m_icc.isEmpty())
-            result.notes << QStringLiteral(
-                "the gray colour profile does not describe the picture in colour made "
-                "of it; its colours were taken as sRGB");
+            result.notes << QCoreApplication::translate(
+                "JxlReader", "the gray colour profile does not describe the picture in colour made "
+                             "of it; its colours were taken as sRGB");
         return result;
     }
 

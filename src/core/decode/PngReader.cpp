@@ -6,6 +6,7 @@
 #include "common/LcmsHandles.h"
 #include "decode/ImageLimits.h"
 
+#include <QCoreApplication>
 #include <png.h>
 
 #include <cmath>
@@ -146,7 +147,8 @@ private:
     Failure failure() const
     {
         if (m_errors.truncated)
-            return {FailureReason::Unsupported, QStringLiteral("the file is truncated")};
+            return {FailureReason::Unsupported,
+                    QCoreApplication::translate("PngReader", "the file is truncated")};
         const QString words = QString::fromLatin1(m_errors.message);
         const bool memory = words.contains(QLatin1String("memory"), Qt::CaseInsensitive);
         return {memory ? FailureReason::OutOfMemory : FailureReason::Unsupported, words};

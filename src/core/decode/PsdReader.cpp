@@ -4,6 +4,7 @@
 #include "decode/ImageLimits.h"
 #include "transform/CmykToSrgb.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
@@ -114,7 +115,7 @@ Failure parseDocument(const QByteArray &data, Document *doc)
 {
     Cursor c(data, 0, data.size());
     if (c.bytes(4) != "8BPS")
-        return damaged(QStringLiteral("not a Photoshop file"));
+        return damaged(QCoreApplication::translate("PsdReader", "not a Photoshop file"));
     const quint16 version = c.u16();
     c.skip(6);
     doc->large = version == 2;
@@ -125,7 +126,7 @@ Failure parseDocument(const QByteArray &data, Document *doc)
     const quint32 maxSide = doc->large ? 300000 : 30000;
     if (!c.ok() || (version != 1 && version != 2) || doc->channels < 1 || doc->channels > 56 || width < 1 ||
         height < 1 || width > maxSide || height > maxSide)
-        return damaged(QStringLiteral("the Photoshop header is damaged"));
+        return damaged(QCoreApplication::translate("PsdReader", "the Photoshop header is damaged"));
     doc->width = int(width);
     doc->height = int(height);
 
@@ -147,10 +148,10 @@ Failure parseDocument(const QByteArray &data, Document *doc)
     }
     c.skip(layersLength);
     if (!c.ok())
-        return damaged(QStringLiteral("the Photoshop file is truncated"));
+        return damaged(QCoreApplication::translate("PsdReader", "the Photoshop file is truncated"));
     if (c.remaining() < 2 || !doc->hasRealMergedData)
-        return damaged(
-            QStringLiteral("the file has no composite image (saved without \"Maximize Compatibility\")"));
+        return damaged(QCoreApplication::translate(
+            "PsdReader", "the file has no composite image (saved without \"Maximize Compatibility\")"));
     doc->compression = c.u16();
     doc->channelData = c.position();
     return {};
@@ -204,8 +205,8 @@ public:
             return {};
         }
         if (m_doc.compression != 1)
-            return damaged(
-                QStringLiteral("the composite uses a compression Photoshop files do not use for it"));
+            return damaged(QCoreApplication::translate(
+                "PsdReader", "the composite uses a compression Photoshop files do not use for it"));
         const qsizetype countBytes = m_doc.large ? 4 : 2;
         if (quint64(rows) * quint64(countBytes) > quint64(c.remaining()))
             return truncated();
@@ -232,7 +233,10 @@ public:
     }
 
 private:
-    static Failure truncated() { return damaged(QStringLiteral("the composite image data is truncated")); }
+    static Failure truncated()
+    {
+        return damaged(QCoreApplication::translate("PsdReader", "the composite image data is truncated"));
+    }
 
     const QByteArray &m_data;
     const Document &m_doc;
@@ -265,9 +269,9 @@ public:
                                .arg(modeName(m_doc.mode))
                                .arg(m_doc.depth));
         if (m_doc.channels < colourChannels())
-            return damaged(QStringLiteral("the Photoshop header is damaged"));
+            return damaged(QCoreApplication::translate("PsdReader", "the Photoshop header is damaged"));
         if (m_doc.mode == Indexed && m_doc.palette.size() < 768)
-            return damaged(QStringLiteral("the colour table is missing"));
+            return damaged(QCoreApplication::translate("PsdReader", "the colour table is missing"));
         m_doc.mergedAlpha = m_doc.mergedAlpha && m_doc.channels > colourChannels();
         return {};
     }
@@ -289,7 +293,8 @@ public:
         QImage image = m_doc.depth == 16 && m_doc.mode != Cmyk ? decode16(rows) : decode8(rows);
         if (image.isNull())
             return m_allocationFailed ? Failure(FailureReason::OutOfMemory)
-                                      : damaged(QStringLiteral("the composite image data is damaged"));
+                                      : damaged(QCoreApplication::translate(
+                                            "PsdReader", "the composite image data is damaged"));
         DecodedImage out;
         out.image = image;
         out.storedSize = image.size();
@@ -310,7 +315,7 @@ private:
         case Bitmap:
             return QStringLiteral("bitmap");
         case Indexed:
-            return QStringLiteral("indexed colour");
+            return QCoreApplication::translate("PsdReader", "indexed colour");
         case Multichannel:
             return QStringLiteral("multichannel");
         case Lab:
@@ -323,7 +328,7 @@ private:
         case Cmyk:
             return QStringLiteral("CMYK");
         default:
-            return QStringLiteral("mode %1").arg(mode);
+            return QCoreApplication::translate("PsdReader", "mode %1").arg(mode);
         }
     }
 

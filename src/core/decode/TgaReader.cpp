@@ -5,13 +5,14 @@
 #include "common/LargeImage.h"
 #include "decode/ImageLimits.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <array>
 
 namespace {
 
-const QString kTruncated = QStringLiteral("the file is truncated");
+const QString kTruncated = QCoreApplication::translate("TgaReader", "the file is truncated");
 
 struct TgaHeader {
     int idLength = 0;
@@ -145,7 +146,8 @@ public:
     Failure readHeader() override
     {
         if (!readTgaHeader(m_data, &m_header))
-            return {FailureReason::Unsupported, QStringLiteral("not a TGA file this reader knows")};
+            return {FailureReason::Unsupported,
+                    QCoreApplication::translate("TgaReader", "not a TGA file this reader knows")};
         m_mapOffset = 18 + qsizetype(m_header.idLength);
         const qsizetype mapBytes =
             m_header.mapType == 1 ? qsizetype(m_header.mapLength) * m_header.mapEntryBytes() : 0;

@@ -7,6 +7,7 @@
 #include "decode/ImageLimits.h"
 #include "decode/TiffSamples.h"
 
+#include <QCoreApplication>
 #include <cstring>
 #include <memory>
 
@@ -27,7 +28,8 @@ public:
     {
         m_tiff.reset(m_file.open("r"));
         if (!m_tiff)
-            return {FailureReason::Unsupported, QStringLiteral("not a readable TIFF")};
+            return {FailureReason::Unsupported,
+                    QCoreApplication::translate("TiffReader", "not a readable TIFF")};
         TIFF *tiff = m_tiff.get();
         useLargestTiffPage(tiff);
         uint32_t width = 0, height = 0;
@@ -298,12 +300,14 @@ private:
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
         if (image.bytesPerLine() != qsizetype(m_size.width()) * 4)
-            return Failure(FailureReason::InternalError, QStringLiteral("unexpected row padding"));
+            return Failure(FailureReason::InternalError,
+                           QCoreApplication::translate("TiffReader", "unexpected row padding"));
         uint16_t orientation = ORIENTATION_TOPLEFT;
         TIFFGetFieldDefaulted(tiff, TIFFTAG_ORIENTATION, &orientation);
         if (!TIFFReadRGBAImageOriented(tiff, uint32_t(m_size.width()), uint32_t(m_size.height()),
                                        reinterpret_cast<uint32_t *>(image.bits()), orientation, 1))
-            return Failure(FailureReason::Unsupported, QStringLiteral("the TIFF data is damaged"));
+            return Failure(FailureReason::Unsupported,
+                           QCoreApplication::translate("TiffReader", "the TIFF data is damaged"));
         uint16_t extraCount = 0;
         uint16_t *extraTypes = nullptr;
         const bool alpha =

@@ -3,6 +3,7 @@
 #include "common/Failure.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <tiffio.h>
@@ -50,10 +51,12 @@ QByteArray tiffProfile(TIFF *tiff);
 
 template <typename Take> Failure TiffSamples::read(Take take)
 {
-    const Failure damaged(FailureReason::Unsupported, QStringLiteral("the TIFF data is damaged"));
+    const Failure damaged(FailureReason::Unsupported,
+                          QCoreApplication::translate("TiffSamples", "the TIFF data is damaged"));
     // A strip's row or a tile beyond 1 GiB is no picture within the limits.
     constexpr tmsize_t kLargestBuffer = tmsize_t(1) << 30;
-    const Failure tooLarge(FailureReason::TooLarge, QStringLiteral("a TIFF row or tile beyond 1 GiB"));
+    const Failure tooLarge(FailureReason::TooLarge,
+                           QCoreApplication::translate("TiffSamples", "a TIFF row or tile beyond 1 GiB"));
     const int planes = m_separate ? m_samples : 1;
     const int perPixel = m_separate ? 1 : m_samples;
     std::vector<uchar> buffer;

@@ -3,6 +3,7 @@
 
 #include "transform/PixelFormat.h"
 
+#include <QCoreApplication>
 #include <avif/avif.h>
 
 #include <algorithm>
@@ -24,9 +25,10 @@ struct EncoderDestroy {
 
 Failure libraryFailure(avifResult result)
 {
-    return Failure(
-        result == AVIF_RESULT_OUT_OF_MEMORY ? FailureReason::OutOfMemory : FailureReason::CannotWrite,
-        QStringLiteral("the AVIF encoder failed: %1").arg(QString::fromUtf8(avifResultToString(result))));
+    return Failure(result == AVIF_RESULT_OUT_OF_MEMORY ? FailureReason::OutOfMemory
+                                                       : FailureReason::CannotWrite,
+                   QCoreApplication::translate("AvifEncoder", "the AVIF encoder failed: %1")
+                       .arg(QString::fromUtf8(avifResultToString(result))));
 }
 
 // Gray pixels are the luma plane itself: with full range and R = G = B, Y is the gray value

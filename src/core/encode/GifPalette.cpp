@@ -1,5 +1,6 @@
 #include "encode/GifPalette.h"
 
+#include <QCoreApplication>
 #include <libimagequant.h>
 
 #include <memory>
@@ -55,7 +56,8 @@ Result<QImage> gifPalettePicture(const QImage &source)
         liq_image_create_rgba(attr.get(), rgba.constBits(), rgba.width(), rgba.height(), 0));
     liq_result *rawResult = nullptr;
     if (!image || liq_image_quantize(image.get(), attr.get(), &rawResult) != LIQ_OK)
-        return Failure(FailureReason::CannotWrite, QStringLiteral("the colour quantizer failed"));
+        return Failure(FailureReason::CannotWrite,
+                       QCoreApplication::translate("GifPalette", "the colour quantizer failed"));
     std::unique_ptr<liq_result, LiqResultDeleter> result(rawResult);
     liq_set_dithering_level(result.get(), 1.0f);
     QImage indexed(rgba.size(), QImage::Format_Indexed8);
@@ -66,7 +68,8 @@ Result<QImage> gifPalettePicture(const QImage &source)
     for (int y = 0; y < rgba.height(); ++y)
         rows[size_t(y)] = indexed.scanLine(y);
     if (liq_write_remapped_image_rows(result.get(), image.get(), rows.get()) != LIQ_OK)
-        return Failure(FailureReason::CannotWrite, QStringLiteral("the colour quantizer failed"));
+        return Failure(FailureReason::CannotWrite,
+                       QCoreApplication::translate("GifPalette", "the colour quantizer failed"));
     const liq_palette *palette = liq_get_palette(result.get());
 
     // Every pixel the quantizer met was either fully transparent or opaque, so its entries are

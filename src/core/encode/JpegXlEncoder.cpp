@@ -4,6 +4,7 @@
 
 #include "transform/PixelFormat.h"
 
+#include <QCoreApplication>
 #include <brotli/decode.h>
 #include <jxl/encode.h>
 #include <jxl/encode_cxx.h>
@@ -25,9 +26,10 @@ constexpr int kLosslessEffort = 3;
 Failure libraryFailure(JxlEncoder *encoder, const char *what)
 {
     const JxlEncoderError error = JxlEncoderGetError(encoder);
-    return Failure(
-        error == JXL_ENC_ERR_OOM ? FailureReason::OutOfMemory : FailureReason::CannotWrite,
-        QStringLiteral("the JPEG XL encoder failed %1 (error %2)").arg(QLatin1String(what)).arg(int(error)));
+    return Failure(error == JXL_ENC_ERR_OOM ? FailureReason::OutOfMemory : FailureReason::CannotWrite,
+                   QCoreApplication::translate("JpegXlEncoder", "the JPEG XL encoder failed %1 (error %2)")
+                       .arg(QLatin1String(what))
+                       .arg(int(error)));
 }
 
 // Runs the encoder to its end, collecting what it writes.

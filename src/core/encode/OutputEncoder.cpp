@@ -13,6 +13,8 @@
 #include "metadata/PngChunks.h"
 #include "metadata/SourceMetadata.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 Result<QByteArray> encodePixels(const QImage &image, OutputFormat format, int jpegQuality, double dpi)
@@ -129,13 +131,14 @@ Result<EncodedOutput> encodeOutput(const QImage &finished, const ConversionOptio
     QByteArray profile = iccProfile;
     // Every profile a source gives passes here on its way into the output.
     if (!profile.isEmpty() && !profileIsUsable(profile)) {
-        out.notes << QStringLiteral("the colour profile is damaged and is left out");
+        out.notes << QCoreApplication::translate("OutputEncoder",
+                                                 "the colour profile is damaged and is left out");
         profile.clear();
     }
     // Every encoder but WebP's writes gray formats as gray and everything else as RGB.
     if (!profile.isEmpty() && !profileFitsOutput(profile, image, format)) {
-        out.notes << QStringLiteral(
-            "the colour profile does not describe the output's colours; it was not kept");
+        out.notes << QCoreApplication::translate(
+            "OutputEncoder", "the colour profile does not describe the output's colours; it was not kept");
         profile.clear();
     }
 
@@ -146,7 +149,8 @@ Result<EncodedOutput> encodeOutput(const QImage &finished, const ConversionOptio
             if (made.ok())
                 metadataBlocks = made.value();
             else
-                out.notes << QStringLiteral("metadata could not be written: %1").arg(made.failure().detail);
+                out.notes << QCoreApplication::translate("OutputEncoder", "metadata could not be written: %1")
+                                 .arg(made.failure().detail);
         }
         Result<QByteArray> encoded = encodeWithBlocks(image, options, metadataBlocks, profile);
         if (!encoded.ok())
@@ -162,13 +166,16 @@ Result<EncodedOutput> encodeOutput(const QImage &finished, const ConversionOptio
         const Failure failure =
             metadata.writeInto(&out.bytes, image.size(), dpi, png ? QByteArray() : profile);
         if (failure.failed())
-            out.notes << QStringLiteral("metadata could not be written: %1").arg(failure.detail);
+            out.notes << QCoreApplication::translate("OutputEncoder", "metadata could not be written: %1")
+                             .arg(failure.detail);
         out.metadataWritten = !failure.failed();
         out.profileWritten = !failure.failed() && !png && !profile.isEmpty();
     } else if (!png && !profile.isEmpty()) {
         const Failure failure = SourceMetadata().writeInto(&out.bytes, image.size(), dpi, profile);
         if (failure.failed())
-            out.notes << QStringLiteral("the colour profile could not be written: %1").arg(failure.detail);
+            out.notes << QCoreApplication::translate("OutputEncoder",
+                                                     "the colour profile could not be written: %1")
+                             .arg(failure.detail);
         out.profileWritten = !failure.failed();
     }
     if (png) {

@@ -2,6 +2,7 @@
 #include "encode/TiffEncoder.h"
 #include "common/TiffMemoryFile.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <cmath>
@@ -48,7 +49,8 @@ Result<QByteArray> encodeTiff(const QImage &source, double dpi)
     TiffMemoryFile file;
     TIFF *tiff = file.open("w");
     if (!tiff)
-        return Failure(FailureReason::CannotWrite, QStringLiteral("cannot start a TIFF file"));
+        return Failure(FailureReason::CannotWrite,
+                       QCoreApplication::translate("TiffEncoder", "cannot start a TIFF file"));
     const uint16_t storedSamples = layout.samples == 4 && !layout.alpha ? 3 : layout.samples;
     TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(image.width()));
     TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(image.height()));
@@ -87,6 +89,7 @@ Result<QByteArray> encodeTiff(const QImage &source, double dpi)
     ok = ok && TIFFWriteDirectory(tiff);
     TIFFClose(tiff);
     if (!ok)
-        return Failure(FailureReason::CannotWrite, QStringLiteral("the TIFF encoder failed"));
+        return Failure(FailureReason::CannotWrite,
+                       QCoreApplication::translate("TiffEncoder", "the TIFF encoder failed"));
     return file.bytes();
 }

@@ -2,6 +2,7 @@
 // because Qt's WebP writer leaves them out.
 #include "encode/WebpEncoder.h"
 
+#include <QCoreApplication>
 #include <webp/encode.h>
 #include <webp/mux.h>
 
@@ -20,15 +21,17 @@ QString encoderWords(WebPEncodingError error)
     switch (error) {
     case VP8_ENC_ERROR_OUT_OF_MEMORY:
     case VP8_ENC_ERROR_BITSTREAM_OUT_OF_MEMORY:
-        return QStringLiteral("the WebP encoder ran out of memory");
+        return QCoreApplication::translate("WebpEncoder", "the WebP encoder ran out of memory");
     case VP8_ENC_ERROR_BAD_DIMENSION:
         return QStringLiteral("WebP cannot hold this picture size");
     case VP8_ENC_ERROR_PARTITION0_OVERFLOW:
     case VP8_ENC_ERROR_PARTITION_OVERFLOW:
     case VP8_ENC_ERROR_FILE_TOO_BIG:
-        return QStringLiteral("the picture is too large for a WebP file at this quality");
+        return QCoreApplication::translate("WebpEncoder",
+                                           "the picture is too large for a WebP file at this quality");
     default:
-        return QStringLiteral("the WebP encoder failed (error %1)").arg(int(error));
+        return QCoreApplication::translate("WebpEncoder", "the WebP encoder failed (error %1)")
+            .arg(int(error));
     }
 }
 
@@ -69,7 +72,8 @@ Result<QByteArray> encodeWebp(const QImage &image, int quality, const SourceMeta
     const bool lossless = quality == 100;
     WebPConfig config;
     if (!WebPConfigInit(&config))
-        return Failure(FailureReason::InternalError, QStringLiteral("libwebp's version does not match"));
+        return Failure(FailureReason::InternalError,
+                       QCoreApplication::translate("WebpEncoder", "libwebp's version does not match"));
     if (lossless) {
         WebPConfigLosslessPreset(&config, kLosslessLevel);
         config.exact = 1;
@@ -81,7 +85,8 @@ Result<QByteArray> encodeWebp(const QImage &image, int quality, const SourceMeta
 
     WebPPicture raw;
     if (!WebPPictureInit(&raw))
-        return Failure(FailureReason::InternalError, QStringLiteral("libwebp's version does not match"));
+        return Failure(FailureReason::InternalError,
+                       QCoreApplication::translate("WebpEncoder", "libwebp's version does not match"));
     std::unique_ptr<WebPPicture, PictureFree> picture(&raw);
     picture->width = image.width();
     picture->height = image.height();
@@ -131,6 +136,7 @@ Result<QByteArray> encodeWebp(const QImage &image, int quality, const SourceMeta
            : QByteArray();
     WebPDataClear(&assembled);
     if (!ok)
-        return Failure(FailureReason::CannotWrite, QStringLiteral("the WebP metadata could not be added"));
+        return Failure(FailureReason::CannotWrite,
+                       QCoreApplication::translate("WebpEncoder", "the WebP metadata could not be added"));
     return bytes;
 }

@@ -2,6 +2,8 @@
 
 #include "common/LcmsHandles.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct Primaries {
@@ -75,9 +77,12 @@ QByteArray profileForCicp(int primaries, int transfer, QString *unsupported)
         if (unsupported)
             *unsupported =
                 transfer == 16 || transfer == 18
-                    ? QStringLiteral("its high dynamic range transfer (%1) has no colour profile here")
+                    ? QCoreApplication::translate(
+                          "CicpProfile", "its high dynamic range transfer (%1) has no colour profile here")
                           .arg(transfer == 16 ? QStringLiteral("PQ") : QStringLiteral("HLG"))
-                    : QStringLiteral("its colours (primaries %1, transfer %2) have no colour profile here")
+                    : QCoreApplication::translate(
+                          "CicpProfile",
+                          "its colours (primaries %1, transfer %2) have no colour profile here")
                           .arg(primaries)
                           .arg(transfer);
         return QByteArray();

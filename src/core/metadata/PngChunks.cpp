@@ -1,5 +1,6 @@
 #include "metadata/PngChunks.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <optional>
@@ -163,16 +164,18 @@ QByteArray pngMetadataForReading(const QByteArray &png, QStringList *leftOut)
             changed = changed || replacement.has_value();
         } else {
             QString what = type == "iCCP"
-                               ? QStringLiteral("the PNG's colour profile")
-                               : QStringLiteral("the PNG's %1 chunk").arg(QString::fromLatin1(type));
+                               ? QCoreApplication::translate("PngChunks", "the PNG's colour profile")
+                               : QCoreApplication::translate("PngChunks", "the PNG's %1 chunk")
+                                     .arg(QString::fromLatin1(type));
             if (type != "iCCP" && keyword >= 0)
                 what += QStringLiteral(" \"%1\"").arg(
                     QString::fromLatin1(data.first(std::min<qsizetype>(keyword, 79))));
             if (leftOut)
-                *leftOut << QStringLiteral("%1 is %2 and is left out")
-                                .arg(what, unpacking == Unpacking::TooLarge
-                                               ? QStringLiteral("too large when unpacked")
-                                               : QStringLiteral("damaged"));
+                *leftOut << QCoreApplication::translate("PngChunks", "%1 is %2 and is left out")
+                                .arg(what,
+                                     unpacking == Unpacking::TooLarge
+                                         ? QCoreApplication::translate("PngChunks", "too large when unpacked")
+                                         : QStringLiteral("damaged"));
             changed = true;
         }
         at = next;

@@ -5,6 +5,7 @@
 #include "metadata/PhotoshopIptc.h"
 #include "metadata/PngChunks.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -89,7 +90,8 @@ QStringList passedOver(const Exiv2::Image &image, const QList<Exiv2Message> &mes
     if (!packet.empty() && image.xmpData().empty()) {
         Exiv2::XmpData parsed;
         if (Exiv2::XmpParser::decode(parsed, packet) != 0)
-            notes << QStringLiteral("the XMP data is malformed and is left out");
+            notes << QCoreApplication::translate("SourceMetadata",
+                                                 "the XMP data is malformed and is left out");
     }
     QStringList exif, iptc;
     for (const Exiv2Message &message : messages) {
@@ -101,13 +103,17 @@ QStringList passedOver(const Exiv2::Image &image, const QList<Exiv2Message> &mes
     }
     if (!exif.isEmpty())
         notes << (image.exifData().empty()
-                      ? QStringLiteral("the EXIF data could not be read and is left out: %1")
-                      : QStringLiteral("part of the EXIF data could not be read and is left out: %1"))
+                      ? QCoreApplication::translate("SourceMetadata",
+                                                    "the EXIF data could not be read and is left out: %1")
+                      : QCoreApplication::translate(
+                            "SourceMetadata", "part of the EXIF data could not be read and is left out: %1"))
                      .arg(firstOf(exif));
     if (!iptc.isEmpty())
         notes << (image.iptcData().empty()
-                      ? QStringLiteral("the IPTC data could not be read and is left out: %1")
-                      : QStringLiteral("part of the IPTC data could not be read and is left out: %1"))
+                      ? QCoreApplication::translate("SourceMetadata",
+                                                    "the IPTC data could not be read and is left out: %1")
+                      : QCoreApplication::translate(
+                            "SourceMetadata", "part of the IPTC data could not be read and is left out: %1"))
                      .arg(firstOf(iptc));
     return notes;
 }
@@ -163,7 +169,9 @@ SourceMetadata SourceMetadata::fromBytes(const QByteArray &bytes, QStringList *n
             data->icc = QByteArray(reinterpret_cast<const char *>(icc->pData_), int(icc->size_));
         }
     } catch (const std::exception &e) {
-        note(QStringLiteral("the metadata could not be read and is left out: %1").arg(libraryWords(e)));
+        note(QCoreApplication::translate("SourceMetadata",
+                                         "the metadata could not be read and is left out: %1")
+                 .arg(libraryWords(e)));
         return SourceMetadata();
     }
     return withDerivedValues(std::move(data), note);
@@ -184,24 +192,31 @@ SourceMetadata SourceMetadata::fromBlocks(const QByteArray &exif, const QByteArr
                                           uint32_t(exif.size()));
             });
             if (data->exif.empty())
-                note(QStringLiteral("the EXIF data could not be read and is left out"));
+                note(QCoreApplication::translate("SourceMetadata",
+                                                 "the EXIF data could not be read and is left out"));
             else if (std::any_of(messages.begin(), messages.end(),
                                  [](const Exiv2Message &m) { return m.error; }))
-                note(QStringLiteral("part of the EXIF data could not be read and is left out"));
+                note(QCoreApplication::translate("SourceMetadata",
+                                                 "part of the EXIF data could not be read and is left out"));
         } catch (const std::exception &e) {
             data->exif.clear();
-            note(QStringLiteral("the EXIF data could not be read and is left out: %1").arg(libraryWords(e)));
+            note(QCoreApplication::translate("SourceMetadata",
+                                             "the EXIF data could not be read and is left out: %1")
+                     .arg(libraryWords(e)));
         }
     }
     if (!xmp.isEmpty()) {
         try {
             if (Exiv2::XmpParser::decode(data->xmp, xmp.toStdString()) != 0) {
                 data->xmp.clear();
-                note(QStringLiteral("the XMP data is malformed and is left out"));
+                note(QCoreApplication::translate("SourceMetadata",
+                                                 "the XMP data is malformed and is left out"));
             }
         } catch (const std::exception &e) {
             data->xmp.clear();
-            note(QStringLiteral("the XMP data is malformed and is left out: %1").arg(libraryWords(e)));
+            note(
+                QCoreApplication::translate("SourceMetadata", "the XMP data is malformed and is left out: %1")
+                    .arg(libraryWords(e)));
         }
     }
     return withDerivedValues(std::move(data), note);
@@ -214,13 +229,16 @@ SourceMetadata SourceMetadata::withDerivedValues(std::shared_ptr<Data> data,
     try {
         data->orientation = orientationOf(data->exif, data->xmp);
     } catch (const std::exception &e) {
-        note(QStringLiteral("the orientation tag could not be read (%1); the picture is taken as stored")
+        note(QCoreApplication::translate(
+                 "SourceMetadata",
+                 "the orientation tag could not be read (%1); the picture is taken as stored")
                  .arg(libraryWords(e)));
     }
     try {
         data->exifDpi = exifDpiOf(data->exif);
     } catch (const std::exception &e) {
-        note(QStringLiteral("the EXIF resolution could not be read (%1)").arg(libraryWords(e)));
+        note(QCoreApplication::translate("SourceMetadata", "the EXIF resolution could not be read (%1)")
+                 .arg(libraryWords(e)));
     }
     result.d = data;
     return result;
@@ -576,8 +594,9 @@ Result<SourceMetadata::Blocks> SourceMetadata::blocksFor(QSize pixelSize, double
         if (!xmp.empty()) {
             std::string packet;
             if (Exiv2::XmpParser::encode(packet, xmp, Exiv2::XmpParser::useCompactFormat) != 0)
-                return Failure(FailureReason::CannotWrite,
-                               QStringLiteral("the XMP data could not be written"));
+                return Failure(
+                    FailureReason::CannotWrite,
+                    QCoreApplication::translate("SourceMetadata", "the XMP data could not be written"));
             blocks.xmp = QByteArray::fromStdString(packet);
         }
         return blocks;

@@ -17,6 +17,7 @@
 #include "transform/ToSrgb.h"
 #include "transform/Upright.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <limits>
 
@@ -68,7 +69,8 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         if (full && std::max(target.width(), target.height()) > most) {
             result.failure =
                 Failure(FailureReason::TooLarge,
-                        QStringLiteral("the output would be %1 x %2 pixels; %3 holds at most %4 a side")
+                        QCoreApplication::translate(
+                            "RenderFile", "the output would be %1 x %2 pixels; %3 holds at most %4 a side")
                             .arg(target.width())
                             .arg(target.height())
                             .arg(formatName(options.format))
@@ -77,9 +79,11 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         }
         if (!exceedsImageLimits(target.width(), target.height()))
             return true;
-        result.failure = Failure(
-            FailureReason::TooLarge,
-            QStringLiteral("the output would be %1 x %2 pixels").arg(target.width()).arg(target.height()));
+        result.failure =
+            Failure(FailureReason::TooLarge,
+                    QCoreApplication::translate("RenderFile", "the output would be %1 x %2 pixels")
+                        .arg(target.width())
+                        .arg(target.height()));
         return false;
     };
     // What is drawn: the output size, or for a preview no more than its box.
@@ -153,8 +157,8 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         if (std::optional<QImage> converted = convertedToSrgb(stamped, result.iccProfile))
             stamped = std::move(*converted);
         else
-            result.notes << QStringLiteral(
-                "the colour profile could not be applied; colours were written as they are");
+            result.notes << QCoreApplication::translate(
+                "RenderFile", "the colour profile could not be applied; colours were written as they are");
     }
     if (beneath && options.anyOverlayActive())
         *beneath = stamped;

@@ -4,6 +4,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/StoredForms.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,13 +56,17 @@ Result<QByteArray> readWhole(int fd, const QString &label)
     if (::fstat(fd, &info) != 0)
         return Failure(FailureReason::CannotRead, QStringLiteral("%1: %2").arg(label, systemWords()));
     if (S_ISDIR(info.st_mode))
-        return Failure(FailureReason::CannotRead, QStringLiteral("%1 is a folder").arg(label));
+        return Failure(FailureReason::CannotRead,
+                       QCoreApplication::translate("PresetStore", "%1 is a folder").arg(label));
     if (!S_ISREG(info.st_mode))
-        return Failure(FailureReason::CannotRead, QStringLiteral("%1 is not a regular file").arg(label));
+        return Failure(FailureReason::CannotRead,
+                       QCoreApplication::translate("PresetStore", "%1 is not a regular file").arg(label));
     const auto tooLarge = [&] {
-        return Failure(FailureReason::TooLarge, QStringLiteral("%1 is larger than a preset can be (%2 MiB)")
-                                                    .arg(label)
-                                                    .arg(PresetStore::kMaxFileBytes >> 20));
+        return Failure(
+            FailureReason::TooLarge,
+            QCoreApplication::translate("PresetStore", "%1 is larger than a preset can be (%2 MiB)")
+                .arg(label)
+                .arg(PresetStore::kMaxFileBytes >> 20));
     };
     if (info.st_size > PresetStore::kMaxFileBytes)
         return tooLarge();
@@ -93,8 +98,9 @@ Result<QByteArray> readWhole(int fd, const QString &label)
 Result<Preset> parsePreset(const QByteArray &bytes, const QString &name, const QString &label)
 {
     const auto notAPreset = [&](const QString &why) {
-        return Failure(FailureReason::CannotRead,
-                       QStringLiteral("%1 is not a Pressmark preset: %2").arg(label, why));
+        return Failure(
+            FailureReason::CannotRead,
+            QCoreApplication::translate("PresetStore", "%1 is not a Pressmark preset: %2").arg(label, why));
     };
     QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/pressmark-preset-XXXXXX"));
     if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush())
@@ -102,7 +108,8 @@ Result<Preset> parsePreset(const QByteArray &bytes, const QString &name, const Q
     copy.close();
     QSettings file(copy.fileName(), QSettings::IniFormat);
     if (file.status() != QSettings::NoError)
-        return notAPreset(QStringLiteral("it is not in the settings file's form"));
+        return notAPreset(
+            QCoreApplication::translate("PresetStore", "it is not in the settings file's form"));
 
     Preset preset;
     preset.name = name;
@@ -125,7 +132,7 @@ Result<Preset> parsePreset(const QByteArray &bytes, const QString &name, const Q
         }
     }
     if (preset.held.isEmpty())
-        return notAPreset(QStringLiteral("it holds none of the options"));
+        return notAPreset(QCoreApplication::translate("PresetStore", "it holds none of the options"));
     const QStringList keys = file.allKeys();
     for (const QString &key : keys) {
         const bool known = std::any_of(settingRows().begin(), settingRows().end(),
@@ -217,9 +224,12 @@ QStringList Preset::notes() const
     };
     QStringList notes;
     if (!unknown.isEmpty())
-        notes << QStringLiteral("settings this version does not know were left out: %1").arg(listed(unknown));
+        notes << QCoreApplication::translate("PresetStore",
+                                             "settings this version does not know were left out: %1")
+                     .arg(listed(unknown));
     if (!replaced.isEmpty())
-        notes << QStringLiteral("settings replaced by their defaults: %1").arg(listed(replaced));
+        notes << QCoreApplication::translate("PresetStore", "settings replaced by their defaults: %1")
+                     .arg(listed(replaced));
     return notes;
 }
 
@@ -248,9 +258,10 @@ Result<QString> PresetStore::checkedName(const QString &typed)
     const QString name = typed.trimmed();
     const auto refuse = [](const QString &why) { return Failure(FailureReason::CannotWrite, why); };
     if (name.isEmpty())
-        return refuse(QStringLiteral("a preset needs a name"));
+        return refuse(QCoreApplication::translate("PresetStore", "a preset needs a name"));
     if (name.size() > kMaxNameLength)
-        return refuse(QStringLiteral("a preset's name is at most %1 characters").arg(kMaxNameLength));
+        return refuse(QCoreApplication::translate("PresetStore", "a preset's name is at most %1 characters")
+                          .arg(kMaxNameLength));
     for (qsizetype i = 0; i < name.size(); ++i) {
         const QChar c = name.at(i);
         if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
@@ -260,10 +271,11 @@ Result<QString> PresetStore::checkedName(const QString &typed)
         // A lone half stands for a byte that is not UTF-8 (see FileName).
         if (c.isSurrogate() || c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
             c == QChar::ParagraphSeparator)
-            return refuse(QStringLiteral("a preset's name is one line of text"));
+            return refuse(QCoreApplication::translate("PresetStore", "a preset's name is one line of text"));
     }
     if (QFile::encodeName(fileNameFor(name)).size() > kMaxFileNameBytes)
-        return refuse(QStringLiteral("the name %1 is too long for a file name").arg(quoted(name)));
+        return refuse(QCoreApplication::translate("PresetStore", "the name %1 is too long for a file name")
+                          .arg(quoted(name)));
     return name;
 }
 
@@ -294,9 +306,10 @@ Result<int> PresetStore::openFolder(bool create) const
         return Failure(errno == ENOENT ? FailureReason::Missing : FailureReason::CannotRead,
                        QStringLiteral("%1: %2").arg(m_folder, systemWords()));
     const auto foreign = [this] {
-        return Failure(
-            FailureReason::CannotRead,
-            QStringLiteral("the presets folder %1 belongs to another user; it is not used").arg(m_folder));
+        return Failure(FailureReason::CannotRead,
+                       QCoreApplication::translate(
+                           "PresetStore", "the presets folder %1 belongs to another user; it is not used")
+                           .arg(m_folder));
     };
     if (S_ISLNK(link.st_mode) && link.st_uid != ::geteuid())
         return foreign();
@@ -354,23 +367,27 @@ bool PresetStore::contains(const QString &name) const
 Result<Preset> PresetStore::load(const QString &name) const
 {
     const Result<QString> checked = checkedName(name);
-    const Failure missing(FailureReason::Missing,
-                          QStringLiteral("there is no preset named %1").arg(quoted(name)));
+    const Failure missing(
+        FailureReason::Missing,
+        QCoreApplication::translate("PresetStore", "there is no preset named %1").arg(quoted(name)));
     if (!checked.ok())
         return missing;
     const Result<int> opened = openFolder(false);
     if (!opened.ok())
         return opened.failure().reason == FailureReason::Missing ? missing : opened.failure();
     const Descriptor folder(opened.value());
-    const QString label = QStringLiteral("the preset %1").arg(quoted(checked.value()));
+    const QString label =
+        QCoreApplication::translate("PresetStore", "the preset %1").arg(quoted(checked.value()));
     const Descriptor file(::openat(folder.fd, QFile::encodeName(fileNameFor(checked.value())).constData(),
                                    O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (file.fd < 0) {
         if (errno == ENOENT)
             return missing;
         if (errno == ELOOP)
-            return Failure(FailureReason::CannotRead,
-                           QStringLiteral("%1 is a symbolic link; presets are kept as files").arg(label));
+            return Failure(
+                FailureReason::CannotRead,
+                QCoreApplication::translate("PresetStore", "%1 is a symbolic link; presets are kept as files")
+                    .arg(label));
         return Failure(FailureReason::CannotRead, QStringLiteral("%1: %2").arg(label, systemWords()));
     }
     const Result<QByteArray> bytes = readWhole(file.fd, label);
@@ -382,7 +399,8 @@ Result<Preset> PresetStore::load(const QString &name) const
 Failure PresetStore::save(const QString &name, const AppSettings &values, Replace replace)
 {
     if (m_access == Access::ReadOnly)
-        return Failure(FailureReason::CannotWrite, QStringLiteral("%1 is only read").arg(m_folder));
+        return Failure(FailureReason::CannotWrite,
+                       QCoreApplication::translate("PresetStore", "%1 is only read").arg(m_folder));
     const Result<QString> checked = checkedName(name);
     if (!checked.ok())
         return checked.failure();
@@ -401,7 +419,8 @@ Failure PresetStore::save(const QString &name, const AppSettings &values, Replac
                     replace == Replace::Yes ? 0 : RENAME_NOREPLACE) != 0) {
         if (errno == EEXIST)
             return Failure(FailureReason::CannotWrite,
-                           QStringLiteral("a preset named %1 exists").arg(quoted(checked.value())));
+                           QCoreApplication::translate("PresetStore", "a preset named %1 exists")
+                               .arg(quoted(checked.value())));
         return Failure(FailureReason::CannotWrite, QStringLiteral("%1: %2").arg(m_folder, systemWords()));
     }
     fresh.value()->setAutoRemove(false);
@@ -411,13 +430,15 @@ Failure PresetStore::save(const QString &name, const AppSettings &values, Replac
 Failure PresetStore::rename(const QString &from, const QString &to, Replace replace)
 {
     if (m_access == Access::ReadOnly)
-        return Failure(FailureReason::CannotWrite, QStringLiteral("%1 is only read").arg(m_folder));
+        return Failure(FailureReason::CannotWrite,
+                       QCoreApplication::translate("PresetStore", "%1 is only read").arg(m_folder));
     const Result<QString> oldName = checkedName(from);
     const Result<QString> newName = checkedName(to);
     if (!newName.ok())
         return newName.failure();
-    const Failure missing(FailureReason::Missing,
-                          QStringLiteral("there is no preset named %1").arg(quoted(from)));
+    const Failure missing(
+        FailureReason::Missing,
+        QCoreApplication::translate("PresetStore", "there is no preset named %1").arg(quoted(from)));
     if (!oldName.ok())
         return missing;
     const Result<int> opened = openFolder(false);
@@ -435,7 +456,8 @@ Failure PresetStore::rename(const QString &from, const QString &to, Replace repl
                     replace == Replace::Yes ? 0 : RENAME_NOREPLACE) != 0) {
         if (errno == EEXIST)
             return Failure(FailureReason::CannotWrite,
-                           QStringLiteral("a preset named %1 exists").arg(quoted(newName.value())));
+                           QCoreApplication::translate("PresetStore", "a preset named %1 exists")
+                               .arg(quoted(newName.value())));
         if (errno == ENOENT)
             return missing;
         return Failure(FailureReason::CannotWrite, QStringLiteral("%1: %2").arg(m_folder, systemWords()));
@@ -446,10 +468,12 @@ Failure PresetStore::rename(const QString &from, const QString &to, Replace repl
 Failure PresetStore::remove(const QString &name)
 {
     if (m_access == Access::ReadOnly)
-        return Failure(FailureReason::CannotWrite, QStringLiteral("%1 is only read").arg(m_folder));
+        return Failure(FailureReason::CannotWrite,
+                       QCoreApplication::translate("PresetStore", "%1 is only read").arg(m_folder));
     const Result<QString> checked = checkedName(name);
-    const Failure missing(FailureReason::Missing,
-                          QStringLiteral("there is no preset named %1").arg(quoted(name)));
+    const Failure missing(
+        FailureReason::Missing,
+        QCoreApplication::translate("PresetStore", "there is no preset named %1").arg(quoted(name)));
     if (!checked.ok())
         return missing;
     const Result<int> opened = openFolder(false);
@@ -483,7 +507,8 @@ Failure PresetStore::writeFile(const QString &path, const AppSettings &values)
     // to); anything else is left alone.
     if (::lstat(QFile::encodeName(path).constData(), &there) == 0 && !S_ISREG(there.st_mode) &&
         !S_ISLNK(there.st_mode))
-        return Failure(FailureReason::CannotWrite, QStringLiteral("%1 is not a regular file").arg(path));
+        return Failure(FailureReason::CannotWrite,
+                       QCoreApplication::translate("PresetStore", "%1 is not a regular file").arg(path));
     Result<std::unique_ptr<QTemporaryFile>> fresh =
         writeNewSettingsFile(target.absolutePath(), kTempPrefix, values, isPresetRow);
     if (!fresh.ok())

@@ -6,6 +6,7 @@
 #include "settings/NewSettingsFile.h"
 #include "settings/StoredForms.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -66,8 +67,10 @@ AppSettings SettingsStore::load()
     // A FIFO or device at the path would block the reading: only a regular file is read.
     const QFileInfo info(m_filePath);
     if (!info.isFile()) {
-        m_unreadable = QStringLiteral("not a regular file");
-        m_notes << QStringLiteral("%1 is not a regular file; the shipped settings are used").arg(m_filePath);
+        m_unreadable = QCoreApplication::translate("SettingsStore", "not a regular file");
+        m_notes << QCoreApplication::translate("SettingsStore",
+                                               "%1 is not a regular file; the shipped settings are used")
+                       .arg(m_filePath);
         qCWarning(lcSettings, "%s", qPrintable(m_notes.last()));
         return defaults;
     }
@@ -76,8 +79,10 @@ AppSettings SettingsStore::load()
     const bool holdsAnyKey = std::any_of(settingRows().begin(), settingRows().end(),
                                          [&](const SettingRow &row) { return file.contains(row.keyName()); });
     if (file.status() != QSettings::NoError || !info.isReadable() || (!holdsAnyKey && info.size() > 0)) {
-        m_unreadable = !info.isReadable() ? QStringLiteral("permission denied")
-                                          : QStringLiteral("it does not hold Pressmark settings");
+        m_unreadable =
+            !info.isReadable()
+                ? QCoreApplication::translate("SettingsStore", "permission denied")
+                : QCoreApplication::translate("SettingsStore", "it does not hold Pressmark settings");
         if (m_access == Access::ReadWrite)
             setAside();
         return defaults;
@@ -90,7 +95,8 @@ AppSettings SettingsStore::load()
         }
     }
     if (!m_problems.isEmpty()) {
-        m_notes << QStringLiteral("settings replaced by their defaults: %1").arg(m_problems.join(u' '));
+        m_notes << QCoreApplication::translate("SettingsStore", "settings replaced by their defaults: %1")
+                       .arg(m_problems.join(u' '));
         qCWarning(lcSettings, "%s", qPrintable(m_notes.last()));
     }
     return values;
@@ -113,11 +119,15 @@ void SettingsStore::setAside()
     }
     if (aside.isEmpty()) {
         m_leaveAlone = true;
-        m_notes << QStringLiteral("the settings file %1 could not be read (%2); it is left as it is and the "
-                                  "settings are not saved")
+        m_notes << QCoreApplication::translate(
+                       "SettingsStore",
+                       "the settings file %1 could not be read (%2); it is left as it is and the "
+                       "settings are not saved")
                        .arg(m_filePath, m_unreadable);
     } else {
-        m_notes << QStringLiteral("the settings file could not be read; it is kept at %1").arg(aside);
+        m_notes << QCoreApplication::translate("SettingsStore",
+                                               "the settings file could not be read; it is kept at %1")
+                       .arg(aside);
     }
     qCWarning(lcSettings, "%s", qPrintable(m_notes.last()));
 }
@@ -130,15 +140,18 @@ Failure SettingsStore::save(const AppSettings &values)
         return failure;
     };
     if (m_access == Access::ReadOnly)
-        return refuse(QStringLiteral("%1 is only read").arg(m_filePath));
+        return refuse(QCoreApplication::translate("SettingsStore", "%1 is only read").arg(m_filePath));
     if (m_leaveAlone)
-        return refuse(QStringLiteral("%1 could not be read and is left as it is").arg(m_filePath));
+        return refuse(
+            QCoreApplication::translate("SettingsStore", "%1 could not be read and is left as it is")
+                .arg(m_filePath));
     // Only a regular file is replaced: a FIFO or a device there is left alone (opening it could
     // block for ever), and so is a folder.
     const QString target = writtenPath(m_filePath);
     struct stat there {};
     if (::stat(QFile::encodeName(target).constData(), &there) == 0 && !S_ISREG(there.st_mode))
-        return refuse(QStringLiteral("%1 is not a regular file").arg(m_filePath));
+        return refuse(
+            QCoreApplication::translate("SettingsStore", "%1 is not a regular file").arg(m_filePath));
     const QString folder = QFileInfo(target).absolutePath();
     QDir().mkpath(folder);
     // A new file beside the old one, renamed over it once whole.
