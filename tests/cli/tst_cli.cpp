@@ -242,23 +242,27 @@ void TestCli::speaksTheUsersLanguage_data()
     QTest::addColumn<QString>("missing");
     QTest::addColumn<QString>("summary");
     QTest::addColumn<QString>("help");
+    QTest::addColumn<QString>("emptyDetail");
     QTest::newRow("German")
         << "de"
         << "pressmark-cli: --jobs nimmt eine Zahl von 1 bis 256"
         << "fehlt"
         << "1 konvertiert, 1 fehlgeschlagen"
-        << "--jobs <N> Gleichzeitig konvertierte Dateien, 1-256 (Vorgabewert: eine je Kern).";
+        << "--jobs <N> Gleichzeitig konvertierte Dateien, 1-256 (Vorgabewert: eine je Kern)."
+        << "nicht unterstütztes oder beschädigtes Bild: die Datei ist leer";
     QTest::newRow("French")
         << "fr:de"
         << "pressmark-cli: --jobs prend un nombre de 1 à 256"
         << "introuvable"
         << "convertis : 1, en échec : 1"
-        << "--jobs <N> Fichiers convertis à la fois, de 1 à 256 (par défaut : un par cœur).";
+        << "--jobs <N> Fichiers convertis à la fois, de 1 à 256 (par défaut : un par cœur)."
+        << "image non prise en charge ou endommagée : le fichier est vide";
     QTest::newRow("English first") << "en:de"
                                    << "pressmark-cli: --jobs takes a number from 1 to 256"
                                    << "missing"
                                    << "1 converted, 1 failed"
-                                   << "--jobs <N> Files converted at once, 1-256 (default: one per core).";
+                                   << "--jobs <N> Files converted at once, 1-256 (default: one per core)."
+                                   << "unsupported or damaged image: the file is empty";
 }
 
 void TestCli::speaksTheUsersLanguage()
@@ -268,6 +272,7 @@ void TestCli::speaksTheUsersLanguage()
     QFETCH(QString, missing);
     QFETCH(QString, summary);
     QFETCH(QString, help);
+    QFETCH(QString, emptyDetail);
     // LANGUAGE alone chooses, without the locale installed.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("LANGUAGE", language);
@@ -280,6 +285,11 @@ void TestCli::speaksTheUsersLanguage()
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err.trimmed(), QStringLiteral("pressmark-cli: %1: %2").arg(gone, missing));
     QCOMPARE(run.out.section(QLatin1Char('\n'), -2, -2), summary);
+    // The core's own details are in that language too.
+    const QString empty = out.filePath("empty.jpg");
+    TestImages::writeFile(empty, QByteArray());
+    const Run emptyRun = cli({"-o", out.filePath("sub"), empty}, env);
+    QCOMPARE(emptyRun.err.trimmed(), QStringLiteral("pressmark-cli: %1: %2").arg(empty, emptyDetail));
     const QString shown = cli({"--help"}, env).out.simplified();
     QVERIFY2(shown.contains(help), qPrintable(shown.left(600)));
 }
