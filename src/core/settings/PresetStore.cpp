@@ -350,6 +350,23 @@ Result<QStringList> PresetStore::names() const
     return names;
 }
 
+Failure PresetStore::missingPreset(const QString &name)
+{
+    return Failure(
+        FailureReason::Missing,
+        QCoreApplication::translate("PresetStore", "there is no preset named %1").arg(quoted(name)));
+}
+
+Result<int> PresetStore::folderHolding(const Result<QString> &checked, const Failure &missing) const
+{
+    if (!checked.ok())
+        return missing;
+    const Result<int> opened = openFolder(false);
+    if (!opened.ok() && opened.failure().reason == FailureReason::Missing)
+        return missing;
+    return opened;
+}
+
 bool PresetStore::contains(const QString &name) const
 {
     const Result<QString> checked = checkedName(name);
@@ -367,14 +384,10 @@ bool PresetStore::contains(const QString &name) const
 Result<Preset> PresetStore::load(const QString &name) const
 {
     const Result<QString> checked = checkedName(name);
-    const Failure missing(
-        FailureReason::Missing,
-        QCoreApplication::translate("PresetStore", "there is no preset named %1").arg(quoted(name)));
-    if (!checked.ok())
-        return missing;
-    const Result<int> opened = openFolder(false);
+    const Failure missing = missingPreset(name);
+    const Result<int> opened = folderHolding(checked, missing);
     if (!opened.ok())
-        return opened.failure().reason == FailureReason::Missing ? missing : opened.failure();
+        return opened.failure();
     const Descriptor folder(opened.value());
     const QString label =
         QCoreApplication::translate("PresetStore", "the preset %1").arg(quoted(checked.value()));
@@ -436,14 +449,10 @@ Failure PresetStore::rename(const QString &from, const QString &to, Replace repl
     const Result<QString> newName = checkedName(to);
     if (!newName.ok())
         return newName.failure();
-    const Failure missing(
-        FailureReason::Missing,
-        QCoreApplication::translate("PresetStore", "there is no preset named %1").arg(quoted(from)));
-    if (!oldName.ok())
-        return missing;
-    const Result<int> opened = openFolder(false);
+    const Failure missing = missingPreset(from);
+    const Result<int> opened = folderHolding(oldName, missing);
     if (!opened.ok())
-        return opened.failure().reason == FailureReason::Missing ? missing : opened.failure();
+        return opened.failure();
     const Descriptor folder(opened.value());
     const QByteArray oldFile = QFile::encodeName(fileNameFor(oldName.value()));
     const QByteArray newFile = QFile::encodeName(fileNameFor(newName.value()));
@@ -471,14 +480,10 @@ Failure PresetStore::remove(const QString &name)
         return Failure(FailureReason::CannotWrite,
                        QCoreApplication::translate("PresetStore", "%1 is only read").arg(m_folder));
     const Result<QString> checked = checkedName(name);
-    const Failure missing(
-        FailureReason::Missing,
-        QCoreApplication::translate("PresetStore", "there is no preset named %1").arg(quoted(name)));
-    if (!checked.ok())
-        return missing;
-    const Result<int> opened = openFolder(false);
+    const Failure missing = missingPreset(name);
+    const Result<int> opened = folderHolding(checked, missing);
     if (!opened.ok())
-        return opened.failure().reason == FailureReason::Missing ? missing : opened.failure();
+        return opened.failure();
     const Descriptor folder(opened.value());
     if (::unlinkat(folder.fd, QFile::encodeName(fileNameFor(checked.value())).constData(), 0) != 0)
         return errno == ENOENT ? missing

@@ -58,6 +58,11 @@ public:
 
 private:
     Result<int> openFolder(bool create) const;
+    // "there is no preset named NAME".
+    static Failure missingPreset(const QString &name);
+    // The folder opened to find the preset of a checked name; `missing` when the name cannot be a
+    // preset's or there is no folder yet.
+    Result<int> folderHolding(const Result<QString> &checked, const Failure &missing) const;
 
     QString m_folder;
     Access m_access;
