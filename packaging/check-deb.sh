@@ -45,7 +45,8 @@ for p in /usr/bin/pressmark /usr/bin/pressmark-cli \
     /usr/share/dbus-1/services/io.github.pressmark.Pressmark.service \
     /usr/share/icons/hicolor/scalable/apps/io.github.pressmark.Pressmark.svg \
     /usr/share/man/man1/pressmark-cli.1.gz \
-    /usr/share/doc/pressmark/help.html /usr/share/doc/pressmark/copyright \
+    /usr/share/doc/pressmark/help.html /usr/share/doc/pressmark/help_de.html \
+    /usr/share/doc/pressmark/help_fr.html /usr/share/doc/pressmark/copyright \
     /usr/share/doc/pressmark/changelog.gz; do
     grep -qxF "$p" <<<"$paths" || fail "the package lacks $p"
 done

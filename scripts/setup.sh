@@ -46,6 +46,8 @@ packages=(
   # AppStream metainfo is checked by appstreamcli, the zsh and fish completions are parsed by
   # their shells
   librsvg2-bin appstream zsh fish
+  # the help documents are checked for well-formed HTML by xmllint
+  libxml2-utils
 )
 
 if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then

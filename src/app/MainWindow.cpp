@@ -11,6 +11,7 @@
 #include "browser/InputChooser.h"
 #include "common/FileName.h"
 #include "desktop/DesktopServices.h"
+#include "desktop/HelpDocument.h"
 #include "preview/LargePreview.h"
 #include "preview/OverlayWarning.h"
 #include "sections/FirstNameExample.h"
@@ -582,12 +583,13 @@ AppSettings MainWindow::runSettings() const
 
 void MainWindow::openHelp()
 {
-    // The document is built in; the desktop's viewer opens a copy of it.
+    // The document is built in, in the user's language; the desktop's viewer opens a copy of it.
+    const QString document = helpDocumentFor();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     QDir().mkpath(folder);
-    const QString copy = folder + QStringLiteral("/help.html");
+    const QString copy = folder + QLatin1Char('/') + QFileInfo(document).fileName();
     QFile::remove(copy);
-    QFile::copy(QStringLiteral(":/help.html"), copy);
+    QFile::copy(document, copy);
     QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (DesktopServices::openUrl(QUrl::fromLocalFile(copy)))
         return;
@@ -598,7 +600,7 @@ void MainWindow::openHelp()
         auto *text = new QTextBrowser(m_helpViewer);
         text->setObjectName(QStringLiteral("helpText"));
         text->setOpenExternalLinks(true);
-        text->setSource(QUrl(QStringLiteral("qrc:/help.html")));
+        text->setSource(QUrl(QStringLiteral("qrc") + document));
         auto *layout = new QVBoxLayout(m_helpViewer);
         layout->addWidget(text);
         m_helpViewer->resize(640, 560);

@@ -1,11 +1,13 @@
 #include "MainWindow.h"
 #include "common/Failure.h"
 #include "common/Translations.h"
+#include "desktop/DesktopServices.h"
 #include "sheets/CompletionDialog.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
 
@@ -16,6 +18,7 @@ private Q_SLOTS:
     void initTestCase();
     void windowSpeaksGerman();
     void completionSheetSpeaksGerman();
+    void helpSpeaksGerman();
     void plurals_data();
     void plurals();
 };
@@ -58,6 +61,27 @@ void TestTranslations::completionSheetSpeaksGerman()
     auto *failures = sheet.findChild<QPlainTextEdit *>();
     QVERIFY(failures);
     QCOMPARE(failures->toPlainText(), QStringLiteral("b.jpg — nicht unterstütztes oder beschädigtes Bild"));
+}
+
+void TestTranslations::helpSpeaksGerman()
+{
+    // The desktop's viewer is handed the German copy; without one, the window shows it itself.
+    QList<QUrl> asked;
+    DesktopServices::setUrlOpenerForTests([&](const QUrl &url) {
+        asked << url;
+        return false;
+    });
+    MainWindow window;
+    window.openHelp();
+    DesktopServices::setUrlOpenerForTests({});
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.constFirst().fileName(), QStringLiteral("help_de.html"));
+    QFile copy(asked.constFirst().toLocalFile());
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QVERIFY(copy.readAll().contains("<html lang=\"de\">"));
+    auto *text = window.helpViewer()->findChild<QTextBrowser *>(QStringLiteral("helpText"));
+    QVERIFY(text);
+    QVERIFY(text->toPlainText().contains(QStringLiteral("Bilder hinzufügen")));
 }
 
 void TestTranslations::plurals_data()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what the desktop and the shells read
-# there: the desktop entry, the AppStream metainfo, the icons in every size, the manual pages
-# and the completions.
+# there: the desktop entry, the AppStream metainfo, the icons in every size, the manual pages,
+# the help documents and the completions.
 # Usage: check_installed_tree.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -55,6 +55,13 @@ for folder in man1 de/man1 fr/man1; do
 done
 grep -q 'Ausgabeordner' "$share/man/de/man1/pressmark-cli.1" || fail "the German page is not German"
 grep -q 'Dossier de sortie' "$share/man/fr/man1/pressmark-cli.1" || fail "the French page is not French"
+
+# The help document in English and in each translation, each in its language.
+for document in help.html:en help_de.html:de help_fr.html:fr; do
+  file=$share/doc/pressmark/${document%%:*}
+  [ -f "$file" ] || fail "no $file"
+  grep -q "<html lang=\"${document#*:}\">" "$file" || fail "$file is not in the language ${document#*:}"
+done
 
 # The session bus starts the program where this install put it, whatever prefix was configured.
 service=$share/dbus-1/services/$id.service
