@@ -329,15 +329,21 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
     const ConversionOptions &options = m_job.options;
     // Held until the output is written: the picture and its encoded bytes are gone by then.
     MemoryBudget::Ticket ticket = m_budget.enter();
-    PipelineResult picture = convertFile(path, options, [&ticket](qint64 bytes) { ticket.admit(bytes); });
+    PipelineResult picture = convertFile(
+        path, options, [&ticket](qint64 bytes) { ticket.admit(bytes); }, true);
     outcome.notes = picture.notes;
     if (picture.failure.failed()) {
         outcome.failure = picture.failure;
         return;
     }
-    Result<EncodedOutput> encoded = encodeOutput(picture.image, options, picture.imageDpi, picture.iccProfile,
-                                                 picture.metadata, picture.untouchedJpeg);
+    Result<EncodedOutput> encoded =
+        picture.compressed.isEmpty()
+            ? encodeOutput(picture.image, options, picture.imageDpi, picture.iccProfile, picture.metadata,
+                           picture.untouchedJpeg)
+            : encodeOutput(picture.compressed, options, picture.imageDpi, picture.iccProfile,
+                           picture.metadata);
     picture.image = QImage();
+    picture.compressed = CompressedPixels();
     picture.untouchedJpeg = QByteArray();
     if (!encoded.ok()) {
         outcome.failure = encoded.failure();
