@@ -161,10 +161,11 @@ public:
         // shrunk picture's partial last block stays on its right and bottom edges).
         const bool turn = m_orientation >= 2 && m_orientation <= 8 && denominator == 1;
         const QSize decodedSize {static_cast<int>(width), static_cast<int>(height)};
-        QImage image = allocateLargeImage(turn ? uprightSize(decodedSize, m_orientation) : decodedSize,
-                                          gray     ? QImage::Format_Grayscale8
-                                          : packed ? QImage::Format_RGB888
-                                                   : QImage::Format_RGB32);
+        // Every pixel is written (or the file fails): memory a worker kept from its last picture will do.
+        QImage image = reusedLargeImage(turn ? uprightSize(decodedSize, m_orientation) : decodedSize,
+                                        gray     ? QImage::Format_Grayscale8
+                                        : packed ? QImage::Format_RGB888
+                                                 : QImage::Format_RGB32);
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
         std::vector<uchar> band(turn ? size_t(image.depth() / 8) * width * kBandRows : 0);

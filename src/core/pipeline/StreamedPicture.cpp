@@ -37,7 +37,7 @@ Failure StreamedPicture::begin(QSize size, QImage::Format format, const DecodedI
     case Plan::Mode::Whole:
         break;
     }
-    m_whole = allocateLargeImage(size, format);
+    m_whole = reusedLargeImage(size, format); // every row is written, or the picture is not used
     if (m_whole.isNull())
         return Failure(FailureReason::OutOfMemory);
     return {};

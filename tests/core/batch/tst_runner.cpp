@@ -48,6 +48,7 @@ private Q_SLOTS:
     void logoWithoutPictureIsNotedOnce();
     void cancelFinishesFilesInFlight_data();
     void cancelFinishesFilesInFlight();
+    void keptPictureMemoryLeaksNoPixels();
 
 private:
     QTemporaryDir m_inputs;
@@ -327,6 +328,42 @@ void TestRunner::cancelFinishesFilesInFlight()
     QVERIFY(runner.startedCount() >= 1 && runner.startedCount() <= workers);
     QCOMPARE(report.notStartedCount(), 10 - runner.startedCount());
     QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), runner.startedCount());
+}
+
+// A worker keeps a large picture's memory for its next file. Files of different sizes, some
+// turned (decoded whole) and some drawn on, one after another on one worker: each output is the
+// one a run of that file alone writes, so nothing of an earlier picture shows through.
+void TestRunner::keptPictureMemoryLeaksNoPixels()
+{
+    QTemporaryDir dir;
+    QStringList inputs;
+    const QList<QPair<QSize, int>> files {
+        {{3000, 2000}, 6}, {{2200, 1800}, 6}, {{3200, 2400}, 8}, {{2800, 2100}, 1}, {{3000, 2000}, 3}};
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = dir.filePath(QStringLiteral("in%1.jpg").arg(i));
+        QImage picture = TestImages::quadrants(files[i].first.width(), files[i].first.height());
+        picture.setPixel(i * 100, i * 50, qRgb(255, 255, 255));
+        TestImages::writeWithQt(picture, path, "jpeg", 90);
+        TestImages::setExif(path, {{"Exif.Image.Orientation", QString::number(files[i].second)}});
+        inputs << path;
+    }
+    const auto run = [&](const QStringList &list, const QString &folder) {
+        ConversionJob job = jobFor(list, folder, 1);
+        job.options.resize = ResizeMode::None;
+        job.options.jpegQuality = 80;
+        job.options.watermark.text = QStringLiteral("kept");
+        job.options.watermark.enabled = true;
+        return ConversionRunner(job).run();
+    };
+    QTemporaryDir together;
+    QCOMPARE(run(inputs, together.path()).writtenCount(), files.size());
+    for (int i = 0; i < files.size(); ++i) {
+        QTemporaryDir alone;
+        QCOMPARE(run({inputs[i]}, alone.path()).writtenCount(), 1);
+        const QString name = QStringLiteral("/in%1.jpg").arg(i);
+        QVERIFY2(TestImages::readFile(together.path() + name) == TestImages::readFile(alone.path() + name),
+                 qPrintable(name));
+    }
 }
 
 QTEST_MAIN(TestRunner)

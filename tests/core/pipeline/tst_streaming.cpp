@@ -2,6 +2,7 @@
 // size band by band into the JPEG encoder. Each road must give the pixels and bytes the
 // whole-picture road gives, for every chroma layout, colour model and orientation.
 #include "TestImages.h"
+#include "common/LargeImage.h"
 #include "decode/ImageDecoder.h"
 #include "encode/OutputEncoder.h"
 #include "options/ConversionOptions.h"
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void fullSizeBandsMatchTheWholePicture();
     void cutMidStreamIsTruncated_data();
     void cutMidStreamIsTruncated();
+    void pictureMemoryIsKeptForTheNext();
 
 private:
     QString source(const QString &name);
@@ -360,6 +362,43 @@ void TestStreaming::cutMidStreamIsTruncated()
     QCOMPARE(result.failure.text(), QStringLiteral("unsupported or damaged image: the file is truncated"));
     QVERIFY(result.image.isNull());
     QVERIFY(result.compressed.isEmpty());
+}
+
+// A worker's scope keeps the memory of the large picture it let go and gives it to the next
+// one that fits, never more than a file is admitted for.
+void TestStreaming::pictureMemoryIsKeptForTheNext()
+{
+    const QSize big(3000, 2000), smaller(2950, 1950), larger(3500, 2500);
+    {
+        LargeImageReuse reuse;
+        QCOMPARE(LargeImageReuse::current(), &reuse);
+        QImage first = reusedLargeImage(big, QImage::Format_RGB888);
+        QVERIFY(!first.isNull());
+        const uchar *bits = first.constBits();
+        first.fill(Qt::red);
+        first = QImage();
+        const qint64 kept = reuse.keptBytes();
+        QVERIFY(kept >= qint64(big.width()) * 3 * big.height());
+        // A smaller picture takes the same memory, as it was.
+        QImage second = reusedLargeImage(smaller, QImage::Format_RGB888);
+        QCOMPARE(second.constBits(), bits);
+        QCOMPARE(reuse.keptBytes(), 0);
+        second = QImage();
+        // A larger one is mapped anew; the kept memory is let go.
+        const QImage third = reusedLargeImage(larger, QImage::Format_RGB888);
+        QVERIFY(!third.isNull());
+        QCOMPARE(reuse.keptBytes(), 0);
+        // A picture that must start cleared never takes kept memory.
+        QImage fourth = allocateLargeImage(big, QImage::Format_RGB888);
+        fourth = QImage();
+        QVERIFY(reuse.keptBytes() > 0);
+        reuse.keepAtMost(reuse.keptBytes() - 1);
+        QCOMPARE(reuse.keptBytes(), 0);
+    }
+    QCOMPARE(LargeImageReuse::current(), nullptr);
+    // Without a scope nothing is kept: a picture is cleared memory, freshly mapped.
+    const QImage alone = reusedLargeImage(big, QImage::Format_RGB888);
+    QCOMPARE(alone.pixel(big.width() - 1, big.height() - 1), qRgb(0, 0, 0));
 }
 
 QTEST_GUILESS_MAIN(TestStreaming)
