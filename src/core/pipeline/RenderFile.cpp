@@ -121,8 +121,13 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         const QSize out = sizeKnown ? drawnSize() : QSize(0, 0);
         const qint64 outPixels = qint64(out.width()) * out.height();
         const bool copied = !sizeKnown || out != uprightSize(decoder.size(), orientation) || orientation != 1;
-        const qint64 picture = streamed ? decoder.streamedBytes(minimumSize) + (bands ? 0 : outPixels * 4)
-                                        : decoder.decodedBytes(minimumSize) + (copied ? outPixels * 4 : 0);
+        // Only a JPEG's rows are sure to go to the encoder as they are; another reader's may have
+        // to be kept whole after all (alpha to lay on white, 16 bits), so it is admitted for that.
+        const qint64 rows = decoder.streamedBytes(minimumSize);
+        const qint64 picture =
+            !streamed ? decoder.decodedBytes(minimumSize) + (copied ? outPixels * 4 : 0)
+            : bands   ? (isJpeg(decoder.data()) ? rows : rows + decoder.decodedBytes(minimumSize))
+                      : rows + outPixels * 4;
         admit(decoder.data().size() + picture +
               outPixels * encodingBytesPerPixel(options.format, options.jpegQuality));
     }

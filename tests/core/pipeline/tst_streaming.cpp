@@ -31,6 +31,7 @@ private Q_SLOTS:
     void cutMidStreamIsTruncated_data();
     void cutMidStreamIsTruncated();
     void pictureMemoryIsKeptForTheNext();
+    void admittedForWhatIsHeld();
 
 private:
     QString source(const QString &name);
@@ -399,6 +400,35 @@ void TestStreaming::pictureMemoryIsKeptForTheNext()
     // Without a scope nothing is kept: a picture is cleared memory, freshly mapped.
     const QImage alone = reusedLargeImage(big, QImage::Format_RGB888);
     QCOMPARE(alone.pixel(big.width() - 1, big.height() - 1), qRgb(0, 0, 0));
+}
+
+// A file streamed through the reducer is admitted for its rows and its output, not for the
+// picture it never holds; a progressive JPEG for the coefficients libjpeg holds whole.
+void TestStreaming::admittedForWhatIsHeld()
+{
+    const QString baseline = m_dir.filePath("admit.jpg");
+    TestImages::writeWithQt(detailed(3000, 2000), baseline, "jpeg", 90);
+    const QString progressive = m_dir.filePath("admit-progressive.jpg");
+    TestImages::run("jpegtran", {"-progressive", "-outfile", progressive, baseline});
+    if (!QFile::exists(progressive))
+        QSKIP("needs jpegtran (package libjpeg-turbo-progs)");
+    const auto admitted = [](const QString &path, const ConversionOptions &options) {
+        qint64 bytes = -1;
+        const PipelineResult result = convertFile(
+            path, options, [&](qint64 b) { bytes = b; }, true);
+        return result.ok() ? bytes - QFileInfo(path).size() : -1;
+    };
+    const qint64 pixels = 3000 * 2000;
+    // 300 x 200 out: its four bytes a pixel, a byte encoded, and a band of rows.
+    const qint64 reduced = admitted(baseline, toWidth(300));
+    QVERIFY2(reduced > 300 * 200 * 5 && reduced < 300 * 200 * 5 + 200 * 1000,
+             qPrintable(QString::number(reduced)));
+    // Full size, band by band into the encoder: the encoded bytes and a band.
+    const qint64 bands = admitted(baseline, ConversionOptions());
+    QVERIFY2(bands > pixels && bands < pixels + 400 * 1000, qPrintable(QString::number(bands)));
+    // Progressive (4:2:0): two bytes for each of 1.5 coefficients a pixel, whatever the output.
+    const qint64 coefficients = admitted(progressive, toWidth(300));
+    QVERIFY2(coefficients > reduced + pixels * 3, qPrintable(QString::number(coefficients)));
 }
 
 QTEST_GUILESS_MAIN(TestStreaming)
