@@ -869,6 +869,13 @@ gewählten Format mit ihren Metadaten in einen Ordner, ohne je eine vorhandene D
     </message>
 </context>
 <context>
+    <name>FormatReader</name>
+    <message>
+        <source>rows asked of a reader that gives none</source>
+        <translation>Zeilen von einem Leser verlangt, der keine liefert</translation>
+    </message>
+</context>
+<context>
     <name>GifPalette</name>
     <message>
         <source>the colour quantizer failed</source>
@@ -2153,6 +2160,10 @@ Die Datei konnte nicht geöffnet werden:
         <source>the colour profile could not be applied; colours were written as they are</source>
         <translation>das Farbprofil konnte nicht angewandt werden; die Farben wurden so geschrieben, wie sie sind</translation>
     </message>
+    <message>
+        <source>the decoder stopped short</source>
+        <translation>der Dekodierer hörte zu früh auf</translation>
+    </message>
 </context>
 <context>
     <name>ReportFile</name>
@@ -2683,6 +2694,13 @@ Die Datei konnte nicht geöffnet werden:
     <message>
         <source>the XMP data could not be written</source>
         <translation>die XMP-Daten konnten nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>StreamedPicture</name>
+    <message>
+        <source>no rows were encoded</source>
+        <translation>es wurden keine Zeilen kodiert</translation>
     </message>
 </context>
 <context>

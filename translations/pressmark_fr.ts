@@ -869,6 +869,13 @@ choisi avec leurs métadonnées dans un dossier, sans jamais remplacer un fichie
     </message>
 </context>
 <context>
+    <name>FormatReader</name>
+    <message>
+        <source>rows asked of a reader that gives none</source>
+        <translation>des lignes demandées à un lecteur qui n&apos;en donne pas</translation>
+    </message>
+</context>
+<context>
     <name>GifPalette</name>
     <message>
         <source>the colour quantizer failed</source>
@@ -2153,6 +2160,10 @@ Impossible d&apos;ouvrir le fichier :
         <source>the colour profile could not be applied; colours were written as they are</source>
         <translation>le profil de couleurs n&apos;a pas pu être appliqué ; les couleurs ont été écrites telles quelles</translation>
     </message>
+    <message>
+        <source>the decoder stopped short</source>
+        <translation>le décodeur s&apos;est arrêté trop tôt</translation>
+    </message>
 </context>
 <context>
     <name>ReportFile</name>
@@ -2683,6 +2694,13 @@ Impossible d&apos;ouvrir le fichier :
     <message>
         <source>the XMP data could not be written</source>
         <translation>les données XMP n&apos;ont pas pu être écrites</translation>
+    </message>
+</context>
+<context>
+    <name>StreamedPicture</name>
+    <message>
+        <source>no rows were encoded</source>
+        <translation>aucune ligne n&apos;a été encodée</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "common/Cancellation.h"
 #include "common/CodecLibraries.h"
 #include "common/FileName.h"
+#include "common/LargeImage.h"
 #include "encode/OutputEncoder.h"
 #include "overlay/WatermarkOverlay.h"
 #include "pipeline/ReadNameFacts.h"
@@ -248,6 +249,8 @@ bool ConversionRunner::folderStillInPlace() const
 void ConversionRunner::workerLoop()
 {
     const CancellationScope cancellation(&m_cancel);
+    // A picture's memory kept from file to file, not mapped and cleared anew for each.
+    const LargeImageReuse reuse;
     const int total = this->total();
     for (;;) {
         int slot;
@@ -350,15 +353,31 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
     const ConversionOptions &options = m_job.options;
     // Held until the output is written: the picture and its encoded bytes are gone by then.
     MemoryBudget::Ticket ticket = m_budget.enter();
-    PipelineResult picture = convertFile(path, options, [&ticket](qint64 bytes) { ticket.admit(bytes); });
+    // The memory this worker kept from its last picture is counted in no file's bytes: no more
+    // than this file is admitted for is kept, and none while it waits for room.
+    LargeImageReuse *kept = LargeImageReuse::current();
+    const auto admit = [&ticket, kept](qint64 bytes) {
+        if (kept)
+            kept->keepAtMost(bytes);
+        ticket.admit(bytes, [kept] {
+            if (kept)
+                kept->keepAtMost(0);
+        });
+    };
+    PipelineResult picture = convertFile(path, options, admit, true);
     outcome.notes = picture.notes;
     if (picture.failure.failed()) {
         outcome.failure = picture.failure;
         return;
     }
-    Result<EncodedOutput> encoded = encodeOutput(picture.image, options, picture.imageDpi, picture.iccProfile,
-                                                 picture.metadata, picture.untouchedJpeg);
+    Result<EncodedOutput> encoded =
+        picture.compressed.isEmpty()
+            ? encodeOutput(picture.image, options, picture.imageDpi, picture.iccProfile, picture.metadata,
+                           picture.untouchedJpeg)
+            : encodeOutput(picture.compressed, options, picture.imageDpi, picture.iccProfile,
+                           picture.metadata);
     picture.image = QImage();
+    picture.compressed = CompressedPixels();
     picture.untouchedJpeg = QByteArray();
     if (!encoded.ok()) {
         outcome.failure = encoded.failure();

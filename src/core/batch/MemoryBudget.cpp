@@ -27,14 +27,20 @@ MemoryBudget::Ticket::Ticket(Ticket &&other) noexcept
 {
 }
 
-void MemoryBudget::Ticket::admit(qint64 bytes)
+void MemoryBudget::Ticket::admit(qint64 bytes, const std::function<void()> &beforeWaiting)
 {
     if (!m_budget || !m_admitting)
         return;
     MemoryBudget &b = *m_budget;
     bytes = std::max<qint64>(bytes, 0);
     std::unique_lock<std::mutex> lock(b.m_mutex);
-    b.m_changed.wait(lock, [&] { return b.m_taken == 0 || b.m_taken + bytes <= b.m_bytes; });
+    const auto fits = [&] { return b.m_taken == 0 || b.m_taken + bytes <= b.m_bytes; };
+    if (!fits() && beforeWaiting) {
+        lock.unlock();
+        beforeWaiting();
+        lock.lock();
+    }
+    b.m_changed.wait(lock, fits);
     b.m_taken += bytes;
     b.m_peak = std::max(b.m_peak, b.m_taken);
     b.m_admitting = false;

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 
 // Admits files into work by the memory they need, so a run stays under a budget whatever the
@@ -24,8 +25,10 @@ public:
         Ticket &operator=(Ticket &&) = delete;
         ~Ticket();
         // Blocks until the bytes fit (or nothing else is at work), takes them until the ticket
-        // ends, and lets the next file be admitted. Once per ticket.
-        void admit(qint64 bytes);
+        // ends, and lets the next file be admitted. Once per ticket. `beforeWaiting`, when given,
+        // is called (without the budget's lock) when the bytes do not fit at once: a worker lets
+        // go of memory it kept for reuse, which the budget does not count.
+        void admit(qint64 bytes, const std::function<void()> &beforeWaiting = {});
 
     private:
         friend class MemoryBudget;

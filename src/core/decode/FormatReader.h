@@ -2,7 +2,9 @@
 
 #include "common/Failure.h"
 #include "decode/DecodedImage.h"
+#include "decode/RowSink.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QSize>
 
@@ -28,6 +30,22 @@ public:
     }
     // Decodes the picture. A valid minimumSize lets the reader shrink on load, never below it.
     virtual Result<DecodedImage> read(QSize minimumSize) = 0;
+    // True when the reader can give this file's rows as it decodes them (readRows()), valid
+    // after readHeader(). Readers whose library gives the picture whole say false.
+    virtual bool givesRows() const { return false; }
+    // Decodes the picture as read() does, in its stored orientation, giving its rows to the sink
+    // band by band instead of holding them: the result has the facts read() gives and a null
+    // image. Only when givesRows(); requestUpright() does not apply.
+    virtual Result<DecodedImage> readRows(QSize minimumSize, RowSink *sink)
+    {
+        Q_UNUSED(minimumSize)
+        Q_UNUSED(sink)
+        return Failure(FailureReason::InternalError,
+                       QCoreApplication::translate("FormatReader", "rows asked of a reader that gives none"));
+    }
+    // About the memory readRows(minimumSize) takes besides what the sink keeps: the decoder's own
+    // working memory (a few rows, or a progressive JPEG's coefficients).
+    virtual qint64 streamedBytes(QSize minimumSize) const { return decodedBytes(minimumSize); }
     // True when the reader's shrink on load is as clean as the resampler's reduction, so a
     // conversion may ask it for the output's own size rather than twice that: a camera raw's half
     // size bins each 2 x 2 block of the sensor's own samples, where a JPEG's DCT shrink is a

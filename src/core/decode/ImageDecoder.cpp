@@ -178,6 +178,25 @@ Result<DecodedImage> ImageDecoder::decode(QSize minimumSize, int orientation)
     return decoded;
 }
 
+bool ImageDecoder::givesRows() const
+{
+    return m_reader && m_reader->givesRows();
+}
+
+qint64 ImageDecoder::streamedBytes(QSize minimumSize) const
+{
+    if (!m_reader)
+        return 0;
+    return m_reader->givesRows() ? m_reader->streamedBytes(minimumSize) : m_reader->decodedBytes(minimumSize);
+}
+
+Result<DecodedImage> ImageDecoder::decodeRows(QSize minimumSize, RowSink *sink)
+{
+    if (!m_reader || !m_reader->givesRows())
+        return decode(minimumSize);
+    return m_reader->readRows(minimumSize, sink);
+}
+
 Result<DecodedImage> ImageDecoder::openAndDecode(QSize minimumSize)
 {
     if (const Failure failure = open(); failure.failed())

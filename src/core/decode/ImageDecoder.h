@@ -29,6 +29,14 @@ public:
     // With an EXIF orientation, a reader that can turns the picture upright as it decodes
     // (DecodedImage::upright says whether it did).
     Result<DecodedImage> decode(QSize minimumSize, int orientation = 1);
+    // Decodes as decode() does, in the stored orientation, giving the rows to the sink as they
+    // are decoded when the reader can (the result's image is then null); a reader that cannot
+    // gives the picture whole in the result as decode() does, and the sink is not called.
+    Result<DecodedImage> decodeRows(QSize minimumSize, RowSink *sink);
+    // True when decodeRows() gives the rows to the sink (FormatReader::givesRows), after open().
+    bool givesRows() const;
+    // About the memory decodeRows(minimumSize) takes besides what the sink keeps.
+    qint64 streamedBytes(QSize minimumSize) const;
     // Whether the reader shrinks on load as cleanly as the resampler (FormatReader::shrinksCleanly).
     bool shrinksCleanly() const;
     // The EXIF orientation still to apply to what decode() gives: 1 when the reader turns the

@@ -4,6 +4,7 @@
 
 #include "common/LargeImage.h"
 #include "decode/ImageLimits.h"
+#include "transform/CmykConverter.h"
 #include "transform/CmykToSrgb.h"
 #include "transform/Upright.h"
 #include "transform/UprightRows.h"
@@ -21,6 +22,9 @@ namespace {
 
 // Rows decoded before they are placed upright: 64 rows make 64 adjacent pixels in each turned row.
 constexpr int kBandRows = 64;
+// Rows decoded before they are given to a sink: a few of libjpeg's output groups, small enough
+// to stay in the cache until the sink has read them.
+constexpr int kStreamRows = 16;
 
 struct JpegErrorManager {
     jpeg_error_mgr pub;
@@ -79,20 +83,77 @@ public:
 
     void requestUpright(int orientation) override { m_orientation = orientation; }
 
+    bool givesRows() const override { return true; }
+
+    qint64 streamedBytes(QSize minimumSize) const override
+    {
+        const qint64 d = shrinkDenominator(minimumSize);
+        const qint64 band = ((qint64(m_cinfo.image_width) + d - 1) / d) * 4 * kStreamRows;
+        // A progressive (or any multi-scan) JPEG is decoded from all its coefficients at once,
+        // two bytes each, at full size whatever the shrink.
+        qint64 coefficients = 0;
+        if (m_cinfo.progressive_mode || m_cinfo.comps_in_scan < m_cinfo.num_components) {
+            int maxH = 1, maxV = 1;
+            for (int c = 0; c < m_cinfo.num_components; ++c) {
+                maxH = std::max(maxH, m_cinfo.comp_info[c].h_samp_factor);
+                maxV = std::max(maxV, m_cinfo.comp_info[c].v_samp_factor);
+            }
+            for (int c = 0; c < m_cinfo.num_components; ++c) {
+                const qint64 w =
+                    (qint64(m_cinfo.image_width) * m_cinfo.comp_info[c].h_samp_factor + 8 * maxH - 1) /
+                    (8 * maxH);
+                const qint64 h =
+                    (qint64(m_cinfo.image_height) * m_cinfo.comp_info[c].v_samp_factor + 8 * maxV - 1) /
+                    (8 * maxV);
+                coefficients += w * h * 64 * 2;
+            }
+        }
+        return band + coefficients;
+    }
+
+    Result<DecodedImage> readRows(QSize minimumSize, RowSink *sink) override
+    {
+        const unsigned denominator = shrinkDenominator(minimumSize);
+        const Colours colours = coloursFor(denominator);
+        JDIMENSION width = 0, height = 0;
+        if (!startSteps(colours.wanted, denominator, &width, &height))
+            return libraryFailure();
+        if (exceedsImageLimits(width, height))
+            return Failure(FailureReason::TooLarge);
+        DecodedImage facts = factsFor(denominator, colours.cmyk);
+        const QImage::Format format = colours.format;
+        const int bytes = QImage::toPixelFormat(format).bitsPerPixel() / 8;
+        if (const Failure failure = sink->begin(QSize(int(width), int(height)), format, facts);
+            failure.failed())
+            return failure;
+        std::vector<uchar> band(size_t(bytes) * width * kStreamRows);
+        std::unique_ptr<CmykConverter> cmyk;
+        if (colours.cmyk)
+            cmyk = std::make_unique<CmykConverter>(m_cinfo.saw_Adobe_marker, m_icc);
+        m_sink = sink;
+        m_converter = cmyk.get();
+        m_sinkFailure = Failure();
+        const bool ok = streamSteps(band.data(), size_t(bytes) * width);
+        m_sink = nullptr;
+        m_converter = nullptr;
+        if (!ok)
+            return libraryFailure();
+        if (m_sinkFailure.failed())
+            return m_sinkFailure;
+        if (m_err.truncated)
+            return Failure(FailureReason::Unsupported,
+                           QCoreApplication::translate("JpegReader", "the file is truncated"));
+        return facts;
+    }
+
     Result<DecodedImage> read(QSize minimumSize) override
     {
-        const J_COLOR_SPACE source = m_cinfo.jpeg_color_space;
-        const bool cmyk = source == JCS_CMYK || source == JCS_YCCK;
-        const bool gray = source == JCS_GRAYSCALE;
-        J_COLOR_SPACE wanted = gray ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGRA;
-        if (!gray && !cmyk && Q_BYTE_ORDER != Q_LITTLE_ENDIAN)
-            wanted = JCS_EXT_ARGB;
         const unsigned denominator = shrinkDenominator(minimumSize);
-        // Full size, the picture is held whole for the output: three bytes a pixel instead of
-        // four. Shrunk, the resampler's four-channel loops are faster.
-        const bool packed = !gray && !cmyk && denominator == 1;
-        if (packed)
-            wanted = JCS_RGB;
+        const Colours colours = coloursFor(denominator);
+        const bool gray = colours.format == QImage::Format_Grayscale8;
+        const bool cmyk = colours.cmyk;
+        const bool packed = colours.format == QImage::Format_RGB888;
+        const J_COLOR_SPACE wanted = colours.wanted;
         JDIMENSION width = 0, height = 0;
         if (!startSteps(wanted, denominator, &width, &height))
             return libraryFailure();
@@ -102,10 +163,11 @@ public:
         // shrunk picture's partial last block stays on its right and bottom edges).
         const bool turn = m_orientation >= 2 && m_orientation <= 8 && denominator == 1;
         const QSize decodedSize {static_cast<int>(width), static_cast<int>(height)};
-        QImage image = allocateLargeImage(turn ? uprightSize(decodedSize, m_orientation) : decodedSize,
-                                          gray     ? QImage::Format_Grayscale8
-                                          : packed ? QImage::Format_RGB888
-                                                   : QImage::Format_RGB32);
+        // Every pixel is written (or the file fails): memory a worker kept from its last picture will do.
+        QImage image = reusedLargeImage(turn ? uprightSize(decodedSize, m_orientation) : decodedSize,
+                                        gray     ? QImage::Format_Grayscale8
+                                        : packed ? QImage::Format_RGB888
+                                                 : QImage::Format_RGB32);
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
         std::vector<uchar> band(turn ? size_t(image.depth() / 8) * width * kBandRows : 0);
@@ -114,22 +176,78 @@ public:
         if (m_err.truncated)
             return Failure(FailureReason::Unsupported,
                            QCoreApplication::translate("JpegReader", "the file is truncated"));
-        DecodedImage out;
-        out.iccProfile = m_icc;
-        if (cmyk) {
+        DecodedImage out = factsFor(denominator, cmyk);
+        if (cmyk)
             convertCmykToRgbInPlace(&image, m_cinfo.saw_Adobe_marker, m_icc);
-            out.convertedToSrgb = true;
-            out.iccProfile.clear();
-        }
         out.image = image;
         out.upright = turn;
+        return out;
+    }
+
+private:
+    // What libjpeg is asked to give, and the picture's format then.
+    struct Colours {
+        J_COLOR_SPACE wanted;
+        QImage::Format format;
+        bool cmyk; // CMYK samples, converted after
+    };
+
+    Colours coloursFor(unsigned denominator) const
+    {
+        const J_COLOR_SPACE source = m_cinfo.jpeg_color_space;
+        if (source == JCS_GRAYSCALE)
+            return {JCS_GRAYSCALE, QImage::Format_Grayscale8, false};
+        if (source == JCS_CMYK || source == JCS_YCCK)
+            return {JCS_CMYK, QImage::Format_RGB32, true};
+        // Full size, the picture is held whole for the output: three bytes a pixel instead of
+        // four. Shrunk, the resampler's four-channel loops are faster.
+        if (denominator == 1)
+            return {JCS_RGB, QImage::Format_RGB888, false};
+        return {Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB, QImage::Format_RGB32, false};
+    }
+
+    DecodedImage factsFor(unsigned denominator, bool cmyk) const
+    {
+        DecodedImage out;
+        out.iccProfile = cmyk ? QByteArray() : m_icc;
+        out.convertedToSrgb = cmyk;
         out.storedSize = size();
         out.shrink = int(denominator);
         out.statedDpi = m_statedDpi;
         return out;
     }
 
-private:
+    // Decodes band by band into `band`, each band converted from CMYK when asked and given to
+    // the sink; a sink's failure stops it (m_sinkFailure).
+    bool streamSteps(uchar *band, size_t rowBytes)
+    {
+        if (setjmp(m_err.jump))
+            return false;
+        JSAMPROW rows[kStreamRows];
+        for (int i = 0; i < kStreamRows; ++i)
+            rows[i] = band + size_t(i) * rowBytes;
+        const int height = int(m_cinfo.output_height);
+        while (m_cinfo.output_scanline < m_cinfo.output_height) {
+            const int count = std::min(kStreamRows, height - int(m_cinfo.output_scanline));
+            int done = 0;
+            while (done < count) {
+                const JDIMENSION read = jpeg_read_scanlines(&m_cinfo, rows + done, JDIMENSION(count - done));
+                if (read == 0 || m_err.truncated)
+                    break; // suspended on missing data: the truncation flag says so
+                done += int(read);
+            }
+            if (done < count || m_err.truncated)
+                return true;
+            if (m_converter)
+                m_converter->convert(band, qsizetype(rowBytes), int(m_cinfo.output_width), done);
+            m_sinkFailure = m_sink->take(band, qsizetype(rowBytes), done);
+            if (m_sinkFailure.failed())
+                return true;
+        }
+        jpeg_finish_decompress(&m_cinfo);
+        return true;
+    }
+
     // What libjpeg stopped on: its own words, and running out of memory told apart.
     Failure libraryFailure() const
     {
@@ -231,6 +349,10 @@ private:
     double m_statedDpi = 0.0;
     QByteArray m_icc;
     int m_orientation = 1;
+    // While readRows() runs.
+    RowSink *m_sink = nullptr;
+    const CmykConverter *m_converter = nullptr;
+    Failure m_sinkFailure;
 };
 
 } // namespace

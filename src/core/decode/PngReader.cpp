@@ -9,12 +9,16 @@
 #include <QCoreApplication>
 #include <png.h>
 
+#include <algorithm>
 #include <cmath>
 #include <csetjmp>
 #include <cstring>
 #include <vector>
 
 namespace {
+
+// Rows decoded before they are given to a sink.
+constexpr int kBandRows = 16;
 
 struct PngSource {
     const uchar *data = nullptr;
@@ -123,6 +127,39 @@ public:
         return qint64(m_width) * m_height * QImage::toPixelFormat(m_format).bitsPerPixel() / 8;
     }
 
+    // Interlaced rows are whole only after the last pass: those pictures are read whole.
+    bool givesRows() const override { return !m_interlaced; }
+
+    qint64 streamedBytes(QSize) const override
+    {
+        return qint64(m_width) * kBandRows * QImage::toPixelFormat(m_format).bitsPerPixel() / 8;
+    }
+
+    Result<DecodedImage> readRows(QSize, RowSink *sink) override
+    {
+        DecodedImage facts;
+        facts.storedSize = size();
+        facts.iccProfile = m_icc;
+        facts.statedDpi = m_statedDpi;
+        const QImage::Format given = m_paletteGray ? QImage::Format_Grayscale8 : m_format;
+        if (const Failure failure = sink->begin(size(), given, facts); failure.failed())
+            return failure;
+        QImage band = allocateLargeImage(QSize(int(m_width), kBandRows), m_format);
+        if (band.isNull())
+            return Failure(FailureReason::OutOfMemory);
+        m_sink = sink;
+        m_band = &band;
+        m_sinkFailure = Failure();
+        const bool ok = rowSteps();
+        m_sink = nullptr;
+        m_band = nullptr;
+        if (!ok)
+            return failure();
+        if (m_sinkFailure.failed())
+            return m_sinkFailure;
+        return facts;
+    }
+
     Result<DecodedImage> read(QSize) override
     {
         QImage image = allocateLargeImage(QSize(int(m_width), int(m_height)), m_format);
@@ -198,7 +235,7 @@ private:
         }
         if (type == PNG_COLOR_TYPE_PALETTE && !transparentColour)
             m_paletteGray = paletteIsGray();
-        png_set_interlace_handling(m_png);
+        m_interlaced = png_set_interlace_handling(m_png) > 1;
         png_read_update_info(m_png, m_info);
 
         png_uint_32 xPerMeter = 0, yPerMeter = 0;
@@ -246,6 +283,31 @@ private:
         return profileFromGamma(gamma, haveChromaticities ? &c : nullptr, gray);
     }
 
+    // Decodes band by band into m_band and gives each to the sink (gray when the palette is).
+    bool rowSteps()
+    {
+        if (setjmp(png_jmpbuf(m_png)))
+            return false;
+        for (png_uint_32 y = 0; y < m_height;) {
+            const int count = int(std::min<png_uint_32>(png_uint_32(kBandRows), m_height - y));
+            for (int i = 0; i < count; ++i)
+                png_read_row(m_png, m_band->scanLine(i), nullptr);
+            y += png_uint_32(count);
+            if (m_paletteGray) {
+                const QImage gray =
+                    m_band->copy(0, 0, int(m_width), count).convertToFormat(QImage::Format_Grayscale8);
+                m_sinkFailure = gray.isNull() ? Failure(FailureReason::OutOfMemory)
+                                              : m_sink->take(gray.constBits(), gray.bytesPerLine(), count);
+            } else {
+                m_sinkFailure = m_sink->take(m_band->constBits(), m_band->bytesPerLine(), count);
+            }
+            if (m_sinkFailure.failed())
+                return true;
+        }
+        png_read_end(m_png, nullptr);
+        return true;
+    }
+
     bool pixelSteps(png_bytepp rows)
     {
         if (setjmp(png_jmpbuf(m_png)))
@@ -265,6 +327,11 @@ private:
     bool m_paletteGray = false;
     double m_statedDpi = 0.0;
     QByteArray m_icc;
+    bool m_interlaced = false;
+    // While readRows() runs.
+    RowSink *m_sink = nullptr;
+    QImage *m_band = nullptr;
+    Failure m_sinkFailure;
 };
 
 } // namespace

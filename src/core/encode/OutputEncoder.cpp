@@ -12,6 +12,7 @@
 #include "metadata/IccProfile.h"
 #include "metadata/PngChunks.h"
 #include "metadata/SourceMetadata.h"
+#include "transform/PixelFormat.h"
 
 #include <QCoreApplication>
 
@@ -53,11 +54,83 @@ Result<QByteArray> encodeWithBlocks(const QImage &image, const ConversionOptions
 }
 
 // WebP holds RGB only: a gray picture is written as RGB, and only an RGB profile describes it.
-bool profileFitsOutput(const QByteArray &profile, const QImage &image, OutputFormat format)
+bool profileFitsOutput(const QByteArray &profile, bool gray, OutputFormat format)
 {
     if (format == OutputFormat::WebP)
         return profileColorModel(profile) == ProfileColorModel::Rgb;
-    return profileMatchesImage(profile, image);
+    return profileColorModel(profile) == (gray ? ProfileColorModel::Gray : ProfileColorModel::Rgb);
+}
+
+// The output's metadata and profile written into its encoded pixels (out.bytes), or for the
+// formats whose library takes them as blocks, the picture encoded with them (`image` then given).
+Result<EncodedOutput> withMetadata(EncodedOutput out, const QImage *image, bool gray,
+                                   const ConversionOptions &options, double dpi, const QByteArray &iccProfile,
+                                   const SourceMetadata &metadata)
+{
+    const OutputFormat format = options.format;
+    const bool blocks = takesMetadataBlocks(format);
+    if (format == OutputFormat::Gif) {
+        if (metadata.hasExifXmpOrIptc() || !iccProfile.isEmpty())
+            out.notes << QStringLiteral("GIF holds no metadata or colour profile; they were not kept");
+        return out;
+    }
+
+    if (format == OutputFormat::Tiff)
+        qCInfo(lcConversion, "metref = %s", qPrintable(metadata.summary()));
+    QByteArray profile = iccProfile;
+    // Every profile a source gives passes here on its way into the output.
+    if (!profile.isEmpty() && !profileIsUsable(profile)) {
+        out.notes << QCoreApplication::translate("OutputEncoder",
+                                                 "the colour profile is damaged and is left out");
+        profile.clear();
+    }
+    // Every encoder but WebP's writes gray formats as gray and everything else as RGB.
+    if (!profile.isEmpty() && !profileFitsOutput(profile, gray, format)) {
+        out.notes << QCoreApplication::translate(
+            "OutputEncoder", "the colour profile does not describe the output's colours; it was not kept");
+        profile.clear();
+    }
+
+    if (blocks) {
+        SourceMetadata::Blocks metadataBlocks;
+        if (metadata.hasExifXmpOrIptc()) {
+            Result<SourceMetadata::Blocks> made = metadata.blocksFor(out.pixels, dpi);
+            if (made.ok())
+                metadataBlocks = made.value();
+            else
+                out.notes << QCoreApplication::translate("OutputEncoder", "metadata could not be written: %1")
+                                 .arg(made.failure().detail);
+        }
+        Result<QByteArray> encoded = encodeWithBlocks(*image, options, metadataBlocks, profile);
+        if (!encoded.ok())
+            return encoded.failure();
+        out.bytes = encoded.value();
+        out.metadataWritten = !metadataBlocks.exif.isEmpty() || !metadataBlocks.xmp.isEmpty();
+        out.profileWritten = !profile.isEmpty();
+        return out;
+    }
+
+    const bool png = format == OutputFormat::Png;
+    if (metadata.hasExifXmpOrIptc()) {
+        const Failure failure = metadata.writeInto(&out.bytes, out.pixels, dpi, png ? QByteArray() : profile);
+        if (failure.failed())
+            out.notes << QCoreApplication::translate("OutputEncoder", "metadata could not be written: %1")
+                             .arg(failure.detail);
+        out.metadataWritten = !failure.failed();
+        out.profileWritten = !failure.failed() && !png && !profile.isEmpty();
+    } else if (!png && !profile.isEmpty()) {
+        const Failure failure = SourceMetadata().writeInto(&out.bytes, out.pixels, dpi, profile);
+        if (failure.failed())
+            out.notes << QCoreApplication::translate("OutputEncoder",
+                                                     "the colour profile could not be written: %1")
+                             .arg(failure.detail);
+        out.profileWritten = !failure.failed();
+    }
+    if (png) {
+        out.bytes = withPngIccProfile(out.bytes, profile);
+        out.profileWritten = !profile.isEmpty();
+    }
+    return out;
 }
 
 } // namespace
@@ -111,76 +184,22 @@ Result<EncodedOutput> encodeOutput(const QImage &finished, const ConversionOptio
     }
     const SourceMetadata metadata = source.keeping(options.metadata, &out.metadataRemoved);
     out.pixels = image.size();
-
-    const bool blocks = takesMetadataBlocks(format);
-    if (!blocks) {
+    if (!takesMetadataBlocks(format)) {
         Result<QByteArray> pixels = encodePixels(image, format, options.jpegQuality, dpi);
         if (!pixels.ok())
             return pixels.failure();
         out.bytes = pixels.value();
     }
+    return withMetadata(std::move(out), &image, isGrayFormat(image.format()), options, dpi, iccProfile,
+                        metadata);
+}
 
-    if (format == OutputFormat::Gif) {
-        if (metadata.hasExifXmpOrIptc() || !iccProfile.isEmpty())
-            out.notes << QStringLiteral("GIF holds no metadata or colour profile; they were not kept");
-        return out;
-    }
-
-    if (format == OutputFormat::Tiff)
-        qCInfo(lcConversion, "metref = %s", qPrintable(metadata.summary()));
-    QByteArray profile = iccProfile;
-    // Every profile a source gives passes here on its way into the output.
-    if (!profile.isEmpty() && !profileIsUsable(profile)) {
-        out.notes << QCoreApplication::translate("OutputEncoder",
-                                                 "the colour profile is damaged and is left out");
-        profile.clear();
-    }
-    // Every encoder but WebP's writes gray formats as gray and everything else as RGB.
-    if (!profile.isEmpty() && !profileFitsOutput(profile, image, format)) {
-        out.notes << QCoreApplication::translate(
-            "OutputEncoder", "the colour profile does not describe the output's colours; it was not kept");
-        profile.clear();
-    }
-
-    if (blocks) {
-        SourceMetadata::Blocks metadataBlocks;
-        if (metadata.hasExifXmpOrIptc()) {
-            Result<SourceMetadata::Blocks> made = metadata.blocksFor(image.size(), dpi);
-            if (made.ok())
-                metadataBlocks = made.value();
-            else
-                out.notes << QCoreApplication::translate("OutputEncoder", "metadata could not be written: %1")
-                                 .arg(made.failure().detail);
-        }
-        Result<QByteArray> encoded = encodeWithBlocks(image, options, metadataBlocks, profile);
-        if (!encoded.ok())
-            return encoded.failure();
-        out.bytes = encoded.value();
-        out.metadataWritten = !metadataBlocks.exif.isEmpty() || !metadataBlocks.xmp.isEmpty();
-        out.profileWritten = !profile.isEmpty();
-        return out;
-    }
-
-    const bool png = format == OutputFormat::Png;
-    if (metadata.hasExifXmpOrIptc()) {
-        const Failure failure =
-            metadata.writeInto(&out.bytes, image.size(), dpi, png ? QByteArray() : profile);
-        if (failure.failed())
-            out.notes << QCoreApplication::translate("OutputEncoder", "metadata could not be written: %1")
-                             .arg(failure.detail);
-        out.metadataWritten = !failure.failed();
-        out.profileWritten = !failure.failed() && !png && !profile.isEmpty();
-    } else if (!png && !profile.isEmpty()) {
-        const Failure failure = SourceMetadata().writeInto(&out.bytes, image.size(), dpi, profile);
-        if (failure.failed())
-            out.notes << QCoreApplication::translate("OutputEncoder",
-                                                     "the colour profile could not be written: %1")
-                             .arg(failure.detail);
-        out.profileWritten = !failure.failed();
-    }
-    if (png) {
-        out.bytes = withPngIccProfile(out.bytes, profile);
-        out.profileWritten = !profile.isEmpty();
-    }
-    return out;
+Result<EncodedOutput> encodeOutput(const CompressedPixels &pixels, const ConversionOptions &options,
+                                   double dpi, const QByteArray &iccProfile, const SourceMetadata &source)
+{
+    EncodedOutput out;
+    const SourceMetadata metadata = source.keeping(options.metadata, &out.metadataRemoved);
+    out.pixels = pixels.size;
+    out.bytes = pixels.bytes;
+    return withMetadata(std::move(out), nullptr, pixels.gray, options, dpi, iccProfile, metadata);
 }

@@ -33,6 +33,20 @@ Result<EncodedOutput> encodeOutput(const QImage &finished, const ConversionOptio
                                    const QByteArray &iccProfile, const SourceMetadata &metadata,
                                    const QByteArray &untouchedJpeg = QByteArray());
 
+// Pixels the output format's encoder already compressed as they were decoded (a full-size JPEG
+// output with nothing drawn on it, written band by band): the encoded file without metadata.
+struct CompressedPixels {
+    QByteArray bytes;
+    QSize size;
+    bool gray = false; // one channel
+    bool isEmpty() const { return bytes.isEmpty(); }
+};
+
+// The same for pixels already compressed in the options' format: the metadata and profile are
+// written into them as above.
+Result<EncodedOutput> encodeOutput(const CompressedPixels &pixels, const ConversionOptions &options,
+                                   double dpi, const QByteArray &iccProfile, const SourceMetadata &metadata);
+
 // About the memory encoding takes beside the picture, per output pixel: the encoded bytes held
 // until written, and the encoder's own working memory (measured on 24-megapixel photos).
 int encodingBytesPerPixel(OutputFormat format, int quality);

@@ -11,6 +11,7 @@
 #include "overlay/OverlayComposer.h"
 #include "overlay/OverlayContrast.h"
 #include "pipeline/FileMetadata.h"
+#include "pipeline/StreamedPicture.h"
 #include "transform/PixelFormat.h"
 #include "transform/Resample.h"
 #include "transform/TargetSize.h"
@@ -48,8 +49,9 @@ float usableDpi(double stated)
 
 // One file through decode, transform and overlay. An empty box draws the full output; a preview's
 // box bounds the picture drawn. `beneath`, when given, receives the picture before its overlays.
+// `encodeBands` lets a full-size JPEG output with nothing drawn on it be encoded as it is decoded.
 PipelineResult renderFile(const QString &path, const ConversionOptions &options, QSize box,
-                          const MemoryAdmission &admit, QImage *beneath)
+                          const MemoryAdmission &admit, QImage *beneath, bool encodeBands)
 {
     const bool full = box.isEmpty();
     PipelineResult result;
@@ -101,22 +103,80 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     // preview may take the cheaper shrink.
     const int headroom = !full || decoder.shrinksCleanly() ? 1 : 2;
     const QSize minimumSize = sizeKnown ? uprightSize(drawnSize() * headroom, orientation) : QSize();
+    // GIF holds no profile, so its numbers must be sRGB's; the other formats convert when asked
+    // (WebP a gray picture's gray profile as well, below).
+    const bool srgbAsked =
+        options.outputProfile == OutputProfile::Srgb || options.format == OutputFormat::Gif;
+
+    // How the picture comes from a reader that gives rows: a resized one row by row through the
+    // reducer, never held whole; a full-size JPEG output with nothing drawn on it (and no colours
+    // to convert) band by band into the encoder. Turned upright after the reduction, on the small
+    // picture. Otherwise, and from readers that give the picture whole, it is decoded whole (a
+    // full-size JPEG turned upright as it is decoded).
+    const bool resizing = sizeKnown && drawnSize() != uprightSize(decoder.size(), orientation);
+    const bool bands = encodeBands && full && sizeKnown && !resizing && orientation == 1 &&
+                       !options.anyOverlayActive() && options.format == OutputFormat::Jpeg &&
+                       !(srgbAsked && !result.metadata.iccProfile().isEmpty());
+    const bool streamed = decoder.givesRows() && (resizing || bands);
     if (admit) {
-        // A picture resized or turned is a second picture beside the decoded one; the encoder's
-        // working memory and the encoded output are held while it is written.
+        // A picture resized or turned is a second picture beside the decoded one (streamed, the
+        // decoder's rows instead); the encoder's working memory and the encoded output are held
+        // while it is written.
         const QSize out = sizeKnown ? drawnSize() : QSize(0, 0);
         const qint64 outPixels = qint64(out.width()) * out.height();
         const bool copied = !sizeKnown || out != uprightSize(decoder.size(), orientation) || orientation != 1;
-        admit(decoder.data().size() + decoder.decodedBytes(minimumSize) + (copied ? outPixels * 4 : 0) +
+        // Only a JPEG's rows are sure to go to the encoder as they are; another reader's may have
+        // to be kept whole after all (alpha to lay on white, 16 bits), so it is admitted for that.
+        const qint64 rows = decoder.streamedBytes(minimumSize);
+        const qint64 picture =
+            !streamed ? decoder.decodedBytes(minimumSize) + (copied ? outPixels * 4 : 0)
+            : bands   ? (isJpeg(decoder.data()) ? rows : rows + decoder.decodedBytes(minimumSize))
+                      : rows + outPixels * 4;
+        admit(decoder.data().size() + picture +
               outPixels * encodingBytesPerPixel(options.format, options.jpegQuality));
     }
-    Result<DecodedImage> decodeResult = decoder.decode(minimumSize, orientation);
+    const auto planRows = [&](QSize size, QImage::Format format,
+                              const DecodedImage &facts) -> Result<StreamedPicture::Plan> {
+        const QSize stored = facts.storedSize.isValid() ? facts.storedSize : size;
+        if (stored != decoder.size() && !decideTarget(stored))
+            return result.failure;
+        StreamedPicture::Plan plan;
+        if (resizing) {
+            plan.mode = StreamedPicture::Plan::Mode::Reduce;
+            plan.out = uprightSize(drawnSize(), orientation);
+            plan.extent =
+                QSizeF(double(stored.width()) / facts.shrink, double(stored.height()) / facts.shrink);
+            return plan;
+        }
+        const QByteArray profile =
+            facts.convertedToSrgb
+                ? QByteArray()
+                : (!facts.iccProfile.isEmpty() ? facts.iccProfile : result.metadata.iccProfile());
+        const bool encodable = format == QImage::Format_Grayscale8 || format == QImage::Format_RGB888 ||
+                               format == QImage::Format_RGB32;
+        plan.mode = encodable && !(srgbAsked && !profile.isEmpty()) && size == drawnSize()
+                        ? StreamedPicture::Plan::Mode::Encode
+                        : StreamedPicture::Plan::Mode::Whole;
+        plan.quality = options.jpegQuality;
+        plan.dpi = usableDpi(facts.statedDpi > 0.0 ? facts.statedDpi : result.metadata.exifDpi());
+        return plan;
+    };
+    StreamedPicture rows(planRows);
+    Result<DecodedImage> decodeResult =
+        streamed ? decoder.decodeRows(minimumSize, &rows) : decoder.decode(minimumSize, orientation);
     if (!decodeResult.ok()) {
         result.failure = decodeResult.failure();
         return result;
     }
     DecodedImage decoded = std::move(decodeResult.value());
     result.notes << decoded.notes;
+    if (streamed && !rows.isComplete()) {
+        result.failure = Failure(FailureReason::InternalError,
+                                 QCoreApplication::translate("RenderFile", "the decoder stopped short"));
+        return result;
+    }
+    if (streamed && rows.mode() == StreamedPicture::Plan::Mode::Whole)
+        decoded.image = rows.picture();
     // A header that did not tell the size, or a picture that gave way to another of the same
     // file: decide from what was decoded.
     const QSize storedSize = decoded.storedSize.isValid() ? decoded.storedSize : decoded.image.size();
@@ -132,11 +192,28 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     else
         result.iccProfile = !decoded.iccProfile.isEmpty() ? decoded.iccProfile : result.metadata.iccProfile();
 
+    if (streamed && rows.mode() == StreamedPicture::Plan::Mode::Encode) {
+        Result<QByteArray> bytes = rows.encoded();
+        if (!bytes.ok()) {
+            result.failure = bytes.failure();
+            return result;
+        }
+        const bool gray = rows.format() == QImage::Format_Grayscale8;
+        result.compressed = CompressedPixels {bytes.value(), drawn, gray};
+        if (srgbAsked)
+            result.iccProfile = gray ? srgbGrayProfile() : srgbProfile();
+        qCInfo(lcConversion, "image_dpi = %f, bitmap.width = %ld, s.f.b.w = %f", double(result.imageDpi),
+               long(drawn.width()), drawn.width() * 72.0 / double(result.imageDpi));
+        return result;
+    }
+
     // Resample while still stored (fewer pixels to turn when shrinking), then turn upright.
     const QSizeF covered(double(storedSize.width()) / decoded.shrink,
                          double(storedSize.height()) / decoded.shrink);
     QImage stamped;
-    if (decoded.upright) {
+    if (streamed && rows.mode() == StreamedPicture::Plan::Mode::Reduce) {
+        stamped = uprightImage(rows.picture(), orientation);
+    } else if (decoded.upright) {
         stamped = resampled(decoded.image, drawn,
                             orientationSwapsSides(orientation) ? covered.transposed() : covered);
     } else {
@@ -145,13 +222,11 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         stamped = uprightImage(stamped, orientation);
     }
     decoded.image = QImage();
-    // GIF holds no profile, so its numbers must be sRGB's; WebP holds RGB only, so a gray
-    // picture's gray profile cannot go with it; the other formats convert when asked. Before the
+    // WebP holds RGB only, so a gray picture's gray profile cannot go with it. Before the
     // overlays, whose colours are sRGB's.
     const bool grayInWebp = options.format == OutputFormat::WebP && isGrayFormat(stamped.format()) &&
                             profileColorModel(result.iccProfile) == ProfileColorModel::Gray;
-    const bool toSrgb =
-        options.outputProfile == OutputProfile::Srgb || options.format == OutputFormat::Gif || grayInWebp;
+    const bool toSrgb = srgbAsked || grayInWebp;
     const bool colorsConverted = toSrgb && !result.iccProfile.isEmpty();
     if (toSrgb && !result.iccProfile.isEmpty() && !stamped.isNull()) {
         if (std::optional<QImage> converted = convertedToSrgb(stamped, result.iccProfile))
@@ -188,9 +263,9 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
 } // namespace
 
 PipelineResult convertFile(const QString &path, const ConversionOptions &options,
-                           const MemoryAdmission &admit)
+                           const MemoryAdmission &admit, bool encodeBands)
 {
-    return renderFile(path, options, QSize(), admit, nullptr);
+    return renderFile(path, options, QSize(), admit, nullptr, encodeBands);
 }
 
 PipelineResult previewFile(const QString &path, const ConversionOptions &options, int maxSide)
@@ -201,7 +276,7 @@ PipelineResult previewFile(const QString &path, const ConversionOptions &options
 PipelineResult previewFile(const QString &path, const ConversionOptions &options, QSize box)
 {
     QImage beneath;
-    PipelineResult result = renderFile(path, options, box, {}, &beneath);
+    PipelineResult result = renderFile(path, options, box, {}, &beneath, false);
     if (!result.ok())
         return result;
     // The output's last step before its encoder: what the file will hold.

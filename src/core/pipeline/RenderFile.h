@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Failure.h"
+#include "encode/OutputEncoder.h"
 #include "metadata/SourceMetadata.h"
 #include "overlay/OverlayContrast.h"
 
@@ -25,6 +26,10 @@ struct PipelineResult {
     // leaves as they are (no resize, no turn, no overlay, no colour conversion), so it can be
     // recompressed losslessly. Shares the decoder's bytes; empty otherwise.
     QByteArray untouchedJpeg;
+    // A full-size JPEG output with nothing drawn on it, when the caller let it be encoded as it was
+    // decoded (convertFile's encodeBands): its pixels compressed band by band, the picture never
+    // held whole; `image` is then null. Written with its metadata by encodeOutput().
+    CompressedPixels compressed;
     QStringList notes; // what was done differently from what was asked
     // Previews: how well each active overlay stands out from the picture under it.
     QVector<OverlayContrast> overlayContrasts;
@@ -39,9 +44,12 @@ using MemoryAdmission = std::function<void(qint64 bytes)>;
 
 // Decodes one file, turns it upright by its EXIF orientation, resizes it as the options say
 // and draws the active overlays. A pure function of the file and the options; runs on any
-// thread.
+// thread. A picture resized from a reader that gives rows is reduced as it is decoded, never
+// held whole. With `encodeBands`, a full-size JPEG output with nothing drawn on it and no colours
+// to convert, from such a reader in its stored orientation, is encoded as it is decoded: the
+// result's `compressed` holds it, with the same bytes encodeOutput() would make of the picture.
 PipelineResult convertFile(const QString &path, const ConversionOptions &options,
-                           const MemoryAdmission &admit = {});
+                           const MemoryAdmission &admit = {}, bool encodeBands = false);
 
 // The output as the conversion writes it, drawn no larger than the box (an empty box draws it
 // whole): decoded with shrink on load, resized, with the overlays of the full size scaled down

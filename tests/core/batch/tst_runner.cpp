@@ -48,6 +48,7 @@ private Q_SLOTS:
     void logoWithoutPictureIsNotedOnce();
     void cancelFinishesFilesInFlight_data();
     void cancelFinishesFilesInFlight();
+    void keptPictureMemoryLeaksNoPixels();
 
 private:
     QTemporaryDir m_inputs;
@@ -138,25 +139,40 @@ void TestRunner::runningOutOfMemoryIsSaidSo()
     // Progressive, the same photo needs libjpeg's own buffers first: their lack is said the same way.
     const QString progressive = m_inputs.filePath("progressive.jpg");
     TestImages::run("jpegtran", {"-progressive", "-outfile", progressive, photo});
-    const pid_t child = ::fork();
-    if (child == 0) {
-        long pages = 0;
-        QFile statm(QStringLiteral("/proc/self/statm"));
-        if (statm.open(QIODevice::ReadOnly))
-            pages = statm.readAll().split(' ').value(0).toLong();
-        const rlim_t room = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + 24 * 1024 * 1024;
-        const struct rlimit limit = {room, room};
-        ::setrlimit(RLIMIT_AS, &limit);
-        ConversionJob job = jobFor({photo, progressive}, out.path(), 1);
-        job.options.resize = ResizeMode::None; // decoded whole
-        const ConversionReport report = ConversionRunner(job).run();
-        ::_exit(int(report.files.value(0).failure.reason) * 16 + int(report.files.value(1).failure.reason));
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(FailureReason(WEXITSTATUS(status) / 16), FailureReason::OutOfMemory);
-    QCOMPARE(FailureReason(WEXITSTATUS(status) % 16), FailureReason::OutOfMemory);
+    // Runs the job in a child with 24 MB of address space to spare; its exit status holds the
+    // two files' failure reasons.
+    const auto runLimited = [&](OutputFormat format) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            long pages = 0;
+            QFile statm(QStringLiteral("/proc/self/statm"));
+            if (statm.open(QIODevice::ReadOnly))
+                pages = statm.readAll().split(' ').value(0).toLong();
+            const rlim_t room = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + 24 * 1024 * 1024;
+            const struct rlimit limit = {room, room};
+            ::setrlimit(RLIMIT_AS, &limit);
+            ConversionJob job = jobFor({photo, progressive}, out.path(), 1);
+            job.options.resize = ResizeMode::None;
+            job.options.format = format;
+            const ConversionReport report = ConversionRunner(job).run();
+            ::_exit(int(report.files.value(0).failure.reason) * 16 +
+                    int(report.files.value(1).failure.reason));
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    // A PNG output is made from the picture decoded whole.
+    const int whole = runLimited(OutputFormat::Png);
+    QVERIFY(whole >= 0);
+    QCOMPARE(FailureReason(whole / 16), FailureReason::OutOfMemory);
+    QCOMPARE(FailureReason(whole % 16), FailureReason::OutOfMemory);
+    // A JPEG re-encoded at full size goes band by band from the decoder to the encoder, and fits;
+    // the progressive one still needs all its coefficients at once.
+    const int bands = runLimited(OutputFormat::Jpeg);
+    QVERIFY(bands >= 0);
+    QCOMPARE(FailureReason(bands / 16), FailureReason::None);
+    QCOMPARE(FailureReason(bands % 16), FailureReason::OutOfMemory);
 #endif
 }
 
@@ -312,6 +328,42 @@ void TestRunner::cancelFinishesFilesInFlight()
     QVERIFY(runner.startedCount() >= 1 && runner.startedCount() <= workers);
     QCOMPARE(report.notStartedCount(), 10 - runner.startedCount());
     QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), runner.startedCount());
+}
+
+// A worker keeps a large picture's memory for its next file. Files of different sizes, some
+// turned (decoded whole) and some drawn on, one after another on one worker: each output is the
+// one a run of that file alone writes, so nothing of an earlier picture shows through.
+void TestRunner::keptPictureMemoryLeaksNoPixels()
+{
+    QTemporaryDir dir;
+    QStringList inputs;
+    const QList<QPair<QSize, int>> files {
+        {{3000, 2000}, 6}, {{2200, 1800}, 6}, {{3200, 2400}, 8}, {{2800, 2100}, 1}, {{3000, 2000}, 3}};
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = dir.filePath(QStringLiteral("in%1.jpg").arg(i));
+        QImage picture = TestImages::quadrants(files[i].first.width(), files[i].first.height());
+        picture.setPixel(i * 100, i * 50, qRgb(255, 255, 255));
+        TestImages::writeWithQt(picture, path, "jpeg", 90);
+        TestImages::setExif(path, {{"Exif.Image.Orientation", QString::number(files[i].second)}});
+        inputs << path;
+    }
+    const auto run = [&](const QStringList &list, const QString &folder) {
+        ConversionJob job = jobFor(list, folder, 1);
+        job.options.resize = ResizeMode::None;
+        job.options.jpegQuality = 80;
+        job.options.watermark.text = QStringLiteral("kept");
+        job.options.watermark.enabled = true;
+        return ConversionRunner(job).run();
+    };
+    QTemporaryDir together;
+    QCOMPARE(run(inputs, together.path()).writtenCount(), files.size());
+    for (int i = 0; i < files.size(); ++i) {
+        QTemporaryDir alone;
+        QCOMPARE(run({inputs[i]}, alone.path()).writtenCount(), 1);
+        const QString name = QStringLiteral("/in%1.jpg").arg(i);
+        QVERIFY2(TestImages::readFile(together.path() + name) == TestImages::readFile(alone.path() + name),
+                 qPrintable(name));
+    }
 }
 
 QTEST_MAIN(TestRunner)

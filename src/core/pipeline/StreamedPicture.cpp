@@ -1,0 +1,84 @@
+#include "pipeline/StreamedPicture.h"
+
+#include "common/LargeImage.h"
+#include "encode/JpegRowEncoder.h"
+#include "transform/RowReducer.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstring>
+
+StreamedPicture::StreamedPicture(Planner planner) : m_planner(std::move(planner)) {}
+
+StreamedPicture::~StreamedPicture() = default;
+
+Failure StreamedPicture::begin(QSize size, QImage::Format format, const DecodedImage &facts)
+{
+    Result<Plan> plan = m_planner(size, format, facts);
+    if (!plan.ok())
+        return plan.failure();
+    m_plan = plan.value();
+    m_format = format;
+    m_height = size.height();
+    if (m_plan.mode == Plan::Mode::Reduce) {
+        const QSizeF extent =
+            m_plan.extent.isValid() && !m_plan.extent.isEmpty() ? m_plan.extent : QSizeF(size);
+        if (m_plan.out == size && extent == QSizeF(size))
+            m_plan.mode = Plan::Mode::Whole; // nothing to filter: the rows are the output
+    }
+    switch (m_plan.mode) {
+    case Plan::Mode::Reduce:
+        m_reducer = std::make_unique<RowReducer>(size, format, m_plan.out, m_plan.extent);
+        if (!m_reducer->isValid())
+            return Failure(FailureReason::OutOfMemory);
+        return {};
+    case Plan::Mode::Encode:
+        m_encoder = std::make_unique<JpegRowEncoder>();
+        return m_encoder->start(size, format, m_plan.quality, m_plan.dpi);
+    case Plan::Mode::Whole:
+        break;
+    }
+    m_whole = reusedLargeImage(size, format); // every row is written, or the picture is not used
+    if (m_whole.isNull())
+        return Failure(FailureReason::OutOfMemory);
+    return {};
+}
+
+Failure StreamedPicture::take(const uchar *rows, qsizetype bytesPerLine, int count)
+{
+    m_taken += count;
+    switch (m_plan.mode) {
+    case Plan::Mode::Reduce:
+        m_reducer->addRows(rows, bytesPerLine, count);
+        return m_reducer->isValid() ? Failure() : Failure(FailureReason::OutOfMemory);
+    case Plan::Mode::Encode:
+        return m_encoder->write(rows, bytesPerLine, count);
+    case Plan::Mode::Whole:
+        break;
+    }
+    const int n = std::min(count, m_whole.height() - m_rows);
+    const size_t length = size_t(std::min<qsizetype>(bytesPerLine, m_whole.bytesPerLine()));
+    for (int i = 0; i < n; ++i, ++m_rows)
+        std::memcpy(m_whole.scanLine(m_rows), rows + qsizetype(i) * bytesPerLine, length);
+    return {};
+}
+
+bool StreamedPicture::isComplete() const
+{
+    if (m_plan.mode == Plan::Mode::Reduce)
+        return m_reducer && m_reducer->isFinished();
+    return m_height > 0 && m_taken >= m_height;
+}
+
+QImage StreamedPicture::picture() const
+{
+    return m_reducer ? m_reducer->result() : m_whole;
+}
+
+Result<QByteArray> StreamedPicture::encoded()
+{
+    if (!m_encoder)
+        return Failure(FailureReason::InternalError,
+                       QCoreApplication::translate("StreamedPicture", "no rows were encoded"));
+    return m_encoder->finish();
+}

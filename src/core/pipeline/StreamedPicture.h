@@ -1,0 +1,61 @@
+#pragma once
+
+#include "decode/RowSink.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <functional>
+#include <memory>
+
+class JpegRowEncoder;
+class RowReducer;
+
+// What a conversion makes of a picture's rows as the decoder gives them, decided when the first
+// row is about to come (the planner is told the rows' size and format and the reader's facts):
+// - Reduce: filtered into a RowReducer's ring as they come, so only the output is held (a
+//   reduction to the output's exact size and extent is a plain copy, as resampled() returns
+//   such a picture as it is);
+// - Whole: kept as one picture in the rows' format, as the reader's read() would give it;
+// - Encode: written to a JPEG band by band (a full-size JPEG output with nothing drawn on it),
+//   so nothing is held but a band.
+//
+// Threading: a RowSink; used by one thread at a time.
+class StreamedPicture final : public RowSink {
+public:
+    struct Plan {
+        enum class Mode { Reduce, Whole, Encode } mode = Mode::Whole;
+        QSize out;     // Reduce: the output size
+        QSizeF extent; // Reduce: how many of the rows' pixels the picture spans
+        int quality = 85;
+        double dpi = 72.0; // Encode: the density in the JFIF header
+    };
+    using Planner = std::function<Result<Plan>(QSize size, QImage::Format format, const DecodedImage &facts)>;
+
+    explicit StreamedPicture(Planner planner);
+    ~StreamedPicture() override;
+
+    Failure begin(QSize size, QImage::Format format, const DecodedImage &facts) override;
+    Failure take(const uchar *rows, qsizetype bytesPerLine, int count) override;
+
+    Plan::Mode mode() const { return m_plan.mode; }
+    // The rows' format, after begin().
+    QImage::Format format() const { return m_format; }
+    // True once every row the plan needs is in.
+    bool isComplete() const;
+    // Reduce and Whole, once every row is in: the picture, in its stored orientation.
+    QImage picture() const;
+    // Encode, once every row is in: the JPEG file's bytes.
+    Result<QByteArray> encoded();
+
+private:
+    Planner m_planner;
+    Plan m_plan;
+    QImage::Format m_format = QImage::Format_Invalid;
+    int m_height = 0;
+    int m_taken = 0; // rows given so far
+    QImage m_whole;
+    int m_rows = 0; // rows kept in m_whole so far
+    std::unique_ptr<RowReducer> m_reducer;
+    std::unique_ptr<JpegRowEncoder> m_encoder;
+};

@@ -1,0 +1,437 @@
+// Hand-written: Qt's smooth scaling is an area average, and no packaged library offers a
+// resampler on QImage rows without a copy into its own image type.
+#include "transform/RowReducer.h"
+
+#include "common/LargeImage.h"
+#include "transform/PixelFormat.h"
+#include "transform/ResampleKernel.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+using v4f = float __attribute__((vector_size(16)));
+using v8f = float __attribute__((vector_size(32)));
+
+// How a picture is filtered: its channels, the size of a sample, and what the alpha channel
+// (the fourth, in memory order) means.
+struct Layout {
+    QImage::Format format; // read and written in this format
+    int channels;          // 1 or 4
+    bool wide;             // 16-bit samples
+    bool premultiplied;    // colour may not exceed alpha
+    bool opaque;           // the fourth channel is padding, kept at its maximum
+};
+
+Layout layoutFor(QImage::Format format)
+{
+    switch (format) {
+    case QImage::Format_Grayscale8:
+        return {QImage::Format_Grayscale8, 1, false, false, false};
+    case QImage::Format_Grayscale16:
+        return {QImage::Format_Grayscale16, 1, true, false, false};
+    case QImage::Format_RGB32:
+    case QImage::Format_RGB888:
+        return {QImage::Format_RGB32, 4, false, false, true};
+    case QImage::Format_RGBX64:
+        return {QImage::Format_RGBX64, 4, true, false, true};
+    case QImage::Format_RGBA64:
+    case QImage::Format_RGBA64_Premultiplied:
+    case QImage::Format_A2BGR30_Premultiplied:
+    case QImage::Format_A2RGB30_Premultiplied:
+        return {QImage::Format_RGBA64_Premultiplied, 4, true, true, false};
+    case QImage::Format_BGR30:
+    case QImage::Format_RGB30:
+        return {QImage::Format_RGBX64, 4, true, false, true};
+    default:
+        return QImage::toPixelFormat(format).alphaUsage() == QPixelFormat::UsesAlpha
+                   ? Layout {QImage::Format_ARGB32_Premultiplied, 4, false, true, false}
+                   : Layout {QImage::Format_RGB32, 4, false, false, true};
+    }
+}
+
+// Not under ThreadSanitizer: it instruments the resolver that chooses, which the loader runs
+// before the sanitizer's runtime is set up, and every program then crashes as it starts.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_THREAD__)
+// A second build of the hot loops for processors with AVX2 and FMA, chosen when the program starts.
+#define PRESSMARK_HOT __attribute__((target_clones("arch=x86-64-v3", "default")))
+#else
+#define PRESSMARK_HOT
+#endif
+
+using v8i = std::int32_t __attribute__((vector_size(32)));
+using v8b = std::uint8_t __attribute__((vector_size(8)));
+using v8w = std::uint16_t __attribute__((vector_size(16)));
+
+// Samples to floats and back: with the filters' sums, most of the reducer's time.
+// In blocks of eight, which the compiler vectorises (a loop of unknown count it leaves scalar).
+PRESSMARK_HOT void loadBytes(const std::uint8_t *__restrict in, int samples, float *__restrict out)
+{
+    int i = 0;
+    for (; i + 8 <= samples; i += 8)
+        for (int j = 0; j < 8; ++j)
+            out[i + j] = float(in[i + j]);
+    for (; i < samples; ++i)
+        out[i] = float(in[i]);
+}
+
+PRESSMARK_HOT void loadWords(const std::uint16_t *__restrict in, int samples, float *__restrict out)
+{
+    int i = 0;
+    for (; i + 8 <= samples; i += 8)
+        for (int j = 0; j < 8; ++j)
+            out[i + j] = float(in[i + j]);
+    for (; i < samples; ++i)
+        out[i] = float(in[i]);
+}
+
+// Rounded and clamped to 0..top, as int(min(max(v, 0), top) + 0.5) rounds each value.
+inline void roundedClamped(const float *values, float top, v8i *rounded)
+{
+    const v8f zero = {0, 0, 0, 0, 0, 0, 0, 0};
+    const v8f most = zero + top, half = zero + 0.5f;
+    v8f v;
+    std::memcpy(&v, values, sizeof v);
+    v = v < zero ? zero : v;
+    v = most < v ? most : v;
+    *rounded = __builtin_convertvector(v + half, v8i);
+}
+
+PRESSMARK_HOT void storeBytes(const float *values, int count, std::uint8_t *out)
+{
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        v8i n;
+        roundedClamped(values + i, 255.0f, &n);
+        // The low byte of each 32-bit lane, gathered.
+        const v8b bytes = {std::uint8_t(n[0]), std::uint8_t(n[1]), std::uint8_t(n[2]), std::uint8_t(n[3]),
+                           std::uint8_t(n[4]), std::uint8_t(n[5]), std::uint8_t(n[6]), std::uint8_t(n[7])};
+        std::memcpy(out + i, &bytes, sizeof bytes);
+    }
+    for (; i < count; ++i)
+        out[i] = std::uint8_t(int(std::min(std::max(values[i], 0.0f), 255.0f) + 0.5f));
+}
+
+PRESSMARK_HOT void storeWords(const float *values, int count, std::uint16_t *out)
+{
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        v8i n;
+        roundedClamped(values + i, 65535.0f, &n);
+        const v8w words = __builtin_convertvector(n, v8w);
+        std::memcpy(out + i, &words, sizeof words);
+    }
+    for (; i < count; ++i)
+        out[i] = std::uint16_t(int(std::min(std::max(values[i], 0.0f), 65535.0f) + 0.5f));
+}
+
+template <typename Sample> void loadRow(const uchar *line, int samples, float *out)
+{
+    if constexpr (sizeof(Sample) == 1)
+        loadBytes(line, samples, out);
+    else
+        loadWords(reinterpret_cast<const std::uint16_t *>(line), samples, out);
+}
+
+// A row of packed R, G, B bytes as the four channels of Format_RGB32 in memory order, so a
+// full-size decode in three bytes a pixel needs no converted copy.
+void loadPackedRgbRow(const uchar *line, int pixels, float *out)
+{
+    for (int x = 0; x < pixels; ++x, line += 3, out += 4) {
+        const float r = line[0], g = line[1], b = line[2];
+        if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+            out[0] = b, out[1] = g, out[2] = r, out[3] = 255.0f;
+        } else {
+            out[0] = 255.0f, out[1] = r, out[2] = g, out[3] = b;
+        }
+    }
+}
+
+// One output row from a row of floats: rounded, clamped to the sample's range and, when
+// premultiplied, each colour to its pixel's alpha (the kernel's lobes may overshoot).
+template <typename Sample>
+void storeRow(const float *values, int pixels, int channels, const Layout &layout, uchar *line)
+{
+    const float top = layout.wide ? 65535.0f : 255.0f;
+    auto *out = reinterpret_cast<Sample *>(line);
+    const int count = pixels * channels;
+    if (!layout.premultiplied) {
+        // A plain clamp of every value; padding alpha is set after.
+        if constexpr (sizeof(Sample) == 1)
+            storeBytes(values, count, line);
+        else
+            storeWords(values, count, out);
+        if (layout.opaque)
+            for (int x = 0; x < pixels; ++x)
+                out[4 * x + 3] = Sample(top);
+        return;
+    }
+    for (int x = 0; x < pixels; ++x) {
+        const float *p = values + 4 * x;
+        Sample *q = out + 4 * x;
+        const float alpha = std::clamp(p[3], 0.0f, top);
+        for (int c = 0; c < 3; ++c)
+            q[c] = Sample(std::clamp(p[c], 0.0f, alpha) + 0.5f);
+        q[3] = Sample(alpha + 0.5f);
+    }
+}
+
+// The horizontal pass for one row of floats. Four-channel weights come repeated for each
+// channel (see expandedWeights), so two taps are one eight-wide step.
+PRESSMARK_HOT void filterRow(const float *in, int channels, const ResampleKernel &h, const float *expanded,
+                             float *out)
+{
+    const int outputs = int(h.first.size());
+    if (channels == 4) {
+        for (int o = 0; o < outputs; ++o) {
+            const float *src = in + 4 * h.first[size_t(o)];
+            const float *w = expanded + size_t(o) * size_t(h.taps) * 4;
+            const int count = h.count[size_t(o)];
+            v8f pair = {0, 0, 0, 0, 0, 0, 0, 0};
+            int k = 0;
+            for (; k + 1 < count; k += 2) {
+                v8f pixels, weights;
+                std::memcpy(&pixels, src + 4 * k, sizeof pixels);
+                std::memcpy(&weights, w + 4 * k, sizeof weights);
+                pair += pixels * weights;
+            }
+            v4f acc = __builtin_shufflevector(pair, pair, 0, 1, 2, 3) +
+                      __builtin_shufflevector(pair, pair, 4, 5, 6, 7);
+            if (k < count) {
+                v4f pixel, weight;
+                std::memcpy(&pixel, src + 4 * k, sizeof pixel);
+                std::memcpy(&weight, w + 4 * k, sizeof weight);
+                acc += pixel * weight;
+            }
+            std::memcpy(out + 4 * o, &acc, sizeof acc);
+        }
+        return;
+    }
+    // One channel: the products eight and then four at a time, added one by one in order, the
+    // last three multiplied and added (fused where the processor can). Spelled out so every
+    // build rounds alike: the compiler's own vectorising of the plain loop chose this for one
+    // build and not another.
+    const float *weights = h.weights.data();
+    for (int o = 0; o < outputs; ++o, weights += h.taps) {
+        const float *src = in + h.first[size_t(o)];
+        const int count = h.count[size_t(o)];
+        float acc = 0.0f;
+        int k = 0;
+        for (; k + 8 <= count; k += 8) {
+            v8f pixels, taps;
+            std::memcpy(&pixels, src + k, sizeof pixels);
+            std::memcpy(&taps, weights + k, sizeof taps);
+            const v8f products = pixels * taps;
+            for (int j = 0; j < 8; ++j)
+                acc += products[j];
+        }
+        if (k + 4 <= count) {
+            v4f pixels, taps;
+            std::memcpy(&pixels, src + k, sizeof pixels);
+            std::memcpy(&taps, weights + k, sizeof taps);
+            const v4f products = pixels * taps;
+            for (int j = 0; j < 4; ++j)
+                acc += products[j];
+            k += 4;
+        }
+        if (k < count)
+            acc += src[k] * weights[k];
+        if (k + 1 < count)
+            acc += src[k + 1] * weights[k + 1];
+        if (k + 2 < count)
+            acc += src[k + 2] * weights[k + 2];
+        out[o] = acc;
+    }
+}
+
+// The kernel's weights, each repeated for the four channels of a pixel.
+std::vector<float> expandedWeights(const ResampleKernel &h)
+{
+    std::vector<float> expanded(h.weights.size() * 4);
+    for (size_t i = 0; i < h.weights.size(); ++i)
+        std::fill_n(expanded.begin() + std::ptrdiff_t(i * 4), 4, h.weights[i]);
+    return expanded;
+}
+
+// The vertical pass for one output row: the weighted sum of `count` filtered rows.
+PRESSMARK_HOT void sumRows(const float *const *rows, const float *weights, int count, int length, float *out)
+{
+    // In blocks that stay in the first-level cache while every row is added in.
+    constexpr int kBlock = 512;
+    for (int start = 0; start < length; start += kBlock) {
+        const int end = std::min(length, start + kBlock);
+        float *acc = out + start;
+        const int n = end - start;
+        const float *first = rows[0] + start;
+        const float w0 = weights[0];
+        // Eight at a time in the compiler's vector types: the plain loop was vectorised in one
+        // build and not in another (rows and output might alias).
+        int i = 0;
+        for (; i + 8 <= n; i += 8) {
+            v8f a;
+            std::memcpy(&a, first + i, sizeof a);
+            a *= w0;
+            std::memcpy(acc + i, &a, sizeof a);
+        }
+        for (; i < n; ++i)
+            acc[i] = w0 * first[i];
+        for (int k = 1; k < count; ++k) {
+            const float w = weights[k];
+            const float *row = rows[k] + start;
+            i = 0;
+            for (; i + 8 <= n; i += 8) {
+                v8f a, r;
+                std::memcpy(&a, acc + i, sizeof a);
+                std::memcpy(&r, row + i, sizeof r);
+                a += w * r;
+                std::memcpy(acc + i, &a, sizeof a);
+            }
+            for (; i < n; ++i)
+                acc[i] += w * row[i];
+        }
+    }
+}
+
+} // namespace
+
+struct RowReducer::State {
+    Layout layout;
+    QImage::Format rowFormat;
+    QSize in;
+    QImage output;
+    bool sameWidth = false, sameHeight = false;
+    ResampleKernel h, v;
+    std::vector<float> expanded;
+    int ringRows = 1;
+    int rowFloats = 0;
+    std::vector<float> ring, source, row;
+    std::vector<const float *> rows;
+    int taken = 0;  // source rows given so far
+    int needed = 0; // source rows the output reads
+    int made = 0;   // output rows made so far
+    bool valid = false;
+
+    float *slot(int sourceRow) { return ring.data() + size_t(sourceRow % ringRows) * size_t(rowFloats); }
+
+    template <typename Sample> void load(const uchar *line, bool packed, float *target) const
+    {
+        if (packed)
+            loadPackedRgbRow(line, in.width(), target);
+        else
+            loadRow<Sample>(line, in.width() * layout.channels, target);
+    }
+
+    template <typename Sample> void addRow(const uchar *line, bool packed)
+    {
+        const int y = taken++;
+        if (y >= needed)
+            return;
+        float *target = slot(y);
+        if (sameWidth) {
+            load<Sample>(line, packed, target);
+        } else {
+            load<Sample>(line, packed, source.data());
+            filterRow(source.data(), layout.channels, h, expanded.data(), target);
+        }
+        // Every output row whose kernel's rows are all in.
+        const int outWidth = output.width();
+        for (; made < output.height(); ++made) {
+            const int first = sameHeight ? made : v.first[size_t(made)];
+            const int count = sameHeight ? 1 : v.count[size_t(made)];
+            if (first + count > taken)
+                break;
+            if (sameHeight) {
+                storeRow<Sample>(slot(made), outWidth, layout.channels, layout, output.scanLine(made));
+                continue;
+            }
+            for (int k = 0; k < count; ++k)
+                rows[size_t(k)] = slot(first + k);
+            sumRows(rows.data(), v.weights.data() + size_t(made) * size_t(v.taps), count, rowFloats,
+                    row.data());
+            storeRow<Sample>(row.data(), outWidth, layout.channels, layout, output.scanLine(made));
+        }
+    }
+};
+
+RowReducer::RowReducer(QSize in, QImage::Format rowFormat, QSize out, QSizeF extent) : m(new State)
+{
+    if (in.isEmpty() || out.isEmpty())
+        return;
+    if (!extent.isValid() || extent.isEmpty())
+        extent = QSizeF(in);
+    m->layout = layoutFor(rowFormat);
+    m->rowFormat = rowFormat;
+    m->in = in;
+    m->output = allocateLargeImage(out, m->layout.format);
+    if (m->output.isNull())
+        return;
+    const int channels = m->layout.channels;
+    m->rowFloats = out.width() * channels;
+    m->sameWidth = in.width() == out.width() && extent.width() == in.width();
+    m->sameHeight = in.height() == out.height() && extent.height() == in.height();
+    if (!m->sameWidth)
+        m->h = ResampleKernel::lanczos3(in.width(), extent.width(), out.width());
+    if (!m->sameHeight)
+        m->v = ResampleKernel::lanczos3(in.height(), extent.height(), out.height());
+    if (channels == 4 && !m->sameWidth)
+        m->expanded = expandedWeights(m->h);
+    m->ringRows = m->sameHeight ? 1 : m->v.taps;
+    m->needed = m->sameHeight ? in.height() : m->v.first.back() + m->v.count.back();
+    m->ring.resize(size_t(m->ringRows) * size_t(m->rowFloats));
+    m->source.resize(size_t(in.width()) * size_t(channels));
+    m->row.resize(size_t(m->rowFloats));
+    m->rows.resize(size_t(std::max(1, m->v.taps)));
+    m->valid = true;
+}
+
+RowReducer::~RowReducer() = default;
+
+QImage::Format RowReducer::workingFormat(QImage::Format format)
+{
+    return layoutFor(format).format;
+}
+
+bool RowReducer::isValid() const
+{
+    return m->valid;
+}
+
+void RowReducer::addRows(const uchar *rows, qsizetype bytesPerLine, int count)
+{
+    if (!m->valid || count <= 0)
+        return;
+    count = std::min(count, m->in.height() - m->taken);
+    QImage converted;
+    if (m->rowFormat != m->layout.format && m->rowFormat != QImage::Format_RGB888) {
+        // A band in another format: converted as a whole picture of those rows would be.
+        converted =
+            convertedTo(QImage(rows, m->in.width(), count, bytesPerLine, m->rowFormat), m->layout.format);
+        if (converted.isNull()) {
+            m->valid = false;
+            return;
+        }
+        rows = converted.constBits();
+        bytesPerLine = converted.bytesPerLine();
+    }
+    const bool packed = m->rowFormat == QImage::Format_RGB888;
+    for (int i = 0; i < count; ++i) {
+        const uchar *line = rows + qsizetype(i) * bytesPerLine;
+        if (m->layout.wide)
+            m->addRow<std::uint16_t>(line, packed);
+        else
+            m->addRow<std::uint8_t>(line, packed);
+    }
+}
+
+bool RowReducer::isFinished() const
+{
+    return m->valid && m->made == m->output.height();
+}
+
+QImage RowReducer::result() const
+{
+    return m->valid ? m->output : QImage();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include <memory>
+
+// The Lanczos-3 resampler fed row by row, top to bottom, as a decoder gives them: each row is
+// filtered horizontally into a ring of float rows as it arrives, and each output row is made as
+// soon as the rows under its kernel are in, so the source picture is never held whole. The
+// output is allocated when the reducer is made; the memory besides it is the ring (the
+// kernel's taps of output-wide float rows) and one source row. resampled() runs through it, so
+// a picture given whole and the same picture given row by row come out the same to the bit.
+//
+// Rows come in `rowFormat`: the working format (workingFormat()) and packed RGB888 are read as
+// they are; any other is converted band by band first. Rows past the last one the output needs
+// are passed over.
+//
+// Threading: a plain object, used by one thread at a time.
+class RowReducer {
+public:
+    // From a picture of `in` pixels spanning `extent` of them (as for resampled(); invalid:
+    // all of them) to `out`.
+    RowReducer(QSize in, QImage::Format rowFormat, QSize out, QSizeF extent = QSizeF());
+    ~RowReducer();
+    RowReducer(const RowReducer &) = delete;
+    RowReducer &operator=(const RowReducer &) = delete;
+
+    // The format the rows are filtered in and the output is made in, for rows in `format`.
+    static QImage::Format workingFormat(QImage::Format format);
+
+    // False when memory for the output or the ring ran out.
+    bool isValid() const;
+    // The next `count` rows, `bytesPerLine` apart.
+    void addRows(const uchar *rows, qsizetype bytesPerLine, int count);
+    // True once every output row is made.
+    bool isFinished() const;
+    // The output; whole once isFinished().
+    QImage result() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> m;
+};
