@@ -53,6 +53,8 @@ packages=(
 if [ "${PRESSMARK_BENCH:-0}" = 1 ]; then
   # benchmark peers and real camera photographs
   packages+=(libvips-tools lomiri-wallpapers-20.04)
+  # bench_batch.sh: GraphicsMagick as a third peer, gnuplot drawing docs/bench.png
+  packages+=(graphicsmagick gnuplot-nox)
   # docs/scale-out.md's recipes, tried here: GNU parallel running shards, jq merging their
   # reports, and the Kubernetes manifest's schema check (PyYAML, jsonschema)
   packages+=(parallel jq python3-yaml python3-jsonschema)

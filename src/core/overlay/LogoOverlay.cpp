@@ -40,14 +40,20 @@ QImage scaledLogo(const QImage &logo, QSize size)
 
 } // namespace
 
-void drawLogo(QPainter &painter, const OverlayCanvas &canvas, const ConversionOptions &options)
+QRect logoArea(const OverlayCanvas &canvas, const ConversionOptions &options)
 {
     const LogoOptions &logo = options.logo;
     const QRectF place =
         logoRect(canvas, logo.picture.width(), logo.picture.height(), logo.division(), int(logo.position));
-    if (place.isEmpty())
+    return place.isEmpty() ? QRect() : canvas.toImage(place).toRect();
+}
+
+void drawLogo(QPainter &painter, const OverlayCanvas &canvas, const ConversionOptions &options)
+{
+    const LogoOptions &logo = options.logo;
+    const QRect target = logoArea(canvas, options);
+    if (target.isNull())
         return;
-    const QRect target = canvas.toImage(place).toRect();
     painter.save();
     painter.setOpacity(qBound(0.0f, logo.opacity, 1.0f));
     painter.drawImage(target.topLeft(), scaledLogo(logo.picture, target.size()));

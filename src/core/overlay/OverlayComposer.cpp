@@ -5,6 +5,7 @@
 #include "overlay/CopyrightOverlay.h"
 #include "overlay/LogoOverlay.h"
 #include "overlay/OverlayCanvas.h"
+#include "overlay/OverlayTiles.h"
 #include "overlay/WatermarkOverlay.h"
 #include "transform/PixelFormat.h"
 
@@ -53,6 +54,11 @@ QImage composeOverlayCanvas(QImage upright, QSize canvasSize, bool resized, cons
     if (canvas.isNull())
         return canvas;
     const OverlayCanvas layout {layoutSize.width(), layoutSize.height(), resized};
+    if (canvas.format() == QImage::Format_RGB888 && layoutSize == canvasSize) {
+        // A full-size decode: Qt's raster engine has no native paths for three bytes a pixel.
+        stampOverlaysInTiles(canvas, layout, options);
+        return gray ? grayIfNeutral(canvas) : canvas;
+    }
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // A reduced picture (a preview) gets the overlays of the full size, scaled down with it.

@@ -10,6 +10,9 @@
 #include <QGuiApplication>
 #include <QMutex>
 #include <QPainter>
+#include <QtMath>
+
+#include <optional>
 
 // Fonts need a QGuiApplication; a headless caller without one gets no text rather than a crash.
 static bool fontsAvailable()
@@ -26,15 +29,29 @@ QString resolvedWatermarkFamily(const QString &requested)
     return systemSansFamily();
 }
 
-void drawWatermark(QPainter &painter, const OverlayCanvas &canvas, const ConversionOptions &options)
+namespace {
+
+// Headless platforms do not promise thread-safe font engines; text is a small part of the work,
+// so workers take turns for it.
+QMutex &fontMutex()
 {
-    const WatermarkOptions &text = options.watermark;
+    static QMutex mutex;
+    return mutex;
+}
+
+// The text's font and its rectangle in image coordinates; no font when nothing is written.
+struct WatermarkLayout {
+    std::optional<QFont> font;
+    QRectF target;
+    qreal ascent = 0;
+};
+
+// Called with fontMutex() held.
+WatermarkLayout layOut(const OverlayCanvas &canvas, const WatermarkOptions &text)
+{
+    WatermarkLayout layout;
     if (text.text.isEmpty() || !fontsAvailable())
-        return;
-    // Headless platforms do not promise thread-safe font engines; text is a small part of the
-    // work, so workers take turns for it.
-    static QMutex fontMutex;
-    QMutexLocker lock(&fontMutex);
+        return layout;
     // The family the run resolves too, so a preview draws what the output does.
     QFont font(resolvedWatermarkFamily(text.fontFamily));
     // Sizes are canvas pixels; a size that rounds to 0 is drawn at 1 pixel.
@@ -43,16 +60,45 @@ void drawWatermark(QPainter &painter, const OverlayCanvas &canvas, const Convers
     const QSizeF textSize(metrics.horizontalAdvance(text.text), metrics.lineSpacing());
     const QRectF place = watermarkRect(canvas, textSize, int(text.position));
     if (place.isNull())
+        return layout;
+    layout.font = font;
+    layout.target = canvas.toImage(place);
+    layout.ascent = metrics.ascent();
+    return layout;
+}
+
+} // namespace
+
+QRect watermarkArea(const OverlayCanvas &canvas, const ConversionOptions &options)
+{
+    QMutexLocker lock(&fontMutex());
+    const WatermarkLayout layout = layOut(canvas, options.watermark);
+    if (!layout.font)
+        return QRect();
+    // Glyphs may reach past their advances and the line's height (slanted and accented letters,
+    // a font's long tails): the ink's bounds join the place, with a margin for smoothing.
+    const QFontMetricsF metrics(*layout.font);
+    const QRectF ink = metrics.boundingRect(options.watermark.text)
+                           .translated(layout.target.left(), layout.target.top() + layout.ascent);
+    const int margin = layout.font->pixelSize() / 4 + 2;
+    return layout.target.united(ink).toAlignedRect().adjusted(-margin, -margin, margin, margin);
+}
+
+void drawWatermark(QPainter &painter, const OverlayCanvas &canvas, const ConversionOptions &options)
+{
+    const WatermarkOptions &text = options.watermark;
+    QMutexLocker lock(&fontMutex());
+    const WatermarkLayout layout = layOut(canvas, text);
+    if (!layout.font)
         return;
     QColor colour = text.color;
     colour.setAlphaF(qBound(0.0f, text.opacity, 1.0f));
-    const QRectF target = canvas.toImage(place);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(font);
+    painter.setFont(*layout.font);
     painter.setPen(colour);
     // The text's first line starts at the top of its rectangle.
-    painter.drawText(QPointF(target.left(), target.top() + metrics.ascent()), text.text);
+    painter.drawText(QPointF(layout.target.left(), layout.target.top() + layout.ascent), text.text);
     painter.restore();
 }
