@@ -81,6 +81,20 @@ void TestNaming::stem_data()
     QTest::newRow("title '..'") << int(NamingMode::NewName) << ".." << 3 << "_.3";
     QTest::newRow("newline, tab and escape")
         << int(NamingMode::NewName) << "a\nb\tc\x1b[31m" << 1 << "a_b_c_[31m1";
+    // DEL and the C1 controls (U+0080 to U+009F) too; '~' and the no-break space around them stay.
+    QTest::newRow("DEL and C1 controls") << int(NamingMode::NewName)
+                                         << QString::fromUtf8("~\x7f"
+                                                              "a\xc2\x80"
+                                                              "b\xc2\x85"
+                                                              "c\xc2\x9f"
+                                                              "d\xc2\xa0")
+                                         << 1
+                                         << QString::fromUtf8("~_a_b_c_d\xc2\xa0"
+                                                              "1");
+    QTest::newRow("C1 control in appended text") << int(NamingMode::AddText)
+                                                 << QString::fromUtf8("_\xc2\x9b"
+                                                                      "2J")
+                                                 << 1 << "IMG_0001__2J";
 }
 
 void TestNaming::stem()

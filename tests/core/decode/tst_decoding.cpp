@@ -8,6 +8,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -47,6 +48,8 @@ private Q_SLOTS:
     void inputsThatAreNotWhatTheySeem();
     void truncatedFilesAreRefused_data();
     void truncatedFilesAreRefused();
+    void cutsBehindAWholeStructure_data();
+    void cutsBehindAWholeStructure();
     void loopingPageChainEndsAtTheLoop_data();
     void loopingPageChainEndsAtTheLoop();
 
@@ -571,6 +574,98 @@ void TestDecoding::truncatedFilesAreRefused()
             QVERIFY(!decoded.ok());
         return;
     }
+    QCOMPARE(decoded.failure().text(), QStringLiteral("unsupported or damaged image: the file is truncated"));
+}
+
+// A 16 x 8 gray TIFF whose directory comes first, before its two strips of four rows, as some
+// scanners and libtiff's own tools write it (ImageMagick and Qt write it after the pixels):
+// sample (x, y) is 16 y + x. Written byte by byte, little-endian.
+static QByteArray directoryFirstTiff()
+{
+    const quint32 directory = 8, entries = 9, offsets = directory + 2 + entries * 12 + 4;
+    const quint32 counts = offsets + 8, pixels = counts + 8;
+    QByteArray bytes(int(pixels + 128), '\0');
+    char *d = bytes.data();
+    std::memcpy(d, "II*\0", 4);
+    qToLittleEndian<quint32>(directory, d + 4);
+    qToLittleEndian<quint16>(quint16(entries), d + directory);
+    // tag, type (3 SHORT, 4 LONG), count, value or offset
+    const quint32 table[][4] = {{256, 3, 1, 16}, {257, 3, 1, 8}, {258, 3, 1, 8},
+                                {259, 3, 1, 1},  {262, 3, 1, 1}, {273, 4, 2, offsets},
+                                {277, 3, 1, 1},  {278, 3, 1, 4}, {279, 4, 2, counts}};
+    for (quint32 i = 0; i < entries; ++i) {
+        char *entry = d + directory + 2 + 12 * i;
+        qToLittleEndian<quint16>(quint16(table[i][0]), entry);
+        qToLittleEndian<quint16>(quint16(table[i][1]), entry + 2);
+        qToLittleEndian<quint32>(table[i][2], entry + 4);
+        if (table[i][1] == 3)
+            qToLittleEndian<quint16>(quint16(table[i][3]), entry + 8);
+        else
+            qToLittleEndian<quint32>(table[i][3], entry + 8);
+    }
+    for (quint32 strip = 0; strip < 2; ++strip) {
+        qToLittleEndian<quint32>(pixels + 64 * strip, d + offsets + 4 * strip);
+        qToLittleEndian<quint32>(64, d + counts + 4 * strip);
+    }
+    for (int i = 0; i < 128; ++i)
+        d[pixels + quint32(i)] = char(i);
+    return bytes;
+}
+
+void TestDecoding::cutsBehindAWholeStructure_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("cut"); // bytes kept; negative: counted from the end
+    // The directory is whole, and so is every value it points at; only the strips are cut.
+    QTest::newRow("TIFF, directory first, cut in its first strip") << "first.tif" << 170;
+    QTest::newRow("TIFF, directory first, cut in its last strip") << "first.tif" << 234;
+    QTest::newRow("TIFF, directory first, its last byte cut") << "first.tif" << -1;
+    // A whole header and colour table, and nothing of a picture.
+    QTest::newRow("GIF cut after its colour table") << "flat.gif" << 0;
+    QTest::newRow("GIF cut in its first image's descriptor") << "flat.gif" << 4;
+}
+
+// Cut files whose first structures are whole: refused as truncated all the same, never
+// decoded in part nor refused for a decoder's own reason.
+void TestDecoding::cutsBehindAWholeStructure()
+{
+    QFETCH(QString, name);
+    QFETCH(int, cut);
+    const QString whole = m_dir.filePath("whole-" + name);
+    QByteArray bytes;
+    qsizetype kept = 0;
+    if (name == "first.tif") {
+        bytes = directoryFirstTiff();
+        TestImages::writeFile(whole, bytes);
+        QCOMPARE(TestImages::identify(whole, "%w %h %z"), QStringLiteral("16 8 8"));
+        const DecodedImage decoded = decodeOrFail(whole);
+        QCOMPARE(decoded.image.size(), QSize(16, 8));
+        QCOMPARE(qGray(decoded.image.pixel(3, 5)), 5 * 16 + 3);
+        kept = cut < 0 ? bytes.size() + cut : cut;
+    } else {
+        TestImages::run("convert", {"-size", "8x8", "xc:red", whole});
+        bytes = TestImages::readFile(whole);
+        QVERIFY(uchar(bytes[10]) & 0x80); // a global colour table
+        const qsizetype table = 3 * (qsizetype(1) << ((uchar(bytes[10]) & 7) + 1));
+        kept = 13 + table;
+        // Extensions (ImageMagick writes a graphic control) up to the first image descriptor.
+        if (cut > 0) {
+            while (bytes[kept] == '\x21') {
+                kept += 2;
+                while (bytes[kept] != 0)
+                    kept += uchar(bytes[kept]) + 1;
+                ++kept;
+            }
+            QCOMPARE(bytes[kept], '\x2c');
+            kept += cut;
+        }
+        QVERIFY(ImageDecoder(whole).openAndDecode().ok());
+    }
+    const QString path = m_dir.filePath("cut-" + name);
+    TestImages::writeFile(path, bytes.left(kept));
+    TestImages::saveFuzzSeed(QStringLiteral("image"), bytes.left(kept));
+    const Result<DecodedImage> decoded = ImageDecoder(path).openAndDecode();
+    QVERIFY(!decoded.ok());
     QCOMPARE(decoded.failure().text(), QStringLiteral("unsupported or damaged image: the file is truncated"));
 }
 

@@ -467,7 +467,10 @@ void TestEncoding::metadataSurvives()
     TestImages::run("exiftool",
                     {"-q", "-overwrite_original",
                      QStringLiteral("-ThumbnailImage<=%1").arg(dir.filePath("thumb.jpg")), source});
-    TestImages::setXmp(source, {{"Xmp.dc.title", "Harbour"}, {"Xmp.tiff.Orientation", "6"}});
+    TestImages::setXmp(source, {{"Xmp.dc.title", "Harbour"},
+                                {"Xmp.tiff.Orientation", "6"},
+                                {"Xmp.exif.PixelXDimension", "400"},
+                                {"Xmp.exif.PixelYDimension", "300"}});
     TestImages::setIptc(source, {{"Iptc.Application2.Keywords", "boats"}});
     TestImages::setIcc(source, TestImages::srgbProfile());
     QVERIFY(!exiv2Value(source, "Exif.Thumbnail.JPEGInterchangeFormat").isEmpty());
@@ -485,6 +488,8 @@ void TestEncoding::metadataSurvives()
     QCOMPARE(exiv2Value(out, "Exif.Thumbnail.JPEGInterchangeFormat"), QString());
     QCOMPARE(exiv2Value(out, "Xmp.dc.title"), QStringLiteral("lang=\"x-default\" Harbour"));
     QCOMPARE(exiv2Value(out, "Xmp.tiff.Orientation"), QStringLiteral("1"));
+    QCOMPARE(exiv2Value(out, "Xmp.exif.PixelXDimension"), QStringLiteral("300"));
+    QCOMPARE(exiv2Value(out, "Xmp.exif.PixelYDimension"), QStringLiteral("400"));
     QCOMPARE(exiv2Value(out, "Iptc.Application2.Keywords"), QStringLiteral("boats"));
     QVERIFY2(identify(out, "%[profiles]").contains(QStringLiteral("icc")),
              qPrintable(identify(out, "%[profiles]")));
