@@ -2,7 +2,8 @@
 # Plants the one-line faults listed in tools/mutants.txt one at a time into a scratch copy of the
 # sources, rebuilds it incrementally, runs the suites each mutant names, puts the line back, and
 # says which mutants the tests caught ("killed") and which they missed ("survived"). A pattern
-# that no longer matches exactly once is "stale", never passed over in silence.
+# that no longer matches exactly once is "stale", and a mutant that does not compile "broken":
+# neither is ever passed over in silence.
 #
 #   tools/mutate.sh [-l LIST] [-n] [WORD...]
 #     -l LIST  the mutant list (default: tools/mutants.txt beside this script)
@@ -12,7 +13,8 @@
 # The scratch copy and its build live in $PRESSMARK_MUTATE_DIR (default
 # /tmp/pressmark-mutate-$USER) and are reused between runs, so a second run rebuilds little. The
 # worktree itself is never changed. Exit status: 0 when every mutant is killed or kept with a
-# reason, 1 when one survived or is stale, 2 for a usage error or a build that fails unmutated.
+# reason, 1 when one survived or is stale or broken, 2 for a usage error or a build that fails
+# unmutated.
 #
 # Hand-written: the packaged mutation tools (mull, dextool) need clang builds of the whole tree
 # and cannot keep to a chosen list of plausible faults.
@@ -167,101 +169,110 @@ selected() {
   return 1
 }
 
-# --- Start.
-[ -f "$list" ] || { say "no mutant list at $list" >&2; exit 2; }
-parseList
-syncSources
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$work/configure.log" 2>&1 ||
-    { say "configuring failed: $work/configure.log" >&2; exit 2; }
-fi
-cmake -S "$src" -B "$build" >"$work/configure.log" 2>&1 || { say "configuring failed" >&2; exit 2; }
-
-chosen=()
-for i in "${!mFile[@]}"; do
-  selected "$i" && chosen+=("$i")
-done
-[ ${#chosen[@]} -gt 0 ] || { say "no mutant matches: ${words[*]}" >&2; exit 2; }
-
-# Every suite the chosen mutants run, built and passing unmutated first.
-selection=$(for i in "${chosen[@]}"; do say "${mTests[i]}"; done | sort -u | paste -sd'|' -)
-mapfile -t allTargets < <(testsOf "$selection")
-[ ${#allTargets[@]} -gt 0 ] || { say "the list names no test that exists: $selection" >&2; exit 2; }
-say "building ${#allTargets[@]} test programs unmutated"
-buildTargets "${allTargets[@]}" || { say "the unmutated build fails: $work/build.log" >&2; exit 2; }
-if [ "$baseline" = 1 ]; then
-  say "running them unmutated"
-  runTests "$selection" || { say "the suites fail unmutated: $(whatFailed)" >&2; exit 2; }
-fi
-
-killed=() survived=() equivalent=() stale=()
-started=$SECONDS
-for i in "${chosen[@]}"; do
-  file=${mFile[i]}
-  label="#$((i + 1)) $file: ${mBreaks[i]}"
-  if [ ! -f "$src/$file" ]; then
-    stale+=("$label (the file is gone)")
-    say "STALE     $label (the file is gone)"
-    continue
+# --- The run, in a function: bash has read all of it before it starts, so an edit to this
+# file during a run cannot change the run.
+main() {
+  [ -f "$list" ] || { say "no mutant list at $list" >&2; exit 2; }
+  parseList
+  syncSources
+  if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$work/configure.log" 2>&1 ||
+      { say "configuring failed: $work/configure.log" >&2; exit 2; }
   fi
-  content=$(cat "$src/$file"; printf x)
-  content=${content%x}
-  count=$(matches "$content" "${mFind[i]}")
-  if [ "$count" != 1 ]; then
-    stale+=("$label (the pattern matches $count times: ${mFind[i]})")
-    say "STALE     $label (the pattern matches $count times)"
-    continue
+  cmake -S "$src" -B "$build" >"$work/configure.log" 2>&1 || { say "configuring failed" >&2; exit 2; }
+
+  chosen=()
+  for i in "${!mFile[@]}"; do
+    selected "$i" && chosen+=("$i")
+  done
+  [ ${#chosen[@]} -gt 0 ] || { say "no mutant matches: ${words[*]}" >&2; exit 2; }
+
+  # Every suite the chosen mutants run, built and passing unmutated first.
+  selection=$(for i in "${chosen[@]}"; do say "${mTests[i]}"; done | sort -u | paste -sd'|' -)
+  mapfile -t allTargets < <(testsOf "$selection")
+  [ ${#allTargets[@]} -gt 0 ] || { say "the list names no test that exists: $selection" >&2; exit 2; }
+  say "building ${#allTargets[@]} test programs unmutated"
+  buildTargets "${allTargets[@]}" || { say "the unmutated build fails: $work/build.log" >&2; exit 2; }
+  if [ "$baseline" = 1 ]; then
+    say "running them unmutated"
+    runTests "$selection" || { say "the suites fail unmutated: $(whatFailed)" >&2; exit 2; }
   fi
 
-  cp -p "$src/$file" "$saved/source"
-  objectsOf "$file" >"$saved/objects"
-  while IFS= read -r object; do
-    [ -n "$object" ] || continue
-    key=$(printf '%s' "$object" | md5sum | cut -c1-16)
-    cp -p "$object" "$saved/$key.o"
-    [ -f "$object.d" ] && cp -p "$object.d" "$saved/$key.o.d"
-  done <"$saved/objects"
-  current=$i
-  printf '%s' "${content/"${mFind[i]}"/"${mReplace[i]}"}" >"$src/$file"
+  killed=() survived=() equivalent=() stale=() broken=()
+  started=$SECONDS
+  for i in "${chosen[@]}"; do
+    file=${mFile[i]}
+    label="#$((i + 1)) $file: ${mBreaks[i]}"
+    if [ ! -f "$src/$file" ]; then
+      stale+=("$label (the file is gone)")
+      say "STALE     $label (the file is gone)"
+      continue
+    fi
+    content=$(cat "$src/$file"; printf x)
+    content=${content%x}
+    count=$(matches "$content" "${mFind[i]}")
+    if [ "$count" != 1 ]; then
+      stale+=("$label (the pattern matches $count times: ${mFind[i]})")
+      say "STALE     $label (the pattern matches $count times)"
+      continue
+    fi
 
-  clock=$SECONDS
-  mapfile -t targets < <(testsOf "${mTests[i]}")
-  if ! buildTargets "${targets[@]}"; then
-    outcome="killed"
-    why="the build fails: $(grep -m1 -E 'error' "$work/build.log" | cut -c1-150)"
-  elif runTests "${mTests[i]}"; then
-    outcome="survived"
-    why=''
-  else
-    outcome="killed"
-    why=$(whatFailed)
+    cp -p "$src/$file" "$saved/source"
+    objectsOf "$file" >"$saved/objects"
+    while IFS= read -r object; do
+      [ -n "$object" ] || continue
+      key=$(printf '%s' "$object" | md5sum | cut -c1-16)
+      cp -p "$object" "$saved/$key.o"
+      [ -f "$object.d" ] && cp -p "$object.d" "$saved/$key.o.d"
+    done <"$saved/objects"
+    current=$i
+    printf '%s' "${content/"${mFind[i]}"/"${mReplace[i]}"}" >"$src/$file"
+
+    clock=$SECONDS
+    mapfile -t targets < <(testsOf "${mTests[i]}")
+    if ! buildTargets "${targets[@]}"; then
+      outcome="broken"
+      why="it does not compile: $(grep -m1 -E 'error' "$work/build.log" | sed 's|.*/src/src/||' | cut -c1-150)"
+    elif runTests "${mTests[i]}"; then
+      outcome="survived"
+      why=''
+    else
+      outcome="killed"
+      why=$(whatFailed)
+    fi
+    restoreCurrent
+    seconds=$((SECONDS - clock))
+
+    if [ "$outcome" = broken ]; then
+      broken+=("$label -- $why")
+      say "BROKEN    $label (${seconds}s) -- $why"
+    elif [ "$outcome" = killed ]; then
+      killed+=("$label -- $why")
+      say "KILLED    $label (${seconds}s) -- $why"
+    elif [ -n "${mEquivalent[i]}" ]; then
+      equivalent+=("$label -- equivalent: ${mEquivalent[i]}")
+      say "KEPT      $label (${seconds}s) -- equivalent: ${mEquivalent[i]}"
+    else
+      survived+=("$label")
+      say "SURVIVED  $label (${seconds}s) -- ran ${mTests[i]}"
+    fi
+  done
+
+  # The last mutant's objects are back; leave the scratch build whole for the next run.
+  buildTargets "${allTargets[@]}" >/dev/null 2>&1 || true
+
+  total=${#chosen[@]}
+  scored=$((total - ${#stale[@]} - ${#broken[@]} - ${#equivalent[@]}))
+  say ""
+  say "== $total mutants, $(((SECONDS - started) / 60)) min after the baseline ($((SECONDS / 60)) min in all): ${#killed[@]} killed, ${#survived[@]} survived, ${#equivalent[@]} kept as equivalent, ${#stale[@]} stale, ${#broken[@]} broken"
+  if [ "$scored" -gt 0 ]; then
+    say "== score: ${#killed[@]} of $scored killed ($((100 * ${#killed[@]} / scored))%)"
   fi
-  restoreCurrent
-  seconds=$((SECONDS - clock))
+  for s in "${survived[@]}"; do say "survived: $s"; done
+  for s in "${stale[@]}"; do say "stale:    $s"; done
+  for s in "${broken[@]}"; do say "broken:   $s"; done
+  for s in "${equivalent[@]}"; do say "kept:     $s"; done
+  [ ${#survived[@]} -eq 0 ] && [ ${#stale[@]} -eq 0 ] && [ ${#broken[@]} -eq 0 ]
+}
 
-  if [ "$outcome" = killed ]; then
-    killed+=("$label -- $why")
-    say "KILLED    $label (${seconds}s) -- $why"
-  elif [ -n "${mEquivalent[i]}" ]; then
-    equivalent+=("$label -- equivalent: ${mEquivalent[i]}")
-    say "KEPT      $label (${seconds}s) -- equivalent: ${mEquivalent[i]}"
-  else
-    survived+=("$label")
-    say "SURVIVED  $label (${seconds}s) -- ran ${mTests[i]}"
-  fi
-done
-
-# The last mutant's objects are back; leave the scratch build whole for the next run.
-buildTargets "${allTargets[@]}" >/dev/null 2>&1 || true
-
-total=${#chosen[@]}
-scored=$((total - ${#stale[@]} - ${#equivalent[@]}))
-say ""
-say "== $total mutants in $(((SECONDS - started) / 60)) min: ${#killed[@]} killed, ${#survived[@]} survived, ${#equivalent[@]} kept as equivalent, ${#stale[@]} stale"
-if [ "$scored" -gt 0 ]; then
-  say "== score: ${#killed[@]} of $scored killed ($((100 * ${#killed[@]} / scored))%)"
-fi
-for s in "${survived[@]}"; do say "survived: $s"; done
-for s in "${stale[@]}"; do say "stale:    $s"; done
-for s in "${equivalent[@]}"; do say "kept:     $s"; done
-[ ${#survived[@]} -eq 0 ] && [ ${#stale[@]} -eq 0 ]
+main

@@ -1130,6 +1130,8 @@ void TestCli::resizeModes_data()
         << "267 400";
     QTest::newRow("width 250 enlarges") << QStringList {"--width", "250"} << "250 167"
                                         << "250 375";
+    QTest::newRow("height 450 enlarges") << QStringList {"--height", "450"} << "675 450"
+                                         << "300 450";
     QTest::newRow("width 250 with --no-enlarge")
         << QStringList {"--width", "250", "--no-enlarge"} << "250 167"
         << "200 300";

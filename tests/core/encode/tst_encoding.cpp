@@ -429,14 +429,17 @@ void TestEncoding::gifHasAdaptivePaletteAndTransparency()
 {
     QTemporaryDir dir;
     QImage picture = gradient(128, 64).convertToFormat(QImage::Format_ARGB32);
-    for (int x = 0; x < 10; ++x)
-        picture.setPixel(x, 0, qRgba(0, 0, 0, 0));
+    // Fully transparent, then under half opacity, then over it: transparent, transparent, opaque.
+    for (int x = 0; x < 30; ++x)
+        picture.setPixel(x, 0, x < 10 ? qRgba(0, 0, 0, 0) : qRgba(200, 0, 0, x < 20 ? 100 : 200));
     const QString path = dir.filePath("g.gif");
     TestImages::writeFile(path, encodeGif(picture).value());
     // An adaptive palette follows the picture: a smooth gradient gets many colours.
     QVERIFY(identify(path, "%k").toInt() > 100);
     QImage back(path);
     QCOMPARE(back.pixelColor(2, 0).alpha(), 0);
+    QCOMPARE(back.pixelColor(12, 0).alpha(), 0);
+    QCOMPARE(back.pixelColor(25, 0).alpha(), 255);
     QCOMPARE(back.pixelColor(60, 30).alpha(), 255);
     const QColor mid = back.pixelColor(64, 32);
     QVERIFY(qAbs(mid.red() - 127) < 24 && qAbs(mid.green() - 127) < 24);
