@@ -16,8 +16,8 @@
 # reason, 1 when one survived or is stale or broken, 2 for a usage error or a build that fails
 # unmutated.
 #
-# Hand-written: the packaged mutation tools (mull, dextool) need clang builds of the whole tree
-# and cannot keep to a chosen list of plausible faults.
+# Hand-written: Debian packages no mutation tool for C++ (mull and dextool are not packaged), and
+# this one plants a chosen list of plausible faults rather than every operator it can find.
 set -uo pipefail
 shopt -u patsub_replacement 2>/dev/null || true
 
@@ -29,7 +29,7 @@ while getopts "l:n" option; do
   case $option in
     l) list=$OPTARG ;;
     n) baseline=0 ;;
-    *) sed -n '6,10s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
+    *) sed -n '8,11s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -84,14 +84,15 @@ parseList() {
 }
 
 # --- The scratch copy: the worktree's files (committed or not, ignored ones left out), each
-# copied only when it differs, so the build there stays incremental.
+# copied only when it differs, so the build there stays incremental. A copy takes the time it is
+# made, never the worktree file's own: an edit older than the scratch objects is still built.
 syncSources() {
   local copied=0 f
   while IFS= read -r -d '' f; do
     [ -f "$repo/$f" ] || continue
     if ! cmp -s "$repo/$f" "$src/$f"; then
       mkdir -p "$src/$(dirname "$f")"
-      cp -p "$repo/$f" "$src/$f"
+      cp "$repo/$f" "$src/$f"
       copied=$((copied + 1))
     fi
   done < <(git -C "$repo" ls-files -z --cached --others --exclude-standard)
