@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <random>
@@ -55,6 +56,10 @@ private Q_SLOTS:
     void initTestCase();
     void usageErrorsWriteNothing_data();
     void usageErrorsWriteNothing();
+    void acceptedValues_data();
+    void acceptedValues();
+    void shippedWatermarkSize();
+    void copyrightFlagWithoutAPattern();
     void convertsAndReports();
     void newerFormats_data();
     void newerFormats();
@@ -152,6 +157,91 @@ void TestCli::usageErrorsWriteNothing()
 
     QCOMPARE(cli({m_a}).exitCode, 2);              // no output folder
     QCOMPARE(cli({"-o", out.path()}).exitCode, 2); // no inputs
+}
+
+void TestCli::acceptedValues_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("name"); // the output's name
+    // Choice words in any case.
+    QTest::newRow("capitals") << QStringList {"--format", "PNG", "--naming", "KEEP"} << "beach.png";
+    QTest::newRow("mixed case") << QStringList {"--format", "Tiff", "--naming", "New", "--title", "t"}
+                                << "t1.tiff";
+    QTest::newRow("a word with a dash")
+        << QStringList {"--format", "JPEG-XL", "--metadata", "No-Location"} << "beach.jxl";
+    // The ends of every range.
+    QTest::newRow("width 6000") << QStringList {"--width", "6000"} << "beach.jpg";
+    QTest::newRow("width 1") << QStringList {"--width", "1"} << "beach.jpg";
+    QTest::newRow("height 6000") << QStringList {"--height", "6000"} << "beach.jpg";
+    QTest::newRow("long edge 6000") << QStringList {"--long-edge", "6000"} << "beach.jpg";
+    QTest::newRow("fit 6000x6000") << QStringList {"--fit", "6000x6000"} << "beach.jpg";
+    QTest::newRow("scale 1000") << QStringList {"--scale", "1000"} << "beach.jpg";
+    QTest::newRow("quality 0") << QStringList {"--quality", "0"} << "beach.jpg";
+    QTest::newRow("quality 100") << QStringList {"--quality", "100"} << "beach.jpg";
+    QTest::newRow("jobs 1") << QStringList {"--jobs", "1"} << "beach.jpg";
+    QTest::newRow("jobs 256") << QStringList {"--jobs", "256"} << "beach.jpg";
+    QTest::newRow("memory 16") << QStringList {"--memory", "16"} << "beach.jpg";
+    QTest::newRow("shard 1/1") << QStringList {"--shard", "1/1"} << "beach.jpg";
+}
+
+void TestCli::acceptedValues()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, name);
+    QTemporaryDir out;
+    const Run run = cli(arguments + QStringList {"--dry-run", "-o", out.path(), m_b});
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QStringLiteral("%1 -> %2/%3\n1 converted, 0 failed\n").arg(m_b, out.path(), name));
+}
+
+// The watermark is off in the shipped settings; given its text alone, it is drawn at the shipped
+// size, medium: letters of a fortieth of the picture's width (20 pixels at 800).
+void TestCli::shippedWatermarkSize()
+{
+    QTemporaryDir dir;
+    const QString black = dir.filePath("black.png");
+    QImage picture(800, 300, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    picture.save(black);
+    const Run run = cli({"--watermark", "Hi", "--format", "png", "-o", dir.filePath("out"), black});
+    QCOMPARE(run.exitCode, 0);
+    const QImage written(dir.filePath("out/black.png"));
+    QCOMPARE(written.size(), picture.size());
+    // The letters' ink: the rows holding pixels the white text lightened. A capital and an i's
+    // dot reach some three quarters of the font size in any ordinary sans-serif family.
+    int top = written.height(), bottom = -1;
+    for (int y = 0; y < written.height(); ++y)
+        for (int x = 0; x < written.width(); ++x)
+            if (qGray(written.pixel(x, y)) > 60) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    const int ink = bottom - top + 1;
+    QVERIFY2(ink >= 12 && ink <= 19, qPrintable(QStringLiteral("the letters are %1 pixels high").arg(ink)));
+}
+
+// A copyright flag without a pattern switches the lines on with the first pattern, the
+// diagonal cross; its colour here, at the shipped opacity of 25 %.
+void TestCli::copyrightFlagWithoutAPattern()
+{
+    QTemporaryDir dir;
+    const QString black = dir.filePath("black.png");
+    QImage picture(400, 200, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    picture.save(black);
+    const Run run = cli({"--copyright-color", "red", "--format", "png", "-o", dir.filePath("out"), black});
+    QCOMPARE(run.exitCode, 0);
+    const QImage written(dir.filePath("out/black.png"));
+    // On the diagonals: (0, 0) to (400, 200) and (0, 200) to (400, 0).
+    for (const QPoint on : {QPoint(100, 50), QPoint(200, 100), QPoint(300, 50), QPoint(50, 175)}) {
+        const QRgb p = written.pixel(on);
+        QVERIFY2(qRed(p) > 20 && qGreen(p) == 0 && qBlue(p) == 0,
+                 qPrintable(QStringLiteral("(%1, %2) is #%3").arg(on.x()).arg(on.y()).arg(p, 8, 16)));
+    }
+    // Off them, where the other patterns draw: the centre cross, the lines across and down.
+    for (const QPoint off : {QPoint(200, 20), QPoint(20, 100), QPoint(100, 75), QPoint(141, 150)})
+        QCOMPARE(written.pixel(off), qRgb(0, 0, 0));
 }
 
 void TestCli::convertsAndReports()
@@ -1103,6 +1193,8 @@ void TestCli::resizeModes_data()
         << "267 400";
     QTest::newRow("width 250 enlarges") << QStringList {"--width", "250"} << "250 167"
                                         << "250 375";
+    QTest::newRow("height 450 enlarges") << QStringList {"--height", "450"} << "675 450"
+                                         << "300 450";
     QTest::newRow("width 250 with --no-enlarge")
         << QStringList {"--width", "250", "--no-enlarge"} << "250 167"
         << "200 300";

@@ -81,6 +81,20 @@ void TestNaming::stem_data()
     QTest::newRow("title '..'") << int(NamingMode::NewName) << ".." << 3 << "_.3";
     QTest::newRow("newline, tab and escape")
         << int(NamingMode::NewName) << "a\nb\tc\x1b[31m" << 1 << "a_b_c_[31m1";
+    // DEL and the C1 controls (U+0080 to U+009F) too; '~' and the no-break space around them stay.
+    QTest::newRow("DEL and C1 controls") << int(NamingMode::NewName)
+                                         << QString::fromUtf8("~\x7f"
+                                                              "a\xc2\x80"
+                                                              "b\xc2\x85"
+                                                              "c\xc2\x9f"
+                                                              "d\xc2\xa0")
+                                         << 1
+                                         << QString::fromUtf8("~_a_b_c_d\xc2\xa0"
+                                                              "1");
+    QTest::newRow("C1 control in appended text") << int(NamingMode::AddText)
+                                                 << QString::fromUtf8("_\xc2\x9b"
+                                                                      "2J")
+                                                 << 1 << "IMG_0001__2J";
 }
 
 void TestNaming::stem()
@@ -101,6 +115,10 @@ void TestNaming::candidates()
     QCOMPARE(names.at(1), QStringLiteral("Trip1 (copy).jpg"));
     QCOMPARE(names.at(2), QStringLiteral("Trip1 (copy 2).jpg"));
     QCOMPARE(names.at(99), QStringLiteral("Trip1 (copy 99).jpg"));
+    // Cut to a file name's 255 bytes, the ending kept whole.
+    const QStringList longNames = candidateFileNames(QString(300, QLatin1Char('a')), QStringLiteral(".jpg"));
+    QCOMPARE(longNames.at(0), QString(251, QLatin1Char('a')) + QStringLiteral(".jpg"));
+    QCOMPARE(longNames.at(1), QString(244, QLatin1Char('a')) + QStringLiteral(" (copy).jpg"));
 
     // The first name nothing takes: a dangling link takes its name too; none when all are taken.
     QTemporaryDir dir;
@@ -238,6 +256,7 @@ void TestNaming::fileNamesKeepTheirBytes_data()
     QTest::newRow("pair, then a byte") << QByteArray("\xf0\x9f\x93\xb7\xb7") << QStringLiteral("📷·");
     QTest::newRow("C1 byte") << QByteArray("a\x85z") << QStringLiteral("a_z");
     QTest::newRow("overlong slash") << QByteArray("a\xc0\xafz") << QStringLiteral("aÀ¯z");
+    QTest::newRow("overlong slash in three bytes") << QByteArray("a\xe0\x80\xafz") << QStringLiteral("aà_¯z");
     QTest::newRow("encoded surrogate") << QByteArray("\xed\xb3\xa9") << QStringLiteral("í³©");
     QTest::newRow("cut sequence") << QByteArray("x\xe2\x82") << QStringLiteral("xâ_");
     QTest::newRow("beyond U+10FFFF") << QByteArray("\xf5\x80\x80\x80") << QStringLiteral("õ___");

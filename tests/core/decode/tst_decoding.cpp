@@ -8,6 +8,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -47,6 +48,8 @@ private Q_SLOTS:
     void inputsThatAreNotWhatTheySeem();
     void truncatedFilesAreRefused_data();
     void truncatedFilesAreRefused();
+    void cutsBehindAWholeStructure_data();
+    void cutsBehindAWholeStructure();
     void loopingPageChainEndsAtTheLoop_data();
     void loopingPageChainEndsAtTheLoop();
 
@@ -471,6 +474,14 @@ void TestDecoding::bombIsRefusedBeforeAllocation()
         QVERIFY(result.failure.detail.contains(QStringLiteral("megapixels")));
     }
 
+    // The limit itself: 300 megapixels are taken (their header is read), one row more is not.
+    for (const auto &[height, refused] : {std::pair {15000, false}, std::pair {15001, true}}) {
+        const QString claim = m_dir.filePath(QStringLiteral("claim-%1.png").arg(height));
+        TestImages::writeFile(claim, TestImages::pngClaiming(20000, quint32(height)));
+        ImageDecoder decoder(claim);
+        QCOMPARE(decoder.open().reason, refused ? FailureReason::TooLarge : FailureReason::None);
+    }
+
     // A resize that would make a plausible source gigantic is refused as well.
     const QString strip = m_dir.filePath("strip.png");
     TestImages::writeWithQt(QImage(2, 1000, QImage::Format_RGB32), strip, "png");
@@ -571,6 +582,119 @@ void TestDecoding::truncatedFilesAreRefused()
             QVERIFY(!decoded.ok());
         return;
     }
+    QCOMPARE(decoded.failure().text(), QStringLiteral("unsupported or damaged image: the file is truncated"));
+}
+
+// A 16 x 8 gray TIFF whose directory comes first, before its two strips of four rows, as some
+// scanners and libtiff's own tools write it (ImageMagick and Qt write it after the pixels):
+// sample (x, y) is 16 y + x. Its resolution (a rational, stored outside the directory) lies
+// before the strips, or after them at the very end. Written byte by byte, little-endian.
+struct DirectoryFirstTiff {
+    QByteArray bytes;
+    quint32 pixels = 0; // where the first strip starts; the second follows it, 64 bytes each
+};
+
+static DirectoryFirstTiff directoryFirstTiff(bool resolutionLast)
+{
+    const quint32 directory = 8, entries = 10, offsets = directory + 2 + entries * 12 + 4;
+    const quint32 counts = offsets + 8;
+    const quint32 pixels = resolutionLast ? counts + 8 : counts + 16;
+    const quint32 resolution = resolutionLast ? pixels + 128 : counts + 8;
+    QByteArray bytes(int(pixels + 128 + (resolutionLast ? 8 : 0)), '\0');
+    char *d = bytes.data();
+    std::memcpy(d, "II*\0", 4);
+    qToLittleEndian<quint32>(directory, d + 4);
+    qToLittleEndian<quint16>(quint16(entries), d + directory);
+    // tag, type (3 SHORT, 4 LONG, 5 RATIONAL), count, value or offset
+    const quint32 table[][4] = {{256, 3, 1, 16},     {257, 3, 1, 8},         {258, 3, 1, 8}, {259, 3, 1, 1},
+                                {262, 3, 1, 1},      {273, 4, 2, offsets},   {277, 3, 1, 1}, {278, 3, 1, 4},
+                                {279, 4, 2, counts}, {282, 5, 1, resolution}};
+    for (quint32 i = 0; i < entries; ++i) {
+        char *entry = d + directory + 2 + 12 * i;
+        qToLittleEndian<quint16>(quint16(table[i][0]), entry);
+        qToLittleEndian<quint16>(quint16(table[i][1]), entry + 2);
+        qToLittleEndian<quint32>(table[i][2], entry + 4);
+        if (table[i][1] == 3)
+            qToLittleEndian<quint16>(quint16(table[i][3]), entry + 8);
+        else
+            qToLittleEndian<quint32>(table[i][3], entry + 8);
+    }
+    for (quint32 strip = 0; strip < 2; ++strip) {
+        qToLittleEndian<quint32>(pixels + 64 * strip, d + offsets + 4 * strip);
+        qToLittleEndian<quint32>(64, d + counts + 4 * strip);
+    }
+    for (int i = 0; i < 128; ++i)
+        d[pixels + quint32(i)] = char(i);
+    qToLittleEndian<quint32>(300, d + resolution);
+    qToLittleEndian<quint32>(1, d + resolution + 4);
+    return {bytes, pixels};
+}
+
+void TestDecoding::cutsBehindAWholeStructure_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("cut");
+    // The directory is whole, and so is every value it points at; only the strips are cut.
+    QTest::newRow("TIFF, directory first, cut in its first strip") << "first.tif"
+                                                                   << "first strip";
+    QTest::newRow("TIFF, directory first, cut in its last strip") << "first.tif"
+                                                                  << "last strip";
+    QTest::newRow("TIFF, directory first, its last byte cut") << "first.tif"
+                                                              << "last byte";
+    // Whole strips; only the resolution's value, stored last, is cut.
+    QTest::newRow("TIFF, directory first, its resolution cut") << "resolution-last.tif"
+                                                               << "last byte";
+    // A whole header and colour table, and nothing of a picture.
+    QTest::newRow("GIF cut after its colour table") << "flat.gif"
+                                                    << "colour table";
+    QTest::newRow("GIF cut in its first image's descriptor") << "flat.gif"
+                                                             << "descriptor";
+}
+
+// Cut files whose first structures are whole: refused as truncated all the same, never
+// decoded in part nor refused for a decoder's own reason.
+void TestDecoding::cutsBehindAWholeStructure()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, cut);
+    const QString whole = m_dir.filePath("whole-" + name);
+    QByteArray bytes;
+    qsizetype kept = 0;
+    if (name.endsWith(".tif")) {
+        const DirectoryFirstTiff tiff = directoryFirstTiff(name == "resolution-last.tif");
+        bytes = tiff.bytes;
+        TestImages::writeFile(whole, bytes);
+        QCOMPARE(TestImages::identify(whole, "%w %h %z %x"), QStringLiteral("16 8 8 300"));
+        const DecodedImage decoded = decodeOrFail(whole);
+        QCOMPARE(decoded.image.size(), QSize(16, 8));
+        QCOMPARE(qGray(decoded.image.pixel(3, 5)), 5 * 16 + 3);
+        kept = cut == "first strip"  ? tiff.pixels + 32
+               : cut == "last strip" ? tiff.pixels + 96
+                                     : bytes.size() - 1;
+    } else {
+        TestImages::run("convert", {"-size", "8x8", "xc:red", whole});
+        bytes = TestImages::readFile(whole);
+        QVERIFY(uchar(bytes[10]) & 0x80); // a global colour table
+        const qsizetype table = 3 * (qsizetype(1) << ((uchar(bytes[10]) & 7) + 1));
+        kept = 13 + table;
+        // Extensions (ImageMagick writes a graphic control) up to the first image descriptor.
+        if (cut == "descriptor") {
+            while (bytes[kept] == '\x21') {
+                kept += 2;
+                while (bytes[kept] != 0)
+                    kept += uchar(bytes[kept]) + 1;
+                ++kept;
+            }
+            QCOMPARE(bytes[kept], '\x2c');
+            kept += 4;
+        }
+        QVERIFY(ImageDecoder(whole).openAndDecode().ok());
+    }
+    const QString path = m_dir.filePath("cut-" + name);
+    TestImages::writeFile(path, bytes.left(kept));
+    TestImages::saveFuzzSeed(QStringLiteral("image"), bytes.left(kept));
+    const Result<DecodedImage> decoded = ImageDecoder(path).openAndDecode();
+    QVERIFY(!decoded.ok());
     QCOMPARE(decoded.failure().text(), QStringLiteral("unsupported or damaged image: the file is truncated"));
 }
 

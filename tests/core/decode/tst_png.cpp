@@ -23,6 +23,7 @@ struct PngLayout {
     double gamma = 0.0;                     // gAMA when positive
     const double *chromaticities = nullptr; // cHRM: white x, y, then red, green, blue
     int width = 13, height = 7;
+    int idatBytes = 0; // the most pixel data in one IDAT chunk; 0 for libpng's own size
 };
 
 } // namespace
@@ -80,6 +81,8 @@ void writePng(const QString &path, const PngLayout &layout)
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_init_io(png, file);
+    if (layout.idatBytes > 0)
+        png_set_compression_buffer_size(png, size_t(layout.idatBytes));
     png_set_IHDR(png, info, png_uint_32(layout.width), png_uint_32(layout.height), layout.depth,
                  layout.colourType, layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -308,6 +311,9 @@ void TestPng::damagedFilesFail_data()
     QTest::addColumn<QString>("detail");
     QTest::newRow("truncated") << "truncated"
                                << "the file is truncated";
+    // Cut in the middle of one IDAT among many: every read is held to the bytes left.
+    QTest::newRow("truncated among several IDAT chunks") << "truncated, IDAT chunks"
+                                                         << "the file is truncated";
     QTest::newRow("header checksum") << "crc"
                                      << "IHDR: CRC error";
     QTest::newRow("no pixel data") << "no IDAT"
@@ -322,10 +328,26 @@ void TestPng::damagedFilesFail()
     QFETCH(QString, detail);
     PngLayout layout;
     layout.width = layout.height = 40;
+    const bool chunked = damage == QLatin1String("truncated, IDAT chunks");
+    if (chunked) {
+        layout.width = layout.height = 64;
+        layout.idatBytes = 1000;
+    }
     const QString path = m_dir.filePath(damage + QStringLiteral(".png"));
     writePng(path, layout);
     QByteArray bytes = TestImages::readFile(path);
-    if (damage == QLatin1String("truncated")) {
+    if (chunked) {
+        // 64 x 64 random RGB is some 12 KB of pixel data: a dozen chunks. The cut lies in the
+        // middle of the ninth chunk's data.
+        qsizetype chunk = -1;
+        for (int i = 0; i < 9; ++i) {
+            chunk = bytes.indexOf("IDAT", chunk + 1);
+            QVERIFY(chunk > 0);
+        }
+        const quint32 length = qFromBigEndian<quint32>(bytes.constData() + chunk - 4);
+        QCOMPARE(length, quint32(layout.idatBytes));
+        bytes.truncate(chunk + 4 + length / 2);
+    } else if (damage == QLatin1String("truncated")) {
         bytes.truncate(bytes.size() * 2 / 3);
     } else if (damage == QLatin1String("crc")) {
         bytes[29] = char(bytes[29] ^ 0x55); // IHDR's checksum

@@ -429,14 +429,17 @@ void TestEncoding::gifHasAdaptivePaletteAndTransparency()
 {
     QTemporaryDir dir;
     QImage picture = gradient(128, 64).convertToFormat(QImage::Format_ARGB32);
-    for (int x = 0; x < 10; ++x)
-        picture.setPixel(x, 0, qRgba(0, 0, 0, 0));
+    // Fully transparent, then under half opacity, then over it: transparent, transparent, opaque.
+    for (int x = 0; x < 30; ++x)
+        picture.setPixel(x, 0, x < 10 ? qRgba(0, 0, 0, 0) : qRgba(200, 0, 0, x < 20 ? 100 : 200));
     const QString path = dir.filePath("g.gif");
     TestImages::writeFile(path, encodeGif(picture).value());
     // An adaptive palette follows the picture: a smooth gradient gets many colours.
     QVERIFY(identify(path, "%k").toInt() > 100);
     QImage back(path);
     QCOMPARE(back.pixelColor(2, 0).alpha(), 0);
+    QCOMPARE(back.pixelColor(12, 0).alpha(), 0);
+    QCOMPARE(back.pixelColor(25, 0).alpha(), 255);
     QCOMPARE(back.pixelColor(60, 30).alpha(), 255);
     const QColor mid = back.pixelColor(64, 32);
     QVERIFY(qAbs(mid.red() - 127) < 24 && qAbs(mid.green() - 127) < 24);
@@ -467,7 +470,10 @@ void TestEncoding::metadataSurvives()
     TestImages::run("exiftool",
                     {"-q", "-overwrite_original",
                      QStringLiteral("-ThumbnailImage<=%1").arg(dir.filePath("thumb.jpg")), source});
-    TestImages::setXmp(source, {{"Xmp.dc.title", "Harbour"}, {"Xmp.tiff.Orientation", "6"}});
+    TestImages::setXmp(source, {{"Xmp.dc.title", "Harbour"},
+                                {"Xmp.tiff.Orientation", "6"},
+                                {"Xmp.exif.PixelXDimension", "400"},
+                                {"Xmp.exif.PixelYDimension", "300"}});
     TestImages::setIptc(source, {{"Iptc.Application2.Keywords", "boats"}});
     TestImages::setIcc(source, TestImages::srgbProfile());
     QVERIFY(!exiv2Value(source, "Exif.Thumbnail.JPEGInterchangeFormat").isEmpty());
@@ -485,6 +491,8 @@ void TestEncoding::metadataSurvives()
     QCOMPARE(exiv2Value(out, "Exif.Thumbnail.JPEGInterchangeFormat"), QString());
     QCOMPARE(exiv2Value(out, "Xmp.dc.title"), QStringLiteral("lang=\"x-default\" Harbour"));
     QCOMPARE(exiv2Value(out, "Xmp.tiff.Orientation"), QStringLiteral("1"));
+    QCOMPARE(exiv2Value(out, "Xmp.exif.PixelXDimension"), QStringLiteral("300"));
+    QCOMPARE(exiv2Value(out, "Xmp.exif.PixelYDimension"), QStringLiteral("400"));
     QCOMPARE(exiv2Value(out, "Iptc.Application2.Keywords"), QStringLiteral("boats"));
     QVERIFY2(identify(out, "%[profiles]").contains(QStringLiteral("icc")),
              qPrintable(identify(out, "%[profiles]")));

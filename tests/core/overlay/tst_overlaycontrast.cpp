@@ -31,28 +31,35 @@ void TestOverlayContrast::eachOverlayAgainstThePicture_data()
     QTest::addColumn<float>("opacity");
     QTest::addColumn<QColor>("picture");
     QTest::addColumn<bool>("faint");
-    // White on white is 1:1, white on black 21:1.
+    QTest::addColumn<double>("ratio"); // WCAG's ratio worked out by hand; 0 where not checked
+    // White on white is 1:1, white on black 21:1. The ratio is (L1 + 0.05) / (L2 + 0.05) of the
+    // relative luminances, 0.2126 R + 0.7152 G + 0.0722 B of the linear channels: pure red is
+    // 0.2126, pure blue 0.0722.
     QTest::newRow("white text on white")
-        << int(OverlayKind::Watermark) << QColor(Qt::white) << 1.0f << QColor(Qt::white) << true;
+        << int(OverlayKind::Watermark) << QColor(Qt::white) << 1.0f << QColor(Qt::white) << true << 0.0;
     QTest::newRow("white text on black")
-        << int(OverlayKind::Watermark) << QColor(Qt::white) << 1.0f << QColor(Qt::black) << false;
+        << int(OverlayKind::Watermark) << QColor(Qt::white) << 1.0f << QColor(Qt::black) << false << 0.0;
     QTest::newRow("white text on light gray")
-        << int(OverlayKind::Watermark) << QColor(Qt::white) << 1.0f << QColor(225, 225, 225) << true;
+        << int(OverlayKind::Watermark) << QColor(Qt::white) << 1.0f << QColor(225, 225, 225) << true << 0.0;
     QTest::newRow("black text on white")
-        << int(OverlayKind::Watermark) << QColor(Qt::black) << 1.0f << QColor(Qt::white) << false;
+        << int(OverlayKind::Watermark) << QColor(Qt::black) << 1.0f << QColor(Qt::white) << false << 0.0;
     // At 10 % white over black shows as 26, 26, 26: 1.2:1; at 30 % as 77: 2.1:1.
     QTest::newRow("faint white text on black")
-        << int(OverlayKind::Watermark) << QColor(Qt::white) << 0.1f << QColor(Qt::black) << true;
+        << int(OverlayKind::Watermark) << QColor(Qt::white) << 0.1f << QColor(Qt::black) << true << 0.0;
     QTest::newRow("30 % white text on black")
-        << int(OverlayKind::Watermark) << QColor(Qt::white) << 0.3f << QColor(Qt::black) << false;
+        << int(OverlayKind::Watermark) << QColor(Qt::white) << 0.3f << QColor(Qt::black) << false << 0.0;
     QTest::newRow("white lines on white")
-        << int(OverlayKind::CopyrightLines) << QColor(Qt::white) << 1.0f << QColor(Qt::white) << true;
-    QTest::newRow("white lines on blue")
-        << int(OverlayKind::CopyrightLines) << QColor(Qt::white) << 1.0f << QColor(0x30, 0x60, 0xa0) << false;
+        << int(OverlayKind::CopyrightLines) << QColor(Qt::white) << 1.0f << QColor(Qt::white) << true << 0.0;
+    QTest::newRow("white lines on blue") << int(OverlayKind::CopyrightLines) << QColor(Qt::white) << 1.0f
+                                         << QColor(0x30, 0x60, 0xa0) << false << 0.0;
     QTest::newRow("white logo on white")
-        << int(OverlayKind::Logo) << QColor(Qt::white) << 1.0f << QColor(Qt::white) << true;
-    QTest::newRow("red logo on white")
-        << int(OverlayKind::Logo) << QColor(Qt::red) << 1.0f << QColor(Qt::white) << false;
+        << int(OverlayKind::Logo) << QColor(Qt::white) << 1.0f << QColor(Qt::white) << true << 1.0;
+    QTest::newRow("red logo on white") // 1.05 / 0.2626
+        << int(OverlayKind::Logo) << QColor(Qt::red) << 1.0f << QColor(Qt::white) << false << 3.998;
+    QTest::newRow("blue logo on black") // 0.1222 / 0.05
+        << int(OverlayKind::Logo) << QColor(Qt::blue) << 1.0f << QColor(Qt::black) << false << 2.444;
+    QTest::newRow("green logo on black") // 0.7652 / 0.05
+        << int(OverlayKind::Logo) << QColor(Qt::green) << 1.0f << QColor(Qt::black) << false << 15.304;
 }
 
 void TestOverlayContrast::eachOverlayAgainstThePicture()
@@ -62,6 +69,7 @@ void TestOverlayContrast::eachOverlayAgainstThePicture()
     QFETCH(float, opacity);
     QFETCH(QColor, picture);
     QFETCH(bool, faint);
+    QFETCH(double, ratio);
     ConversionOptions o;
     switch (OverlayKind(kind)) {
     case OverlayKind::Watermark:
@@ -89,6 +97,8 @@ void TestOverlayContrast::eachOverlayAgainstThePicture()
     QCOMPARE(int(found.first().kind), kind);
     QVERIFY2(found.first().hardlyVisible() == faint, qPrintable(QString::number(found.first().ratio)));
     QCOMPARE(hardlyVisibleOverlays(found).size(), faint ? 1 : 0);
+    if (ratio > 0)
+        QVERIFY2(qAbs(found.first().ratio - ratio) < 0.01, qPrintable(QString::number(found.first().ratio)));
 }
 
 void TestOverlayContrast::transparentPartsAreLeftOut()

@@ -198,6 +198,7 @@ void TestSettings::unusableValuesTakeTheDefaults()
               "fileCheckBoxSelected=two\n"     // not an integer
               "inputWidth=9000\n"              // the field would refuse it
               "zqWatermarkColorWell=@ByteArray(not a colour)\n"
+              "zqCopyrightColorWell=\"@ByteArray(rgba64:70000,0,0,65535)\"\n" // a channel over 16 bits
               "zqLogoImage=@ByteArray(\\x89PNG broken)\n"
               "titleField=a, b\n"          // a list, not a text
               "zqJpgQualitySlider=0.5\n"); // fine
@@ -211,10 +212,11 @@ void TestSettings::unusableValuesTakeTheDefaults()
     QCOMPARE(loaded.integer(Setting::Naming), defaults.integer(Setting::Naming));
     QCOMPARE(loaded.text(Setting::WidthText), defaults.text(Setting::WidthText));
     QCOMPARE(*loaded.color(Setting::WatermarkColor), *defaults.color(Setting::WatermarkColor));
+    QCOMPARE(*loaded.color(Setting::CopyrightColor), *defaults.color(Setting::CopyrightColor));
     QVERIFY(!loaded.picture(Setting::LogoPicture));
     QCOMPARE(loaded.text(Setting::Title), defaults.text(Setting::Title));
     QCOMPARE(loaded.fraction(Setting::JpegQuality), 0.5f);
-    QCOMPARE(store.problems().size(), 8);
+    QCOMPARE(store.problems().size(), 9);
     QVERIFY(store.problems().contains(QStringLiteral("zqSliderWatermarkOpacity")));
 }
 

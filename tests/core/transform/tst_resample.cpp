@@ -149,6 +149,7 @@ private Q_SLOTS:
     void matchesDirectLanczos();
     void flatStaysFlatAndTransparentAddsNoColour();
     void extentKeepsCentres();
+    void rampHalvedByHand();
 };
 
 void TestResample::matchesDirectLanczos_data()
@@ -250,6 +251,27 @@ void TestResample::extentKeepsCentres()
     QVERIFY(worstDifference(result, expected) <= 1.0);
     const Samples ignoringExtent = reference(samplesOf(stored), 7, 7, QSizeF(21, 21));
     QVERIFY(worstDifference(result, ignoringExtent) > 3.0);
+}
+
+// A case worked out by hand, apart from the reference's code: a ramp 0, 80, 160, 240 halved.
+// Output pixel o is centred on input (o + 0.5) x 2 - 0.5: 0.5 and 2.5, the kernel widened by 2.
+// For output 0 the inputs lie 0.25, 0.25, 0.75 and 1.25 kernel units away, weighing
+// L(0.25) = 0.890067, L(0.25), L(0.75) = 0.270190, L(1.25) = -0.132871 (L(x) = sinc x sinc x/3),
+// 1.917453 in all: (0.890067 x 80 + 0.270190 x 160 - 0.132871 x 240) / 1.917453 = 43.05;
+// output 1 mirrors it: 240 - 43.05 = 196.95. (A box filter would give 40 and 200; centres at
+// o x 2 would give 11 and 160.)
+void TestResample::rampHalvedByHand()
+{
+    QImage ramp(4, 4, QImage::Format_Grayscale8);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            ramp.scanLine(y)[x] = uchar(80 * x);
+    const QImage half = resampled(ramp, QSize(2, 2));
+    QCOMPARE(half.format(), QImage::Format_Grayscale8);
+    for (int y = 0; y < 2; ++y) {
+        QCOMPARE(int(half.constScanLine(y)[0]), 43);
+        QCOMPARE(int(half.constScanLine(y)[1]), 197);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestResample)

@@ -76,11 +76,14 @@ private Q_SLOTS:
     void rotationIsExactForEveryDepth();
     void allEightOrientations_data();
     void allEightOrientations();
+    void orientationStatedInXmp_data();
+    void orientationStatedInXmp();
     void jpegTurnedWhileDecoded_data();
     void jpegTurnedWhileDecoded();
     void pipelineTurnsUprightBeforeResizing();
     void sideBeyondTheOutputFormat();
     void pipelineResizeKeepsCorners();
+    void jpegReducedThroughTheResampler();
     void untouchedWithoutResize();
     void targetSizeByMode_data();
     void targetSizeByMode();
@@ -153,6 +156,43 @@ void TestGeometry::allEightOrientations()
     PM_COMPARE_IMAGES(result.image, expectedUpright(stored, orientation), 0);
 }
 
+void TestGeometry::orientationStatedInXmp_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("exif"); // Exif.Image.Orientation, none when empty
+    QTest::addColumn<int>("expected");
+    QTest::newRow("PNG, XMP alone") << "tagged.png"
+                                    << "" << 6;
+    QTest::newRow("JPEG, XMP alone") << "tagged.jpg"
+                                     << "" << 6;
+    QTest::newRow("PNG, EXIF's over XMP's") << "tagged.png"
+                                            << "3" << 3;
+}
+
+// Xmp.tiff.Orientation turns a picture whose EXIF says nothing of it; EXIF's tag governs when
+// both are there.
+void TestGeometry::orientationStatedInXmp()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, exif);
+    QFETCH(int, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    const QImage stored = TestImages::quadrants(24, 16);
+    TestImages::writeWithQt(stored, path, QFileInfo(name).suffix().toLatin1(), 95);
+    const Result<DecodedImage> plain = ImageDecoder(path).openAndDecode(); // JPEG: as decoded
+    QVERIFY(plain.ok());
+    if (!exif.isEmpty())
+        TestImages::setExif(path, {{"Exif.Image.Orientation", exif}});
+    TestImages::setXmp(path, {{"Xmp.tiff.Orientation", "6"}});
+    QCOMPARE(TestImages::exiv2Value(path, "Exif.Image.Orientation"), exif);
+    const PipelineResult result = convertFile(path, ConversionOptions());
+    QVERIFY2(result.ok(), qPrintable(result.failure.text()));
+    PM_COMPARE_IMAGES(result.image.convertToFormat(QImage::Format_RGB32),
+                      expectedUpright(plain.value().image.convertToFormat(QImage::Format_RGB32), expected),
+                      0);
+}
+
 void TestGeometry::jpegTurnedWhileDecoded_data()
 {
     QTest::addColumn<int>("orientation");
@@ -189,14 +229,17 @@ void TestGeometry::jpegTurnedWhileDecoded()
     const PipelineResult full = convertFile(path, ConversionOptions());
     QVERIFY(full.ok());
     PM_COMPARE_IMAGES(full.image.convertToFormat(QImage::Format_RGB32), expected, 0);
-    // Reduced from a full-size decode: resampling the turned picture is resampling then turning.
-    const PipelineResult reduced =
-        convertFile(path, widthOptions(orientationSwapsSides(orientation) ? 150 : 100));
+    // Reduced from a full-size decode: resampling the turned picture is resampling then turning,
+    // the turn here the EXIF definitions' own (the resampler has its own reference).
+    const bool swaps = orientation >= 5;
+    const PipelineResult reduced = convertFile(path, widthOptions(swaps ? 150 : 100));
     const QSize size = reduced.image.size();
+    QCOMPARE(size, swaps ? QSize(150, 101) : QSize(100, 148));
     const QImage turnedAfter =
-        uprightImage(resampled(plain.value().image, uprightSize(size, orientation)), orientation);
-    PM_COMPARE_IMAGES(reduced.image.convertToFormat(QImage::Format_RGB32),
-                      turnedAfter.convertToFormat(QImage::Format_RGB32), 1);
+        expectedUpright(resampled(plain.value().image, swaps ? size.transposed() : size)
+                            .convertToFormat(QImage::Format_RGB32),
+                        orientation);
+    PM_COMPARE_IMAGES(reduced.image.convertToFormat(QImage::Format_RGB32), turnedAfter, 1);
 }
 
 // A 70,000 x 1 picture: JPEG and GIF cannot hold it, and say so before anything is encoded.
@@ -256,6 +299,31 @@ void TestGeometry::pipelineResizeKeepsCorners()
         QCOMPARE(r.image.width(), width);
         QCOMPARE(r.image.height(), int(std::roundf(2000.0f * (float(width) / 3000.0f))));
     }
+}
+
+// A JPEG is shrunk on load by its decoder only so far that the resampler still reduces it by 2
+// or more, so the output stays close to the resampler's reduction of the whole picture: 31 dB
+// on these fine lines after libjpeg's shrink by 2; its shrink by 4 alone, a cruder filter, gives
+// 25 dB.
+void TestGeometry::jpegReducedThroughTheResampler()
+{
+    QTemporaryDir dir;
+    QImage picture(1600, 1200, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const bool line = x % 7 == 0 || y % 11 == 0 || (x + 2 * y) % 37 < 2;
+            picture.setPixel(x, y, line ? qRgb(20, 30, 40) : qRgb(230, 220 - y / 10, 100 + x / 20));
+        }
+    const QString path = dir.filePath("lines.jpg");
+    TestImages::writeWithQt(picture, path, "jpeg", 95);
+    const Result<DecodedImage> whole = ImageDecoder(path).openAndDecode();
+    QVERIFY(whole.ok());
+    const QImage reference =
+        resampled(whole.value().image, QSize(400, 300)).convertToFormat(QImage::Format_RGB32);
+    const PipelineResult reduced = convertFile(path, widthOptions(400));
+    QVERIFY(reduced.ok());
+    const double psnr = TestImages::psnr(reduced.image.convertToFormat(QImage::Format_RGB32), reference);
+    QVERIFY2(psnr > 28.0, qPrintable(QStringLiteral("%1 dB from the resampler's reduction").arg(psnr)));
 }
 
 void TestGeometry::untouchedWithoutResize()
