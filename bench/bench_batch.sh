@@ -247,7 +247,8 @@ small=$out/small
 mkdir -p "$small/many"
 convert "$source" -resize 320x240! -quality 90 "$out/small.jpg"
 for i in $(seq 1 "$many"); do cp "$out/small.jpg" "$small/many/s$i.jpg"; done
-mkdir -p "$small/few" && ls "$small/many" | head -n "$few" | while read -r f; do ln "$small/many/$f" "$small/few/$f"; done
+# (not ls | head: under pipefail, ls killed by the closed pipe would end the script)
+mkdir -p "$small/few" && for i in $(seq 1 "$few"); do ln "$small/many/s$i.jpg" "$small/few/s$i.jpg"; done
 read -r sm_t sm_m < <(measure "$out/pm" "$cli" -o "$out/pm" --width 160 --quality 85 --quiet "$small/many")
 read -r sf_t sf_m < <(measure "$out/pm" "$cli" -o "$out/pm" --width 160 --quality 85 --quiet "$small/few")
 row "peak memory, $many against $few small files" "320x240" "$sm_t" "$sm_m" "Pressmark, $few files" "$sf_t" "$sf_m" \
