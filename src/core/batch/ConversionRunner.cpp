@@ -170,8 +170,9 @@ ConversionReport ConversionRunner::runTimed()
     const int count = total();
     if (count == 0)
         return m_report;
-    int workers = m_job.workers > 0 ? m_job.workers : QThread::idealThreadCount();
-    workers = std::max(1, std::min(workers, count));
+    const int allowed = std::max(1, m_job.workers > 0 ? m_job.workers : QThread::idealThreadCount());
+    const int workers = std::min(allowed, count);
+    m_spareCores.reset(allowed - workers);
     m_window = 2 * workers;
     // Every output goes into the folder opened here, whatever its path leads to later.
     Result<std::shared_ptr<const OutputFolder>> folder = OutputFolder::open(m_job.outputFolder);
@@ -251,6 +252,12 @@ void ConversionRunner::workerLoop()
     const CancellationScope cancellation(&m_cancel);
     // A picture's memory kept from file to file, not mapped and cleared anew for each.
     const LargeImageReuse reuse;
+    // This worker's core goes to the others once it has no file left.
+    const SpareCoresScope lending(&m_spareCores);
+    struct Idle {
+        SpareCores &cores;
+        ~Idle() { cores.giveBack(); }
+    } const idle {m_spareCores};
     const int total = this->total();
     for (;;) {
         int slot;

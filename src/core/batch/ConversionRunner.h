@@ -4,6 +4,7 @@
 #include "batch/ConversionReport.h"
 #include "batch/MemoryBudget.h"
 #include "batch/OutputFolder.h"
+#include "common/SpareCores.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -85,6 +86,7 @@ private:
     int m_next = 0;   // next slot of m_order to start
     int m_turn = 0;   // next slot to take its name
     int m_window = 1; // how far starting may run ahead of naming
+    SpareCores m_spareCores; // the cores of workers with no file left, lent to those still at work
     std::map<int, Outcome> m_waiting;
     int m_metadataRemoved = 0; // written files whose metadata lost what the options leave out
 };

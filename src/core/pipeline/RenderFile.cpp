@@ -10,7 +10,9 @@
 #include "options/ConversionOptions.h"
 #include "overlay/OverlayComposer.h"
 #include "overlay/OverlayContrast.h"
+#include "pipeline/BandHandoff.h"
 #include "pipeline/FileMetadata.h"
+#include "pipeline/PreviewDecodes.h"
 #include "pipeline/StreamedPicture.h"
 #include "transform/PixelFormat.h"
 #include "transform/Resample.h"
@@ -21,6 +23,7 @@
 #include <QCoreApplication>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -55,6 +58,8 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
 {
     const bool full = box.isEmpty();
     PipelineResult result;
+    // Asked before the file is read, so a picture kept for previews is never newer than it says.
+    const QByteArray identity = full ? QByteArray() : PreviewDecodes::fileIdentity(path);
     ImageDecoder decoder(path);
     result.failure = decoder.open();
     if (result.failure.failed())
@@ -117,7 +122,12 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     const bool bands = encodeBands && full && sizeKnown && !resizing && orientation == 1 &&
                        !options.anyOverlayActive() && options.format == OutputFormat::Jpeg &&
                        !(srgbAsked && !result.metadata.iccProfile().isEmpty());
-    const bool streamed = decoder.givesRows() && (resizing || bands);
+    // A preview's picture small enough to keep is decoded whole and kept, so the preview drawn
+    // after an option change is not decoded again.
+    std::optional<PreviewDecodes::Key> keptAs;
+    if (!identity.isEmpty() && sizeKnown && PreviewDecodes::worthKeeping(decoder.decodedBytes(minimumSize)))
+        keptAs = PreviewDecodes::Key {path, identity, minimumSize, orientation};
+    const bool streamed = !keptAs && decoder.givesRows() && (resizing || bands);
     if (admit) {
         // A picture resized or turned is a second picture beside the decoded one (streamed, the
         // decoder's rows instead); the encoder's working memory and the encoded output are held
@@ -162,8 +172,18 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         return plan;
     };
     StreamedPicture rows(planRows);
-    Result<DecodedImage> decodeResult =
-        streamed ? decoder.decodeRows(minimumSize, &rows) : decoder.decode(minimumSize, orientation);
+    // With a core to spare, the reducer or the band encoder works on it while the reader decodes.
+    BandHandoff handoff(&rows, [&] { return rows.mode() != StreamedPicture::Plan::Mode::Whole; });
+    std::optional<DecodedImage> kept = keptAs ? PreviewDecodes::find(*keptAs) : std::nullopt;
+    Result<DecodedImage> decodeResult = kept       ? std::move(*kept)
+                                        : streamed ? decoder.decodeRows(minimumSize, &handoff)
+                                                   : decoder.decode(minimumSize, orientation);
+    if (keptAs && !kept && decodeResult.ok())
+        PreviewDecodes::keep(*keptAs, decodeResult.value());
+    if (decodeResult.ok()) {
+        if (Failure failure = handoff.finish(); failure.failed())
+            decodeResult = failure;
+    }
     if (!decodeResult.ok()) {
         result.failure = decodeResult.failure();
         return result;

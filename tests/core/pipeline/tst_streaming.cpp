@@ -3,9 +3,12 @@
 // whole-picture road gives, for every chroma layout, colour model and orientation.
 #include "TestImages.h"
 #include "common/LargeImage.h"
+#include "common/SpareCores.h"
 #include "decode/ImageDecoder.h"
 #include "encode/OutputEncoder.h"
 #include "options/ConversionOptions.h"
+#include "pipeline/BandHandoff.h"
+#include "pipeline/PreviewDecodes.h"
 #include "pipeline/RenderFile.h"
 #include "pipeline/StreamedPicture.h"
 #include "transform/Resample.h"
@@ -15,6 +18,7 @@
 #include <QtTest>
 
 #include <cstring>
+#include <thread>
 
 class TestStreaming : public QObject {
     Q_OBJECT
@@ -32,9 +36,14 @@ private Q_SLOTS:
     void cutMidStreamIsTruncated();
     void pictureMemoryIsKeptForTheNext();
     void admittedForWhatIsHeld();
+    void aSecondCoreGivesTheSameBytes_data();
+    void aSecondCoreGivesTheSameBytes();
+    void bandsGoRoundBetweenTwoThreads();
+    void previewsAfterAnOptionChangeAreDrawnAsAnew();
 
 private:
     QString source(const QString &name);
+    QString largeSource(const QString &kind);
     QTemporaryDir m_dir;
 };
 
@@ -124,6 +133,18 @@ QString TestStreaming::source(const QString &name)
         arguments << (kind == "palette.png" ? "png8:" + path : path);
         TestImages::run("convert", arguments);
     }
+    return path;
+}
+
+// The same picture large enough that its rows fill many bands of a BandHandoff.
+QString TestStreaming::largeSource(const QString &kind)
+{
+    const QString master = m_dir.filePath("large-master.png");
+    if (!QFile::exists(master))
+        detailed(1203, 901).save(master);
+    const QString path = m_dir.filePath("large-" + kind);
+    if (!QFile::exists(path))
+        TestImages::run("convert", QStringList {master} << recipes().value(kind) << path);
     return path;
 }
 
@@ -432,4 +453,154 @@ void TestStreaming::admittedForWhatIsHeld()
 }
 
 QTEST_GUILESS_MAIN(TestStreaming)
+void TestStreaming::aSecondCoreGivesTheSameBytes_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("width"); // 0: full size, in bands
+    QTest::addColumn<bool>("cut");
+    for (const char *kind : {"422.jpg", "444.jpg", "progressive.jpg", "gray.jpg", "opaque.png", "deep.png"})
+        QTest::addRow("%s, reduced", kind) << QString::fromLatin1(kind) << 500 << false;
+    for (const char *kind : {"420.jpg", "gray.jpg"})
+        QTest::addRow("%s, full size in bands", kind) << QString::fromLatin1(kind) << 0 << false;
+    QTest::newRow("cut JPEG, reduced") << "420.jpg" << 500 << true;
+    QTest::newRow("cut JPEG, full size") << "420.jpg" << 0 << true;
+    QTest::newRow("cut PNG, reduced") << "opaque.png" << 500 << true;
+}
+
+// With a core to spare, the reducer or the band encoder runs on a second thread while the
+// reader decodes: the same pixels and bytes, the same failure, and the core is given back.
+void TestStreaming::aSecondCoreGivesTheSameBytes()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, width);
+    QFETCH(bool, cut);
+    QString path = largeSource(kind);
+    if (cut) {
+        const QByteArray bytes = TestImages::readFile(path);
+        path = m_dir.filePath("large-cut-" + kind);
+        TestImages::writeFile(path, bytes.left(bytes.size() * 3 / 5));
+    }
+    const ConversionOptions options = width > 0 ? toWidth(width) : ConversionOptions();
+    const PipelineResult alone = convertFile(path, options, {}, true);
+    SpareCores cores(1);
+    PipelineResult helped;
+    {
+        const SpareCoresScope scope(&cores);
+        helped = convertFile(path, options, {}, true);
+    }
+    QVERIFY2(cores.take(), "the borrowed core was not given back");
+    QVERIFY(!cores.take());
+    QCOMPARE(helped.failure.text(), alone.failure.text());
+    QCOMPARE(helped.failure.failed(), cut);
+    QVERIFY(helped.compressed.bytes == alone.compressed.bytes);
+    QString where;
+    QVERIFY2(helped.image.isNull() == alone.image.isNull() &&
+                 (alone.image.isNull() || samePixels(helped.image, alone.image, &where)),
+             qPrintable(where));
+}
+
+namespace {
+// Keeps every row it is given and the threads it was given them on; fails when told to.
+class RecordingSink final : public RowSink {
+public:
+    int failAtCall = -1;
+    QImage rows;
+    int taken = 0, calls = 0;
+    std::thread::id beganOn, tookOn;
+    Failure begin(QSize size, QImage::Format format, const DecodedImage &) override
+    {
+        beganOn = std::this_thread::get_id();
+        rows = QImage(size, format);
+        return {};
+    }
+    Failure take(const uchar *bits, qsizetype bytesPerLine, int count) override
+    {
+        tookOn = std::this_thread::get_id();
+        if (calls++ == failAtCall)
+            return Failure(FailureReason::Unsupported, QStringLiteral("the sink gave up"));
+        for (int i = 0; i < count && taken < rows.height(); ++i, ++taken)
+            std::memcpy(rows.scanLine(taken), bits + i * bytesPerLine, size_t(rows.bytesPerLine()));
+        return {};
+    }
+};
+} // namespace
+
+// The rows cross to the second thread in order and whole, band after band; a target that fails
+// stops the reader with its failure, however many bands are on their way.
+void TestStreaming::bandsGoRoundBetweenTwoThreads()
+{
+    const QString path = largeSource("444.jpg");
+    ImageDecoder direct(path);
+    QVERIFY(!direct.open().failed());
+    RecordingSink expected;
+    QVERIFY(direct.decodeRows(QSize(), &expected).ok());
+    QCOMPARE(expected.taken, 901);
+
+    SpareCores cores(1);
+    const SpareCoresScope scope(&cores);
+    for (const int failAt : {-1, 0, 3}) {
+        ImageDecoder decoder(path);
+        QVERIFY(!decoder.open().failed());
+        RecordingSink sink;
+        sink.failAtCall = failAt;
+        BandHandoff handoff(&sink, [] { return true; });
+        Result<DecodedImage> decoded = decoder.decodeRows(QSize(), &handoff);
+        const Failure finished = handoff.finish();
+        QVERIFY(handoff.handedOff());
+        QCOMPARE(sink.beganOn, std::this_thread::get_id());
+        QVERIFY(sink.tookOn != std::this_thread::get_id());
+        if (failAt < 0) {
+            QVERIFY(decoded.ok());
+            QVERIFY(!finished.failed());
+            QVERIFY(sink.calls > 4); // more bands than go round
+            QString where;
+            QVERIFY2(samePixels(sink.rows, expected.rows, &where), qPrintable(where));
+        } else {
+            const Failure failure = decoded.ok() ? finished : decoded.failure();
+            QCOMPARE(failure.detail, QStringLiteral("the sink gave up"));
+            QCOMPARE(sink.calls, failAt + 1);
+        }
+    }
+}
+
+// A preview drawn again after an option change takes the picture the last preview decoded and
+// draws the same pixels as a preview decoded anew; a file changed since is decoded again.
+void TestStreaming::previewsAfterAnOptionChangeAreDrawnAsAnew()
+{
+    const QString path = m_dir.filePath("previewed.jpg");
+    QFile::remove(path);
+    QVERIFY(QFile::copy(largeSource("422.jpg"), path));
+    TestImages::setExif(path, {{"Exif.Image.Orientation", "6"}});
+    ConversionOptions first;
+    first.watermark.enabled = true;
+    first.watermark.text = QStringLiteral("first");
+    ConversionOptions second = first;
+    second.watermark.text = QStringLiteral("second");
+    second.copyright.enabled = true;
+    second.format = OutputFormat::Png;
+
+    const auto fresh = [&](const ConversionOptions &options) {
+        PreviewDecodes::forgetAll();
+        return previewFile(path, options, QSize(300, 200)).image;
+    };
+    const QImage expected = fresh(second);
+
+    PreviewDecodes::forgetAll();
+    QVERIFY(!previewFile(path, first, QSize(300, 200)).image.isNull());
+    QCOMPARE(PreviewDecodes::keptCount(), 1);
+    const QImage again = previewFile(path, second, QSize(300, 200)).image;
+    QCOMPARE(PreviewDecodes::keptCount(), 1);
+    QString where;
+    QVERIFY2(samePixels(again, expected, &where), qPrintable(where));
+
+    // Another picture written over the file: its own pixels, not the kept ones.
+    QImage other = detailed(1203, 901).mirrored(true, false);
+    QVERIFY(other.save(m_dir.filePath("other.jpg"), "JPEG", 90));
+    QVERIFY(QFile::remove(path) && QFile::rename(m_dir.filePath("other.jpg"), path));
+    const QImage changed = previewFile(path, second, QSize(300, 200)).image;
+    QVERIFY(!samePixels(changed, expected, &where));
+    QVERIFY2(samePixels(changed, fresh(second), &where), qPrintable(where));
+    PreviewDecodes::forgetAll();
+}
+
 #include "tst_streaming.moc"
