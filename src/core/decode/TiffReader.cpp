@@ -38,6 +38,16 @@ public:
         m_size = QSize(int(std::min<uint32_t>(width, INT32_MAX)), int(std::min<uint32_t>(height, INT32_MAX)));
         m_dpi = tiffDpi(tiff);
         m_icc = tiffProfile(tiff);
+        uint16_t planar = PLANARCONFIG_CONTIG;
+        TIFFGetFieldDefaulted(tiff, TIFFTAG_PLANARCONFIG, &planar);
+        m_separatePlanes = planar == PLANARCONFIG_SEPARATE;
+        // A band holds a row of tiles, or some rows of strips.
+        uint32_t tileHeight = 0, stripRows = 0;
+        if (TIFFIsTiled(tiff) && TIFFGetField(tiff, TIFFTAG_TILELENGTH, &tileHeight))
+            m_bandRows = int(std::max<uint32_t>(1, std::min(tileHeight, height)));
+        // Strips said to be longer than the page libtiff reads only whole.
+        m_rowsReadable = TIFFIsTiled(tiff) || !TIFFGetField(tiff, TIFFTAG_ROWSPERSTRIP, &stripRows) ||
+                         stripRows <= height;
         planLayout();
         return {};
     }
@@ -70,12 +80,83 @@ public:
         }
         if (!image.ok())
             return image.failure();
-        DecodedImage out;
+        DecodedImage out = facts();
         out.image = image.value();
-        out.storedSize = out.image.size();
-        out.statedDpi = m_dpi;
-        out.iccProfile = m_icc;
         return out;
+    }
+
+    // Rows in order, a strip's or a row of tiles at a time, from pages whose samples lie
+    // together (separate planes come one after another) and are not palette indexes.
+    bool givesRows() const override
+    {
+        return m_format != QImage::Format_Invalid && m_format != QImage::Format_Indexed8 && !m_separatePlanes &&
+               m_rowsReadable;
+    }
+
+    qint64 streamedBytes(QSize) const override
+    {
+        // The band, libtiff's strip or tile, and the unpacked samples of a tile's row.
+        const qint64 rowBytes = qint64(m_size.width()) * QImage::toPixelFormat(m_format).bitsPerPixel() / 8;
+        const qint64 strip = TIFFIsTiled(m_tiff.get()) ? qint64(TIFFTileSize(m_tiff.get()))
+                                                        : qint64(TIFFStripSize(m_tiff.get()));
+        return rowBytes * bandRows() + std::max<qint64>(0, strip) + qint64(m_size.width()) * 8 * 2;
+    }
+
+    Result<DecodedImage> readRows(QSize, RowSink *sink) override
+    {
+        if (exceedsImageLimits(m_size.width(), m_size.height()))
+            return Failure(FailureReason::TooLarge);
+        const int rows = bandRows();
+        QImage band = allocateLargeImage(QSize(m_size.width(), rows), m_format);
+        if (band.isNull())
+            return Failure(FailureReason::OutOfMemory);
+        prepare(&band);
+        // Begun with the first band, so a page libtiff reads only whole can still be given.
+        bool begun = false;
+        int top = 0; // the picture's row the band's first row is
+        Failure sinkFailure;
+        const auto give = [&](int count) {
+            if (sinkFailure.failed())
+                return;
+            if (m_premultiplied)
+                unpremultiply(&band, count);
+            if (!begun) {
+                begun = true;
+                sinkFailure = sink->begin(m_size, m_format, facts());
+            }
+            if (!sinkFailure.failed())
+                sinkFailure = sink->take(band.constBits(), band.bytesPerLine(), count);
+            prepare(&band);
+        };
+        std::vector<uchar> discarded;
+        const Failure failure = decodeSamples([&](uint32_t y) -> uchar * {
+            for (; int(y) >= top + rows; top += rows)
+                give(rows);
+            if (sinkFailure.failed() || int(y) < top) {
+                // The sink wants no more: the rest is decoded into one row and dropped.
+                discarded.resize(size_t(band.bytesPerLine()));
+                return discarded.data();
+            }
+            return band.scanLine(int(y) - top);
+        });
+        if (failure.failed()) {
+            if (begun || failure.reason != FailureReason::Unsupported)
+                return failure;
+            Result<QImage> whole = throughRgbaInterface();
+            if (!whole.ok())
+                return failure;
+            if (Failure begin = sink->begin(m_size, whole.value().format(), facts()); begin.failed())
+                return begin;
+            if (Failure take = sink->take(whole.value().constBits(), whole.value().bytesPerLine(), m_size.height());
+                take.failed())
+                return take;
+            return facts();
+        }
+        if (top < m_size.height())
+            give(m_size.height() - top);
+        if (sinkFailure.failed())
+            return sinkFailure;
+        return facts();
     }
 
 private:
@@ -164,21 +245,48 @@ private:
         m_bits = bits;
     }
 
+    DecodedImage facts() const
+    {
+        DecodedImage out;
+        out.storedSize = m_size;
+        out.statedDpi = m_dpi;
+        out.iccProfile = m_icc;
+        return out;
+    }
+
+    int bandRows() const { return m_bandRows; }
+
+    // Before the samples are stored: the palette, or every pixel opaque until an alpha sample
+    // says otherwise.
+    void prepare(QImage *image) const
+    {
+        if (m_format == QImage::Format_Indexed8)
+            image->setColorTable(m_palette);
+        else if (m_format != QImage::Format_Grayscale8 && m_format != QImage::Format_Grayscale16)
+            for (int y = 0; y < image->height(); ++y)
+                std::memset(image->scanLine(y), 0xff, size_t(image->bytesPerLine()));
+    }
+
     Result<QImage> ownPath()
     {
         QImage image = allocateLargeImage(m_size, m_format);
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
+        prepare(&image);
+        const Failure failure = decodeSamples([&](uint32_t y) { return image.scanLine(int(y)); });
+        if (failure.failed())
+            return failure;
+        if (m_premultiplied)
+            unpremultiply(&image, image.height());
+        return image;
+    }
+
+    // Decodes the page's samples, each row's into the line lineFor(y) gives, prepared.
+    template <typename LineFor> Failure decodeSamples(LineFor lineFor)
+    {
         const bool deep = m_format == QImage::Format_RGBA64 || m_format == QImage::Format_RGBX64 ||
                           m_format == QImage::Format_Grayscale16;
         const bool words = m_format == QImage::Format_RGBA64 || m_format == QImage::Format_RGBX64;
-        if (m_format == QImage::Format_Indexed8) {
-            image.setColorTable(m_palette);
-        } else if (m_format != QImage::Format_Grayscale8 && m_format != QImage::Format_Grayscale16) {
-            // Opaque until an alpha sample says otherwise.
-            for (int y = 0; y < image.height(); ++y)
-                std::memset(image.scanLine(y), 0xff, size_t(image.bytesPerLine()));
-        }
         // Each stored value, scaled to the picture's 8 or 16 bits (12 bits to 16); gray that
         // counts from white turned round.
         const quint32 largest = (quint32(1) << m_bits) - 1;
@@ -228,9 +336,8 @@ private:
             }
         };
         TiffSamples samplesOf(m_tiff.get());
-        const Failure failure =
-            samplesOf.read([&](uint32_t y, uint32_t x0, uint32_t columns, int sample, const quint16 *values) {
-                uchar *line = image.scanLine(int(y));
+        return samplesOf.read([&](uint32_t y, uint32_t x0, uint32_t columns, int sample, const quint16 *values) {
+                uchar *line = lineFor(y);
                 if (sample >= 0) {
                     const Target target = targets[size_t(sample)];
                     if (target == Target::Skip)
@@ -245,11 +352,6 @@ private:
                             store(line, x0 + i, targets[size_t(s)],
                                   values[size_t(i) * size_t(samples) + size_t(s)]);
             });
-        if (failure.failed())
-            return failure;
-        if (m_premultiplied)
-            unpremultiply(&image);
-        return image;
     }
 
     // One channel of an RGB32/ARGB32 pixel (R, G, B, A as 0 to 3) or of a 64-bit one.
@@ -264,11 +366,11 @@ private:
         p = (p & ~(QRgb(0xff) << kShift[channel])) | (QRgb(v) << kShift[channel]);
     }
 
-    // Associated alpha: the colours were stored multiplied by it.
-    static void unpremultiply(QImage *image)
+    // Associated alpha: the colours of the first `rows` rows were stored multiplied by it.
+    static void unpremultiply(QImage *image, int rows)
     {
         const bool words = image->format() == QImage::Format_RGBA64;
-        for (int y = 0; y < image->height(); ++y) {
+        for (int y = 0; y < rows; ++y) {
             if (words) {
                 auto *p = reinterpret_cast<quint16 *>(image->scanLine(y));
                 for (int x = 0; x < image->width(); ++x, p += 4) {
@@ -327,6 +429,9 @@ private:
     std::vector<Target> m_targets;
     QList<QRgb> m_palette;
     int m_bits = 8;
+    int m_bandRows = 32;
+    bool m_rowsReadable = true;
+    bool m_separatePlanes = false;
     bool m_inverted = false;
     bool m_premultiplied = false;
 };
