@@ -4,12 +4,13 @@
 # 4:2:0 at quality 92, 4:2:2 at 90 and 4:4:4 at 95. Rows, for each layout:
 #   - 20 photos to width 1500, quality 85, metadata kept: Pressmark's default workers against
 #     vipsthumbnail and GraphicsMagick (gm mogrify) each run as two processes at once, as
-#     Pressmark runs two workers on two cores (and ImageMagick's mogrify on 4:2:0);
+#     Pressmark runs two workers on two cores (and ImageMagick's mogrify on 4:2:0), and against
+#     one vipsthumbnail process, as people run it;
 #   - the same with one worker (--jobs 1) against VIPS_CONCURRENCY=1 vipsthumbnail, gm with one
 #     thread, and the decoder's floor: djpeg at the same shrink on load, summed over the files;
 #   - a full-size re-encode at quality 85 against two `vips copy` and two `gm mogrify` at once;
 #   - the full size with logo, watermark and copyright lines against the plain full size.
-# Then one 100-megapixel photo to width 1500 against vipsthumbnail and gm, the peak memory of
+# Then one 100-megapixel photo to width 1500 against vipsthumbnail, gm and djpeg, the peak memory of
 # 5,000 small files against 500, PSNR and SSIM of the width-1500 outputs against ImageMagick's
 # Lanczos, and full-size WebP and AVIF against vips' savers. Peak memory is GNU time's maximum
 # resident set; for two processes at once it is the sum of both peaks.
@@ -196,6 +197,10 @@ for layout in "${layouts[@]}"; do
   read -r g_t g_m < <(measure "$out/gm" "$out/two.sh" "$out/gm-thumbnail.sh" "$out/gm" $width "$hint" -- "${files[@]}")
   row "width $width, default workers" "$label" "$p_t" "$p_m" "2 x vipsthumbnail" "$v_t" "$v_m"
   row "width $width, default workers" "$label" "$p_t" "$p_m" "2 x gm mogrify" "$g_t" "$g_m"
+  # One vipsthumbnail process with its own threads, as people run it (not like with like: it
+  # decodes one file at a time).
+  read -r vo_t vo_m < <(measure "$out/vips" "$out/vips-thumbnail.sh" "$out/vips" $width "${files[@]}")
+  row "width $width, default workers" "$label" "$p_t" "$p_m" "vipsthumbnail, one process" "$vo_t" "$vo_m"
   echo "\"$width wide $label\" $p_t $v_t $g_t" >>"$chart"
   if [ "$layout" = 420 ]; then
     read -r i_t i_m < <(measure "$out/im" mogrify -path "$out/im" -resize ${width}x -quality 85 "${files[@]}")
@@ -240,6 +245,8 @@ read -r gl_t gl_m < <(measure "$out/gm" "$out/gm-thumbnail.sh" "$out/gm" $width 
 large_label="$((large[0] * large[1] / 1000000)) MP, 4:2:2 q90"
 row "one photo to width $width" "$large_label" "$pl_t" "$pl_m" "vipsthumbnail" "$vl_t" "$vl_m"
 row "one photo to width $width" "$large_label" "$pl_t" "$pl_m" "gm mogrify" "$gl_t" "$gl_m"
+read -r fl_t fl_m < <(measure "$out/none" "$out/djpeg.sh" "1/$dl" "$large_photo")
+row "one photo to width $width" "$large_label" "$pl_t" "$pl_m" "djpeg -scale 1/$dl (the floor)" "$fl_t" "$fl_m"
 echo "\"$((large[0] * large[1] / 1000000)) MP to $width wide\" $pl_t $vl_t $gl_t" >>"$chart"
 
 echo "== memory against the number of inputs: $many small files against $few"

@@ -463,7 +463,10 @@ CliRequest parseCommandLine(const QStringList &rawArguments)
     request.skipped = expanded.skipped;
     request.unreadable = expanded.unreadable;
     request.emptyFolders = expanded.emptyFolders;
-    request.job.options = optionsFromSettings(values, ConversionOptions(), FontChoices::installed());
+    // The installed fonts (fontconfig's whole reading of them) only when there is text to draw.
+    request.job.options = optionsFromSettings(values, ConversionOptions(), FontChoices());
+    if (request.job.options.watermark.active())
+        request.job.options = optionsFromSettings(values, ConversionOptions(), FontChoices::installed());
     request.job.outputFolder = valueOf("output");
     request.job.workers = workers;
     request.job.memoryBudget = qint64(memory) << 20;
