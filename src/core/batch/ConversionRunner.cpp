@@ -156,6 +156,7 @@ ConversionReport ConversionRunner::run()
 {
     QElapsedTimer clock;
     clock.start();
+    const HeapReuse heap; // a file's bytes and output reuse the last file's memory
     ConversionReport report = runTimed();
     report.milliseconds = clock.elapsed();
     return report;

@@ -1,5 +1,7 @@
 #include "common/LargeImage.h"
 
+#include <malloc.h>
+
 #include <limits>
 #include <mutex>
 
@@ -143,4 +145,30 @@ qint64 LargeImageReuse::keptBytes() const
 {
     std::lock_guard<std::mutex> lock(m_pool->mutex);
     return qint64(m_pool->length);
+}
+
+namespace {
+std::mutex g_heapReuseMutex;
+int g_heapReuseScopes = 0;
+} // namespace
+
+HeapReuse::HeapReuse()
+{
+    std::lock_guard<std::mutex> lock(g_heapReuseMutex);
+    if (g_heapReuseScopes++ > 0)
+        return;
+    // glibc's largest: anything smaller comes from the heap, and a freed top stays up to the trim bound.
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+}
+
+HeapReuse::~HeapReuse()
+{
+    std::lock_guard<std::mutex> lock(g_heapReuseMutex);
+    if (--g_heapReuseScopes > 0)
+        return;
+    // glibc's own starting values, then everything free given back.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
+    malloc_trim(0);
 }

@@ -43,3 +43,19 @@ private:
     std::shared_ptr<Pool> m_pool;
     LargeImageReuse *m_previous;
 };
+
+// While one lives, memory the C library's heap gets back (a file's bytes, an encoded output,
+// rows and bands below the size of a large picture) stays with the heap for the next file,
+// rather than going back to the system and coming again as fresh pages the kernel must fault
+// in and clear one by one, file after file. When the last one ends the heap gives back what it
+// holds. The threshold at which allocations are mapped on their own is fixed meanwhile, so the
+// same buffers come from the heap each time.
+//
+// Threading: made and ended on any thread; scopes may overlap.
+class HeapReuse {
+public:
+    HeapReuse();
+    ~HeapReuse();
+    HeapReuse(const HeapReuse &) = delete;
+    HeapReuse &operator=(const HeapReuse &) = delete;
+};

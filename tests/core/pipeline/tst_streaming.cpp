@@ -17,7 +17,9 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <cstdlib>
 #include <cstring>
+#include <sys/resource.h>
 #include <thread>
 
 class TestStreaming : public QObject {
@@ -40,6 +42,7 @@ private Q_SLOTS:
     void aSecondCoreGivesTheSameBytes();
     void bandsGoRoundBetweenTwoThreads();
     void previewsAfterAnOptionChangeAreDrawnAsAnew();
+    void theHeapKeepsAFilesMemoryForTheNext();
 
 private:
     QString source(const QString &name);
@@ -615,6 +618,43 @@ void TestStreaming::previewsAfterAnOptionChangeAreDrawnAsAnew()
     QVERIFY(!samePixels(changed, expected, &where));
     QVERIFY2(samePixels(changed, fresh(second), &where), qPrintable(where));
     PreviewDecodes::forgetAll();
+}
+
+// Within a run, a file's bytes and its output (malloc'd buffers of a few megabytes) reuse the
+// memory the last file freed: after the first file, touching them faults in hardly a page.
+void TestStreaming::theHeapKeepsAFilesMemoryForTheNext()
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    QSKIP("a sanitizer's allocator keeps freed memory aside on purpose");
+#endif
+    const auto faults = [] {
+        struct rusage usage {};
+        getrusage(RUSAGE_THREAD, &usage);
+        return long(usage.ru_minflt);
+    };
+    const auto touched = [](size_t bytes) {
+        auto *p = static_cast<volatile char *>(std::malloc(bytes));
+        for (size_t at = 0; p && at < bytes; at += 4096)
+            p[at] = 1;
+        return p;
+    };
+    constexpr size_t kFile = 8 * 1024 * 1024, kOutput = 9 * 1024 * 1024;
+    long firstFile = 0, laterFiles = 0;
+    std::thread worker([&] {
+        const HeapReuse heap;
+        for (int i = 0; i < 6; ++i) {
+            const long before = faults();
+            volatile char *file = touched(kFile);
+            volatile char *output = touched(kOutput);
+            std::free(const_cast<char *>(file));
+            std::free(const_cast<char *>(output));
+            (i == 0 ? firstFile : laterFiles) += faults() - before;
+        }
+    });
+    worker.join();
+    const long pages = long((kFile + kOutput) / 4096);
+    QVERIFY2(firstFile > pages / 2, qPrintable(QString::number(firstFile)));
+    QVERIFY2(laterFiles < pages / 2, qPrintable(QString::number(laterFiles)));
 }
 
 #include "tst_streaming.moc"
