@@ -536,7 +536,8 @@ public:
         if (calls++ == failAtCall)
             return Failure(FailureReason::Unsupported, QStringLiteral("the sink gave up"));
         for (int i = 0; i < count && taken < rows.height(); ++i, ++taken)
-            std::memcpy(rows.scanLine(taken), bits + i * bytesPerLine, size_t(rows.bytesPerLine()));
+            std::memcpy(rows.scanLine(taken), bits + i * bytesPerLine,
+                        size_t(std::min(bytesPerLine, qsizetype(rows.width()) * rows.depth() / 8)));
         return {};
     }
 };
