@@ -196,7 +196,7 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         return result;
     }
     if (streamed && rows.mode() == StreamedPicture::Plan::Mode::Whole)
-        decoded.image = rows.picture();
+        decoded.image = rows.takePicture();
     // A header that did not tell the size, or a picture that gave way to another of the same
     // file: decide from what was decoded.
     const QSize storedSize = decoded.storedSize.isValid() ? decoded.storedSize : decoded.image.size();
@@ -232,7 +232,7 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
                          double(storedSize.height()) / decoded.shrink);
     QImage stamped;
     if (streamed && rows.mode() == StreamedPicture::Plan::Mode::Reduce) {
-        stamped = uprightImage(rows.picture(), orientation);
+        stamped = uprightImage(rows.takePicture(), orientation);
     } else if (decoded.upright) {
         stamped = resampled(decoded.image, drawn,
                             orientationSwapsSides(orientation) ? covered.transposed() : covered);

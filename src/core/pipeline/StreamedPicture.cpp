@@ -66,13 +66,17 @@ Failure StreamedPicture::take(const uchar *rows, qsizetype bytesPerLine, int cou
 bool StreamedPicture::isComplete() const
 {
     if (m_plan.mode == Plan::Mode::Reduce)
-        return m_reducer && m_reducer->isFinished();
+        return m_reducer ? m_reducer->isFinished() : m_handedOver;
     return m_height > 0 && m_taken >= m_height;
 }
 
-QImage StreamedPicture::picture() const
+QImage StreamedPicture::takePicture()
 {
-    return m_reducer ? m_reducer->result() : m_whole;
+    QImage picture = m_reducer ? m_reducer->result() : std::move(m_whole);
+    m_handedOver = m_reducer && m_reducer->isFinished();
+    m_reducer.reset();
+    m_whole = QImage();
+    return picture;
 }
 
 Result<QByteArray> StreamedPicture::encoded()

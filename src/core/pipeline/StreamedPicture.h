@@ -43,8 +43,9 @@ public:
     QImage::Format format() const { return m_format; }
     // True once every row the plan needs is in.
     bool isComplete() const;
-    // Reduce and Whole, once every row is in: the picture, in its stored orientation.
-    QImage picture() const;
+    // Reduce and Whole, once every row is in: the picture, in its stored orientation, handed over
+    // (nothing here keeps a reference, so the caller may draw on it without a copy).
+    QImage takePicture();
     // Encode, once every row is in: the JPEG file's bytes.
     Result<QByteArray> encoded();
 
@@ -57,5 +58,6 @@ private:
     QImage m_whole;
     int m_rows = 0; // rows kept in m_whole so far
     std::unique_ptr<RowReducer> m_reducer;
+    bool m_handedOver = false; // the reducer's finished output was taken
     std::unique_ptr<JpegRowEncoder> m_encoder;
 };

@@ -218,7 +218,7 @@ void TestStreaming::rowsThroughTheReducerMatchTheWholePicture()
     QCOMPARE(streamed.value().iccProfile, d.iccProfile);
     QVERIFY(sink.isComplete());
     QString where;
-    QVERIFY2(samePixels(sink.picture(), expected, &where), qPrintable(where));
+    QVERIFY2(samePixels(sink.takePicture(), expected, &where), qPrintable(where));
 }
 
 void TestStreaming::everyOrientationIsTheStoredPictureTurned_data()
