@@ -1878,6 +1878,13 @@ Die Datei konnte nicht geöffnet werden:
     </message>
 </context>
 <context>
+    <name>PngRowEncoder</name>
+    <message>
+        <source>rows of this kind are not written here</source>
+        <translation>Zeilen dieser Art werden hier nicht geschrieben</translation>
+    </message>
+</context>
+<context>
     <name>PresetPopup</name>
     <message>
         <source>Presets</source>

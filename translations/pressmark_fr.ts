@@ -1878,6 +1878,13 @@ Impossible d&apos;ouvrir le fichier :
     </message>
 </context>
 <context>
+    <name>PngRowEncoder</name>
+    <message>
+        <source>rows of this kind are not written here</source>
+        <translation>les lignes de ce type ne sont pas écrites ici</translation>
+    </message>
+</context>
+<context>
     <name>PresetPopup</name>
     <message>
         <source>Presets</source>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Failure.h"
+#include "encode/RowEncoder.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -15,19 +16,19 @@
 // make the same bytes. Failures are libjpeg's own words (running out of memory told apart).
 //
 // Threading: a plain object, used by one thread at a time.
-class JpegRowEncoder {
+class JpegRowEncoder final : public RowEncoder {
 public:
     JpegRowEncoder();
-    ~JpegRowEncoder();
+    ~JpegRowEncoder() override;
     JpegRowEncoder(const JpegRowEncoder &) = delete;
     JpegRowEncoder &operator=(const JpegRowEncoder &) = delete;
 
     // Writes the header of a picture of `size` whose rows come in `format`.
-    Failure start(QSize size, QImage::Format format, int quality, double dpi);
+    Failure start(QSize size, QImage::Format format, int quality, double dpi) override;
     // The next `count` rows, `bytesPerLine` apart.
-    Failure write(const uchar *rows, qsizetype bytesPerLine, int count);
+    Failure write(const uchar *rows, qsizetype bytesPerLine, int count) override;
     // After the last row: the file's bytes.
-    Result<QByteArray> finish();
+    Result<QByteArray> finish() override;
 
 private:
     struct State;

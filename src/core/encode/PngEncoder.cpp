@@ -1,5 +1,7 @@
 #include "encode/PngEncoder.h"
 
+#include "encode/PngRowEncoder.h"
+
 #include <QBuffer>
 #include <QImageWriter>
 
@@ -18,6 +20,16 @@ static QImage barePixels(const QImage &image)
 
 Result<QByteArray> encodePng(const QImage &image, double dpi)
 {
+    if (PngRowEncoder::takes(image.format())) {
+        // A photo's layouts, as the band road writes them.
+        PngRowEncoder encoder;
+        if (Failure failure = encoder.start(image.size(), image.format(), 0, dpi); failure.failed())
+            return failure;
+        if (Failure failure = encoder.write(image.constBits(), image.bytesPerLine(), image.height());
+            failure.failed())
+            return failure;
+        return encoder.finish();
+    }
     QImage bare = barePixels(image);
     const int perMeter = int(std::lround(dpi / 0.0254));
     bare.setDotsPerMeterX(perMeter);

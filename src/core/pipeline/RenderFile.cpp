@@ -5,6 +5,7 @@
 #include "decode/ImageLimits.h"
 #include "decode/JpegReader.h"
 #include "encode/OutputEncoder.h"
+#include "encode/RowEncoder.h"
 #include "encode/StoredPixels.h"
 #include "metadata/IccProfile.h"
 #include "options/ConversionOptions.h"
@@ -52,7 +53,8 @@ float usableDpi(double stated)
 
 // One file through decode, transform and overlay. An empty box draws the full output; a preview's
 // box bounds the picture drawn. `beneath`, when given, receives the picture before its overlays.
-// `encodeBands` lets a full-size JPEG output with nothing drawn on it be encoded as it is decoded.
+// `encodeBands` lets a full-size JPEG, PNG or TIFF output with nothing drawn on it be encoded as
+// it is decoded.
 PipelineResult renderFile(const QString &path, const ConversionOptions &options, QSize box,
                           const MemoryAdmission &admit, QImage *beneath, bool encodeBands)
 {
@@ -114,13 +116,13 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         options.outputProfile == OutputProfile::Srgb || options.format == OutputFormat::Gif;
 
     // How the picture comes from a reader that gives rows: a resized one row by row through the
-    // reducer, never held whole; a full-size JPEG output with nothing drawn on it (and no colours
-    // to convert) band by band into the encoder. Turned upright after the reduction, on the small
-    // picture. Otherwise, and from readers that give the picture whole, it is decoded whole (a
-    // full-size JPEG turned upright as it is decoded).
+    // reducer, never held whole; a full-size JPEG, PNG or TIFF output with nothing drawn on it
+    // (and no colours to convert) band by band into the encoder. Turned upright after the
+    // reduction, on the small picture. Otherwise, and from readers that give the picture whole,
+    // it is decoded whole (a full-size JPEG turned upright as it is decoded).
     const bool resizing = sizeKnown && drawnSize() != uprightSize(decoder.size(), orientation);
     const bool bands = encodeBands && full && sizeKnown && !resizing && orientation == 1 &&
-                       !options.anyOverlayActive() && options.format == OutputFormat::Jpeg &&
+                       !options.anyOverlayActive() && encodesRows(options.format) &&
                        !(srgbAsked && !result.metadata.iccProfile().isEmpty());
     // A preview's picture small enough to keep is decoded whole and kept, so the preview drawn
     // after an option change is not decoded again.
@@ -167,6 +169,7 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         plan.mode = encodable && !(srgbAsked && !profile.isEmpty()) && size == drawnSize()
                         ? StreamedPicture::Plan::Mode::Encode
                         : StreamedPicture::Plan::Mode::Whole;
+        plan.format = options.format;
         plan.quality = options.jpegQuality;
         plan.dpi = usableDpi(facts.statedDpi > 0.0 ? facts.statedDpi : result.metadata.exifDpi());
         return plan;

@@ -1,7 +1,7 @@
 #include "pipeline/StreamedPicture.h"
 
 #include "common/LargeImage.h"
-#include "encode/JpegRowEncoder.h"
+#include "encode/RowEncoder.h"
 #include "transform/RowReducer.h"
 
 #include <QCoreApplication>
@@ -33,7 +33,10 @@ Failure StreamedPicture::begin(QSize size, QImage::Format format, const DecodedI
             return Failure(FailureReason::OutOfMemory);
         return {};
     case Plan::Mode::Encode:
-        m_encoder = std::make_unique<JpegRowEncoder>();
+        m_encoder = makeRowEncoder(m_plan.format);
+        if (!m_encoder)
+            return Failure(FailureReason::InternalError,
+                           QCoreApplication::translate("StreamedPicture", "no rows were encoded"));
         return m_encoder->start(size, format, m_plan.quality, m_plan.dpi);
     case Plan::Mode::Whole:
         break;

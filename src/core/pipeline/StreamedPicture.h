@@ -1,6 +1,7 @@
 #pragma once
 
 #include "decode/RowSink.h"
+#include "options/ConversionOptions.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -8,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-class JpegRowEncoder;
+class RowEncoder;
 class RowReducer;
 
 // What a conversion makes of a picture's rows as the decoder gives them, decided when the first
@@ -17,8 +18,8 @@ class RowReducer;
 //   reduction to the output's exact size and extent is a plain copy, as resampled() returns
 //   such a picture as it is);
 // - Whole: kept as one picture in the rows' format, as the reader's read() would give it;
-// - Encode: written to a JPEG band by band (a full-size JPEG output with nothing drawn on it),
-//   so nothing is held but a band.
+// - Encode: written to the output format band by band (a full-size JPEG, PNG or TIFF output with
+//   nothing drawn on it), so nothing is held but a band.
 //
 // Threading: a RowSink; used by one thread at a time.
 class StreamedPicture final : public RowSink {
@@ -27,8 +28,9 @@ public:
         enum class Mode { Reduce, Whole, Encode } mode = Mode::Whole;
         QSize out;     // Reduce: the output size
         QSizeF extent; // Reduce: how many of the rows' pixels the picture spans
+        OutputFormat format = OutputFormat::Jpeg; // Encode: one encodesRows() takes
         int quality = 85;
-        double dpi = 72.0; // Encode: the density in the JFIF header
+        double dpi = 72.0; // Encode: the density the file states
     };
     using Planner = std::function<Result<Plan>(QSize size, QImage::Format format, const DecodedImage &facts)>;
 
@@ -46,7 +48,7 @@ public:
     // Reduce and Whole, once every row is in: the picture, in its stored orientation, handed over
     // (nothing here keeps a reference, so the caller may draw on it without a copy).
     QImage takePicture();
-    // Encode, once every row is in: the JPEG file's bytes.
+    // Encode, once every row is in: the file's bytes.
     Result<QByteArray> encoded();
 
 private:
@@ -59,5 +61,5 @@ private:
     int m_rows = 0; // rows kept in m_whole so far
     std::unique_ptr<RowReducer> m_reducer;
     bool m_handedOver = false; // the reducer's finished output was taken
-    std::unique_ptr<JpegRowEncoder> m_encoder;
+    std::unique_ptr<RowEncoder> m_encoder;
 };

@@ -7,7 +7,12 @@
 #include "encode/TiffEncoder.h"
 #include "metadata/SourceMetadata.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QImageWriter>
 #include <QtTest>
+
+#include <cmath>
 
 #include <zlib.h>
 
@@ -168,6 +173,8 @@ private Q_SLOTS:
     void jpegQualityAndDensity();
     void jpegFlattensAlphaOnWhite();
     void pngKeepsAlphaDepthAndDensity();
+    void pngOfAPhotoIsWhatQtWrites_data();
+    void pngOfAPhotoIsWhatQtWrites();
     void tiffResolutionIsExact();
     void gifHasAdaptivePaletteAndTransparency();
     void metadataSurvives_data();
@@ -409,6 +416,48 @@ void TestEncoding::pngKeepsAlphaDepthAndDensity()
     // pHYs counts per metre: 300 dpi is stored as 11811, read back as 118.11 per centimetre.
     QCOMPARE(identify(path, "%U"), QStringLiteral("PixelsPerCentimeter"));
     QVERIFY(qAbs(identify(path, "%x").toDouble() - 118.11) < 0.001);
+}
+
+void TestEncoding::pngOfAPhotoIsWhatQtWrites_data()
+{
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<double>("dpi");
+    QImage noisy(301, 203, QImage::Format_RGB888);
+    for (int y = 0; y < noisy.height(); ++y)
+        for (int x = 0; x < noisy.width(); ++x)
+            noisy.setPixel(x, y, qRgb((x * y) & 255, (x ^ y) & 255, (x * 7 + y * 13) & 255));
+    for (const QImage::Format format : {QImage::Format_RGB888, QImage::Format_RGB32, QImage::Format_Grayscale8}) {
+        QTest::addRow("pattern, format %d", int(format)) << noisy.convertToFormat(format) << 300.0;
+        QTest::addRow("gradient, format %d", int(format)) << gradient(640, 1).convertToFormat(format) << 72.0;
+    }
+    const QDir backgrounds(QStringLiteral("/usr/share/backgrounds"));
+    const QStringList photos = backgrounds.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
+    if (!photos.isEmpty()) {
+        const QImage photo = QImage(backgrounds.filePath(photos.first())).scaledToWidth(900);
+        QTest::newRow("photo, RGB32") << photo.convertToFormat(QImage::Format_RGB32) << 240.0;
+        QTest::newRow("photo, RGB888") << photo.convertToFormat(QImage::Format_RGB888) << 350.0;
+        QTest::newRow("photo, gray") << photo.convertToFormat(QImage::Format_Grayscale8) << 96.0;
+    }
+}
+
+// A photo's layouts are written by our own PNG encoder (so they can go band by band): byte for
+// byte what Qt's writer made of them before, which still writes the other layouts.
+void TestEncoding::pngOfAPhotoIsWhatQtWrites()
+{
+    QFETCH(QImage, picture);
+    QFETCH(double, dpi);
+    QImage bare(picture.constBits(), picture.width(), picture.height(), picture.bytesPerLine(),
+                picture.format());
+    bare.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
+    bare.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
+    QByteArray byQt;
+    QBuffer buffer(&byQt);
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    QVERIFY(QImageWriter(&buffer, "png").write(bare));
+    const Result<QByteArray> ours = encodePng(picture, dpi);
+    QVERIFY(ours.ok());
+    QCOMPARE(ours.value().size(), byQt.size());
+    QVERIFY(ours.value() == byQt);
 }
 
 void TestEncoding::tiffResolutionIsExact()

@@ -1,5 +1,5 @@
 // Pictures decoded row by row: through the reducer as they come (never held whole), and at full
-// size band by band into the JPEG encoder. Each road must give the pixels and bytes the
+// size band by band into the JPEG, PNG or TIFF encoder. Each road must give the pixels and bytes the
 // whole-picture road gives, for every chroma layout, colour model and orientation.
 #include "TestImages.h"
 #include "common/LargeImage.h"
@@ -21,6 +21,8 @@
 #include <cstring>
 #include <sys/resource.h>
 #include <thread>
+
+Q_DECLARE_METATYPE(OutputFormat)
 
 class TestStreaming : public QObject {
     Q_OBJECT
@@ -317,6 +319,7 @@ void TestStreaming::turnedAfterIsAsCloseToTheReference()
 void TestStreaming::fullSizeBandsMatchTheWholePicture_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<OutputFormat>("format");
     QTest::addColumn<int>("quality");
     QTest::addColumn<bool>("srgb");
     QTest::addColumn<bool>("banded"); // whether the band road is taken
@@ -324,18 +327,30 @@ void TestStreaming::fullSizeBandsMatchTheWholePicture_data()
         for (const int quality : {80, 95})
             for (const bool srgb : {false, true})
                 QTest::addRow("%s, q%d%s", kind, quality, srgb ? ", sRGB" : "")
-                    << QString::fromLatin1(kind) << quality << srgb << true;
+                    << QString::fromLatin1(kind) << OutputFormat::Jpeg << quality << srgb << true;
     // Rows the JPEG encoder does not take as they are: laid on white, 16 bits cut, whole.
-    QTest::newRow("alpha PNG") << "alpha.png" << 85 << false << false;
-    QTest::newRow("16-bit PNG") << "deep.png" << 85 << false << false;
-    QTest::newRow("interlaced PNG") << "interlaced.png" << 85 << false << false;
+    QTest::newRow("alpha PNG") << "alpha.png" << OutputFormat::Jpeg << 85 << false << false;
+    QTest::newRow("16-bit PNG") << "deep.png" << OutputFormat::Jpeg << 85 << false << false;
+    QTest::newRow("interlaced PNG") << "interlaced.png" << OutputFormat::Jpeg << 85 << false << false;
+    // A format change: PNG and TIFF written band by band as well; alpha and 16 bits kept whole.
+    for (const OutputFormat format : {OutputFormat::Png, OutputFormat::Tiff}) {
+        const char *to = format == OutputFormat::Png ? "PNG" : "TIFF";
+        for (const char *kind : {"420.jpg", "gray.jpg", "cmyk.jpg", "opaque.png"})
+            for (const bool srgb : {false, true})
+                QTest::addRow("%s to %s%s", kind, to, srgb ? ", sRGB" : "")
+                    << QString::fromLatin1(kind) << format << 85 << srgb << true;
+        for (const char *kind : {"alpha.png", "deep.png"})
+            QTest::addRow("%s to %s", kind, to) << QString::fromLatin1(kind) << format << 85 << false << false;
+    }
+    QTest::newRow("to WebP, whole") << "420.jpg" << OutputFormat::WebP << 85 << false << false;
 }
 
-// A full-size JPEG output with nothing drawn on it, encoded band by band as it is decoded: the
-// same bytes as the whole picture encoded, metadata and profile included.
+// A full-size output with nothing drawn on it, encoded band by band as it is decoded: the same
+// bytes as the whole picture encoded, metadata and profile included.
 void TestStreaming::fullSizeBandsMatchTheWholePicture()
 {
     QFETCH(QString, name);
+    QFETCH(OutputFormat, format);
     QFETCH(int, quality);
     QFETCH(bool, srgb);
     QFETCH(bool, banded);
@@ -346,6 +361,7 @@ void TestStreaming::fullSizeBandsMatchTheWholePicture()
                             {{"Exif.Image.Artist", "Band Tester"}, {"Exif.Image.XResolution", "300/1"}});
     }
     ConversionOptions options;
+    options.format = format;
     options.jpegQuality = quality;
     options.outputProfile = srgb ? OutputProfile::Srgb : OutputProfile::Keep;
 
