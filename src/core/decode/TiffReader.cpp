@@ -3,6 +3,7 @@
 #include "decode/TiffReader.h"
 
 #include "common/LargeImage.h"
+#include "common/SpareCores.h"
 #include "common/TiffMemoryFile.h"
 #include "decode/ImageLimits.h"
 #include "decode/TiffSamples.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <cstring>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -46,8 +48,8 @@ public:
         if (TIFFIsTiled(tiff) && TIFFGetField(tiff, TIFFTAG_TILELENGTH, &tileHeight))
             m_bandRows = int(std::max<uint32_t>(1, std::min(tileHeight, height)));
         // Strips said to be longer than the page libtiff reads only whole.
-        m_rowsReadable = TIFFIsTiled(tiff) || !TIFFGetField(tiff, TIFFTAG_ROWSPERSTRIP, &stripRows) ||
-                         stripRows <= height;
+        m_rowsReadable =
+            TIFFIsTiled(tiff) || !TIFFGetField(tiff, TIFFTAG_ROWSPERSTRIP, &stripRows) || stripRows <= height;
         planLayout();
         return {};
     }
@@ -89,8 +91,8 @@ public:
     // together (separate planes come one after another) and are not palette indexes.
     bool givesRows() const override
     {
-        return m_format != QImage::Format_Invalid && m_format != QImage::Format_Indexed8 && !m_separatePlanes &&
-               m_rowsReadable;
+        return m_format != QImage::Format_Invalid && m_format != QImage::Format_Indexed8 &&
+               !m_separatePlanes && m_rowsReadable;
     }
 
     qint64 streamedBytes(QSize) const override
@@ -98,7 +100,7 @@ public:
         // The band, libtiff's strip or tile, and the unpacked samples of a tile's row.
         const qint64 rowBytes = qint64(m_size.width()) * QImage::toPixelFormat(m_format).bitsPerPixel() / 8;
         const qint64 strip = TIFFIsTiled(m_tiff.get()) ? qint64(TIFFTileSize(m_tiff.get()))
-                                                        : qint64(TIFFStripSize(m_tiff.get()));
+                                                       : qint64(TIFFStripSize(m_tiff.get()));
         return rowBytes * bandRows() + std::max<qint64>(0, strip) + qint64(m_size.width()) * 8 * 2;
     }
 
@@ -129,16 +131,17 @@ public:
             prepare(&band);
         };
         std::vector<uchar> discarded;
-        const Failure failure = decodeSamples([&](uint32_t y) -> uchar * {
-            for (; int(y) >= top + rows; top += rows)
-                give(rows);
-            if (sinkFailure.failed() || int(y) < top) {
-                // The sink wants no more: the rest is decoded into one row and dropped.
-                discarded.resize(size_t(band.bytesPerLine()));
-                return discarded.data();
-            }
-            return band.scanLine(int(y) - top);
-        });
+        const Failure failure =
+            decodeSamples(m_tiff.get(), 0, uint32_t(m_size.height()), [&](uint32_t y) -> uchar * {
+                for (; int(y) >= top + rows; top += rows)
+                    give(rows);
+                if (sinkFailure.failed() || int(y) < top) {
+                    // The sink wants no more: the rest is decoded into one row and dropped.
+                    discarded.resize(size_t(band.bytesPerLine()));
+                    return discarded.data();
+                }
+                return band.scanLine(int(y) - top);
+            });
         if (failure.failed()) {
             if (begun || failure.reason != FailureReason::Unsupported)
                 return failure;
@@ -147,7 +150,8 @@ public:
                 return failure;
             if (Failure begin = sink->begin(m_size, whole.value().format(), facts()); begin.failed())
                 return begin;
-            if (Failure take = sink->take(whole.value().constBits(), whole.value().bytesPerLine(), m_size.height());
+            if (Failure take =
+                    sink->take(whole.value().constBits(), whole.value().bytesPerLine(), m_size.height());
                 take.failed())
                 return take;
             return facts();
@@ -273,7 +277,11 @@ private:
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
         prepare(&image);
-        const Failure failure = decodeSamples([&](uint32_t y) { return image.scanLine(int(y)); });
+        // Lines taken before either thread writes, so the picture is not detached under them.
+        uchar *const bits = image.bits();
+        const qsizetype bytesPerLine = image.bytesPerLine();
+        const auto lineFor = [bits, bytesPerLine](uint32_t y) { return bits + qsizetype(y) * bytesPerLine; };
+        const Failure failure = decodeOnTwoCores(lineFor);
         if (failure.failed())
             return failure;
         if (m_premultiplied)
@@ -281,8 +289,43 @@ private:
         return image;
     }
 
-    // Decodes the page's samples, each row's into the line lineFor(y) gives, prepared.
-    template <typename LineFor> Failure decodeSamples(LineFor lineFor)
+    // The page's samples as decodeSamples() decodes them; with a core to spare and a large
+    // picture in several strips or rows of tiles, the lower half on a second thread through a
+    // second handle on the same bytes (libtiff serves a handle one thread at a time). The same
+    // pixels; the first failure in the page's order.
+    template <typename LineFor> Failure decodeOnTwoCores(LineFor lineFor)
+    {
+        constexpr qint64 kWorthIt = 1'000'000; // pixels
+        const uint32_t height = uint32_t(m_size.height());
+        const uint32_t block = TiffSamples(m_tiff.get()).rowsPerBlock();
+        const uint32_t blocks = block > 0 ? (height + block - 1) / block : 0;
+        if (qint64(m_size.width()) * m_size.height() < kWorthIt || blocks < 2)
+            return decodeSamples(m_tiff.get(), 0, height, lineFor);
+        const BorrowedCore core;
+        if (!core)
+            return decodeSamples(m_tiff.get(), 0, height, lineFor);
+        const uint32_t split = (blocks + 1) / 2 * block;
+        const tdir_t page = TIFFCurrentDirectory(m_tiff.get());
+        Failure lower;
+        std::thread helper([&] {
+            TiffMemoryFile file(m_file.bytes());
+            const std::unique_ptr<TIFF, TiffCloser> tiff(file.open("r"));
+            if (!tiff || !TIFFSetDirectory(tiff.get(), page)) {
+                lower = Failure(FailureReason::Unsupported,
+                                QCoreApplication::translate("TiffSamples", "the TIFF data is damaged"));
+                return;
+            }
+            lower = decodeSamples(tiff.get(), split, height, lineFor);
+        });
+        const Failure upper = decodeSamples(m_tiff.get(), 0, split, lineFor);
+        helper.join();
+        return upper.failed() ? upper : lower;
+    }
+
+    // Decodes the rows from `first` (the first of a strip or a row of tiles) up to `end` of the
+    // page `tiff` is at, each row's samples into the line lineFor(y) gives, prepared.
+    template <typename LineFor>
+    Failure decodeSamples(TIFF *tiff, uint32_t first, uint32_t end, LineFor lineFor) const
     {
         const bool deep = m_format == QImage::Format_RGBA64 || m_format == QImage::Format_RGBX64 ||
                           m_format == QImage::Format_Grayscale16;
@@ -335,8 +378,9 @@ private:
                 break;
             }
         };
-        TiffSamples samplesOf(m_tiff.get());
-        return samplesOf.read([&](uint32_t y, uint32_t x0, uint32_t columns, int sample, const quint16 *values) {
+        TiffSamples samplesOf(tiff);
+        return samplesOf.read(
+            [&](uint32_t y, uint32_t x0, uint32_t columns, int sample, const quint16 *values) {
                 uchar *line = lineFor(y);
                 if (sample >= 0) {
                     const Target target = targets[size_t(sample)];
@@ -351,7 +395,8 @@ private:
                         if (targets[size_t(s)] != Target::Skip)
                             store(line, x0 + i, targets[size_t(s)],
                                   values[size_t(i) * size_t(samples) + size_t(s)]);
-            });
+            },
+            first, end);
     }
 
     // One channel of an RGB32/ARGB32 pixel (R, G, B, A as 0 to 3) or of a 64-bit one.

@@ -20,6 +20,16 @@ TiffSamples::TiffSamples(TIFF *tiff) : m_tiff(tiff)
     }
 }
 
+uint32_t TiffSamples::rowsPerBlock() const
+{
+    if (m_tiled)
+        return std::min(m_tileHeight, m_height);
+    uint32_t rows = 0;
+    if (!TIFFGetField(m_tiff, TIFFTAG_ROWSPERSTRIP, &rows))
+        return 0;
+    return std::min(rows, m_height);
+}
+
 // Samples of 8 and 16 bits are whole bytes and words (libtiff swaps words into the machine's
 // order); the others are packed from the high bit down, across byte boundaries.
 void TiffSamples::unpack(const uchar *in, qsizetype count, quint16 *out) const

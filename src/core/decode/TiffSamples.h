@@ -27,8 +27,12 @@ public:
 
     // Calls take(y, x, columns, sample, values) for every stretch of a row: `values` holds
     // columns x samplesPerPixel() words interleaved when sample is -1 (contiguous planes), else
-    // `columns` words of that one sample. Rows come in order within each plane.
-    template <typename Take> Failure read(Take take);
+    // `columns` words of that one sample. Rows come in order within each plane. Only the rows
+    // from `first` (the first of a strip or a row of tiles) up to `end` are read.
+    template <typename Take> Failure read(Take take, uint32_t first = 0, uint32_t end = UINT32_MAX);
+
+    // The rows a strip or a row of tiles holds; 0 when the page does not say.
+    uint32_t rowsPerBlock() const;
 
 private:
     void unpack(const uchar *in, qsizetype count, quint16 *out) const;
@@ -49,8 +53,9 @@ double tiffDpi(TIFF *tiff);
 // The current page's ICC profile; empty when it has none.
 QByteArray tiffProfile(TIFF *tiff);
 
-template <typename Take> Failure TiffSamples::read(Take take)
+template <typename Take> Failure TiffSamples::read(Take take, uint32_t first, uint32_t end)
 {
+    end = std::min(end, m_height);
     const Failure damaged(FailureReason::Unsupported,
                           QCoreApplication::translate("TiffSamples", "the TIFF data is damaged"));
     // A strip's row or a tile beyond 1 GiB is no picture within the limits.
@@ -70,7 +75,7 @@ template <typename Take> Failure TiffSamples::read(Take take)
         buffer.resize(size_t(lineBytes));
         values.resize(size_t(m_width) * size_t(perPixel));
         for (int plane = 0; plane < planes; ++plane) {
-            for (uint32_t y = 0; y < m_height; ++y) {
+            for (uint32_t y = first; y < end; ++y) {
                 if (TIFFReadScanline(m_tiff, buffer.data(), y, uint16_t(plane)) != 1)
                     return damaged;
                 unpack(buffer.data(), qsizetype(values.size()), values.data());
@@ -87,12 +92,12 @@ template <typename Take> Failure TiffSamples::read(Take take)
     buffer.resize(size_t(tileBytes));
     values.resize(size_t(m_tileWidth) * size_t(perPixel));
     for (int plane = 0; plane < planes; ++plane) {
-        for (uint32_t tileY = 0; tileY < m_height; tileY += m_tileHeight) {
+        for (uint32_t tileY = first; tileY < end; tileY += m_tileHeight) {
             for (uint32_t tileX = 0; tileX < m_width; tileX += m_tileWidth) {
                 if (TIFFReadTile(m_tiff, buffer.data(), tileX, tileY, 0, uint16_t(plane)) < 0)
                     return damaged;
                 const uint32_t columns = std::min(m_tileWidth, m_width - tileX);
-                const uint32_t rows = std::min(m_tileHeight, m_height - tileY);
+                const uint32_t rows = std::min(m_tileHeight, end - tileY);
                 for (uint32_t r = 0; r < rows; ++r) {
                     unpack(buffer.data() + size_t(r) * size_t(rowBytes), qsizetype(columns) * perPixel,
                            values.data());

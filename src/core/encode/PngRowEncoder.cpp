@@ -47,8 +47,8 @@ bool startSteps(png_structp png, png_infop info, QSize size, bool gray, png_uint
     if (setjmp(png_jmpbuf(png)))
         return false;
     png_set_IHDR(png, info, png_uint_32(size.width()), png_uint_32(size.height()), 8,
-                 gray ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE,
-                 PNG_FILTER_TYPE_BASE);
+                 gray ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
     png_set_pHYs(png, info, perMeter, perMeter, PNG_RESOLUTION_METER);
     png_write_info(png, info);
     return true;
@@ -117,7 +117,8 @@ Failure PngRowEncoder::start(QSize size, QImage::Format format, int, double dpi)
     }
     if (!takes(format) || size.isEmpty()) {
         m->failed = true;
-        m->output.message = QCoreApplication::translate("PngRowEncoder", "rows of this kind are not written here");
+        m->output.message =
+            QCoreApplication::translate("PngRowEncoder", "rows of this kind are not written here");
         return m->failure();
     }
     m->format = format;

@@ -9,14 +9,16 @@ Result<QByteArray> encodeTiff(const QImage &source, double dpi)
     const bool table = source.format() == QImage::Format_Indexed8 || source.format() == QImage::Format_Mono ||
                        source.format() == QImage::Format_MonoLSB;
     const QImage image =
-        table ? source.convertToFormat(TiffRowEncoder::layoutFormat(source.format(), source.hasAlphaChannel()))
-              : source;
+        table
+            ? source.convertToFormat(TiffRowEncoder::layoutFormat(source.format(), source.hasAlphaChannel()))
+            : source;
     if (image.isNull())
         return Failure(FailureReason::OutOfMemory);
     TiffRowEncoder encoder;
     if (Failure failure = encoder.start(image.size(), image.format(), 0, dpi); failure.failed())
         return failure;
-    if (Failure failure = encoder.write(image.constBits(), image.bytesPerLine(), image.height()); failure.failed())
+    if (Failure failure = encoder.write(image.constBits(), image.bytesPerLine(), image.height());
+        failure.failed())
         return failure;
     return encoder.finish();
 }

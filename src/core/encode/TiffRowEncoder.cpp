@@ -132,8 +132,7 @@ Failure TiffRowEncoder::write(const uchar *rows, qsizetype bytesPerLine, int cou
     QImage converted;
     if (m->format != m->layout.format && !dropsPadding) {
         // Rows in another format: converted as the whole picture would be.
-        converted =
-            QImage(rows, m->width, count, bytesPerLine, m->format).convertToFormat(m->layout.format);
+        converted = QImage(rows, m->width, count, bytesPerLine, m->format).convertToFormat(m->layout.format);
         if (converted.isNull()) {
             m->failed = true;
             return Failure(FailureReason::OutOfMemory);

@@ -7,7 +7,8 @@
 // A TIFF file written band by band as the rows come: LZW with horizontal predictor, the density
 // as an exact rational in inches; gray, RGB or RGBA in 8 or 16 bits, as the rows' format holds
 // them (layoutFormat()). Rows in any format without a colour table; those in another format
-// than their layout's are converted band by band. A format's alpha is kept when it has one. encodeTiff() writes through it.
+// than their layout's are converted band by band. A format's alpha is kept when it has one. encodeTiff()
+// writes through it.
 //
 // Threading: a plain object, used by one thread at a time.
 class TiffRowEncoder final : public RowEncoder {

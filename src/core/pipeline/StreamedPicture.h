@@ -26,8 +26,8 @@ class StreamedPicture final : public RowSink {
 public:
     struct Plan {
         enum class Mode { Reduce, Whole, Encode } mode = Mode::Whole;
-        QSize out;     // Reduce: the output size
-        QSizeF extent; // Reduce: how many of the rows' pixels the picture spans
+        QSize out;                                // Reduce: the output size
+        QSizeF extent;                            // Reduce: how many of the rows' pixels the picture spans
         OutputFormat format = OutputFormat::Jpeg; // Encode: one encodesRows() takes
         int quality = 85;
         double dpi = 72.0; // Encode: the density the file states

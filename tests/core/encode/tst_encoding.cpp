@@ -426,7 +426,8 @@ void TestEncoding::pngOfAPhotoIsWhatQtWrites_data()
     for (int y = 0; y < noisy.height(); ++y)
         for (int x = 0; x < noisy.width(); ++x)
             noisy.setPixel(x, y, qRgb((x * y) & 255, (x ^ y) & 255, (x * 7 + y * 13) & 255));
-    for (const QImage::Format format : {QImage::Format_RGB888, QImage::Format_RGB32, QImage::Format_Grayscale8}) {
+    for (const QImage::Format format :
+         {QImage::Format_RGB888, QImage::Format_RGB32, QImage::Format_Grayscale8}) {
         QTest::addRow("pattern, format %d", int(format)) << noisy.convertToFormat(format) << 300.0;
         QTest::addRow("gradient, format %d", int(format)) << gradient(640, 1).convertToFormat(format) << 72.0;
     }

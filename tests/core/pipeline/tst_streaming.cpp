@@ -340,7 +340,8 @@ void TestStreaming::fullSizeBandsMatchTheWholePicture_data()
                 QTest::addRow("%s to %s%s", kind, to, srgb ? ", sRGB" : "")
                     << QString::fromLatin1(kind) << format << 85 << srgb << true;
         for (const char *kind : {"alpha.png", "deep.png"})
-            QTest::addRow("%s to %s", kind, to) << QString::fromLatin1(kind) << format << 85 << false << false;
+            QTest::addRow("%s to %s", kind, to)
+                << QString::fromLatin1(kind) << format << 85 << false << false;
     }
     QTest::newRow("to WebP, whole") << "420.jpg" << OutputFormat::WebP << 85 << false << false;
 }
@@ -487,25 +488,32 @@ QTEST_GUILESS_MAIN(TestStreaming)
 void TestStreaming::aSecondCoreGivesTheSameBytes_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("width"); // 0: full size, in bands
+    QTest::addColumn<int>("width"); // 0: full size (in bands unless drawn on)
+    QTest::addColumn<bool>("drawn"); // a watermark, so the picture is decoded whole
     QTest::addColumn<bool>("cut");
     for (const char *kind : {"422.jpg", "444.jpg", "progressive.jpg", "gray.jpg", "opaque.png", "deep.png",
                              "tiled.tif", "premultiplied.tif"})
-        QTest::addRow("%s, reduced", kind) << QString::fromLatin1(kind) << 500 << false;
-    for (const char *kind : {"420.jpg", "gray.jpg"})
-        QTest::addRow("%s, full size in bands", kind) << QString::fromLatin1(kind) << 0 << false;
-    QTest::newRow("cut JPEG, reduced") << "420.jpg" << 500 << true;
-    QTest::newRow("cut JPEG, full size") << "420.jpg" << 0 << true;
-    QTest::newRow("cut PNG, reduced") << "opaque.png" << 500 << true;
-    QTest::newRow("cut TIFF, reduced") << "strips.tif" << 500 << true;
+        QTest::addRow("%s, reduced", kind) << QString::fromLatin1(kind) << 500 << false << false;
+    for (const char *kind : {"420.jpg", "gray.jpg", "opaque.png", "strips.tif"})
+        QTest::addRow("%s, full size in bands", kind) << QString::fromLatin1(kind) << 0 << false << false;
+    // A TIFF decoded whole: its lower half on the second core.
+    for (const char *kind : {"strips.tif", "tiled.tif", "deep.tif", "gray.tif", "premultiplied.tif"})
+        QTest::addRow("%s, whole", kind) << QString::fromLatin1(kind) << 0 << true << false;
+    QTest::newRow("cut JPEG, reduced") << "420.jpg" << 500 << false << true;
+    QTest::newRow("cut JPEG, full size") << "420.jpg" << 0 << false << true;
+    QTest::newRow("cut PNG, reduced") << "opaque.png" << 500 << false << true;
+    QTest::newRow("cut TIFF, reduced") << "strips.tif" << 500 << false << true;
+    QTest::newRow("cut TIFF, whole") << "strips.tif" << 0 << true << true;
 }
 
 // With a core to spare, the reducer or the band encoder runs on a second thread while the
-// reader decodes: the same pixels and bytes, the same failure, and the core is given back.
+// reader decodes (or a TIFF decoded whole decodes half its rows there): the same pixels and
+// bytes, the same failure, and the core is given back.
 void TestStreaming::aSecondCoreGivesTheSameBytes()
 {
     QFETCH(QString, kind);
     QFETCH(int, width);
+    QFETCH(bool, drawn);
     QFETCH(bool, cut);
     QString path = largeSource(kind);
     if (cut) {
@@ -513,7 +521,11 @@ void TestStreaming::aSecondCoreGivesTheSameBytes()
         path = m_dir.filePath("large-cut-" + kind);
         TestImages::writeFile(path, bytes.left(bytes.size() * 3 / 5));
     }
-    const ConversionOptions options = width > 0 ? toWidth(width) : ConversionOptions();
+    ConversionOptions options = width > 0 ? toWidth(width) : ConversionOptions();
+    if (drawn) {
+        options.watermark.enabled = true;
+        options.watermark.text = QStringLiteral("(c) Two Cores");
+    }
     const PipelineResult alone = convertFile(path, options, {}, true);
     SpareCores cores(1);
     PipelineResult helped;
