@@ -5,6 +5,7 @@
 #include "batch/OutputNaming.h"
 #include "browser/ImageListModel.h"
 #include "common/FileName.h"
+#include "common/SpareCores.h"
 #include "pipeline/ReadNameFacts.h"
 #include "pipeline/RenderFile.h"
 #include "preview/OverlayWarning.h"
@@ -21,8 +22,10 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTextEdit>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 LargePreview::LargePreview(ImageListModel *list, std::function<ConversionOptions()> options, QWidget *parent)
     : QDialog(parent), m_list(list), m_options(std::move(options))
@@ -166,6 +169,10 @@ void LargePreview::render()
         [path, options, box, generation, current] {
             if (*current != generation)
                 return PipelineResult(); // superseded before it started
+            // The one picture the user waits on may take a second core, as a run's last files do:
+            // a large picture's reducer and TIFF decoding work in two halves.
+            SpareCores cores(std::min(1, QThread::idealThreadCount() - 1));
+            const SpareCoresScope scope(&cores);
             return previewFile(path, options, box);
         },
         [this, generation, current, nameWith, path,

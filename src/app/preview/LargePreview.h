@@ -22,7 +22,8 @@ class QTimer;
 // stand out. The arrow keys step through the list whatever child has the focus but a text
 // field (the window's selection follows), Escape closes. Pictures are rendered off the UI
 // thread, as the cell preview is.
-// Threading: UI thread; rendering through BackgroundWork.
+// Threading: UI thread; rendering through BackgroundWork, lent one more core
+// (SpareCores) for a large picture.
 class LargePreview : public QDialog {
     Q_OBJECT
 public:

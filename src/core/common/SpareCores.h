@@ -5,7 +5,9 @@
 // The cores a run may lend to the files its workers convert: those of its workers that have no
 // file left (and, from the start, those it was allowed but had no file for). A file that would
 // keep only one core busy (the last files of a batch, a single large picture) borrows one for
-// a second thread while it decodes (BandHandoff); a run with one worker lends nothing.
+// a second thread while it decodes (BandHandoff), or to reduce a whole picture or decode a whole
+// TIFF in two halves at once; a run with one worker lends nothing. The window lends its large
+// preview one core.
 //
 // A runner's worker thread holds a scope naming its run's cores for as long as it works; a
 // thread without one borrows nothing.

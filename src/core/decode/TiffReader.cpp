@@ -9,6 +9,7 @@
 #include "decode/TiffSamples.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <thread>
@@ -379,9 +380,59 @@ private:
             }
         };
         TiffSamples samplesOf(tiff);
+        // The common layouts stored without the per-sample rules (each value is then its own
+        // scaled value: 8 bits to 8, 16 to 16), to the same pixels.
+        enum class Direct { None, Gray8, Rgb8, Rgba8, Rgb16 } direct = Direct::None;
+        const auto rgbFirst = [&] {
+            return samples >= 3 && targets[0] == Target::Red && targets[1] == Target::Green &&
+                   targets[2] == Target::Blue;
+        };
+        const auto restSkipped = [&] {
+            return std::all_of(targets.begin() + 3, targets.end(),
+                               [](Target t) { return t == Target::Skip; });
+        };
+        if (!inverted && m_bits == 8 && !deep) {
+            if (samples == 1 && targets[0] == Target::Gray)
+                direct = Direct::Gray8;
+            else if (rgbFirst() && restSkipped())
+                direct = Direct::Rgb8;
+            else if (rgbFirst() && samples == 4 && targets[3] == Target::Alpha)
+                direct = Direct::Rgba8;
+        } else if (!inverted && m_bits == 16 && words && rgbFirst() && restSkipped()) {
+            direct = Direct::Rgb16;
+        }
         return samplesOf.read(
             [&](uint32_t y, uint32_t x0, uint32_t columns, int sample, const quint16 *values) {
                 uchar *line = lineFor(y);
+                if (sample < 0 && direct != Direct::None) {
+                    const size_t stride = size_t(samples);
+                    switch (direct) {
+                    case Direct::Gray8:
+                        for (uint32_t i = 0; i < columns; ++i)
+                            line[x0 + i] = uchar(values[i]);
+                        break;
+                    case Direct::Rgb8:
+                    case Direct::Rgba8: {
+                        QRgb *p = reinterpret_cast<QRgb *>(line) + x0;
+                        for (uint32_t i = 0; i < columns; ++i, values += stride)
+                            p[i] = (direct == Direct::Rgba8 ? QRgb(values[3]) << 24 : p[i] & 0xff000000u) |
+                                   QRgb(values[0]) << 16 | QRgb(values[1]) << 8 | QRgb(values[2]);
+                        break;
+                    }
+                    case Direct::Rgb16: {
+                        quint16 *p = reinterpret_cast<quint16 *>(line) + size_t(x0) * 4;
+                        for (uint32_t i = 0; i < columns; ++i, values += stride, p += 4) {
+                            p[0] = values[0];
+                            p[1] = values[1];
+                            p[2] = values[2];
+                        }
+                        break;
+                    }
+                    case Direct::None:
+                        break;
+                    }
+                    return;
+                }
                 if (sample >= 0) {
                     const Target target = targets[size_t(sample)];
                     if (target == Target::Skip)

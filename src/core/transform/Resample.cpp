@@ -16,11 +16,9 @@ QImage resampled(const QImage &image, QSize size, QSizeF extent)
     const QImage source = image.format() == QImage::Format_RGB888 ? image : convertedTo(image, working);
     if (source.isNull())
         return QImage();
-    RowReducer reducer(source.size(), source.format(), size, extent);
-    if (!reducer.isValid())
-        return QImage();
-    reducer.addRows(source.constBits(), source.bytesPerLine(), source.height());
-    QImage result = reducer.result();
+    QImage result = RowReducer::reduced(source, size, extent);
+    if (result.isNull())
+        return result;
     result.setDotsPerMeterX(image.dotsPerMeterX());
     result.setDotsPerMeterY(image.dotsPerMeterY());
     return result;

@@ -9,5 +9,6 @@
 // ARGB32_Premultiplied, Grayscale8, Grayscale16, RGBX64 or RGBA64_Premultiplied. Any thread.
 // `extent`, when given, is how many of the image's pixels the picture spans (a picture shrunk
 // on load by 2 from 3391 rows spans 1695.5 of its 1696), so centres stay where they belong.
-// Runs through RowReducer, which takes the rows as a decoder gives them.
+// Runs through RowReducer, which takes the rows as a decoder gives them (with a lent core, in
+// two halves at once).
 QImage resampled(const QImage &image, QSize size, QSizeF extent = QSizeF());

@@ -3,12 +3,15 @@
 #include "transform/RowReducer.h"
 
 #include "common/LargeImage.h"
+#include "common/SpareCores.h"
 #include "transform/PixelFormat.h"
 #include "transform/ResampleKernel.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -309,10 +312,26 @@ struct RowReducer::State {
     int rowFloats = 0;
     std::vector<float> ring, source, row;
     std::vector<const float *> rows;
-    int taken = 0;  // source rows given so far
-    int needed = 0; // source rows the output reads
-    int made = 0;   // output rows made so far
+    int taken = 0;            // source rows given so far (counted from the picture's first)
+    int needed = 0;           // source rows the output reads
+    int made = 0;             // output rows made so far (counted from the picture's first)
+    int end = 0;              // the output rows made here end here
+    uchar *outBits = nullptr; // the output's pixels (another reducer's, for a part)
+    qsizetype outBytesPerLine = 0;
     bool valid = false;
+
+    uchar *outLine(int y) const { return outBits + qsizetype(y) * outBytesPerLine; }
+    // The first source row output row `y` reads.
+    int sourceRowOf(int y) const { return sameHeight ? y : v.first[size_t(y)]; }
+    // Makes output rows from `first` up to `last` only, from source rows given from the first
+    // of them on.
+    void restrictTo(int first, int last)
+    {
+        made = first;
+        end = last;
+        taken = sourceRowOf(first);
+        needed = sameHeight ? last : v.first[size_t(last - 1)] + v.count[size_t(last - 1)];
+    }
 
     float *slot(int sourceRow) { return ring.data() + size_t(sourceRow % ringRows) * size_t(rowFloats); }
 
@@ -337,21 +356,21 @@ struct RowReducer::State {
             filterRow(source.data(), layout.channels, h, expanded.data(), target);
         }
         // Every output row whose kernel's rows are all in.
-        const int outWidth = output.width();
-        for (; made < output.height(); ++made) {
+        const int outWidth = rowFloats / layout.channels;
+        for (; made < end; ++made) {
             const int first = sameHeight ? made : v.first[size_t(made)];
             const int count = sameHeight ? 1 : v.count[size_t(made)];
             if (first + count > taken)
                 break;
             if (sameHeight) {
-                storeRow<Sample>(slot(made), outWidth, layout.channels, layout, output.scanLine(made));
+                storeRow<Sample>(slot(made), outWidth, layout.channels, layout, outLine(made));
                 continue;
             }
             for (int k = 0; k < count; ++k)
                 rows[size_t(k)] = slot(first + k);
             sumRows(rows.data(), v.weights.data() + size_t(made) * size_t(v.taps), count, rowFloats,
                     row.data());
-            storeRow<Sample>(row.data(), outWidth, layout.channels, layout, output.scanLine(made));
+            storeRow<Sample>(row.data(), outWidth, layout.channels, layout, outLine(made));
         }
     }
 };
@@ -368,6 +387,9 @@ RowReducer::RowReducer(QSize in, QImage::Format rowFormat, QSize out, QSizeF ext
     m->output = allocateLargeImage(out, m->layout.format);
     if (m->output.isNull())
         return;
+    m->outBits = m->output.bits();
+    m->outBytesPerLine = m->output.bytesPerLine();
+    m->end = out.height();
     const int channels = m->layout.channels;
     m->rowFloats = out.width() * channels;
     m->sameWidth = in.width() == out.width() && extent.width() == in.width();
@@ -387,7 +409,43 @@ RowReducer::RowReducer(QSize in, QImage::Format rowFormat, QSize out, QSizeF ext
     m->valid = true;
 }
 
+RowReducer::RowReducer() = default;
+
 RowReducer::~RowReducer() = default;
+
+QImage RowReducer::reduced(const QImage &source, QSize out, QSizeF extent)
+{
+    RowReducer upper(source.size(), source.format(), out, extent);
+    if (!upper.isValid())
+        return QImage();
+    // Worth a second thread from about a megapixel read; each half reads a few rows twice.
+    constexpr qint64 kWorthIt = 1'000'000;
+    std::optional<BorrowedCore> core;
+    if (qint64(source.width()) * source.height() >= kWorthIt && out.height() >= 16)
+        core.emplace();
+    if (!core || !*core) {
+        upper.addRows(source.constBits(), source.bytesPerLine(), source.height());
+        return upper.result();
+    }
+    // The lower half of the output rows on the borrowed core, written into the same picture:
+    // each output row is made from the same rows the same way, so the pixels are the same.
+    const int split = out.height() / 2;
+    RowReducer lower;
+    lower.m = std::make_unique<State>(*upper.m);
+    lower.m->output = QImage();
+    lower.m->restrictTo(split, out.height());
+    upper.m->restrictTo(0, split);
+    const int lowerFirst = lower.m->taken;
+    std::thread helper([&] {
+        lower.addRows(source.constBits() + qsizetype(lowerFirst) * source.bytesPerLine(),
+                      source.bytesPerLine(), source.height() - lowerFirst);
+    });
+    upper.addRows(source.constBits(), source.bytesPerLine(), upper.m->needed);
+    helper.join();
+    if (!upper.isFinished() || !lower.isFinished())
+        return QImage();
+    return upper.result();
+}
 
 QImage::Format RowReducer::workingFormat(QImage::Format format)
 {
@@ -428,7 +486,7 @@ void RowReducer::addRows(const uchar *rows, qsizetype bytesPerLine, int count)
 
 bool RowReducer::isFinished() const
 {
-    return m->valid && m->made == m->output.height();
+    return m->valid && m->made == m->end;
 }
 
 QImage RowReducer::result() const

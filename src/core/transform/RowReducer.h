@@ -26,6 +26,12 @@ public:
     RowReducer(const RowReducer &) = delete;
     RowReducer &operator=(const RowReducer &) = delete;
 
+    // The whole `source` (in a format the reducer takes as it is) reduced to `out` spanning
+    // `extent`, as one reducer given every row makes it; when the picture is large and this
+    // thread's run lends a core, the lower half of the output rows is made on a second thread,
+    // to the same pixels. Null when memory ran out.
+    static QImage reduced(const QImage &source, QSize out, QSizeF extent = QSizeF());
+
     // The format the rows are filtered in and the output is made in, for rows in `format`.
     static QImage::Format workingFormat(QImage::Format format);
 
@@ -39,6 +45,7 @@ public:
     QImage result() const;
 
 private:
+    RowReducer();
     struct State;
     std::unique_ptr<State> m;
 };

@@ -1,10 +1,12 @@
 #include "TestImages.h"
+#include "common/SpareCores.h"
 #include "transform/Resample.h"
 
 #include <QtTest>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -150,6 +152,8 @@ private Q_SLOTS:
     void flatStaysFlatAndTransparentAddsNoColour();
     void extentKeepsCentres();
     void rampHalvedByHand();
+    void twoCoresMakeTheSamePixels_data();
+    void twoCoresMakeTheSamePixels();
 };
 
 void TestResample::matchesDirectLanczos_data()
@@ -272,6 +276,58 @@ void TestResample::rampHalvedByHand()
         QCOMPARE(int(half.constScanLine(y)[0]), 43);
         QCOMPARE(int(half.constScanLine(y)[1]), 197);
     }
+}
+
+void TestResample::twoCoresMakeTheSamePixels_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QSize>("to");
+    QTest::addColumn<QSizeF>("extent");
+    for (const QImage::Format format :
+         {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_RGB888, QImage::Format_Grayscale8,
+          QImage::Format_Grayscale16, QImage::Format_RGBX64, QImage::Format_RGBA64})
+        QTest::addRow("format %d, reduced", int(format)) << int(format) << QSize(377, 283) << QSizeF();
+    QTest::newRow("odd rows, past an extent")
+        << int(QImage::Format_RGB32) << QSize(500, 17) << QSizeF(1203, 900.5);
+    QTest::newRow("width only") << int(QImage::Format_RGB32) << QSize(601, 901) << QSizeF();
+    QTest::newRow("height only") << int(QImage::Format_Grayscale8) << QSize(1203, 450) << QSizeF();
+    QTest::newRow("enlarged") << int(QImage::Format_RGB32) << QSize(1500, 1100) << QSizeF();
+}
+
+// With a core to spare, the lower half of the output rows is made on a second thread: the same
+// pixels as one thread makes, for every layout, and the core comes back.
+void TestResample::twoCoresMakeTheSamePixels()
+{
+    QFETCH(int, format);
+    QFETCH(QSize, to);
+    QFETCH(QSizeF, extent);
+    QImage source(1203, 901, QImage::Format_RGBA64);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x)
+            source.setPixelColor(x, y,
+                                 QColor::fromRgba64(quint16((x * 7919 + y * 31) % 65536),
+                                                    quint16((x / 9 + y / 7) % 2 ? 9000 : 60000),
+                                                    quint16(y * 65535 / 901),
+                                                    quint16(20000 + (x * y) % 45000)));
+    source = source.convertToFormat(QImage::Format(format));
+    const QImage alone = resampled(source, to, extent);
+    SpareCores cores(1);
+    QImage helped;
+    {
+        const SpareCoresScope scope(&cores);
+        helped = resampled(source, to, extent);
+    }
+    QVERIFY2(cores.take(), "the borrowed core was not given back");
+    QCOMPARE(helped.format(), alone.format());
+    QCOMPARE(helped.size(), to);
+    const size_t rowBytes = size_t(alone.width()) * size_t(alone.depth() / 8);
+    int differ = 0, first = -1;
+    for (int y = 0; y < to.height(); ++y)
+        if (std::memcmp(helped.constScanLine(y), alone.constScanLine(y), rowBytes) != 0) {
+            ++differ;
+            first = first < 0 ? y : first;
+        }
+    QVERIFY2(differ == 0, qPrintable(QStringLiteral("%1 rows differ, the first %2").arg(differ).arg(first)));
 }
 
 QTEST_GUILESS_MAIN(TestResample)
