@@ -10,11 +10,5 @@ Result<QByteArray> encodeJpeg(const QImage &source, int quality, double dpi)
     if (!stored.ok())
         return stored.failure();
     const QImage &image = stored.value();
-    JpegRowEncoder encoder;
-    if (const Failure failure = encoder.start(image.size(), image.format(), quality, dpi); failure.failed())
-        return failure;
-    if (const Failure failure = encoder.write(image.constBits(), image.bytesPerLine(), image.height());
-        failure.failed())
-        return failure;
-    return encoder.finish();
+    return JpegRowEncoder().encodeWhole(image, quality, dpi);
 }

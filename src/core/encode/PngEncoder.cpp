@@ -20,16 +20,8 @@ static QImage barePixels(const QImage &image)
 
 Result<QByteArray> encodePng(const QImage &image, double dpi)
 {
-    if (PngRowEncoder::takes(image.format())) {
-        // A photo's layouts, as the band road writes them.
-        PngRowEncoder encoder;
-        if (Failure failure = encoder.start(image.size(), image.format(), 0, dpi); failure.failed())
-            return failure;
-        if (Failure failure = encoder.write(image.constBits(), image.bytesPerLine(), image.height());
-            failure.failed())
-            return failure;
-        return encoder.finish();
-    }
+    if (PngRowEncoder::takes(image.format()))
+        return PngRowEncoder().encodeWhole(image, 0, dpi); // a photo's layouts, as in bands
     QImage bare = barePixels(image);
     const int perMeter = int(std::lround(dpi / 0.0254));
     bare.setDotsPerMeterX(perMeter);

@@ -24,6 +24,9 @@ public:
     virtual Failure write(const uchar *rows, qsizetype bytesPerLine, int count) = 0;
     // After the last row: the file's bytes (without metadata).
     virtual Result<QByteArray> finish() = 0;
+
+    // A whole picture through start(), one write() and finish().
+    Result<QByteArray> encodeWhole(const QImage &image, int quality, double dpi);
 };
 
 // Whether `format` is written band by band from rows in Grayscale8, RGB888 or RGB32: JPEG, PNG

@@ -14,11 +14,5 @@ Result<QByteArray> encodeTiff(const QImage &source, double dpi)
             : source;
     if (image.isNull())
         return Failure(FailureReason::OutOfMemory);
-    TiffRowEncoder encoder;
-    if (Failure failure = encoder.start(image.size(), image.format(), 0, dpi); failure.failed())
-        return failure;
-    if (Failure failure = encoder.write(image.constBits(), image.bytesPerLine(), image.height());
-        failure.failed())
-        return failure;
-    return encoder.finish();
+    return TiffRowEncoder().encodeWhole(image, 0, dpi);
 }
