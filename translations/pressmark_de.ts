@@ -2702,6 +2702,10 @@ Die Datei konnte nicht geöffnet werden:
         <source>the XMP data could not be written</source>
         <translation>die XMP-Daten konnten nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>the rewritten file could not be read</source>
+        <translation>die neu geschriebene Datei konnte nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>StreamedPicture</name>

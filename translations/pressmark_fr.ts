@@ -2702,6 +2702,10 @@ Impossible d&apos;ouvrir le fichier :
         <source>the XMP data could not be written</source>
         <translation>les données XMP n&apos;ont pas pu être écrites</translation>
     </message>
+    <message>
+        <source>the rewritten file could not be read</source>
+        <translation>le fichier réécrit n&apos;a pas pu être lu</translation>
+    </message>
 </context>
 <context>
     <name>StreamedPicture</name>

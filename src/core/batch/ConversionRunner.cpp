@@ -382,7 +382,7 @@ void ConversionRunner::convertInto(int index, Outcome &outcome) const
         picture.compressed.isEmpty()
             ? encodeOutput(picture.image, options, picture.imageDpi, picture.iccProfile, picture.metadata,
                            picture.untouchedJpeg)
-            : encodeOutput(picture.compressed, options, picture.imageDpi, picture.iccProfile,
+            : encodeOutput(std::move(picture.compressed), options, picture.imageDpi, picture.iccProfile,
                            picture.metadata);
     picture.image = QImage();
     picture.compressed = CompressedPixels();

@@ -113,6 +113,8 @@ Result<EncodedOutput> withMetadata(EncodedOutput out, const QImage *image, bool 
     const bool png = format == OutputFormat::Png;
     if (metadata.hasExifXmpOrIptc()) {
         const Failure failure = metadata.writeInto(&out.bytes, out.pixels, dpi, png ? QByteArray() : profile);
+        if (failure.failed() && out.bytes.isEmpty())
+            return failure; // memory ran out with the file let go
         if (failure.failed())
             out.notes << QCoreApplication::translate("OutputEncoder", "metadata could not be written: %1")
                              .arg(failure.detail);
@@ -120,6 +122,8 @@ Result<EncodedOutput> withMetadata(EncodedOutput out, const QImage *image, bool 
         out.profileWritten = !failure.failed() && !png && !profile.isEmpty();
     } else if (!png && !profile.isEmpty()) {
         const Failure failure = SourceMetadata().writeInto(&out.bytes, out.pixels, dpi, profile);
+        if (failure.failed() && out.bytes.isEmpty())
+            return failure;
         if (failure.failed())
             out.notes << QCoreApplication::translate("OutputEncoder",
                                                      "the colour profile could not be written: %1")
@@ -188,18 +192,18 @@ Result<EncodedOutput> encodeOutput(const QImage &finished, const ConversionOptio
         Result<QByteArray> pixels = encodePixels(image, format, options.jpegQuality, dpi);
         if (!pixels.ok())
             return pixels.failure();
-        out.bytes = pixels.value();
+        out.bytes = std::move(pixels.value());
     }
     return withMetadata(std::move(out), &image, isGrayFormat(image.format()), options, dpi, iccProfile,
                         metadata);
 }
 
-Result<EncodedOutput> encodeOutput(const CompressedPixels &pixels, const ConversionOptions &options,
-                                   double dpi, const QByteArray &iccProfile, const SourceMetadata &source)
+Result<EncodedOutput> encodeOutput(CompressedPixels pixels, const ConversionOptions &options, double dpi,
+                                   const QByteArray &iccProfile, const SourceMetadata &source)
 {
     EncodedOutput out;
     const SourceMetadata metadata = source.keeping(options.metadata, &out.metadataRemoved);
     out.pixels = pixels.size;
-    out.bytes = pixels.bytes;
+    out.bytes = std::move(pixels.bytes);
     return withMetadata(std::move(out), nullptr, pixels.gray, options, dpi, iccProfile, metadata);
 }

@@ -43,9 +43,9 @@ struct CompressedPixels {
 };
 
 // The same for pixels already compressed in the options' format: the metadata and profile are
-// written into them as above.
-Result<EncodedOutput> encodeOutput(const CompressedPixels &pixels, const ConversionOptions &options,
-                                   double dpi, const QByteArray &iccProfile, const SourceMetadata &metadata);
+// written into them as above. Moved in, the bytes are held once while the metadata is written.
+Result<EncodedOutput> encodeOutput(CompressedPixels pixels, const ConversionOptions &options, double dpi,
+                                   const QByteArray &iccProfile, const SourceMetadata &metadata);
 
 // About the memory encoding takes beside the picture, per output pixel: the encoded bytes held
 // until written, and the encoder's own working memory (measured on 24-megapixel photos).

@@ -631,15 +631,26 @@ Failure SourceMetadata::writeInto(QByteArray *encoded, QSize pixelSize, double d
         }
         image->writeMetadata();
 
+        // The rewritten file is exiv2's own now: the encoded one goes before the copy is made.
         Exiv2::BasicIo &io = image->io();
-        io.open();
-        QByteArray out(qsizetype(io.size()), Qt::Uninitialized);
-        if (io.read(reinterpret_cast<Exiv2::byte *>(out.data()), long(out.size())) != long(out.size()))
+        if (io.open() != 0)
             throw Exiv2::Error(Exiv2::kerFailedToReadImageData);
+        encoded->clear();
+        QByteArray out;
+        try {
+            out = QByteArray(qsizetype(io.size()), Qt::Uninitialized);
+        } catch (const std::bad_alloc &) {
+            return Failure(FailureReason::OutOfMemory);
+        }
+        if (io.read(reinterpret_cast<Exiv2::byte *>(out.data()), long(out.size())) != long(out.size()))
+            return Failure(
+                FailureReason::CannotWrite,
+                QCoreApplication::translate("SourceMetadata", "the rewritten file could not be read"));
         io.close();
+        image.reset();
         if (png && !exif.empty())
             out = withPngExif(out, exifStructure(exif));
-        *encoded = out;
+        *encoded = std::move(out);
         return {};
     } catch (const std::exception &e) {
         return {FailureReason::CannotWrite, libraryWords(e)};

@@ -49,7 +49,9 @@ public:
 
     // Writes the metadata into an encoded JPEG, PNG or TIFF in memory: orientation 1, the given
     // pixel size and density, no embedded thumbnail, and the given colour profile (none when
-    // empty). A failure leaves `encoded` as it was.
+    // empty). A failure leaves `encoded` as it was, but for running out of memory once the file
+    // was rewritten: the encoded file is let go first (so a large output is not held three
+    // times over), and `encoded` is then empty.
     Failure writeInto(QByteArray *encoded, QSize pixelSize, double dpi, const QByteArray &iccProfile) const;
 
     // The same metadata as blocks for formats whose own library writes them (WebP, AVIF, JPEG
