@@ -20,6 +20,8 @@ cmake --build build-fuzz -j2 --target fuzz_psd fuzz_eps_split fuzz_decoder fuzz_
   fuzz_heif fuzz_jxl fuzz_raw fuzz_jp2 fuzz_tga fuzz_bmp fuzz_ico >/dev/null
 
 out=$PWD/fuzz-out
+# Libraries' own one-time allocations are not leaks of ours.
+export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0"
 # run TARGET SEED-PREFIX...
 run() {
   local target=$1 corpus=$out/$1/corpus prefix
