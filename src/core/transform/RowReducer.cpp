@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 #include <optional>
 #include <thread>
 #include <vector>
@@ -66,13 +69,57 @@ Layout layoutFor(QImage::Format format)
 #endif
 
 using v8i = std::int32_t __attribute__((vector_size(32)));
-using v8b = std::uint8_t __attribute__((vector_size(8)));
 using v8w = std::uint16_t __attribute__((vector_size(16)));
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#define PRESSMARK_AVX2 1
+// Bytes to and from floats eight at a time, written with AVX2's own instructions: the compiler
+// turns the portable spelling into a byte at a time.
+__attribute__((target("avx2"))) void loadBytesAvx2(const std::uint8_t *in, int samples, float *out)
+{
+    int i = 0;
+    for (; i + 8 <= samples; i += 8) {
+        const __m128i bytes = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(in + i));
+        _mm256_storeu_ps(out + i, _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(bytes)));
+    }
+    for (; i < samples; ++i)
+        out[i] = float(in[i]);
+}
+
+// Rounded and clamped as storeBytes() does.
+__attribute__((target("avx2"))) void storeBytesAvx2(const float *values, int count, std::uint8_t *out)
+{
+    const __m256 zero = _mm256_setzero_ps(), top = _mm256_set1_ps(255.0f), half = _mm256_set1_ps(0.5f);
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        __m256 v = _mm256_loadu_ps(values + i);
+        // Clamped first: a NaN comes out as 0, as from the portable loop.
+        v = _mm256_min_ps(top, _mm256_max_ps(zero, v));
+        const __m256i n = _mm256_cvttps_epi32(_mm256_add_ps(v, half));
+        const __m256i words = _mm256_packus_epi32(n, n);
+        const __m256i bytes = _mm256_packus_epi16(words, words);
+        const __m128i both = _mm_unpacklo_epi32(_mm256_castsi256_si128(bytes), _mm256_extracti128_si256(bytes, 1));
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(out + i), both);
+    }
+    for (; i < count; ++i)
+        out[i] = std::uint8_t(int(std::min(std::max(values[i], 0.0f), 255.0f) + 0.5f));
+}
+
+bool hasAvx2()
+{
+    static const bool yes = __builtin_cpu_supports("avx2");
+    return yes;
+}
+#endif
 
 // Samples to floats and back: with the filters' sums, most of the reducer's time.
 // In blocks of eight, which the compiler vectorises (a loop of unknown count it leaves scalar).
-PRESSMARK_HOT void loadBytes(const std::uint8_t *__restrict in, int samples, float *__restrict out)
+void loadBytes(const std::uint8_t *__restrict in, int samples, float *__restrict out)
 {
+#ifdef PRESSMARK_AVX2
+    if (hasAvx2())
+        return loadBytesAvx2(in, samples, out);
+#endif
     int i = 0;
     for (; i + 8 <= samples; i += 8)
         for (int j = 0; j < 8; ++j)
@@ -103,18 +150,13 @@ inline void roundedClamped(const float *values, float top, v8i *rounded)
     *rounded = __builtin_convertvector(v + half, v8i);
 }
 
-PRESSMARK_HOT void storeBytes(const float *values, int count, std::uint8_t *out)
+void storeBytes(const float *values, int count, std::uint8_t *out)
 {
-    int i = 0;
-    for (; i + 8 <= count; i += 8) {
-        v8i n;
-        roundedClamped(values + i, 255.0f, &n);
-        // The low byte of each 32-bit lane, gathered.
-        const v8b bytes = {std::uint8_t(n[0]), std::uint8_t(n[1]), std::uint8_t(n[2]), std::uint8_t(n[3]),
-                           std::uint8_t(n[4]), std::uint8_t(n[5]), std::uint8_t(n[6]), std::uint8_t(n[7])};
-        std::memcpy(out + i, &bytes, sizeof bytes);
-    }
-    for (; i < count; ++i)
+#ifdef PRESSMARK_AVX2
+    if (hasAvx2())
+        return storeBytesAvx2(values, count, out);
+#endif
+    for (int i = 0; i < count; ++i)
         out[i] = std::uint8_t(int(std::min(std::max(values[i], 0.0f), 255.0f) + 0.5f));
 }
 
@@ -182,6 +224,34 @@ void storeRow(const float *values, int pixels, int channels, const Layout &layou
     }
 }
 
+// Inlined into the loops below, so no call passes an eight-wide vector between builds for
+// different processors (which GCC warns of).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
+inline v8f load8(const float *p)
+{
+    v8f v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+inline v4f load4(const float *p)
+{
+    v4f v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+inline v4f low4(v8f v)
+{
+    return __builtin_shufflevector(v, v, 0, 1, 2, 3);
+}
+
+inline v4f high4(v8f v)
+{
+    return __builtin_shufflevector(v, v, 4, 5, 6, 7);
+}
+
 // The horizontal pass for one row of floats. Four-channel weights come repeated for each
 // channel (see expandedWeights), so two taps are one eight-wide step.
 PRESSMARK_HOT void filterRow(const float *in, int channels, const ResampleKernel &h, const float *expanded,
@@ -189,28 +259,59 @@ PRESSMARK_HOT void filterRow(const float *in, int channels, const ResampleKernel
 {
     const int outputs = int(h.first.size());
     if (channels == 4) {
-        for (int o = 0; o < outputs; ++o) {
+        const size_t stride = size_t(h.taps) * 4;
+        // One output pixel: two taps at a time, their sums folded, an odd last tap added.
+        const auto one = [&](int o) {
             const float *src = in + 4 * h.first[size_t(o)];
-            const float *w = expanded + size_t(o) * size_t(h.taps) * 4;
+            const float *w = expanded + size_t(o) * stride;
             const int count = h.count[size_t(o)];
             v8f pair = {0, 0, 0, 0, 0, 0, 0, 0};
             int k = 0;
-            for (; k + 1 < count; k += 2) {
-                v8f pixels, weights;
-                std::memcpy(&pixels, src + 4 * k, sizeof pixels);
-                std::memcpy(&weights, w + 4 * k, sizeof weights);
-                pair += pixels * weights;
-            }
-            v4f acc = __builtin_shufflevector(pair, pair, 0, 1, 2, 3) +
-                      __builtin_shufflevector(pair, pair, 4, 5, 6, 7);
-            if (k < count) {
-                v4f pixel, weight;
-                std::memcpy(&pixel, src + 4 * k, sizeof pixel);
-                std::memcpy(&weight, w + 4 * k, sizeof weight);
-                acc += pixel * weight;
-            }
+            for (; k + 1 < count; k += 2)
+                pair += load8(src + 4 * k) * load8(w + 4 * k);
+            v4f acc = low4(pair) + high4(pair);
+            if (k < count)
+                acc += load4(src + 4 * k) * load4(w + 4 * k);
             std::memcpy(out + 4 * o, &acc, sizeof acc);
+        };
+        // Four output pixels at once, each summed as one() sums it: four chains of additions
+        // the processor runs side by side instead of one waiting on each sum before the next.
+        int o = 0;
+        for (; o + 4 <= outputs; o += 4) {
+            const int count = h.count[size_t(o)];
+            if (h.count[size_t(o) + 1] != count || h.count[size_t(o) + 2] != count ||
+                h.count[size_t(o) + 3] != count) {
+                for (int i = 0; i < 4; ++i)
+                    one(o + i);
+                continue;
+            }
+            const float *s0 = in + 4 * h.first[size_t(o)], *s1 = in + 4 * h.first[size_t(o) + 1],
+                        *s2 = in + 4 * h.first[size_t(o) + 2], *s3 = in + 4 * h.first[size_t(o) + 3];
+            const float *w0 = expanded + size_t(o) * stride, *w1 = w0 + stride, *w2 = w1 + stride,
+                        *w3 = w2 + stride;
+            v8f a0 = {0, 0, 0, 0, 0, 0, 0, 0}, a1 = a0, a2 = a0, a3 = a0;
+            int k = 0;
+            for (; k + 1 < count; k += 2) {
+                a0 += load8(s0 + 4 * k) * load8(w0 + 4 * k);
+                a1 += load8(s1 + 4 * k) * load8(w1 + 4 * k);
+                a2 += load8(s2 + 4 * k) * load8(w2 + 4 * k);
+                a3 += load8(s3 + 4 * k) * load8(w3 + 4 * k);
+            }
+            v4f r0 = low4(a0) + high4(a0), r1 = low4(a1) + high4(a1), r2 = low4(a2) + high4(a2),
+                r3 = low4(a3) + high4(a3);
+            if (k < count) {
+                r0 += load4(s0 + 4 * k) * load4(w0 + 4 * k);
+                r1 += load4(s1 + 4 * k) * load4(w1 + 4 * k);
+                r2 += load4(s2 + 4 * k) * load4(w2 + 4 * k);
+                r3 += load4(s3 + 4 * k) * load4(w3 + 4 * k);
+            }
+            std::memcpy(out + 4 * o, &r0, sizeof r0);
+            std::memcpy(out + 4 * o + 4, &r1, sizeof r1);
+            std::memcpy(out + 4 * o + 8, &r2, sizeof r2);
+            std::memcpy(out + 4 * o + 12, &r3, sizeof r3);
         }
+        for (; o < outputs; ++o)
+            one(o);
         return;
     }
     // One channel: the products eight and then four at a time, added one by one in order, the
@@ -224,28 +325,18 @@ PRESSMARK_HOT void filterRow(const float *in, int channels, const ResampleKernel
         float acc = 0.0f;
         int k = 0;
         for (; k + 8 <= count; k += 8) {
-            v8f pixels, taps;
-            std::memcpy(&pixels, src + k, sizeof pixels);
-            std::memcpy(&taps, weights + k, sizeof taps);
-            const v8f products = pixels * taps;
+            const v8f products = load8(src + k) * load8(weights + k);
             for (int j = 0; j < 8; ++j)
                 acc += products[j];
         }
         if (k + 4 <= count) {
-            v4f pixels, taps;
-            std::memcpy(&pixels, src + k, sizeof pixels);
-            std::memcpy(&taps, weights + k, sizeof taps);
-            const v4f products = pixels * taps;
+            const v4f products = load4(src + k) * load4(weights + k);
             for (int j = 0; j < 4; ++j)
                 acc += products[j];
             k += 4;
         }
-        if (k < count)
+        for (; k < count; ++k)
             acc += src[k] * weights[k];
-        if (k + 1 < count)
-            acc += src[k + 1] * weights[k + 1];
-        if (k + 2 < count)
-            acc += src[k + 2] * weights[k + 2];
         out[o] = acc;
     }
 }
@@ -259,44 +350,28 @@ std::vector<float> expandedWeights(const ResampleKernel &h)
     return expanded;
 }
 
-// The vertical pass for one output row: the weighted sum of `count` filtered rows.
+// The vertical pass for one output row: the weighted sum of `count` filtered rows, each value
+// summed from the first row to the last. Eight values at a time, every row added in before
+// they are stored; in the compiler's vector types, as the plain loop was vectorised in one
+// build and not in another (rows and output might alias).
 PRESSMARK_HOT void sumRows(const float *const *rows, const float *weights, int count, int length, float *out)
 {
-    // In blocks that stay in the first-level cache while every row is added in.
-    constexpr int kBlock = 512;
-    for (int start = 0; start < length; start += kBlock) {
-        const int end = std::min(length, start + kBlock);
-        float *acc = out + start;
-        const int n = end - start;
-        const float *first = rows[0] + start;
-        const float w0 = weights[0];
-        // Eight at a time in the compiler's vector types: the plain loop was vectorised in one
-        // build and not in another (rows and output might alias).
-        int i = 0;
-        for (; i + 8 <= n; i += 8) {
-            v8f a;
-            std::memcpy(&a, first + i, sizeof a);
-            a *= w0;
-            std::memcpy(acc + i, &a, sizeof a);
-        }
-        for (; i < n; ++i)
-            acc[i] = w0 * first[i];
-        for (int k = 1; k < count; ++k) {
-            const float w = weights[k];
-            const float *row = rows[k] + start;
-            i = 0;
-            for (; i + 8 <= n; i += 8) {
-                v8f a, r;
-                std::memcpy(&a, acc + i, sizeof a);
-                std::memcpy(&r, row + i, sizeof r);
-                a += w * r;
-                std::memcpy(acc + i, &a, sizeof a);
-            }
-            for (; i < n; ++i)
-                acc[i] += w * row[i];
-        }
+    int i = 0;
+    for (; i + 8 <= length; i += 8) {
+        v8f acc = load8(rows[0] + i) * weights[0];
+        for (int k = 1; k < count; ++k)
+            acc += weights[k] * load8(rows[k] + i);
+        std::memcpy(out + i, &acc, sizeof acc);
+    }
+    for (; i < length; ++i) {
+        float acc = weights[0] * rows[0][i];
+        for (int k = 1; k < count; ++k)
+            acc += weights[k] * rows[k][i];
+        out[i] = acc;
     }
 }
+
+#pragma GCC diagnostic pop
 
 } // namespace
 
