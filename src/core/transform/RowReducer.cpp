@@ -224,32 +224,25 @@ void storeRow(const float *values, int pixels, int channels, const Layout &layou
     }
 }
 
-// Inlined into the loops below, so no call passes an eight-wide vector between builds for
-// different processors (which GCC warns of).
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpsabi"
-inline v8f load8(const float *p)
+// Eight or four floats read where they lie, as a vector. A reference, not a vector returned by
+// value: the portable build of the loops may not receive an eight-wide vector from a call.
+using v8fRead = float __attribute__((vector_size(32), aligned(4), may_alias));
+using v4fRead = float __attribute__((vector_size(16), aligned(4), may_alias));
+
+inline const v8fRead &load8(const float *p)
 {
-    v8f v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
+    return *reinterpret_cast<const v8fRead *>(p);
 }
 
-inline v4f load4(const float *p)
+inline const v4fRead &load4(const float *p)
 {
-    v4f v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
+    return *reinterpret_cast<const v4fRead *>(p);
 }
 
-inline v4f low4(v8f v)
+// The halves of an eight-wide sum, added.
+inline v4f folded(const v8f &v)
 {
-    return __builtin_shufflevector(v, v, 0, 1, 2, 3);
-}
-
-inline v4f high4(v8f v)
-{
-    return __builtin_shufflevector(v, v, 4, 5, 6, 7);
+    return __builtin_shufflevector(v, v, 0, 1, 2, 3) + __builtin_shufflevector(v, v, 4, 5, 6, 7);
 }
 
 // The horizontal pass for one row of floats. Four-channel weights come repeated for each
@@ -269,7 +262,7 @@ PRESSMARK_HOT void filterRow(const float *in, int channels, const ResampleKernel
             int k = 0;
             for (; k + 1 < count; k += 2)
                 pair += load8(src + 4 * k) * load8(w + 4 * k);
-            v4f acc = low4(pair) + high4(pair);
+            v4f acc = folded(pair);
             if (k < count)
                 acc += load4(src + 4 * k) * load4(w + 4 * k);
             std::memcpy(out + 4 * o, &acc, sizeof acc);
@@ -297,8 +290,8 @@ PRESSMARK_HOT void filterRow(const float *in, int channels, const ResampleKernel
                 a2 += load8(s2 + 4 * k) * load8(w2 + 4 * k);
                 a3 += load8(s3 + 4 * k) * load8(w3 + 4 * k);
             }
-            v4f r0 = low4(a0) + high4(a0), r1 = low4(a1) + high4(a1), r2 = low4(a2) + high4(a2),
-                r3 = low4(a3) + high4(a3);
+            v4f r0 = folded(a0), r1 = folded(a1), r2 = folded(a2),
+                r3 = folded(a3);
             if (k < count) {
                 r0 += load4(s0 + 4 * k) * load4(w0 + 4 * k);
                 r1 += load4(s1 + 4 * k) * load4(w1 + 4 * k);
@@ -370,8 +363,6 @@ PRESSMARK_HOT void sumRows(const float *const *rows, const float *weights, int c
         out[i] = acc;
     }
 }
-
-#pragma GCC diagnostic pop
 
 } // namespace
 
