@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>
 #endif
@@ -86,9 +87,11 @@ __attribute__((target("avx2"))) void loadBytesAvx2(const std::uint8_t *in, int s
         out[i] = float(in[i]);
 }
 
-// Rounded and clamped as storeBytes() does.
-__attribute__((target("avx2"))) void storeBytesAvx2(const float *values, int count, std::uint8_t *out)
+// Rounded and clamped as storeBytes() does; when `opaque`, every fourth byte set to 255.
+__attribute__((target("avx2"))) void storeBytesAvx2(const float *values, int count, bool opaque,
+                                                    std::uint8_t *out)
 {
+    const __m128i alpha = opaque ? _mm_set1_epi32(int(0xff000000u)) : _mm_setzero_si128();
     const __m256 zero = _mm256_setzero_ps(), top = _mm256_set1_ps(255.0f), half = _mm256_set1_ps(0.5f);
     int i = 0;
     for (; i + 8 <= count; i += 8) {
@@ -99,10 +102,10 @@ __attribute__((target("avx2"))) void storeBytesAvx2(const float *values, int cou
         const __m256i words = _mm256_packus_epi32(n, n);
         const __m256i bytes = _mm256_packus_epi16(words, words);
         const __m128i both = _mm_unpacklo_epi32(_mm256_castsi256_si128(bytes), _mm256_extracti128_si256(bytes, 1));
-        _mm_storel_epi64(reinterpret_cast<__m128i *>(out + i), both);
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(out + i), _mm_or_si128(both, alpha));
     }
     for (; i < count; ++i)
-        out[i] = std::uint8_t(int(std::min(std::max(values[i], 0.0f), 255.0f) + 0.5f));
+        out[i] = opaque && i % 4 == 3 ? 255 : std::uint8_t(int(std::min(std::max(values[i], 0.0f), 255.0f) + 0.5f));
 }
 
 bool hasAvx2()
@@ -150,14 +153,15 @@ inline void roundedClamped(const float *values, float top, v8i *rounded)
     *rounded = __builtin_convertvector(v + half, v8i);
 }
 
-void storeBytes(const float *values, int count, std::uint8_t *out)
+// Rounded and clamped; when `opaque` (four channels, the last padding), every fourth byte 255.
+void storeBytes(const float *values, int count, bool opaque, std::uint8_t *out)
 {
 #ifdef PRESSMARK_AVX2
     if (hasAvx2())
-        return storeBytesAvx2(values, count, out);
+        return storeBytesAvx2(values, count, opaque, out);
 #endif
     for (int i = 0; i < count; ++i)
-        out[i] = std::uint8_t(int(std::min(std::max(values[i], 0.0f), 255.0f) + 0.5f));
+        out[i] = opaque && i % 4 == 3 ? 255 : std::uint8_t(int(std::min(std::max(values[i], 0.0f), 255.0f) + 0.5f));
 }
 
 PRESSMARK_HOT void storeWords(const float *values, int count, std::uint16_t *out)
@@ -204,14 +208,15 @@ void storeRow(const float *values, int pixels, int channels, const Layout &layou
     auto *out = reinterpret_cast<Sample *>(line);
     const int count = pixels * channels;
     if (!layout.premultiplied) {
-        // A plain clamp of every value; padding alpha is set after.
-        if constexpr (sizeof(Sample) == 1)
-            storeBytes(values, count, line);
-        else
+        // A plain clamp of every value, padding alpha set to its maximum.
+        if constexpr (sizeof(Sample) == 1) {
+            storeBytes(values, count, layout.opaque, line);
+        } else {
             storeWords(values, count, out);
-        if (layout.opaque)
-            for (int x = 0; x < pixels; ++x)
-                out[4 * x + 3] = Sample(top);
+            if (layout.opaque)
+                for (int x = 0; x < pixels; ++x)
+                    out[4 * x + 3] = Sample(top);
+        }
         return;
     }
     for (int x = 0; x < pixels; ++x) {
@@ -245,18 +250,25 @@ inline v4f folded(const v8f &v)
     return __builtin_shufflevector(v, v, 0, 1, 2, 3) + __builtin_shufflevector(v, v, 4, 5, 6, 7);
 }
 
-// The horizontal pass for one row of floats. Four-channel weights come repeated for each
-// channel (see expandedWeights), so two taps are one eight-wide step.
-PRESSMARK_HOT void filterRow(const float *in, int channels, const ResampleKernel &h, const float *expanded,
-                             float *out)
+// The horizontal kernel's weights for four channels: each repeated for the four channels of a
+// pixel, so two taps are one eight-wide step. Outputs whose weights are the same share one copy
+// (at a whole-number ratio, every output but those at the edges): the horizontal pass then reads
+// its weights from the first-level cache instead of a table as large as the cache's next level.
+struct ExpandedWeights {
+    std::vector<float> values;
+    std::vector<size_t> at; // for each output: where its taps' weights start in `values`
+};
+
+// The horizontal pass for one row of floats.
+PRESSMARK_HOT void filterRow(const float *in, int channels, const ResampleKernel &h,
+                             const ExpandedWeights &expanded, float *out)
 {
     const int outputs = int(h.first.size());
     if (channels == 4) {
-        const size_t stride = size_t(h.taps) * 4;
         // One output pixel: two taps at a time, their sums folded, an odd last tap added.
         const auto one = [&](int o) {
             const float *src = in + 4 * h.first[size_t(o)];
-            const float *w = expanded + size_t(o) * stride;
+            const float *w = expanded.values.data() + expanded.at[size_t(o)];
             const int count = h.count[size_t(o)];
             v8f pair = {0, 0, 0, 0, 0, 0, 0, 0};
             int k = 0;
@@ -280,8 +292,9 @@ PRESSMARK_HOT void filterRow(const float *in, int channels, const ResampleKernel
             }
             const float *s0 = in + 4 * h.first[size_t(o)], *s1 = in + 4 * h.first[size_t(o) + 1],
                         *s2 = in + 4 * h.first[size_t(o) + 2], *s3 = in + 4 * h.first[size_t(o) + 3];
-            const float *w0 = expanded + size_t(o) * stride, *w1 = w0 + stride, *w2 = w1 + stride,
-                        *w3 = w2 + stride;
+            const float *weights = expanded.values.data();
+            const float *w0 = weights + expanded.at[size_t(o)], *w1 = weights + expanded.at[size_t(o) + 1],
+                        *w2 = weights + expanded.at[size_t(o) + 2], *w3 = weights + expanded.at[size_t(o) + 3];
             v8f a0 = {0, 0, 0, 0, 0, 0, 0, 0}, a1 = a0, a2 = a0, a3 = a0;
             int k = 0;
             for (; k + 1 < count; k += 2) {
@@ -334,12 +347,21 @@ PRESSMARK_HOT void filterRow(const float *in, int channels, const ResampleKernel
     }
 }
 
-// The kernel's weights, each repeated for the four channels of a pixel.
-std::vector<float> expandedWeights(const ResampleKernel &h)
+ExpandedWeights expandedWeights(const ResampleKernel &h)
 {
-    std::vector<float> expanded(h.weights.size() * 4);
-    for (size_t i = 0; i < h.weights.size(); ++i)
-        std::fill_n(expanded.begin() + std::ptrdiff_t(i * 4), 4, h.weights[i]);
+    ExpandedWeights expanded;
+    const size_t taps = size_t(h.taps);
+    expanded.at.resize(h.first.size());
+    std::map<std::vector<float>, size_t> seen;
+    for (size_t o = 0; o < h.first.size(); ++o) {
+        const auto first = h.weights.begin() + std::ptrdiff_t(o * taps);
+        std::vector<float> own(first, first + std::ptrdiff_t(taps));
+        const auto [place, added] = seen.try_emplace(std::move(own), expanded.values.size());
+        if (added)
+            for (size_t k = 0; k < taps; ++k)
+                expanded.values.insert(expanded.values.end(), 4, first[std::ptrdiff_t(k)]);
+        expanded.at[o] = place->second;
+    }
     return expanded;
 }
 
@@ -373,7 +395,7 @@ struct RowReducer::State {
     QImage output;
     bool sameWidth = false, sameHeight = false;
     ResampleKernel h, v;
-    std::vector<float> expanded;
+    ExpandedWeights expanded;
     int ringRows = 1;
     int rowFloats = 0;
     std::vector<float> ring, source, row;
@@ -419,7 +441,7 @@ struct RowReducer::State {
             load<Sample>(line, packed, target);
         } else {
             load<Sample>(line, packed, source.data());
-            filterRow(source.data(), layout.channels, h, expanded.data(), target);
+            filterRow(source.data(), layout.channels, h, expanded, target);
         }
         // Every output row whose kernel's rows are all in.
         const int outWidth = rowFloats / layout.channels;
