@@ -1,5 +1,7 @@
 #include "TestImages.h"
+#include "settings/SettingsSchema.h"
 
+#include <QColor>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -354,6 +356,38 @@ QByteArray adobeRgbProfile()
     QByteArray bytes = saveProfile(profile);
     cmsFreeToneCurve(curve);
     return bytes;
+}
+
+
+AppSettings unusualSettings(AppSettings s)
+{
+    for (const SettingRow &row : settingRows()) {
+        switch (row.type) {
+        case SettingType::Integer:
+            s.setInteger(row.setting, int(row.defaultNumber) == row.max ? row.min : row.max);
+            break;
+        case SettingType::Fraction:
+            s.setFraction(row.setting, 0.456f);
+            break;
+        case SettingType::Text:
+            s.setText(row.setting, QStringLiteral("Été, \"quoted\" ; =x %1").arg(row.keyName()));
+            break;
+        case SettingType::SizeText:
+            s.setText(row.setting, QStringLiteral("1234"));
+            break;
+        case SettingType::Color:
+            s.setColor(row.setting, QColor(QRgba64::fromRgba64(0x1234, 0xabcd, 0x0001, 0xffff)));
+            break;
+        case SettingType::Picture: {
+            QImage picture(7, 5, QImage::Format_ARGB32);
+            picture.fill(QColor(10, 200, 30, 128));
+            picture.setPixelColor(3, 2, QColor(255, 0, 0, 0));
+            s.setPicture(row.setting, picture);
+            break;
+        }
+        }
+    }
+    return s;
 }
 
 } // namespace TestImages

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "settings/AppSettings.h"
+
 // Helpers the tests share: synthetic pictures, fixture files written by routes independent of
 // the code under test, and independent readers of written files.
 namespace TestImages {
@@ -64,6 +66,10 @@ QByteArray grayProfile();
 // Adobe RGB (1998), wider than sRGB in the greens.
 QByteArray adobeRgbProfile();
 
+// Every option row of `start` set away from its shipped default (and within its range), so a
+// lost or swapped key shows.
+AppSettings unusualSettings(AppSettings start = AppSettings());
+
 } // namespace TestImages
 
 #define PM_COMPARE_IMAGES(actual, expected, tolerance)                                                       \
@@ -71,4 +77,4 @@ QByteArray adobeRgbProfile();
         QString pmMessage;                                                                                   \
         if (!TestImages::fuzzyEqual((actual), (expected), (tolerance), &pmMessage))                          \
             QFAIL(qPrintable(pmMessage));                                                                    \
-    } while (false)
+} while (false)

@@ -13,40 +13,6 @@
 
 namespace {
 
-// Every option row away from its shipped default (and within its range), so a lost or swapped
-// key shows.
-AppSettings unusualOptions()
-{
-    AppSettings s = shippedSettings();
-    for (const SettingRow &row : settingRows()) {
-        switch (row.type) {
-        case SettingType::Integer:
-            s.setInteger(row.setting, int(row.defaultNumber) == row.max ? row.min : row.max);
-            break;
-        case SettingType::Fraction:
-            s.setFraction(row.setting, 0.456f);
-            break;
-        case SettingType::Text:
-            s.setText(row.setting, QStringLiteral("Été, \"quoted\" ; =x %1").arg(row.keyName()));
-            break;
-        case SettingType::SizeText:
-            s.setText(row.setting, QStringLiteral("1234"));
-            break;
-        case SettingType::Color:
-            s.setColor(row.setting, QColor(QRgba64::fromRgba64(0x1234, 0xabcd, 0x0001, 0xffff)));
-            break;
-        case SettingType::Picture: {
-            QImage picture(7, 5, QImage::Format_ARGB32);
-            picture.fill(QColor(10, 200, 30, 128));
-            picture.setPixelColor(3, 2, QColor(255, 0, 0, 0));
-            s.setPicture(row.setting, picture);
-            break;
-        }
-        }
-    }
-    return s;
-}
-
 // Whether two option values would convert alike.
 bool sameOptions(const ConversionOptions &a, const ConversionOptions &b)
 {
@@ -109,7 +75,7 @@ void TestPresets::roundTripKeepsEveryOption()
 {
     QTemporaryDir dir;
     PresetStore store(dir.filePath("presets"));
-    const AppSettings saved = unusualOptions();
+    const AppSettings saved = TestImages::unusualSettings(shippedSettings());
     QVERIFY(!store.save(QStringLiteral("Everything"), saved).failed());
     const Result<Preset> loaded = store.load(QStringLiteral("Everything"));
     QVERIFY2(loaded.ok(), qPrintable(loaded.failure().text()));
@@ -141,7 +107,7 @@ void TestPresets::exportHoldsOnlyOptions()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("web.ini");
-    QVERIFY(!PresetStore::writeFile(file, unusualOptions()).failed());
+    QVERIFY(!PresetStore::writeFile(file, TestImages::unusualSettings(shippedSettings())).failed());
     QSettings written(file, QSettings::IniFormat);
     QStringList keys = written.allKeys(), expected = optionKeys();
     keys.sort();

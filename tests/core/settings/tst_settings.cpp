@@ -13,39 +13,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// Every stored value away from its shipped default, so a lost or swapped key shows.
-static AppSettings unusualSettings()
-{
-    AppSettings s;
-    for (const SettingRow &row : settingRows()) {
-        switch (row.type) {
-        case SettingType::Integer:
-            s.setInteger(row.setting, int(row.defaultNumber) == row.max ? row.min : row.max);
-            break;
-        case SettingType::Fraction:
-            s.setFraction(row.setting, 0.456f);
-            break;
-        case SettingType::Text:
-            s.setText(row.setting, QStringLiteral("Été, \"quoted\" ; =x %1").arg(row.keyName()));
-            break;
-        case SettingType::SizeText:
-            s.setText(row.setting, QStringLiteral("1234"));
-            break;
-        case SettingType::Color:
-            s.setColor(row.setting, QColor(QRgba64::fromRgba64(0x1234, 0xabcd, 0x0001, 0xffff)));
-            break;
-        case SettingType::Picture: {
-            QImage picture(7, 5, QImage::Format_ARGB32);
-            picture.fill(QColor(10, 200, 30, 128));
-            picture.setPixelColor(3, 2, QColor(255, 0, 0, 0));
-            s.setPicture(row.setting, picture);
-            break;
-        }
-        }
-    }
-    return s;
-}
-
 // The settings file: its keys, what a first run gets, what survives a save, what a damaged file
 // still gives.
 class TestSettings : public QObject {
@@ -144,7 +111,7 @@ void TestSettings::firstRunGivesTheShippedDefaults()
 void TestSettings::roundTripKeepsEveryKey()
 {
     SettingsStore store(path("round/pressmark.conf"));
-    const AppSettings saved = unusualSettings();
+    const AppSettings saved = TestImages::unusualSettings();
     QVERIFY(saved != shippedSettings());
     QVERIFY(!store.save(saved).failed());
     const AppSettings loaded = store.load();
@@ -236,7 +203,7 @@ void TestSettings::unparsableFileIsSetAside()
     QDir().mkpath(path("folder.conf"));
     SettingsStore blocked(path("folder.conf"));
     QCOMPARE(blocked.load(), shippedSettings());
-    QCOMPARE(blocked.save(unusualSettings()).reason, FailureReason::CannotWrite);
+    QCOMPARE(blocked.save(TestImages::unusualSettings()).reason, FailureReason::CannotWrite);
 }
 
 // Whatever lies at the settings path, the program starts at once with the shipped settings, and
@@ -271,7 +238,7 @@ void TestSettings::filesThatAreNotSettings()
 
     // A title no file name can hold is refused at once, the rest kept.
     const QString huge = path("huge/pressmark.conf");
-    AppSettings values = unusualSettings();
+    AppSettings values = TestImages::unusualSettings();
     values.setText(Setting::Title, QString(1024 * 1024, QLatin1Char('t')));
     QVERIFY(!SettingsStore(huge).save(values).failed());
     SettingsStore reading(huge);
@@ -279,7 +246,7 @@ void TestSettings::filesThatAreNotSettings()
     clock.start();
     const AppSettings loaded = reading.load();
     QCOMPARE(loaded.text(Setting::Title), shippedSettings().text(Setting::Title));
-    QCOMPARE(loaded.text(Setting::WidthText), unusualSettings().text(Setting::WidthText));
+    QCOMPARE(loaded.text(Setting::WidthText), TestImages::unusualSettings().text(Setting::WidthText));
     QCOMPARE(reading.notes(), QStringList {"settings replaced by their defaults: titleField"});
     QVERIFY(clock.elapsed() < 5000);
 }
@@ -287,7 +254,7 @@ void TestSettings::filesThatAreNotSettings()
 void TestSettings::resetReplacesTheStore()
 {
     SettingsStore store(path("reset/pressmark.conf"));
-    QVERIFY(!store.save(unusualSettings()).failed());
+    QVERIFY(!store.save(TestImages::unusualSettings()).failed());
     QVERIFY(!store.resetToDefaults().failed());
     QCOMPARE(store.load(), shippedSettings());
 }
@@ -320,7 +287,7 @@ void TestSettings::savingReplacesOnlyARegularFile()
     const int saved = exitCodeWithin10s([&] {
         SettingsStore store(fifo);
         store.load();
-        const Failure failure = store.save(unusualSettings());
+        const Failure failure = store.save(TestImages::unusualSettings());
         return failure.reason == FailureReason::CannotWrite && failure.detail.contains("not a regular file")
                    ? 0
                    : 1;
@@ -337,9 +304,9 @@ void TestSettings::savingReplacesOnlyARegularFile()
     QDir().mkpath(path("linked"));
     QVERIFY(QFile::link(real, linked));
     SettingsStore store(linked);
-    QVERIFY(!store.save(unusualSettings()).failed());
+    QVERIFY(!store.save(TestImages::unusualSettings()).failed());
     QVERIFY(QFileInfo(linked).isSymLink());
-    QCOMPARE(SettingsStore(real).load(), unusualSettings());
+    QCOMPARE(SettingsStore(real).load(), TestImages::unusualSettings());
     QVERIFY(!store.save(shippedSettings()).failed());
     QCOMPARE(store.load(), shippedSettings());
     QCOMPARE(QDir(path("linked")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -361,8 +328,8 @@ void TestSettings::unreadableFileIsNeverReplaced()
     QCOMPARE(TestImages::readFile(file + ".unreadable"), QByteArray("the user's own"));
     QCOMPARE(TestImages::readFile(file + ".unreadable-2"), QByteArray("the user's own too"));
     QCOMPARE(TestImages::readFile(file + ".unreadable-3"), garbage);
-    QVERIFY(!store.save(unusualSettings()).failed());
-    QCOMPARE(store.load(), unusualSettings());
+    QVERIFY(!store.save(TestImages::unusualSettings()).failed());
+    QCOMPARE(store.load(), TestImages::unusualSettings());
 
     // Every name to set it aside under is taken: it stays, and saving leaves it alone.
     const QString crowded = path("crowded/pressmark.conf");
@@ -373,7 +340,7 @@ void TestSettings::unreadableFileIsNeverReplaced()
         TestImages::writeFile(crowded + QStringLiteral(".unreadable-%1").arg(n), "taken");
     SettingsStore stuck(crowded);
     QCOMPARE(stuck.load(), shippedSettings());
-    QCOMPARE(stuck.save(unusualSettings()).reason, FailureReason::CannotWrite);
+    QCOMPARE(stuck.save(TestImages::unusualSettings()).reason, FailureReason::CannotWrite);
     QCOMPARE(TestImages::readFile(crowded), garbage);
 
     // Read only: the reason is given, nothing is moved, copied or written.
@@ -383,7 +350,7 @@ void TestSettings::unreadableFileIsNeverReplaced()
     SettingsStore reader(other, SettingsStore::Access::ReadOnly);
     QCOMPARE(reader.load(), shippedSettings());
     QCOMPARE(reader.unreadableReason(), QStringLiteral("it does not hold Pressmark settings"));
-    QCOMPARE(reader.save(unusualSettings()).reason, FailureReason::CannotWrite);
+    QCOMPARE(reader.save(TestImages::unusualSettings()).reason, FailureReason::CannotWrite);
     QCOMPARE(QDir(path("readonly")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList {"pressmark.conf"});
     QCOMPARE(TestImages::readFile(other), garbage);
