@@ -87,6 +87,17 @@ __attribute__((target("avx2"))) void loadBytesAvx2(const std::uint8_t *in, int s
         out[i] = float(in[i]);
 }
 
+__attribute__((target("avx2"))) void loadWordsAvx2(const std::uint16_t *in, int samples, float *out)
+{
+    int i = 0;
+    for (; i + 8 <= samples; i += 8) {
+        const __m128i words = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+        _mm256_storeu_ps(out + i, _mm256_cvtepi32_ps(_mm256_cvtepu16_epi32(words)));
+    }
+    for (; i < samples; ++i)
+        out[i] = float(in[i]);
+}
+
 // Rounded and clamped as storeBytes() does; when `opaque`, every fourth byte set to 255.
 __attribute__((target("avx2"))) void storeBytesAvx2(const float *values, int count, bool opaque,
                                                     std::uint8_t *out)
@@ -108,6 +119,24 @@ __attribute__((target("avx2"))) void storeBytesAvx2(const float *values, int cou
         out[i] = opaque && i % 4 == 3 ? 255 : std::uint8_t(int(std::min(std::max(values[i], 0.0f), 255.0f) + 0.5f));
 }
 
+// Packed R, G, B bytes as loadPackedRgbRow() gives them: four pixels at a time, their bytes put
+// in B, G, R, 255 order and widened to floats.
+__attribute__((target("avx2"))) void loadPackedRgbAvx2(const std::uint8_t *line, int pixels, float *out)
+{
+    const __m128i order = _mm_setr_epi8(2, 1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1);
+    const __m128i alpha = _mm_set1_epi32(int(0xff000000u));
+    int x = 0;
+    // Sixteen bytes read for twelve: the last pixels are left to the plain loop.
+    for (; x + 6 <= pixels; x += 4, line += 12, out += 16) {
+        const __m128i rgb = _mm_loadu_si128(reinterpret_cast<const __m128i *>(line));
+        const __m128i bgra = _mm_or_si128(_mm_shuffle_epi8(rgb, order), alpha);
+        _mm256_storeu_ps(out, _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(bgra)));
+        _mm256_storeu_ps(out + 8, _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(_mm_srli_si128(bgra, 8))));
+    }
+    for (; x < pixels; ++x, line += 3, out += 4)
+        out[0] = line[2], out[1] = line[1], out[2] = line[0], out[3] = 255.0f;
+}
+
 bool hasAvx2()
 {
     static const bool yes = __builtin_cpu_supports("avx2");
@@ -115,29 +144,25 @@ bool hasAvx2()
 }
 #endif
 
-// Samples to floats and back: with the filters' sums, most of the reducer's time.
-// In blocks of eight, which the compiler vectorises (a loop of unknown count it leaves scalar).
+// Samples to floats and back: with the filters' sums, most of the reducer's time. The plain
+// loops serve processors without AVX2.
 void loadBytes(const std::uint8_t *__restrict in, int samples, float *__restrict out)
 {
 #ifdef PRESSMARK_AVX2
     if (hasAvx2())
         return loadBytesAvx2(in, samples, out);
 #endif
-    int i = 0;
-    for (; i + 8 <= samples; i += 8)
-        for (int j = 0; j < 8; ++j)
-            out[i + j] = float(in[i + j]);
-    for (; i < samples; ++i)
+    for (int i = 0; i < samples; ++i)
         out[i] = float(in[i]);
 }
 
-PRESSMARK_HOT void loadWords(const std::uint16_t *__restrict in, int samples, float *__restrict out)
+void loadWords(const std::uint16_t *__restrict in, int samples, float *__restrict out)
 {
-    int i = 0;
-    for (; i + 8 <= samples; i += 8)
-        for (int j = 0; j < 8; ++j)
-            out[i + j] = float(in[i + j]);
-    for (; i < samples; ++i)
+#ifdef PRESSMARK_AVX2
+    if (hasAvx2())
+        return loadWordsAvx2(in, samples, out);
+#endif
+    for (int i = 0; i < samples; ++i)
         out[i] = float(in[i]);
 }
 
@@ -189,6 +214,10 @@ template <typename Sample> void loadRow(const uchar *line, int samples, float *o
 // full-size decode in three bytes a pixel needs no converted copy.
 void loadPackedRgbRow(const uchar *line, int pixels, float *out)
 {
+#ifdef PRESSMARK_AVX2
+    if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN && hasAvx2())
+        return loadPackedRgbAvx2(line, pixels, out);
+#endif
     for (int x = 0; x < pixels; ++x, line += 3, out += 4) {
         const float r = line[0], g = line[1], b = line[2];
         if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
@@ -297,14 +326,24 @@ PRESSMARK_HOT void filterRow(const float *in, int channels, const ResampleKernel
                         *w2 = weights + expanded.at[size_t(o) + 2], *w3 = weights + expanded.at[size_t(o) + 3];
             v8f a0 = {0, 0, 0, 0, 0, 0, 0, 0}, a1 = a0, a2 = a0, a3 = a0;
             int k = 0;
-            for (; k + 1 < count; k += 2) {
-                a0 += load8(s0 + 4 * k) * load8(w0 + 4 * k);
-                a1 += load8(s1 + 4 * k) * load8(w1 + 4 * k);
-                a2 += load8(s2 + 4 * k) * load8(w2 + 4 * k);
-                a3 += load8(s3 + 4 * k) * load8(w3 + 4 * k);
+            if (w0 == w1 && w1 == w2 && w2 == w3) {
+                // The same weights (inside a picture resized by a whole number): read once.
+                for (; k + 1 < count; k += 2) {
+                    const v8f w = load8(w0 + 4 * k);
+                    a0 += load8(s0 + 4 * k) * w;
+                    a1 += load8(s1 + 4 * k) * w;
+                    a2 += load8(s2 + 4 * k) * w;
+                    a3 += load8(s3 + 4 * k) * w;
+                }
+            } else {
+                for (; k + 1 < count; k += 2) {
+                    a0 += load8(s0 + 4 * k) * load8(w0 + 4 * k);
+                    a1 += load8(s1 + 4 * k) * load8(w1 + 4 * k);
+                    a2 += load8(s2 + 4 * k) * load8(w2 + 4 * k);
+                    a3 += load8(s3 + 4 * k) * load8(w3 + 4 * k);
+                }
             }
-            v4f r0 = folded(a0), r1 = folded(a1), r2 = folded(a2),
-                r3 = folded(a3);
+            v4f r0 = folded(a0), r1 = folded(a1), r2 = folded(a2), r3 = folded(a3);
             if (k < count) {
                 r0 += load4(s0 + 4 * k) * load4(w0 + 4 * k);
                 r1 += load4(s1 + 4 * k) * load4(w1 + 4 * k);

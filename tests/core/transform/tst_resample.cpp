@@ -185,6 +185,7 @@ void TestResample::matchesDirectLanczos_data()
     } sizes[] = {
         {"shrink 3.3x", {83, 61}, {25, 18}},
         {"shrink 1.4x", {40, 30}, {29, 21}},
+        {"halved", {64, 30}, {32, 15}}, // outputs inside share their weights
         {"enlarge 2.7x", {15, 11}, {40, 30}},
         {"one column", {40, 30}, {1, 9}},
     };
