@@ -144,28 +144,6 @@ bool hasAvx2()
 }
 #endif
 
-// Samples to floats and back: with the filters' sums, most of the reducer's time. The plain
-// loops serve processors without AVX2.
-void loadBytes(const std::uint8_t *__restrict in, int samples, float *__restrict out)
-{
-#ifdef PRESSMARK_AVX2
-    if (hasAvx2())
-        return loadBytesAvx2(in, samples, out);
-#endif
-    for (int i = 0; i < samples; ++i)
-        out[i] = float(in[i]);
-}
-
-void loadWords(const std::uint16_t *__restrict in, int samples, float *__restrict out)
-{
-#ifdef PRESSMARK_AVX2
-    if (hasAvx2())
-        return loadWordsAvx2(in, samples, out);
-#endif
-    for (int i = 0; i < samples; ++i)
-        out[i] = float(in[i]);
-}
-
 // Rounded and clamped to 0..top, as int(min(max(v, 0), top) + 0.5) rounds each value.
 inline void roundedClamped(const float *values, float top, v8i *rounded)
 {
@@ -202,12 +180,21 @@ PRESSMARK_HOT void storeWords(const float *values, int count, std::uint16_t *out
         out[i] = std::uint16_t(int(std::min(std::max(values[i], 0.0f), 65535.0f) + 0.5f));
 }
 
+// Samples to floats: with the filters' sums and the stores, most of the reducer's time. The
+// plain loop serves processors without AVX2.
 template <typename Sample> void loadRow(const uchar *line, int samples, float *out)
 {
-    if constexpr (sizeof(Sample) == 1)
-        loadBytes(line, samples, out);
-    else
-        loadWords(reinterpret_cast<const std::uint16_t *>(line), samples, out);
+    const auto *in = reinterpret_cast<const Sample *>(line);
+#ifdef PRESSMARK_AVX2
+    if (hasAvx2()) {
+        if constexpr (sizeof(Sample) == 1)
+            return loadBytesAvx2(in, samples, out);
+        else
+            return loadWordsAvx2(in, samples, out);
+    }
+#endif
+    for (int i = 0; i < samples; ++i)
+        out[i] = float(in[i]);
 }
 
 // A row of packed R, G, B bytes as the four channels of Format_RGB32 in memory order, so a
