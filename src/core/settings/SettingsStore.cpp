@@ -134,7 +134,7 @@ void SettingsStore::setAside()
 
 Failure SettingsStore::save(const AppSettings &values)
 {
-    const auto refuse = [this](const QString &why) {
+    const auto refuse = [](const QString &why) {
         const Failure failure(FailureReason::CannotWrite, why);
         qCWarning(lcSettings, "the settings could not be written: %s", qPrintable(failure.text()));
         return failure;
