@@ -17,6 +17,7 @@
 #include "pipeline/StreamedPicture.h"
 #include "transform/PixelFormat.h"
 #include "transform/Resample.h"
+#include "transform/RowReducer.h"
 #include "transform/TargetSize.h"
 #include "transform/ToSrgb.h"
 #include "transform/Upright.h"
@@ -121,9 +122,10 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     // reduction, on the small picture. Otherwise, and from readers that give the picture whole,
     // it is decoded whole (a full-size JPEG turned upright as it is decoded).
     const bool resizing = sizeKnown && drawnSize() != uprightSize(decoder.size(), orientation);
-    const bool bands = encodeBands && full && sizeKnown && !resizing && orientation == 1 &&
-                       !options.anyOverlayActive() && encodesRows(options.format) &&
-                       !(srgbAsked && !result.metadata.iccProfile().isEmpty());
+    // Resized, the output's rows go to the encoder as the reducer makes them, on the same terms.
+    const bool encodable = encodeBands && full && sizeKnown && orientation == 1 && !options.anyOverlayActive() &&
+                           encodesRows(options.format) && !(srgbAsked && !result.metadata.iccProfile().isEmpty());
+    const bool bands = encodable && !resizing;
     // A preview's picture small enough to keep is decoded whole and kept, so the preview drawn
     // after an option change is not decoded again.
     std::optional<PreviewDecodes::Key> keptAs;
@@ -153,25 +155,29 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         if (stored != decoder.size() && !decideTarget(stored))
             return result.failure;
         StreamedPicture::Plan plan;
+        plan.format = options.format;
+        plan.quality = options.jpegQuality;
+        plan.dpi = usableDpi(facts.statedDpi > 0.0 ? facts.statedDpi : result.metadata.exifDpi());
+        const QByteArray profile =
+            facts.convertedToSrgb
+                ? QByteArray()
+                : (!facts.iccProfile.isEmpty() ? facts.iccProfile : result.metadata.iccProfile());
+        const auto takenAsTheyAre = [&](QImage::Format rows) {
+            return (rows == QImage::Format_Grayscale8 || rows == QImage::Format_RGB888 ||
+                    rows == QImage::Format_RGB32) &&
+                   !(srgbAsked && !profile.isEmpty());
+        };
         if (resizing) {
-            plan.mode = StreamedPicture::Plan::Mode::Reduce;
+            plan.mode = encodable && takenAsTheyAre(RowReducer::workingFormat(format))
+                            ? StreamedPicture::Plan::Mode::ReduceEncode
+                            : StreamedPicture::Plan::Mode::Reduce;
             plan.out = uprightSize(drawnSize(), orientation);
             plan.extent =
                 QSizeF(double(stored.width()) / facts.shrink, double(stored.height()) / facts.shrink);
             return plan;
         }
-        const QByteArray profile =
-            facts.convertedToSrgb
-                ? QByteArray()
-                : (!facts.iccProfile.isEmpty() ? facts.iccProfile : result.metadata.iccProfile());
-        const bool encodable = format == QImage::Format_Grayscale8 || format == QImage::Format_RGB888 ||
-                               format == QImage::Format_RGB32;
-        plan.mode = encodable && !(srgbAsked && !profile.isEmpty()) && size == drawnSize()
-                        ? StreamedPicture::Plan::Mode::Encode
-                        : StreamedPicture::Plan::Mode::Whole;
-        plan.format = options.format;
-        plan.quality = options.jpegQuality;
-        plan.dpi = usableDpi(facts.statedDpi > 0.0 ? facts.statedDpi : result.metadata.exifDpi());
+        plan.mode = bands && takenAsTheyAre(format) && size == drawnSize() ? StreamedPicture::Plan::Mode::Encode
+                                                                            : StreamedPicture::Plan::Mode::Whole;
         return plan;
     };
     StreamedPicture rows(planRows);
@@ -215,7 +221,8 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     else
         result.iccProfile = !decoded.iccProfile.isEmpty() ? decoded.iccProfile : result.metadata.iccProfile();
 
-    if (streamed && rows.mode() == StreamedPicture::Plan::Mode::Encode) {
+    if (streamed && (rows.mode() == StreamedPicture::Plan::Mode::Encode ||
+                     rows.mode() == StreamedPicture::Plan::Mode::ReduceEncode)) {
         Result<QByteArray> bytes = rows.encoded();
         if (!bytes.ok()) {
             result.failure = bytes.failure();

@@ -20,7 +20,7 @@ Failure StreamedPicture::begin(QSize size, QImage::Format format, const DecodedI
     m_plan = plan.value();
     m_format = format;
     m_height = size.height();
-    if (m_plan.mode == Plan::Mode::Reduce) {
+    if (m_plan.mode == Plan::Mode::Reduce || m_plan.mode == Plan::Mode::ReduceEncode) {
         const QSizeF extent =
             m_plan.extent.isValid() && !m_plan.extent.isEmpty() ? m_plan.extent : QSizeF(size);
         if (m_plan.out == size && extent == QSizeF(size))
@@ -38,6 +38,24 @@ Failure StreamedPicture::begin(QSize size, QImage::Format format, const DecodedI
             return Failure(FailureReason::InternalError,
                            QCoreApplication::translate("StreamedPicture", "no rows were encoded"));
         return m_encoder->start(size, format, m_plan.quality, m_plan.dpi);
+    case Plan::Mode::ReduceEncode: {
+        m_encoder = makeRowEncoder(m_plan.format);
+        if (!m_encoder)
+            return Failure(FailureReason::InternalError,
+                           QCoreApplication::translate("StreamedPicture", "no rows were encoded"));
+        if (Failure failure = m_encoder->start(m_plan.out, RowReducer::workingFormat(format), m_plan.quality,
+                                               m_plan.dpi);
+            failure.failed())
+            return failure;
+        const auto encode = [this](const uchar *rows, qsizetype bytesPerLine, int count) {
+            m_encoderFailure = m_encoder->write(rows, bytesPerLine, count);
+            return !m_encoderFailure.failed();
+        };
+        m_reducer = std::make_unique<RowReducer>(size, format, m_plan.out, m_plan.extent, encode);
+        if (!m_reducer->isValid())
+            return Failure(FailureReason::OutOfMemory);
+        return {};
+    }
     case Plan::Mode::Whole:
         break;
     }
@@ -52,7 +70,10 @@ Failure StreamedPicture::take(const uchar *rows, qsizetype bytesPerLine, int cou
     m_taken += count;
     switch (m_plan.mode) {
     case Plan::Mode::Reduce:
+    case Plan::Mode::ReduceEncode:
         m_reducer->addRows(rows, bytesPerLine, count);
+        if (m_encoderFailure.failed())
+            return m_encoderFailure;
         return m_reducer->isValid() ? Failure() : Failure(FailureReason::OutOfMemory);
     case Plan::Mode::Encode:
         return m_encoder->write(rows, bytesPerLine, count);
@@ -70,6 +91,8 @@ bool StreamedPicture::isComplete() const
 {
     if (m_plan.mode == Plan::Mode::Reduce)
         return m_reducer ? m_reducer->isFinished() : m_handedOver;
+    if (m_plan.mode == Plan::Mode::ReduceEncode)
+        return m_reducer && m_reducer->isFinished();
     return m_height > 0 && m_taken >= m_height;
 }
 

@@ -19,16 +19,19 @@ class RowReducer;
 //   such a picture as it is);
 // - Whole: kept as one picture in the rows' format, as the reader's read() would give it;
 // - Encode: written to the output format band by band (a full-size JPEG, PNG or TIFF output with
-//   nothing drawn on it), so nothing is held but a band.
+//   nothing drawn on it), so nothing is held but a band;
+// - ReduceEncode: filtered as for Reduce, and the output's rows written to the output format band
+//   by band as they are made (a resized JPEG, PNG or TIFF output upright as stored, with nothing
+//   drawn on it), so only the ring and a band are held.
 //
 // Threading: a RowSink; used by one thread at a time.
 class StreamedPicture final : public RowSink {
 public:
     struct Plan {
-        enum class Mode { Reduce, Whole, Encode } mode = Mode::Whole;
-        QSize out;                                // Reduce: the output size
-        QSizeF extent;                            // Reduce: how many of the rows' pixels the picture spans
-        OutputFormat format = OutputFormat::Jpeg; // Encode: one encodesRows() takes
+        enum class Mode { Reduce, Whole, Encode, ReduceEncode } mode = Mode::Whole;
+        QSize out;                                // Reduce(Encode): the output size
+        QSizeF extent;                            // Reduce(Encode): how many of the rows' pixels the picture spans
+        OutputFormat format = OutputFormat::Jpeg; // (Reduce)Encode: one encodesRows() takes
         int quality = 85;
         double dpi = 72.0; // Encode: the density the file states
     };
@@ -48,7 +51,7 @@ public:
     // Reduce and Whole, once every row is in: the picture, in its stored orientation, handed over
     // (nothing here keeps a reference, so the caller may draw on it without a copy).
     QImage takePicture();
-    // Encode, once every row is in: the file's bytes.
+    // Encode and ReduceEncode, once every row is in: the file's bytes.
     Result<QByteArray> encoded();
 
 private:
@@ -62,4 +65,5 @@ private:
     std::unique_ptr<RowReducer> m_reducer;
     bool m_handedOver = false; // the reducer's finished output was taken
     std::unique_ptr<RowEncoder> m_encoder;
+    Failure m_encoderFailure; // ReduceEncode: what stopped the encoder, if anything
 };

@@ -432,9 +432,20 @@ struct RowReducer::State {
     int end = 0;              // the output rows made here end here
     uchar *outBits = nullptr; // the output's pixels (another reducer's, for a part)
     qsizetype outBytesPerLine = 0;
+    RowReducer::RowsOut rowsOut; // given: `output` is a band, sent on when full or at the end
+    int bandFirst = 0;           // the output row the band's first holds
     bool valid = false;
 
-    uchar *outLine(int y) const { return outBits + qsizetype(y) * outBytesPerLine; }
+    uchar *outLine(int y) const { return outBits + qsizetype(y - bandFirst) * outBytesPerLine; }
+    // After output row `y` is made: a full band, or the last rows, sent on.
+    void rowMade(int y)
+    {
+        if (!rowsOut || (y + 1 - bandFirst < output.height() && y + 1 < end))
+            return;
+        if (!rowsOut(outBits, outBytesPerLine, y + 1 - bandFirst))
+            valid = false;
+        bandFirst = y + 1;
+    }
     // The first source row output row `y` reads.
     int sourceRowOf(int y) const { return sameHeight ? y : v.first[size_t(y)]; }
     // Makes output rows from `first` up to `last` only, from source rows given from the first
@@ -478,6 +489,7 @@ struct RowReducer::State {
                 break;
             if (sameHeight) {
                 storeRow<Sample>(slot(made), outWidth, layout.channels, layout, outLine(made));
+                rowMade(made);
                 continue;
             }
             for (int k = 0; k < count; ++k)
@@ -485,11 +497,13 @@ struct RowReducer::State {
             sumRows(rows.data(), v.weights.data() + size_t(made) * size_t(v.taps), count, rowFloats,
                     row.data());
             storeRow<Sample>(row.data(), outWidth, layout.channels, layout, outLine(made));
+            rowMade(made);
         }
     }
 };
 
-RowReducer::RowReducer(QSize in, QImage::Format rowFormat, QSize out, QSizeF extent) : m(new State)
+RowReducer::RowReducer(QSize in, QImage::Format rowFormat, QSize out, QSizeF extent, RowsOut rowsOut)
+    : m(new State)
 {
     if (in.isEmpty() || out.isEmpty())
         return;
@@ -498,7 +512,11 @@ RowReducer::RowReducer(QSize in, QImage::Format rowFormat, QSize out, QSizeF ext
     m->layout = layoutFor(rowFormat);
     m->rowFormat = rowFormat;
     m->in = in;
-    m->output = allocateLargeImage(out, m->layout.format);
+    // Sent on in bands, the output is a band of rows.
+    constexpr int kBandRows = 16;
+    m->rowsOut = std::move(rowsOut);
+    m->output = m->rowsOut ? QImage(out.width(), std::min(out.height(), kBandRows), m->layout.format)
+                           : allocateLargeImage(out, m->layout.format);
     if (m->output.isNull())
         return;
     m->outBits = m->output.bits();
@@ -589,7 +607,7 @@ void RowReducer::addRows(const uchar *rows, qsizetype bytesPerLine, int count)
         bytesPerLine = converted.bytesPerLine();
     }
     const bool packed = m->rowFormat == QImage::Format_RGB888;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count && m->valid; ++i) {
         const uchar *line = rows + qsizetype(i) * bytesPerLine;
         if (m->layout.wide)
             m->addRow<std::uint16_t>(line, packed);
@@ -605,5 +623,5 @@ bool RowReducer::isFinished() const
 
 QImage RowReducer::result() const
 {
-    return m->valid ? m->output : QImage();
+    return m->valid && !m->rowsOut ? m->output : QImage();
 }

@@ -3,13 +3,15 @@
 #include <QImage>
 #include <QSize>
 
+#include <functional>
 #include <memory>
 
 // The Lanczos-3 resampler fed row by row, top to bottom, as a decoder gives them: each row is
 // filtered horizontally into a ring of float rows as it arrives, and each output row is made as
 // soon as the rows under its kernel are in, so the source picture is never held whole. The
-// output is allocated when the reducer is made; the memory besides it is the ring (the
-// kernel's taps of output-wide float rows) and one source row. resampled() runs through it, so
+// output is allocated when the reducer is made (or, when its rows are sent on as they are made,
+// a band of them); the memory besides it is the ring (the kernel's taps of output-wide float
+// rows) and one source row. resampled() runs through it, so
 // a picture given whole and the same picture given row by row come out the same to the bit.
 //
 // Rows come in `rowFormat`: the working format (workingFormat()) and packed RGB888 are read as
@@ -19,9 +21,14 @@
 // Threading: a plain object, used by one thread at a time.
 class RowReducer {
 public:
+    // Takes output rows as they are made: `count` rows, `bytesPerLine` apart, in
+    // workingFormat(); false stops the reducer (it is then no longer valid).
+    using RowsOut = std::function<bool(const uchar *rows, qsizetype bytesPerLine, int count)>;
+
     // From a picture of `in` pixels spanning `extent` of them (as for resampled(); invalid:
-    // all of them) to `out`.
-    RowReducer(QSize in, QImage::Format rowFormat, QSize out, QSizeF extent = QSizeF());
+    // all of them) to `out`. Given `rowsOut`, the output is not held whole: it goes there in
+    // bands as it is made, and result() is null.
+    RowReducer(QSize in, QImage::Format rowFormat, QSize out, QSizeF extent = QSizeF(), RowsOut rowsOut = {});
     ~RowReducer();
     RowReducer(const RowReducer &) = delete;
     RowReducer &operator=(const RowReducer &) = delete;

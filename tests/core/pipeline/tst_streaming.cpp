@@ -322,38 +322,52 @@ void TestStreaming::fullSizeBandsMatchTheWholePicture_data()
     QTest::addColumn<OutputFormat>("format");
     QTest::addColumn<int>("quality");
     QTest::addColumn<bool>("srgb");
+    QTest::addColumn<int>("width"); // 0: full size
     QTest::addColumn<bool>("banded"); // whether the band road is taken
     for (const char *kind : {"420.jpg", "422.jpg", "progressive.jpg", "gray.jpg", "cmyk.jpg", "opaque.png"})
         for (const int quality : {80, 95})
             for (const bool srgb : {false, true})
                 QTest::addRow("%s, q%d%s", kind, quality, srgb ? ", sRGB" : "")
-                    << QString::fromLatin1(kind) << OutputFormat::Jpeg << quality << srgb << true;
+                    << QString::fromLatin1(kind) << OutputFormat::Jpeg << quality << srgb << 0 << true;
     // Rows the JPEG encoder does not take as they are: laid on white, 16 bits cut, whole.
-    QTest::newRow("alpha PNG") << "alpha.png" << OutputFormat::Jpeg << 85 << false << false;
-    QTest::newRow("16-bit PNG") << "deep.png" << OutputFormat::Jpeg << 85 << false << false;
-    QTest::newRow("interlaced PNG") << "interlaced.png" << OutputFormat::Jpeg << 85 << false << false;
+    QTest::newRow("alpha PNG") << "alpha.png" << OutputFormat::Jpeg << 85 << false << 0 << false;
+    QTest::newRow("16-bit PNG") << "deep.png" << OutputFormat::Jpeg << 85 << false << 0 << false;
+    QTest::newRow("interlaced PNG") << "interlaced.png" << OutputFormat::Jpeg << 85 << false << 0 << false;
     // A format change: PNG and TIFF written band by band as well; alpha and 16 bits kept whole.
     for (const OutputFormat format : {OutputFormat::Png, OutputFormat::Tiff}) {
         const char *to = format == OutputFormat::Png ? "PNG" : "TIFF";
         for (const char *kind : {"420.jpg", "gray.jpg", "cmyk.jpg", "opaque.png"})
             for (const bool srgb : {false, true})
                 QTest::addRow("%s to %s%s", kind, to, srgb ? ", sRGB" : "")
-                    << QString::fromLatin1(kind) << format << 85 << srgb << true;
+                    << QString::fromLatin1(kind) << format << 85 << srgb << 0 << true;
         for (const char *kind : {"alpha.png", "deep.png"})
             QTest::addRow("%s to %s", kind, to)
-                << QString::fromLatin1(kind) << format << 85 << false << false;
+                << QString::fromLatin1(kind) << format << 85 << false << 0 << false;
     }
-    QTest::newRow("to WebP, whole") << "420.jpg" << OutputFormat::WebP << 85 << false << false;
+    QTest::newRow("to WebP, whole") << "420.jpg" << OutputFormat::WebP << 85 << false << 0 << false;
+    // Resized: the output's rows encoded as the reducer makes them (shrunk on load, and not),
+    // unless they are not in a form the encoder takes.
+    for (const int width : {60, 200})
+        for (const char *kind : {"420.jpg", "422.jpg", "gray.jpg", "cmyk.jpg", "opaque.png", "strips.tif"})
+            for (const bool srgb : {false, true})
+                QTest::addRow("%s to width %d%s", kind, width, srgb ? ", sRGB" : "")
+                    << QString::fromLatin1(kind) << OutputFormat::Jpeg << 90 << srgb << width << true;
+    QTest::newRow("gray.jpg to PNG, width 90") << "gray.jpg" << OutputFormat::Png << 85 << false << 90 << true;
+    QTest::newRow("420.jpg to TIFF, width 90") << "420.jpg" << OutputFormat::Tiff << 85 << false << 90 << true;
+    QTest::newRow("alpha PNG, width 90") << "alpha.png" << OutputFormat::Jpeg << 85 << false << 90 << false;
+    QTest::newRow("16-bit PNG, width 90") << "deep.png" << OutputFormat::Jpeg << 85 << false << 90 << false;
 }
 
-// A full-size output with nothing drawn on it, encoded band by band as it is decoded: the same
-// bytes as the whole picture encoded, metadata and profile included.
+// An output with nothing drawn on it, encoded band by band as it is decoded (or, resized, as the
+// reducer makes its rows): the same bytes as the whole picture encoded, metadata and profile
+// included.
 void TestStreaming::fullSizeBandsMatchTheWholePicture()
 {
     QFETCH(QString, name);
     QFETCH(OutputFormat, format);
     QFETCH(int, quality);
     QFETCH(bool, srgb);
+    QFETCH(int, width);
     QFETCH(bool, banded);
     const QString path = m_dir.filePath("meta-" + name);
     if (!QFile::exists(path)) {
@@ -365,6 +379,10 @@ void TestStreaming::fullSizeBandsMatchTheWholePicture()
     options.format = format;
     options.jpegQuality = quality;
     options.outputProfile = srgb ? OutputProfile::Srgb : OutputProfile::Keep;
+    if (width > 0) {
+        options.resize = ResizeMode::Width;
+        options.resizeTo = width;
+    }
 
     const PipelineResult whole = convertFile(path, options);
     QVERIFY2(whole.ok(), qPrintable(whole.failure.text()));
@@ -397,6 +415,7 @@ void TestStreaming::cutMidStreamIsTruncated_data()
     for (const char *kind : {"420.jpg", "progressive.jpg", "gray.jpg", "opaque.png", "deep.png"}) {
         QTest::addRow("%s, reduced", kind) << QString::fromLatin1(kind) << 60 << false;
         QTest::addRow("%s, shrunk on load", kind) << QString::fromLatin1(kind) << 30 << false;
+        QTest::addRow("%s, reduced in bands", kind) << QString::fromLatin1(kind) << 60 << true;
         QTest::addRow("%s, full size in bands", kind) << QString::fromLatin1(kind) << 0 << true;
     }
 }
