@@ -162,6 +162,8 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
             facts.convertedToSrgb
                 ? QByteArray()
                 : (!facts.iccProfile.isEmpty() ? facts.iccProfile : result.metadata.iccProfile());
+        // Rows the row encoders take as they are (the reducer's are gray or RGB32), with no
+        // colours to convert.
         const auto takenAsTheyAre = [&](QImage::Format rows) {
             return (rows == QImage::Format_Grayscale8 || rows == QImage::Format_RGB888 ||
                     rows == QImage::Format_RGB32) &&

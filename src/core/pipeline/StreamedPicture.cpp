@@ -33,19 +33,9 @@ Failure StreamedPicture::begin(QSize size, QImage::Format format, const DecodedI
             return Failure(FailureReason::OutOfMemory);
         return {};
     case Plan::Mode::Encode:
-        m_encoder = makeRowEncoder(m_plan.format);
-        if (!m_encoder)
-            return Failure(FailureReason::InternalError,
-                           QCoreApplication::translate("StreamedPicture", "no rows were encoded"));
-        return m_encoder->start(size, format, m_plan.quality, m_plan.dpi);
+        return startEncoder(size, format);
     case Plan::Mode::ReduceEncode: {
-        m_encoder = makeRowEncoder(m_plan.format);
-        if (!m_encoder)
-            return Failure(FailureReason::InternalError,
-                           QCoreApplication::translate("StreamedPicture", "no rows were encoded"));
-        if (Failure failure = m_encoder->start(m_plan.out, RowReducer::workingFormat(format), m_plan.quality,
-                                               m_plan.dpi);
-            failure.failed())
+        if (Failure failure = startEncoder(m_plan.out, RowReducer::workingFormat(format)); failure.failed())
             return failure;
         const auto encode = [this](const uchar *rows, qsizetype bytesPerLine, int count) {
             m_encoderFailure = m_encoder->write(rows, bytesPerLine, count);
@@ -63,6 +53,15 @@ Failure StreamedPicture::begin(QSize size, QImage::Format format, const DecodedI
     if (m_whole.isNull())
         return Failure(FailureReason::OutOfMemory);
     return {};
+}
+
+Failure StreamedPicture::startEncoder(QSize size, QImage::Format format)
+{
+    m_encoder = makeRowEncoder(m_plan.format);
+    if (!m_encoder)
+        return Failure(FailureReason::InternalError,
+                       QCoreApplication::translate("StreamedPicture", "no rows were encoded"));
+    return m_encoder->start(size, format, m_plan.quality, m_plan.dpi);
 }
 
 Failure StreamedPicture::take(const uchar *rows, qsizetype bytesPerLine, int count)

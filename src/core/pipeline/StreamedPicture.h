@@ -33,7 +33,7 @@ public:
         QSizeF extent;                            // Reduce(Encode): how many of the rows' pixels the picture spans
         OutputFormat format = OutputFormat::Jpeg; // (Reduce)Encode: one encodesRows() takes
         int quality = 85;
-        double dpi = 72.0; // Encode: the density the file states
+        double dpi = 72.0; // (Reduce)Encode: the density the file states
     };
     using Planner = std::function<Result<Plan>(QSize size, QImage::Format format, const DecodedImage &facts)>;
 
@@ -55,6 +55,9 @@ public:
     Result<QByteArray> encoded();
 
 private:
+    // The plan's row encoder, started for rows of `size` in `format`.
+    Failure startEncoder(QSize size, QImage::Format format);
+
     Planner m_planner;
     Plan m_plan;
     QImage::Format m_format = QImage::Format_Invalid;
