@@ -10,24 +10,34 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <cstring>
+
 namespace {
 
 // Pixels beyond a shape's outline that smoothing may touch.
 constexpr int kSmoothing = 2;
 
-// Copies the area of the canvas into an RGB32 tile, lets `draw` paint on it in canvas
-// coordinates, and copies the tile back. The copies are plain loops: Qt's converters hand large
-// pictures to its thread pool, and the run's workers already keep every core busy.
-template <typename Draw> void throughTile(QImage &canvas, QRect area, const Draw &draw)
+// Copies the area of the canvas into a tile (RGB32, on Qt's native paths, or RGB888, on the same
+// paths as the canvas itself), lets `draw` paint on it in canvas coordinates, and copies the tile
+// back. The copies are plain loops: Qt's converters hand large pictures to its thread pool, and
+// the run's workers already keep every core busy.
+template <typename Draw>
+void throughTile(const CanvasRows &canvas, QRect area, const Draw &draw,
+                 QImage::Format format = QImage::Format_RGB32)
 {
-    area &= canvas.rect();
+    area &= QRect(0, 0, canvas.width, canvas.height);
     if (area.isEmpty())
         return;
-    QImage tile(area.size(), QImage::Format_RGB32);
+    QImage tile(area.size(), format);
     if (tile.isNull())
         return;
+    const bool packed = format == QImage::Format_RGB888;
     for (int y = 0; y < area.height(); ++y) {
-        const uchar *from = canvas.constScanLine(area.y() + y) + 3 * area.x();
+        const uchar *from = canvas.row(area.y() + y) + 3 * area.x();
+        if (packed) {
+            std::memcpy(tile.scanLine(y), from, size_t(area.width()) * 3);
+            continue;
+        }
         auto *to = reinterpret_cast<quint32 *>(tile.scanLine(y));
         for (int x = 0; x < area.width(); ++x, from += 3)
             to[x] = 0xff000000u | quint32(from[0]) << 16 | quint32(from[1]) << 8 | from[2];
@@ -39,8 +49,12 @@ template <typename Draw> void throughTile(QImage &canvas, QRect area, const Draw
         draw(painter);
     }
     for (int y = 0; y < area.height(); ++y) {
+        uchar *to = canvas.row(area.y() + y) + 3 * area.x();
+        if (packed) {
+            std::memcpy(to, tile.constScanLine(y), size_t(area.width()) * 3);
+            continue;
+        }
         const auto *from = reinterpret_cast<const quint32 *>(tile.constScanLine(y));
-        uchar *to = canvas.scanLine(area.y() + y) + 3 * area.x();
         for (int x = 0; x < area.width(); ++x, to += 3) {
             to[0] = uchar(from[x] >> 16);
             to[1] = uchar(from[x] >> 8);
@@ -67,8 +81,41 @@ int largestCachedGlyph()
 
 } // namespace
 
+QVector<OverlayStamp> overlayStamps(const OverlayCanvas &layout, const ConversionOptions &options)
+{
+    QVector<OverlayStamp> stamps;
+    if (options.logo.active()) {
+        const QRect area = logoArea(layout, options);
+        if (!area.isNull()) {
+            const QRect tile = area.adjusted(-kSmoothing, -kSmoothing, kSmoothing, kSmoothing);
+            stamps.append({tile, [layout, options, tile](const CanvasRows &canvas) {
+                               throughTile(canvas, tile,
+                                           [&](QPainter &painter) { drawLogo(painter, layout, options); });
+                           }});
+        }
+    }
+    if (options.watermark.active()) {
+        const QRect area = watermarkArea(layout, options);
+        const int size = qMax(1, watermarkFontSize(layout, options.watermark.division()));
+        const auto draw = [layout, options](QPainter &painter) { drawWatermark(painter, layout, options); };
+        if (size <= largestCachedGlyph()) {
+            // Within its area and a line's height more, on a copy in the canvas's own format.
+            const QRect tile = area.isNull() ? QRect(0, 0, layout.width, layout.height)
+                                             : area.adjusted(-size, -size, size, size);
+            stamps.append({tile, [draw, tile](const CanvasRows &canvas) {
+                               throughTile(canvas, tile, draw, QImage::Format_RGB888);
+                           }});
+        } else if (!area.isNull()) {
+            stamps.append(
+                {area, [draw, area](const CanvasRows &canvas) { throughTile(canvas, area, draw); }});
+        }
+    }
+    return stamps;
+}
+
 void stampOverlaysInTiles(QImage &canvas, const OverlayCanvas &layout, const ConversionOptions &options)
 {
+    const CanvasRows rows {canvas.width(), canvas.height(), [&canvas](int y) { return canvas.scanLine(y); }};
     if (options.copyright.active()) {
         const qreal width = copyrightStrokeWidth(layout);
         for (const QLineF &line : copyrightImageLines(layout, options)) {
@@ -82,25 +129,11 @@ void stampOverlaysInTiles(QImage &canvas, const OverlayCanvas &layout, const Con
             const QRectF stroke = QRectF(line.p1(), line.p2())
                                       .normalized()
                                       .adjusted(-width / 2, -width / 2, width / 2, width / 2);
-            throughTile(canvas,
+            throughTile(rows,
                         stroke.toAlignedRect().adjusted(-kSmoothing, -kSmoothing, kSmoothing, kSmoothing),
                         draw);
         }
     }
-    if (options.logo.active()) {
-        const QRect area = logoArea(layout, options);
-        if (!area.isNull())
-            throughTile(canvas, area.adjusted(-kSmoothing, -kSmoothing, kSmoothing, kSmoothing),
-                        [&](QPainter &painter) { drawLogo(painter, layout, options); });
-    }
-    if (options.watermark.active()) {
-        const auto draw = [&](QPainter &painter) { drawWatermark(painter, layout, options); };
-        if (qMax(1, watermarkFontSize(layout, options.watermark.division())) <= largestCachedGlyph()) {
-            inPlace(canvas, draw);
-        } else {
-            const QRect area = watermarkArea(layout, options);
-            if (!area.isNull())
-                throughTile(canvas, area, draw);
-        }
-    }
+    for (const OverlayStamp &stamp : overlayStamps(layout, options))
+        stamp.draw(rows);
 }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "overlay/CanvasRows.h"
+
 #include <QImage>
+#include <QVector>
+
+#include <functional>
 
 struct ConversionOptions;
 struct OverlayCanvas;
@@ -10,6 +15,17 @@ struct OverlayCanvas;
 // engine draws on RGB888 through its generic paths (each span fetched, blended and stored back in
 // small pieces, large batches handed to its thread pool); here the logo, large text and straight
 // lines are drawn on RGB32 copies of only the pixels they cover, on Qt's native paths, and copied
-// back. Smoothed diagonals and text small enough for Qt's glyph cache stay on the canvas itself:
-// on RGB32 they would round differently. Any thread; the canvas is the caller's.
+// back. Smoothed diagonals stay on the canvas itself, and text small enough for Qt's glyph cache
+// on a three-byte copy: on RGB32 they would round differently. Any thread; the canvas is the
+// caller's.
 void stampOverlaysInTiles(QImage &canvas, const OverlayCanvas &layout, const ConversionOptions &options);
+
+// The logo or the watermark as stampOverlaysInTiles() draws it, and the canvas's area the drawing
+// reads and writes (nothing outside it).
+struct OverlayStamp {
+    QRect area;
+    std::function<void(const CanvasRows &canvas)> draw;
+};
+// The logo and the watermark as stamps, in stampOverlaysInTiles()'s order (after the copyright
+// lines). The stamps hold copies of what they need; any thread.
+QVector<OverlayStamp> overlayStamps(const OverlayCanvas &layout, const ConversionOptions &options);

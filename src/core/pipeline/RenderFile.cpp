@@ -9,6 +9,7 @@
 #include "encode/StoredPixels.h"
 #include "metadata/IccProfile.h"
 #include "options/ConversionOptions.h"
+#include "overlay/OverlayBands.h"
 #include "overlay/OverlayComposer.h"
 #include "overlay/OverlayContrast.h"
 #include "pipeline/BandHandoff.h"
@@ -123,15 +124,19 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
     // it is decoded whole (a full-size JPEG turned upright as it is decoded).
     const bool resizing = sizeKnown && drawnSize() != uprightSize(decoder.size(), orientation);
     // Resized, the output's rows go to the encoder as the reducer makes them, on the same terms.
-    const bool encodable = encodeBands && full && sizeKnown && orientation == 1 && !options.anyOverlayActive() &&
-                           encodesRows(options.format) && !(srgbAsked && !result.metadata.iccProfile().isEmpty());
-    const bool bands = encodable && !resizing;
+    const bool encodable = encodeBands && full && sizeKnown && orientation == 1 &&
+                           encodesRows(options.format) &&
+                           !(srgbAsked && !result.metadata.iccProfile().isEmpty());
+    const bool bands = encodable && !resizing && !options.anyOverlayActive();
+    // With overlays, a colour JPEG's full-size rows are stamped and encoded band by band as they
+    // come, only those a logo or watermark waits for held (a gray one's are kept whole).
+    const bool stampedBands = encodable && !resizing && options.anyOverlayActive() && isJpeg(decoder.data());
     // A preview's picture small enough to keep is decoded whole and kept, so the preview drawn
     // after an option change is not decoded again.
     std::optional<PreviewDecodes::Key> keptAs;
     if (!identity.isEmpty() && sizeKnown && PreviewDecodes::worthKeeping(decoder.decodedBytes(minimumSize)))
         keptAs = PreviewDecodes::Key {path, identity, minimumSize, orientation};
-    const bool streamed = !keptAs && decoder.givesRows() && (resizing || bands);
+    const bool streamed = !keptAs && decoder.givesRows() && (resizing || bands || stampedBands);
     if (admit) {
         // A picture resized or turned is a second picture beside the decoded one (streamed, the
         // decoder's rows instead); the encoder's working memory and the encoded output are held
@@ -143,9 +148,10 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         // to be kept whole after all (alpha to lay on white, 16 bits), so it is admitted for that.
         const qint64 rows = decoder.streamedBytes(minimumSize);
         const qint64 picture =
-            !streamed ? decoder.decodedBytes(minimumSize) + (copied ? outPixels * 4 : 0)
-            : bands   ? (isJpeg(decoder.data()) ? rows : rows + decoder.decodedBytes(minimumSize))
-                      : rows + outPixels * 4;
+            !streamed      ? decoder.decodedBytes(minimumSize) + (copied ? outPixels * 4 : 0)
+            : bands        ? (isJpeg(decoder.data()) ? rows : rows + decoder.decodedBytes(minimumSize))
+            : stampedBands ? rows + decoder.decodedBytes(minimumSize) // at most the whole picture held
+                           : rows + outPixels * 4;
         admit(decoder.data().size() + picture +
               outPixels * encodingBytesPerPixel(options.format, options.jpegQuality));
     }
@@ -170,16 +176,31 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
                    !(srgbAsked && !profile.isEmpty());
         };
         if (resizing) {
-            plan.mode = encodable && takenAsTheyAre(RowReducer::workingFormat(format))
-                            ? StreamedPicture::Plan::Mode::ReduceEncode
-                            : StreamedPicture::Plan::Mode::Reduce;
+            plan.mode =
+                encodable && !options.anyOverlayActive() && takenAsTheyAre(RowReducer::workingFormat(format))
+                    ? StreamedPicture::Plan::Mode::ReduceEncode
+                    : StreamedPicture::Plan::Mode::Reduce;
             plan.out = uprightSize(drawnSize(), orientation);
             plan.extent =
                 QSizeF(double(stored.width()) / facts.shrink, double(stored.height()) / facts.shrink);
             return plan;
         }
-        plan.mode = bands && takenAsTheyAre(format) && size == drawnSize() ? StreamedPicture::Plan::Mode::Encode
-                                                                            : StreamedPicture::Plan::Mode::Whole;
+        plan.mode = bands && takenAsTheyAre(format) && size == drawnSize()
+                        ? StreamedPicture::Plan::Mode::Encode
+                        : StreamedPicture::Plan::Mode::Whole;
+        if (stampedBands && format == QImage::Format_RGB888 && takenAsTheyAre(format) &&
+            size == drawnSize()) {
+            // The overlays as the composer stamps a full-size three-byte picture (gray rows are
+            // kept whole and go to it).
+            auto overlays = std::make_shared<OverlayBands>(
+                OverlayCanvas {size.width(), size.height(), options.resize != ResizeMode::None}, options);
+            if (!overlays->isValid())
+                return Failure(FailureReason::OutOfMemory);
+            plan.mode = StreamedPicture::Plan::Mode::StampEncode;
+            plan.stamp = [overlays](const CanvasRows &picture, int rowsIn) {
+                return overlays->rowsIn(picture, rowsIn);
+            };
+        }
         return plan;
     };
     StreamedPicture rows(planRows);
@@ -224,7 +245,8 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
         result.iccProfile = !decoded.iccProfile.isEmpty() ? decoded.iccProfile : result.metadata.iccProfile();
 
     if (streamed && (rows.mode() == StreamedPicture::Plan::Mode::Encode ||
-                     rows.mode() == StreamedPicture::Plan::Mode::ReduceEncode)) {
+                     rows.mode() == StreamedPicture::Plan::Mode::ReduceEncode ||
+                     rows.mode() == StreamedPicture::Plan::Mode::StampEncode)) {
         Result<QByteArray> bytes = rows.encoded();
         if (!bytes.ok()) {
             result.failure = bytes.failure();

@@ -2,6 +2,7 @@
 
 #include "common/LargeImage.h"
 #include "encode/RowEncoder.h"
+#include "pipeline/HeldRows.h"
 #include "transform/RowReducer.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,9 @@ Failure StreamedPicture::begin(QSize size, QImage::Format format, const DecodedI
         if (m_plan.out == size && extent == QSizeF(size))
             m_plan.mode = Plan::Mode::Whole; // nothing to filter: the rows are the output
     }
+    if (m_plan.mode == Plan::Mode::StampEncode && !m_plan.stamp)
+        m_plan.mode = Plan::Mode::Whole;
+
     switch (m_plan.mode) {
     case Plan::Mode::Reduce:
         m_reducer = std::make_unique<RowReducer>(size, format, m_plan.out, m_plan.extent);
@@ -46,6 +50,9 @@ Failure StreamedPicture::begin(QSize size, QImage::Format format, const DecodedI
             return Failure(FailureReason::OutOfMemory);
         return {};
     }
+    case Plan::Mode::StampEncode:
+        m_held = std::make_unique<HeldRows>(qsizetype(size.width()) * 3);
+        return startEncoder(size, format);
     case Plan::Mode::Whole:
         break;
     }
@@ -76,6 +83,8 @@ Failure StreamedPicture::take(const uchar *rows, qsizetype bytesPerLine, int cou
         return m_reducer->isValid() ? Failure() : Failure(FailureReason::OutOfMemory);
     case Plan::Mode::Encode:
         return m_encoder->write(rows, bytesPerLine, count);
+    case Plan::Mode::StampEncode:
+        return stampAndEncode(rows, bytesPerLine, count);
     case Plan::Mode::Whole:
         break;
     }
@@ -83,6 +92,26 @@ Failure StreamedPicture::take(const uchar *rows, qsizetype bytesPerLine, int cou
     const size_t length = size_t(std::min<qsizetype>(bytesPerLine, m_whole.bytesPerLine()));
     for (int i = 0; i < n; ++i, ++m_rows)
         std::memcpy(m_whole.scanLine(m_rows), rows + qsizetype(i) * bytesPerLine, length);
+    return {};
+}
+
+Failure StreamedPicture::stampAndEncode(const uchar *rows, qsizetype bytesPerLine, int count)
+{
+    count = std::min(count, m_height - m_held->end());
+    if (count <= 0)
+        return {};
+    if (!m_held->append(rows, bytesPerLine, count))
+        return Failure(FailureReason::OutOfMemory);
+    HeldRows &held = *m_held;
+    const CanvasRows canvas {int(held.bytesPerRow() / 3), m_height, [&held](int y) { return held.row(y); }};
+    const int final = std::min(m_plan.stamp(canvas, held.end()), held.end());
+    while (held.first() < final) {
+        const int run = std::min(final - held.first(), held.runFrom(held.first()));
+        if (Failure failure = m_encoder->write(held.row(held.first()), held.bytesPerRow(), run);
+            failure.failed())
+            return failure;
+        held.dropBefore(held.first() + run);
+    }
     return {};
 }
 
@@ -97,6 +126,8 @@ bool StreamedPicture::isComplete() const
 
 QImage StreamedPicture::takePicture()
 {
+    if (m_plan.mode == Plan::Mode::StampEncode)
+        return QImage(); // encoded as it came
     QImage picture = m_reducer ? m_reducer->result() : std::move(m_whole);
     m_handedOver = m_reducer && m_reducer->isFinished();
     m_reducer.reset();

@@ -2,6 +2,7 @@
 
 #include "decode/RowSink.h"
 #include "options/ConversionOptions.h"
+#include "overlay/CanvasRows.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class HeldRows;
 class RowEncoder;
 class RowReducer;
 
@@ -22,18 +24,24 @@ class RowReducer;
 //   nothing drawn on it), so nothing is held but a band;
 // - ReduceEncode: filtered as for Reduce, and the output's rows written to the output format band
 //   by band as they are made (a resized JPEG, PNG or TIFF output upright as stored, with nothing
-//   drawn on it), so only the ring and a band are held.
+//   drawn on it), so only the ring and a band are held;
+// - StampEncode: held while the plan's stamping still has to draw on them, then written to the
+//   output format band by band (a full-size JPEG, PNG or TIFF output with overlays, from rows of
+//   three-byte RGB), so only the rows a logo or watermark waits for are held.
 //
 // Threading: a RowSink; used by one thread at a time.
 class StreamedPicture final : public RowSink {
 public:
     struct Plan {
-        enum class Mode { Reduce, Whole, Encode, ReduceEncode } mode = Mode::Whole;
-        QSize out;                                // Reduce(Encode): the output size
-        QSizeF extent;                            // Reduce(Encode): how many of the rows' pixels the picture spans
+        enum class Mode { Reduce, Whole, Encode, ReduceEncode, StampEncode } mode = Mode::Whole;
+        QSize out;     // Reduce(Encode): the output size
+        QSizeF extent; // Reduce(Encode): how many of the rows' pixels the picture spans
         OutputFormat format = OutputFormat::Jpeg; // (Reduce)Encode: one encodesRows() takes
         int quality = 85;
         double dpi = 72.0; // (Reduce)Encode: the density the file states
+        // StampEncode: draws on the picture whose rows [0, rowsIn) have come (those from its
+        // last result on are held) and returns how many rows from the top are final.
+        std::function<int(const CanvasRows &picture, int rowsIn)> stamp;
     };
     using Planner = std::function<Result<Plan>(QSize size, QImage::Format format, const DecodedImage &facts)>;
 
@@ -51,10 +59,12 @@ public:
     // Reduce and Whole, once every row is in: the picture, in its stored orientation, handed over
     // (nothing here keeps a reference, so the caller may draw on it without a copy).
     QImage takePicture();
-    // Encode and ReduceEncode, once every row is in: the file's bytes.
+    // Encode, ReduceEncode and StampEncode, once every row is in: the file's bytes.
     Result<QByteArray> encoded();
 
 private:
+    // StampEncode: holds the rows, lets the stamping draw and encodes the rows it says are final.
+    Failure stampAndEncode(const uchar *rows, qsizetype bytesPerLine, int count);
     // The plan's row encoder, started for rows of `size` in `format`.
     Failure startEncoder(QSize size, QImage::Format format);
 
@@ -64,7 +74,8 @@ private:
     int m_height = 0;
     int m_taken = 0; // rows given so far
     QImage m_whole;
-    int m_rows = 0; // rows kept in m_whole so far
+    int m_rows = 0;                   // rows kept in m_whole so far
+    std::unique_ptr<HeldRows> m_held; // StampEncode: the rows not yet final
     std::unique_ptr<RowReducer> m_reducer;
     bool m_handedOver = false; // the reducer's finished output was taken
     std::unique_ptr<RowEncoder> m_encoder;

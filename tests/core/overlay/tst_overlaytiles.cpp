@@ -2,6 +2,7 @@
 #include "options/ConversionOptions.h"
 #include "overlay/CopyrightOverlay.h"
 #include "overlay/LogoOverlay.h"
+#include "overlay/OverlayBands.h"
 #include "overlay/OverlayCanvas.h"
 #include "overlay/OverlayComposer.h"
 #include "overlay/WatermarkOverlay.h"
@@ -212,6 +213,33 @@ void TestOverlayTiles::sameAsInPlace()
     QCOMPARE(tiled.size(), expected.size());
     const QString difference = firstDifference(tiled, expected);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+
+    // Stamped as the rows come, in uneven bands, on memory that held another picture: each row is
+    // the whole canvas's as soon as it is said to be final, and no row is touched before it has
+    // come or after it was let go.
+    QImage canvas = noise(picture.size(), 99);
+    OverlayBands bands(OverlayCanvas {picture.width(), picture.height(), resized}, o);
+    QVERIFY(bands.isValid());
+    const size_t rowBytes = size_t(picture.width()) * 3;
+    int in = 0, final = 0;
+    QString outside;
+    const CanvasRows rows {
+        canvas.width(), canvas.height(), [&](int y) {
+            if ((y < final || y >= in) && outside.isEmpty())
+                outside = QStringLiteral("row %1 with rows %2 to %3 held").arg(y).arg(final).arg(in);
+            return canvas.scanLine(y);
+        }};
+    for (int step = 1; in < picture.height(); step = step * 5 % 67 + 1) {
+        for (const int end = std::min(picture.height(), in + step); in < end; ++in)
+            std::memcpy(canvas.scanLine(in), picture.constScanLine(in), rowBytes);
+        const int now = bands.rowsIn(rows, in);
+        QVERIFY2(outside.isEmpty(), qPrintable(outside));
+        QVERIFY(now >= final && now <= in);
+        for (; final < now; ++final)
+            QVERIFY2(std::memcmp(canvas.constScanLine(final), expected.constScanLine(final), rowBytes) == 0,
+                     qPrintable(QStringLiteral("row %1, final with %2 rows in").arg(final).arg(in)));
+    }
+    QCOMPARE(final, picture.height());
 }
 
 void TestOverlayTiles::turnedPhotoThroughThePipeline_data()

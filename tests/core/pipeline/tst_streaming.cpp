@@ -8,6 +8,7 @@
 #include "encode/OutputEncoder.h"
 #include "options/ConversionOptions.h"
 #include "pipeline/BandHandoff.h"
+#include "pipeline/HeldRows.h"
 #include "pipeline/PreviewDecodes.h"
 #include "pipeline/RenderFile.h"
 #include "pipeline/StreamedPicture.h"
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void fullSizeBandsMatchTheWholePicture();
     void cutMidStreamIsTruncated_data();
     void cutMidStreamIsTruncated();
+    void heldRowsComeBackInOrder();
     void pictureMemoryIsKeptForTheNext();
     void admittedForWhatIsHeld();
     void aSecondCoreGivesTheSameBytes_data();
@@ -322,45 +324,68 @@ void TestStreaming::fullSizeBandsMatchTheWholePicture_data()
     QTest::addColumn<OutputFormat>("format");
     QTest::addColumn<int>("quality");
     QTest::addColumn<bool>("srgb");
-    QTest::addColumn<int>("width"); // 0: full size
-    QTest::addColumn<bool>("banded"); // whether the band road is taken
+    QTest::addColumn<int>("width");     // 0: full size
+    QTest::addColumn<bool>("banded");   // whether the band road is taken
+    QTest::addColumn<bool>("overlays"); // the logo, a watermark and diagonal lines
     for (const char *kind : {"420.jpg", "422.jpg", "progressive.jpg", "gray.jpg", "cmyk.jpg", "opaque.png"})
         for (const int quality : {80, 95})
             for (const bool srgb : {false, true})
                 QTest::addRow("%s, q%d%s", kind, quality, srgb ? ", sRGB" : "")
-                    << QString::fromLatin1(kind) << OutputFormat::Jpeg << quality << srgb << 0 << true;
+                    << QString::fromLatin1(kind) << OutputFormat::Jpeg << quality << srgb << 0 << true
+                    << false;
     // Rows the JPEG encoder does not take as they are: laid on white, 16 bits cut, whole.
-    QTest::newRow("alpha PNG") << "alpha.png" << OutputFormat::Jpeg << 85 << false << 0 << false;
-    QTest::newRow("16-bit PNG") << "deep.png" << OutputFormat::Jpeg << 85 << false << 0 << false;
-    QTest::newRow("interlaced PNG") << "interlaced.png" << OutputFormat::Jpeg << 85 << false << 0 << false;
+    QTest::newRow("alpha PNG") << "alpha.png" << OutputFormat::Jpeg << 85 << false << 0 << false << false;
+    QTest::newRow("16-bit PNG") << "deep.png" << OutputFormat::Jpeg << 85 << false << 0 << false << false;
+    QTest::newRow("interlaced PNG") << "interlaced.png" << OutputFormat::Jpeg << 85 << false << 0 << false
+                                    << false;
     // A format change: PNG and TIFF written band by band as well; alpha and 16 bits kept whole.
     for (const OutputFormat format : {OutputFormat::Png, OutputFormat::Tiff}) {
         const char *to = format == OutputFormat::Png ? "PNG" : "TIFF";
         for (const char *kind : {"420.jpg", "gray.jpg", "cmyk.jpg", "opaque.png"})
             for (const bool srgb : {false, true})
                 QTest::addRow("%s to %s%s", kind, to, srgb ? ", sRGB" : "")
-                    << QString::fromLatin1(kind) << format << 85 << srgb << 0 << true;
+                    << QString::fromLatin1(kind) << format << 85 << srgb << 0 << true << false;
         for (const char *kind : {"alpha.png", "deep.png"})
             QTest::addRow("%s to %s", kind, to)
-                << QString::fromLatin1(kind) << format << 85 << false << 0 << false;
+                << QString::fromLatin1(kind) << format << 85 << false << 0 << false << false;
     }
-    QTest::newRow("to WebP, whole") << "420.jpg" << OutputFormat::WebP << 85 << false << 0 << false;
+    QTest::newRow("to WebP, whole") << "420.jpg" << OutputFormat::WebP << 85 << false << 0 << false << false;
     // Resized: the output's rows encoded as the reducer makes them (shrunk on load, and not),
     // unless they are not in a form the encoder takes.
     for (const int width : {60, 200})
         for (const char *kind : {"420.jpg", "422.jpg", "gray.jpg", "cmyk.jpg", "opaque.png", "strips.tif"})
             for (const bool srgb : {false, true})
                 QTest::addRow("%s to width %d%s", kind, width, srgb ? ", sRGB" : "")
-                    << QString::fromLatin1(kind) << OutputFormat::Jpeg << 90 << srgb << width << true;
-    QTest::newRow("gray.jpg to PNG, width 90") << "gray.jpg" << OutputFormat::Png << 85 << false << 90 << true;
-    QTest::newRow("420.jpg to TIFF, width 90") << "420.jpg" << OutputFormat::Tiff << 85 << false << 90 << true;
-    QTest::newRow("alpha PNG, width 90") << "alpha.png" << OutputFormat::Jpeg << 85 << false << 90 << false;
-    QTest::newRow("16-bit PNG, width 90") << "deep.png" << OutputFormat::Jpeg << 85 << false << 90 << false;
+                    << QString::fromLatin1(kind) << OutputFormat::Jpeg << 90 << srgb << width << true
+                    << false;
+    QTest::newRow("gray.jpg to PNG, width 90")
+        << "gray.jpg" << OutputFormat::Png << 85 << false << 90 << true << false;
+    QTest::newRow("420.jpg to TIFF, width 90")
+        << "420.jpg" << OutputFormat::Tiff << 85 << false << 90 << true << false;
+    QTest::newRow("alpha PNG, width 90")
+        << "alpha.png" << OutputFormat::Jpeg << 85 << false << 90 << false << false;
+    QTest::newRow("16-bit PNG, width 90")
+        << "deep.png" << OutputFormat::Jpeg << 85 << false << 90 << false << false;
+    // With overlays: the full-size picture held for them, stamped and encoded band by band, when
+    // its rows are three-byte RGB (a colour JPEG's); others are drawn on whole, as are resized
+    // pictures.
+    for (const char *kind : {"420.jpg", "422.jpg", "progressive.jpg"})
+        QTest::addRow("%s with overlays", kind)
+            << QString::fromLatin1(kind) << OutputFormat::Jpeg << 85 << false << 0 << true << true;
+    QTest::newRow("420.jpg with overlays to PNG")
+        << "420.jpg" << OutputFormat::Png << 85 << true << 0 << true << true;
+    QTest::newRow("422.jpg with overlays to TIFF")
+        << "422.jpg" << OutputFormat::Tiff << 85 << false << 0 << true << true;
+    for (const char *kind : {"gray.jpg", "cmyk.jpg", "opaque.png", "tiled.tif", "alpha.png", "deep.png"})
+        QTest::addRow("%s with overlays, whole", kind)
+            << QString::fromLatin1(kind) << OutputFormat::Jpeg << 85 << false << 0 << false << true;
+    QTest::newRow("420.jpg with overlays, width 90")
+        << "420.jpg" << OutputFormat::Jpeg << 85 << false << 90 << false << true;
 }
 
-// An output with nothing drawn on it, encoded band by band as it is decoded (or, resized, as the
-// reducer makes its rows): the same bytes as the whole picture encoded, metadata and profile
-// included.
+// An output encoded band by band as it is decoded (resized, as the reducer makes its rows; with
+// overlays, as they are stamped): the same bytes as the whole picture encoded, metadata and
+// profile included.
 void TestStreaming::fullSizeBandsMatchTheWholePicture()
 {
     QFETCH(QString, name);
@@ -369,6 +394,7 @@ void TestStreaming::fullSizeBandsMatchTheWholePicture()
     QFETCH(bool, srgb);
     QFETCH(int, width);
     QFETCH(bool, banded);
+    QFETCH(bool, overlays);
     const QString path = m_dir.filePath("meta-" + name);
     if (!QFile::exists(path)) {
         QVERIFY(QFile::copy(source(name), path));
@@ -382,6 +408,21 @@ void TestStreaming::fullSizeBandsMatchTheWholePicture()
     if (width > 0) {
         options.resize = ResizeMode::Width;
         options.resizeTo = width;
+    }
+    if (overlays) {
+        options.copyright.enabled = true;
+        options.copyright.pattern = LinePattern::DiagonalCross;
+        options.copyright.opacity = 0.4f;
+        options.logo.enabled = true;
+        options.logo.picture = TestImages::quadrants(40, 30);
+        options.logo.position = Placement::Center;
+        options.logo.opacity = 0.7f;
+        options.watermark.enabled = true;
+        options.watermark.text = QStringLiteral("(c) Ågjy");
+        options.watermark.fontFamily = QStringLiteral("DejaVu Sans");
+        options.watermark.size = TextSize::Huge;
+        options.watermark.position = Placement::BottomRight;
+        options.watermark.opacity = 0.6f;
     }
 
     const PipelineResult whole = convertFile(path, options);
@@ -439,6 +480,43 @@ void TestStreaming::cutMidStreamIsTruncated()
 
 // A worker's scope keeps the memory of the large picture it let go and gives it to the next
 // one that fits, never more than a file is admitted for.
+// Rows held while something waits to draw on them, let go from the top as they are encoded: each
+// comes back as it went in, through the ring's wrap and its growth while wrapped, and the runs
+// the encoder is given lie one after another in memory.
+void TestStreaming::heldRowsComeBackInOrder()
+{
+    constexpr qsizetype width = 5;
+    const auto rowOf = [](int y) {
+        QByteArray row(width, Qt::Uninitialized);
+        for (int x = 0; x < width; ++x)
+            row[x] = char(y * 7 + x);
+        return row;
+    };
+    HeldRows held(width);
+    int next = 0;
+    // (rows in, rows let go) in turn: fills the first 32 slots, wraps, grows while wrapped, empties.
+    const QVector<QPair<int, int>> steps {{20, 12}, {20, 30}, {25, 33}, {40, 40},
+                                          {30, 95}, {9, 120}, {3, 121}};
+    for (const auto &[count, dropTo] : steps) {
+        QByteArray band;
+        for (int i = 0; i < count; ++i)
+            band += rowOf(next + i);
+        QVERIFY(held.append(reinterpret_cast<const uchar *>(band.constData()), width, count));
+        next += count;
+        QCOMPARE(held.end(), next);
+        for (int y = held.first(); y < held.end();) {
+            const int run = held.runFrom(y);
+            QVERIFY(run >= 1 && y + run <= held.end());
+            for (int i = 0; i < run; ++i)
+                QCOMPARE(QByteArray(reinterpret_cast<const char *>(held.row(y) + i * width), width),
+                         rowOf(y + i));
+            y += run;
+        }
+        held.dropBefore(dropTo);
+        QCOMPARE(held.first(), std::min(dropTo, next));
+    }
+}
+
 void TestStreaming::pictureMemoryIsKeptForTheNext()
 {
     const QSize big(3000, 2000), smaller(2950, 1950), larger(3500, 2500);
@@ -507,7 +585,7 @@ QTEST_GUILESS_MAIN(TestStreaming)
 void TestStreaming::aSecondCoreGivesTheSameBytes_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("width"); // 0: full size (in bands unless drawn on)
+    QTest::addColumn<int>("width");  // 0: full size (in bands unless drawn on)
     QTest::addColumn<bool>("drawn"); // a watermark, so the picture is decoded whole
     QTest::addColumn<bool>("cut");
     for (const char *kind : {"422.jpg", "444.jpg", "progressive.jpg", "gray.jpg", "opaque.png", "deep.png",
