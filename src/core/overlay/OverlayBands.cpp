@@ -1,7 +1,7 @@
 #include "overlay/OverlayBands.h"
 
 #include "options/ConversionOptions.h"
-#include "overlay/CopyrightCoverage.h"
+#include "overlay/OverlayCoverage.h"
 
 #include <algorithm>
 
@@ -9,9 +9,9 @@ OverlayBands::OverlayBands(const OverlayCanvas &layout, const ConversionOptions 
     : m_height(layout.height), m_stamps(overlayStamps(layout, options))
 {
     if (options.copyright.active()) {
-        m_lines = CopyrightCoverage::of(layout, options);
+        m_lines = OverlayCoverage::copyrightLines(layout, options);
         m_valid = m_lines != nullptr;
-        m_colour = CopyrightCoverage::drawnColour(options);
+        m_colour = CoverageRuns::drawnColour(options.copyright.color, options.copyright.opacity);
     }
 }
 
@@ -20,8 +20,10 @@ OverlayBands::~OverlayBands() = default;
 int OverlayBands::rowsIn(const CanvasRows &canvas, int rowsIn)
 {
     rowsIn = std::min(rowsIn, m_height);
-    if (m_lines && rowsIn > m_blended)
-        m_lines->blend(canvas, m_blended, rowsIn, m_colour);
+    if (m_lines && rowsIn > m_blended) {
+        for (const CoverageRuns &line : *m_lines)
+            line.blend(canvas, m_blended, rowsIn, m_colour);
+    }
     m_blended = std::max(m_blended, rowsIn);
     // A stamp waits for every row of its area, and for the stamps before it.
     while (m_stamped < m_stamps.size() && (rowsIn == m_height || m_stamps[m_stamped].area.bottom() < rowsIn))
@@ -30,4 +32,19 @@ int OverlayBands::rowsIn(const CanvasRows &canvas, int rowsIn)
     for (int i = m_stamped; i < m_stamps.size(); ++i)
         final = std::min(final, std::max(0, m_stamps[i].area.top()));
     return final;
+}
+
+int OverlayBands::rowsHeldAtMost(int band) const
+{
+    // Just before stamp i is drawn, the rows from the highest top of it and those after it are
+    // held, up to a band past the lowest bottom of it and those before it.
+    int most = band, bottom = 0;
+    for (int i = 0; i < m_stamps.size(); ++i) {
+        bottom = std::max(bottom, m_stamps[i].area.bottom() + 1);
+        int top = m_height;
+        for (int j = i; j < m_stamps.size(); ++j)
+            top = std::min(top, std::max(0, m_stamps[j].area.top()));
+        most = std::max(most, std::min(bottom, m_height) + band - top);
+    }
+    return std::min(most, m_height);
 }

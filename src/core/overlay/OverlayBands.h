@@ -4,8 +4,9 @@
 #include "overlay/OverlayTiles.h"
 
 #include <memory>
+#include <vector>
 
-class CopyrightCoverage;
+class CoverageRuns;
 struct ConversionOptions;
 
 // Stamps the active overlays on a full-size three-byte (RGB888) canvas while its rows are still
@@ -26,11 +27,14 @@ public:
     // every row from the last call's result on: stamps what can be stamped and returns how many
     // rows from the top nothing more will be drawn on.
     int rowsIn(const CanvasRows &canvas, int rowsIn);
+    // The most rows held at once (from the last result to the rows in) when rows come in bands of
+    // up to `band`.
+    int rowsHeldAtMost(int band) const;
 
 private:
     int m_height = 0;
     bool m_valid = true;
-    std::shared_ptr<const CopyrightCoverage> m_lines;
+    std::shared_ptr<const std::vector<CoverageRuns>> m_lines;
     QRgb m_colour = 0;
     int m_blended = 0; // rows the lines are laid on
     QVector<OverlayStamp> m_stamps;

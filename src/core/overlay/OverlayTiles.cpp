@@ -4,6 +4,7 @@
 #include "overlay/CopyrightOverlay.h"
 #include "overlay/LogoOverlay.h"
 #include "overlay/OverlayCanvas.h"
+#include "overlay/OverlayCoverage.h"
 #include "overlay/OverlayGeometry.h"
 #include "overlay/WatermarkOverlay.h"
 
@@ -106,8 +107,18 @@ QVector<OverlayStamp> overlayStamps(const OverlayCanvas &layout, const Conversio
                                throughTile(canvas, tile, draw, QImage::Format_RGB888);
                            }});
         } else if (!area.isNull()) {
-            stamps.append(
-                {area, [draw, area](const CanvasRows &canvas) { throughTile(canvas, area, draw); }});
+            // Filled as outlines in one colour: blended through its coverage, made once for the
+            // batch, as on its RGB32 tile.
+            const QRect tile = area & QRect(0, 0, layout.width, layout.height);
+            const QRgb colour = CoverageRuns::drawnColour(options.watermark.color, options.watermark.opacity);
+            stamps.append({area, [layout, options, tile, colour, draw](const CanvasRows &canvas) {
+                               if (tile.isEmpty())
+                                   return;
+                               if (const auto text = OverlayCoverage::watermark(layout, options, tile))
+                                   text->blend(canvas, tile.top(), tile.bottom() + 1, colour);
+                               else
+                                   throughTile(canvas, tile, draw);
+                           }});
         }
     }
     return stamps;

@@ -15,8 +15,9 @@ struct OverlayCanvas;
 // engine draws on RGB888 through its generic paths (each span fetched, blended and stored back in
 // small pieces, large batches handed to its thread pool); here the logo, large text and straight
 // lines are drawn on RGB32 copies of only the pixels they cover, on Qt's native paths, and copied
-// back. Smoothed diagonals stay on the canvas itself, and text small enough for Qt's glyph cache
-// on a three-byte copy: on RGB32 they would round differently. Any thread; the canvas is the
+// back; text Qt fills as outlines is blended through its coverage (OverlayCoverage), as on such a
+// copy. Smoothed diagonals stay on the canvas itself, and text small enough for Qt's glyph cache
+// goes on a three-byte copy: on RGB32 they would round differently. Any thread; the canvas is the
 // caller's.
 void stampOverlaysInTiles(QImage &canvas, const OverlayCanvas &layout, const ConversionOptions &options);
 

@@ -197,6 +197,7 @@ PipelineResult renderFile(const QString &path, const ConversionOptions &options,
             if (!overlays->isValid())
                 return Failure(FailureReason::OutOfMemory);
             plan.mode = StreamedPicture::Plan::Mode::StampEncode;
+            plan.heldRows = overlays->rowsHeldAtMost(64);
             plan.stamp = [overlays](const CanvasRows &picture, int rowsIn) {
                 return overlays->rowsIn(picture, rowsIn);
             };

@@ -20,6 +20,7 @@ Failure StreamedPicture::begin(QSize size, QImage::Format format, const DecodedI
         return plan.failure();
     m_plan = plan.value();
     m_format = format;
+    m_width = size.width();
     m_height = size.height();
     if (m_plan.mode == Plan::Mode::Reduce || m_plan.mode == Plan::Mode::ReduceEncode) {
         const QSizeF extent =
@@ -51,7 +52,7 @@ Failure StreamedPicture::begin(QSize size, QImage::Format format, const DecodedI
         return {};
     }
     case Plan::Mode::StampEncode:
-        m_held = std::make_unique<HeldRows>(qsizetype(size.width()) * 3);
+        m_held = std::make_unique<HeldRows>(size.width(), m_plan.heldRows);
         return startEncoder(size, format);
     case Plan::Mode::Whole:
         break;
@@ -103,11 +104,11 @@ Failure StreamedPicture::stampAndEncode(const uchar *rows, qsizetype bytesPerLin
     if (!m_held->append(rows, bytesPerLine, count))
         return Failure(FailureReason::OutOfMemory);
     HeldRows &held = *m_held;
-    const CanvasRows canvas {int(held.bytesPerRow() / 3), m_height, [&held](int y) { return held.row(y); }};
+    const CanvasRows canvas {m_width, m_height, [&held](int y) { return held.row(y); }};
     const int final = std::min(m_plan.stamp(canvas, held.end()), held.end());
     while (held.first() < final) {
         const int run = std::min(final - held.first(), held.runFrom(held.first()));
-        if (Failure failure = m_encoder->write(held.row(held.first()), held.bytesPerRow(), run);
+        if (Failure failure = m_encoder->write(held.row(held.first()), held.bytesPerLine(), run);
             failure.failed())
             return failure;
         held.dropBefore(held.first() + run);

@@ -42,6 +42,7 @@ public:
         // StampEncode: draws on the picture whose rows [0, rowsIn) have come (those from its
         // last result on are held) and returns how many rows from the top are final.
         std::function<int(const CanvasRows &picture, int rowsIn)> stamp;
+        int heldRows = 0; // StampEncode: about how many rows are held at most
     };
     using Planner = std::function<Result<Plan>(QSize size, QImage::Format format, const DecodedImage &facts)>;
 
@@ -71,6 +72,7 @@ private:
     Planner m_planner;
     Plan m_plan;
     QImage::Format m_format = QImage::Format_Invalid;
+    int m_width = 0;
     int m_height = 0;
     int m_taken = 0; // rows given so far
     QImage m_whole;

@@ -232,6 +232,7 @@ void TestOverlayTiles::sameAsInPlace()
     for (int step = 1; in < picture.height(); step = step * 5 % 67 + 1) {
         for (const int end = std::min(picture.height(), in + step); in < end; ++in)
             std::memcpy(canvas.scanLine(in), picture.constScanLine(in), rowBytes);
+        QVERIFY(in - final <= bands.rowsHeldAtMost(67)); // the most held, as said before
         const int now = bands.rowsIn(rows, in);
         QVERIFY2(outside.isEmpty(), qPrintable(outside));
         QVERIFY(now >= final && now <= in);

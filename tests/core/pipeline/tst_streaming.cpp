@@ -485,14 +485,14 @@ void TestStreaming::cutMidStreamIsTruncated()
 // the encoder is given lie one after another in memory.
 void TestStreaming::heldRowsComeBackInOrder()
 {
-    constexpr qsizetype width = 5;
+    constexpr int width = 5;
     const auto rowOf = [](int y) {
-        QByteArray row(width, Qt::Uninitialized);
-        for (int x = 0; x < width; ++x)
+        QByteArray row(3 * width, Qt::Uninitialized);
+        for (int x = 0; x < 3 * width; ++x)
             row[x] = char(y * 7 + x);
         return row;
     };
-    HeldRows held(width);
+    HeldRows held(int(width), 32);
     int next = 0;
     // (rows in, rows let go) in turn: fills the first 32 slots, wraps, grows while wrapped, empties.
     const QVector<QPair<int, int>> steps {{20, 12}, {20, 30}, {25, 33}, {40, 40},
@@ -501,14 +501,15 @@ void TestStreaming::heldRowsComeBackInOrder()
         QByteArray band;
         for (int i = 0; i < count; ++i)
             band += rowOf(next + i);
-        QVERIFY(held.append(reinterpret_cast<const uchar *>(band.constData()), width, count));
+        QVERIFY(held.append(reinterpret_cast<const uchar *>(band.constData()), 3 * width, count));
         next += count;
         QCOMPARE(held.end(), next);
         for (int y = held.first(); y < held.end();) {
             const int run = held.runFrom(y);
             QVERIFY(run >= 1 && y + run <= held.end());
             for (int i = 0; i < run; ++i)
-                QCOMPARE(QByteArray(reinterpret_cast<const char *>(held.row(y) + i * width), width),
+                QCOMPARE(QByteArray(reinterpret_cast<const char *>(held.row(y) + i * held.bytesPerLine()),
+                                    3 * width),
                          rowOf(y + i));
             y += run;
         }
