@@ -5,17 +5,21 @@
 #include <algorithm>
 #include <cstring>
 
-HeldRows::HeldRows(int width, int expected) : m_width(width), m_expected(std::max(expected, 32)) {}
+HeldRows::HeldRows(int width, int expected)
+    : m_width(width),
+      // Every slot is written before it is read.
+      m_memory(reusedLargeImage(QSize(width, std::max(expected, 32)), QImage::Format_RGB888))
+{
+}
 
 bool HeldRows::reserve(int rows)
 {
-    if (!m_memory.isNull() && rows <= m_memory.height())
+    if (m_memory.isNull())
+        return false;
+    if (rows <= m_memory.height())
         return true;
-    // Every slot is written before it is read.
-    QImage memory = m_memory.isNull()
-                        ? reusedLargeImage(QSize(m_width, std::max(rows, m_expected)), QImage::Format_RGB888)
-                        : allocateLargeImage(QSize(m_width, std::max(rows, 2 * m_memory.height())),
-                                             QImage::Format_RGB888);
+    QImage memory =
+        allocateLargeImage(QSize(m_width, std::max(rows, 2 * m_memory.height())), QImage::Format_RGB888);
     if (memory.isNull())
         return false;
     // The held rows move over in order, the first to the first slot.

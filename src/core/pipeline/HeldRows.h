@@ -11,8 +11,11 @@
 // Threading: one thread at a time.
 class HeldRows {
 public:
-    // Rows `width` three-byte pixels wide; room for `expected` of them at first.
+    // Rows `width` three-byte pixels wide; room for `expected` of them at first, taken here (on
+    // the thread whose reused memory it may be).
     HeldRows(int width, int expected);
+    // False when memory ran out for the first rows.
+    bool isValid() const { return !m_memory.isNull(); }
 
     // Adds `count` rows after end(); false when memory ran out.
     bool append(const uchar *rows, qsizetype bytesPerLine, int count);
@@ -31,7 +34,6 @@ private:
     bool reserve(int rows);
 
     int m_width;
-    int m_expected;
     QImage m_memory; // the ring, a row a slot
     int m_start = 0; // the slot of row m_first
     int m_first = 0;

@@ -53,6 +53,8 @@ Failure StreamedPicture::begin(QSize size, QImage::Format format, const DecodedI
     }
     case Plan::Mode::StampEncode:
         m_held = std::make_unique<HeldRows>(size.width(), m_plan.heldRows);
+        if (!m_held->isValid())
+            return Failure(FailureReason::OutOfMemory);
         return startEncoder(size, format);
     case Plan::Mode::Whole:
         break;
