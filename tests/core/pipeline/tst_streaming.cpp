@@ -587,7 +587,7 @@ void TestStreaming::aSecondCoreGivesTheSameBytes_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("width");  // 0: full size (in bands unless drawn on)
-    QTest::addColumn<bool>("drawn"); // a watermark, so the picture is decoded whole
+    QTest::addColumn<bool>("drawn"); // a watermark and lines: a JPEG stamped in bands, others whole
     QTest::addColumn<bool>("cut");
     for (const char *kind : {"422.jpg", "444.jpg", "progressive.jpg", "gray.jpg", "opaque.png", "deep.png",
                              "tiled.tif", "premultiplied.tif"})
@@ -597,6 +597,9 @@ void TestStreaming::aSecondCoreGivesTheSameBytes_data()
     // A TIFF decoded whole: its lower half on the second core.
     for (const char *kind : {"strips.tif", "tiled.tif", "deep.tif", "gray.tif", "premultiplied.tif"})
         QTest::addRow("%s, whole", kind) << QString::fromLatin1(kind) << 0 << true << false;
+    for (const char *kind : {"420.jpg", "444.jpg"})
+        QTest::addRow("%s, stamped in bands", kind) << QString::fromLatin1(kind) << 0 << true << false;
+    QTest::newRow("cut JPEG, stamped in bands") << "422.jpg" << 0 << true << true;
     QTest::newRow("cut JPEG, reduced") << "420.jpg" << 500 << false << true;
     QTest::newRow("cut JPEG, full size") << "420.jpg" << 0 << false << true;
     QTest::newRow("cut PNG, reduced") << "opaque.png" << 500 << false << true;
@@ -623,6 +626,9 @@ void TestStreaming::aSecondCoreGivesTheSameBytes()
     if (drawn) {
         options.watermark.enabled = true;
         options.watermark.text = QStringLiteral("(c) Two Cores");
+        options.copyright.enabled = true;
+        options.copyright.pattern = LinePattern::DiagonalCross;
+        options.copyright.opacity = 0.5f;
     }
     const PipelineResult alone = convertFile(path, options, {}, true);
     SpareCores cores(1);
