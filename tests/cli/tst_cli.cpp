@@ -82,7 +82,6 @@ private Q_SLOTS:
     void memoryBudgetHoldsAtAnyJobs();
     void savedSettingsDriveARun();
     void treeWithATemplate();
-    void templateInSavedSettings();
     void outputFolderSwappedMidRun();
     void settingsFileIsOnlyRead();
     void modernInputsUprightWithTheirExif_data();
@@ -625,24 +624,21 @@ void TestCli::interruptFinishesTheFilesInFlight()
         QCOMPARE(TestImages::identify(out.filePath(name), "%w %h"), QStringLiteral("2400 1600"));
 }
 
-// The pid and state letter of a child of `parent` named `name`, from /proc; 0 when none.
-static QPair<qint64, char> childProcess(qint64 parent, const QByteArray &name)
+// The pid of a child of `parent` named `name`, from /proc; 0 when none.
+static qint64 childProcess(qint64 parent, const QByteArray &name)
 {
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString &entry : entries) {
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         bool numeric = false;
         const qint64 pid = entry.toLongLong(&numeric);
-        if (!numeric)
-            continue;
         const QByteArray stat = TestImages::readFile(QStringLiteral("/proc/%1/stat").arg(pid));
-        const int close = stat.lastIndexOf(')');
-        if (close < 0 || stat.mid(stat.indexOf('(') + 1, close - stat.indexOf('(') - 1) != name)
+        const int open = stat.indexOf('('), close = stat.lastIndexOf(')');
+        if (!numeric || open < 0 || close < 0 || stat.mid(open + 1, close - open - 1) != name)
             continue;
         const QList<QByteArray> fields = stat.mid(close + 2).split(' ');
         if (fields.size() > 1 && fields[1].toLongLong() == parent)
-            return {pid, fields[0].at(0)};
+            return pid;
     }
-    return {0, 0};
+    return 0;
 }
 
 static bool processGone(qint64 pid)
@@ -664,12 +660,12 @@ void TestCli::ghostscriptEndsWithTheRun()
     const auto startRendering = [&](QProcess &process) {
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(PRESSMARK_CLI), {"-o", out.path(), endless});
-        QPair<qint64, char> gs;
-        for (int i = 0; i < 200 && !gs.first; ++i) {
+        qint64 gs = 0;
+        for (int i = 0; i < 200 && !gs; ++i) {
             QThread::msleep(50);
             gs = childProcess(process.processId(), "gs");
         }
-        return gs.first;
+        return gs;
     };
     const auto goneWithin = [](qint64 pid, int ms) {
         for (int waited = 0; waited < ms; waited += 50) {
@@ -856,12 +852,15 @@ void TestCli::memoryBudgetHoldsAtAnyJobs()
 
 void TestCli::savedSettingsDriveARun()
 {
-    // What a user set up in the window: new names, width 120, PNG, the copyright cross in green.
-    QTemporaryDir config;
+    // What a user set up in the window: a template of new names, width 120, PNG, the copyright
+    // cross in green; in the user's own settings file, which "--settings" alone reads.
+    QTemporaryDir config, out;
     SettingsStore store(config.filePath("pressmark/pressmark.conf"));
     AppSettings s = shippedSettings();
     s.setInteger(Setting::Naming, 2);
     s.setText(Setting::Title, QStringLiteral("Set"));
+    s.setInteger(Setting::TemplateNaming, 1);
+    s.setText(Setting::TemplateText, QStringLiteral("{title}_{n:3}"));
     s.setInteger(Setting::Resize, 1);
     s.setInteger(Setting::WidthSide, 1);
     s.setText(Setting::WidthText, QStringLiteral("120"));
@@ -870,44 +869,37 @@ void TestCli::savedSettingsDriveARun()
     s.setColor(Setting::CopyrightColor, QColor(0, 255, 0));
     s.setFraction(Setting::CopyrightOpacity, 1.0f);
     QVERIFY(!store.save(s).failed());
-
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", config.path());
-    QTemporaryDir out;
     Run run = cli({"--settings", "-o", out.path(), m_b}, env);
     QCOMPARE(run.exitCode, 0);
-    QStringList written = filesIn(out.path());
-    QCOMPARE(written.size(), 1);
-    QVERIFY2(written.first().startsWith("Set") && written.first().endsWith(".png"),
-             qPrintable(written.first()));
-    QCOMPARE(TestImages::identify(out.filePath(written.first()), "%w %h"), QStringLiteral("120 180"));
-    const QImage result(out.filePath(written.first()));
-    QCOMPARE(result.pixel(60, 10), qRgb(0, 255, 0)); // the cross's vertical line
+    QCOMPARE(filesIn(out.path()), QStringList {"Set_001.png"});
+    QCOMPARE(TestImages::identify(out.filePath("Set_001.png"), "%w %h"), QStringLiteral("120 180"));
+    QCOMPARE(QImage(out.filePath("Set_001.png")).pixel(60, 10), qRgb(0, 255, 0)); // the cross's vertical line
 
-    // Another settings file by name, and flags over it.
-    QTemporaryDir out2;
-    run =
-        cli({"--settings", store.filePath(), "--format", "jpeg", "--naming", "keep", "-o", out2.path(), m_b});
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(filesIn(out2.path()), QStringList {"beach.jpg"});
-    QCOMPARE(TestImages::identify(out2.filePath("beach.jpg"), "%w"), QStringLiteral("120"));
+    // The file by name, and --naming over the window's template choice, which has keys of its own.
+    run = cli({"--settings", store.filePath(), "--naming", "new", "--dry-run", "-o", out.path(), m_b});
+    QCOMPARE(run.out.section(" -> ", 1, 1).section('\n', 0, 0), out.filePath("Set1.png"));
 
     // The window saves the watermark switched on with no text (it then draws none): such a file
     // converts, as in the window; a watermark flag without a text is still a usage error.
     s.setInteger(Setting::WatermarkOn, 1);
     s.setText(Setting::WatermarkText, QString());
     QVERIFY(!store.save(s).failed());
-    QTemporaryDir out4;
-    QCOMPARE(cli({"--settings", store.filePath(), "-o", out4.path(), m_b}).exitCode, 0);
+    QCOMPARE(cli({"--settings", store.filePath(), "-o", out.path(), m_b}).exitCode, 0);
     QCOMPARE(
-        cli({"--settings", store.filePath(), "--watermark-size", "huge", "-o", out4.path(), m_b}).exitCode,
-        2);
+        cli({"--settings", store.filePath(), "--watermark-size", "huge", "-o", out.path(), m_b}).exitCode, 2);
 
-    // A settings file that is not there is a usage error; nothing is written.
-    QTemporaryDir out3;
-    run = cli({"--settings=" + config.filePath("none.conf"), "-o", out3.path(), m_b});
+    // A saved template that is not one, and a settings file that is not there, are usage errors;
+    // nothing is written.
+    s.setText(Setting::TemplateText, QStringLiteral("{n:x}"));
+    QVERIFY(!store.save(s).failed());
+    QTemporaryDir none;
+    run = cli({"--settings", store.filePath(), "-o", none.path(), m_b});
     QCOMPARE(run.exitCode, 2);
-    QVERIFY(filesIn(out3.path()).isEmpty());
+    QVERIFY2(run.err.contains("{n:x}"), qPrintable(run.err));
+    QCOMPARE(cli({"--settings=" + config.filePath("none.conf"), "-o", none.path(), m_b}).exitCode, 2);
+    QVERIFY(filesIn(none.path()).isEmpty());
 }
 
 void TestCli::settingsFileIsOnlyRead()
@@ -1046,44 +1038,28 @@ void TestCli::modernInputsUprightWithTheirExif()
 
 void TestCli::resizeModes_data()
 {
-    // m_a is 300 x 200, m_b 200 x 300; the sizes worked out by hand.
+    // Each size flag and switch reaches its mode (the modes' arithmetic is tst_transform's, their
+    // enlarging by default tst_options'). m_a is 300 x 200; the sizes worked out by hand.
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("landscape");
-    QTest::addColumn<QString>("portrait");
-    QTest::newRow("long edge 100") << QStringList {"--long-edge", "100"} << "100 67"
-                                   << "67 100";
-    QTest::newRow("short edge 100") << QStringList {"--short-edge", "100"} << "150 100"
-                                    << "100 150";
-    QTest::newRow("fit 100x100") << QStringList {"--fit", "100x100"} << "100 67"
-                                 << "67 100";
-    QTest::newRow("fit 150x40: the height governs") << QStringList {"--fit", "150x40"} << "60 40"
-                                                    << "27 40";
-    QTest::newRow("scale 50") << QStringList {"--scale", "50"} << "150 100"
-                              << "100 150";
-    QTest::newRow("long edge 400 keeps smaller pictures") << QStringList {"--long-edge", "400"} << "300 200"
-                                                          << "200 300";
-    QTest::newRow("scale 150 keeps them too") << QStringList {"--scale", "150"} << "300 200"
-                                              << "200 300";
+    QTest::addColumn<QString>("size");
+    QTest::newRow("long edge 100") << QStringList {"--long-edge", "100"} << "100 67";
+    QTest::newRow("short edge 100") << QStringList {"--short-edge", "100"} << "150 100";
+    QTest::newRow("fit 150x40: the height governs") << QStringList {"--fit", "150x40"} << "60 40";
+    QTest::newRow("scale 50") << QStringList {"--scale", "50"} << "150 100";
     QTest::newRow("long edge 400 with --enlarge")
-        << QStringList {"--long-edge", "400", "--enlarge"} << "400 267"
-        << "267 400";
-    QTest::newRow("width 250 enlarges") << QStringList {"--width", "250"} << "250 167"
-                                        << "250 375";
-    QTest::newRow("height 450 enlarges") << QStringList {"--height", "450"} << "675 450"
-                                         << "300 450";
-    QTest::newRow("width 250 with --no-enlarge")
-        << QStringList {"--width", "250", "--no-enlarge"} << "250 167"
-        << "200 300";
+        << QStringList {"--long-edge", "400", "--enlarge"} << "400 267";
+    QTest::newRow("height 450 enlarges") << QStringList {"--height", "450"} << "675 450";
+    QTest::newRow("width 400 with --no-enlarge")
+        << QStringList {"--width", "400", "--no-enlarge"} << "300 200";
 }
 
 void TestCli::resizeModes()
 {
     QFETCH(QStringList, arguments);
     QTemporaryDir out;
-    const Run run = cli(arguments + QStringList {"--format", "png", "-o", out.path(), m_a, m_b});
+    const Run run = cli(arguments + QStringList {"--format", "png", "-o", out.path(), m_a});
     QCOMPARE(run.exitCode, 0);
-    QTEST(TestImages::identify(out.filePath("été photo.png"), "%w %h"), "landscape");
-    QTEST(TestImages::identify(out.filePath("beach.png"), "%w %h"), "portrait");
+    QTEST(TestImages::identify(out.filePath("été photo.png"), "%w %h"), "size");
 }
 
 void TestCli::sizeFlagsReplaceSavedSizes()
@@ -1118,18 +1094,15 @@ void TestCli::metadataRemovalIsSaidOnce()
     const QString tagged = dir.filePath("gps.jpg"), plain = dir.filePath("plain.jpg");
     TestImages::writeWithQt(TestImages::quadrants(60, 40), tagged, "jpeg", 90);
     TestImages::writeWithQt(TestImages::quadrants(60, 40), plain, "jpeg", 90);
-    TestImages::setExif(tagged, {{"Exif.GPSInfo.GPSLatitudeRef", "N"},
-                                 {"Exif.GPSInfo.GPSLatitude", "48/1 51/1 3024/100"},
-                                 {"Exif.Image.Artist", "Ana Lens"}});
+    TestImages::setExif(
+        tagged, {{"Exif.GPSInfo.GPSLatitudeRef", "N"}, {"Exif.GPSInfo.GPSLatitude", "48/1 51/1 3024/100"}});
     QTemporaryDir out;
     Run run = cli({"--metadata", "no-location", "-o", out.path(), tagged, plain});
     QCOMPARE(run.exitCode, 0);
-    // Once, at the end, counting only the file that had a location.
+    // Once, at the end, counting only the file that had a location (what each choice keeps is
+    // tst_encoding's to read back).
     QCOMPARE(run.err,
              QStringLiteral("pressmark-cli: note: the location was removed from the metadata of 1 file\n"));
-    QCOMPARE(TestImages::exiv2Value(out.filePath("gps.jpg"), "Exif.GPSInfo.GPSLatitude"), QString());
-    QCOMPARE(TestImages::exiv2Value(out.filePath("gps.jpg"), "Exif.Image.Artist"),
-             QStringLiteral("Ana Lens"));
     QTemporaryDir out2;
     run = cli({"--metadata", "keep", "-o", out2.path(), tagged, plain});
     QCOMPARE(run.err, QString());
@@ -1139,7 +1112,6 @@ void TestCli::metadataRemovalIsSaidOnce()
     QTemporaryDir out3;
     run = cli({"--metadata", "none", "-o", out3.path(), tiff});
     QCOMPARE(run.err, QString());
-    QVERIFY(!TestImages::exiv2Value(out2.filePath("gps.jpg"), "Exif.GPSInfo.GPSLatitude").isEmpty());
 }
 
 void TestCli::presetsSavedListedAndUsed()
@@ -1158,10 +1130,7 @@ void TestCli::presetsSavedListedAndUsed()
     run = cli({"--format", "gif", "--save-preset", "archive"}, env);
     QCOMPARE(run.exitCode, 0);
     run = cli({"--list-presets"}, env);
-    QCOMPARE(run.out, QStringLiteral("archive\nWeb/Small\n"));
-    // Kept inside the presets folder, whatever the name holds.
-    QCOMPARE(QDir(config.filePath("pressmark/presets")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-             (QStringList {"Web%2FSmall.ini", "archive.ini"}));
+    QCOMPARE(run.out, QStringLiteral("archive\nWeb/Small\n")); // the files' names are tst_presets'
 
     // A clash is refused unless asked for, and the preset is left as it was.
     run = cli({"--format", "tiff", "--save-preset", "archive"}, env);
@@ -1224,63 +1193,30 @@ void TestCli::presetFileUnderFlagsAndOverSettings()
 
 void TestCli::treeWithATemplate()
 {
-    // A tree: its files first, then its folders, without regard to case; a link to an ancestor
-    // and a hidden folder passed over; the same subfolders under the output folder.
+    // --recursive walks the tree (its order, links and hidden folders are tst_trees'); each file
+    // is written into its subfolder under the output folder, named by the template.
     QTemporaryDir dir;
     const QString tree = dir.filePath("photos");
-    for (const char *name : {"b/2.png", "B/1.png", "a/x/3.png", "z.png", ".git/4.png"}) {
+    for (const char *name : {"b/2.png", "a/x/3.png", "z.png"}) {
         QVERIFY(QDir().mkpath(QFileInfo(tree + '/' + name).path()));
         QVERIFY(QFile::copy(m_b, tree + '/' + name));
     }
-    QVERIFY(QFile::link(tree, tree + "/a/x/loop"));
     const QString out = dir.filePath("out");
     const Run run = cli({"--recursive", "--naming", "template", "--template", "{folder}-{n:2}", "--width",
                          "20", "--format", "png", "-o", out, tree});
     QCOMPARE(run.exitCode, 0);
     QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.takeLast(), QStringLiteral("4 converted, 0 failed"));
+    QCOMPARE(lines.takeLast(), QStringLiteral("3 converted, 0 failed"));
     QStringList written;
     for (const QString &line : lines)
         written << QDir(out).relativeFilePath(line.section(QStringLiteral(" -> "), 1));
-    QCOMPARE(written, QStringList({"photos-01.png", "a/x/x-02.png", "B/B-03.png", "b/b-04.png"}));
+    QCOMPARE(written, QStringList({"photos-01.png", "a/x/x-02.png", "b/b-03.png"}));
     QCOMPARE(TestImages::identify(out + "/a/x/x-02.png", "%w"), QStringLiteral("20"));
 
     // Without --recursive, the folder's own files only, as before.
     const Run flat = cli({"--dry-run", "-o", out, tree});
     QCOMPARE(flat.exitCode, 0);
     QVERIFY2(flat.out.startsWith(tree + "/z.png -> " + out + "/z.jpg\n1 converted"), qPrintable(flat.out));
-}
-
-void TestCli::templateInSavedSettings()
-{
-    // The window's template choice is stored under keys of its own: the older key keeps the
-    // choice an older version reads (here new names), and --naming sets the choice over it.
-    QTemporaryDir config;
-    SettingsStore store(config.filePath("pressmark.conf"));
-    AppSettings s = shippedSettings();
-    s.setInteger(Setting::Naming, 2);
-    s.setText(Setting::Title, QStringLiteral("Set"));
-    s.setInteger(Setting::TemplateNaming, 1);
-    s.setText(Setting::TemplateText, QStringLiteral("{title}_{n:3}"));
-    QVERIFY(!store.save(s).failed());
-    QSettings raw(store.filePath(), QSettings::IniFormat);
-    QCOMPARE(raw.value("fileCheckBoxSelected").toInt(), 2);
-
-    QTemporaryDir out;
-    QCOMPARE(cli({"--settings", store.filePath(), "--dry-run", "-o", out.path(), m_b})
-                 .out.section(" -> ", 1, 1)
-                 .section('\n', 0, 0),
-             out.filePath("Set_001.jpg"));
-    QCOMPARE(cli({"--settings", store.filePath(), "--naming", "new", "--dry-run", "-o", out.path(), m_b})
-                 .out.section(" -> ", 1, 1)
-                 .section('\n', 0, 0),
-             out.filePath("Set1.jpg"));
-    // A saved template that is not one is said before anything is written.
-    s.setText(Setting::TemplateText, QStringLiteral("{n:x}"));
-    QVERIFY(!store.save(s).failed());
-    const Run bad = cli({"--settings", store.filePath(), "-o", out.path(), m_b});
-    QCOMPARE(bad.exitCode, 2);
-    QVERIFY2(bad.err.contains("{n:x}"), qPrintable(bad.err));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
