@@ -361,15 +361,11 @@ void TestDecoding::resolution()
 void TestDecoding::badInputs_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("reason");
-    QTest::newRow("zero bytes") << "empty.jpg" << int(FailureReason::Unsupported);
-    QTest::newRow("random bytes") << "noise.jpg" << int(FailureReason::Unsupported);
-    QTest::newRow("truncated JPEG") << "cut.jpg" << int(FailureReason::Unsupported);
-    QTest::newRow("truncated PNG") << "cut.png" << int(FailureReason::Unsupported);
-    QTest::newRow("truncated icon, whole small entries") << "cut.icns" << int(FailureReason::Unsupported);
-    QTest::newRow("JPEG header only") << "header.jpg" << int(FailureReason::Unsupported);
-    QTest::newRow("a folder") << "folder.jpg" << int(FailureReason::CannotRead);
-    QTest::newRow("missing") << "absent.jpg" << int(FailureReason::Missing);
+    // Empty, random, missing and folder inputs are tst_runner's (everyFailureHasItsReason).
+    QTest::newRow("truncated JPEG") << "cut.jpg";
+    QTest::newRow("truncated PNG") << "cut.png";
+    QTest::newRow("truncated icon, whole small entries") << "cut.icns";
+    QTest::newRow("JPEG header only") << "header.jpg";
 }
 
 void TestDecoding::badInputs()
@@ -378,14 +374,7 @@ void TestDecoding::badInputs()
     const QString path = m_dir.filePath(name);
     const QString good = m_dir.filePath("good.jpg");
     TestImages::writeWithQt(TestImages::quadrants(300, 200), good, "jpeg", 90);
-    if (name == "empty.jpg") {
-        TestImages::writeFile(path, QByteArray());
-    } else if (name == "noise.jpg") {
-        QByteArray noise(4096, '\0');
-        for (int i = 0; i < noise.size(); ++i)
-            noise[i] = char((i * 7919 + 13) % 251);
-        TestImages::writeFile(path, noise);
-    } else if (name == "cut.jpg") {
+    if (name == "cut.jpg") {
         TestImages::writeFile(path, TestImages::readFile(good).left(TestImages::readFile(good).size() / 2));
     } else if (name == "cut.png") {
         TestImages::writeWithQt(TestImages::quadrants(300, 200), m_dir.filePath("good.png"), "png");
@@ -398,12 +387,9 @@ void TestDecoding::badInputs()
         TestImages::writeFile(path, file.left(file.size() - 100));
     } else if (name == "header.jpg") {
         TestImages::writeFile(path, TestImages::readFile(good).left(200));
-    } else if (name == "folder.jpg") {
-        QVERIFY(QDir().mkpath(path));
     }
     const PipelineResult result = convertFile(path, ConversionOptions());
-    QFETCH(int, reason);
-    QCOMPARE(int(result.failure.reason), reason);
+    QCOMPARE(result.failure.reason, FailureReason::Unsupported);
     QVERIFY(result.image.isNull());
 }
 
