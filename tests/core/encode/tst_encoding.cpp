@@ -860,13 +860,18 @@ void TestEncoding::overlaysKeepGrayOpacityAndDepth()
     }
     QCOMPARE(pngHeader(convert(deep, OutputFormat::Png)), QStringLiteral("depth 16 type 2"));
 
-    // With alpha too: 16-bit RGBA, the transparent corner left transparent.
+    // With alpha too: 16-bit RGBA, the transparent corner left transparent, the density kept (the
+    // 8-bit layouts' is metadataKeptOnRequest's): pHYs counts per metre, 300 dpi read as 118.11
+    // per centimetre.
     const QString clear = dir.filePath("clear.png");
-    TestImages::run("convert", {deep, "-alpha", "set", "-channel", "A", "-fx", "i <= 20 && j >= 180 ? 0 : 1",
-                                "+channel", "-depth", "16", "PNG64:" + clear});
+    TestImages::run("convert",
+                    {deep, "-alpha", "set", "-channel", "A", "-fx", "i <= 20 && j >= 180 ? 0 : 1", "+channel",
+                     "-depth", "16", "-units", "PixelsPerInch", "-density", "300", "PNG64:" + clear});
     QCOMPARE(identify(clear, "%[fx:p{5,190}.a]"), QStringLiteral("0"));
     const QString out = convert(clear, OutputFormat::Png);
     QCOMPARE(pngHeader(out), QStringLiteral("depth 16 type 6"));
+    QCOMPARE(identify(out, "%U"), QStringLiteral("PixelsPerCentimeter"));
+    QVERIFY(qAbs(identify(out, "%x").toDouble() - 118.11) < 0.001);
     QCOMPARE(identify(out, "%[fx:p{5,190}.a] %[fx:round(255*p{280,20}.r)]"), QStringLiteral("0 255"));
     QCOMPARE(identify(out, sample), original);
 }
