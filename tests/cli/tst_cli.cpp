@@ -58,11 +58,8 @@ private Q_SLOTS:
     void usageErrorsWriteNothing();
     void acceptedValues_data();
     void acceptedValues();
-    void shippedWatermarkSize();
-    void copyrightFlagWithoutAPattern();
+    void overlayFlagsStartFromTheShippedValues();
     void convertsAndReports();
-    void newerFormats_data();
-    void newerFormats();
     void missingInputFailsAtItsPosition();
     void folderInputs();
     void dryRunWritesNothing();
@@ -76,17 +73,15 @@ private Q_SLOTS:
     void completion();
     void completionScriptsParse_data();
     void completionScriptsParse();
-    void interruptFinishesTheFilesInFlight();
+    void interrupts_data();
+    void interrupts();
     void ghostscriptEndsWithTheRun();
-    void secondInterruptEndsAtOnce();
     void folderWithoutImagesIsSaid();
     void controlCharactersInNames();
     void namesThatAreNotUtf8();
     void memoryBudgetHoldsAtAnyJobs();
-    void epsKeepsToItsDeclaredPage();
     void savedSettingsDriveARun();
     void treeWithATemplate();
-    void templateInSavedSettings();
     void outputFolderSwappedMidRun();
     void settingsFileIsOnlyRead();
     void modernInputsUprightWithTheirExif_data();
@@ -133,30 +128,32 @@ void TestCli::usageErrorsWriteNothing_data()
     QTest::newRow("fit without a height") << QStringList {"--fit", "100"};
     QTest::newRow("fit 0x100") << QStringList {"--fit", "0x100"};
     QTest::newRow("fit over 6000") << QStringList {"--fit", "100x6001"};
-    QTest::newRow("long edge over 6000") << QStringList {"--long-edge", "6001"};
     QTest::newRow("scale 0") << QStringList {"--scale", "0"};
     QTest::newRow("scale over 1000") << QStringList {"--scale", "1001"};
     QTest::newRow("enlarge and never enlarge") << QStringList {"--enlarge", "--no-enlarge"};
-    QTest::newRow("unknown metadata") << QStringList {"--metadata", "gps"};
     QTest::newRow("title longer than a file name")
         << QStringList {"--naming", "new", "--title", QString(201, QLatin1Char('t'))};
     QTest::newRow("unknown template field") << QStringList {"--naming", "template", "--template", "{foo}"};
     QTest::newRow("unknown date conversion") << QStringList {"--template", "{date:%Y%Q}"};
     QTest::newRow("template without one") << QStringList {"--naming", "template"};
     QTest::newRow("template with another naming") << QStringList {"--naming", "keep", "--template", "{n}"};
+    QTest::newRow("no output folder") << QStringList {"(no -o)"};
+    QTest::newRow("no inputs") << QStringList {"(no input)"};
 }
 
 void TestCli::usageErrorsWriteNothing()
 {
     QFETCH(QStringList, arguments);
     QTemporaryDir out;
-    const Run run = cli(arguments + QStringList {"-o", out.path(), m_a});
+    // The output folder and an input follow the flags, unless the row leaves one out.
+    if (!arguments.removeOne("(no -o)"))
+        arguments << "-o" << out.path();
+    if (!arguments.removeOne("(no input)"))
+        arguments << m_a;
+    const Run run = cli(arguments);
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.err.startsWith(QStringLiteral("pressmark-cli: ")));
     QCOMPARE(filesIn(out.path()), QStringList());
-
-    QCOMPARE(cli({m_a}).exitCode, 2);              // no output folder
-    QCOMPARE(cli({"-o", out.path()}).exitCode, 2); // no inputs
 }
 
 void TestCli::acceptedValues_data()
@@ -169,11 +166,20 @@ void TestCli::acceptedValues_data()
                                 << "t1.tiff";
     QTest::newRow("a word with a dash")
         << QStringList {"--format", "JPEG-XL", "--metadata", "No-Location"} << "beach.jxl";
+    // The newer formats, by their words and by a settings file's stored index (what they write
+    // is tst_modern_formats' to read back).
+    QTest::newRow("webp") << QStringList {"--format", "webp"} << "beach.webp";
+    QTest::newRow("avif") << QStringList {"--format", "avif"} << "beach.avif";
+    QTest::newRow("jxl") << QStringList {"--format", "jxl"} << "beach.jxl";
+    QTest::newRow("jpegxl, an alias") << QStringList {"--format", "jpegxl"} << "beach.jxl";
+    for (const auto &[index, name] : {std::pair {4, "beach.webp"}, std::pair {6, "beach.jxl"}}) {
+        const QString file = m_dir.filePath(QStringLiteral("format%1.conf").arg(index));
+        TestImages::writeFile(file, "[General]\nzqFileFormatPopUp=" + QByteArray::number(index) + "\n");
+        QTest::addRow("index %d in a settings file", index) << QStringList {"--settings", file} << name;
+    }
     // The ends of every range.
     QTest::newRow("width 6000") << QStringList {"--width", "6000"} << "beach.jpg";
     QTest::newRow("width 1") << QStringList {"--width", "1"} << "beach.jpg";
-    QTest::newRow("height 6000") << QStringList {"--height", "6000"} << "beach.jpg";
-    QTest::newRow("long edge 6000") << QStringList {"--long-edge", "6000"} << "beach.jpg";
     QTest::newRow("fit 6000x6000") << QStringList {"--fit", "6000x6000"} << "beach.jpg";
     QTest::newRow("scale 1000") << QStringList {"--scale", "1000"} << "beach.jpg";
     QTest::newRow("quality 0") << QStringList {"--quality", "0"} << "beach.jpg";
@@ -195,21 +201,25 @@ void TestCli::acceptedValues()
     QCOMPARE(run.out, QStringLiteral("%1 -> %2/%3\n1 converted, 0 failed\n").arg(m_b, out.path(), name));
 }
 
-// The watermark is off in the shipped settings; given its text alone, it is drawn at the shipped
-// size, medium: letters of a fortieth of the picture's width (20 pixels at 800).
-void TestCli::shippedWatermarkSize()
+// The watermark and the copyright lines are off in the shipped settings. Given its text alone,
+// the watermark is drawn at the shipped size, medium: letters of a fortieth of the picture's width
+// (20 pixels at 800). Given a colour alone, the lines are drawn in the first pattern, the diagonal
+// cross, at the shipped opacity of 25 %.
+void TestCli::overlayFlagsStartFromTheShippedValues()
 {
     QTemporaryDir dir;
     const QString black = dir.filePath("black.png");
-    QImage picture(800, 300, QImage::Format_RGB32);
+    QImage picture(800, 400, QImage::Format_RGB32);
     picture.fill(Qt::black);
     picture.save(black);
-    const Run run = cli({"--watermark", "Hi", "--format", "png", "-o", dir.filePath("out"), black});
+    const Run run = cli({"--watermark", "Hi", "--copyright-color", "red", "--format", "png", "-o",
+                         dir.filePath("out"), black});
     QCOMPARE(run.exitCode, 0);
     const QImage written(dir.filePath("out/black.png"));
     QCOMPARE(written.size(), picture.size());
-    // The letters' ink: the rows holding pixels the white text lightened. A capital and an i's
-    // dot reach some three quarters of the font size in any ordinary sans-serif family.
+    // The letters' ink: the rows holding pixels the white text lightened (the red lines stay
+    // darker). A capital and an i's dot reach some three quarters of the font size in any
+    // ordinary sans-serif family.
     int top = written.height(), bottom = -1;
     for (int y = 0; y < written.height(); ++y)
         for (int x = 0; x < written.width(); ++x)
@@ -219,28 +229,14 @@ void TestCli::shippedWatermarkSize()
             }
     const int ink = bottom - top + 1;
     QVERIFY2(ink >= 12 && ink <= 19, qPrintable(QStringLiteral("the letters are %1 pixels high").arg(ink)));
-}
-
-// A copyright flag without a pattern switches the lines on with the first pattern, the
-// diagonal cross; its colour here, at the shipped opacity of 25 %.
-void TestCli::copyrightFlagWithoutAPattern()
-{
-    QTemporaryDir dir;
-    const QString black = dir.filePath("black.png");
-    QImage picture(400, 200, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    picture.save(black);
-    const Run run = cli({"--copyright-color", "red", "--format", "png", "-o", dir.filePath("out"), black});
-    QCOMPARE(run.exitCode, 0);
-    const QImage written(dir.filePath("out/black.png"));
-    // On the diagonals: (0, 0) to (400, 200) and (0, 200) to (400, 0).
-    for (const QPoint on : {QPoint(100, 50), QPoint(200, 100), QPoint(300, 50), QPoint(50, 175)}) {
+    // On the diagonals: (0, 0) to (800, 400) and (0, 400) to (800, 0).
+    for (const QPoint on : {QPoint(200, 100), QPoint(400, 200), QPoint(600, 100), QPoint(100, 350)}) {
         const QRgb p = written.pixel(on);
         QVERIFY2(qRed(p) > 20 && qGreen(p) == 0 && qBlue(p) == 0,
                  qPrintable(QStringLiteral("(%1, %2) is #%3").arg(on.x()).arg(on.y()).arg(p, 8, 16)));
     }
     // Off them, where the other patterns draw: the centre cross, the lines across and down.
-    for (const QPoint off : {QPoint(200, 20), QPoint(20, 100), QPoint(100, 75), QPoint(141, 150)})
+    for (const QPoint off : {QPoint(400, 40), QPoint(40, 200), QPoint(200, 150), QPoint(282, 300)})
         QCOMPARE(written.pixel(off), qRgb(0, 0, 0));
 }
 
@@ -253,64 +249,6 @@ void TestCli::convertsAndReports()
     QCOMPARE(run.out, QStringLiteral("%1 -> %2/été photo.png\n%3 -> %2/beach.png\n2 converted, 0 failed\n")
                           .arg(m_a, folder, m_b));
     QCOMPARE(TestImages::identify(folder + "/beach.png", "%w %h"), QStringLiteral("150 225"));
-}
-
-void TestCli::newerFormats_data()
-{
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("extension");
-    QTest::addColumn<QString>("decoder");
-    QTest::newRow("webp") << "webp"
-                          << "webp"
-                          << "dwebp";
-    QTest::newRow("avif") << "avif"
-                          << "avif"
-                          << "avifdec";
-    QTest::newRow("jxl") << "jxl"
-                         << "jxl"
-                         << "djxl";
-    QTest::newRow("jpegxl, an alias") << "jpegxl"
-                                      << "jxl"
-                                      << "djxl";
-    QTest::newRow("jpeg-xl, an alias") << "jpeg-xl"
-                                       << "jxl"
-                                       << "djxl";
-    QTest::newRow("index 4 in a settings file") << "settings:4"
-                                                << "webp"
-                                                << "dwebp";
-    QTest::newRow("index 6 in a settings file") << "settings:6"
-                                                << "jxl"
-                                                << "djxl";
-}
-
-// --format and a settings file's stored index both reach the newer formats; what is written is
-// the format the name says, as its own decoder reads it.
-void TestCli::newerFormats()
-{
-    QFETCH(QString, word);
-    QFETCH(QString, extension);
-    QFETCH(QString, decoder);
-    if (QStandardPaths::findExecutable(decoder).isEmpty())
-        QSKIP(qPrintable(decoder + " is not installed (packages webp, libavif-bin, libjxl-tools)"));
-    QTemporaryDir out;
-    QStringList arguments = {"-o", out.path(), "--width", "120", m_b};
-    if (word.startsWith("settings:")) {
-        const QString file = out.filePath("chosen.conf");
-        TestImages::writeFile(file, "[General]\nzqFileFormatPopUp=" + word.mid(9).toLatin1() + "\n");
-        arguments << "--settings" << file;
-    } else {
-        arguments << "--format" << word;
-    }
-    const Run run = cli(arguments);
-    QCOMPARE(run.exitCode, 0);
-    const QString written = out.filePath("beach." + extension);
-    QCOMPARE(run.out, QStringLiteral("%1 -> %2\n1 converted, 0 failed\n").arg(m_b, written));
-    const QString png = out.filePath("back.png");
-    int code = -1;
-    TestImages::run(
-        decoder, decoder == "dwebp" ? QStringList {written, "-o", png} : QStringList {written, png}, &code);
-    QCOMPARE(code, 0);
-    QCOMPARE(QImage(png).size(), QSize(120, 180));
 }
 
 void TestCli::missingInputFailsAtItsPosition()
@@ -331,27 +269,21 @@ void TestCli::speaksTheUsersLanguage_data()
     QTest::addColumn<QString>("usage");
     QTest::addColumn<QString>("missing");
     QTest::addColumn<QString>("summary");
-    QTest::addColumn<QString>("help");
     QTest::addColumn<QString>("emptyDetail");
-    QTest::newRow("German")
-        << "de"
-        << "pressmark-cli: --jobs nimmt eine Zahl von 1 bis 256"
-        << "fehlt"
-        << "1 konvertiert, 1 fehlgeschlagen"
-        << "--jobs <N> Gleichzeitig konvertierte Dateien, 1-256 (Vorgabewert: eine je Kern)."
-        << "nicht unterstütztes oder beschädigtes Bild: die Datei ist leer";
-    QTest::newRow("French")
-        << "fr:de"
-        << "pressmark-cli: --jobs prend un nombre de 1 à 256"
-        << "introuvable"
-        << "convertis : 1, en échec : 1"
-        << "--jobs <N> Fichiers convertis à la fois, de 1 à 256 (par défaut : un par cœur)."
-        << "image non prise en charge ou endommagée : le fichier est vide";
+    QTest::newRow("German") << "de"
+                            << "pressmark-cli: --jobs nimmt eine Zahl von 1 bis 256"
+                            << "fehlt"
+                            << "1 konvertiert, 2 fehlgeschlagen"
+                            << "nicht unterstütztes oder beschädigtes Bild: die Datei ist leer";
+    QTest::newRow("French") << "fr:de"
+                            << "pressmark-cli: --jobs prend un nombre de 1 à 256"
+                            << "introuvable"
+                            << "convertis : 1, en échec : 2"
+                            << "image non prise en charge ou endommagée : le fichier est vide";
     QTest::newRow("English first") << "en:de"
                                    << "pressmark-cli: --jobs takes a number from 1 to 256"
                                    << "missing"
-                                   << "1 converted, 1 failed"
-                                   << "--jobs <N> Files converted at once, 1-256 (default: one per core)."
+                                   << "1 converted, 2 failed"
                                    << "unsupported or damaged image: the file is empty";
 }
 
@@ -361,7 +293,6 @@ void TestCli::speaksTheUsersLanguage()
     QFETCH(QString, usage);
     QFETCH(QString, missing);
     QFETCH(QString, summary);
-    QFETCH(QString, help);
     QFETCH(QString, emptyDetail);
     // LANGUAGE alone chooses, without the locale installed.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -369,19 +300,15 @@ void TestCli::speaksTheUsersLanguage()
     const Run wrong = cli({"-o", m_dir.filePath("never"), "--jobs", "0", m_a}, env);
     QCOMPARE(wrong.exitCode, 2);
     QCOMPARE(wrong.err.section(QLatin1Char('\n'), 0, 0), usage);
-    QTemporaryDir out;
-    const QString gone = m_dir.filePath("gone.jpg");
-    const Run run = cli({"-o", out.path(), m_a, gone}, env);
-    QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err.trimmed(), QStringLiteral("pressmark-cli: %1: %2").arg(gone, missing));
-    QCOMPARE(run.out.section(QLatin1Char('\n'), -2, -2), summary);
     // The core's own details are in that language too.
-    const QString empty = out.filePath("empty.jpg");
+    QTemporaryDir out;
+    const QString gone = m_dir.filePath("gone.jpg"), empty = m_dir.filePath("empty.jpg");
     TestImages::writeFile(empty, QByteArray());
-    const Run emptyRun = cli({"-o", out.filePath("sub"), empty}, env);
-    QCOMPARE(emptyRun.err.trimmed(), QStringLiteral("pressmark-cli: %1: %2").arg(empty, emptyDetail));
-    const QString shown = cli({"--help"}, env).out.simplified();
-    QVERIFY2(shown.contains(help), qPrintable(shown.left(600)));
+    const Run run = cli({"-o", out.path(), m_a, gone, empty}, env);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QStringLiteral("pressmark-cli: %1: %2\npressmark-cli: %3: %4\n")
+                          .arg(gone, missing, empty, emptyDetail));
+    QCOMPARE(run.out.section(QLatin1Char('\n'), -2, -2), summary);
 }
 
 void TestCli::folderInputs()
@@ -456,28 +383,11 @@ void TestCli::overlaysAndTheirNotes()
     QImage red(40, 40, QImage::Format_ARGB32);
     red.fill(Qt::red);
     red.save(logo);
-    const Run run = cli({"-o",
-                         out.path(),
-                         "--copyright",
-                         "cross",
-                         "--copyright-color",
-                         "#00ff00",
-                         "--copyright-opacity",
-                         "100",
-                         "--logo",
-                         logo,
-                         "--logo-position",
-                         "top-left",
-                         "--logo-opacity",
-                         "100",
-                         "--watermark",
-                         "Ann",
-                         "--font",
-                         "No Such Font Family",
-                         "--format",
-                         "png",
-                         m_a,
-                         m_b});
+    const Run run =
+        cli(QStringList {"-o", out.path(), "--copyright", "cross", "--copyright-color", "#00ff00"} +
+            QStringList {"--copyright-opacity", "100", "--logo", logo, "--logo-position", "top-left"} +
+            QStringList {"--logo-opacity", "100", "--watermark", "Ann", "--font", "No Such Font Family"} +
+            QStringList {"--format", "png", m_a, m_b});
     QCOMPARE(run.exitCode, 0);
     // The substituted font is said once for the run, not once per file.
     QCOMPARE(run.err.count(QStringLiteral("No Such Font Family")), 1);
@@ -680,23 +590,51 @@ void TestCli::completionScriptsParse()
     QCOMPARE(cli({"--completion", "tcsh"}).exitCode, 2);
 }
 
-void TestCli::interruptFinishesTheFilesInFlight()
+void TestCli::interrupts_data()
 {
-    // Ctrl+C during a run: the files in flight are written whole, no more start, nothing is
-    // left half-written, and the summary says how many were not started.
+    QTest::addColumn<int>("interrupts");
+    QTest::addColumn<QString>("format"); // PNG: slow enough for a file to be in flight at the second
+    QTest::newRow("Ctrl+C") << 1 << "jpeg";
+    QTest::newRow("Ctrl+C twice") << 2 << "png";
+}
+
+// Ctrl+C during a run: the file in flight is written whole, no more start, and the summary says
+// how many were not started. A second Ctrl+C ends the program at once (a FIFO named like a photo
+// once held a run no signal could end). Either way no partial or temporary file is left.
+void TestCli::interrupts()
+{
+    QFETCH(int, interrupts);
+    QFETCH(QString, format);
     QTemporaryDir in, out;
     const QString photo = in.filePath("big.jpg");
-    TestImages::writeWithQt(TestImages::quadrants(2400, 1600), photo, "jpeg", 90);
-    QStringList arguments = {"-o", out.path(), "--jobs", "1"};
-    for (int i = 0; i < 60; ++i)
+    QImage noise(3000, 2000, QImage::Format_RGB32);
+    std::mt19937 random(7);
+    for (int y = 0; y < noise.height(); ++y) {
+        auto *line = reinterpret_cast<quint32 *>(noise.scanLine(y));
+        for (int x = 0; x < noise.width(); ++x)
+            line[x] = random();
+    }
+    TestImages::writeWithQt(noise, photo, "jpeg", 95);
+    QStringList arguments = {"-o", out.path(), "--jobs", "1", "--format", format};
+    for (int i = 0; i < 20; ++i)
         arguments << photo;
     QProcess process;
     QByteArray said = startUntilFirstOutput(process, arguments);
     QVERIFY(said.contains(" -> "));
-    ::kill(pid_t(process.processId()), SIGINT);
+    for (int i = 0; i < interrupts; ++i) {
+        QThread::msleep(i == 0 ? 100 : 200); // the next file has started; two signals closer could be one
+        ::kill(pid_t(process.processId()), SIGINT);
+    }
     QVERIFY(process.waitForFinished(60000));
     said += process.readAllStandardOutput();
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    const QStringList written = filesIn(out.path());
+    for (const QString &name : written)
+        QVERIFY2(!name.startsWith(QLatin1Char('.')), qPrintable(name));
+    if (interrupts == 2) {
+        QVERIFY2(process.exitCode() == 128 + SIGINT, said.constData());
+        return;
+    }
     QCOMPARE(process.exitCode(), 1);
     const QRegularExpressionMatch summary =
         QRegularExpression(
@@ -704,39 +642,28 @@ void TestCli::interruptFinishesTheFilesInFlight()
             .match(QString::fromUtf8(said));
     QVERIFY2(summary.hasMatch(), said.right(200).constData());
     const int converted = summary.captured(1).toInt();
-    QVERIFY(converted >= 1 && converted < 60);
-    QCOMPARE(summary.captured(2).toInt(), 60 - converted);
-    const QStringList written = filesIn(out.path());
-    QCOMPARE(written.size(), converted); // no hidden temporary file either
+    QVERIFY(converted >= 1 && converted < 20);
+    QCOMPARE(summary.captured(2).toInt(), 20 - converted);
+    QCOMPARE(written.size(), converted);
     for (const QString &name : written)
-        QCOMPARE(TestImages::identify(out.filePath(name), "%w %h"), QStringLiteral("2400 1600"));
+        QCOMPARE(TestImages::identify(out.filePath(name), "%w %h"), QStringLiteral("3000 2000"));
 }
 
-// The pid and state letter of a child of `parent` named `name`, from /proc; 0 when none.
-static QPair<qint64, char> childProcess(qint64 parent, const QByteArray &name)
+// The pid of a child of `parent` named `name`, from /proc; 0 when none.
+static qint64 childProcess(qint64 parent, const QByteArray &name)
 {
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString &entry : entries) {
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         bool numeric = false;
         const qint64 pid = entry.toLongLong(&numeric);
-        if (!numeric)
-            continue;
         const QByteArray stat = TestImages::readFile(QStringLiteral("/proc/%1/stat").arg(pid));
-        const int close = stat.lastIndexOf(')');
-        if (close < 0 || stat.mid(stat.indexOf('(') + 1, close - stat.indexOf('(') - 1) != name)
+        const int open = stat.indexOf('('), close = stat.lastIndexOf(')');
+        if (!numeric || open < 0 || close < 0 || stat.mid(open + 1, close - open - 1) != name)
             continue;
         const QList<QByteArray> fields = stat.mid(close + 2).split(' ');
         if (fields.size() > 1 && fields[1].toLongLong() == parent)
-            return {pid, fields[0].at(0)};
+            return pid;
     }
-    return {0, 0};
-}
-
-static bool processGone(qint64 pid)
-{
-    const QByteArray stat = TestImages::readFile(QStringLiteral("/proc/%1/stat").arg(pid));
-    const int close = stat.lastIndexOf(')');
-    return stat.isEmpty() || (close > 0 && stat.mid(close + 2, 1) == "Z");
+    return 0;
 }
 
 void TestCli::ghostscriptEndsWithTheRun()
@@ -751,18 +678,18 @@ void TestCli::ghostscriptEndsWithTheRun()
     const auto startRendering = [&](QProcess &process) {
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(PRESSMARK_CLI), {"-o", out.path(), endless});
-        QPair<qint64, char> gs;
-        for (int i = 0; i < 200 && !gs.first; ++i) {
+        qint64 gs = 0;
+        for (int i = 0; i < 200 && !gs; ++i) {
             QThread::msleep(50);
             gs = childProcess(process.processId(), "gs");
         }
-        return gs.first;
+        return gs;
     };
-    const auto goneWithin = [](qint64 pid, int ms) {
-        for (int waited = 0; waited < ms; waited += 50) {
-            if (processGone(pid))
+    const auto goneWithin = [](qint64 pid, int ms) { // or left a zombie
+        for (int waited = 0; waited < ms; waited += 50, QThread::msleep(50)) {
+            const QByteArray stat = TestImages::readFile(QStringLiteral("/proc/%1/stat").arg(pid));
+            if (stat.isEmpty() || stat.mid(stat.lastIndexOf(')') + 2, 1) == "Z")
                 return true;
-            QThread::msleep(50);
         }
         return false;
     };
@@ -794,39 +721,6 @@ void TestCli::ghostscriptEndsWithTheRun()
     const Run next = cli({"-o", out.path(), drawing}, env);
     QCOMPARE(next.exitCode, 0);
     QCOMPARE(QDir(temp.path()).entryList({stale}, QDir::Dirs).size(), 0);
-}
-
-void TestCli::secondInterruptEndsAtOnce()
-{
-    // A FIFO named like a photo used to hold a run that no signal could end; now a second
-    // Ctrl+C ends the program at once, leaving no partial file.
-    QTemporaryDir in, out;
-    const QString photo = in.filePath("big.jpg");
-    // Noise: slow to write as PNG, so a file is still in flight when the second signal comes.
-    QImage noise(3000, 2000, QImage::Format_RGB32);
-    std::mt19937 random(7);
-    for (int y = 0; y < noise.height(); ++y) {
-        auto *line = reinterpret_cast<quint32 *>(noise.scanLine(y));
-        for (int x = 0; x < noise.width(); ++x)
-            line[x] = random();
-    }
-    TestImages::writeWithQt(noise, photo, "jpeg", 95);
-    QStringList arguments = {"-o", out.path(), "--jobs", "1", "--format", "png"};
-    for (int i = 0; i < 20; ++i)
-        arguments << photo;
-    QProcess process;
-    QByteArray said = startUntilFirstOutput(process, arguments);
-    QVERIFY(said.contains(" -> "));
-    QThread::msleep(100); // the next file has started
-    ::kill(pid_t(process.processId()), SIGINT);
-    QThread::msleep(200); // two signals sent closer could arrive as one
-    ::kill(pid_t(process.processId()), SIGINT);
-    QVERIFY(process.waitForFinished(10000));
-    said += process.readAllStandardOutput();
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(process.exitCode() == 128 + SIGINT, said.constData());
-    for (const QString &name : filesIn(out.path()))
-        QVERIFY2(!name.startsWith(QLatin1Char('.')), qPrintable(name));
 }
 
 void TestCli::folderWithoutImagesIsSaid()
@@ -941,51 +835,17 @@ void TestCli::memoryBudgetHoldsAtAnyJobs()
              qPrintable(QStringLiteral("peak %1 MiB, files %2 MiB: %3").arg(peakMiB).arg(fileMiB).arg(said)));
 }
 
-void TestCli::epsKeepsToItsDeclaredPage()
-{
-    // Three EPS files that declare 10 x 10 points but set a page of 17000 x 17000 (289 megapixels)
-    // in their PostScript, at three jobs under a 50 MiB budget: each is drawn at the size it
-    // declares, and neither the program nor Ghostscript ever holds the large page (GNU time reports
-    // the largest of the process and its children; each once took more than a gigabyte).
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-    QSKIP("the sanitizers' shadow memory and quarantine are not the program's memory");
-#endif
-    if (QStandardPaths::findExecutable(QStringLiteral("gs")).isEmpty())
-        QSKIP("Ghostscript is not installed (package ghostscript)");
-    if (QStandardPaths::findExecutable("time", {"/usr/bin"}).isEmpty())
-        QSKIP("GNU time (package time) is needed to measure the peak");
-    QTemporaryDir in, out;
-    QStringList inputs;
-    for (int i = 0; i < 3; ++i) {
-        inputs << in.filePath(QStringLiteral("page%1.eps").arg(i));
-        TestImages::writeFile(inputs.last(), "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 10 10\n"
-                                             "%%EndComments\n<< /PageSize [17000 17000] >> setpagedevice\n"
-                                             "1 0 0 setrgbcolor 0 0 17000 17000 rectfill\nshowpage\n");
-    }
-    QProcess process;
-    process.start("/usr/bin/time", QStringList {"-f", "peak %M", PRESSMARK_CLI, "--quiet", "--jobs", "3",
-                                                "--memory", "50", "-o", out.path()} +
-                                       inputs);
-    QVERIFY(process.waitForFinished(120000));
-    const QString said = QString::fromLocal8Bit(process.readAllStandardError());
-    QCOMPARE(process.exitCode(), 0);
-    const QStringList written = filesIn(out.path());
-    QCOMPARE(written.size(), 3);
-    for (const QString &name : written)
-        QCOMPARE(TestImages::identify(out.filePath(name), "%w %h"), QStringLiteral("10 10"));
-    const qint64 peakMiB = said.section("peak ", 1).trimmed().toLongLong() >> 10;
-    QVERIFY2(peakMiB > 0 && peakMiB < 150,
-             qPrintable(QStringLiteral("peak %1 MiB: %2").arg(peakMiB).arg(said)));
-}
-
 void TestCli::savedSettingsDriveARun()
 {
-    // What a user set up in the window: new names, width 120, PNG, the copyright cross in green.
-    QTemporaryDir config;
+    // What a user set up in the window: a template of new names, width 120, PNG, the copyright
+    // cross in green; in the user's own settings file, which "--settings" alone reads.
+    QTemporaryDir config, out;
     SettingsStore store(config.filePath("pressmark/pressmark.conf"));
     AppSettings s = shippedSettings();
     s.setInteger(Setting::Naming, 2);
     s.setText(Setting::Title, QStringLiteral("Set"));
+    s.setInteger(Setting::TemplateNaming, 1);
+    s.setText(Setting::TemplateText, QStringLiteral("{title}_{n:3}"));
     s.setInteger(Setting::Resize, 1);
     s.setInteger(Setting::WidthSide, 1);
     s.setText(Setting::WidthText, QStringLiteral("120"));
@@ -994,74 +854,60 @@ void TestCli::savedSettingsDriveARun()
     s.setColor(Setting::CopyrightColor, QColor(0, 255, 0));
     s.setFraction(Setting::CopyrightOpacity, 1.0f);
     QVERIFY(!store.save(s).failed());
-
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", config.path());
-    QTemporaryDir out;
     Run run = cli({"--settings", "-o", out.path(), m_b}, env);
     QCOMPARE(run.exitCode, 0);
-    QStringList written = filesIn(out.path());
-    QCOMPARE(written.size(), 1);
-    QVERIFY2(written.first().startsWith("Set") && written.first().endsWith(".png"),
-             qPrintable(written.first()));
-    QCOMPARE(TestImages::identify(out.filePath(written.first()), "%w %h"), QStringLiteral("120 180"));
-    const QImage result(out.filePath(written.first()));
-    QCOMPARE(result.pixel(60, 10), qRgb(0, 255, 0)); // the cross's vertical line
+    QCOMPARE(filesIn(out.path()), QStringList {"Set_001.png"});
+    QCOMPARE(TestImages::identify(out.filePath("Set_001.png"), "%w %h"), QStringLiteral("120 180"));
+    QCOMPARE(QImage(out.filePath("Set_001.png")).pixel(60, 10), qRgb(0, 255, 0)); // the cross's vertical line
 
-    // Another settings file by name, and flags over it.
-    QTemporaryDir out2;
-    run =
-        cli({"--settings", store.filePath(), "--format", "jpeg", "--naming", "keep", "-o", out2.path(), m_b});
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(filesIn(out2.path()), QStringList {"beach.jpg"});
-    QCOMPARE(TestImages::identify(out2.filePath("beach.jpg"), "%w"), QStringLiteral("120"));
+    // The file by name, and --naming over the window's template choice, which has keys of its own.
+    run = cli({"--settings", store.filePath(), "--naming", "new", "--dry-run", "-o", out.path(), m_b});
+    QCOMPARE(run.out.section(" -> ", 1, 1).section('\n', 0, 0), out.filePath("Set1.png"));
 
     // The window saves the watermark switched on with no text (it then draws none): such a file
     // converts, as in the window; a watermark flag without a text is still a usage error.
     s.setInteger(Setting::WatermarkOn, 1);
     s.setText(Setting::WatermarkText, QString());
     QVERIFY(!store.save(s).failed());
-    QTemporaryDir out4;
-    QCOMPARE(cli({"--settings", store.filePath(), "-o", out4.path(), m_b}).exitCode, 0);
+    QCOMPARE(cli({"--settings", store.filePath(), "-o", out.path(), m_b}).exitCode, 0);
     QCOMPARE(
-        cli({"--settings", store.filePath(), "--watermark-size", "huge", "-o", out4.path(), m_b}).exitCode,
-        2);
+        cli({"--settings", store.filePath(), "--watermark-size", "huge", "-o", out.path(), m_b}).exitCode, 2);
 
-    // A settings file that is not there is a usage error; nothing is written.
-    QTemporaryDir out3;
-    run = cli({"--settings=" + config.filePath("none.conf"), "-o", out3.path(), m_b});
+    // A saved template that is not one, and a settings file that is not there, are usage errors;
+    // nothing is written.
+    s.setText(Setting::TemplateText, QStringLiteral("{n:x}"));
+    QVERIFY(!store.save(s).failed());
+    QTemporaryDir none;
+    run = cli({"--settings", store.filePath(), "-o", none.path(), m_b});
     QCOMPARE(run.exitCode, 2);
-    QVERIFY(filesIn(out3.path()).isEmpty());
+    QVERIFY2(run.err.contains("{n:x}"), qPrintable(run.err));
+    QCOMPARE(cli({"--settings=" + config.filePath("none.conf"), "-o", none.path(), m_b}).exitCode, 2);
+    QVERIFY(filesIn(none.path()).isEmpty());
 }
 
 void TestCli::settingsFileIsOnlyRead()
 {
     // A settings file named on the command line is read and never written: one that cannot be
-    // used is a usage error, and nothing is set aside, copied or replaced beside it.
+    // used (garbage, a FIFO, which nothing waits on) is a usage error that says why, and nothing
+    // is set aside, copied or replaced beside it.
     QTemporaryDir config, out;
-    const QString garbage = config.filePath("broken.conf");
+    const QString garbage = config.filePath("broken.conf"), fifo = config.filePath("fifo.conf");
     TestImages::writeFile(garbage, QByteArray(20000, '\x01'));
     TestImages::writeFile(garbage + ".unreadable", "the user's own");
-    Run run = cli({"--settings=" + garbage, "-o", out.path(), m_b});
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.startsWith(
-                 QStringLiteral("pressmark-cli: the settings file %1 cannot be read: ").arg(garbage)),
-             qPrintable(run.err));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const auto &[file, reason] : {std::pair {garbage, "it does not hold Pressmark settings"},
+                                       std::pair {fifo, "not a regular file"}}) {
+        const Run run = cli({"--settings=" + file, "-o", out.path(), m_b});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err.section('\n', 0, 0),
+                 QStringLiteral("pressmark-cli: the settings file %1 cannot be read: %2").arg(file, reason));
+    }
     QCOMPARE(QDir(config.path()).entryList(QDir::Files | QDir::Hidden),
              (QStringList {"broken.conf", "broken.conf.unreadable"}));
     QCOMPARE(TestImages::readFile(garbage + ".unreadable"), QByteArray("the user's own"));
     QCOMPARE(TestImages::readFile(garbage), QByteArray(20000, '\x01'));
-    QVERIFY(filesIn(out.path()).isEmpty());
-
-    // A FIFO is named for what it is, and nothing waits on it.
-    const QString fifo = config.filePath("fifo.conf");
-    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    run = cli({"--settings=" + fifo, "-o", out.path(), m_b});
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.startsWith(
-                 QStringLiteral("pressmark-cli: the settings file %1 cannot be read: not a regular file\n")
-                     .arg(fifo)),
-             qPrintable(run.err));
     QVERIFY(filesIn(out.path()).isEmpty());
 }
 
@@ -1170,44 +1016,28 @@ void TestCli::modernInputsUprightWithTheirExif()
 
 void TestCli::resizeModes_data()
 {
-    // m_a is 300 x 200, m_b 200 x 300; the sizes worked out by hand.
+    // Each size flag and switch reaches its mode (the modes' arithmetic is tst_transform's, their
+    // enlarging by default tst_options'). m_a is 300 x 200; the sizes worked out by hand.
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("landscape");
-    QTest::addColumn<QString>("portrait");
-    QTest::newRow("long edge 100") << QStringList {"--long-edge", "100"} << "100 67"
-                                   << "67 100";
-    QTest::newRow("short edge 100") << QStringList {"--short-edge", "100"} << "150 100"
-                                    << "100 150";
-    QTest::newRow("fit 100x100") << QStringList {"--fit", "100x100"} << "100 67"
-                                 << "67 100";
-    QTest::newRow("fit 150x40: the height governs") << QStringList {"--fit", "150x40"} << "60 40"
-                                                    << "27 40";
-    QTest::newRow("scale 50") << QStringList {"--scale", "50"} << "150 100"
-                              << "100 150";
-    QTest::newRow("long edge 400 keeps smaller pictures") << QStringList {"--long-edge", "400"} << "300 200"
-                                                          << "200 300";
-    QTest::newRow("scale 150 keeps them too") << QStringList {"--scale", "150"} << "300 200"
-                                              << "200 300";
+    QTest::addColumn<QString>("size");
+    QTest::newRow("long edge 100") << QStringList {"--long-edge", "100"} << "100 67";
+    QTest::newRow("short edge 100") << QStringList {"--short-edge", "100"} << "150 100";
+    QTest::newRow("fit 150x40: the height governs") << QStringList {"--fit", "150x40"} << "60 40";
+    QTest::newRow("scale 50") << QStringList {"--scale", "50"} << "150 100";
     QTest::newRow("long edge 400 with --enlarge")
-        << QStringList {"--long-edge", "400", "--enlarge"} << "400 267"
-        << "267 400";
-    QTest::newRow("width 250 enlarges") << QStringList {"--width", "250"} << "250 167"
-                                        << "250 375";
-    QTest::newRow("height 450 enlarges") << QStringList {"--height", "450"} << "675 450"
-                                         << "300 450";
-    QTest::newRow("width 250 with --no-enlarge")
-        << QStringList {"--width", "250", "--no-enlarge"} << "250 167"
-        << "200 300";
+        << QStringList {"--long-edge", "400", "--enlarge"} << "400 267";
+    QTest::newRow("height 450 enlarges") << QStringList {"--height", "450"} << "675 450";
+    QTest::newRow("width 400 with --no-enlarge")
+        << QStringList {"--width", "400", "--no-enlarge"} << "300 200";
 }
 
 void TestCli::resizeModes()
 {
     QFETCH(QStringList, arguments);
     QTemporaryDir out;
-    const Run run = cli(arguments + QStringList {"--format", "png", "-o", out.path(), m_a, m_b});
+    const Run run = cli(arguments + QStringList {"--format", "png", "-o", out.path(), m_a});
     QCOMPARE(run.exitCode, 0);
-    QTEST(TestImages::identify(out.filePath("été photo.png"), "%w %h"), "landscape");
-    QTEST(TestImages::identify(out.filePath("beach.png"), "%w %h"), "portrait");
+    QTEST(TestImages::identify(out.filePath("été photo.png"), "%w %h"), "size");
 }
 
 void TestCli::sizeFlagsReplaceSavedSizes()
@@ -1242,18 +1072,15 @@ void TestCli::metadataRemovalIsSaidOnce()
     const QString tagged = dir.filePath("gps.jpg"), plain = dir.filePath("plain.jpg");
     TestImages::writeWithQt(TestImages::quadrants(60, 40), tagged, "jpeg", 90);
     TestImages::writeWithQt(TestImages::quadrants(60, 40), plain, "jpeg", 90);
-    TestImages::setExif(tagged, {{"Exif.GPSInfo.GPSLatitudeRef", "N"},
-                                 {"Exif.GPSInfo.GPSLatitude", "48/1 51/1 3024/100"},
-                                 {"Exif.Image.Artist", "Ana Lens"}});
+    TestImages::setExif(
+        tagged, {{"Exif.GPSInfo.GPSLatitudeRef", "N"}, {"Exif.GPSInfo.GPSLatitude", "48/1 51/1 3024/100"}});
     QTemporaryDir out;
     Run run = cli({"--metadata", "no-location", "-o", out.path(), tagged, plain});
     QCOMPARE(run.exitCode, 0);
-    // Once, at the end, counting only the file that had a location.
+    // Once, at the end, counting only the file that had a location (what each choice keeps is
+    // tst_encoding's to read back).
     QCOMPARE(run.err,
              QStringLiteral("pressmark-cli: note: the location was removed from the metadata of 1 file\n"));
-    QCOMPARE(TestImages::exiv2Value(out.filePath("gps.jpg"), "Exif.GPSInfo.GPSLatitude"), QString());
-    QCOMPARE(TestImages::exiv2Value(out.filePath("gps.jpg"), "Exif.Image.Artist"),
-             QStringLiteral("Ana Lens"));
     QTemporaryDir out2;
     run = cli({"--metadata", "keep", "-o", out2.path(), tagged, plain});
     QCOMPARE(run.err, QString());
@@ -1263,7 +1090,6 @@ void TestCli::metadataRemovalIsSaidOnce()
     QTemporaryDir out3;
     run = cli({"--metadata", "none", "-o", out3.path(), tiff});
     QCOMPARE(run.err, QString());
-    QVERIFY(!TestImages::exiv2Value(out2.filePath("gps.jpg"), "Exif.GPSInfo.GPSLatitude").isEmpty());
 }
 
 void TestCli::presetsSavedListedAndUsed()
@@ -1282,10 +1108,7 @@ void TestCli::presetsSavedListedAndUsed()
     run = cli({"--format", "gif", "--save-preset", "archive"}, env);
     QCOMPARE(run.exitCode, 0);
     run = cli({"--list-presets"}, env);
-    QCOMPARE(run.out, QStringLiteral("archive\nWeb/Small\n"));
-    // Kept inside the presets folder, whatever the name holds.
-    QCOMPARE(QDir(config.filePath("pressmark/presets")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-             (QStringList {"Web%2FSmall.ini", "archive.ini"}));
+    QCOMPARE(run.out, QStringLiteral("archive\nWeb/Small\n")); // the files' names are tst_presets'
 
     // A clash is refused unless asked for, and the preset is left as it was.
     run = cli({"--format", "tiff", "--save-preset", "archive"}, env);
@@ -1303,8 +1126,6 @@ void TestCli::presetsSavedListedAndUsed()
     run = cli({"--preset", "Web/Small", "--width", "80", "-o", out.path(), m_b}, env);
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(TestImages::identify(out.filePath("beach.png"), "%w %h"), QStringLiteral("80 120"));
-    run = cli({"--preset", "Web/Small", "-o", out.path(), m_a}, env);
-    QCOMPARE(TestImages::identify(out.filePath("été photo.png"), "%w %h"), QStringLiteral("100 67"));
 
     run = cli({"--preset", "nothing", "-o", out.path(), m_b}, env);
     QCOMPARE(run.exitCode, 2);
@@ -1348,63 +1169,30 @@ void TestCli::presetFileUnderFlagsAndOverSettings()
 
 void TestCli::treeWithATemplate()
 {
-    // A tree: its files first, then its folders, without regard to case; a link to an ancestor
-    // and a hidden folder passed over; the same subfolders under the output folder.
+    // --recursive walks the tree (its order, links and hidden folders are tst_trees'); each file
+    // is written into its subfolder under the output folder, named by the template.
     QTemporaryDir dir;
     const QString tree = dir.filePath("photos");
-    for (const char *name : {"b/2.png", "B/1.png", "a/x/3.png", "z.png", ".git/4.png"}) {
+    for (const char *name : {"b/2.png", "a/x/3.png", "z.png"}) {
         QVERIFY(QDir().mkpath(QFileInfo(tree + '/' + name).path()));
         QVERIFY(QFile::copy(m_b, tree + '/' + name));
     }
-    QVERIFY(QFile::link(tree, tree + "/a/x/loop"));
     const QString out = dir.filePath("out");
     const Run run = cli({"--recursive", "--naming", "template", "--template", "{folder}-{n:2}", "--width",
                          "20", "--format", "png", "-o", out, tree});
     QCOMPARE(run.exitCode, 0);
     QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.takeLast(), QStringLiteral("4 converted, 0 failed"));
+    QCOMPARE(lines.takeLast(), QStringLiteral("3 converted, 0 failed"));
     QStringList written;
     for (const QString &line : lines)
         written << QDir(out).relativeFilePath(line.section(QStringLiteral(" -> "), 1));
-    QCOMPARE(written, QStringList({"photos-01.png", "a/x/x-02.png", "B/B-03.png", "b/b-04.png"}));
+    QCOMPARE(written, QStringList({"photos-01.png", "a/x/x-02.png", "b/b-03.png"}));
     QCOMPARE(TestImages::identify(out + "/a/x/x-02.png", "%w"), QStringLiteral("20"));
 
     // Without --recursive, the folder's own files only, as before.
     const Run flat = cli({"--dry-run", "-o", out, tree});
     QCOMPARE(flat.exitCode, 0);
     QVERIFY2(flat.out.startsWith(tree + "/z.png -> " + out + "/z.jpg\n1 converted"), qPrintable(flat.out));
-}
-
-void TestCli::templateInSavedSettings()
-{
-    // The window's template choice is stored under keys of its own: the older key keeps the
-    // choice an older version reads (here new names), and --naming sets the choice over it.
-    QTemporaryDir config;
-    SettingsStore store(config.filePath("pressmark.conf"));
-    AppSettings s = shippedSettings();
-    s.setInteger(Setting::Naming, 2);
-    s.setText(Setting::Title, QStringLiteral("Set"));
-    s.setInteger(Setting::TemplateNaming, 1);
-    s.setText(Setting::TemplateText, QStringLiteral("{title}_{n:3}"));
-    QVERIFY(!store.save(s).failed());
-    QSettings raw(store.filePath(), QSettings::IniFormat);
-    QCOMPARE(raw.value("fileCheckBoxSelected").toInt(), 2);
-
-    QTemporaryDir out;
-    QCOMPARE(cli({"--settings", store.filePath(), "--dry-run", "-o", out.path(), m_b})
-                 .out.section(" -> ", 1, 1)
-                 .section('\n', 0, 0),
-             out.filePath("Set_001.jpg"));
-    QCOMPARE(cli({"--settings", store.filePath(), "--naming", "new", "--dry-run", "-o", out.path(), m_b})
-                 .out.section(" -> ", 1, 1)
-                 .section('\n', 0, 0),
-             out.filePath("Set1.jpg"));
-    // A saved template that is not one is said before anything is written.
-    s.setText(Setting::TemplateText, QStringLiteral("{n:x}"));
-    QVERIFY(!store.save(s).failed());
-    const Run bad = cli({"--settings", store.filePath(), "-o", out.path(), m_b});
-    QCOMPARE(bad.exitCode, 2);
-    QVERIFY2(bad.err.contains("{n:x}"), qPrintable(bad.err));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
