@@ -294,12 +294,12 @@ private:
                 png_read_row(m_png, m_band->scanLine(i), nullptr);
             y += png_uint_32(count);
             if (m_paletteGray) {
-                const QImage gray =
+                QImage gray =
                     m_band->copy(0, 0, int(m_width), count).convertToFormat(QImage::Format_Grayscale8);
                 m_sinkFailure = gray.isNull() ? Failure(FailureReason::OutOfMemory)
-                                              : m_sink->take(gray.constBits(), gray.bytesPerLine(), count);
+                                              : m_sink->take(gray.bits(), gray.bytesPerLine(), count);
             } else {
-                m_sinkFailure = m_sink->take(m_band->constBits(), m_band->bytesPerLine(), count);
+                m_sinkFailure = m_sink->take(m_band->bits(), m_band->bytesPerLine(), count);
             }
             if (m_sinkFailure.failed())
                 return true;

@@ -17,7 +17,8 @@ public:
     // picture (`facts`: its stored size, shrink, density and profile, whether it is converted
     // to sRGB; its image null). A failure stops the decoding with it.
     virtual Failure begin(QSize size, QImage::Format format, const DecodedImage &facts) = 0;
-    // The next `count` rows, `bytesPerLine` apart; valid only during the call. A failure stops
-    // the decoding with it.
-    virtual Failure take(const uchar *rows, qsizetype bytesPerLine, int count) = 0;
+    // The next `count` rows, `bytesPerLine` apart, in the reader's own band: valid only during
+    // the call, and the sink may change them meanwhile (to draw on them where they are). A failure
+    // stops the decoding with it.
+    virtual Failure take(uchar *rows, qsizetype bytesPerLine, int count) = 0;
 };

@@ -128,7 +128,7 @@ public:
                 sinkFailure = sink->begin(m_size, m_format, facts());
             }
             if (!sinkFailure.failed())
-                sinkFailure = sink->take(band.constBits(), band.bytesPerLine(), count);
+                sinkFailure = sink->take(band.bits(), band.bytesPerLine(), count);
             prepare(&band);
         };
         std::vector<uchar> discarded;
@@ -152,7 +152,7 @@ public:
             if (Failure begin = sink->begin(m_size, whole.value().format(), facts()); begin.failed())
                 return begin;
             if (Failure take =
-                    sink->take(whole.value().constBits(), whole.value().bytesPerLine(), m_size.height());
+                    sink->take(whole.value().bits(), whole.value().bytesPerLine(), m_size.height());
                 take.failed())
                 return take;
             return facts();

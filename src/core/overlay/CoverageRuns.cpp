@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -14,6 +15,33 @@ inline uint timesAlpha(uint value, uint alpha)
 {
     const uint t = value * alpha;
     return (t + (t >> 8) + 0x80) >> 8;
+}
+
+// The first covered pixel of row[from, to), or `to`; eight at a time over the clear stretches
+// (a line's mask is mostly clear).
+int firstCovered(const uchar *row, int from, int to)
+{
+    for (quint64 word = 0; from + 8 <= to; from += 8) {
+        std::memcpy(&word, row + from, 8);
+        if (word)
+            break;
+    }
+    while (from < to && !row[from])
+        ++from;
+    return from;
+}
+
+// One past the last covered pixel of row[from, to), or `from`.
+int endOfCovered(const uchar *row, int from, int to)
+{
+    for (quint64 word = 0; to - 8 >= from; to -= 8) {
+        std::memcpy(&word, row + to - 8, 8);
+        if (word)
+            break;
+    }
+    while (to > from && !row[to - 1])
+        --to;
+    return to;
 }
 
 } // namespace
@@ -26,11 +54,8 @@ CoverageRuns CoverageRuns::fromMask(const QImage &mask, QPoint offset)
     runs.m_offset.resize(size_t(mask.height()) + 1);
     for (int y = 0; y < mask.height(); ++y) {
         const uchar *row = mask.constScanLine(y);
-        int left = 0, right = mask.width();
-        while (left < right && !row[left])
-            ++left;
-        while (right > left && !row[right - 1])
-            --right;
+        const int left = firstCovered(row, 0, mask.width());
+        const int right = endOfCovered(row, left, mask.width());
         runs.m_first[size_t(y)] = offset.x() + left;
         runs.m_offset[size_t(y)] = int(runs.m_coverage.size());
         runs.m_coverage.insert(runs.m_coverage.end(), row + left, row + right);

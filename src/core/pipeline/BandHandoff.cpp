@@ -50,7 +50,7 @@ Failure BandHandoff::begin(QSize size, QImage::Format format, const DecodedImage
     return {};
 }
 
-Failure BandHandoff::take(const uchar *rows, qsizetype bytesPerLine, int count)
+Failure BandHandoff::take(uchar *rows, qsizetype bytesPerLine, int count)
 {
     if (!m_thread.joinable())
         return m_target->take(rows, bytesPerLine, count);

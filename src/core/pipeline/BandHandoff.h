@@ -29,7 +29,7 @@ public:
     BandHandoff &operator=(const BandHandoff &) = delete;
 
     Failure begin(QSize size, QImage::Format format, const DecodedImage &facts) override;
-    Failure take(const uchar *rows, qsizetype bytesPerLine, int count) override;
+    Failure take(uchar *rows, qsizetype bytesPerLine, int count) override;
     // After the reader's last row: waits until the target has taken every row; its failure.
     Failure finish();
     // Whether the rows went to a second thread.

@@ -46,7 +46,7 @@ bool HeldRows::append(const uchar *rows, qsizetype bytesPerLine, int count)
 void HeldRows::dropBefore(int y)
 {
     const int dropped = std::clamp(y - m_first, 0, m_count);
-    m_first += dropped;
     m_count -= dropped;
+    m_first = m_count ? m_first + dropped : std::max(y, m_first + dropped);
     m_start = m_count ? (m_start + dropped) % m_memory.height() : 0;
 }

@@ -24,7 +24,7 @@ public:
     // How many held rows from y on lie one after another in memory, bytesPerLine() apart.
     int runFrom(int y) const { return std::min(end() - y, m_memory.height() - slot(y)); }
     qsizetype bytesPerLine() const { return m_memory.bytesPerLine(); }
-    // Lets the rows before y go.
+    // Lets the rows before y go; with none held, the next row appended is row y.
     void dropBefore(int y);
     int first() const { return m_first; }
     int end() const { return m_first + m_count; }

@@ -74,7 +74,7 @@ Failure StreamedPicture::startEncoder(QSize size, QImage::Format format)
     return m_encoder->start(size, format, m_plan.quality, m_plan.dpi);
 }
 
-Failure StreamedPicture::take(const uchar *rows, qsizetype bytesPerLine, int count)
+Failure StreamedPicture::take(uchar *rows, qsizetype bytesPerLine, int count)
 {
     m_taken += count;
     switch (m_plan.mode) {
@@ -98,14 +98,30 @@ Failure StreamedPicture::take(const uchar *rows, qsizetype bytesPerLine, int cou
     return {};
 }
 
-Failure StreamedPicture::stampAndEncode(const uchar *rows, qsizetype bytesPerLine, int count)
+Failure StreamedPicture::stampAndEncode(uchar *rows, qsizetype bytesPerLine, int count)
 {
-    count = std::min(count, m_height - m_held->end());
+    HeldRows &held = *m_held;
+    const int top = held.end(); // the first of these rows
+    count = std::min(count, m_height - top);
     if (count <= 0)
         return {};
-    if (!m_held->append(rows, bytesPerLine, count))
+    if (held.first() == top) {
+        // Nothing held: stamped where the reader decoded them, and only the rows something still
+        // waits for are copied to be held.
+        const CanvasRows canvas {m_width, m_height,
+                                 [&](int y) { return rows + qsizetype(y - top) * bytesPerLine; }};
+        const int final = std::clamp(m_plan.stamp(canvas, top + count), top, top + count);
+        if (final > top) {
+            if (Failure failure = m_encoder->write(rows, bytesPerLine, final - top); failure.failed())
+                return failure;
+        }
+        held.dropBefore(final);
+        if (!held.append(rows + qsizetype(final - top) * bytesPerLine, bytesPerLine, top + count - final))
+            return Failure(FailureReason::OutOfMemory);
+        return {};
+    }
+    if (!held.append(rows, bytesPerLine, count))
         return Failure(FailureReason::OutOfMemory);
-    HeldRows &held = *m_held;
     const CanvasRows canvas {m_width, m_height, [&held](int y) { return held.row(y); }};
     const int final = std::min(m_plan.stamp(canvas, held.end()), held.end());
     while (held.first() < final) {

@@ -50,7 +50,7 @@ public:
     ~StreamedPicture() override;
 
     Failure begin(QSize size, QImage::Format format, const DecodedImage &facts) override;
-    Failure take(const uchar *rows, qsizetype bytesPerLine, int count) override;
+    Failure take(uchar *rows, qsizetype bytesPerLine, int count) override;
 
     Plan::Mode mode() const { return m_plan.mode; }
     // The rows' format, after begin().
@@ -65,7 +65,7 @@ public:
 
 private:
     // StampEncode: holds the rows, lets the stamping draw and encodes the rows it says are final.
-    Failure stampAndEncode(const uchar *rows, qsizetype bytesPerLine, int count);
+    Failure stampAndEncode(uchar *rows, qsizetype bytesPerLine, int count);
     // The plan's row encoder, started for rows of `size` in `format`.
     Failure startEncoder(QSize size, QImage::Format format);
 

@@ -582,7 +582,7 @@ void TestStreaming::admittedForWhatIsHeld()
     QVERIFY2(coefficients > reduced + pixels * 3, qPrintable(QString::number(coefficients)));
 }
 
-QTEST_GUILESS_MAIN(TestStreaming)
+QTEST_MAIN(TestStreaming)
 void TestStreaming::aSecondCoreGivesTheSameBytes_data()
 {
     QTest::addColumn<QString>("kind");
@@ -662,7 +662,7 @@ public:
         rows = QImage(size, format);
         return {};
     }
-    Failure take(const uchar *bits, qsizetype bytesPerLine, int count) override
+    Failure take(uchar *bits, qsizetype bytesPerLine, int count) override
     {
         tookOn = std::this_thread::get_id();
         if (calls++ == failAtCall)
