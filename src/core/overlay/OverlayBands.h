@@ -10,10 +10,10 @@ class CoverageRuns;
 struct ConversionOptions;
 
 // Stamps the active overlays on a full-size three-byte (RGB888) canvas while its rows are still
-// coming, byte for byte as stampOverlaysInTiles() stamps the whole picture: the copyright lines
-// band by band through their coverage, the logo and the watermark each once the rows of its area
-// are in (and in order). Says how many rows from the top are final, so they can be encoded and
-// let go: only the rows a logo or watermark waits for are ever held.
+// coming, byte for byte as stampOverlaysInTiles() stamps the whole picture, in its order: the
+// copyright lines band by band through their coverage, the logo and large text band by band too,
+// small text once the rows of its area are in. Says how many rows from the top are final, so they
+// can be encoded and let go: only the rows small text waits for are ever held.
 //
 // Threading: made on any thread; then used by one thread at a time.
 class OverlayBands {
@@ -38,5 +38,5 @@ private:
     QRgb m_colour = 0;
     int m_blended = 0; // rows the lines are laid on
     QVector<OverlayStamp> m_stamps;
-    int m_stamped = 0; // stamps drawn
+    std::vector<int> m_drawnTo; // each stamp: the rows of its area drawn, from the top
 };

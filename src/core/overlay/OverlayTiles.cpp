@@ -85,12 +85,15 @@ int largestCachedGlyph()
 QVector<OverlayStamp> overlayStamps(const OverlayCanvas &layout, const ConversionOptions &options)
 {
     QVector<OverlayStamp> stamps;
+    const QRect canvasRect(0, 0, layout.width, layout.height);
     if (options.logo.active()) {
         const QRect area = logoArea(layout, options);
         if (!area.isNull()) {
+            // Laid at a whole pixel unscaled: each pixel blended on its own, so any band of its
+            // rows is drawn as the whole.
             const QRect tile = area.adjusted(-kSmoothing, -kSmoothing, kSmoothing, kSmoothing);
-            stamps.append({tile, [layout, options, tile](const CanvasRows &canvas) {
-                               throughTile(canvas, tile,
+            stamps.append({tile, true, [layout, options, tile](const CanvasRows &canvas, int from, int to) {
+                               throughTile(canvas, tile & QRect(0, from, layout.width, to - from),
                                            [&](QPainter &painter) { drawLogo(painter, layout, options); });
                            }});
         }
@@ -99,25 +102,26 @@ QVector<OverlayStamp> overlayStamps(const OverlayCanvas &layout, const Conversio
         const QRect area = watermarkArea(layout, options);
         const int size = qMax(1, watermarkFontSize(layout, options.watermark.division()));
         const auto draw = [layout, options](QPainter &painter) { drawWatermark(painter, layout, options); };
-        if (size <= largestCachedGlyph()) {
-            // Within its area and a line's height more, on a copy in the canvas's own format.
-            const QRect tile = area.isNull() ? QRect(0, 0, layout.width, layout.height)
-                                             : area.adjusted(-size, -size, size, size);
-            stamps.append({tile, [draw, tile](const CanvasRows &canvas) {
-                               throughTile(canvas, tile, draw, QImage::Format_RGB888);
-                           }});
-        } else if (!area.isNull()) {
+        const QRect tile = area & canvasRect;
+        std::shared_ptr<const CoverageRuns> text;
+        if (size > largestCachedGlyph() && !tile.isEmpty())
+            text = OverlayCoverage::watermark(layout, options, tile);
+        if (text) {
             // Filled as outlines in one colour: blended through its coverage, made once for the
-            // batch, as on its RGB32 tile.
-            const QRect tile = area & QRect(0, 0, layout.width, layout.height);
+            // batch, as on its RGB32 tile; any band of rows as the whole.
             const QRgb colour = CoverageRuns::drawnColour(options.watermark.color, options.watermark.opacity);
-            stamps.append({area, [layout, options, tile, colour, draw](const CanvasRows &canvas) {
-                               if (tile.isEmpty())
-                                   return;
-                               if (const auto text = OverlayCoverage::watermark(layout, options, tile))
-                                   text->blend(canvas, tile.top(), tile.bottom() + 1, colour);
-                               else
-                                   throughTile(canvas, tile, draw);
+            stamps.append({tile, true, [text, colour](const CanvasRows &canvas, int from, int to) {
+                               text->blend(canvas, from, to, colour);
+                           }});
+        } else if (size <= largestCachedGlyph()) {
+            // Within its area and a line's height more, on a copy in the canvas's own format.
+            const QRect around = area.isNull() ? canvasRect : area.adjusted(-size, -size, size, size);
+            stamps.append({around, false, [draw, around](const CanvasRows &canvas, int, int) {
+                               throughTile(canvas, around, draw, QImage::Format_RGB888);
+                           }});
+        } else if (!tile.isEmpty()) {
+            stamps.append({tile, false, [draw, tile](const CanvasRows &canvas, int, int) {
+                               throughTile(canvas, tile, draw);
                            }});
         }
     }
@@ -146,5 +150,5 @@ void stampOverlaysInTiles(QImage &canvas, const OverlayCanvas &layout, const Con
         }
     }
     for (const OverlayStamp &stamp : overlayStamps(layout, options))
-        stamp.draw(rows);
+        stamp.draw(rows, 0, canvas.height());
 }

@@ -22,10 +22,13 @@ struct OverlayCanvas;
 void stampOverlaysInTiles(QImage &canvas, const OverlayCanvas &layout, const ConversionOptions &options);
 
 // The logo or the watermark as stampOverlaysInTiles() draws it, and the canvas's area the drawing
-// reads and writes (nothing outside it).
+// reads and writes (nothing outside it). A banded stamp draws any band of rows [from, to) as the
+// whole drawing would, so it can be drawn as the rows come; the others draw their whole area at
+// once (from and to unused), when all its rows are there.
 struct OverlayStamp {
     QRect area;
-    std::function<void(const CanvasRows &canvas)> draw;
+    bool banded = false;
+    std::function<void(const CanvasRows &canvas, int from, int to)> draw;
 };
 // The logo and the watermark as stamps, in stampOverlaysInTiles()'s order (after the copyright
 // lines). The stamps hold copies of what they need; any thread.
