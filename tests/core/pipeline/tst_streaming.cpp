@@ -2,6 +2,7 @@
 // size band by band into the JPEG, PNG or TIFF encoder. Each road must give the pixels and bytes the
 // whole-picture road gives, for every chroma layout, colour model and orientation.
 #include "TestImages.h"
+#include "common/InputFile.h"
 #include "common/LargeImage.h"
 #include "common/SpareCores.h"
 #include "decode/ImageDecoder.h"
@@ -20,6 +21,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <thread>
 
@@ -753,8 +755,9 @@ void TestStreaming::previewsAfterAnOptionChangeAreDrawnAsAnew()
     PreviewDecodes::forgetAll();
 }
 
-// Within a run, a file's bytes and its output (malloc'd buffers of a few megabytes) reuse the
-// memory the last file freed: after the first file, touching them faults in hardly a page.
+// Within a run, a file's bytes and its output reuse the memory the last file freed: after the
+// first file, touching its output faults in hardly a page, and the bytes of a file over 16 MiB
+// (whose room rounded up to a power of two would be mapped on its own) come from the heap too.
 void TestStreaming::theHeapKeepsAFilesMemoryForTheNext()
 {
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
@@ -765,27 +768,32 @@ void TestStreaming::theHeapKeepsAFilesMemoryForTheNext()
         getrusage(RUSAGE_THREAD, &usage);
         return long(usage.ru_minflt);
     };
-    const auto touched = [](size_t bytes) {
-        auto *p = static_cast<volatile char *>(std::malloc(bytes));
-        for (size_t at = 0; p && at < bytes; at += 4096)
-            p[at] = 1;
-        return p;
-    };
-    constexpr size_t kFile = 8 * 1024 * 1024, kOutput = 9 * 1024 * 1024;
+    constexpr qsizetype kFile = 20 * 1024 * 1024 + 12345, kOutput = 9 * 1024 * 1024;
+    const QString path = m_dir.filePath("twenty-megabytes.bin");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(QByteArray(kFile, 'x')), kFile);
+    }
     long firstFile = 0, laterFiles = 0;
+    size_t mappedForBytes = 0;
     std::thread worker([&] {
         const HeapReuse heap;
         for (int i = 0; i < 6; ++i) {
+            const size_t mappedBefore = mallinfo2().hblkhd;
+            const Result<QByteArray> bytes = readInputFile(path);
+            mappedForBytes = std::max(mappedForBytes, mallinfo2().hblkhd - mappedBefore);
             const long before = faults();
-            volatile char *file = touched(kFile);
-            volatile char *output = touched(kOutput);
-            std::free(const_cast<char *>(file));
+            auto *output = static_cast<volatile char *>(std::malloc(kOutput));
+            for (qsizetype at = 0; output && at < kOutput; at += 4096)
+                output[at] = 1;
             std::free(const_cast<char *>(output));
             (i == 0 ? firstFile : laterFiles) += faults() - before;
         }
     });
     worker.join();
-    const long pages = long((kFile + kOutput) / 4096);
+    QVERIFY2(mappedForBytes < size_t(kFile), qPrintable(QString::number(mappedForBytes)));
+    const long pages = long(kOutput / 4096);
     QVERIFY2(firstFile > pages / 2, qPrintable(QString::number(firstFile)));
     QVERIFY2(laterFiles < pages / 2, qPrintable(QString::number(laterFiles)));
 }
