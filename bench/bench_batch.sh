@@ -4,11 +4,14 @@
 # 4:2:0 at quality 92, 4:2:2 at 90 and 4:4:4 at 95. Rows, for each layout:
 #   - 20 photos to width 1500, quality 85, metadata kept: Pressmark's default workers against
 #     vipsthumbnail and GraphicsMagick (gm mogrify) each run as two processes at once, as
-#     Pressmark runs two workers on two cores (and ImageMagick's mogrify on 4:2:0), and against
-#     one vipsthumbnail process, as people run it;
+#     Pressmark runs two workers on two cores (and ImageMagick's mogrify on 4:2:0), against
+#     one vipsthumbnail process, as people run it, and against the floor: two djpeg at the same
+#     shrink on load at once;
 #   - the same with one worker (--jobs 1) against VIPS_CONCURRENCY=1 vipsthumbnail, gm with one
 #     thread, and the decoder's floor: djpeg at the same shrink on load, summed over the files;
-#   - a full-size re-encode at quality 85 against two `vips copy` and two `gm mogrify` at once;
+#   - a full-size re-encode at quality 85 against two `vips copy` and two `gm mogrify` at once,
+#     and against two djpeg at once: the decoder alone, below the floor (the encoder is not in it;
+#     djpeg piped into cjpeg is no floor: its whole picture goes through a pipe);
 #   - the full size with logo, watermark and copyright lines against the plain full size.
 # Then one 100-megapixel photo to width 1500 against vipsthumbnail, gm and djpeg, the peak memory of
 # 5,000 small files against 500, PSNR and SSIM of the width-1500 outputs against ImageMagick's
@@ -32,7 +35,7 @@ while [ $# -gt 0 ]; do
   case $1 in
     --quick) quick=1 ;;
     --runs) runs=$2; shift ;;
-    -h | --help) sed -n '2,27p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,30p' "$0"; exit 0 ;;
     *) build=$1 ;;
   esac
   shift
@@ -201,6 +204,8 @@ for layout in "${layouts[@]}"; do
   # decodes one file at a time).
   read -r vo_t vo_m < <(measure "$out/vips" "$out/vips-thumbnail.sh" "$out/vips" $width "${files[@]}")
   row "width $width, default workers" "$label" "$p_t" "$p_m" "vipsthumbnail, one process" "$vo_t" "$vo_m"
+  read -r f2_t f2_m < <(measure "$out/none" "$out/two.sh" "$out/djpeg.sh" "1/$d" -- "${files[@]}")
+  row "width $width, default workers" "$label" "$p_t" "$p_m" "2 x djpeg -scale 1/$d (the floor)" "$f2_t" "$f2_m"
   echo "\"$width wide $label\" $p_t $v_t $g_t" >>"$chart"
   if [ "$layout" = 420 ]; then
     read -r i_t i_m < <(measure "$out/im" mogrify -path "$out/im" -resize ${width}x -quality 85 "${files[@]}")
@@ -231,6 +236,8 @@ for layout in "${layouts[@]}"; do
   read -r gf_t gf_m < <(measure "$out/gm" "$out/two.sh" "$out/gm-full.sh" "$out/gm" -- "${files[@]}")
   row "full size" "$label" "$pf_t" "$pf_m" "2 x vips copy" "$vf_t" "$vf_m"
   row "full size" "$label" "$pf_t" "$pf_m" "2 x gm mogrify" "$gf_t" "$gf_m"
+  read -r ff_t ff_m < <(measure "$out/none" "$out/two.sh" "$out/djpeg.sh" 1/1 -- "${files[@]}")
+  row "full size" "$label" "$pf_t" "$pf_m" "2 x djpeg (the decoder alone)" "$ff_t" "$ff_m"
   echo "\"full size $label\" $pf_t $vf_t $gf_t" >>"$chart"
   read -r po_t po_m < <(measure "$out/pm" "$cli" -o "$out/pm" --quality 85 --quiet "${overlays[@]}" "${files[@]}")
   row "full size with logo, watermark, lines" "$label" "$po_t" "$po_m" "Pressmark, plain full size" "$pf_t" "$pf_m"
