@@ -66,11 +66,13 @@ Result<QByteArray> readInputFile(const QString &path)
 
     QByteArray bytes;
     try {
-        // Room rounded to whole 4 MiB, so files of about one size (a camera's) take the same block
-        // from the C library's heap file after file. resize() alone would round a 20 MB file up
-        // to 32 MB, which the library maps afresh for every file instead.
+        // A large file's room rounded to whole 4 MiB, so files of about one size (a camera's) take
+        // the same block from the C library's heap file after file; a small one's is its size.
+        // resize() alone would round a 20 MB file up to 32 MB, which the library maps afresh for
+        // every file instead.
         constexpr qint64 kStep = 4 * 1024 * 1024;
-        bytes.reserve(qsizetype((before.st_size + kStep - 1) / kStep * kStep));
+        const qint64 size = before.st_size;
+        bytes.reserve(qsizetype(size < kStep ? size : (size + kStep - 1) / kStep * kStep));
         bytes.resize(qsizetype(before.st_size));
     } catch (const std::bad_alloc &) {
         return Failure(FailureReason::OutOfMemory);
