@@ -85,6 +85,11 @@ void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[
     std::fclose(file);
 }
 
+QByteArray hexBytes(const char *digits)
+{
+    return QByteArray::fromHex(QByteArray(digits).replace(' ', ""));
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
@@ -357,7 +362,6 @@ QByteArray adobeRgbProfile()
     cmsFreeToneCurve(curve);
     return bytes;
 }
-
 
 AppSettings unusualSettings(AppSettings s)
 {
