@@ -111,12 +111,9 @@ void TestGeometry::orientationStatedInXmp_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("exif"); // Exif.Image.Orientation, none when empty
     QTest::addColumn<int>("expected");
-    QTest::newRow("PNG, XMP alone") << "tagged.png"
-                                    << "" << 6;
-    QTest::newRow("JPEG, XMP alone") << "tagged.jpg"
-                                     << "" << 6;
-    QTest::newRow("PNG, EXIF's over XMP's") << "tagged.png"
-                                            << "3" << 3;
+    QTest::newRow("PNG, XMP alone") << QStringLiteral("tagged.png") << QString() << 6;
+    QTest::newRow("JPEG, XMP alone") << QStringLiteral("tagged.jpg") << QString() << 6;
+    QTest::newRow("PNG, EXIF's over XMP's") << QStringLiteral("tagged.png") << "3" << 3;
 }
 
 // Xmp.tiff.Orientation turns a picture whose EXIF says nothing of it; EXIF's tag governs when
