@@ -90,6 +90,14 @@ QByteArray hexBytes(const char *digits)
     return QByteArray::fromHex(QByteArray(digits).replace(' ', ""));
 }
 
+QList<QRgb> argbWords(const char *words)
+{
+    QList<QRgb> colours;
+    for (const QByteArray &word : QByteArray(words).split(' '))
+        colours << QRgb(word.toUInt(nullptr, 16));
+    return colours;
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);

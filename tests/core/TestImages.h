@@ -31,6 +31,8 @@ void writeDng(const QString &path, const QImage &picture, int orientation, const
 
 // Bytes written as hexadecimal digits, spaces between groups for the reader: hexBytes("ff00 7f").
 QByteArray hexBytes(const char *digits);
+// Colours written as hexadecimal #AARRGGBB words, as QRgb prints: argbWords("ffff0000 8000ff00").
+QList<QRgb> argbWords(const char *words);
 
 // Whole-file helpers.
 void writeFile(const QString &path, const QByteArray &bytes);
