@@ -49,7 +49,6 @@ private Q_SLOTS:
     void settingsRoundTripThroughTheWindow();
     void loadOrderEffects();
     void resetOpensTheLogoSection();
-    void windowAndCommandLineAgree();
 
 private:
     QTemporaryDir m_dir;
@@ -672,54 +671,6 @@ void TestOptions::resetOpensTheLogoSection()
     QCOMPARE(window.options()->output()->formatPopup->currentIndex(), 0);
     QCOMPARE(window.options()->logo()->logoWell->logo().size(), shippedLogo().size());
     QCOMPARE(store.load(), shippedSettings());
-}
-
-void TestOptions::windowAndCommandLineAgree()
-{
-    SettingsStore store(m_dir.filePath("agree/pressmark.conf"));
-    AppSettings s = shippedSettings();
-    s.setInteger(Setting::Naming, 2);
-    s.setText(Setting::Title, QStringLiteral("Set"));
-    s.setInteger(Setting::Resize, 1);
-    s.setInteger(Setting::WidthSide, 1);
-    s.setText(Setting::WidthText, QStringLiteral("300"));
-    s.setInteger(Setting::WatermarkOn, 1);
-    s.setText(Setting::WatermarkText, QStringLiteral("W"));
-    s.setInteger(Setting::WatermarkSize, 0);
-    s.setInteger(Setting::CopyrightPattern, 3);
-    s.setColor(Setting::CopyrightColor, std::nullopt);
-    s.setColor(Setting::WatermarkColor, QColor(1, 2, 3));
-    s.setInteger(Setting::Format, 1);
-    QVERIFY(!store.save(s).failed());
-
-    MainWindow window;
-    window.useSettings(&store);
-    const ConversionOptions gui = window.currentOptions();
-    // pressmark-cli --settings: the same file, the shipped logo in the well.
-    AppSettings loaded = store.load();
-    loaded.setPicture(Setting::LogoPicture, shippedLogo());
-    const ConversionOptions cli = optionsFromSettings(loaded, ConversionOptions(), FontChoices::installed());
-    // Both convert a photo to the same file, byte for byte, under the same name.
-    const QString photo = m_dir.filePath("agree.png");
-    TestImages::writeWithQt(TestImages::quadrants(600, 400), photo, "png");
-    QList<QByteArray> outputs;
-    for (const ConversionOptions &options : {gui, cli}) {
-        QTemporaryDir out;
-        ConversionJob job;
-        job.inputs = {photo};
-        job.options = options;
-        job.outputFolder = out.path();
-        const FileResult result = ConversionRunner(job).run().files.value(0);
-        QCOMPARE(QFileInfo(result.output).fileName(), QStringLiteral("Set1.png"));
-        outputs << TestImages::readFile(result.output);
-    }
-    QVERIFY(!outputs.first().isEmpty());
-    QVERIFY(outputs.first() == outputs.last());
-    QCOMPARE(gui.resizeTo, 300);
-    QCOMPARE(gui.watermark.division(), 80);
-    QCOMPARE(gui.copyright.pattern, LinePattern::HorizontalPairs);
-    QCOMPARE(gui.copyright.color, QColor(1, 2, 3));
-    QCOMPARE(gui.format, OutputFormat::Png);
 }
 
 QTEST_MAIN(TestOptions)
