@@ -62,6 +62,7 @@ class TestEps : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
+    void cleanup();
     void rendersTheDrawing_data();
     void rendersTheDrawing();
     void hostileFiles_data();
@@ -83,6 +84,12 @@ void TestEps::initTestCase()
     if (QStandardPaths::findExecutable(QStringLiteral("gs")).isEmpty())
         QSKIP("Ghostscript is not installed (package ghostscript)");
     qputenv("TMPDIR", QFile::encodeName(m_tmp.path()));
+}
+
+// Every reader's temporary files are gone once it has finished, whatever it read.
+void TestEps::cleanup()
+{
+    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 void TestEps::rendersTheDrawing_data()
@@ -159,7 +166,6 @@ void TestEps::rendersTheDrawing()
     QCOMPARE(at(250, 150), qRgb(255, 0, 0));
     QCOMPARE(at(450, 150), qRgb(0, 0, 255));
     QCOMPARE(qAlpha(at(450, 250)), 0);
-    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
 }
 
 void TestEps::hostileFiles_data()
@@ -187,7 +193,6 @@ void TestEps::hostileFiles()
     const Decoded d = decode(bytes);
     QVERIFY(d.image.image.isNull());
     QTEST(int(d.reason), "reason");
-    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
 }
 
 void TestEps::timeLimitStopsGhostscript()
@@ -201,7 +206,6 @@ void TestEps::timeLimitStopsGhostscript()
     QCOMPARE(d.reason, FailureReason::TimeLimitExceeded);
     QVERIFY2(d.error.contains(QStringLiteral("longer than")), qPrintable(d.error));
     QVERIFY(timer.elapsed() < 10000);
-    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
 }
 
 void TestEps::pageStaysAtTheDeclaredBox_data()
@@ -235,7 +239,6 @@ void TestEps::pageStaysAtTheDeclaredBox()
     QCOMPARE(image.size(), size);
     QCOMPARE(image.pixel(2, size.height() - 5), qRgb(255, 0, 0));
     QCOMPARE(qAlpha(image.pixel(7, size.height() - 5)), 0);
-    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
 }
 
 // Should Ghostscript ever draw a larger page than the file declares, the picture is refused
@@ -259,7 +262,6 @@ void TestEps::largerRenderingIsRefused()
     QVERIFY(d.image.image.isNull());
     QCOMPARE(d.reason, FailureReason::TooLarge);
     QVERIFY2(d.error.contains(QStringLiteral("larger page than the file declares")), qPrintable(d.error));
-    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
 }
 
 // The memory an EPS is admitted for includes Ghostscript's: at least the 56 MiB of address space
@@ -280,7 +282,6 @@ void TestEps::ghostscriptIsHeldToTheDeclaredMemory()
     const Decoded greedy = decode(hoarding(declaredMiB + 16));
     QVERIFY(greedy.image.image.isNull());
     QCOMPARE(greedy.reason, FailureReason::OutOfMemory);
-    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
 }
 
 void TestEps::sandboxHoldsEveryEscape_data()
@@ -329,8 +330,6 @@ void TestEps::sandboxHoldsEveryEscape()
     QVERIFY(!QFile::exists(QDir(m_tmp.path()).filePath("piped")));
     QVERIFY(!QFile::exists(QDir(home.path()).filePath("planted")));
     QVERIFY(QFile::remove(victim));
-    QCOMPARE(QDir(m_tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList {QFileInfo(home.path()).fileName()});
 }
 
 QTEST_GUILESS_MAIN(TestEps)
