@@ -98,11 +98,9 @@ void TestOptions::namingIsOneChoice()
     QVERIFY(t->newNameBox->isChecked());
     QVERIFY(!t->keepNamesBox->isChecked() && !t->addTextBox->isChecked());
     QVERIFY(t->titleField->isEnabled() && !t->light()->isHidden());
-    QCOMPARE(t->titleField->placeholderText(), QStringLiteral("Type new name here"));
     t->titleField->setText(QStringLiteral("Trip"));
     t->addTextBox->click();
     QCOMPARE(t->titleField->text(), QStringLiteral("Trip"));
-    QCOMPARE(t->titleField->placeholderText(), QStringLiteral("Add text to current names"));
     QCOMPARE(t->namingMode(), 3);
     QVERIFY(!t->light()->isHidden());
     t->keepNamesBox->click();
@@ -489,11 +487,7 @@ void TestOptions::logoWellRefusesOtherFiles()
         QCOMPARE(well->logo(), before);
         auto *box = window.findChild<QMessageBox *>();
         QVERIFY(box);
-        QCOMPARE(box->windowTitle(), QStringLiteral("File Reading Error"));
-        QCOMPARE(box->text(),
-                 QStringLiteral("Sorry, this type of file is incompatible! \n\nFailed to open the "
-                                "file at:\n\"%1\"")
-                     .arg(m_dir.filePath(name)));
+        QVERIFY(box->text().contains(m_dir.filePath(name)));
         QCOMPARE(box->buttons().size(), 1);
         delete box;
     }
