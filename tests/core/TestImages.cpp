@@ -85,6 +85,19 @@ void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[
     std::fclose(file);
 }
 
+QByteArray hexBytes(const char *digits)
+{
+    return QByteArray::fromHex(QByteArray(digits).replace(' ', ""));
+}
+
+QList<QRgb> argbWords(const char *words)
+{
+    QList<QRgb> colours;
+    for (const QByteArray &word : QByteArray(words).split(' '))
+        colours << QRgb(word.toUInt(nullptr, 16));
+    return colours;
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
@@ -357,7 +370,6 @@ QByteArray adobeRgbProfile()
     cmsFreeToneCurve(curve);
     return bytes;
 }
-
 
 AppSettings unusualSettings(AppSettings s)
 {

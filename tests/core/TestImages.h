@@ -29,6 +29,11 @@ void writeCmykJpeg(const QString &path, int width, int height, const uchar cmyk[
 // balance, the given EXIF orientation and artist.
 void writeDng(const QString &path, const QImage &picture, int orientation, const QString &artist);
 
+// Bytes written as hexadecimal digits, spaces between groups for the reader: hexBytes("ff00 7f").
+QByteArray hexBytes(const char *digits);
+// Colours written as hexadecimal #AARRGGBB words, as QRgb prints: argbWords("ffff0000 8000ff00").
+QList<QRgb> argbWords(const char *words);
+
 // Whole-file helpers.
 void writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
@@ -77,4 +82,4 @@ AppSettings unusualSettings(AppSettings start = AppSettings());
         QString pmMessage;                                                                                   \
         if (!TestImages::fuzzyEqual((actual), (expected), (tolerance), &pmMessage))                          \
             QFAIL(qPrintable(pmMessage));                                                                    \
-} while (false)
+    } while (false)

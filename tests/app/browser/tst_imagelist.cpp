@@ -51,6 +51,9 @@ void TestImageList::extensionsByRoad()
     // The dialog and drops take every type Pressmark reads, EPS too, in any case.
     QCOMPARE(list.addChosen({file("logo.eps"), file("odd.Jpg"), file("q.JPG"), file("notes.txt")}), 3);
     QCOMPARE(skipped.takeFirst().first().toStringList(), QStringList {file("notes.txt")});
+    // "All files" in the dialog takes any.
+    QCOMPARE(list.addChosen({file("notes.txt")}, ImageListModel::Chosen::AnyFile), 1);
+    list.removeEntries({3});
     QCOMPARE(list.insertDropped({file("logo.eps"), file("odd.Jpg"), file("notes.txt")}, 0), 2);
     QCOMPARE(skipped.takeFirst().first().toStringList(), QStringList {file("notes.txt")});
     QCOMPARE(list.paths(), (QStringList {file("logo.eps"), file("odd.Jpg"), file("logo.eps"), file("odd.Jpg"),

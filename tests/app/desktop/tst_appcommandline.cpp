@@ -59,9 +59,8 @@ void TestAppCommandLine::printsWithoutADisplay_data()
     QTest::newRow("-h after a file") << QStringList {"a.jpg", "-h"} << 0 << usage << "";
     QTest::newRow("Qt's own -style") << QStringList {"-style", "fusion", "--help"} << 0 << usage << "";
     QTest::newRow("--version") << QStringList {"--version"} << 0 << "pressmark " PRESSMARK_VERSION "\n"
-                               << "";
-    QTest::newRow("--man") << QStringList {"--man"} << 0 << ".TH PRESSMARK 1"
-                           << "";
+                               << QString();
+    QTest::newRow("--man") << QStringList {"--man"} << 0 << ".TH PRESSMARK 1" << QString();
     QTest::newRow("unknown") << QStringList {"--open", "a.jpg"} << 2 << ""
                              << "pressmark: unknown option --open\nTry 'pressmark --help'";
 }

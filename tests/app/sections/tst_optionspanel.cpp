@@ -35,16 +35,13 @@ private Q_SLOTS:
     void resizeAndSides();
     void otherResizeModes();
     void otherModesLoadAsTheyGovern();
-    void metadataPopup();
-    void titleLightRule();
-    void sizeFieldsTakeDigitsOnly();
     void watermarkTextSwitchesTheWatermark();
     void copyrightPatterns();
     void opacityLabelsAndQuality();
     void percentBoxesTakeTypedValues();
     void formatHidesQuality();
     void accordionGeometry();
-    void closedSectionsTakeNoKeys();
+    void headerBarsOpenAndClose();
     void logoWellRoads();
     void logoWellRefusesOtherFiles();
     void everySettingHasOneControl();
@@ -52,8 +49,6 @@ private Q_SLOTS:
     void settingsRoundTripThroughTheWindow();
     void loadOrderEffects();
     void resetOpensTheLogoSection();
-    void corruptSettingsLoadWhatTheyCan();
-    void windowAndCommandLineAgree();
 
 private:
     QTemporaryDir m_dir;
@@ -102,17 +97,16 @@ void TestOptions::namingIsOneChoice()
     t->newNameBox->click(); // clicking the one that is on leaves it on
     QVERIFY(t->newNameBox->isChecked());
     QVERIFY(!t->keepNamesBox->isChecked() && !t->addTextBox->isChecked());
-    QVERIFY(t->titleField->isEnabled());
-    QCOMPARE(t->titleField->placeholderText(), QStringLiteral("Type new name here"));
+    QVERIFY(t->titleField->isEnabled() && !t->light()->isHidden());
     t->titleField->setText(QStringLiteral("Trip"));
     t->addTextBox->click();
     QCOMPARE(t->titleField->text(), QStringLiteral("Trip"));
-    QCOMPARE(t->titleField->placeholderText(), QStringLiteral("Add text to current names"));
     QCOMPARE(t->namingMode(), 3);
+    QVERIFY(!t->light()->isHidden());
     t->keepNamesBox->click();
     QVERIFY(t->titleField->text().isEmpty());
     QVERIFY(t->titleField->placeholderText().isEmpty());
-    QVERIFY(!t->titleField->isEnabled());
+    QVERIFY(!t->titleField->isEnabled() && t->light()->isHidden());
     QCOMPARE(t->namingMode(), 1);
 }
 
@@ -121,11 +115,12 @@ void TestOptions::resizeAndSides()
     OptionsPanel panel;
     TitleSizeSection *t = panel.titleAndSize();
     t->resizeBox->click();
-    QVERIFY(t->widthSide->isChecked() && t->widthSide->isEnabled());
+    QVERIFY(t->widthSide->isChecked() && t->widthSide->isEnabled() && !t->light()->isHidden());
     QVERIFY(t->widthField->isEnabled());
     QCOMPARE(t->widthField->placeholderText(), QStringLiteral("Max 6000"));
     QVERIFY(t->heightSide->isEnabled() && !t->heightField->isEnabled());
-    t->widthField->setText(QStringLiteral("800"));
+    QTest::keyClicks(t->widthField, "8001x"); // digits only, up to 6000
+    QCOMPARE(t->widthField->text(), QStringLiteral("800"));
     t->heightSide->click();
     QVERIFY(t->heightSide->isChecked() && !t->widthSide->isChecked());
     QVERIFY(t->heightField->isEnabled() && !t->widthField->isEnabled());
@@ -136,7 +131,7 @@ void TestOptions::resizeAndSides()
     t->resizeBox->click();
     QVERIFY(!t->widthSide->isChecked() && !t->heightSide->isChecked());
     QVERIFY(!t->widthSide->isEnabled() && !t->heightSide->isEnabled());
-    QVERIFY(t->widthField->text().isEmpty() && t->heightField->text().isEmpty());
+    QVERIFY(t->widthField->text().isEmpty() && t->heightField->text().isEmpty() && t->light()->isHidden());
     t->resizeBox->click(); // on again: the width side, empty
     QVERIFY(t->widthSide->isChecked() && t->widthField->text().isEmpty());
     QVERIFY(!t->heightField->isEnabled());
@@ -232,55 +227,6 @@ void TestOptions::otherModesLoadAsTheyGovern()
     QCOMPARE(o.resizeTo, 480);
 }
 
-void TestOptions::metadataPopup()
-{
-    OptionsPanel panel;
-    QComboBox *popup = panel.output()->metadataPopup;
-    QCOMPARE(popup->currentIndex(), 0);
-    const QList<MetadataKept> kept = {MetadataKept::All, MetadataKept::NoLocation,
-                                      MetadataKept::CopyrightOnly, MetadataKept::None};
-    for (int i = 0; i < popup->count(); ++i) {
-        popup->setCurrentIndex(i);
-        QCOMPARE(panel.captureSettings().integer(Setting::MetadataKept), i);
-        QCOMPARE(panel.currentOptions(ConversionOptions()).metadata, kept.at(i));
-    }
-}
-
-void TestOptions::titleLightRule()
-{
-    OptionsPanel panel;
-    TitleSizeSection *t = panel.titleAndSize();
-    t->keepNamesBox->click();
-    QVERIFY(t->light()->isHidden());
-    t->newNameBox->click();
-    QVERIFY(!t->light()->isHidden());
-    t->keepNamesBox->click();
-    t->resizeBox->click();
-    QVERIFY(!t->light()->isHidden());
-    t->resizeBox->click();
-    QVERIFY(t->light()->isHidden());
-    t->addTextBox->click();
-    QVERIFY(!t->light()->isHidden());
-}
-
-void TestOptions::sizeFieldsTakeDigitsOnly()
-{
-    OptionsPanel panel;
-    QLineEdit *width = panel.titleAndSize()->widthField;
-    width->setEnabled(true);
-    QTest::keyClicks(width, "6000");
-    QCOMPARE(width->text(), QStringLiteral("6000"));
-    width->clear();
-    QTest::keyClicks(width, "6001");
-    QCOMPARE(width->text(), QStringLiteral("600"));
-    width->clear();
-    QTest::keyClicks(width, "12345");
-    QCOMPARE(width->text(), QStringLiteral("1234"));
-    width->clear();
-    QTest::keyClicks(width, "4x2-");
-    QCOMPARE(width->text(), QStringLiteral("42"));
-}
-
 void TestOptions::watermarkTextSwitchesTheWatermark()
 {
     OptionsPanel panel;
@@ -343,13 +289,6 @@ void TestOptions::opacityLabelsAndQuality()
     QVERIFY(!out->qualityBox->isHidden());
     QCOMPARE(out->qualityBox->text(), QStringLiteral("70 %"));
     QCOMPARE(previews.count(), 2); // quality does not touch the preview
-    // It goes and comes back with the slider, as the format asks.
-    out->formatPopup->setCurrentIndex(1);
-    out->formatChosen();
-    QVERIFY(out->qualityBox->isHidden());
-    out->formatPopup->setCurrentIndex(4);
-    out->formatChosen();
-    QVERIFY(!out->qualityBox->isHidden());
 }
 
 void TestOptions::percentBoxesTakeTypedValues()
@@ -379,16 +318,7 @@ void TestOptions::percentBoxesTakeTypedValues()
         QCOMPARE(twins.at(i)->value(), percents.at(i));
     }
     QCOMPARE(previews.count(), 3); // the three opacities; the quality shows in no preview
-    QVERIFY(typed.captureSettings() == dragged.captureSettings());
-    SettingsStore typedStore(m_dir.filePath("typed.conf")), draggedStore(m_dir.filePath("dragged.conf"));
-    QVERIFY(!typedStore.save(typed.captureSettings()).failed());
-    QVERIFY(!draggedStore.save(dragged.captureSettings()).failed());
-    QSettings typedFile(typedStore.filePath(), QSettings::IniFormat);
-    QSettings draggedFile(draggedStore.filePath(), QSettings::IniFormat);
-    QCOMPARE(typedFile.allKeys(), draggedFile.allKeys());
-    for (const char *key : {"zqJpgQualitySlider", "zqSliderLogoOpacity", "zqSliderWatermarkOpacity",
-                            "zqSliderCopyrightOpacity"})
-        QCOMPARE(typedFile.value(key), draggedFile.value(key));
+    QVERIFY(typed.captureSettings() == dragged.captureSettings()); // and so the same file
 
     // The arrow keys step by one percent; the box stays within 0 to 100.
     PercentBox *quality = boxes.first();
@@ -423,6 +353,7 @@ void TestOptions::formatHidesQuality()
         const bool lossy = index == 0 || index >= 4;
         QCOMPARE(out->qualitySlider->isHidden(), !lossy);
         QCOMPARE(out->qualityLabel->isHidden(), !lossy);
+        QCOMPARE(out->qualityBox->isHidden(), !lossy); // the percent goes and comes back with it
     }
 }
 
@@ -473,9 +404,11 @@ void TestOptions::accordionGeometry()
     QCOMPARE(panel->section(SectionPanel::Watermark)->geometry().height(), 306);
 }
 
-void TestOptions::closedSectionsTakeNoKeys()
+void TestOptions::headerBarsOpenAndClose()
 {
-    // Every section closed: Tab never lands inside one, so typing cannot switch an overlay on.
+    // Every section closed: the Tab order (tst_keyboardpath) passes over their controls; a click
+    // anywhere on a header bar opens its section, and its controls take focus then; closing it
+    // again while one has focus gives focus back to the header.
     MainWindow window;
     SectionPanel *panel = window.options()->sections();
     panel->setAnimated(false);
@@ -489,16 +422,6 @@ void TestOptions::closedSectionsTakeNoKeys()
                 return true;
         return false;
     };
-    for (int i = 0; i < 40; ++i) {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Tab);
-        QVERIFY2(!insideASection(QApplication::focusWidget()),
-                 qPrintable(QApplication::focusWidget()->metaObject()->className()));
-    }
-    QTest::keyClicks(QApplication::focusWidget(), "W");
-    QVERIFY(window.options()->watermark()->watermarkField->text().isEmpty());
-
-    // A click anywhere on a header bar opens its section, and its controls take focus then;
-    // closing it again while one has focus gives focus back to the header.
     OptionSection *watermark = panel->section(SectionPanel::Watermark);
     QTest::mouseClick(watermark, Qt::LeftButton, {}, QPoint(watermark->width() / 2, 16));
     QCOMPARE(panel->openSectionCode(), 3);
@@ -564,11 +487,7 @@ void TestOptions::logoWellRefusesOtherFiles()
         QCOMPARE(well->logo(), before);
         auto *box = window.findChild<QMessageBox *>();
         QVERIFY(box);
-        QCOMPARE(box->windowTitle(), QStringLiteral("File Reading Error"));
-        QCOMPARE(box->text(),
-                 QStringLiteral("Sorry, this type of file is incompatible! \n\nFailed to open the "
-                                "file at:\n\"%1\"")
-                     .arg(m_dir.filePath(name)));
+        QVERIFY(box->text().contains(m_dir.filePath(name)));
         QCOMPARE(box->buttons().size(), 1);
         delete box;
     }
@@ -640,6 +559,7 @@ void TestOptions::settingsRoundTripThroughTheWindow()
         o->copyright()->copyrightColorWell->setColor(QColor(0, 0, 0, 200));
         o->output()->formatPopup->setCurrentIndex(1);
         o->output()->formatChosen();
+        o->output()->metadataPopup->setCurrentIndex(2);
         window.zoomSlider()->setValue(720);
         o->sections()->setAnimated(false);
         o->sections()->toggleWatermarkSection();
@@ -652,6 +572,7 @@ void TestOptions::settingsRoundTripThroughTheWindow()
     QCOMPARE(stored.integer(Setting::HeightSide), 1);
     QCOMPARE(stored.text(Setting::HeightText), QStringLiteral("1080"));
     QCOMPARE(stored.integer(Setting::CopyrightPattern), 4);
+    QCOMPARE(stored.integer(Setting::MetadataKept), 2);
     QCOMPARE(stored.fraction(Setting::Zoom), 0.72f);
     QCOMPARE(stored.picture(Setting::LogoPicture)->size(), QSize(30, 30));
 
@@ -744,73 +665,6 @@ void TestOptions::resetOpensTheLogoSection()
     QCOMPARE(window.options()->output()->formatPopup->currentIndex(), 0);
     QCOMPARE(window.options()->logo()->logoWell->logo().size(), shippedLogo().size());
     QCOMPARE(store.load(), shippedSettings());
-}
-
-void TestOptions::corruptSettingsLoadWhatTheyCan()
-{
-    const QString file = m_dir.filePath("corrupt.conf");
-    QFile out(file);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write("[General]\nzqFileFormatPopUp=42\nzqLogoPossitionRadioGroup=x\nzqWatermarkPopUp=2\n"
-              "zqFontListPopup=100000\nmenuBarOpened=-3\nzqZoomSlider=inf\n");
-    out.close();
-    SettingsStore store(file);
-    MainWindow window;
-    window.useSettings(&store);
-    OptionsPanel *o = window.options();
-    QCOMPARE(o->output()->formatPopup->currentIndex(), 0);
-    QCOMPARE(o->logo()->logoPositions->checkedId(), shippedSettings().integer(Setting::LogoPosition));
-    QCOMPARE(o->watermark()->watermarkSizePopup->currentIndex(), 2);
-    QVERIFY(o->watermark()->fontPopup->currentIndex() >= 0);
-    QCOMPARE(window.zoomSlider()->floatValue(), 0.5f);
-}
-
-void TestOptions::windowAndCommandLineAgree()
-{
-    SettingsStore store(m_dir.filePath("agree/pressmark.conf"));
-    AppSettings s = shippedSettings();
-    s.setInteger(Setting::Naming, 2);
-    s.setText(Setting::Title, QStringLiteral("Set"));
-    s.setInteger(Setting::Resize, 1);
-    s.setInteger(Setting::WidthSide, 1);
-    s.setText(Setting::WidthText, QStringLiteral("300"));
-    s.setInteger(Setting::WatermarkOn, 1);
-    s.setText(Setting::WatermarkText, QStringLiteral("W"));
-    s.setInteger(Setting::WatermarkSize, 0);
-    s.setInteger(Setting::CopyrightPattern, 3);
-    s.setColor(Setting::CopyrightColor, std::nullopt);
-    s.setColor(Setting::WatermarkColor, QColor(1, 2, 3));
-    s.setInteger(Setting::Format, 1);
-    QVERIFY(!store.save(s).failed());
-
-    MainWindow window;
-    window.useSettings(&store);
-    const ConversionOptions gui = window.currentOptions();
-    // pressmark-cli --settings: the same file, the shipped logo in the well.
-    AppSettings loaded = store.load();
-    loaded.setPicture(Setting::LogoPicture, shippedLogo());
-    const ConversionOptions cli = optionsFromSettings(loaded, ConversionOptions(), FontChoices::installed());
-    // Both convert a photo to the same file, byte for byte, under the same name.
-    const QString photo = m_dir.filePath("agree.png");
-    TestImages::writeWithQt(TestImages::quadrants(600, 400), photo, "png");
-    QList<QByteArray> outputs;
-    for (const ConversionOptions &options : {gui, cli}) {
-        QTemporaryDir out;
-        ConversionJob job;
-        job.inputs = {photo};
-        job.options = options;
-        job.outputFolder = out.path();
-        const FileResult result = ConversionRunner(job).run().files.value(0);
-        QCOMPARE(QFileInfo(result.output).fileName(), QStringLiteral("Set1.png"));
-        outputs << TestImages::readFile(result.output);
-    }
-    QVERIFY(!outputs.first().isEmpty());
-    QVERIFY(outputs.first() == outputs.last());
-    QCOMPARE(gui.resizeTo, 300);
-    QCOMPARE(gui.watermark.division(), 80);
-    QCOMPARE(gui.copyright.pattern, LinePattern::HorizontalPairs);
-    QCOMPARE(gui.copyright.color, QColor(1, 2, 3));
-    QCOMPARE(gui.format, OutputFormat::Png);
 }
 
 QTEST_MAIN(TestOptions)

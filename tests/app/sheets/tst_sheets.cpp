@@ -36,26 +36,19 @@ void TestSheets::runTimes_data()
     QTest::addColumn<QString>("clock");
     QTest::addColumn<QString>("duration");
     QTest::addColumn<QString>("left");
-    QTest::newRow("nothing") << qint64(300) << "0:00"
-                             << "less than a second"
+    QTest::newRow("nothing") << qint64(300) << QStringLiteral("0:00") << QStringLiteral("less than a second")
                              << "a few seconds left";
-    QTest::newRow("seconds") << qint64(41200) << "0:41"
-                             << "41 s"
+    QTest::newRow("seconds") << qint64(41200) << QStringLiteral("0:41") << QStringLiteral("41 s")
                              << "about 45 s left";
-    QTest::newRow("minutes") << qint64(95000) << "1:35"
-                             << "1 min 35 s"
+    QTest::newRow("minutes") << qint64(95000) << QStringLiteral("1:35") << QStringLiteral("1 min 35 s")
                              << "about 2 min left";
-    QTest::newRow("whole minutes") << qint64(120000) << "2:00"
-                                   << "2 min"
+    QTest::newRow("whole minutes") << qint64(120000) << QStringLiteral("2:00") << QStringLiteral("2 min")
                                    << "about 2 min left";
-    QTest::newRow("hours") << qint64(3723000) << "1:02:03"
-                           << "1 h 2 min"
+    QTest::newRow("hours") << qint64(3723000) << QStringLiteral("1:02:03") << QStringLiteral("1 h 2 min")
                            << "about 62 min left";
-    QTest::newRow("hours and tens") << qint64(5700000) << "1:35:00"
-                                    << "1 h 35 min"
-                                    << "about 1 h 40 min left";
-    QTest::newRow("whole hours") << qint64(7230000) << "2:00:30"
-                                 << "2 h"
+    QTest::newRow("hours and tens") << qint64(5700000) << QStringLiteral("1:35:00")
+                                    << QStringLiteral("1 h 35 min") << "about 1 h 40 min left";
+    QTest::newRow("whole hours") << qint64(7230000) << QStringLiteral("2:00:30") << QStringLiteral("2 h")
                                  << "about 2 h left";
 }
 

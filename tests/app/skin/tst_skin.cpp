@@ -1,5 +1,5 @@
-#include "browser/BrowserBackdrop.h"
 #include "MainWindow.h"
+#include "browser/BrowserBackdrop.h"
 #include "sheets/SheetPlacement.h"
 #include "skin/SkinImages.h"
 #include "skin/SkinnedControls.h"
@@ -60,7 +60,6 @@ private Q_SLOTS:
     void sheetPlacement_data();
     void sheetPlacement();
     void sheetsHangFromTheWindow();
-    void fullScreenHidesTheButtons();
     void closeCommandClosesTheWindow();
     void bottomBarParts();
     void boxFrameEdges();
@@ -156,27 +155,6 @@ void TestSkin::sheetsHangFromTheWindow()
     placeSheet(&sheet, window.visibleFrame());
     const QRect frame = window.visibleFrame();
     QCOMPARE(sheet.pos(), frame.topLeft() + QPoint(frame.width() / 2 - 150, 24));
-}
-
-void TestSkin::fullScreenHidesTheButtons()
-{
-    MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    TitleBar *bar = window.chrome()->titleBar();
-    QVERIFY(window.chrome()->movableByBackground());
-    window.toggleFullScreen();
-    QTRY_VERIFY(window.isFullScreen());
-    for (QToolButton *button :
-         {bar->closeButton(), bar->minimizeButton(), bar->zoomButton(), bar->fullScreenButton()})
-        QVERIFY(button->isHidden());
-    QVERIFY(!window.chrome()->movableByBackground());
-    window.toggleFullScreen();
-    QTRY_VERIFY(!window.isFullScreen());
-    for (QToolButton *button :
-         {bar->closeButton(), bar->minimizeButton(), bar->zoomButton(), bar->fullScreenButton()})
-        QVERIFY(!button->isHidden());
-    QVERIFY(window.chrome()->movableByBackground());
 }
 
 void TestSkin::closeCommandClosesTheWindow()
@@ -329,21 +307,29 @@ void TestSkin::darkDesktopThemeDoesNotReachTheSkin()
 void TestSkin::fullScreenAndMaximisedFillTheScreen()
 {
     // F11 toggles full screen and Escape leaves it; full screen and maximised fill the screen
-    // square: no shadow margin, no rounded corners.
+    // square: no shadow margin, no rounded corners. Full screen hides the title bar's buttons and
+    // the window no longer moves by its background.
     MainWindow window;
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     auto *chrome = window.findChild<WindowChrome *>();
+    TitleBar *bar = chrome->titleBar();
+    const QList<QToolButton *> buttons = {bar->closeButton(), bar->minimizeButton(), bar->zoomButton(),
+                                          bar->fullScreenButton()};
     QTest::keyClick(&window, Qt::Key_Escape); // nothing to leave
-    QVERIFY(!window.isFullScreen());
+    QVERIFY(!window.isFullScreen() && chrome->movableByBackground());
     QTest::keyClick(&window, Qt::Key_F11);
     QTRY_VERIFY(window.isFullScreen());
-    QVERIFY(chrome->fillsScreen());
+    QVERIFY(chrome->fillsScreen() && !chrome->movableByBackground());
     QCOMPARE(chrome->frameRect(), chrome->rect());
+    for (QToolButton *button : buttons)
+        QVERIFY(button->isHidden());
     QTest::keyClick(&window, Qt::Key_Escape);
     QTRY_VERIFY(!window.isFullScreen());
-    QVERIFY(!chrome->fillsScreen());
+    QVERIFY(!chrome->fillsScreen() && chrome->movableByBackground());
+    for (QToolButton *button : buttons)
+        QVERIFY(!button->isHidden());
     window.showMaximized();
     QTRY_VERIFY(window.isMaximized());
     QVERIFY(chrome->fillsScreen());

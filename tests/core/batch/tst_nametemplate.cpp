@@ -56,55 +56,30 @@ void TestNameTemplate::fields_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("stem");
-    QTest::newRow("name and number") << "{name}-{n}"
-                                     << ""
-                                     << "IMG_0001-7";
-    QTest::newRow("number padded") << "{n:3}"
-                                   << ""
-                                   << "007";
-    QTest::newRow("number wider than its width") << "{n:1}"
-                                                 << ""
-                                                 << "7";
-    QTest::newRow("date by default") << "{date}"
-                                     << ""
-                                     << "2024-06-12";
-    QTest::newRow("date as asked") << "{date:%Y%m%d-%H%M%S}"
-                                   << ""
+    QTest::newRow("name and number") << QStringLiteral("{name}-{n}") << QString() << "IMG_0001-7";
+    QTest::newRow("number padded") << QStringLiteral("{n:3}") << QString() << "007";
+    QTest::newRow("number wider than its width") << QStringLiteral("{n:1}") << QString() << "7";
+    QTest::newRow("date by default") << QStringLiteral("{date}") << QString() << "2024-06-12";
+    QTest::newRow("date as asked") << QStringLiteral("{date:%Y%m%d-%H%M%S}") << QString()
                                    << "20240612-080509";
-    QTest::newRow("date, short year, day of year, percent") << "{date:%y %j %%}"
-                                                            << ""
-                                                            << "24 164 %";
-    QTest::newRow("camera") << "{camera}"
-                            << ""
-                            << "Canon EOS 5D";
-    QTest::newRow("size") << "{width}x{height}"
-                          << ""
-                          << "1200x800";
-    QTest::newRow("folder") << "{folder}_{name}"
-                            << ""
-                            << "Pics_IMG_0001";
-    QTest::newRow("title") << "{title}-{n:2}"
-                           << "Alps"
-                           << "Alps-07";
-    QTest::newRow("braces") << "{{{n}}}"
-                            << ""
-                            << "{7}";
+    QTest::newRow("date, short year, day of year, percent")
+        << QStringLiteral("{date:%y %j %%}") << QString() << "24 164 %";
+    QTest::newRow("camera") << QStringLiteral("{camera}") << QString() << "Canon EOS 5D";
+    QTest::newRow("size") << QStringLiteral("{width}x{height}") << QString() << "1200x800";
+    QTest::newRow("folder") << QStringLiteral("{folder}_{name}") << QString() << "Pics_IMG_0001";
+    QTest::newRow("title") << QStringLiteral("{title}-{n:2}") << QStringLiteral("Alps") << "Alps-07";
+    QTest::newRow("braces") << QStringLiteral("{{{n}}}") << QString() << "{7}";
     // What cannot stand in a file name becomes '_': never a folder, never hidden.
-    QTest::newRow("slash leaves nothing") << "../x/{name}"
-                                          << ""
-                                          << "_._x_IMG_0001";
+    QTest::newRow("slash leaves nothing") << QStringLiteral("../x/{name}") << QString() << "_._x_IMG_0001";
     QTest::newRow("title with slash and controls") << "{title}"
                                                    << QString::fromUtf8("a/b\x01"
                                                                         "c\nd")
                                                    << "a_b_c_d";
     QTest::newRow("NUL in the title")
         << "{title}" << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b")) << "a_b";
-    QTest::newRow("colon and the other refused ones") << "{date:%H:%M} \\*?\"<>|"
-                                                      << ""
-                                                      << "08_05 _______";
-    QTest::newRow("empty result is the current name") << "{title}"
-                                                      << ""
-                                                      << "IMG_0001";
+    QTest::newRow("colon and the other refused ones")
+        << QStringLiteral("{date:%H:%M} \\*?\"<>|") << QString() << "08_05 _______";
+    QTest::newRow("empty result is the current name") << QStringLiteral("{title}") << QString() << "IMG_0001";
 }
 
 void TestNameTemplate::fields()
@@ -119,30 +94,18 @@ void TestNameTemplate::badTemplates_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("words");
-    QTest::newRow("empty") << ""
-                           << "empty";
-    QTest::newRow("unknown field") << "{foo}-{n}"
-                                   << "unknown field {foo}";
-    QTest::newRow("unclosed") << "IMG_{n"
-                              << "a { without its }";
-    QTest::newRow("stray close") << "IMG_}"
-                                 << "a } without its {";
-    QTest::newRow("width not a digit") << "{n:x}"
-                                       << "{n:x}";
-    QTest::newRow("width 0") << "{n:0}"
-                             << "{n:0}";
-    QTest::newRow("width 10") << "{n:10}"
-                              << "{n:10}";
-    QTest::newRow("unknown date conversion") << "{date:%Y-%Q}"
-                                             << "%Q is not a date field";
-    QTest::newRow("strftime's others") << "{date:%s}"
-                                       << "%s is not a date field";
-    QTest::newRow("lone percent") << "{date:%Y%}"
-                                  << "lone %";
-    QTest::newRow("empty date format") << "{date:}"
-                                       << "no format";
-    QTest::newRow("format on a plain field") << "{name:3}"
-                                             << "takes no format";
+    QTest::newRow("empty") << QString() << "empty";
+    QTest::newRow("unknown field") << QStringLiteral("{foo}-{n}") << "unknown field {foo}";
+    QTest::newRow("unclosed") << QStringLiteral("IMG_{n") << "a { without its }";
+    QTest::newRow("stray close") << QStringLiteral("IMG_}") << "a } without its {";
+    QTest::newRow("width not a digit") << QStringLiteral("{n:x}") << "{n:x}";
+    QTest::newRow("width 0") << QStringLiteral("{n:0}") << "{n:0}";
+    QTest::newRow("width 10") << QStringLiteral("{n:10}") << "{n:10}";
+    QTest::newRow("unknown date conversion") << QStringLiteral("{date:%Y-%Q}") << "%Q is not a date field";
+    QTest::newRow("strftime's others") << QStringLiteral("{date:%s}") << "%s is not a date field";
+    QTest::newRow("lone percent") << QStringLiteral("{date:%Y%}") << "lone %";
+    QTest::newRow("empty date format") << QStringLiteral("{date:}") << "no format";
+    QTest::newRow("format on a plain field") << QStringLiteral("{name:3}") << "takes no format";
 }
 
 void TestNameTemplate::badTemplates()
@@ -177,18 +140,14 @@ void TestNameTemplate::exifDateAndCamera_data()
     QTest::addColumn<QString>("make");
     QTest::addColumn<QString>("model");
     QTest::addColumn<QString>("name");
-    QTest::newRow("model names the make") << "Canon"
-                                          << "Canon EOS 5D"
-                                          << "2023-11-05 Canon EOS 5D 001.png";
-    QTest::newRow("make's first word in the model") << "NIKON CORPORATION"
-                                                    << "NIKON D750"
-                                                    << "2023-11-05 NIKON D750 001.png";
-    QTest::newRow("make before the model") << "FUJIFILM"
-                                           << "X-T3"
-                                           << "2023-11-05 FUJIFILM X-T3 001.png";
-    QTest::newRow("no camera") << ""
-                               << ""
-                               << "2023-11-05 unknown 001.png";
+    QTest::newRow("model names the make")
+        << QStringLiteral("Canon") << QStringLiteral("Canon EOS 5D") << "2023-11-05 Canon EOS 5D 001.png";
+    QTest::newRow("make's first word in the model")
+        << QStringLiteral("NIKON CORPORATION") << QStringLiteral("NIKON D750")
+        << "2023-11-05 NIKON D750 001.png";
+    QTest::newRow("make before the model")
+        << QStringLiteral("FUJIFILM") << QStringLiteral("X-T3") << "2023-11-05 FUJIFILM X-T3 001.png";
+    QTest::newRow("no camera") << QString() << QString() << "2023-11-05 unknown 001.png";
 }
 
 void TestNameTemplate::exifDateAndCamera()

@@ -41,18 +41,12 @@ void TestNaming::baseName_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("base");
-    QTest::newRow("last extension only") << "/p/holiday.final.JPG"
-                                         << "holiday.final";
-    QTest::newRow("no extension") << "/p/scan"
-                                  << "scan";
-    QTest::newRow("dot file") << "/p/.hidden"
-                              << ".hidden";
-    QTest::newRow("trailing dot") << "/p/odd."
-                                  << "odd";
-    QTest::newRow("non-ASCII and spaces") << "/p/Ünïcode pic.jpeg"
-                                          << "Ünïcode pic";
-    QTest::newRow("dot in folder only") << "/p.d/file"
-                                        << "file";
+    QTest::newRow("last extension only") << QStringLiteral("/p/holiday.final.JPG") << "holiday.final";
+    QTest::newRow("no extension") << QStringLiteral("/p/scan") << "scan";
+    QTest::newRow("dot file") << QStringLiteral("/p/.hidden") << ".hidden";
+    QTest::newRow("trailing dot") << QStringLiteral("/p/odd.") << "odd";
+    QTest::newRow("non-ASCII and spaces") << QStringLiteral("/p/Ünïcode pic.jpeg") << "Ünïcode pic";
+    QTest::newRow("dot in folder only") << QStringLiteral("/p.d/file") << "file";
 }
 
 void TestNaming::baseName()

@@ -10,6 +10,8 @@
 
 namespace {
 
+using TestImages::hexBytes;
+
 QByteArray le32(quint32 v)
 {
     QByteArray b(4, '\0');
@@ -67,7 +69,17 @@ QImage decode(const QByteArray &bytes, QString *failure = nullptr, DecodedImage 
     return decoded.ok() ? decoded.value().image : QImage();
 }
 
-QString hex(const QList<QRgb> &list)
+// Every pixel row by row from the top left, and as the failure message prints them.
+QList<QRgb> pixelsOf(const QImage &image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    QList<QRgb> pixels;
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x)
+            pixels << argb.pixel(x, y);
+    return pixels;
+}
+QString printed(const QList<QRgb> &list)
 {
     QStringList words;
     for (const QRgb c : list)
@@ -203,69 +215,42 @@ void TestBmp::writtenByHand_data()
     const QByteArray palette4 = bgrx({red, green, blue, white});
 
     // OS/2 1.x: three-byte palette entries, here three of 256, then 2 x 2 indexes (rows padded).
-    const QByteArray corePalette("\x00\x00\xff"
-                                 "\x00\xff\x00"
-                                 "\xff\x00\x00",
-                                 9);
-    QTest::newRow("OS/2 1.x, 8 bits, three palette entries") << bmp(coreHeader(2, 2, 8), corePalette,
-                                                                    QByteArray("\x02\x01\x00\x00"
-                                                                               "\x00\x01\x00\x00",
-                                                                               8))
-                                                             << QList<QRgb> {red, green, blue, green};
-    QTest::newRow("OS/2 2.x, 64-byte header, 4 bits") << bmp(infoHeader(64, 2, 2, 4), palette4,
-                                                             QByteArray("\x23\x00\x00\x00"
-                                                                        "\x01\x00\x00\x00",
-                                                                        8))
-                                                      << QList<QRgb> {red, green, blue, white};
-    QTest::newRow("OS/2 2.x, 16-byte header, 24 bits") << bmp(infoHeader(16, 2, 2, 24), QByteArray(),
-                                                              QByteArray("\xff\x00\x00"
-                                                                         "\xff\xff\xff"
-                                                                         "\x00\x00"
-                                                                         "\x00\x00\xff"
-                                                                         "\x00\xff\x00"
-                                                                         "\x00\x00",
-                                                                         16))
-                                                       << QList<QRgb> {red, green, blue, white};
-    QTest::newRow("2 bits") << bmp(infoHeader(40, 3, 1, 2), palette4, QByteArray("\x1c\x00\x00\x00", 4))
+    QTest::newRow("OS/2 1.x, 8 bits, three palette entries")
+        << bmp(coreHeader(2, 2, 8), hexBytes("0000ff 00ff00 ff0000"), hexBytes("02010000 00010000"))
+        << QList<QRgb> {red, green, blue, green};
+    QTest::newRow("OS/2 2.x, 64-byte header, 4 bits")
+        << bmp(infoHeader(64, 2, 2, 4), palette4, hexBytes("23000000 01000000"))
+        << QList<QRgb> {red, green, blue, white};
+    QTest::newRow("OS/2 2.x, 16-byte header, 24 bits")
+        << bmp(infoHeader(16, 2, 2, 24), QByteArray(), hexBytes("ff0000 ffffff 0000 0000ff 00ff00 0000"))
+        << QList<QRgb> {red, green, blue, white};
+    QTest::newRow("2 bits") << bmp(infoHeader(40, 3, 1, 2), palette4, hexBytes("1c000000"))
                             << QList<QRgb> {red, green, white};
     QTest::newRow("8 bits, two palette entries, index past them")
-        << bmp(infoHeader(40, 3, 1, 8, 0, 2), bgrx({red, green}), QByteArray("\x01\x05\x00\x00", 4))
+        << bmp(infoHeader(40, 3, 1, 8, 0, 2), bgrx({red, green}), hexBytes("01050000"))
         << QList<QRgb> {green, black, red};
     QTest::newRow("top-down rows") << bmp(infoHeader(40, 1, -2, 24), QByteArray(),
-                                          QByteArray("\x00\x00\xff\x00"
-                                                     "\xff\x00\x00\x00",
-                                                     8))
+                                          hexBytes("0000ff00 ff000000"))
                                    << QList<QRgb> {red, blue};
 
     // Run-length, 4 x 2: a run of six in a row of four is clipped, not carried into the next row.
     QTest::newRow("run-length 8, a run past the row's end")
-        << bmp(infoHeader(40, 4, 2, 8, 1), palette4,
-               QByteArray("\x06\x01\x00\x00"
-                          "\x04\x02\x00\x01",
-                          8))
+        << bmp(infoHeader(40, 4, 2, 8, 1), palette4, hexBytes("06010000 04020001"))
         << QList<QRgb> {blue, blue, blue, blue, green, green, green, green};
     // A delta of (1, 1) from the start: unwritten pixels take index 0.
-    QTest::newRow("run-length 8, delta and end of picture") << bmp(infoHeader(40, 3, 2, 8, 1), palette4,
-                                                                   QByteArray("\x00\x02\x01\x01"
-                                                                              "\x02\x03\x00\x01",
-                                                                              8))
-                                                            << QList<QRgb> {red, white, white, red, red, red};
+    QTest::newRow("run-length 8, delta and end of picture")
+        << bmp(infoHeader(40, 3, 2, 8, 1), palette4, hexBytes("00020101 02030001"))
+        << QList<QRgb> {red, white, white, red, red, red};
     // Absolute stretches of 3 (padded) and a run of alternating nibbles.
     QTest::newRow("run-length 4") << bmp(infoHeader(40, 4, 2, 4, 2), palette4,
-                                         QByteArray("\x00\x03\x12\x30"
-                                                    "\x00\x00"
-                                                    "\x04\x31"
-                                                    "\x00\x01",
-                                                    10))
+                                         hexBytes("00031230 0000 0431 0001"))
                                   << QList<QRgb> {white, green, white, green, green, blue, white, red};
 
     // Bit fields: every width scaled so its largest value is 255.
     QTest::newRow("16 bits, no bit fields: 5-5-5")
-        << bmp(infoHeader(40, 2, 1, 16), QByteArray(), QByteArray("\xff\x7f\x00\x7c", 4))
-        << QList<QRgb> {white, red};
+        << bmp(infoHeader(40, 2, 1, 16), QByteArray(), hexBytes("ff7f007c")) << QList<QRgb> {white, red};
     QTest::newRow("16 bits, 5-6-5 fields")
-        << bmp(infoHeader(40, 2, 1, 16, 3), le32(0xf800) + le32(0x07e0) + le32(0x001f),
-               QByteArray("\xff\xff\xe0\x07", 4))
+        << bmp(infoHeader(40, 2, 1, 16, 3), le32(0xf800) + le32(0x07e0) + le32(0x001f), hexBytes("ffffe007"))
         << QList<QRgb> {white, green};
     QTest::newRow("32 bits, 10-10-10-2 fields with alpha")
         << bmp(infoHeader(40, 2, 1, 32, 6),
@@ -290,12 +275,8 @@ void TestBmp::writtenByHand()
     QString failure;
     const QImage image = decode(file, &failure);
     QVERIFY2(!image.isNull(), qPrintable(failure));
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    QList<QRgb> actual;
-    for (int y = 0; y < argb.height(); ++y)
-        for (int x = 0; x < argb.width(); ++x)
-            actual << argb.pixel(x, y);
-    QVERIFY2(actual == pixels, qPrintable(hex(actual) + " expected " + hex(pixels)));
+    const QList<QRgb> actual = pixelsOf(image);
+    QVERIFY2(actual == pixels, qPrintable(printed(actual) + " expected " + printed(pixels)));
 }
 
 void TestBmp::embeddedProfile()
@@ -351,48 +332,36 @@ void TestBmp::iconEntries_data()
     QTest::addColumn<QList<QRgb>>("pixels"); // row by row from the top left; empty for a failure
     const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255), clear = 0;
     // 2 x 2, 24 bits, bottom row first; the mask (rows of four bytes) clears the top right.
-    const QByteArray bgr24("\xff\x00\x00"
-                           "\x00\xff\x00"
-                           "\x00\x00"
-                           "\x00\x00\xff"
-                           "\x00\x00\xff"
-                           "\x00\x00",
-                           16);
-    const QByteArray mask2(QByteArray("\x00\x00\x00\x00"
-                                      "\x40\x00\x00\x00",
-                                      8));
+    const QByteArray bgr24 = hexBytes("ff0000 00ff00 0000 0000ff 0000ff 0000"),
+                     mask2 = hexBytes("00000000 40000000");
     const QByteArray small24 = iconBitmap(2, 2, 24, QByteArray(), bgr24, mask2);
     QTest::newRow("24-bit bitmap with mask, directory saying 16 x 16")
         << ico({small24}) << QList<QRgb> {red, clear, blue, green};
     QTest::newRow("cursor") << ico({small24}, 2) << QList<QRgb> {red, clear, blue, green};
     const QByteArray palette = le32(0xff0000) + le32(0x00ff00) + le32(0x0000ff) + le32(0);
-    QTest::newRow("4-bit bitmap with mask") << ico({iconBitmap(2, 2, 4, palette,
-                                                               QByteArray("\x12\x00\x00\x00"
-                                                                          "\x00\x10\x00\x00",
-                                                                          8),
-                                                               mask2)})
-                                            << QList<QRgb> {red, clear, green, blue};
+    QTest::newRow("4-bit bitmap with mask")
+        << ico({iconBitmap(2, 2, 4, palette, hexBytes("12000000 00100000"), mask2)})
+        << QList<QRgb> {red, clear, green, blue};
     QTest::newRow("32-bit bitmap with alpha: mask ignored")
         << ico({iconBitmap(2, 1, 32, QByteArray(), le32(0x80ff0000) + le32(0xff00ff00),
                            QByteArray(4, '\xff'))})
         << QList<QRgb> {qRgba(255, 0, 0, 128), green};
     QTest::newRow("32-bit bitmap, alpha zero everywhere: mask used")
         << ico({iconBitmap(2, 1, 32, QByteArray(), le32(0x00ff0000) + le32(0x0000ff00),
-                           QByteArray("\x40\x00\x00\x00", 4))})
+                           hexBytes("40000000"))})
         << QList<QRgb> {red, clear};
     QImage png(3, 3, QImage::Format_ARGB32);
     png.fill(qRgba(0, 0, 255, 200));
     QTest::newRow("PNG entry larger than the bitmap, directory saying 16 x 16 for both")
         << ico({small24, pngOf(png)}) << QList<QRgb>(9, qRgba(0, 0, 255, 200));
     QTest::newRow("largest of three, directory saying 256 x 256")
-        << ico({small24, iconBitmap(1, 1, 24, QByteArray(), QByteArray("\x00\xff\x00\x00", 4), le32(0)),
-                iconBitmap(5, 1, 24, QByteArray(),
-                           QByteArray("\x00\x00\xff", 3).repeated(4) + QByteArray("\x00\xff\x00\x00", 4),
+        << ico({small24, iconBitmap(1, 1, 24, QByteArray(), hexBytes("00ff0000"), le32(0)),
+                iconBitmap(5, 1, 24, QByteArray(), hexBytes("0000ff 0000ff 0000ff 0000ff 00ff0000"),
                            le32(0))},
                1, 0)
         << QList<QRgb> {red, red, red, red, green};
     const QByteArray cut =
-        ico({iconBitmap(1, 1, 24, QByteArray(), QByteArray("\x00\xff\x00\x00", 4), le32(0)),
+        ico({iconBitmap(1, 1, 24, QByteArray(), hexBytes("00ff0000"), le32(0)),
              iconBitmap(40, 40, 24, QByteArray(), QByteArray(40 * 120, '\x10'), QByteArray(40 * 8, '\0'))});
     QTest::newRow("largest entry cut") << cut.left(cut.size() - 2000) << QList<QRgb>();
 }
@@ -411,12 +380,8 @@ void TestBmp::iconEntries()
         return;
     }
     QVERIFY2(decoded.ok(), qPrintable(decoded.failure().text()));
-    const QImage argb = decoded.value().image.convertToFormat(QImage::Format_ARGB32);
-    QList<QRgb> actual;
-    for (int y = 0; y < argb.height(); ++y)
-        for (int x = 0; x < argb.width(); ++x)
-            actual << argb.pixel(x, y);
-    QVERIFY2(actual == pixels, qPrintable(hex(actual) + " expected " + hex(pixels)));
+    const QList<QRgb> actual = pixelsOf(decoded.value().image);
+    QVERIFY2(actual == pixels, qPrintable(printed(actual) + " expected " + printed(pixels)));
 }
 
 QTEST_GUILESS_MAIN(TestBmp)

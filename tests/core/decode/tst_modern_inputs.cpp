@@ -210,24 +210,20 @@ void TestModernInputs::turnedUprightOnce_data()
     QTest::addColumn<int>("tolerance");
     QTest::addColumn<bool>("exif");
     // heif-enc 1.15 copies the JPEG's EXIF, tag 6 and all, and stores the pixels as they were.
-    QTest::newRow("HEIC, EXIF orientation only (heif-enc)") << "heif-enc"
-                                                            << "heif-enc" << 12 << true;
-    QTest::newRow("HEIC, rotation property only") << "heic irot"
-                                                  << "" << 12 << true;
-    QTest::newRow("HEIC, rotation property and EXIF 6") << "heic irot and exif"
-                                                        << "" << 12 << true;
+    QTest::newRow("HEIC, EXIF orientation only (heif-enc)")
+        << QStringLiteral("heif-enc") << "heif-enc" << 12 << true;
+    QTest::newRow("HEIC, rotation property only") << QStringLiteral("heic irot") << "" << 12 << true;
+    QTest::newRow("HEIC, rotation property and EXIF 6")
+        << QStringLiteral("heic irot and exif") << "" << 12 << true;
     // avifenc 0.11 writes the rotation property and keeps the EXIF tag 6 as well.
-    QTest::newRow("AVIF, rotation property and EXIF 6 (avifenc)") << "avifenc"
-                                                                  << "avifenc" << 12 << true;
-    QTest::newRow("AVIF, rotation property only") << "avifenc irot"
-                                                  << "avifenc" << 12 << false;
+    QTest::newRow("AVIF, rotation property and EXIF 6 (avifenc)")
+        << QStringLiteral("avifenc") << "avifenc" << 12 << true;
+    QTest::newRow("AVIF, rotation property only")
+        << QStringLiteral("avifenc irot") << "avifenc" << 12 << false;
     // cjxl moves the JPEG's orientation into the codestream and keeps the EXIF, compressed.
-    QTest::newRow("JPEG XL from a JPEG tagged 6 (cjxl)") << "cjxl"
-                                                         << "cjxl" << 6 << true;
-    QTest::newRow("DNG tagged 6") << "dng"
-                                  << "" << 12 << true;
-    QTest::newRow("JPEG 2000 tagged 6") << "jp2"
-                                        << "opj_compress" << 0 << true;
+    QTest::newRow("JPEG XL from a JPEG tagged 6 (cjxl)") << QStringLiteral("cjxl") << "cjxl" << 6 << true;
+    QTest::newRow("DNG tagged 6") << QStringLiteral("dng") << "" << 12 << true;
+    QTest::newRow("JPEG 2000 tagged 6") << QStringLiteral("jp2") << "opj_compress" << 0 << true;
 }
 
 // Whatever holds the turn (HEIF's rotation property, the EXIF tag, JPEG XL's codestream, a

@@ -309,17 +309,13 @@ void TestPng::damagedFilesFail_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("detail");
-    QTest::newRow("truncated") << "truncated"
-                               << "the file is truncated";
+    QTest::newRow("truncated") << QStringLiteral("truncated") << "the file is truncated";
     // Cut in the middle of one IDAT among many: every read is held to the bytes left.
-    QTest::newRow("truncated among several IDAT chunks") << "truncated, IDAT chunks"
-                                                         << "the file is truncated";
-    QTest::newRow("header checksum") << "crc"
-                                     << "IHDR: CRC error";
-    QTest::newRow("no pixel data") << "no IDAT"
-                                   << "";
-    QTest::newRow("zero width") << "zero width"
-                                << "";
+    QTest::newRow("truncated among several IDAT chunks")
+        << QStringLiteral("truncated, IDAT chunks") << "the file is truncated";
+    QTest::newRow("header checksum") << QStringLiteral("crc") << "IHDR: CRC error";
+    QTest::newRow("no pixel data") << QStringLiteral("no IDAT") << QString();
+    QTest::newRow("zero width") << QStringLiteral("zero width") << QString();
 }
 
 void TestPng::damagedFilesFail()

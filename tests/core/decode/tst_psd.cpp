@@ -155,9 +155,7 @@ private Q_SLOTS:
     void sixteenBits();
     void transparency();
     void cmykThroughProfile();
-    void resolutionAndProfile();
     void indexedColour();
-    void missingComposite();
     void lyingFiles_data();
     void lyingFiles();
     void writtenByImageMagick();
@@ -187,12 +185,16 @@ void TestPsd::composite()
     layout.mode = mode;
     layout.width = 150; // rows longer than one PackBits run
     layout.height = 5;
+    layout.dpi = 300;
+    layout.icc = mode == 3 ? TestImages::srgbProfile() : QByteArray();
     QByteArray red = plane8(150, 5, 10), green = plane8(150, 5, 50), blue(150 * 5, char(200));
     layout.planes << red;
     if (mode == 3)
         layout.planes << green << blue << plane8(150, 5, 1);
     const DecodedImage decoded = decodeBytes(buildPsd(layout));
     QCOMPARE(decoded.image.size(), QSize(150, 5));
+    QCOMPARE(decoded.statedDpi, 300.0);
+    QCOMPARE(decoded.iccProfile, layout.icc);
     QVERIFY(!decoded.image.hasAlphaChannel()); // the extra channel is not transparency here
     const QList<QPoint> probes = {QPoint(0, 0), QPoint(149, 4), QPoint(77, 2)};
     for (const QPoint &p : probes) {
@@ -257,17 +259,6 @@ void TestPsd::cmykThroughProfile()
              qPrintable(cyan.name()));
 }
 
-void TestPsd::resolutionAndProfile()
-{
-    PsdLayout layout;
-    layout.dpi = 300;
-    layout.icc = TestImages::srgbProfile();
-    layout.planes = {plane8(6, 4, 1), plane8(6, 4, 2), plane8(6, 4, 3)};
-    const DecodedImage decoded = decodeBytes(buildPsd(layout));
-    QCOMPARE(decoded.statedDpi, 300.0);
-    QCOMPARE(decoded.iccProfile, layout.icc);
-}
-
 void TestPsd::indexedColour()
 {
     PsdLayout layout;
@@ -279,18 +270,6 @@ void TestPsd::indexedColour()
     layout.planes = {QByteArray(24, char(7))};
     const DecodedImage decoded = decodeBytes(buildPsd(layout));
     QCOMPARE(decoded.image.pixel(1, 1), qRgb(10, 20, 30));
-}
-
-void TestPsd::missingComposite()
-{
-    PsdLayout layout;
-    layout.hasRealMergedData = 0;
-    layout.planes = {QByteArray(24, char(255)), QByteArray(24, char(255)), QByteArray(24, char(255))};
-    QString error;
-    FailureReason reason = FailureReason::None;
-    QVERIFY(decodeBytes(buildPsd(layout), &error, &reason).image.isNull());
-    QCOMPARE(reason, FailureReason::Unsupported);
-    QVERIFY2(error.contains(QStringLiteral("no composite image")), qPrintable(error));
 }
 
 void TestPsd::lyingFiles_data()
@@ -305,6 +284,7 @@ void TestPsd::lyingFiles_data()
     QTest::newRow("claims 30000 x 30000") << 4 << FailureReason::TooLarge;
     QTest::newRow("zero channels") << 5 << damaged;
     QTest::newRow("layer section longer than the file") << 6 << damaged;
+    QTest::newRow("no composite image (hasRealMergedData 0)") << 7 << damaged;
 }
 
 void TestPsd::lyingFiles()
@@ -314,6 +294,7 @@ void TestPsd::lyingFiles()
     layout.rle = damage == 1 || damage == 2;
     layout.planes = {plane8(6, 4, 1), plane8(6, 4, 2), plane8(6, 4, 3)};
     layout.dpi = 72;
+    layout.hasRealMergedData = damage == 7 ? 0 : -1;
     QByteArray bytes = buildPsd(layout);
     const int resources = 26 + 4 + 4; // header, empty colour data, resources length
     const int layers = resources + 28;
@@ -345,6 +326,8 @@ void TestPsd::lyingFiles()
     FailureReason reason = FailureReason::None;
     QVERIFY(decodeBytes(bytes, &error, &reason).image.isNull());
     QTEST(reason, "expected");
+    if (damage == 7)
+        QVERIFY2(error.contains(QStringLiteral("no composite image")), qPrintable(error));
 }
 
 void TestPsd::writtenByImageMagick()

@@ -10,6 +10,9 @@
 
 namespace {
 
+using TestImages::argbWords;
+using TestImages::hexBytes;
+
 struct TgaFields {
     int imageType = 2;
     int depth = 24;
@@ -134,10 +137,10 @@ void TestTga::writtenByImageMagick()
 void TestTga::writtenByHand_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QList<QRgb>>("pixels"); // top-left, top-right, bottom-left, bottom-right
-    const QByteArray red("\x00\x00\xff", 3), green("\x00\xff\x00", 3), blue("\xff\x00\x00", 3),
-        white("\xff\xff\xff", 3);
-    const QList<QRgb> quad = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
+    QTest::addColumn<QList<QRgb>>("pixels"); // top left, top right, bottom left, bottom right
+    const QByteArray red = hexBytes("0000ff"), green = hexBytes("00ff00"), blue = hexBytes("ff0000"),
+                     white = hexBytes("ffffff");
+    const QList<QRgb> quad = argbWords("ffff0000 ff00ff00 ff0000ff ffffffff");
     TgaFields f;
     QTest::newRow("24-bit bottom-left") << tga(f, blue + white + red + green) << quad;
     f.descriptor = 0x20;
@@ -154,20 +157,16 @@ void TestTga::writtenByHand_data()
     // 5 bits a channel, little-endian words: the fifth bit set everywhere is 255, not 248.
     f.depth = 16;
     f.descriptor = 0x20;
-    const QByteArray white16("\xff\x7f", 2), red16("\x00\x7c", 2), mid16("\x10\x42", 2); // 16,16,16
-    QTest::newRow("16-bit, no alpha bits")
-        << tga(f, white16 + red16 + mid16 + white16)
-        << QList<QRgb> {qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(132, 132, 132), qRgb(255, 255, 255)};
+    const QByteArray white16 = hexBytes("ff7f"), red16 = hexBytes("007c"),
+                     mid16 = hexBytes("1042"); // 16,16,16
+    const QList<QRgb> fifteen = argbWords("ffffffff ffff0000 ff848484 ffffffff");
+    QTest::newRow("16-bit, no alpha bits") << tga(f, white16 + red16 + mid16 + white16) << fifteen;
     f.depth = 15;
-    QTest::newRow("15-bit") << tga(f, white16 + red16 + mid16 + white16)
-                            << QList<QRgb> {qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(132, 132, 132),
-                                            qRgb(255, 255, 255)};
+    QTest::newRow("15-bit") << tga(f, white16 + red16 + mid16 + white16) << fifteen;
     f.depth = 16;
     f.descriptor = 0x21;
-    QTest::newRow("16-bit with an alpha bit")
-        << tga(f, QByteArray("\xff\xff", 2) + red16 + QByteArray("\x00\xfc", 2) + white16)
-        << QList<QRgb> {qRgba(255, 255, 255, 255), qRgba(255, 0, 0, 0), qRgba(255, 0, 0, 255),
-                        qRgba(255, 255, 255, 0)};
+    QTest::newRow("16-bit with an alpha bit") << tga(f, hexBytes("ffff") + red16 + hexBytes("00fc") + white16)
+                                              << argbWords("ffffffff 00ff0000 ffff0000 00ffffff");
     f = TgaFields();
 
     // A colour map whose first entry is index 5; 16-bit and 32-bit entries.
@@ -179,38 +178,30 @@ void TestTga::writtenByHand_data()
     f.mapEntryBits = 24;
     f.map = red + green + blue;
     QTest::newRow("map of 24-bit entries from index 5")
-        << tga(f, QByteArray("\x05\x06\x07\x05", 4))
-        << QList<QRgb> {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 0, 0)};
+        << tga(f, hexBytes("05060705")) << argbWords("ffff0000 ff00ff00 ff0000ff ffff0000");
     f.mapEntryBits = 16;
     f.map = red16 + white16 + mid16;
     QTest::newRow("map of 16-bit entries")
-        << tga(f, QByteArray("\x07\x06\x05\x06", 4))
-        << QList<QRgb> {qRgb(132, 132, 132), qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(255, 255, 255)};
+        << tga(f, hexBytes("07060506")) << argbWords("ff848484 ffffffff ffff0000 ffffffff");
     f.mapEntryBits = 32;
-    f.map = QByteArray("\x00\x00\xff\x80"
-                       "\x00\xff\x00\xff"
-                       "\xff\x00\x00\x00",
-                       12);
+    f.map = hexBytes("0000ff80 00ff00ff ff000000");
     f.descriptor = 0x28;
     QTest::newRow("map of 32-bit entries with alpha")
-        << tga(f, QByteArray("\x05\x06\x07\x05", 4))
-        << QList<QRgb> {qRgba(255, 0, 0, 128), qRgba(0, 255, 0, 255), qRgba(0, 0, 255, 0),
-                        qRgba(255, 0, 0, 128)};
+        << tga(f, hexBytes("05060705")) << argbWords("80ff0000 ff00ff00 000000ff 80ff0000");
     f.imageType = 9;
     f.descriptor = 0x20;
     f.mapEntryBits = 24;
     f.map = red + green + blue;
     // One raw packet of three across the first row's end, then a run of one.
     QTest::newRow("run-length map indexes across rows")
-        << tga(f, QByteArray("\x02\x06\x07\x05\x80\x07", 6))
-        << QList<QRgb> {qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 0, 0), qRgb(0, 0, 255)};
+        << tga(f, hexBytes("02060705 8007")) << argbWords("ff00ff00 ff0000ff ffff0000 ff0000ff");
     f = TgaFields();
 
     f.imageType = 10;
     f.width = 3;
     f.descriptor = 0x20;
     // A run of four across the row's end, then a raw packet of two.
-    const QList<QRgb> runs = {qRgb(255, 0, 0), qRgb(255, 0, 0), qRgb(255, 0, 0), qRgb(255, 255, 255)};
+    const QList<QRgb> runs = argbWords("ffff0000 ffff0000 ffff0000 ffffffff");
     QTest::newRow("run-length true colour across rows")
         << tga(f, "\x83" + red + "\x01" + green + white) << runs;
     f = TgaFields();
@@ -218,51 +209,29 @@ void TestTga::writtenByHand_data()
     f.imageType = 11;
     f.depth = 8;
     f.descriptor = 0x20;
-    QTest::newRow("run-length gray") << tga(f, QByteArray("\x81\x40\x01\x00\xff", 5))
-                                     << QList<QRgb> {qRgb(64, 64, 64), qRgb(64, 64, 64), qRgb(0, 0, 0),
-                                                     qRgb(255, 255, 255)};
+    QTest::newRow("run-length gray") << tga(f, hexBytes("8140 0100ff"))
+                                     << argbWords("ff404040 ff404040 ff000000 ffffffff");
     f.imageType = 3;
     f.depth = 16;
     f.descriptor = 0x28;
-    QTest::newRow("gray with alpha") << tga(f, QByteArray("\x40\xff\x40\x00\x00\x80\xff\xff", 8))
-                                     << QList<QRgb> {qRgba(64, 64, 64, 255), qRgba(64, 64, 64, 0),
-                                                     qRgba(0, 0, 0, 128), qRgba(255, 255, 255, 255)};
+    QTest::newRow("gray with alpha") << tga(f, hexBytes("40ff 4000 0080 ffff"))
+                                     << argbWords("ff404040 00404040 80000000 ffffffff");
     f = TgaFields();
 
     // 32-bit pixels: B, G, R, A.
     f.depth = 32;
     f.descriptor = 0x28;
-    const QByteArray pixels32("\x00\x00\x80\x80"
-                              "\x00\x00\xff\xff"
-                              "\x40\x40\x40\x00"
-                              "\xff\xff\xff\x40",
-                              16);
-    QTest::newRow("32-bit, alpha") << tga(f, pixels32)
-                                   << QList<QRgb> {qRgba(128, 0, 0, 128), qRgba(255, 0, 0, 255),
-                                                   qRgba(64, 64, 64, 0), qRgba(255, 255, 255, 64)};
-    QTest::newRow("32-bit, extension: straight alpha")
-        << withExtension(tga(f, pixels32), 3)
-        << QList<QRgb> {qRgba(128, 0, 0, 128), qRgba(255, 0, 0, 255), qRgba(64, 64, 64, 0),
-                        qRgba(255, 255, 255, 64)};
-    QTest::newRow("32-bit, extension: no alpha")
-        << withExtension(tga(f, pixels32), 0)
-        << QList<QRgb> {qRgb(128, 0, 0), qRgb(255, 0, 0), qRgb(64, 64, 64), qRgb(255, 255, 255)};
+    const QByteArray pixels32 = hexBytes("00008080 0000ffff 40404000 ffffff40");
+    const QList<QRgb> straight = argbWords("80800000 ffff0000 00404040 40ffffff"),
+                      opaque = argbWords("ff800000 ffff0000 ff404040 ffffffff");
+    QTest::newRow("32-bit, alpha") << tga(f, pixels32) << straight;
+    QTest::newRow("32-bit, extension: straight alpha") << withExtension(tga(f, pixels32), 3) << straight;
+    QTest::newRow("32-bit, extension: no alpha") << withExtension(tga(f, pixels32), 0) << opaque;
     QTest::newRow("32-bit, extension: premultiplied alpha")
-        << withExtension(tga(f, QByteArray("\x00\x00\x80\x80"
-                                           "\x00\x00\xff\xff"
-                                           "\x40\x40\x40\x00"
-                                           "\x20\x20\x20\x40",
-                                           16)),
-                         4)
-        << QList<QRgb> {qRgba(255, 0, 0, 128), qRgba(255, 0, 0, 255), qRgba(0, 0, 0, 0),
-                        qRgba(128, 128, 128, 64)};
+        << withExtension(tga(f, hexBytes("00008080 0000ffff 40404000 20202040")), 4)
+        << argbWords("80ff0000 ffff0000 00000000 40808080");
     QTest::newRow("32-bit, alpha zero everywhere: unused")
-        << tga(f, QByteArray("\x00\x00\x80\x00"
-                             "\x00\x00\xff\x00"
-                             "\x40\x40\x40\x00"
-                             "\xff\xff\xff\x00",
-                             16))
-        << QList<QRgb> {qRgb(128, 0, 0), qRgb(255, 0, 0), qRgb(64, 64, 64), qRgb(255, 255, 255)};
+        << tga(f, hexBytes("00008000 0000ff00 40404000 ffffff00")) << opaque;
 }
 
 void TestTga::writtenByHand()
@@ -297,7 +266,7 @@ void TestTga::truncatedIsRefused_data()
     f.imageType = 10;
     QByteArray packets;
     for (int i = 0; i < 40 * 30 / 100; ++i)
-        packets += QByteArray("\xe3\x10\x20\x30", 4); // runs of 100
+        packets += hexBytes("e3102030"); // runs of 100
     const QByteArray rle = tga(f, packets);
     QTest::newRow("run-length, last packet cut") << rle.left(rle.size() - 1);
     QTest::newRow("run-length, last packet missing") << rle.left(rle.size() - 4);

@@ -2,7 +2,6 @@
 #include "options/FontList.h"
 #include "options/OptionsFromSettings.h"
 #include "settings/AppSettings.h"
-#include "transform/TargetSize.h"
 
 #include <QtTest>
 
@@ -17,28 +16,16 @@ ConversionOptions derive(const AppSettings &values, const ConversionOptions &pre
     return optionsFromSettings(values, previous, kFonts);
 }
 
-AppSettings withSizeFields(const QString &width, const QString &height)
-{
-    AppSettings values = shippedSettings();
-    values.setText(Setting::WidthText, width);
-    values.setText(Setting::HeightText, height);
-    return values;
-}
-
 } // namespace
 
 // How the option controls' values become the options a conversion reads.
 class TestOptions : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void sizeFields_data();
-    void sizeFields();
     void resizeFieldsGovernInOrder_data();
     void resizeFieldsGovernInOrder();
     void leadingInteger_data();
     void leadingInteger();
-    void targetSize_data();
-    void targetSize();
     void namingModes();
     void overlaySizesFollowTheirPopupsOnlyWhileDrawn();
     void copyrightPatternSwitchesTheLinesOn();
@@ -54,44 +41,6 @@ private Q_SLOTS:
     void startingFont_data();
     void startingFont();
 };
-
-void TestOptions::sizeFields_data()
-{
-    QTest::addColumn<QString>("width");
-    QTest::addColumn<QString>("height");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("side");
-
-    const int none = int(ResizeMode::None), byWidth = int(ResizeMode::Width),
-              byHeight = int(ResizeMode::Height);
-    QTest::newRow("width 800") << "800"
-                               << "" << byWidth << 800;
-    QTest::newRow("height 600") << ""
-                                << "600" << byHeight << 600;
-    QTest::newRow("width 0: no resize") << "0"
-                                        << "" << none << 0;
-    QTest::newRow("both empty") << ""
-                                << "" << none << 0;
-    QTest::newRow("the width wins over the height") << "800"
-                                                    << "600" << byWidth << 800;
-    QTest::newRow("a width of 0 wins too") << "0"
-                                           << "300" << none << 0;
-    QTest::newRow("letters read as 0") << "abc"
-                                       << "" << none << 0;
-    QTest::newRow("leading digits") << "640px"
-                                    << "" << byWidth << 640;
-    QTest::newRow("negative") << "-20"
-                              << "" << none << 0;
-}
-
-void TestOptions::sizeFields()
-{
-    QFETCH(QString, width);
-    QFETCH(QString, height);
-    const ConversionOptions o = derive(withSizeFields(width, height));
-    QTEST(int(o.resize), "mode");
-    QTEST(o.resizeTo, "side");
-}
 
 void TestOptions::resizeFieldsGovernInOrder_data()
 {
@@ -117,6 +66,14 @@ void TestOptions::resizeFieldsGovernInOrder_data()
     };
     QTest::newRow("older files: the width, enlarging")
         << with(0, "800") << 0 << 0 << byWidth << 800 << 0 << false;
+    QTest::newRow("height, enlarging")
+        << with(1, "600") << 0 << 0 << int(ResizeMode::Height) << 600 << 0 << false;
+    QTest::newRow("the width before the height")
+        << with(0, "800", 1, "600") << 0 << 0 << byWidth << 800 << 0 << false;
+    QTest::newRow("a width of 0 before the height")
+        << with(0, "0", 1, "300") << 0 << 0 << none << 0 << 0 << false;
+    QTest::newRow("the width's leading digits") << with(0, "640px") << 0 << 0 << byWidth << 640 << 0 << false;
+    QTest::newRow("a negative width") << with(0, "-20") << 0 << 0 << none << 0 << 0 << false;
     QTest::newRow("width, never enlarging by choice")
         << with(0, "800") << 0 << 1 << byWidth << 800 << 0 << true;
     QTest::newRow("long edge, never enlarging by default")
@@ -176,38 +133,6 @@ void TestOptions::leadingInteger()
 {
     QFETCH(QString, text);
     QTEST(int(::leadingInteger(text)), "value");
-}
-
-void TestOptions::targetSize_data()
-{
-    QTest::addColumn<QSize>("source");
-    QTest::addColumn<QString>("width");
-    QTest::addColumn<QString>("height");
-    QTest::addColumn<QSize>("expected");
-    QTest::newRow("3000x2000 to width 1500") << QSize(3000, 2000) << "1500"
-                                             << "" << QSize(1500, 1000);
-    QTest::newRow("3000x2000 to height 1000") << QSize(3000, 2000) << ""
-                                              << "1000" << QSize(1500, 1000);
-    QTest::newRow("1001x667 to width 500") << QSize(1001, 667) << "500"
-                                           << "" << QSize(500, 333);
-    QTest::newRow("enlarging") << QSize(400, 300) << "1200"
-                               << "" << QSize(1200, 900);
-    QTest::newRow("half rounds away from zero") << QSize(4, 3) << "2"
-                                                << "" << QSize(2, 2);
-    QTest::newRow("no resize keeps the size") << QSize(640, 480) << ""
-                                              << "" << QSize(640, 480);
-    QTest::newRow("a side rounding to 0 is 1 pixel") << QSize(6000, 10) << "100"
-                                                     << "" << QSize(100, 1);
-    QTest::newRow("width 0 with a height: no resize") << QSize(640, 480) << "0"
-                                                      << "300" << QSize(640, 480);
-}
-
-void TestOptions::targetSize()
-{
-    QFETCH(QSize, source);
-    QFETCH(QString, width);
-    QFETCH(QString, height);
-    QTEST(::targetSize(source, derive(withSizeFields(width, height))), "expected");
 }
 
 void TestOptions::namingModes()

@@ -61,24 +61,15 @@ void TestThumbnail::everyKindIsRead_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("format");
-    QTest::newRow("png") << "a.png"
-                         << "PNG";
-    QTest::newRow("jpeg, upper case") << "b.JPG"
-                                      << "JPEG";
-    QTest::newRow("tiff") << "c.tif"
-                          << "TIFF";
-    QTest::newRow("bmp") << "e.bmp"
-                         << "BMP";
-    QTest::newRow("bmp, mixed case") << "f.Bmp"
-                                     << "BMP";
-    QTest::newRow("webp") << "g.webp"
-                          << "WebP";
-    QTest::newRow("ico") << "h.ico"
-                         << "ICO";
-    QTest::newRow("tga") << "i.tga"
-                         << "TGA";
-    QTest::newRow("tga named vst") << "j.VST"
-                                   << "TGA";
+    QTest::newRow("png") << QStringLiteral("a.png") << "PNG";
+    QTest::newRow("jpeg, upper case") << QStringLiteral("b.JPG") << "JPEG";
+    QTest::newRow("tiff") << QStringLiteral("c.tif") << "TIFF";
+    QTest::newRow("bmp") << QStringLiteral("e.bmp") << "BMP";
+    QTest::newRow("bmp, mixed case") << QStringLiteral("f.Bmp") << "BMP";
+    QTest::newRow("webp") << QStringLiteral("g.webp") << "WebP";
+    QTest::newRow("ico") << QStringLiteral("h.ico") << "ICO";
+    QTest::newRow("tga") << QStringLiteral("i.tga") << "TGA";
+    QTest::newRow("tga named vst") << QStringLiteral("j.VST") << "TGA";
 }
 
 void TestThumbnail::everyKindIsRead()

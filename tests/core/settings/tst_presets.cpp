@@ -177,31 +177,21 @@ void TestPresets::presetSetsOnlyWhatItHolds()
 
 void TestPresets::filesThatAreNotPresets_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("said");
-    QTest::newRow("random bytes") << "random"
-                                  << "is not a Pressmark preset";
-    QTest::newRow("a photo") << "jpeg"
-                             << "is not a Pressmark preset";
-    QTest::newRow("empty") << "empty"
-                           << "holds none of the options";
-    QTest::newRow("only the window's") << "window"
-                                       << "holds none of the options";
-    QTest::newRow("another program's") << "other"
-                                       << "holds none of the options";
-    QTest::newRow("huge") << "huge"
-                          << "larger than a preset can be (64 MiB)";
-    QTest::newRow("a folder") << "folder"
-                              << "is a folder";
-    QTest::newRow("a FIFO") << "fifo"
-                            << "is not a regular file";
-    QTest::newRow("missing") << "missing"
-                             << "No such file";
+    QTest::addColumn<QString>("said"); // the row's name says what the file is
+    QTest::newRow("random") << "is not a Pressmark preset";
+    QTest::newRow("jpeg") << "is not a Pressmark preset";
+    QTest::newRow("empty") << "holds none of the options";
+    QTest::newRow("window's only") << "holds none of the options";
+    QTest::newRow("another program's") << "holds none of the options";
+    QTest::newRow("huge") << "larger than a preset can be (64 MiB)";
+    QTest::newRow("folder") << "is a folder";
+    QTest::newRow("fifo") << "is not a regular file";
+    QTest::newRow("missing") << "No such file";
 }
 
 void TestPresets::filesThatAreNotPresets()
 {
-    QFETCH(QString, kind);
+    const QString kind = QString::fromLatin1(QTest::currentDataTag());
     QFETCH(QString, said);
     QTemporaryDir dir;
     const QString file = dir.filePath("preset.ini");
@@ -214,9 +204,9 @@ void TestPresets::filesThatAreNotPresets()
         TestImages::writeWithQt(TestImages::quadrants(40, 30), file, "jpeg", 90);
     } else if (kind == "empty") {
         TestImages::writeFile(file, QByteArray());
-    } else if (kind == "window") {
+    } else if (kind == "window's only") {
         TestImages::writeFile(file, "[General]\npmWindowGeometry=1,2,3,4\nzqZoomSlider=0.3\n");
-    } else if (kind == "other") {
+    } else if (kind == "another program's") {
         TestImages::writeFile(file, "[Desktop Entry]\nName=Something\nExec=true\n");
     } else if (kind == "huge") {
         // Sparse: the size is refused before anything is read.
@@ -238,35 +228,26 @@ void TestPresets::filesThatAreNotPresets()
 void TestPresets::namesStayInsideTheFolder_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("kept");
-    QTest::newRow("plain") << "Web 1200"
-                           << "Web 1200";
-    QTest::newRow("slash") << "a/b"
-                           << "a/b";
-    QTest::newRow("parent") << "../../outside"
-                            << "../../outside";
-    QTest::newRow("dot dot") << ".."
-                             << "..";
-    QTest::newRow("hidden") << ".hidden"
-                            << ".hidden";
-    QTest::newRow("percent") << "100% %2F"
-                             << "100% %2F";
-    QTest::newRow("backslash") << "a\\b"
-                               << "a\\b";
-    QTest::newRow("ini suffix") << "x.ini"
-                                << "x.ini";
-    QTest::newRow("white space around") << "  Print  "
-                                        << "Print";
-    QTest::newRow("letters of any script") << "Été 東京 ☃"
-                                           << "Été 東京 ☃";
-    QTest::newRow("longest") << QString(PresetStore::kMaxNameLength, QChar(u'é'))
-                             << QString(PresetStore::kMaxNameLength, QChar(u'é'));
+    QTest::addColumn<QString>("kept"); // empty: as typed
+    QTest::newRow("plain") << "Web 1200" << QString();
+    QTest::newRow("slash") << "a/b" << QString();
+    QTest::newRow("parent") << "../../outside" << QString();
+    QTest::newRow("dot dot") << ".." << QString();
+    QTest::newRow("hidden") << ".hidden" << QString();
+    QTest::newRow("percent") << "100% %2F" << QString();
+    QTest::newRow("backslash") << "a\\b" << QString();
+    QTest::newRow("ini suffix") << "x.ini" << QString();
+    QTest::newRow("white space around") << "  Print  " << QStringLiteral("Print");
+    QTest::newRow("letters of any script") << "Été 東京 ☃" << QString();
+    QTest::newRow("longest") << QString(PresetStore::kMaxNameLength, QChar(u'é')) << QString();
 }
 
 void TestPresets::namesStayInsideTheFolder()
 {
     QFETCH(QString, typed);
     QFETCH(QString, kept);
+    if (kept.isEmpty())
+        kept = typed;
     QTemporaryDir dir;
     const QString folder = dir.filePath("config/pressmark/presets");
     PresetStore store(folder);
@@ -293,14 +274,10 @@ void TestPresets::namesThatCannotBe_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("said");
-    QTest::newRow("empty") << ""
-                           << "needs a name";
-    QTest::newRow("white space") << " \t "
-                                 << "needs a name";
-    QTest::newRow("two lines") << "a\nb"
-                               << "one line";
-    QTest::newRow("escape") << "a\x1b[2Jb"
-                            << "one line";
+    QTest::newRow("empty") << QString() << "needs a name";
+    QTest::newRow("white space") << QStringLiteral(" \t ") << "needs a name";
+    QTest::newRow("two lines") << QStringLiteral("a\nb") << "one line";
+    QTest::newRow("escape") << QStringLiteral("a\x1b[2Jb") << "one line";
     QTest::newRow("a byte that is not UTF-8") << QString(QChar(0xdc80)) + "x"
                                               << "one line";
     QTest::newRow("too long") << QString(PresetStore::kMaxNameLength + 1, QChar('x')) << "at most 80";

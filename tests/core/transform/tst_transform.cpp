@@ -3,7 +3,6 @@
 #include "options/ConversionOptions.h"
 #include "pipeline/RenderFile.h"
 #include "transform/Resample.h"
-#include "transform/Rotation.h"
 #include "transform/TargetSize.h"
 #include "transform/Upright.h"
 
@@ -70,47 +69,19 @@ ConversionOptions widthOptions(int width)
 class TestGeometry : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void rotationCorners();
-    void rotationOutsideRangeIsNoOp();
     void rotationIsExactForEveryDepth_data();
     void rotationIsExactForEveryDepth();
-    void allEightOrientations_data();
-    void allEightOrientations();
     void orientationStatedInXmp_data();
     void orientationStatedInXmp();
     void jpegTurnedWhileDecoded_data();
     void jpegTurnedWhileDecoded();
-    void pipelineTurnsUprightBeforeResizing();
     void sideBeyondTheOutputFormat();
-    void pipelineResizeKeepsCorners();
     void jpegReducedThroughTheResampler();
     void untouchedWithoutResize();
     void targetSizeByMode_data();
     void targetSizeByMode();
     void palettePicturesAreReducedInTrueColour();
 };
-
-void TestGeometry::rotationCorners()
-{
-    // 4 x 3 stands in for a 4000 x 3000 photo: counter-clockwise 90 makes it 3 x 4.
-    const QImage src = TestImages::quadrants(4, 3);
-    const QImage r90 = rotateImage(src, 90.0f);
-    QCOMPARE(r90.size(), QSize(3, 4));
-    QCOMPARE(r90.pixel(2, 3), src.pixel(0, 2)); // bottom left becomes bottom right
-    QCOMPARE(r90.pixel(0, 3), src.pixel(0, 0)); // top left becomes bottom left
-    const QImage r180 = rotateImage(src, 180.0f);
-    QCOMPARE(r180.size(), QSize(4, 3));
-    QCOMPARE(r180.pixel(3, 2), src.pixel(0, 0));
-    const QImage r270 = rotateImage(src, 270.0f);
-    QCOMPARE(r270.pixel(2, 0), src.pixel(0, 0));
-}
-
-void TestGeometry::rotationOutsideRangeIsNoOp()
-{
-    const QImage src = TestImages::quadrants(5, 3);
-    for (float angle : {0.0f, 360.0f, -90.0f, 450.0f, std::numeric_limits<float>::quiet_NaN(), 45.0f})
-        QCOMPARE(rotateImage(src, angle), src);
-}
 
 void TestGeometry::rotationIsExactForEveryDepth_data()
 {
@@ -135,38 +106,14 @@ void TestGeometry::rotationIsExactForEveryDepth()
     }
 }
 
-void TestGeometry::allEightOrientations_data()
-{
-    QTest::addColumn<int>("orientation");
-    for (int o = 1; o <= 8; ++o)
-        QTest::newRow(qPrintable(QStringLiteral("orientation %1").arg(o))) << o;
-}
-
-void TestGeometry::allEightOrientations()
-{
-    // A lossless source tagged with each orientation goes through the whole pipeline.
-    QFETCH(int, orientation);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("tagged.png");
-    const QImage stored = TestImages::quadrants(12, 8);
-    TestImages::writeWithQt(stored, path, "png");
-    TestImages::setExif(path, {{"Exif.Image.Orientation", QString::number(orientation)}});
-    const PipelineResult result = convertFile(path, ConversionOptions());
-    QVERIFY2(result.ok(), qPrintable(result.failure.text()));
-    PM_COMPARE_IMAGES(result.image, expectedUpright(stored, orientation), 0);
-}
-
 void TestGeometry::orientationStatedInXmp_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("exif"); // Exif.Image.Orientation, none when empty
     QTest::addColumn<int>("expected");
-    QTest::newRow("PNG, XMP alone") << "tagged.png"
-                                    << "" << 6;
-    QTest::newRow("JPEG, XMP alone") << "tagged.jpg"
-                                     << "" << 6;
-    QTest::newRow("PNG, EXIF's over XMP's") << "tagged.png"
-                                            << "3" << 3;
+    QTest::newRow("PNG, XMP alone") << QStringLiteral("tagged.png") << QString() << 6;
+    QTest::newRow("JPEG, XMP alone") << QStringLiteral("tagged.jpg") << QString() << 6;
+    QTest::newRow("PNG, EXIF's over XMP's") << QStringLiteral("tagged.png") << "3" << 3;
 }
 
 // Xmp.tiff.Orientation turns a picture whose EXIF says nothing of it; EXIF's tag governs when
@@ -264,43 +211,6 @@ void TestGeometry::sideBeyondTheOutputFormat()
     QVERIFY(convertFile(path, options).ok());
 }
 
-void TestGeometry::pipelineTurnsUprightBeforeResizing()
-{
-    // A phone photo stored 400 x 300 and tagged 6 is 300 x 400 upright; width 150 applies to
-    // the upright width.
-    QTemporaryDir dir;
-    const QString path = dir.filePath("phone.jpg");
-    TestImages::writeWithQt(TestImages::quadrants(400, 300), path, "jpeg", 95);
-    TestImages::setExif(path, {{"Exif.Image.Orientation", "6"}});
-    const PipelineResult result = convertFile(path, widthOptions(150));
-    QVERIFY(result.ok());
-    QCOMPARE(result.image.size(), QSize(150, 200));
-}
-
-void TestGeometry::pipelineResizeKeepsCorners()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("big.png");
-    const QImage src = TestImages::quadrants(3000, 2000);
-    TestImages::writeWithQt(src, path, "png");
-    const PipelineResult result = convertFile(path, widthOptions(1500));
-    QCOMPARE(result.image.size(), QSize(1500, 1000));
-    // Averaging keeps each quadrant's colour away from the borders between them.
-    const QColor topLeft = result.image.pixelColor(10, 10);
-    const QColor bottomRight = result.image.pixelColor(1490, 990);
-    QVERIFY(qAbs(topLeft.red() - 209) <= 10 && topLeft.green() < 20);
-    QVERIFY(bottomRight.red() > 195 && bottomRight.green() > 195 && bottomRight.blue() < 20);
-
-    // Shrink on load: a JPEG decoded at a fraction still gives the exact size.
-    const QString jpg = dir.filePath("big.jpg");
-    TestImages::writeWithQt(src, jpg, "jpeg", 90);
-    for (int width : {1500, 700, 333, 2999, 6000}) {
-        const PipelineResult r = convertFile(jpg, widthOptions(width));
-        QCOMPARE(r.image.width(), width);
-        QCOMPARE(r.image.height(), int(std::roundf(2000.0f * (float(width) / 3000.0f))));
-    }
-}
-
 // A JPEG is shrunk on load by its decoder only so far that the resampler still reduces it by 2
 // or more, so the output stays close to the resampler's reduction of the whole picture: 31 dB
 // on these fine lines after libjpeg's shrink by 2; its shrink by 4 alone, a cruder filter, gives
@@ -383,6 +293,9 @@ void TestGeometry::targetSizeByMode_data()
         {"width 150, landscape", landscape, width, 150, 0, {150, 100}, {150, 100}},
         {"width 150, portrait", portrait, width, 150, 0, {150, 225}, {150, 225}},
         {"width 450, landscape", landscape, width, 450, 0, {450, 300}, landscape},
+        // 1.5 rounds away from zero; 0.17 to 0 and then up to 1 pixel.
+        {"width 2 of 4 x 3", QSize(4, 3), width, 2, 0, {2, 2}, {2, 2}},
+        {"width 100 of 6000 x 10", QSize(6000, 10), width, 100, 0, {100, 1}, {100, 1}},
         {"width 400, portrait", portrait, width, 400, 0, {400, 600}, portrait},
         {"height 100, landscape", landscape, height, 100, 0, {150, 100}, {150, 100}},
         {"height 150, portrait", portrait, height, 150, 0, {100, 150}, {100, 150}},
