@@ -48,14 +48,23 @@ int endOfCovered(const uchar *row, int from, int to)
 
 CoverageRuns CoverageRuns::fromMask(const QImage &mask, QPoint offset)
 {
+    const int width = mask.width();
+    return fromMask(mask, offset, [width](int) { return std::pair {0, width}; });
+}
+
+CoverageRuns CoverageRuns::fromMask(const QImage &mask, QPoint offset,
+                                    const std::function<std::pair<int, int>(int y)> &window)
+{
     CoverageRuns runs;
     runs.m_top = offset.y();
     runs.m_first.resize(size_t(mask.height()));
     runs.m_offset.resize(size_t(mask.height()) + 1);
     for (int y = 0; y < mask.height(); ++y) {
         const uchar *row = mask.constScanLine(y);
-        const int left = firstCovered(row, 0, mask.width());
-        const int right = endOfCovered(row, left, mask.width());
+        const auto [from, to] = window(y);
+        const int start = std::clamp(from, 0, mask.width()), end = std::clamp(to, start, mask.width());
+        const int left = firstCovered(row, start, end);
+        const int right = endOfCovered(row, left, end);
         runs.m_first[size_t(y)] = offset.x() + left;
         runs.m_offset[size_t(y)] = int(runs.m_coverage.size());
         runs.m_coverage.insert(runs.m_coverage.end(), row + left, row + right);

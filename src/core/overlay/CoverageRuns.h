@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPoint>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 struct CanvasRows;
@@ -19,6 +21,10 @@ class CoverageRuns {
 public:
     // The covered pixels of `mask` (Alpha8), whose top-left pixel lies at `offset` on the canvas.
     static CoverageRuns fromMask(const QImage &mask, QPoint offset);
+    // The same, looking in each row y only at the columns window(y) = [from, to) of the mask: the
+    // caller knows nothing was drawn outside them.
+    static CoverageRuns fromMask(const QImage &mask, QPoint offset,
+                                 const std::function<std::pair<int, int>(int y)> &window);
     // A colour at an opacity, premultiplied as the raster engine holds it for a solid fill.
     static QRgb drawnColour(QColor colour, float opacity);
 

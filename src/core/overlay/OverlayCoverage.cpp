@@ -8,7 +8,10 @@
 #include <QMutex>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 
 namespace {
@@ -32,6 +35,28 @@ template <typename T, typename Make> std::shared_ptr<const T> kept(const QString
     return coverage;
 }
 
+// Pixels beyond a stroke's edge that smoothing, and the rasterizer's rounding, may reach.
+constexpr qreal kSmoothing = 2;
+
+// The columns [from, to) of row y that a stroke along `line` reaching `reach` either side of it
+// can touch: those within `reach` of the part of the line between y - reach and y + 1 + reach.
+std::pair<int, int> columnsNear(const QLineF &line, qreal reach, int y, int width)
+{
+    const qreal top = std::max(y - reach, std::min(line.y1(), line.y2()));
+    const qreal bottom = std::min(y + 1 + reach, std::max(line.y1(), line.y2()));
+    if (top > bottom)
+        return {0, 0};
+    qreal left = std::min(line.x1(), line.x2()), right = std::max(line.x1(), line.x2());
+    if (line.dy() != 0) {
+        const qreal slope = line.dx() / line.dy();
+        const qreal a = line.x1() + (top - line.y1()) * slope, b = line.x1() + (bottom - line.y1()) * slope;
+        left = std::min(a, b);
+        right = std::max(a, b);
+    }
+    return {std::clamp(int(std::floor(left - reach)) - 1, 0, width),
+            std::clamp(int(std::ceil(right + reach)) + 1, 0, width)};
+}
+
 QString canvasKey(const OverlayCanvas &layout)
 {
     return QStringLiteral("%1x%2%3").arg(layout.width).arg(layout.height).arg(layout.resized ? "r" : "");
@@ -48,20 +73,32 @@ OverlayCoverage::copyrightLines(const OverlayCanvas &layout, const ConversionOpt
         ConversionOptions white = options;
         white.copyright.color = Qt::white;
         white.copyright.opacity = 1.0f;
-        // Zeroed memory from calloc is mapped as the drawing touches it.
+        // One mask for every line, cleared only where the line can reach, just before it is drawn:
+        // its pages are written before the raster engine reads them (it reads what it blends
+        // over), and the rest is never touched. Cleared memory from calloc would be read first
+        // and copied on the write that follows, page by page, each copy stopping the other core.
         const qsizetype bytesPerLine = (qsizetype(layout.width) + 3) & ~qsizetype(3);
+        auto *memory = static_cast<uchar *>(std::malloc(size_t(bytesPerLine) * size_t(layout.height)));
+        if (!memory)
+            return nullptr;
+        QImage mask(memory, layout.width, layout.height, bytesPerLine, QImage::Format_Alpha8, std::free,
+                    memory);
+        const qreal reach = copyrightStrokeWidth(layout) / 2 + kSmoothing;
         for (const QLineF &line : copyrightImageLines(layout, options)) {
-            auto *memory = static_cast<uchar *>(std::calloc(size_t(bytesPerLine), size_t(layout.height)));
-            if (!memory)
-                return nullptr;
-            QImage mask(memory, layout.width, layout.height, bytesPerLine, QImage::Format_Alpha8, std::free,
-                        memory);
+            const auto window = [&line, reach, &layout](int y) {
+                return columnsNear(line, reach, y, layout.width);
+            };
+            for (int y = 0; y < layout.height; ++y) {
+                const auto [from, to] = window(y);
+                if (from < to)
+                    std::memset(mask.scanLine(y) + from, 0, size_t(to - from));
+            }
             {
                 QPainter painter(&mask);
                 painter.setRenderHint(QPainter::SmoothPixmapTransform);
                 drawCopyrightLine(painter, layout, white, line);
             }
-            lines->push_back(CoverageRuns::fromMask(mask, QPoint(0, 0)));
+            lines->push_back(CoverageRuns::fromMask(mask, QPoint(0, 0), window));
         }
         return lines;
     });
