@@ -243,7 +243,7 @@ for layout in "${layouts[@]}"; do
   read -r po_t po_m < <(measure "$out/pm" "$cli" -o "$out/pm" --quality 85 --quiet "${overlays[@]}" "${files[@]}")
   # The two best times come from different moments of a shared machine; the ratio shown is the
   # median of pairs run back to back (plain, then with the overlays), which see the same moment.
-  pairs=$((runs < 3 ? 3 : runs)) paired=()
+  pairs=7 paired=()
   for _ in $(seq "$pairs"); do
     read -r a _ < <(runs=1 measure "$out/pm" "$cli" -o "$out/pm" --quality 85 --quiet "${files[@]}")
     read -r b _ < <(runs=1 measure "$out/pm" "$cli" -o "$out/pm" --quality 85 --quiet "${overlays[@]}" "${files[@]}")
