@@ -14,7 +14,9 @@
 #     djpeg piped into cjpeg is no floor: its whole picture goes through a pipe);
 #   - the full size with logo, watermark and copyright lines against the plain full size (its
 #     ratio the median of plain and overlaid runs taken in pairs, back to back).
-# Then one 100-megapixel photo to width 1500 against vipsthumbnail, gm and djpeg, the peak memory of
+# Then one 100-megapixel photo to width 1500 against vipsthumbnail, gm and djpeg (and the same
+# photo with a restart marker every row of MCUs, as many cameras write them, which Pressmark
+# decodes in two halves at once, against vipsthumbnail and djpeg), the peak memory of
 # 5,000 small files against 500, PSNR and SSIM of the width-1500 outputs against ImageMagick's
 # Lanczos, and full-size WebP and AVIF against vips' savers. Peak memory is GNU time's maximum
 # resident set; for two processes at once it is the sum of both peaks.
@@ -36,7 +38,7 @@ while [ $# -gt 0 ]; do
   case $1 in
     --quick) quick=1 ;;
     --runs) runs=$2; shift ;;
-    -h | --help) sed -n '2,31p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,33p' "$0"; exit 0 ;;
     *) build=$1 ;;
   esac
   shift
@@ -94,6 +96,8 @@ if [ ! -f "$large_photo" ]; then
   rm -f "${quarters[@]}" "$photos/large/whole.ppm"
   exiftool -q -overwrite_original -Make=BenchCam -Model="Bench 100" -Orientation#=1 "$large_photo"
 fi
+large_restarts=$photos/large/RESTARTS_${large[0]}x${large[1]}.jpg
+[ -f "$large_restarts" ] || jpegtran -restart 1 -copy all -outfile "$large_restarts" "$large_photo"
 set_of() { ls "$photos/$1"/IMG_00*.jpg | head -n "$count"; }
 
 out=$(mktemp -d)
@@ -266,6 +270,12 @@ row "one photo to width $width" "$large_label" "$pl_t" "$pl_m" "gm mogrify" "$gl
 read -r fl_t fl_m < <(measure "$out/none" "$out/djpeg.sh" "1/$dl" "$large_photo")
 row "one photo to width $width" "$large_label" "$pl_t" "$pl_m" "djpeg -scale 1/$dl (the floor)" "$fl_t" "$fl_m"
 echo "\"$((large[0] * large[1] / 1000000)) MP to $width wide\" $pl_t $vl_t $gl_t" >>"$chart"
+read -r pr_t pr_m < <(measure "$out/pm" "$cli" -o "$out/pm" --width $width --quality 85 --quiet "$large_restarts")
+read -r vr_t vr_m < <(measure "$out/vips" "$out/vips-thumbnail.sh" "$out/vips" $width "$large_restarts")
+read -r fr_t fr_m < <(measure "$out/none" "$out/djpeg.sh" "1/$dl" "$large_restarts")
+restarts_label="$large_label, restart markers"
+row "one photo to width $width" "$restarts_label" "$pr_t" "$pr_m" "vipsthumbnail" "$vr_t" "$vr_m"
+row "one photo to width $width" "$restarts_label" "$pr_t" "$pr_m" "djpeg -scale 1/$dl (the floor)" "$fr_t" "$fr_m"
 
 echo "== memory against the number of inputs: $many small files against $few"
 small=$out/small

@@ -1047,6 +1047,10 @@ gewählten Format mit ihren Metadaten in einen Ordner, ohne je eine vorhandene D
         <source>the file is truncated</source>
         <translation>die Datei ist abgeschnitten</translation>
     </message>
+    <message>
+        <source>the JPEG data is damaged</source>
+        <translation>die JPEG-Daten sind beschädigt</translation>
+    </message>
 </context>
 <context>
     <name>JpegXlEncoder</name>

@@ -1047,6 +1047,10 @@ choisi avec leurs métadonnées dans un dossier, sans jamais remplacer un fichie
         <source>the file is truncated</source>
         <translation>le fichier est tronqué</translation>
     </message>
+    <message>
+        <source>the JPEG data is damaged</source>
+        <translation>les données JPEG sont endommagées</translation>
+    </message>
 </context>
 <context>
     <name>JpegXlEncoder</name>

@@ -4,6 +4,7 @@
 
 #include "common/LargeImage.h"
 #include "decode/ImageLimits.h"
+#include "decode/JpegRestarts.h"
 #include "transform/CmykConverter.h"
 #include "transform/CmykToSrgb.h"
 #include "transform/Upright.h"
@@ -16,6 +17,10 @@
 #include <jpeglib.h>
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <optional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -50,11 +55,70 @@ extern "C" void jpegEmitMessage(j_common_ptr cinfo, int level)
     cinfo->err->num_warnings++;
 }
 
+// A divided picture's lower part: its entry's header, then the file's data from the entry's
+// interval on; at the end, as jpeg_mem_src() does, a warning and an end-of-image marker.
+struct PartSource {
+    jpeg_source_mgr pub;
+    const JpegRestartEntry *entry;
+    const QByteArray *data;
+    bool dataGiven = false;
+};
+
+const JOCTET kEndOfImage[] = {0xFF, JPEG_EOI};
+
+extern "C" void partInit(j_decompress_ptr) {}
+
+extern "C" void partTerm(j_decompress_ptr) {}
+
+extern "C" boolean partFill(j_decompress_ptr cinfo)
+{
+    auto *source = reinterpret_cast<PartSource *>(cinfo->src);
+    if (!source->dataGiven) {
+        source->dataGiven = true;
+        source->pub.next_input_byte =
+            reinterpret_cast<const JOCTET *>(source->data->constData()) + source->entry->offset;
+        source->pub.bytes_in_buffer = size_t(source->data->size() - source->entry->offset);
+        if (source->pub.bytes_in_buffer > 0)
+            return TRUE;
+    }
+    WARNMS(cinfo, JWRN_JPEG_EOF);
+    source->pub.next_input_byte = kEndOfImage;
+    source->pub.bytes_in_buffer = sizeof kEndOfImage;
+    return TRUE;
+}
+
+extern "C" void partSkip(j_decompress_ptr cinfo, long count)
+{
+    jpeg_source_mgr *source = cinfo->src;
+    if (count <= 0)
+        return;
+    while (count > long(source->bytes_in_buffer)) {
+        count -= long(source->bytes_in_buffer);
+        (void)(*source->fill_input_buffer)(cinfo);
+    }
+    source->next_input_byte += count;
+    source->bytes_in_buffer -= size_t(count);
+}
+
+// The part's restart markers are numbered on from its interval's, where the decoder counts
+// from 0.
+extern "C" boolean partResync(j_decompress_ptr cinfo, int desired)
+{
+    const int marker = (desired + reinterpret_cast<PartSource *>(cinfo->src)->entry->interval) & 7;
+    if (cinfo->unread_marker == JPEG_RST0 + marker) {
+        cinfo->unread_marker = 0;
+        return TRUE;
+    }
+    return jpeg_resync_to_restart(cinfo, marker);
+}
+
 // Every libjpeg call sits in a method that sets its own jump point and holds only plain
 // locals, so a longjmp never skips a destructor.
 class JpegReader final : public FormatReader {
 public:
-    explicit JpegReader(const QByteArray &data) : m_data(data)
+    // Given an entry, the reader reads the part of the picture from there down (readPart()).
+    explicit JpegReader(const QByteArray &data, const JpegRestartEntry *part = nullptr)
+        : m_data(data), m_part(part)
     {
         m_cinfo.err = jpeg_std_error(&m_err.pub);
         m_err.pub.error_exit = jpegErrorExit;
@@ -126,24 +190,36 @@ public:
         if (const Failure failure = sink->begin(QSize(int(width), int(height)), format, facts);
             failure.failed())
             return failure;
-        std::vector<uchar> band(size_t(bytes) * width * kStreamRows);
+        const size_t rowBytes = size_t(bytes) * width;
+        if (!colours.cmyk && sink->canDivide()) {
+            if (std::optional<Failure> divided = readDivided(colours.wanted, denominator, rowBytes, sink))
+                return divided->failed() ? Result<DecodedImage>(*divided) : Result<DecodedImage>(facts);
+        }
         std::unique_ptr<CmykConverter> cmyk;
         if (colours.cmyk)
             cmyk = std::make_unique<CmykConverter>(m_cinfo.saw_Adobe_marker, m_icc);
-        m_sink = sink;
         m_converter = cmyk.get();
-        m_sinkFailure = Failure();
-        const bool ok = streamSteps(band.data(), size_t(bytes) * width);
-        m_sink = nullptr;
+        const Failure failure = stream(sink, rowBytes, int(height));
         m_converter = nullptr;
-        if (!ok)
-            return libraryFailure();
-        if (m_sinkFailure.failed())
-            return m_sinkFailure;
-        if (m_err.truncated)
-            return Failure(FailureReason::Unsupported,
-                           QCoreApplication::translate("JpegReader", "the file is truncated"));
+        if (failure.failed())
+            return failure;
         return facts;
+    }
+
+    // The part of the picture from the reader's entry down, decoded as the whole picture's rows
+    // are (`wanted`, `denominator`: `width` x `rows` of `rowBytes`), given to the sink;
+    // `stop`, once set, stops it quietly.
+    Failure readPart(J_COLOR_SPACE wanted, unsigned denominator, JDIMENSION width, JDIMENSION rows,
+                     size_t rowBytes, RowSink *sink, const std::atomic<bool> *stop)
+    {
+        JDIMENSION gotWidth = 0, gotRows = 0;
+        if (!headerSteps() || !startSteps(wanted, denominator, &gotWidth, &gotRows))
+            return libraryFailure();
+        if (gotWidth != width || gotRows != rows)
+            return Failure(FailureReason::Unsupported,
+                           QCoreApplication::translate("JpegReader", "the JPEG data is damaged"));
+        m_stop = stop;
+        return stream(sink, rowBytes, int(rows));
     }
 
     Result<DecodedImage> read(QSize minimumSize) override
@@ -185,6 +261,85 @@ public:
     }
 
 private:
+    // The rows up to `until` decoded band by band and given to the sink: what stopped them.
+    Failure stream(RowSink *sink, size_t rowBytes, int until)
+    {
+        std::vector<uchar> band(rowBytes * kStreamRows);
+        m_sink = sink;
+        m_sinkFailure = Failure();
+        const bool ok = streamSteps(band.data(), rowBytes, until);
+        m_sink = nullptr;
+        if (!ok)
+            return libraryFailure();
+        if (m_sinkFailure.failed())
+            return m_sinkFailure;
+        if (m_err.truncated)
+            return Failure(FailureReason::Unsupported,
+                           QCoreApplication::translate("JpegReader", "the file is truncated"));
+        return {};
+    }
+
+    // Whether the rows from a restart marker on decode, on their own, to the whole picture's
+    // pixels: one scan of every component, Huffman coded, and no component upsampled from the
+    // rows above and below (libjpeg's smooth upsampling of vertically halved chroma at full size).
+    bool dividable() const
+    {
+        if (m_cinfo.progressive_mode || m_cinfo.arith_code || m_cinfo.restart_interval == 0 ||
+            m_cinfo.comps_in_scan != m_cinfo.num_components)
+            return false;
+        for (int c = 0; c < m_cinfo.num_components; ++c) {
+            const jpeg_component_info &component = m_cinfo.comp_info[c];
+            if (m_cinfo.max_v_samp_factor * m_cinfo.min_DCT_scaled_size !=
+                component.v_samp_factor * component.DCT_scaled_size)
+                return false;
+        }
+        return true;
+    }
+
+    // The picture in two parts at once, when the file and the sink allow: the rows from a
+    // restart interval near the middle on from a second decoder on a second thread, those above
+    // from this one. What stopped either (the upper part's first); none when not divided.
+    std::optional<Failure> readDivided(J_COLOR_SPACE wanted, unsigned denominator, size_t rowBytes,
+                                       RowSink *sink)
+    {
+        // Worth a second thread from about a megapixel decoded.
+        constexpr qint64 kWorthIt = 1'000'000;
+        const JDIMENSION width = m_cinfo.output_width, height = m_cinfo.output_height;
+        if (qint64(width) * height < kWorthIt || !dividable())
+            return std::nullopt;
+        const std::optional<JpegRestartEntry> entry = jpegRestartEntry(m_data, int(m_cinfo.image_height / 2));
+        if (!entry)
+            return std::nullopt;
+        // A row of MCUs is at least 8 rows, whole rows at any shrink.
+        const int first = entry->mcuRow * entry->mcuHeight / int(denominator);
+        int rowsAbove = 0;
+        RowSink *lower = sink->divide(first, &rowsAbove);
+        if (!lower)
+            return std::nullopt;
+        std::atomic<bool> stop {false};
+        Failure lowerFailure;
+        const auto decodeLower = [&] {
+            JpegReader part(m_data, &*entry);
+            lowerFailure =
+                part.readPart(wanted, denominator, width, height - JDIMENSION(first), rowBytes, lower, &stop);
+        };
+        std::thread helper;
+        try {
+            helper = std::thread(decodeLower);
+        } catch (const std::exception &) {
+            // No second thread: the lower part after the upper.
+        }
+        const Failure upper = stream(sink, rowBytes, std::min(rowsAbove, int(height)));
+        if (upper.failed())
+            stop = true;
+        if (helper.joinable())
+            helper.join();
+        else if (!upper.failed())
+            decodeLower();
+        const Failure joined = sink->joinDivided();
+        return upper.failed() ? upper : lowerFailure.failed() ? lowerFailure : joined;
+    }
+
     // What libjpeg is asked to give, and the picture's format then.
     struct Colours {
         J_COLOR_SPACE wanted;
@@ -217,17 +372,19 @@ private:
         return out;
     }
 
-    // Decodes band by band into `band`, each band converted from CMYK when asked and given to
-    // the sink; a sink's failure stops it (m_sinkFailure).
-    bool streamSteps(uchar *band, size_t rowBytes)
+    // Decodes the rows up to `until` band by band into `band`, each band converted from CMYK when
+    // asked and given to the sink; a sink's failure stops it (m_sinkFailure), and so does m_stop.
+    bool streamSteps(uchar *band, size_t rowBytes, int until)
     {
         if (setjmp(m_err.jump))
             return false;
         JSAMPROW rows[kStreamRows];
         for (int i = 0; i < kStreamRows; ++i)
             rows[i] = band + size_t(i) * rowBytes;
-        const int height = int(m_cinfo.output_height);
-        while (m_cinfo.output_scanline < m_cinfo.output_height) {
+        const int height = std::min(until, int(m_cinfo.output_height));
+        while (int(m_cinfo.output_scanline) < height) {
+            if (m_stop && m_stop->load())
+                return true;
             const int count = std::min(kStreamRows, height - int(m_cinfo.output_scanline));
             int done = 0;
             while (done < count) {
@@ -244,7 +401,10 @@ private:
             if (m_sinkFailure.failed())
                 return true;
         }
-        jpeg_finish_decompress(&m_cinfo);
+        if (height == int(m_cinfo.output_height))
+            jpeg_finish_decompress(&m_cinfo);
+        else
+            jpeg_abort_decompress(&m_cinfo); // the rest is another decoder's
         return true;
     }
 
@@ -260,9 +420,22 @@ private:
     {
         if (setjmp(m_err.jump))
             return false;
-        jpeg_mem_src(&m_cinfo, reinterpret_cast<const unsigned char *>(m_data.constData()),
-                     static_cast<unsigned long>(m_data.size()));
-        jpeg_save_markers(&m_cinfo, JPEG_APP0 + 2, 0xFFFF);
+        if (m_part) {
+            m_partSource.pub.init_source = partInit;
+            m_partSource.pub.fill_input_buffer = partFill;
+            m_partSource.pub.skip_input_data = partSkip;
+            m_partSource.pub.resync_to_restart = partResync;
+            m_partSource.pub.term_source = partTerm;
+            m_partSource.pub.next_input_byte = reinterpret_cast<const JOCTET *>(m_part->header.constData());
+            m_partSource.pub.bytes_in_buffer = size_t(m_part->header.size());
+            m_partSource.entry = m_part;
+            m_partSource.data = &m_data;
+            m_cinfo.src = &m_partSource.pub;
+        } else {
+            jpeg_mem_src(&m_cinfo, reinterpret_cast<const unsigned char *>(m_data.constData()),
+                         static_cast<unsigned long>(m_data.size()));
+            jpeg_save_markers(&m_cinfo, JPEG_APP0 + 2, 0xFFFF);
+        }
         jpeg_read_header(&m_cinfo, TRUE);
         if (m_cinfo.saw_JFIF_marker && m_cinfo.X_density > 0) {
             if (m_cinfo.density_unit == 1)
@@ -344,6 +517,8 @@ private:
     }
 
     QByteArray m_data;
+    const JpegRestartEntry *m_part = nullptr;
+    PartSource m_partSource {};
     jpeg_decompress_struct m_cinfo {};
     JpegErrorManager m_err;
     double m_statedDpi = 0.0;
@@ -353,6 +528,7 @@ private:
     RowSink *m_sink = nullptr;
     const CmykConverter *m_converter = nullptr;
     Failure m_sinkFailure;
+    const std::atomic<bool> *m_stop = nullptr;
 };
 
 } // namespace

@@ -9,7 +9,8 @@
 // Takes a picture's rows as a reader decodes them, top to bottom in the orientation they are
 // stored, so the picture need not be held whole (FormatReader::readRows).
 //
-// Threading: called on the reader's thread only, from one file's decoding.
+// Threading: called on the reader's thread only, from one file's decoding; a divided picture's
+// lower part (divide()) on a second thread.
 class RowSink {
 public:
     virtual ~RowSink() = default;
@@ -21,4 +22,21 @@ public:
     // the call, and the sink may change them meanwhile (to draw on them where they are). A failure
     // stops the decoding with it.
     virtual Failure take(uchar *rows, qsizetype bytesPerLine, int count) = 0;
+
+    // A reader that can decode the rows from some row down on their own (a JPEG with restart
+    // markers) may give the picture in two parts at once. After begin() and before any take(),
+    // it asks canDivide(), then divide() with the first row it can start a lower part at. The
+    // sink returns the sink the rows from `first` on go to (its begin() is not called; its take()
+    // on a second thread the reader runs, on a core the sink holds) and sets `*rowsAbove` to how
+    // many rows from the top it still takes itself; the reader gives it at least those. Once
+    // both parts have all their rows, or either failed, the reader calls joinDivided() here.
+    // Null (the default): the rows come in one part.
+    virtual bool canDivide() const { return false; }
+    virtual RowSink *divide(int first, int *rowsAbove)
+    {
+        Q_UNUSED(first)
+        Q_UNUSED(rowsAbove)
+        return nullptr;
+    }
+    virtual Failure joinDivided() { return {}; }
 };

@@ -34,24 +34,49 @@ Failure BandHandoff::begin(QSize size, QImage::Format format, const DecodedImage
     }
     m_rowBytes = (qsizetype(size.width()) * QImage::toPixelFormat(format).bitsPerPixel() + 7) / 8;
     m_bandRows = int(std::clamp<qsizetype>(kBandBytes / std::max<qsizetype>(1, m_rowBytes), 8, 256));
-    try {
-        m_bands.resize(kBandCount);
-        for (int i = 0; i < kBandCount; ++i) {
-            m_bands[size_t(i)].bytes.resize(size_t(m_rowBytes) * size_t(m_bandRows));
-            m_free.push_back(i);
-        }
-        m_thread = std::thread([this] { consume(); });
-    } catch (const std::exception &) {
-        // No second thread after all: the rows go straight to the target.
-        m_bands.clear();
-        m_free.clear();
-        m_core.reset();
-    }
     return {};
+}
+
+bool BandHandoff::canDivide() const
+{
+    return m_core && !m_started && m_target->canDivide();
+}
+
+RowSink *BandHandoff::divide(int first, int *rowsAbove)
+{
+    if (!canDivide())
+        return nullptr;
+    RowSink *lower = m_target->divide(first, rowsAbove);
+    m_divided = m_started = lower != nullptr;
+    return lower;
+}
+
+Failure BandHandoff::joinDivided()
+{
+    return m_target->joinDivided();
 }
 
 Failure BandHandoff::take(uchar *rows, qsizetype bytesPerLine, int count)
 {
+    if (!m_started) {
+        // The rows begin to come: to the second thread, when the core is still here for one.
+        m_started = true;
+        if (m_core) {
+            try {
+                m_bands.resize(kBandCount);
+                for (int i = 0; i < kBandCount; ++i) {
+                    m_bands[size_t(i)].bytes.resize(size_t(m_rowBytes) * size_t(m_bandRows));
+                    m_free.push_back(i);
+                }
+                m_thread = std::thread([this] { consume(); });
+            } catch (const std::exception &) {
+                // No second thread after all: the rows go straight to the target.
+                m_bands.clear();
+                m_free.clear();
+                m_core.reset();
+            }
+        }
+    }
     if (!m_thread.joinable())
         return m_target->take(rows, bytesPerLine, count);
     const size_t length = size_t(std::min(bytesPerLine, m_rowBytes));
@@ -85,8 +110,10 @@ void BandHandoff::send(int band)
 
 Failure BandHandoff::finish()
 {
-    if (!m_thread.joinable())
+    if (!m_thread.joinable()) {
+        m_core.reset();
         return {};
+    }
     if (m_filling >= 0 && m_bands[size_t(m_filling)].rows > 0)
         send(m_filling);
     {

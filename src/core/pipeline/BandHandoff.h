@@ -18,6 +18,9 @@
 // A second thread is used only when a core is borrowed from this thread's run (BorrowedCore)
 // and, once the target has begun, `worthIt()` says the rows are worth the copy; otherwise the
 // rows go straight to the target. A target's failure stops the decoding at the next band.
+// When the reader divides the picture (RowSink::divide()) and the target takes it in two parts,
+// the borrowed core is the reader's for the lower part instead, and the rows above go straight
+// to the target.
 //
 // Threading: begin(), take() and finish() on the reader's thread; the target's begin() there
 // too, its take() on the second thread when there is one.
@@ -30,6 +33,9 @@ public:
 
     Failure begin(QSize size, QImage::Format format, const DecodedImage &facts) override;
     Failure take(uchar *rows, qsizetype bytesPerLine, int count) override;
+    bool canDivide() const override;
+    RowSink *divide(int first, int *rowsAbove) override;
+    Failure joinDivided() override;
     // After the reader's last row: waits until the target has taken every row; its failure.
     Failure finish();
     // Whether the rows went to a second thread.
@@ -47,6 +53,8 @@ private:
     RowSink *m_target;
     std::function<bool()> m_worthIt;
     std::unique_ptr<BorrowedCore> m_core;
+    bool m_started = false; // the rows began to come (to the second thread, when there is one)
+    bool m_divided = false; // the core went to the reader's lower part
     qsizetype m_rowBytes = 0;
     int m_bandRows = 0;
     std::vector<Band> m_bands;

@@ -9,6 +9,25 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+// The rows of a divided picture's lower part, into its own reducer.
+class LowerRows final : public RowSink {
+public:
+    explicit LowerRows(RowReducer *reducer) : m_reducer(reducer) {}
+    Failure begin(QSize, QImage::Format, const DecodedImage &) override { return {}; }
+    Failure take(uchar *rows, qsizetype bytesPerLine, int count) override
+    {
+        m_reducer->addRows(rows, bytesPerLine, count);
+        return m_reducer->isValid() ? Failure() : Failure(FailureReason::OutOfMemory);
+    }
+
+private:
+    RowReducer *m_reducer;
+};
+
+} // namespace
+
 StreamedPicture::StreamedPicture(Planner planner) : m_planner(std::move(planner)) {}
 
 StreamedPicture::~StreamedPicture() = default;
@@ -132,6 +151,34 @@ Failure StreamedPicture::stampAndEncode(uchar *rows, qsizetype bytesPerLine, int
         held.dropBefore(held.first() + run);
     }
     return {};
+}
+
+bool StreamedPicture::canDivide() const
+{
+    return m_reducer && m_taken == 0 && !m_lower;
+}
+
+RowSink *StreamedPicture::divide(int first, int *rowsAbove)
+{
+    if (!canDivide())
+        return nullptr;
+    m_lower = m_reducer->divide(first, rowsAbove);
+    if (!m_lower)
+        return nullptr;
+    m_lowerRows = std::make_unique<LowerRows>(m_lower.get());
+    return m_lowerRows.get();
+}
+
+Failure StreamedPicture::joinDivided()
+{
+    if (!m_lower)
+        return {};
+    m_reducer->join(*m_lower);
+    m_lowerRows.reset();
+    m_lower.reset();
+    if (m_encoderFailure.failed())
+        return m_encoderFailure;
+    return m_reducer->isFinished() ? Failure() : Failure(FailureReason::OutOfMemory);
 }
 
 bool StreamedPicture::isComplete() const

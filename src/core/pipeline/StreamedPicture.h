@@ -51,6 +51,10 @@ public:
 
     Failure begin(QSize size, QImage::Format format, const DecodedImage &facts) override;
     Failure take(uchar *rows, qsizetype bytesPerLine, int count) override;
+    // Reduce and ReduceEncode divide: the reducer's lower part takes the rows from `first` on.
+    bool canDivide() const override;
+    RowSink *divide(int first, int *rowsAbove) override;
+    Failure joinDivided() override;
 
     Plan::Mode mode() const { return m_plan.mode; }
     // The rows' format, after begin().
@@ -79,7 +83,9 @@ private:
     int m_rows = 0;                   // rows kept in m_whole so far
     std::unique_ptr<HeldRows> m_held; // StampEncode: the rows not yet final
     std::unique_ptr<RowReducer> m_reducer;
-    bool m_handedOver = false; // the reducer's finished output was taken
+    std::unique_ptr<RowReducer> m_lower;  // divided: the output rows below the reducer's
+    std::unique_ptr<RowSink> m_lowerRows; // what takes the rows for m_lower
+    bool m_handedOver = false;            // the reducer's finished output was taken
     std::unique_ptr<RowEncoder> m_encoder;
     Failure m_encoderFailure; // ReduceEncode: what stopped the encoder, if anything
 };

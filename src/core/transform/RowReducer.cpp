@@ -112,11 +112,13 @@ __attribute__((target("avx2"))) void storeBytesAvx2(const float *values, int cou
         const __m256i n = _mm256_cvttps_epi32(_mm256_add_ps(v, half));
         const __m256i words = _mm256_packus_epi32(n, n);
         const __m256i bytes = _mm256_packus_epi16(words, words);
-        const __m128i both = _mm_unpacklo_epi32(_mm256_castsi256_si128(bytes), _mm256_extracti128_si256(bytes, 1));
+        const __m128i both =
+            _mm_unpacklo_epi32(_mm256_castsi256_si128(bytes), _mm256_extracti128_si256(bytes, 1));
         _mm_storel_epi64(reinterpret_cast<__m128i *>(out + i), _mm_or_si128(both, alpha));
     }
     for (; i < count; ++i)
-        out[i] = opaque && i % 4 == 3 ? 255 : std::uint8_t(int(std::min(std::max(values[i], 0.0f), 255.0f) + 0.5f));
+        out[i] = opaque && i % 4 == 3 ? 255
+                                      : std::uint8_t(int(std::min(std::max(values[i], 0.0f), 255.0f) + 0.5f));
 }
 
 // Packed R, G, B bytes as loadPackedRgbRow() gives them: four pixels at a time, their bytes put
@@ -164,7 +166,8 @@ void storeBytes(const float *values, int count, bool opaque, std::uint8_t *out)
         return storeBytesAvx2(values, count, opaque, out);
 #endif
     for (int i = 0; i < count; ++i)
-        out[i] = opaque && i % 4 == 3 ? 255 : std::uint8_t(int(std::min(std::max(values[i], 0.0f), 255.0f) + 0.5f));
+        out[i] = opaque && i % 4 == 3 ? 255
+                                      : std::uint8_t(int(std::min(std::max(values[i], 0.0f), 255.0f) + 0.5f));
 }
 
 PRESSMARK_HOT void storeWords(const float *values, int count, std::uint16_t *out)
@@ -310,7 +313,8 @@ PRESSMARK_HOT void filterRow(const float *in, int channels, const ResampleKernel
                         *s2 = in + 4 * h.first[size_t(o) + 2], *s3 = in + 4 * h.first[size_t(o) + 3];
             const float *weights = expanded.values.data();
             const float *w0 = weights + expanded.at[size_t(o)], *w1 = weights + expanded.at[size_t(o) + 1],
-                        *w2 = weights + expanded.at[size_t(o) + 2], *w3 = weights + expanded.at[size_t(o) + 3];
+                        *w2 = weights + expanded.at[size_t(o) + 2],
+                        *w3 = weights + expanded.at[size_t(o) + 3];
             v8f a0 = {0, 0, 0, 0, 0, 0, 0, 0}, a1 = a0, a2 = a0, a3 = a0;
             int k = 0;
             if (w0 == w1 && w1 == w2 && w2 == w3) {
@@ -430,6 +434,7 @@ struct RowReducer::State {
     int needed = 0;           // source rows the output reads
     int made = 0;             // output rows made so far (counted from the picture's first)
     int end = 0;              // the output rows made here end here
+    int skipBelow = 0;        // source rows above this one are passed over (a divided lower part)
     uchar *outBits = nullptr; // the output's pixels (another reducer's, for a part)
     qsizetype outBytesPerLine = 0;
     RowReducer::RowsOut rowsOut; // given: `output` is a band, sent on when full or at the end
@@ -471,7 +476,7 @@ struct RowReducer::State {
     template <typename Sample> void addRow(const uchar *line, bool packed)
     {
         const int y = taken++;
-        if (y >= needed)
+        if (y >= needed || y < skipBelow)
             return;
         float *target = slot(y);
         if (sameWidth) {
@@ -555,28 +560,71 @@ QImage RowReducer::reduced(const QImage &source, QSize out, QSizeF extent)
     std::optional<BorrowedCore> core;
     if (qint64(source.width()) * source.height() >= kWorthIt && out.height() >= 16)
         core.emplace();
-    if (!core || !*core) {
+    int rowsAbove = 0;
+    const int first = source.height() / 2;
+    const std::unique_ptr<RowReducer> lower = core && *core ? upper.divide(first, &rowsAbove) : nullptr;
+    if (!lower) {
         upper.addRows(source.constBits(), source.bytesPerLine(), source.height());
         return upper.result();
     }
-    // The lower half of the output rows on the borrowed core, written into the same picture:
+    // The lower part of the output rows on the borrowed core, written into the same picture:
     // each output row is made from the same rows the same way, so the pixels are the same.
-    const int split = out.height() / 2;
-    RowReducer lower;
-    lower.m = std::make_unique<State>(*upper.m);
-    lower.m->output = QImage();
-    lower.m->restrictTo(split, out.height());
-    upper.m->restrictTo(0, split);
-    const int lowerFirst = lower.m->taken;
     std::thread helper([&] {
-        lower.addRows(source.constBits() + qsizetype(lowerFirst) * source.bytesPerLine(),
-                      source.bytesPerLine(), source.height() - lowerFirst);
+        lower->addRows(source.constBits() + qsizetype(first) * source.bytesPerLine(), source.bytesPerLine(),
+                       source.height() - first);
     });
-    upper.addRows(source.constBits(), source.bytesPerLine(), upper.m->needed);
+    upper.addRows(source.constBits(), source.bytesPerLine(), rowsAbove);
     helper.join();
-    if (!upper.isFinished() || !lower.isFinished())
-        return QImage();
-    return upper.result();
+    upper.join(*lower);
+    return upper.isFinished() ? upper.result() : QImage();
+}
+
+std::unique_ptr<RowReducer> RowReducer::divide(int first, int *rowsAbove)
+{
+    State &s = *m;
+    const int height = s.sameHeight ? s.in.height() : int(s.v.first.size());
+    if (!s.valid || s.taken != 0 || s.made != 0 || s.end != height || first <= 0 || first >= s.in.height())
+        return nullptr;
+    // The first output row that reads nothing above `first`.
+    int split = 1;
+    while (split < s.end && s.sourceRowOf(split) < first)
+        ++split;
+    if (split >= s.end)
+        return nullptr;
+    std::unique_ptr<RowReducer> lower(new RowReducer);
+    lower->m = std::make_unique<State>(s);
+    State &l = *lower->m;
+    l.output = QImage();
+    if (s.rowsOut) {
+        // Held until this one's rows are sent on.
+        l.rowsOut = {};
+        l.output = allocateLargeImage(QSize(s.output.width(), s.end - split), s.layout.format);
+        if (l.output.isNull())
+            return nullptr;
+        l.outBits = l.output.bits();
+        l.outBytesPerLine = l.output.bytesPerLine();
+        l.bandFirst = split;
+    }
+    l.restrictTo(split, s.end);
+    l.skipBelow = l.taken;
+    l.taken = first;
+    s.restrictTo(0, split);
+    *rowsAbove = s.needed;
+    return lower;
+}
+
+void RowReducer::join(const RowReducer &lower)
+{
+    State &s = *m;
+    const State &l = *lower.m;
+    if (!s.valid || !l.valid || s.made != s.end || l.made != l.end || l.made <= s.end) {
+        s.valid = false;
+        return;
+    }
+    if (s.rowsOut && !l.output.isNull() &&
+        !s.rowsOut(l.output.constBits(), l.outBytesPerLine, l.output.height()))
+        s.valid = false;
+    s.made = s.end = l.end;
 }
 
 QImage::Format RowReducer::workingFormat(QImage::Format format)

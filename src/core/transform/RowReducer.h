@@ -46,6 +46,15 @@ public:
     bool isValid() const;
     // The next `count` rows, `bytesPerLine` apart.
     void addRows(const uchar *rows, qsizetype bytesPerLine, int count);
+    // Before any row is given: the output rows made from about source row `first` down split off
+    // into a second reducer, given the source rows from `first` on (on another thread, say) while
+    // this one makes the rows above, reading the first `*rowsAbove` source rows. The second writes
+    // into this one's output; when this one sends its rows on, it holds its own instead until
+    // join(). Null when there is no such division.
+    std::unique_ptr<RowReducer> divide(int first, int *rowsAbove);
+    // Once this reducer and the one divide() split off have their rows: the other's rows sent on
+    // after this one's, and this one finished when both are.
+    void join(const RowReducer &lower);
     // True once every output row is made.
     bool isFinished() const;
     // The output; whole once isFinished().

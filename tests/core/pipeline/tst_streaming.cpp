@@ -47,6 +47,8 @@ private Q_SLOTS:
     void aSecondCoreGivesTheSameBytes_data();
     void aSecondCoreGivesTheSameBytes();
     void bandsGoRoundBetweenTwoThreads();
+    void restartMarkersLetTwoDecodersShareAPicture_data();
+    void restartMarkersLetTwoDecodersShareAPicture();
     void previewsAfterAnOptionChangeAreDrawnAsAnew();
     void theHeapKeepsAFilesMemoryForTheNext();
 
@@ -95,8 +97,35 @@ const QMap<QString, QStringList> &recipes()
         {"premultiplied.tif",
          {"-alpha", "set", "-channel", "A", "-fx", "j/h", "+channel", "-define", "tiff:alpha=associated"}},
         {"planar.tif", {}}, // its planes separated by tiffcp
+        // Restart markers written by jpegtran: every row of MCUs, or every 7 MCUs (so only some
+        // rows of MCUs begin an interval).
+        {"422-restarts.jpg", {"-quality", "90", "-sampling-factor", "2x1"}},
+        {"444-restarts7.jpg", {"-quality", "92", "-sampling-factor", "1x1"}},
+        // One component stated at 2 x 2 (by cjpeg; jpegtran states 1 x 1): still MCUs of one block.
+        {"gray-restarts.jpg", {"-colorspace", "Gray"}},
+        {"420-restarts.jpg", {"-quality", "90", "-sampling-factor", "2x2"}},
+        {"progressive-restarts.jpg", {"-quality", "88", "-interlace", "JPEG"}},
     };
     return r;
+}
+
+// What a kind needs after ImageMagick made it.
+void finish(const QString &kind, const QString &path)
+{
+    if (kind == "planar.tif") {
+        TestImages::run("tiffcp", {"-p", "separate", path, path + ".separate"});
+    } else if (kind == "gray-restarts.jpg") {
+        TestImages::run("convert", {path, path + ".pgm"});
+        TestImages::run("cjpeg",
+                        {"-sample", "2x2", "-restart", "1", "-outfile", path + ".separate", path + ".pgm"});
+    } else if (kind.contains("-restarts")) {
+        const QString every = kind.contains("restarts7") ? "7B" : "1";
+        TestImages::run("jpegtran", {"-restart", every, "-outfile", path + ".separate", path});
+    } else {
+        return;
+    }
+    QFile::remove(path);
+    QFile::rename(path + ".separate", path);
 }
 
 bool samePixels(const QImage &a, const QImage &b, QString *where)
@@ -148,11 +177,7 @@ QString TestStreaming::source(const QString &name)
         arguments << recipes().value(kind);
         arguments << (kind == "palette.png" ? "png8:" + path : path);
         TestImages::run("convert", arguments);
-        if (kind == "planar.tif") {
-            TestImages::run("tiffcp", {"-p", "separate", path, path + ".separate"});
-            QFile::remove(path);
-            QFile::rename(path + ".separate", path);
-        }
+        finish(kind, path);
     }
     return path;
 }
@@ -164,8 +189,10 @@ QString TestStreaming::largeSource(const QString &kind)
     if (!QFile::exists(master))
         detailed(1203, 901).save(master);
     const QString path = m_dir.filePath("large-" + kind);
-    if (!QFile::exists(path))
+    if (!QFile::exists(path)) {
         TestImages::run("convert", QStringList {master} << recipes().value(kind) << path);
+        finish(kind, path);
+    }
     return path;
 }
 
@@ -607,6 +634,11 @@ void TestStreaming::aSecondCoreGivesTheSameBytes_data()
     QTest::newRow("cut PNG, reduced") << "opaque.png" << 500 << false << true;
     QTest::newRow("cut TIFF, reduced") << "strips.tif" << 500 << false << true;
     QTest::newRow("cut TIFF, whole") << "strips.tif" << 0 << true << true;
+    // Restart markers: the lower rows decoded on the second core at once.
+    QTest::newRow("JPEG with restart markers, reduced") << "422-restarts.jpg" << 500 << false << false;
+    QTest::newRow("JPEG with restart markers, reduced and drawn on")
+        << "444-restarts7.jpg" << 500 << true << false;
+    QTest::newRow("cut JPEG with restart markers, reduced") << "422-restarts.jpg" << 500 << false << true;
 }
 
 // With a core to spare, the reducer or the band encoder runs on a second thread while the
@@ -713,6 +745,120 @@ void TestStreaming::bandsGoRoundBetweenTwoThreads()
             QCOMPARE(sink.calls, failAt + 1);
         }
     }
+}
+
+namespace {
+// Takes a picture in two parts when a reader offers to divide it, as a reducer would (a few rows
+// more above than the lower part begins at), recording each.
+class DividingSink final : public RowSink {
+public:
+    RecordingSink upper, lower;
+    int first = -1, rowsAbove = -1;
+    Failure begin(QSize size, QImage::Format format, const DecodedImage &facts) override
+    {
+        lower.begin(size, format, facts);
+        return upper.begin(size, format, facts);
+    }
+    Failure take(uchar *bits, qsizetype bytesPerLine, int count) override
+    {
+        return upper.take(bits, bytesPerLine, count);
+    }
+    bool canDivide() const override { return upper.taken == 0 && first < 0; }
+    RowSink *divide(int from, int *above) override
+    {
+        first = from;
+        rowsAbove = *above = from + 5;
+        lower.taken = from;
+        return &lower;
+    }
+    Failure joinDivided() override
+    {
+        ++joins;
+        return {};
+    }
+    int joins = 0;
+};
+} // namespace
+
+void TestStreaming::restartMarkersLetTwoDecodersShareAPicture_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("shrink"); // the picture's size is its stored size divided by this
+    QTest::addColumn<bool>("divided");
+    QTest::newRow("4:2:2, a restart every row of MCUs") << "422-restarts.jpg" << 1 << true;
+    QTest::newRow("4:4:4, a restart every 7 MCUs") << "444-restarts7.jpg" << 1 << true;
+    QTest::newRow("gray") << "gray-restarts.jpg" << 1 << true;
+    QTest::newRow("4:2:0, halved") << "420-restarts.jpg" << 2 << true;
+    // Its chroma is upsampled from the rows above and below.
+    QTest::newRow("4:2:0, full size") << "420-restarts.jpg" << 1 << false;
+    QTest::newRow("progressive") << "progressive-restarts.jpg" << 1 << false;
+    QTest::newRow("no restart markers") << "444.jpg" << 1 << false;
+    QTest::newRow("restart markers out of order") << "444-restarts7.jpg" << 0 << false;
+}
+
+// A JPEG with restart markers is decoded in two parts at once, the rows from a row of MCUs near
+// the middle on by a second decoder on a second thread: every row as one decoder gives it. A
+// file that would not give the same rows so is decoded in one part.
+void TestStreaming::restartMarkersLetTwoDecodersShareAPicture()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, shrink);
+    QFETCH(bool, divided);
+    QString path;
+    if (shrink == 2) {
+        // Halved, a picture needs about four million pixels to be worth dividing; divided at the
+        // 58th row of MCUs, whose restart marker is the 58th, RST1.
+        path = m_dir.filePath("huge-" + kind);
+        if (!QFile::exists(path)) {
+            detailed(2410, 1850).save(m_dir.filePath("huge-master.png"));
+            TestImages::run("convert",
+                            QStringList {m_dir.filePath("huge-master.png")} << recipes().value(kind) << path);
+            finish(kind, path);
+        }
+    } else {
+        path = largeSource(kind);
+    }
+    if (shrink == 0) {
+        QByteArray bytes = TestImages::readFile(path);
+        const qsizetype second = bytes.indexOf("\xFF\xD1", bytes.indexOf("\xFF\xDA"));
+        QVERIFY(second > 0);
+        bytes[second + 1] = char(0xD5);
+        path = m_dir.filePath("disordered-" + kind);
+        TestImages::writeFile(path, bytes);
+        shrink = 1;
+    }
+    ImageDecoder whole(path);
+    QVERIFY(!whole.open().failed());
+    const QSize minimum = whole.size() / shrink;
+    RecordingSink expected;
+    QVERIFY(whole.decodeRows(minimum, &expected).ok());
+
+    ImageDecoder decoder(path);
+    QVERIFY(!decoder.open().failed());
+    DividingSink sink;
+    const Result<DecodedImage> decoded = decoder.decodeRows(minimum, &sink);
+    QVERIFY(decoded.ok());
+    QCOMPARE(sink.first >= 0, divided);
+    QString where;
+    if (!divided) {
+        QCOMPARE(sink.upper.taken, expected.taken);
+        QVERIFY2(samePixels(sink.upper.rows, expected.rows, &where), qPrintable(where));
+        return;
+    }
+    const int height = expected.rows.height();
+    QVERIFY2(sink.first > height / 4 && sink.first < height * 3 / 4, qPrintable(QString::number(sink.first)));
+    QVERIFY(sink.upper.taken >= sink.rowsAbove);
+    QCOMPARE(sink.lower.taken, height);
+    QVERIFY(sink.lower.tookOn != std::this_thread::get_id());
+    QCOMPARE(sink.joins, 1);
+    QImage rows = sink.lower.rows;
+    for (int y = 0; y < sink.rowsAbove; ++y)
+        std::memcpy(rows.scanLine(y), sink.upper.rows.constScanLine(y), size_t(rows.bytesPerLine()));
+    QVERIFY2(samePixels(rows, expected.rows, &where), qPrintable(where));
+    // The upper part's rows below the lower part's first are the lower part's too.
+    const size_t length = size_t(rows.width()) * size_t(rows.depth() / 8);
+    for (int y = sink.first; y < sink.rowsAbove; ++y)
+        QVERIFY(std::memcmp(sink.lower.rows.constScanLine(y), sink.upper.rows.constScanLine(y), length) == 0);
 }
 
 // A preview drawn again after an option change takes the picture the last preview decoded and
