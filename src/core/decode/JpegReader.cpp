@@ -3,6 +3,7 @@
 #include "decode/JpegReader.h"
 
 #include "common/LargeImage.h"
+#include "common/SpareCores.h"
 #include "decode/ImageLimits.h"
 #include "decode/JpegRestarts.h"
 #include "transform/CmykConverter.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 #include <jerror.h>
 #include <jpeglib.h>
 
@@ -111,6 +113,41 @@ extern "C" boolean partResync(j_decompress_ptr cinfo, int desired)
     }
     return jpeg_resync_to_restart(cinfo, marker);
 }
+
+// Rows into a picture's, from a row on; divided (on a core borrowed from this thread's run), the
+// rows from there on into another.
+class PictureRows final : public RowSink {
+public:
+    PictureRows(uchar *bits, qsizetype bytesPerLine, int first = 0)
+        : m_bits(bits), m_bytesPerLine(bytesPerLine), m_next(first)
+    {
+    }
+    Failure begin(QSize, QImage::Format, const DecodedImage &) override { return {}; }
+    Failure take(uchar *rows, qsizetype bytesPerLine, int count) override
+    {
+        for (int i = 0; i < count; ++i, ++m_next)
+            std::memcpy(m_bits + qsizetype(m_next) * m_bytesPerLine, rows + qsizetype(i) * bytesPerLine,
+                        size_t(std::min(bytesPerLine, m_bytesPerLine)));
+        return {};
+    }
+    bool canDivide() const override { return !m_lower; }
+    RowSink *divide(int first, int *rowsAbove) override
+    {
+        m_core.emplace();
+        if (!*m_core)
+            return nullptr;
+        *rowsAbove = first;
+        m_lower = std::make_unique<PictureRows>(m_bits, m_bytesPerLine, first);
+        return m_lower.get();
+    }
+
+private:
+    uchar *m_bits;
+    qsizetype m_bytesPerLine;
+    int m_next;
+    std::optional<BorrowedCore> m_core;
+    std::unique_ptr<PictureRows> m_lower;
+};
 
 // Every libjpeg call sits in a method that sets its own jump point and holds only plain
 // locals, so a longjmp never skips a destructor.
@@ -246,12 +283,21 @@ public:
                                                  : QImage::Format_RGB32);
         if (image.isNull())
             return Failure(FailureReason::OutOfMemory);
-        std::vector<uchar> band(turn ? size_t(image.depth() / 8) * width * kBandRows : 0);
-        if (!scanlineSteps(&image, turn ? band.data() : nullptr))
-            return libraryFailure();
-        if (m_err.truncated)
-            return Failure(FailureReason::Unsupported,
-                           QCoreApplication::translate("JpegReader", "the file is truncated"));
+        std::optional<Failure> divided;
+        if (!turn && SpareCores::ofThisThread()) {
+            PictureRows rows(image.bits(), image.bytesPerLine());
+            divided = readDivided(wanted, denominator, size_t(image.depth() / 8) * width, &rows);
+        }
+        if (divided && divided->failed())
+            return *divided;
+        if (!divided) {
+            std::vector<uchar> band(turn ? size_t(image.depth() / 8) * width * kBandRows : 0);
+            if (!scanlineSteps(&image, turn ? band.data() : nullptr))
+                return libraryFailure();
+            if (m_err.truncated)
+                return Failure(FailureReason::Unsupported,
+                               QCoreApplication::translate("JpegReader", "the file is truncated"));
+        }
         DecodedImage out = factsFor(denominator, cmyk);
         if (cmyk)
             convertCmykToRgbInPlace(&image, m_cinfo.saw_Adobe_marker, m_icc);

@@ -797,8 +797,9 @@ void TestStreaming::restartMarkersLetTwoDecodersShareAPicture_data()
 }
 
 // A JPEG with restart markers is decoded in two parts at once, the rows from a row of MCUs near
-// the middle on by a second decoder on a second thread: every row as one decoder gives it. A
-// file that would not give the same rows so is decoded in one part.
+// the middle on by a second decoder on a second thread (given to a sink, or into the whole
+// picture): every row as one decoder gives it. A file that would not give the same rows so is
+// decoded in one part.
 void TestStreaming::restartMarkersLetTwoDecodersShareAPicture()
 {
     QFETCH(QString, kind);
@@ -832,6 +833,19 @@ void TestStreaming::restartMarkersLetTwoDecodersShareAPicture()
     const QSize minimum = whole.size() / shrink;
     RecordingSink expected;
     QVERIFY(whole.decodeRows(minimum, &expected).ok());
+
+    // Decoded whole with a core to spare: the same picture.
+    {
+        SpareCores cores(1);
+        const SpareCoresScope scope(&cores);
+        ImageDecoder helped(path);
+        QVERIFY(!helped.open().failed());
+        const Result<DecodedImage> picture = helped.decode(minimum);
+        QVERIFY(picture.ok());
+        QString where;
+        QVERIFY2(samePixels(picture.value().image, expected.rows, &where), qPrintable(where));
+        QVERIFY(cores.take());
+    }
 
     ImageDecoder decoder(path);
     QVERIFY(!decoder.open().failed());
