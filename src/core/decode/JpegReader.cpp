@@ -348,10 +348,11 @@ private:
     std::optional<Failure> readDivided(J_COLOR_SPACE wanted, unsigned denominator, size_t rowBytes,
                                        RowSink *sink)
     {
-        // Worth a second thread from about a megapixel decoded.
+        // Worth a second thread from about a megapixel stored: most of the work is reading the
+        // coded data, whatever the shrink.
         constexpr qint64 kWorthIt = 1'000'000;
         const JDIMENSION width = m_cinfo.output_width, height = m_cinfo.output_height;
-        if (qint64(width) * height < kWorthIt || !dividable())
+        if (qint64(m_cinfo.image_width) * m_cinfo.image_height < kWorthIt || !dividable())
             return std::nullopt;
         const std::optional<JpegRestartEntry> entry = jpegRestartEntry(m_data, int(m_cinfo.image_height / 2));
         if (!entry)

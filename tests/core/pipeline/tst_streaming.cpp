@@ -789,6 +789,8 @@ void TestStreaming::restartMarkersLetTwoDecodersShareAPicture_data()
     QTest::newRow("4:4:4, a restart every 7 MCUs") << "444-restarts7.jpg" << 1 << true;
     QTest::newRow("gray") << "gray-restarts.jpg" << 1 << true;
     QTest::newRow("4:2:0, halved") << "420-restarts.jpg" << 2 << true;
+    // Most of the work is reading the coded data: a picture shrunk to an eighth is divided too.
+    QTest::newRow("4:2:2, an eighth") << "422-restarts.jpg" << 8 << true;
     // Its chroma is upsampled from the rows above and below.
     QTest::newRow("4:2:0, full size") << "420-restarts.jpg" << 1 << false;
     QTest::newRow("progressive") << "progressive-restarts.jpg" << 1 << false;
@@ -807,8 +809,8 @@ void TestStreaming::restartMarkersLetTwoDecodersShareAPicture()
     QFETCH(bool, divided);
     QString path;
     if (shrink == 2) {
-        // Halved, a picture needs about four million pixels to be worth dividing; divided at the
-        // 58th row of MCUs, whose restart marker is the 58th, RST1.
+        // Divided at the 58th row of MCUs, after the 58th restart marker, RST1: the second
+        // decoder's markers are not numbered from RST0.
         path = m_dir.filePath("huge-" + kind);
         if (!QFile::exists(path)) {
             detailed(2410, 1850).save(m_dir.filePath("huge-master.png"));
