@@ -82,8 +82,6 @@ private Q_SLOTS:
     void treeWithATemplate();
     void outputFolderSwappedMidRun();
     void settingsFileIsOnlyRead();
-    void modernInputsUprightWithTheirExif_data();
-    void modernInputsUprightWithTheirExif();
     void resizeModes_data();
     void resizeModes();
     void sizeFlagsReplaceSavedSizes();
@@ -933,71 +931,6 @@ void TestCli::outputFolderSwappedMidRun()
     QCOMPARE(written.size(), summary.captured(1).toInt());
     for (const QString &name : written)
         QCOMPARE(TestImages::identify(QDir(moved).filePath(name), "%w %h"), QStringLiteral("2400 1600"));
-}
-
-void TestCli::modernInputsUprightWithTheirExif_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("tool");
-    QTest::newRow("HEIC from a JPEG tagged 6 (heif-enc)") << "phone.HEIC"
-                                                          << "heif-enc";
-    QTest::newRow("AVIF from a JPEG tagged 6 (avifenc)") << "phone.avif"
-                                                         << "avifenc";
-    QTest::newRow("JPEG XL from a JPEG tagged 6 (cjxl)") << "phone.jxl"
-                                                         << "cjxl";
-    QTest::newRow("DNG tagged 6") << "camera.dng"
-                                  << "";
-    QTest::newRow("JPEG 2000 tagged 6") << "scan.jp2"
-                                        << "opj_compress";
-}
-
-// From a folder (their extensions are taken, in any case) to JPEG: upright, tagged 1, the
-// source's EXIF carried, read back by exiv2 and ImageMagick.
-void TestCli::modernInputsUprightWithTheirExif()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, tool);
-    if (!tool.isEmpty() && QStandardPaths::findExecutable(tool).isEmpty())
-        QSKIP(qPrintable(tool + " is missing (see scripts/setup.sh)"));
-    QTemporaryDir sources, in, out;
-    QImage stored(60, 30, QImage::Format_RGB32);
-    stored.fill(qRgb(30, 30, 200));
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 30; ++x)
-            stored.setPixel(x, y, qRgb(200, 30, 30)); // red on the left as stored: on top when shown
-    const QString path = in.filePath(name), jpeg = sources.filePath("source.jpg");
-    TestImages::writeWithQt(stored, jpeg, "jpeg", 97);
-    const QList<QPair<QString, QString>> tags = {{"Exif.Image.Orientation", "6"},
-                                                 {"Exif.Image.Artist", "Ann Example"}};
-    TestImages::setExif(jpeg, tags);
-    if (tool == "heif-enc")
-        TestImages::run(tool, {"-q", "95", jpeg, "-o", path});
-    else if (tool == "avifenc")
-        TestImages::run(tool, {"-s", "10", jpeg, path});
-    else if (tool == "cjxl")
-        TestImages::run(tool, {jpeg, path});
-    else if (tool.isEmpty())
-        TestImages::writeDng(path, stored, 6, "Ann Example");
-    else {
-        TestImages::writeWithQt(stored, sources.filePath("source.png"), "png");
-        TestImages::run(tool, {"-i", sources.filePath("source.png"), "-o", path, "-n", "3"});
-        TestImages::setExif(path, tags);
-    }
-    QVERIFY(QFileInfo(path).size() > 0);
-    const Run run = cli({"-o", out.path(), "--format", "jpeg", "--quiet", in.path()});
-    QCOMPARE(run.exitCode, 0);
-    const QString written = out.filePath(QFileInfo(name).completeBaseName() + ".jpg");
-    QCOMPARE(filesIn(out.path()), QStringList {QFileInfo(written).fileName()});
-    QCOMPARE(TestImages::identify(written, "%w %h"), QStringLiteral("30 60"));
-    const QImage image(written);
-    QVERIFY(qRed(image.pixel(15, 15)) > 150 && qBlue(image.pixel(15, 15)) < 80);
-    QVERIFY(qBlue(image.pixel(15, 45)) > 150 && qRed(image.pixel(15, 45)) < 80);
-    QCOMPARE(TestImages::exiv2Value(written, "Exif.Image.Orientation"), QStringLiteral("1"));
-    QCOMPARE(TestImages::exiv2Value(written, "Exif.Image.Artist"), QStringLiteral("Ann Example"));
-    // What told how to develop a raw file describes no JPEG.
-    QCOMPARE(TestImages::exiv2Value(written, "Exif.Image.DNGVersion"), QString());
-    QCOMPARE(TestImages::exiv2Value(written, "Exif.Image.ColorMatrix1"), QString());
-    QCOMPARE(TestImages::exiv2Value(written, "Exif.Image.CFAPattern"), QString());
 }
 
 void TestCli::resizeModes_data()

@@ -32,7 +32,6 @@ private Q_SLOTS:
     void formats();
     void cmykBecomesRgb_data();
     void cmykBecomesRgb();
-    void grayJpegStaysGray();
     void largestRepresentation_data();
     void largestRepresentation();
     void shrinkOnLoadNeverBelowTheMinimum();
@@ -257,14 +256,6 @@ void TestDecoding::largestRepresentation()
     } else if (colour != 1) {
         QCOMPARE(decoded.image.pixel(3, 3) | 0xff000000, colour);
     }
-}
-
-void TestDecoding::grayJpegStaysGray()
-{
-    const QString path = m_dir.filePath("gray.jpg");
-    TestImages::writeWithQt(m_picture.convertToFormat(QImage::Format_Grayscale8), path, "jpeg", 95);
-    const DecodedImage decoded = decodeOrFail(path);
-    QCOMPARE(decoded.image.format(), QImage::Format_Grayscale8);
 }
 
 void TestDecoding::shrinkOnLoadNeverBelowTheMinimum()
