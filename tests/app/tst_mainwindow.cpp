@@ -6,7 +6,6 @@
 #include "browser/ImageBrowserView.h"
 #include "browser/ImageListModel.h"
 #include "browser/InputChooser.h"
-#include "desktop/DesktopServices.h"
 #include "preview/LargePreview.h"
 #include "sections/ElidedLabel.h"
 #include "sections/OptionsPanel.h"
@@ -20,7 +19,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +28,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTextBrowser>
 #include <QtTest>
 
 #include <cerrno>
@@ -55,7 +52,6 @@ private Q_SLOTS:
     void draggingReordersAndDropsInsert();
     void completionImages();
     void gridShowsEveryPictureWhole();
-    void desktopWithoutHandlers();
     void largePreview();
     void previewKeptUntilTheNextIsReady();
 
@@ -630,36 +626,6 @@ void TestMainWindow::gridShowsEveryPictureWhole()
         QVERIFY2(view->viewport()->width() - 1 - right <= columns + scrollBar,
                  qPrintable(QStringLiteral("%1 px spare").arg(view->viewport()->width() - 1 - right)));
     }
-}
-
-void TestMainWindow::desktopWithoutHandlers()
-{
-    // No browser and no file manager ("Unable to detect a launcher"): Help opens in the
-    // application's own viewer, and Open Folder says where the files are.
-    QList<QUrl> asked;
-    DesktopServices::setUrlOpenerForTests([&](const QUrl &url) {
-        asked << url;
-        return false;
-    });
-    MainWindow window;
-    window.openHelp();
-    QCOMPARE(asked.size(), 1);
-    QVERIFY(window.helpViewer() && window.helpViewer()->isVisible());
-    auto *text = window.helpViewer()->findChild<QTextBrowser *>(QStringLiteral("helpText"));
-    QVERIFY(text->toPlainText().contains(QStringLiteral("Pressmark")));
-
-    ConversionReport report;
-    report.files.resize(1);
-    report.files[0].status = FileStatus::Written;
-    report.files[0].output = m_dir.filePath("out/photo.jpg");
-    CompletionDialog done(report, m_dir.filePath("out"), nullptr);
-    done.show();
-    done.openButton()->click();
-    QVERIFY(done.isVisible());
-    auto *where = done.findChild<QLabel *>(QStringLiteral("whereNote"));
-    QVERIFY(!where->isHidden());
-    QVERIFY(where->text().contains(m_dir.filePath("out")));
-    DesktopServices::setUrlOpenerForTests([](const QUrl &url) { return QDesktopServices::openUrl(url); });
 }
 
 void TestMainWindow::largePreview()

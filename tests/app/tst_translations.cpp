@@ -79,6 +79,7 @@ void TestTranslations::helpSpeaksGerman()
     QFile copy(asked.constFirst().toLocalFile());
     QVERIFY(copy.open(QIODevice::ReadOnly));
     QVERIFY(copy.readAll().contains("<html lang=\"de\">"));
+    QVERIFY(window.helpViewer() && window.helpViewer()->isVisible());
     auto *text = window.helpViewer()->findChild<QTextBrowser *>(QStringLiteral("helpText"));
     QVERIFY(text);
     QVERIFY(text->toPlainText().contains(QStringLiteral("Bilder hinzufügen")));

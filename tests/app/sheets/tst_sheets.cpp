@@ -125,12 +125,19 @@ void TestSheets::completionSaysWhereAndHowLong()
     const QString href = link->text().section(QLatin1Char('"'), 1, 1);
     Q_EMIT link->linkActivated(href);
     QCOMPARE(asked, QList<QUrl> {QUrl::fromLocalFile(out.path())});
-    auto *where = done.findChild<QLabel *>(QStringLiteral("whereNote"));
-    QVERIFY(where->isHidden());
+    QVERIFY(done.findChild<QLabel *>(QStringLiteral("whereNote"))->isHidden());
     opens = false;
-    Q_EMIT link->linkActivated(href);
-    QVERIFY(!where->isHidden());
-    QVERIFY(where->text().contains(out.path()));
+    for (const bool button : {false, true}) { // the link, or Open Folder: the sheet stays
+        CompletionDialog sheet(report, out.path(), nullptr);
+        sheet.show();
+        if (button)
+            sheet.openButton()->click();
+        else
+            Q_EMIT sheet.folderLink()->linkActivated(href);
+        auto *where = sheet.findChild<QLabel *>(QStringLiteral("whereNote"));
+        QVERIFY(sheet.isVisible() && !where->isHidden());
+        QVERIFY(where->text().contains(out.path()));
+    }
     DesktopServices::setUrlOpenerForTests([](const QUrl &url) { return QDesktopServices::openUrl(url); });
 
     // Nothing written: no folder to point at.

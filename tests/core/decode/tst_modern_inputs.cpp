@@ -1,4 +1,5 @@
 #include "TestImages.h"
+#include "batch/ConversionRunner.h"
 #include "decode/ImageDecoder.h"
 #include "options/ConversionOptions.h"
 #include "pipeline/RenderFile.h"
@@ -242,6 +243,21 @@ void TestModernInputs::turnedUprightOnce()
     QVERIFY2(!result.failure.failed(), qPrintable(result.failure.text()));
     PM_COMPARE_PROBES(result.image, m_upright, tolerance);
     QCOMPARE(result.metadata.hasExifXmpOrIptc(), exif);
+
+    // Written as a JPEG, tagged 1, with the source's EXIF but not what told how to develop a raw
+    // file (read back by exiv2).
+    QTemporaryDir out;
+    ConversionJob job;
+    job.inputs = {path};
+    job.outputFolder = out.path();
+    const QString written = ConversionRunner(job).run().files.value(0).output;
+    QCOMPARE(TestImages::identify(written, "%m %w %h"), QStringLiteral("JPEG 32 64"));
+    if (exif) {
+        QCOMPARE(TestImages::exiv2Value(written, "Exif.Image.Orientation"), QStringLiteral("1"));
+        QCOMPARE(TestImages::exiv2Value(written, "Exif.Image.Artist"), QStringLiteral("Ann Example"));
+    }
+    for (const char *key : {"Exif.Image.DNGVersion", "Exif.Image.ColorMatrix1", "Exif.Image.CFAPattern"})
+        QCOMPARE(TestImages::exiv2Value(written, key), QString());
 }
 
 void TestModernInputs::primaryPictureNotItsThumbnail_data()
