@@ -47,7 +47,8 @@ RowSink *BandHandoff::divide(int first, int *rowsAbove)
     if (!canDivide())
         return nullptr;
     RowSink *lower = m_target->divide(first, rowsAbove);
-    m_divided = m_started = lower != nullptr;
+    // Divided, the core is the reader's for the lower part: no second thread here.
+    m_started = lower != nullptr;
     return lower;
 }
 

@@ -54,7 +54,6 @@ private:
     std::function<bool()> m_worthIt;
     std::unique_ptr<BorrowedCore> m_core;
     bool m_started = false; // the rows began to come (to the second thread, when there is one)
-    bool m_divided = false; // the core went to the reader's lower part
     qsizetype m_rowBytes = 0;
     int m_bandRows = 0;
     std::vector<Band> m_bands;
