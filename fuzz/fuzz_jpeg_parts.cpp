@@ -1,9 +1,13 @@
-// Fuzzes a JPEG decoded in two parts at once: where its restart markers let a second decoder
-// start (any row asked for), and both decoders' rows, each byte read, however damaged the file.
+// Fuzzes a JPEG decoded in two parts at once: where its restart markers, or its data read to a
+// row, let a second decoder start (any row asked for), and both decoders' rows, each byte read,
+// however damaged the file. A part entered without a restart marker decodes, from its first
+// given row on, to the rows of the whole picture whenever both decode.
 #include "FuzzTarget.h"
 #include "decode/JpegReader.h"
-#include "decode/JpegRestarts.h"
+#include "decode/JpegEntries.h"
 #include "decode/RowSink.h"
+
+#include <cstring>
 
 // Reads every byte of every band it is given.
 class TouchingRows : public RowSink {
@@ -46,10 +50,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!isJpeg(bytes))
         return 0;
     for (const int row : {0, 7, 300, 70000}) {
-        const std::optional<JpegRestartEntry> entry = jpegRestartEntry(bytes, row);
+        const std::optional<JpegPartEntry> entry = jpegRestartEntry(bytes, row);
         if (entry &&
             (entry->offset > bytes.size() || entry->header.size() >= entry->offset || entry->mcuRow < 1))
             __builtin_trap();
+    }
+    for (const int row : {1, 3, 40}) {
+        const std::optional<JpegPartEntry> entry = jpegScanEntry(bytes, row);
+        if (!entry)
+            continue;
+        if (entry->offset > bytes.size() || entry->mcuRow != row - 1 || entry->skipMcuRows != 1)
+            __builtin_trap();
+        const QByteArray part = entry->header + entry->lead + bytes.mid(entry->offset);
+        ImageDecoder whole(bytes, "jpg"), lower(part, "jpg");
+        if (whole.open().failed() || lower.open().failed() || !smallEnoughToFuzz(whole.size()))
+            continue;
+        const Result<DecodedImage> a = whole.decode(QSize()), b = lower.decode(QSize());
+        if (!a.ok() || !b.ok())
+            continue;
+        const QImage &x = a.value().image, &y = b.value().image;
+        const int first = row * entry->mcuHeight, skip = entry->mcuHeight;
+        if (x.width() != y.width() || x.height() - first != y.height() - skip)
+            __builtin_trap();
+        for (int r = first; r < x.height(); ++r)
+            if (std::memcmp(x.constScanLine(r), y.constScanLine(r - first + skip),
+                            size_t(x.bytesPerLine())) != 0)
+                __builtin_trap();
     }
     ImageDecoder decoder(bytes, "jpg");
     if (decoder.open().failed() || !smallEnoughToFuzz(decoder.size()))

@@ -17,6 +17,7 @@ cmake -S . -B build >/dev/null && cmake --build build -j2 >/dev/null
 for layout in 1x1 2x1 2x2; do
   convert -size 1100x1000 plasma:fractal -quality 40 -sampling-factor $layout "$seeds/plain.jpg"
   jpegtran -restart 1 -outfile "$seeds/restarts-$layout.jpg" "$seeds/plain.jpg"
+  cp "$seeds/plain.jpg" "$seeds/restarts-none-$layout.jpg"
 done
 convert -size 1100x1000 plasma:fractal -colorspace Gray -quality 40 "$seeds/plain.jpg"
 jpegtran -restart 5B -outfile "$seeds/restarts-gray.jpg" "$seeds/plain.jpg"

@@ -5,7 +5,7 @@
 #include "common/LargeImage.h"
 #include "common/SpareCores.h"
 #include "decode/ImageLimits.h"
-#include "decode/JpegRestarts.h"
+#include "decode/JpegEntries.h"
 #include "transform/CmykConverter.h"
 #include "transform/CmykToSrgb.h"
 #include "transform/Upright.h"
@@ -32,6 +32,9 @@ constexpr int kBandRows = 64;
 // Rows decoded before they are given to a sink: a few of libjpeg's output groups, small enough
 // to stay in the cache until the sink has read them.
 constexpr int kStreamRows = 16;
+// Where a picture without restart markers is divided, in percent of its rows of MCUs: the
+// second decoder reads the coded data above before it decodes the rows below.
+constexpr int kScanEntryAt = 65;
 
 struct JpegErrorManager {
     jpeg_error_mgr pub;
@@ -57,12 +60,13 @@ extern "C" void jpegEmitMessage(j_common_ptr cinfo, int level)
     cinfo->err->num_warnings++;
 }
 
-// A divided picture's lower part: its entry's header, then the file's data from the entry's
-// interval on; at the end, as jpeg_mem_src() does, a warning and an end-of-image marker.
+// A divided picture's lower part: its entry's header, its lead, then the file's data from the
+// entry on; at the end, as jpeg_mem_src() does, a warning and an end-of-image marker.
 struct PartSource {
     jpeg_source_mgr pub;
-    const JpegRestartEntry *entry;
+    const JpegPartEntry *entry;
     const QByteArray *data;
+    bool leadGiven = false;
     bool dataGiven = false;
 };
 
@@ -75,6 +79,13 @@ extern "C" void partTerm(j_decompress_ptr) {}
 extern "C" boolean partFill(j_decompress_ptr cinfo)
 {
     auto *source = reinterpret_cast<PartSource *>(cinfo->src);
+    if (!source->leadGiven) {
+        source->leadGiven = true;
+        source->pub.next_input_byte = reinterpret_cast<const JOCTET *>(source->entry->lead.constData());
+        source->pub.bytes_in_buffer = size_t(source->entry->lead.size());
+        if (source->pub.bytes_in_buffer > 0)
+            return TRUE;
+    }
     if (!source->dataGiven) {
         source->dataGiven = true;
         source->pub.next_input_byte =
@@ -154,7 +165,7 @@ private:
 class JpegReader final : public FormatReader {
 public:
     // Given an entry, the reader reads the part of the picture from there down (readPart()).
-    explicit JpegReader(const QByteArray &data, const JpegRestartEntry *part = nullptr)
+    explicit JpegReader(const QByteArray &data, const JpegPartEntry *part = nullptr)
         : m_data(data), m_part(part)
     {
         m_cinfo.err = jpeg_std_error(&m_err.pub);
@@ -243,20 +254,21 @@ public:
         return facts;
     }
 
-    // The part of the picture from the reader's entry down, decoded as the whole picture's rows
-    // are (`wanted`, `denominator`: `width` x `rows` of `rowBytes`), given to the sink;
-    // `stop`, once set, stops it quietly.
+    // The part of the picture from the reader's entry down (or from the top, without one),
+    // decoded as the whole picture's rows are (`wanted`, `denominator`: `width` x `rows` of
+    // `rowBytes`), given to the sink after the first `skip` rows; `stop`, once set, stops it
+    // quietly.
     Failure readPart(J_COLOR_SPACE wanted, unsigned denominator, JDIMENSION width, JDIMENSION rows,
-                     size_t rowBytes, RowSink *sink, const std::atomic<bool> *stop)
+                     int skip, size_t rowBytes, RowSink *sink, const std::atomic<bool> *stop)
     {
         JDIMENSION gotWidth = 0, gotRows = 0;
         if (!headerSteps() || !startSteps(wanted, denominator, &gotWidth, &gotRows))
             return libraryFailure();
-        if (gotWidth != width || gotRows != rows)
+        if (gotWidth != width || gotRows != rows + JDIMENSION(skip))
             return Failure(FailureReason::Unsupported,
                            QCoreApplication::translate("JpegReader", "the JPEG data is damaged"));
         m_stop = stop;
-        return stream(sink, rowBytes, int(rows));
+        return stream(sink, rowBytes, int(gotRows), skip);
     }
 
     Result<DecodedImage> read(QSize minimumSize) override
@@ -307,13 +319,14 @@ public:
     }
 
 private:
-    // The rows up to `until` decoded band by band and given to the sink: what stopped them.
-    Failure stream(RowSink *sink, size_t rowBytes, int until)
+    // The rows up to `until` decoded band by band and given to the sink, but for the first
+    // `skip`: what stopped them.
+    Failure stream(RowSink *sink, size_t rowBytes, int until, int skip = 0)
     {
         std::vector<uchar> band(rowBytes * kStreamRows);
         m_sink = sink;
         m_sinkFailure = Failure();
-        const bool ok = streamSteps(band.data(), rowBytes, until);
+        const bool ok = streamSteps(band.data(), rowBytes, until, skip);
         m_sink = nullptr;
         if (!ok)
             return libraryFailure();
@@ -325,13 +338,12 @@ private:
         return {};
     }
 
-    // Whether the rows from a restart marker on decode, on their own, to the whole picture's
-    // pixels: one scan of every component, Huffman coded, and no component upsampled from the
-    // rows above and below (libjpeg's smooth upsampling of vertically halved chroma at full size).
+    // Whether the rows from an entry on decode, on their own, to the whole picture's pixels: one
+    // scan of every component, Huffman coded, and no component upsampled from the rows above and
+    // below (libjpeg's smooth upsampling of vertically halved chroma at full size).
     bool dividable() const
     {
-        if (m_cinfo.progressive_mode || m_cinfo.arith_code || m_cinfo.restart_interval == 0 ||
-            m_cinfo.comps_in_scan != m_cinfo.num_components)
+        if (m_cinfo.progressive_mode || m_cinfo.arith_code || m_cinfo.comps_in_scan != m_cinfo.num_components)
             return false;
         for (int c = 0; c < m_cinfo.num_components; ++c) {
             const jpeg_component_info &component = m_cinfo.comp_info[c];
@@ -342,9 +354,15 @@ private:
         return true;
     }
 
-    // The picture in two parts at once, when the file and the sink allow: the rows from a
-    // restart interval near the middle on from a second decoder on a second thread, those above
-    // from this one. What stopped either (the upper part's first); none when not divided.
+    // The picture in two parts at once, when the file and the sink allow: the rows from an entry
+    // on from a second decoder on a second thread, those above from this one. What stopped
+    // either (the upper part's first); none when not divided.
+    //
+    // With restart markers, the entry is the restart interval that begins the row of MCUs
+    // nearest the middle. Without, the second decoder first reads the coded data down to its
+    // entry (jpegScanEntry(), about half as long as decoding it), so its part starts lower, where
+    // both finish together; should the data not allow an entry, it decodes the picture from the
+    // top, giving only its part's rows.
     std::optional<Failure> readDivided(J_COLOR_SPACE wanted, unsigned denominator, size_t rowBytes,
                                        RowSink *sink)
     {
@@ -354,11 +372,23 @@ private:
         const JDIMENSION width = m_cinfo.output_width, height = m_cinfo.output_height;
         if (qint64(m_cinfo.image_width) * m_cinfo.image_height < kWorthIt || !dividable())
             return std::nullopt;
-        const std::optional<JpegRestartEntry> entry = jpegRestartEntry(m_data, int(m_cinfo.image_height / 2));
-        if (!entry)
-            return std::nullopt;
+        std::optional<JpegPartEntry> entry;
+        int mcuRow = 0, mcuHeight = 0;
+        if (m_cinfo.restart_interval) {
+            entry = jpegRestartEntry(m_data, int(m_cinfo.image_height / 2));
+            if (!entry)
+                return std::nullopt;
+            mcuRow = entry->mcuRow;
+            mcuHeight = entry->mcuHeight;
+        } else {
+            const JpegMcuRows rows = jpegMcuRows(m_data);
+            mcuRow = int(qint64(rows.rows) * kScanEntryAt / 100);
+            mcuHeight = rows.height;
+            if (mcuRow < 1 || mcuRow >= rows.rows)
+                return std::nullopt;
+        }
         // A row of MCUs is at least 8 rows, whole rows at any shrink.
-        const int first = entry->mcuRow * entry->mcuHeight / int(denominator);
+        const int first = mcuRow * mcuHeight / int(denominator);
         int rowsAbove = 0;
         RowSink *lower = sink->divide(first, &rowsAbove);
         if (!lower)
@@ -366,9 +396,20 @@ private:
         std::atomic<bool> stop {false};
         Failure lowerFailure;
         const auto decodeLower = [&] {
+            if (!entry)
+                entry = jpegScanEntry(m_data, mcuRow);
+            if (stop)
+                return;
+            const JDIMENSION rows = height - JDIMENSION(first);
+            if (!entry) {
+                JpegReader whole(m_data);
+                lowerFailure = whole.readPart(wanted, denominator, width, rows, first, rowBytes, lower, &stop);
+                return;
+            }
             JpegReader part(m_data, &*entry);
-            lowerFailure =
-                part.readPart(wanted, denominator, width, height - JDIMENSION(first), rowBytes, lower, &stop);
+            lowerFailure = part.readPart(wanted, denominator, width, rows,
+                                         entry->skipMcuRows * mcuHeight / int(denominator), rowBytes, lower,
+                                         &stop);
         };
         std::thread helper;
         try {
@@ -421,7 +462,7 @@ private:
 
     // Decodes the rows up to `until` band by band into `band`, each band converted from CMYK when
     // asked and given to the sink; a sink's failure stops it (m_sinkFailure), and so does m_stop.
-    bool streamSteps(uchar *band, size_t rowBytes, int until)
+    bool streamSteps(uchar *band, size_t rowBytes, int until, int skip)
     {
         if (setjmp(m_err.jump))
             return false;
@@ -432,7 +473,8 @@ private:
         while (int(m_cinfo.output_scanline) < height) {
             if (m_stop && m_stop->load())
                 return true;
-            const int count = std::min(kStreamRows, height - int(m_cinfo.output_scanline));
+            const int line = int(m_cinfo.output_scanline);
+            const int count = std::min(kStreamRows, (line < skip ? std::min(skip, height) : height) - line);
             int done = 0;
             while (done < count) {
                 const JDIMENSION read = jpeg_read_scanlines(&m_cinfo, rows + done, JDIMENSION(count - done));
@@ -442,6 +484,8 @@ private:
             }
             if (done < count || m_err.truncated)
                 return true;
+            if (line < skip)
+                continue;
             if (m_converter)
                 m_converter->convert(band, qsizetype(rowBytes), int(m_cinfo.output_width), done);
             m_sinkFailure = m_sink->take(band, qsizetype(rowBytes), done);
@@ -564,7 +608,7 @@ private:
     }
 
     QByteArray m_data;
-    const JpegRestartEntry *m_part = nullptr;
+    const JpegPartEntry *m_part = nullptr;
     PartSource m_partSource {};
     jpeg_decompress_struct m_cinfo {};
     JpegErrorManager m_err;

@@ -6,6 +6,7 @@
 #include "common/LargeImage.h"
 #include "common/SpareCores.h"
 #include "decode/ImageDecoder.h"
+#include "decode/JpegEntries.h"
 #include "encode/OutputEncoder.h"
 #include "options/ConversionOptions.h"
 #include "pipeline/BandHandoff.h"
@@ -47,8 +48,8 @@ private Q_SLOTS:
     void aSecondCoreGivesTheSameBytes_data();
     void aSecondCoreGivesTheSameBytes();
     void bandsGoRoundBetweenTwoThreads();
-    void restartMarkersLetTwoDecodersShareAPicture_data();
-    void restartMarkersLetTwoDecodersShareAPicture();
+    void twoDecodersShareAPicture_data();
+    void twoDecodersShareAPicture();
     void previewsAfterAnOptionChangeAreDrawnAsAnew();
     void theHeapKeepsAFilesMemoryForTheNext();
 
@@ -105,6 +106,7 @@ const QMap<QString, QStringList> &recipes()
         {"gray-restarts.jpg", {"-colorspace", "Gray"}},
         {"420-restarts.jpg", {"-quality", "90", "-sampling-factor", "2x2"}},
         {"progressive-restarts.jpg", {"-quality", "88", "-interlace", "JPEG"}},
+        {"420-standard.jpg", {"-quality", "90", "-sampling-factor", "2x2"}}, // through cjpeg
     };
     return r;
 }
@@ -118,6 +120,9 @@ void finish(const QString &kind, const QString &path)
         TestImages::run("convert", {path, path + ".pgm"});
         TestImages::run("cjpeg",
                         {"-sample", "2x2", "-restart", "1", "-outfile", path + ".separate", path + ".pgm"});
+    } else if (kind == "420-standard.jpg") {
+        TestImages::run("convert", {path, path + ".ppm"});
+        TestImages::run("cjpeg", {"-quality", "90", "-outfile", path + ".separate", path + ".ppm"});
     } else if (kind.contains("-restarts")) {
         const QString every = kind.contains("restarts7") ? "7B" : "1";
         TestImages::run("jpegtran", {"-restart", every, "-outfile", path + ".separate", path});
@@ -780,7 +785,7 @@ public:
 };
 } // namespace
 
-void TestStreaming::restartMarkersLetTwoDecodersShareAPicture_data()
+void TestStreaming::twoDecodersShareAPicture_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("shrink"); // the picture's size is its stored size divided by this
@@ -794,23 +799,30 @@ void TestStreaming::restartMarkersLetTwoDecodersShareAPicture_data()
     // Its chroma is upsampled from the rows above and below.
     QTest::newRow("4:2:0, full size") << "420-restarts.jpg" << 1 << false;
     QTest::newRow("progressive") << "progressive-restarts.jpg" << 1 << false;
-    QTest::newRow("no restart markers") << "444.jpg" << 1 << false;
     QTest::newRow("restart markers out of order") << "444-restarts7.jpg" << 0 << false;
+    // No restart markers: the second decoder enters the data where it has read it to. The
+    // Huffman tables are ImageMagick's, made for each picture, or libjpeg's standard (cjpeg's).
+    QTest::newRow("4:4:4, no restart markers") << "444.jpg" << 1 << true;
+    QTest::newRow("4:2:2 at an eighth, no restart markers") << "422.jpg" << 8 << true;
+    QTest::newRow("gray, no restart markers") << "gray.jpg" << 1 << true;
+    QTest::newRow("4:2:0, halved, standard tables") << "420-standard.jpg" << 2 << true;
+    // An undecodable code above the entry: the second decoder decodes from the top.
+    QTest::newRow("damaged, no restart markers") << "422.jpg" << -1 << true;
 }
 
-// A JPEG with restart markers is decoded in two parts at once, the rows from a row of MCUs near
-// the middle on by a second decoder on a second thread (given to a sink, or into the whole
-// picture): every row as one decoder gives it. A file that would not give the same rows so is
-// decoded in one part.
-void TestStreaming::restartMarkersLetTwoDecodersShareAPicture()
+// A JPEG is decoded in two parts at once, the rows from a row of MCUs near the middle on (or
+// lower, without restart markers) by a second decoder on a second thread (given to a sink, or
+// into the whole picture): every row as one decoder gives it. A file that would not give the
+// same rows so is decoded in one part.
+void TestStreaming::twoDecodersShareAPicture()
 {
     QFETCH(QString, kind);
     QFETCH(int, shrink);
     QFETCH(bool, divided);
     QString path;
     if (shrink == 2) {
-        // Divided at the 58th row of MCUs, after the 58th restart marker, RST1: the second
-        // decoder's markers are not numbered from RST0.
+        // With restart markers, divided at the 58th row of MCUs, after the 58th restart marker,
+        // RST1: the second decoder's markers are not numbered from RST0.
         path = m_dir.filePath("huge-" + kind);
         if (!QFile::exists(path)) {
             detailed(2410, 1850).save(m_dir.filePath("huge-master.png"));
@@ -829,6 +841,21 @@ void TestStreaming::restartMarkersLetTwoDecodersShareAPicture()
         path = m_dir.filePath("disordered-" + kind);
         TestImages::writeFile(path, bytes);
         shrink = 1;
+    } else if (shrink < 0) {
+        QByteArray bytes = TestImages::readFile(path);
+        const qsizetype data = bytes.indexOf("\xFF\xDA");
+        QVERIFY(data > 0);
+        // Sixteen 1 bits and more: no code of any table.
+        bytes.replace(data + (bytes.size() - data) / 3, 6, QByteArray("\xFF\x00\xFF\x00\xFF\x00", 6));
+        path = m_dir.filePath("damaged-" + kind);
+        TestImages::writeFile(path, bytes);
+        shrink = 1;
+    }
+    if (divided && !kind.contains("restarts")) {
+        // Entered where the data was read to, except after a damage.
+        const QByteArray bytes = TestImages::readFile(path);
+        const std::optional<JpegPartEntry> entry = jpegScanEntry(bytes, jpegMcuRows(bytes).rows / 2);
+        QCOMPARE(entry.has_value(), !path.contains("damaged"));
     }
     ImageDecoder whole(path);
     QVERIFY(!whole.open().failed());
