@@ -326,6 +326,7 @@ public:
                 m_count += 8 * take;
                 m_p += take;
                 m_real += 8 * take;
+                m_loaded += 8 * take;
                 return;
             }
         }
@@ -338,6 +339,7 @@ public:
             }
             m_bits |= byte << (56 - m_count);
             m_count += 8;
+            m_loaded += 8;
         }
     }
 
@@ -346,11 +348,10 @@ public:
     {
         m_bits <<= n;
         m_count -= n;
-        m_used += n;
     }
     // Bits read so far, and whether they were all the file's.
-    qint64 used() const { return m_used; }
-    bool overran() const { return m_used > m_real; }
+    qint64 used() const { return m_loaded - m_count; }
+    bool overran() const { return used() > m_real; }
     bool holds(qint64 bit) const { return bit < m_real; }
 
     // The next code's value; -1 for no code.
@@ -376,7 +377,7 @@ private:
     const uchar *m_p, *m_end;
     uint64_t m_bits = 0; // from the top
     int m_count = 0;
-    qint64 m_used = 0, m_real = 0;
+    qint64 m_loaded = 0, m_real = 0; // bits put in m_bits, and those the file's
 };
 
 // Coded bits written with stuffed zero bytes after each 0xFF.
