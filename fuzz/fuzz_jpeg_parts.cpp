@@ -3,8 +3,8 @@
 // however damaged the file. A part entered without a restart marker decodes, from its first
 // given row on, to the rows of the whole picture whenever both decode.
 #include "FuzzTarget.h"
-#include "decode/JpegReader.h"
 #include "decode/JpegEntries.h"
+#include "decode/JpegReader.h"
 #include "decode/RowSink.h"
 
 #include <cstring>

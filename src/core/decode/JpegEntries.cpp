@@ -126,8 +126,8 @@ std::optional<Frame> readFrame(const uchar *d, qsizetype n)
 struct Layout {
     int mcuWidth = 0, mcuHeight = 0;
     qint64 mcusPerRow = 0, mcuRows = 0;
-    int blocks = 0;        // in an MCU
-    int blockOf[10] = {};  // each block's place in the scan's components
+    int blocks = 0;       // in an MCU
+    int blockOf[10] = {}; // each block's place in the scan's components
 };
 
 std::optional<Layout> layoutOf(const Frame &f)
@@ -237,7 +237,8 @@ struct Table {
     int maxCode[18] = {};           // the largest code of each length, -1 for none
     int firstIndex[17] = {};        // each length's first value, less its first code
     uchar values[256] = {};
-    uint16_t code[256] = {};        // by value: its code and length (0: not in the table)
+    // By value: its code and its length (0: not in the table).
+    uint16_t code[256] = {};
     uchar length[256] = {};
 
     bool build(const StatedTable &stated)
@@ -272,10 +273,10 @@ struct Table {
     // far as an end of block; most blocks' coefficients are read a few at a time.
     static constexpr int kRun = 12;
     struct Run {
-        uint8_t bits = 0;    // taken by them, 0 when not even the first fits
-        uint8_t before = 0;  // positions passed before the last one's
-        uint8_t passed = 0;  // positions passed by all
-        uint8_t ends = 0;    // the last is an end of block
+        uint8_t bits = 0;   // taken by them, 0 when not even the first fits
+        uint8_t before = 0; // positions passed before the last one's
+        uint8_t passed = 0; // positions passed by all
+        uint8_t ends = 0;   // the last is an end of block
     };
     Run runs[1 << kRun];
 
@@ -441,7 +442,8 @@ std::optional<JpegPartEntry> jpegScanEntry(const QByteArray &data, int mcuRow)
     const auto tables = std::make_unique<Table[]>(8); // 20 KB each
     Table *dc = tables.get(), *ac = tables.get() + 4;
     for (int c = 0; c < components; ++c) {
-        if (!dc[c].build(frame->tables[0][frame->dcTable[c]]) || !ac[c].build(frame->tables[1][frame->acTable[c]]))
+        if (!dc[c].build(frame->tables[0][frame->dcTable[c]]) ||
+            !ac[c].build(frame->tables[1][frame->acTable[c]]))
             return std::nullopt;
         ac[c].buildRuns();
         // The lead's flat blocks: a DC difference of 0 and an end of block.
@@ -518,9 +520,11 @@ std::optional<JpegPartEntry> jpegScanEntry(const QByteArray &data, int mcuRow)
         // its first bit.
         if (mcu > rowStart) {
             const qint64 bits = leadBits(mcu - rowStart, last);
-            if (bits >= 0 && bits % 8 == reader.used() % 8)
-                return !reader.holds(reader.used()) ? std::nullopt
-                                        : std::optional(enter(mcu - rowStart, last, reader.used()));
+            if (bits >= 0 && bits % 8 == reader.used() % 8) {
+                if (!reader.holds(reader.used()))
+                    return std::nullopt;
+                return enter(mcu - rowStart, last, reader.used());
+            }
         }
         if (mcu == rowEnd)
             return std::nullopt;

@@ -258,8 +258,8 @@ public:
     // decoded as the whole picture's rows are (`wanted`, `denominator`: `width` x `rows` of
     // `rowBytes`), given to the sink after the first `skip` rows; `stop`, once set, stops it
     // quietly.
-    Failure readPart(J_COLOR_SPACE wanted, unsigned denominator, JDIMENSION width, JDIMENSION rows,
-                     int skip, size_t rowBytes, RowSink *sink, const std::atomic<bool> *stop)
+    Failure readPart(J_COLOR_SPACE wanted, unsigned denominator, JDIMENSION width, JDIMENSION rows, int skip,
+                     size_t rowBytes, RowSink *sink, const std::atomic<bool> *stop)
     {
         JDIMENSION gotWidth = 0, gotRows = 0;
         if (!headerSteps() || !startSteps(wanted, denominator, &gotWidth, &gotRows))
@@ -403,13 +403,14 @@ private:
             const JDIMENSION rows = height - JDIMENSION(first);
             if (!entry) {
                 JpegReader whole(m_data);
-                lowerFailure = whole.readPart(wanted, denominator, width, rows, first, rowBytes, lower, &stop);
+                lowerFailure =
+                    whole.readPart(wanted, denominator, width, rows, first, rowBytes, lower, &stop);
                 return;
             }
             JpegReader part(m_data, &*entry);
-            lowerFailure = part.readPart(wanted, denominator, width, rows,
-                                         entry->skipMcuRows * mcuHeight / int(denominator), rowBytes, lower,
-                                         &stop);
+            lowerFailure =
+                part.readPart(wanted, denominator, width, rows,
+                              entry->skipMcuRows * mcuHeight / int(denominator), rowBytes, lower, &stop);
         };
         std::thread helper;
         try {
