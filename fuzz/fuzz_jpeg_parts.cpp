@@ -65,16 +65,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         ImageDecoder whole(bytes, "jpg"), lower(part, "jpg");
         if (whole.open().failed() || lower.open().failed() || !smallEnoughToFuzz(whole.size()))
             continue;
-        const Result<DecodedImage> a = whole.decode(QSize()), b = lower.decode(QSize());
-        if (!a.ok() || !b.ok())
+        // At a quarter, where libjpeg scales the chroma of any sampling instead of upsampling it
+        // from the rows above and below.
+        const auto quarter = [](QSize size) {
+            return QSize((size.width() + 3) / 4, (size.height() + 3) / 4);
+        };
+        const Result<DecodedImage> a = whole.decode(quarter(whole.size())),
+                                   b = lower.decode(quarter(lower.size()));
+        if (!a.ok() || !b.ok() || a.value().shrink != 4 || b.value().shrink != 4)
             continue;
         const QImage &x = a.value().image, &y = b.value().image;
-        const int first = row * entry->mcuHeight, skip = entry->mcuHeight;
+        const int first = row * entry->mcuHeight / 4, skip = entry->mcuHeight / 4;
         if (x.width() != y.width() || x.height() - first != y.height() - skip)
             __builtin_trap();
+        const size_t rowBytes = size_t(x.width()) * size_t(x.depth() / 8);
         for (int r = first; r < x.height(); ++r)
-            if (std::memcmp(x.constScanLine(r), y.constScanLine(r - first + skip),
-                            size_t(x.bytesPerLine())) != 0)
+            if (std::memcmp(x.constScanLine(r), y.constScanLine(r - first + skip), rowBytes) != 0)
                 __builtin_trap();
     }
     ImageDecoder decoder(bytes, "jpg");
