@@ -806,6 +806,8 @@ void TestStreaming::twoDecodersShareAPicture_data()
     QTest::newRow("4:2:2 at an eighth, no restart markers") << "422.jpg" << 8 << true;
     QTest::newRow("gray, no restart markers") << "gray.jpg" << 1 << true;
     QTest::newRow("4:2:0, halved, standard tables") << "420-standard.jpg" << 2 << true;
+    // Four components: divided when decoded whole (the rows to a sink are converted from CMYK).
+    QTest::newRow("CMYK, no restart markers") << "cmyk.jpg" << 1 << false;
     // An undecodable code above the entry: the second decoder decodes from the top.
     QTest::newRow("damaged, no restart markers") << "422.jpg" << -1 << true;
 }
