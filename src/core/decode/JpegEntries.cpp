@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -454,29 +455,92 @@ std::optional<JpegPartEntry> jpegScanEntry(const QByteArray &data, int mcuRow)
     for (int b = 0; b < layout->blocks; ++b)
         flatMcu += dc[layout->blockOf[b]].length[0] + ac[layout->blockOf[b]].length[0];
 
-    // The bits of a lead of `mcus` flat MCUs whose first block of each component sets its DC to
-    // `last`; -1 when a table has no code for it.
+    // Coefficients the lead's first blocks may hold, to end it on the bit wanted whatever the
+    // file's MCUs take (in a flat area they take what the lead's own do): for each count of bits
+    // over a multiple of 8, the fewest codes of a value right after the DC that add that many.
+    struct Padding {
+        bool reached = false;
+        std::vector<std::pair<int, int>> codes; // component, value (no zeros before, size 1-10)
+    } padding[8];
+    padding[0].reached = true;
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (int from = 0; from < 8; ++from) {
+            if (!padding[from].reached)
+                continue;
+            for (int c = 0; c < components; ++c)
+                for (int size = 1; size <= 10; ++size) {
+                    if (!ac[c].length[size])
+                        continue;
+                    const int bits = ac[c].length[size] + size, to = (from + bits) % 8;
+                    Padding &next = padding[to];
+                    if (next.reached && next.codes.size() <= padding[from].codes.size() + 1)
+                        continue;
+                    next = padding[from];
+                    next.codes.emplace_back(c, size);
+                    grew = true;
+                }
+        }
+    }
+
+    int blocksOf[4] = {}; // in an MCU, of each component
+    for (int b = 0; b < layout->blocks; ++b)
+        ++blocksOf[layout->blockOf[b]];
+
+    // The DC differences a lead's first blocks of a component code, summing to `value`, each of a
+    // size its table codes (a table made for one picture may lack the larger sizes), at most
+    // `most` of them (put in `parts` if given): the bits they take beyond flat blocks', -1 when
+    // there is no such sum.
+    const auto split = [&](int c, int value, qint64 most, std::vector<int> *parts) -> qint64 {
+        qint64 bits = 0, count = 0;
+        for (int left = value < 0 ? -value : value; left > 0; ++count) {
+            int size = std::min(category(left), 11);
+            while (size > 0 && !dc[c].length[size])
+                --size;
+            if (size == 0 || count == most)
+                return -1;
+            const int part = std::min(left, (1 << size) - 1);
+            if (parts)
+                parts->push_back(value < 0 ? -part : part);
+            bits += dc[c].length[size] + size - dc[c].length[0];
+            left -= part;
+        }
+        return bits;
+    };
+
+    // The bits of a lead of `mcus` flat MCUs whose first blocks of each component set its DC to
+    // `last`; -1 when the tables cannot code it.
     const auto leadBits = [&](qint64 mcus, const int *last) -> qint64 {
         qint64 bits = mcus * flatMcu;
         for (int c = 0; c < components; ++c) {
-            const int size = category(last[c]);
-            if (size > 11 || !dc[c].length[size])
+            const qint64 more = split(c, last[c], mcus * blocksOf[c], nullptr);
+            if (more < 0)
                 return -1;
-            bits += dc[c].length[size] + size - dc[c].length[0];
+            bits += more;
         }
         return bits;
     };
 
     // The entry at bit `at` of the data (its stuffed bytes dropped), after a lead of `mcus`.
-    const auto enter = [&](qint64 mcus, const int *last, qint64 at) {
+    const auto enter = [&](qint64 mcus, const int *last, const Padding &pad, qint64 at) {
+        std::vector<int> parts[4];
+        size_t given[4] = {};
+        for (int c = 0; c < components; ++c)
+            split(c, last[c], mcus * blocksOf[c], &parts[c]);
         BitWriter lead;
         for (qint64 m = 0; m < mcus; ++m) {
             for (int b = 0; b < layout->blocks; ++b) {
                 const int c = layout->blockOf[b];
-                const bool first = m == 0 && (b == 0 || layout->blockOf[b - 1] != c);
-                const int value = first ? last[c] : 0, size = category(value);
+                const int value = given[c] < parts[c].size() ? parts[c][given[c]++] : 0;
+                const int size = category(value);
                 lead.put(dc[c].code[size], dc[c].length[size]);
                 lead.put(uint32_t(value < 0 ? value + (1 << size) - 1 : value), size);
+                if (m == 0 && (b == 0 || layout->blockOf[b - 1] != c))
+                    for (const auto &[component, coded] : pad.codes)
+                        if (component == c) {
+                            lead.put(ac[c].code[coded], ac[c].length[coded]);
+                            lead.put(1u << (coded - 1), coded); // any value of its size
+                        }
                 lead.put(ac[c].code[0], ac[c].length[0]);
             }
         }
@@ -520,10 +584,11 @@ std::optional<JpegPartEntry> jpegScanEntry(const QByteArray &data, int mcuRow)
         // its first bit.
         if (mcu > rowStart) {
             const qint64 bits = leadBits(mcu - rowStart, last);
-            if (bits >= 0 && bits % 8 == reader.used() % 8) {
+            const Padding *pad = bits >= 0 ? &padding[((reader.used() - bits) % 8 + 8) % 8] : nullptr;
+            if (pad && pad->reached) {
                 if (!reader.holds(reader.used()))
                     return std::nullopt;
-                return enter(mcu - rowStart, last, reader.used());
+                return enter(mcu - rowStart, last, *pad, reader.used());
             }
         }
         if (mcu == rowEnd)

@@ -107,6 +107,13 @@ const QMap<QString, QStringList> &recipes()
         {"420-restarts.jpg", {"-quality", "90", "-sampling-factor", "2x2"}},
         {"progressive-restarts.jpg", {"-quality", "88", "-interlace", "JPEG"}},
         {"420-standard.jpg", {"-quality", "90", "-sampling-factor", "2x2"}}, // through cjpeg
+        // Gray from mid to light, row by row: its table codes DC differences of two bits at most,
+        // and the DC values below the middle take dozens of them.
+        {"gradient.jpg", {"-fx", "0.5+0.44*j/h", "-quality", "90"}},
+        // Two flat areas: every MCU codes the same few bits, and the tables hold only the sizes used.
+        {"flat.jpg",
+         {"-fill", "#c04020", "-draw", "rectangle 0,0 1300,1000", "-fill", "#2060a0", "-draw",
+          "rectangle 0,450 1300,1000", "-quality", "90"}},
     };
     return r;
 }
@@ -806,6 +813,8 @@ void TestStreaming::twoDecodersShareAPicture_data()
     QTest::newRow("4:2:2 at an eighth, no restart markers") << "422.jpg" << 8 << true;
     QTest::newRow("gray, no restart markers") << "gray.jpg" << 1 << true;
     QTest::newRow("4:2:0, halved, standard tables") << "420-standard.jpg" << 2 << true;
+    QTest::newRow("flat areas, tables made for them") << "flat.jpg" << 1 << true;
+    QTest::newRow("a gradient, small DC differences only") << "gradient.jpg" << 1 << true;
     // Four components: divided when decoded whole (the rows to a sink are converted from CMYK).
     QTest::newRow("CMYK, no restart markers") << "cmyk.jpg" << 1 << false;
     // An undecodable code above the entry: the second decoder decodes from the top.
