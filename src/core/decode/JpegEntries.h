@@ -33,9 +33,10 @@ std::optional<JpegPartEntry> jpegRestartEntry(const QByteArray &data, int wanted
 // the coded data up to there. A decoder needs two things there: where a block begins, mid-byte,
 // and each component's last DC value, as every block's DC is coded as a difference from the one
 // before. The lead is a few MCUs of flat blocks that bring a decoder from a scan's start to that
-// state, ending mid-byte where the file's next block begins; they fill the left of the row before
-// `mcuRow`, whose rows are therefore skipped (skipMcuRows 1). None when the file is not so, its
-// data before the row is damaged or cut, or its tables cannot code such a lead.
+// state (a DC value spread over several blocks where the table lacks its size), padded with a few
+// coefficients to end mid-byte where the file's next block begins; they fill the left of the row
+// before `mcuRow`, whose rows are therefore skipped (skipMcuRows 1). None when the file is not
+// so, its data before the row is damaged or cut, or its tables cannot code such a lead.
 std::optional<JpegPartEntry> jpegScanEntry(const QByteArray &data, int mcuRow);
 
 // Rows of MCUs in the file's frame, and the pixel rows of one; {0, 0} when it is not a single
