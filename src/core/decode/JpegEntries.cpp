@@ -492,6 +492,7 @@ std::optional<JpegPartEntry> jpegScanEntry(const QByteArray &data, int mcuRow)
     // `most` of them (put in `parts` if given): the bits they take beyond flat blocks', -1 when
     // there is no such sum.
     const auto split = [&](int c, int value, qint64 most, std::vector<int> *parts) -> qint64 {
+        most = std::min<qint64>(most, 4096); // a bound on the work for any file
         qint64 bits = 0, count = 0;
         for (int left = value < 0 ? -value : value; left > 0; ++count) {
             int size = std::min(category(left), 11);
