@@ -152,6 +152,16 @@ std::optional<Layout> layoutOf(const Frame &f)
     return l;
 }
 
+// The file's markers up to its scan's data, the frame as tall as the rows from `row` down.
+QByteArray headerFrom(const QByteArray &data, const Frame &frame, int row)
+{
+    QByteArray header = data.left(frame.scanData);
+    const int rowsLeft = frame.height - row;
+    header[frame.heightAt] = char(rowsLeft >> 8);
+    header[frame.heightAt + 1] = char(rowsLeft & 0xFF);
+    return header;
+}
+
 } // namespace
 
 std::optional<JpegPartEntry> jpegRestartEntry(const QByteArray &data, int wantedRow)
@@ -216,10 +226,7 @@ std::optional<JpegPartEntry> jpegRestartEntry(const QByteArray &data, int wanted
         return std::nullopt;
     const Candidate &chosen = useBelow ? below : above;
     JpegPartEntry entry;
-    entry.header = data.left(frame->scanData);
-    const int rowsLeft = frame->height - int(chosen.row) * mcuHeight;
-    entry.header[frame->heightAt] = char(rowsLeft >> 8);
-    entry.header[frame->heightAt + 1] = char(rowsLeft & 0xFF);
+    entry.header = headerFrom(data, *frame, int(chosen.row) * mcuHeight);
     entry.offset = chosen.offset;
     entry.interval = chosen.interval;
     entry.mcuRow = int(chosen.row);
@@ -564,10 +571,7 @@ std::optional<JpegPartEntry> jpegScanEntry(const QByteArray &data, int mcuRow)
             p += d[p] == 0xFF ? 2 : 1;
         }
         JpegPartEntry entry;
-        entry.header = data.left(frame->scanData);
-        const int rowsLeft = frame->height - (mcuRow - 1) * layout->mcuHeight;
-        entry.header[frame->heightAt] = char(rowsLeft >> 8);
-        entry.header[frame->heightAt + 1] = char(rowsLeft & 0xFF);
+        entry.header = headerFrom(data, *frame, (mcuRow - 1) * layout->mcuHeight);
         entry.lead = lead.bytes();
         entry.offset = p;
         entry.mcuRow = mcuRow - 1;
