@@ -12,7 +12,7 @@ PRESSMARK_FUZZ=1 scripts/setup.sh
 seeds=$PWD/build-fuzz-seeds
 rm -rf "$seeds" && mkdir -p "$seeds"
 cmake -S . -B build >/dev/null && cmake --build build -j2 >/dev/null
-(cd build && PRESSMARK_FUZZ_SEEDS="$seeds" QT_QPA_PLATFORM=offscreen ctest -R 'tst_(psd|eps|decoding|png|naming|modern_inputs|tga|bmp|tiff)' >/dev/null)
+(cd build && PRESSMARK_FUZZ_SEEDS="$seeds" QT_QPA_PLATFORM=offscreen ctest -R 'tst_(psd|eps|decoding|png|naming|modern_inputs|tga|bmp|tiff|jpeghuffman)' >/dev/null)
 # JPEGs with restart markers, large enough to be decoded in two parts.
 for layout in 1x1 2x1 2x2; do
   convert -size 1100x1000 plasma:fractal -quality 40 -sampling-factor $layout "$seeds/plain.jpg"
@@ -26,7 +26,7 @@ rm "$seeds/plain.jpg"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DPRESSMARK_FUZZ=ON -DPRESSMARK_BUILD_TESTS=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j2 --target fuzz_psd fuzz_eps_split fuzz_decoder fuzz_file_names \
-  fuzz_heif fuzz_jxl fuzz_raw fuzz_jp2 fuzz_tga fuzz_bmp fuzz_ico fuzz_jpeg_parts >/dev/null
+  fuzz_heif fuzz_jxl fuzz_raw fuzz_jp2 fuzz_tga fuzz_bmp fuzz_ico fuzz_jpeg_parts fuzz_jpeg_huffman >/dev/null
 
 out=$PWD/fuzz-out
 # Libraries' own one-time allocations are not leaks of ours.
@@ -61,4 +61,6 @@ run fuzz_bmp bmp &
 wait
 run fuzz_ico ico &
 run fuzz_jpeg_parts restarts &
+wait
+run fuzz_jpeg_huffman jpeg-huffman restarts &
 wait

@@ -1,5 +1,7 @@
 #include "decode/JpegEntries.h"
 
+#include "decode/JpegHuffmanTable.h"
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -236,81 +238,7 @@ std::optional<JpegPartEntry> jpegRestartEntry(const QByteArray &data, int wanted
 
 namespace {
 
-// A Huffman table for reading codes (a look-up of the first kLook bits, then the code lengths
-// above) and for writing them.
-constexpr int kLook = 10;
-
-struct Table {
-    uint16_t look[1 << kLook] = {}; // length << 8 | value, 0 for a longer code
-    int maxCode[18] = {};           // the largest code of each length, -1 for none
-    int firstIndex[17] = {};        // each length's first value, less its first code
-    uchar values[256] = {};
-    // By value: its code and its length (0: not in the table).
-    uint16_t code[256] = {};
-    uchar length[256] = {};
-
-    bool build(const StatedTable &stated)
-    {
-        if (!stated.present)
-            return false;
-        std::memcpy(values, stated.values, sizeof values);
-        int next = 0, index = 0;
-        for (int bits = 1; bits <= 16; ++bits) {
-            const int count = stated.counts[bits - 1];
-            firstIndex[bits] = index - next;
-            for (int i = 0; i < count; ++i, ++index, ++next) {
-                const uchar value = values[index];
-                code[value] = uint16_t(next);
-                length[value] = uchar(bits);
-                if (bits <= kLook) {
-                    const int shift = kLook - bits;
-                    for (int fill = 0; fill < 1 << shift; ++fill)
-                        look[(next << shift) | fill] = uint16_t(bits << 8 | value);
-                }
-            }
-            maxCode[bits] = count ? next - 1 : -1;
-            if (next > 1 << bits) // more codes than the length holds: libjpeg refuses the table
-                return false;
-            next <<= 1;
-        }
-        maxCode[17] = 0x7FFFFFFF;
-        return true;
-    }
-
-    // For an AC table: the codes and their value bits that the next kRun bits hold whole, as
-    // far as an end of block; most blocks' coefficients are read a few at a time.
-    static constexpr int kRun = 12;
-    struct Run {
-        uint8_t bits = 0;   // taken by them, 0 when not even the first fits
-        uint8_t before = 0; // positions passed before the last one's
-        uint8_t passed = 0; // positions passed by all
-        uint8_t ends = 0;   // the last is an end of block
-    };
-    Run runs[1 << kRun];
-
-    void buildRuns()
-    {
-        for (uint32_t pattern = 0; pattern < 1u << kRun; ++pattern) {
-            Run run;
-            for (int at = 0;;) {
-                const uint32_t ahead = (pattern << at) & ((1u << kRun) - 1);
-                const uint16_t entry = look[ahead >> (kRun - kLook)];
-                const int length = entry >> 8, value = entry & 0xFF, zeros = value >> 4, size = value & 15;
-                if (!entry || at + length + size > kRun)
-                    break;
-                at += length + size;
-                run.bits = uint8_t(at);
-                run.before = run.passed;
-                if (size == 0 && zeros != 15) { // the end of the block
-                    run.ends = 1;
-                    break;
-                }
-                run.passed += uint8_t(size ? zeros + 1 : 16);
-            }
-            runs[pattern] = run;
-        }
-    }
-};
+using Table = JpegHuffmanTable;
 
 // The scan's coded data read bit by bit, its stuffed zero bytes dropped; at a marker or the
 // end of the file it gives zero bits, and says so.
@@ -366,20 +294,11 @@ public:
     // The next code's value; -1 for no code.
     int decode(const Table &t)
     {
-        const uint16_t entry = t.look[peek(kLook)];
-        if (entry) {
-            drop(entry >> 8);
-            return entry & 0xFF;
-        }
-        const uint32_t bits = peek(16);
-        for (int length = kLook + 1; length <= 16; ++length) {
-            const int code = int(bits >> (16 - length));
-            if (code <= t.maxCode[length]) {
-                drop(length);
-                return t.values[(t.firstIndex[length] + code) & 0xFF];
-            }
-        }
-        return -1;
+        int length = 0;
+        const int value = t.decode(peek(16), &length);
+        if (value >= 0)
+            drop(length);
+        return value;
     }
 
 private:
@@ -450,8 +369,10 @@ std::optional<JpegPartEntry> jpegScanEntry(const QByteArray &data, int mcuRow)
     const auto tables = std::make_unique<Table[]>(8); // 20 KB each
     Table *dc = tables.get(), *ac = tables.get() + 4;
     for (int c = 0; c < components; ++c) {
-        if (!dc[c].build(frame->tables[0][frame->dcTable[c]]) ||
-            !ac[c].build(frame->tables[1][frame->acTable[c]]))
+        const StatedTable &dcStated = frame->tables[0][frame->dcTable[c]],
+                          &acStated = frame->tables[1][frame->acTable[c]];
+        if (!dcStated.present || !acStated.present || !dc[c].build(dcStated.counts, dcStated.values) ||
+            !ac[c].build(acStated.counts, acStated.values))
             return std::nullopt;
         ac[c].buildRuns();
         // The lead's flat blocks: a DC difference of 0 and an end of block.

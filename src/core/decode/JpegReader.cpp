@@ -6,6 +6,7 @@
 #include "common/SpareCores.h"
 #include "decode/ImageLimits.h"
 #include "decode/JpegEntries.h"
+#include "decode/JpegHuffman.h"
 #include "transform/CmykConverter.h"
 #include "transform/CmykToSrgb.h"
 #include "transform/Upright.h"
@@ -304,7 +305,10 @@ public:
             return *divided;
         if (!divided) {
             std::vector<uchar> band(turn ? size_t(image.depth() / 8) * width * kBandRows : 0);
-            if (!scanlineSteps(&image, turn ? band.data() : nullptr))
+            bool ok = scanlineSteps(&image, turn ? band.data() : nullptr);
+            if (!ok && m_huffman.gaveUp())
+                ok = restartWithLibjpegDecoder() && scanlineSteps(&image, turn ? band.data() : nullptr);
+            if (!ok)
                 return libraryFailure();
             if (m_err.truncated)
                 return Failure(FailureReason::Unsupported,
@@ -326,7 +330,10 @@ private:
         std::vector<uchar> band(rowBytes * kStreamRows);
         m_sink = sink;
         m_sinkFailure = Failure();
-        const bool ok = streamSteps(band.data(), rowBytes, until, skip);
+        m_given = 0;
+        bool ok = streamSteps(band.data(), rowBytes, until, skip);
+        if (!ok && m_huffman.gaveUp())
+            ok = restartWithLibjpegDecoder() && streamSteps(band.data(), rowBytes, until, std::max(skip, m_given));
         m_sink = nullptr;
         if (!ok)
             return libraryFailure();
@@ -492,6 +499,7 @@ private:
             m_sinkFailure = m_sink->take(band, qsizetype(rowBytes), done);
             if (m_sinkFailure.failed())
                 return true;
+            m_given = line + done;
         }
         if (height == int(m_cinfo.output_height))
             jpeg_finish_decompress(&m_cinfo);
@@ -508,11 +516,23 @@ private:
         return {reason, QString::fromLocal8Bit(m_err.message)};
     }
 
+    // After JpegHuffmanDecoder gave up on the data: the decompression begun again, with libjpeg's
+    // own Huffman decoder.
+    bool restartWithLibjpegDecoder()
+    {
+        jpeg_abort_decompress(&m_cinfo);
+        m_libjpegHuffman = true;
+        m_err.truncated = false;
+        JDIMENSION width = 0, height = 0;
+        return headerSteps() && startSteps(m_wanted, m_denominator, &width, &height);
+    }
+
     bool headerSteps()
     {
         if (setjmp(m_err.jump))
             return false;
         if (m_part) {
+            m_partSource.leadGiven = m_partSource.dataGiven = false;
             m_partSource.pub.init_source = partInit;
             m_partSource.pub.fill_input_buffer = partFill;
             m_partSource.pub.skip_input_data = partSkip;
@@ -556,10 +576,14 @@ private:
     {
         if (setjmp(m_err.jump))
             return false;
+        m_wanted = wanted;
+        m_denominator = denominator;
         m_cinfo.out_color_space = wanted;
         m_cinfo.scale_num = 1;
         m_cinfo.scale_denom = denominator;
         jpeg_start_decompress(&m_cinfo);
+        if (!m_libjpegHuffman)
+            m_huffman.install(&m_cinfo);
         *width = m_cinfo.output_width;
         *height = m_cinfo.output_height;
         return true;
@@ -613,6 +637,10 @@ private:
     PartSource m_partSource {};
     jpeg_decompress_struct m_cinfo {};
     JpegErrorManager m_err;
+    JpegHuffmanDecoder m_huffman;
+    bool m_libjpegHuffman = false; // the Huffman decoder given up, libjpeg's in its place
+    J_COLOR_SPACE m_wanted = JCS_UNKNOWN;
+    unsigned m_denominator = 1;
     double m_statedDpi = 0.0;
     QByteArray m_icc;
     int m_orientation = 1;
@@ -620,6 +648,7 @@ private:
     RowSink *m_sink = nullptr;
     const CmykConverter *m_converter = nullptr;
     Failure m_sinkFailure;
+    int m_given = 0; // rows given to the sink
     const std::atomic<bool> *m_stop = nullptr;
 };
 
