@@ -13,7 +13,7 @@
 #     and against two djpeg at once: the decoder alone, below the floor (the encoder is not in it;
 #     djpeg piped into cjpeg is no floor: its whole picture goes through a pipe);
 #   - the full size with logo, watermark and copyright lines against the plain full size (its
-#     ratio the median of plain and overlaid runs taken in pairs, back to back).
+#     ratio the median over groups of four runs back to back: plain, overlaid, overlaid, plain).
 # Then one 100-megapixel photo to width 1500 against vipsthumbnail, gm and djpeg (and the same
 # photo with a restart marker every row of MCUs, as many cameras write them, which Pressmark
 # decodes in two halves at once, against vipsthumbnail and djpeg), the peak memory of
@@ -246,16 +246,23 @@ for layout in "${layouts[@]}"; do
   echo "\"full size $label\" $pf_t $vf_t $gf_t" >>"$chart"
   read -r po_t po_m < <(measure "$out/pm" "$cli" -o "$out/pm" --quality 85 --quiet "${overlays[@]}" "${files[@]}")
   # The two best times come from different moments of a shared machine; the ratio shown is the
-  # median of pairs run back to back (plain, then with the overlays), which see the same moment.
-  pairs=7 paired=()
-  for _ in $(seq "$pairs"); do
-    read -r a _ < <(runs=1 measure "$out/pm" "$cli" -o "$out/pm" --quality 85 --quiet "${files[@]}")
-    read -r b _ < <(runs=1 measure "$out/pm" "$cli" -o "$out/pm" --quality 85 --quiet "${overlays[@]}" "${files[@]}")
-    paired+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", b / a }')")
+  # median over groups of four runs back to back, plain, with the overlays, with the overlays,
+  # plain, which see the same moment. The second of two runs back to back is often the slower
+  # (0.97 for the same command run twice, with more system time, flushed or not): in this order
+  # each command runs first once and second once, and a steady drift cancels out.
+  groups=5 grouped=()
+  plain() { runs=1 measure "$out/pm" "$cli" -o "$out/pm" --quality 85 --quiet "${files[@]}"; }
+  stamped() { runs=1 measure "$out/pm" "$cli" -o "$out/pm" --quality 85 --quiet "${overlays[@]}" "${files[@]}"; }
+  for _ in $(seq "$groups"); do
+    read -r a1 _ < <(plain)
+    read -r b1 _ < <(stamped)
+    read -r b2 _ < <(stamped)
+    read -r a2 _ < <(plain)
+    grouped+=("$(awk -v a="$a1" -v b="$b1" -v c="$b2" -v d="$a2" 'BEGIN { printf "%.3f", (b + c) / (a + d) }')")
   done
-  median=$(printf '%s\n' "${paired[@]}" | sort -n | awk '{ v[NR] = $1 } END { printf "%.2f", v[int((NR + 1) / 2)] }')
+  median=$(printf '%s\n' "${grouped[@]}" | sort -n | awk '{ v[NR] = $1 } END { printf "%.2f", v[int((NR + 1) / 2)] }')
   row "full size with logo, watermark, lines" "$label" "$po_t" "$po_m" "Pressmark, plain full size" "$pf_t" "$pf_m" \
-    "$median (paired, median of $pairs; best times $(ratio "$po_t" "$pf_t"))"
+    "$median (median of $groups groups of four runs; best times $(ratio "$po_t" "$pf_t"))"
 done
 
 echo "== one $((large[0] * large[1] / 1000000))-megapixel photo to width $width"

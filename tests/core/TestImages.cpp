@@ -25,6 +25,18 @@
 
 namespace TestImages {
 
+QImage detailed(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int noise = (x * 7919 + y * 104729 + x * y * 31) % 97;
+            const bool edge = (x / 9 + y / 7) % 2;
+            image.setPixel(x, y, qRgb((x * 255) / width, edge ? 40 + noise : 200 - noise, (y * 255) / height));
+        }
+    return image;
+}
+
 QImage quadrants(int width, int height, QImage::Format format)
 {
     QImage image(width, height, QImage::Format_RGB32);

@@ -16,6 +16,10 @@ namespace TestImages {
 // low bits, so any permutation error shows.
 QImage quadrants(int width, int height, QImage::Format format = QImage::Format_RGB32);
 
+// Fine texture, hard edges and smooth ramps in colour, so a pixel filtered or decoded
+// differently shows.
+QImage detailed(int width, int height);
+
 // Writes through Qt's own image writers (not the core's encoders).
 void writeWithQt(const QImage &image, const QString &path, const char *format, int quality = -1);
 

@@ -103,19 +103,6 @@ private:
     qsizetype m_rowBytes = 0;
 };
 
-// Fine texture, hard edges and ramps, in colour.
-QImage detailed(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const int noise = (x * 7919 + y * 104729 + x * y * 31) % 97;
-            const bool edge = (x / 9 + y / 7) % 2;
-            image.setPixel(x, y, qRgb((x * 255) / width, edge ? 40 + noise : 200 - noise, (y * 255) / height));
-        }
-    return image;
-}
-
 } // namespace
 
 class TestJpegHuffman : public QObject {
@@ -135,7 +122,7 @@ private:
 void TestJpegHuffman::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    detailed(301, 203).save(m_dir.filePath("master.png"));
+    TestImages::detailed(301, 203).save(m_dir.filePath("master.png"));
     // The same fine checker everywhere on grey: each block codes its last coefficient alone,
     // after runs of sixteen zeros.
     QImage checker(64, 48, QImage::Format_RGB32);

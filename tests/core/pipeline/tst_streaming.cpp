@@ -61,20 +61,6 @@ private:
 
 namespace {
 
-// Fine texture, hard edges and smooth ramps, so a pixel filtered differently shows.
-QImage detailed(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const int noise = (x * 7919 + y * 104729 + x * y * 31) % 97;
-            const bool edge = (x / 9 + y / 7) % 2;
-            image.setPixel(x, y,
-                           qRgb((x * 255) / width, edge ? 40 + noise : 200 - noise, (y * 255) / height));
-        }
-    return image;
-}
-
 // What ImageMagick makes of the master picture for each source kind.
 const QMap<QString, QStringList> &recipes()
 {
@@ -177,7 +163,7 @@ void TestStreaming::initTestCase()
         QSKIP("needs ImageMagick's convert (package imagemagick)");
     QVERIFY(m_dir.isValid());
     // Odd sizes, so a shrunk picture's last block is partial.
-    detailed(301, 203).save(m_dir.filePath("master.png"));
+    TestImages::detailed(301, 203).save(m_dir.filePath("master.png"));
 }
 
 QString TestStreaming::source(const QString &name)
@@ -199,7 +185,7 @@ QString TestStreaming::largeSource(const QString &kind)
 {
     const QString master = m_dir.filePath("large-master.png");
     if (!QFile::exists(master))
-        detailed(1203, 901).save(master);
+        TestImages::detailed(1203, 901).save(master);
     const QString path = m_dir.filePath("large-" + kind);
     if (!QFile::exists(path)) {
         TestImages::run("convert", QStringList {master} << recipes().value(kind) << path);
@@ -599,7 +585,7 @@ void TestStreaming::pictureMemoryIsKeptForTheNext()
 void TestStreaming::admittedForWhatIsHeld()
 {
     const QString baseline = m_dir.filePath("admit.jpg");
-    TestImages::writeWithQt(detailed(3000, 2000), baseline, "jpeg", 90);
+    TestImages::writeWithQt(TestImages::detailed(3000, 2000), baseline, "jpeg", 90);
     const QString progressive = m_dir.filePath("admit-progressive.jpg");
     TestImages::run("jpegtran", {"-progressive", "-outfile", progressive, baseline});
     if (!QFile::exists(progressive))
@@ -836,7 +822,7 @@ void TestStreaming::twoDecodersShareAPicture()
         // RST1: the second decoder's markers are not numbered from RST0.
         path = m_dir.filePath("huge-" + kind);
         if (!QFile::exists(path)) {
-            detailed(2410, 1850).save(m_dir.filePath("huge-master.png"));
+            TestImages::detailed(2410, 1850).save(m_dir.filePath("huge-master.png"));
             TestImages::run("convert",
                             QStringList {m_dir.filePath("huge-master.png")} << recipes().value(kind) << path);
             finish(kind, path);
@@ -946,7 +932,7 @@ void TestStreaming::previewsAfterAnOptionChangeAreDrawnAsAnew()
     QVERIFY2(samePixels(again, expected, &where), qPrintable(where));
 
     // Another picture written over the file: its own pixels, not the kept ones.
-    QImage other = detailed(1203, 901).mirrored(true, false);
+    QImage other = TestImages::detailed(1203, 901).mirrored(true, false);
     QVERIFY(other.save(m_dir.filePath("other.jpg"), "JPEG", 90));
     QVERIFY(QFile::remove(path) && QFile::rename(m_dir.filePath("other.jpg"), path));
     const QImage changed = previewFile(path, second, QSize(300, 200)).image;
