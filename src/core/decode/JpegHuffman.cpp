@@ -273,6 +273,9 @@ bool JpegHuffmanDecoder::gaveUp() const
 
 bool JpegHuffmanDecoder::install(j_decompress_ptr cinfo)
 {
+#ifndef LIBJPEG_TURBO_VERSION_NUMBER
+    return false; // the module layout is only known for libjpeg-turbo's
+#endif
     if (cinfo->progressive_mode || cinfo->arith_code || cinfo->data_precision != 8 ||
         cinfo->comps_in_scan != cinfo->num_components || cinfo->blocks_in_MCU > D_MAX_BLOCKS_IN_MCU ||
         !cinfo->entropy || !cinfo->marker || cinfo->unread_marker != 0)
