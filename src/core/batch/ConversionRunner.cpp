@@ -100,6 +100,7 @@ ConversionRunner::ConversionRunner(ConversionJob job)
     m_report.shardCount = count;
     for (int i = shard; i < m_job.inputs.size(); i += count)
         m_order << i;
+    m_report.files.reserve(m_order.size()); // as many as that: resize() alone rounds up to a power of two
     m_report.files.resize(m_order.size());
     for (int slot = 0; slot < m_order.size(); ++slot) {
         m_report.files[slot].index = m_order.at(slot);
