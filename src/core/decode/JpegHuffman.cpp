@@ -36,7 +36,7 @@ struct JpegHuffmanDecoder::State {
     struct Block {
         const JpegHuffmanTable *dc, *ac;
         int component;     // in the scan
-        bool keepDc, keepAc; // as libjpeg keeps them: none of a component not output, no AC at 1/8
+        bool keepDc, keepAc; // see install()
     } blocks[D_MAX_BLOCKS_IN_MCU];
     int blockCount = 0;
     int lastDc[MAX_COMPS_IN_SCAN] = {};
@@ -280,6 +280,10 @@ bool JpegHuffmanDecoder::install(j_decompress_ptr cinfo)
         cinfo->comps_in_scan != cinfo->num_components || cinfo->blocks_in_MCU > D_MAX_BLOCKS_IN_MCU ||
         !cinfo->entropy || !cinfo->marker || cinfo->unread_marker != 0)
         return false;
+    // As libjpeg keeps them: none of a component not output, and no AC coefficients at an eighth.
+    const auto keepsAc = [](const jpeg_component_info *component) {
+        return component->component_needed && component->DCT_scaled_size > 1;
+    };
     auto state = std::make_unique<State>();
     for (int c = 0; c < cinfo->comps_in_scan; ++c) {
         const jpeg_component_info *component = cinfo->cur_comp_info[c];
@@ -295,8 +299,13 @@ bool JpegHuffmanDecoder::install(j_decompress_ptr cinfo)
             if (!table->build(stated->bits + 1, stated->huffval))
                 return false;
             table->buildCoded(ac);
-            if (ac)
-                table->buildRuns();
+        }
+        // The runs of passed coefficients, only where some are (they take a while to build,
+        // which a small picture would notice).
+        JpegHuffmanTable &ac = *state->tables[4 + component->ac_tbl_no];
+        if (!keepsAc(component) && !ac.runsBuilt) {
+            ac.buildRuns();
+            ac.runsBuilt = true;
         }
     }
     state->blockCount = cinfo->blocks_in_MCU;
@@ -308,7 +317,7 @@ bool JpegHuffmanDecoder::install(j_decompress_ptr cinfo)
         block.ac = state->tables[4 + component->ac_tbl_no].get();
         block.component = c;
         block.keepDc = component->component_needed;
-        block.keepAc = component->component_needed && component->DCT_scaled_size > 1;
+        block.keepAc = keepsAc(component);
     }
     state->restartsToGo = cinfo->restart_interval;
     m_state = std::move(state);

@@ -111,6 +111,7 @@ struct JpegHuffmanTable {
         uint8_t ends = 0;   // the last is an end of block
     };
     Run runs[1 << kRun];
+    bool runsBuilt = false;
 
     void buildRuns()
     {
